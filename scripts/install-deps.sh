@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, testing and running Varnello needs.
+# Quick when everything is already present; uses sudo when not run as root.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config
+  qt6-base-dev libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
+  clang libclang-rt-14-dev
+  fonts-arphic-uming fontconfig
+  xvfb xauth
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+
+# A stale font cache costs a noticeable delay at every start of the program.
+if printf '%s\n' "${missing[@]}" | grep -q '^fonts-\|^fontconfig$'; then
+  $sudo fc-cache -f >/dev/null 2>&1 || true
+fi

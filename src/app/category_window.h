@@ -1,0 +1,19 @@
+// The one window class of all category windows, built from a category table.
+#pragma once
+
+#include <QWidget>
+
+#include "app/tables.h"
+
+namespace varnello {
+
+class CategoryWindow : public QWidget {
+  Q_OBJECT
+ public:
+  explicit CategoryWindow(const CategoryDesc& desc, QWidget* parent = nullptr);
+
+ signals:
+  void navigate(const QString& window, bool hideSelf);
+};
+
+}  // namespace varnello

@@ -1,0 +1,44 @@
+// Creates each window the first time it is shown (at most one of each), and carries out the
+// navigation between windows.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <map>
+
+namespace varnello {
+
+class MainWindow;
+
+class WindowRegistry : public QObject {
+  Q_OBJECT
+ public:
+  WindowRegistry();
+  ~WindowRegistry() override;
+
+  MainWindow* mainWindow() const { return main_; }
+  // The window if it exists now (not discarded), else nullptr.
+  QWidget* existing(const QString& name) const;
+  // Whether the window can be shown (the main window, a category window or a built topic window).
+  static bool available(const QString& name);
+  // Shows a window, creating it on first use, and brings it to the front. Returns it, or nullptr
+  // for a window that is not available.
+  QWidget* show(const QString& name);
+  // Hides `from`, then shows `to` (when `to` is available; otherwise nothing happens).
+  void move(QWidget* from, const QString& to);
+
+ signals:
+  void quitRequested();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QWidget* create(const QString& name);
+  MainWindow* main_;
+  std::map<QString, QPointer<QWidget>> windows_;
+};
+
+}  // namespace varnello

@@ -1,0 +1,33 @@
+// The output surface of a window: the printed lines, kept and painted again whenever the window
+// is repainted; scrollable when they run past the bottom, never wrapped.
+#pragma once
+
+#include <QAbstractScrollArea>
+
+#include "journal/journal.h"
+
+namespace varnello {
+
+class OutputSurface : public QAbstractScrollArea {
+  Q_OBJECT
+ public:
+  explicit OutputSurface(QWidget* parent = nullptr);
+
+  // Where a press prints. Call linesChanged() once the press is over.
+  JournalSink& sink() { return buffer_; }
+  const OutputBuffer& buffer() const { return buffer_; }
+  // Updates the scroll range and brings the newest line into view.
+  void linesChanged();
+  // ClearOutput: no lines, print position back at the top-left corner.
+  void clear();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void updateRange();
+  OutputBuffer buffer_;
+};
+
+}  // namespace varnello

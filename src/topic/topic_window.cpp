@@ -1,0 +1,132 @@
+#include "topic/topic_window.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "app/layout.h"
+#include "journal/output_surface.h"
+
+namespace varnello {
+
+namespace {
+
+QRect Pixels(const Rect& r) { return QRect(r.x / 15, r.y / 15, r.w / 15, r.h / 15); }
+
+TopicWindow::FaultReporter& Reporter() {
+  static TopicWindow::FaultReporter reporter = [](QWidget* window, FaultKind kind) {
+    QMessageBox::warning(window, window->windowTitle(), QString::fromUtf8(FaultMessage(kind).data(),
+                                                                           FaultMessage(kind).size()));
+  };
+  return reporter;
+}
+
+QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// A caption that shows another window when clicked.
+class LinkLabel : public QLabel {
+ public:
+  LinkLabel(const QString& text, std::function<void()> onClick, QWidget* parent)
+      : QLabel(text, parent), onClick_(std::move(onClick)) {
+    setCursor(Qt::PointingHandCursor);
+  }
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    QLabel::mouseReleaseEvent(event);
+    onClick_();
+  }
+
+ private:
+  std::function<void()> onClick_;
+};
+
+}  // namespace
+
+void TopicWindow::setFaultReporter(FaultReporter reporter) { Reporter() = std::move(reporter); }
+
+TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent) : QWidget(parent), desc_(desc) {
+  setWindowTitle(Q(desc.name));
+  setObjectName(Q(desc.name));
+  WindowLayout layout = LayoutTopic(desc);
+  resize(layout.width / 15, layout.height / 15);
+
+  surface_ = new OutputSurface(this);
+  surface_->setGeometry(Pixels(layout.output));
+
+  QFont bold = font();
+  bold.setBold(true);
+  for (const Control& c : layout.controls) {
+    QWidget* w = nullptr;
+    switch (c.kind) {
+      case ControlKind::Caption:
+        w = new QLabel(Q(c.caption), this);
+        break;
+      case ControlKind::Section: {
+        QLabel* label;
+        if (!c.opens.empty()) {
+          QString target = Q(c.opens);
+          label = new LinkLabel(Q(c.caption), [this, target] { emit navigate(target, false); }, this);
+        } else {
+          label = new QLabel(Q(c.caption), this);
+        }
+        label->setFont(bold);
+        w = label;
+        break;
+      }
+      case ControlKind::Field: {
+        auto* edit = new QLineEdit(this);
+        edit->setObjectName(QStringLiteral("Text%1").arg(c.text));
+        fields_[c.text] = edit;
+        w = edit;
+        break;
+      }
+      case ControlKind::Button: {
+        auto* button = new QPushButton(Q(c.caption), this);
+        button->setObjectName(Q(c.name));
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        if (c.name == "Command1") {
+          connect(button, &QPushButton::clicked, this, &TopicWindow::press);
+        } else if (c.name == "Command2") {
+          connect(button, &QPushButton::clicked, this, &TopicWindow::clear);
+        } else {
+          QString target = Q(c.opens);
+          connect(button, &QPushButton::clicked, this, [this, target] { emit navigate(target, true); });
+        }
+        w = button;
+        break;
+      }
+    }
+    w->setGeometry(Pixels(c.rect));
+  }
+  // Tab order follows the fields in their display order, then the buttons.
+  QWidget* previous = nullptr;
+  for (const Item* item : FieldsOf(desc)) {
+    QWidget* next = fields_[item->text];
+    if (previous != nullptr) setTabOrder(previous, next);
+    previous = next;
+  }
+}
+
+QLineEdit* TopicWindow::field(int n) const {
+  auto it = fields_.find(n);
+  return it == fields_.end() ? nullptr : it->second;
+}
+
+QPushButton* TopicWindow::button(const QString& name) const { return findChild<QPushButton*>(name); }
+
+void TopicWindow::press() {
+  FieldSource source = [this](int n) {
+    QLineEdit* edit = field(n);
+    return edit == nullptr ? std::string() : edit->text().toStdString();
+  };
+  std::optional<FaultKind> fault = RunPress(desc_, source, surface_->sink());
+  surface_->linesChanged();
+  if (fault) Reporter()(this, *fault);
+}
+
+void TopicWindow::clear() { surface_->clear(); }
+
+}  // namespace varnello

@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+
+#include "journal/journal.h"
+#include "topic/press.h"
+
+namespace varnello {
+namespace {
+
+// Runs a press body on field texts and returns the fault kind it ended with (if any).
+template <typename Body>
+std::optional<FaultKind> RunBody(OutputBuffer& out, const std::map<int, std::string>& texts, Body body) {
+  FieldSource source = [&](int n) { return texts.count(n) ? texts.at(n) : std::string(); };
+  Press p(source, out);
+  try {
+    body(p);
+  } catch (const Fault& f) {
+    return f.kind;
+  }
+  return std::nullopt;
+}
+
+TEST(FaultRule, KindsOfFault) {
+  OutputBuffer out;
+  auto kind = [&](auto body) { return RunBody(out, {{1, "0"}, {2, "1e300"}, {3, "-8"}}, body); };
+  EXPECT_EQ(kind([](Press& p) { p.Div(5, p.Read(1)); }), FaultKind::DivisionByZero);
+  EXPECT_EQ(kind([](Press& p) { p.Div(p.Read(1), p.Read(1)); }), FaultKind::Overflow);  // 0/0
+  EXPECT_EQ(kind([](Press& p) { p.Calc(5 / p.Read(1)); }), FaultKind::DivisionByZero);
+  EXPECT_EQ(kind([](Press& p) { p.Calc(p.Read(2) * p.Read(2)); }), FaultKind::Overflow);
+  EXPECT_EQ(kind([](Press& p) { p.Calc(1 / (p.Read(2) * p.Read(2))); }), FaultKind::Overflow);
+  EXPECT_EQ(kind([](Press& p) { p.Pow(p.Read(3), 0.5); }), FaultKind::Overflow);
+  EXPECT_EQ(kind([](Press& p) { p.Pow(p.Read(1), -1); }), FaultKind::DivisionByZero);
+  EXPECT_EQ(kind([](Press& p) { p.Read(4); }), std::nullopt);
+  EXPECT_EQ(kind([](Press& p) { EXPECT_EQ(p.Pow(p.Read(3), 1.0 / 3.0 * 3.0), -8.0); }), std::nullopt);
+  // Underflow and inexact results are not faults.
+  EXPECT_EQ(kind([](Press& p) { p.Calc(1e-300 * 1e-300); }), std::nullopt);
+  EXPECT_EQ(kind([](Press& p) { p.Calc(1.0 / 3.0); }), std::nullopt);
+}
+
+TEST(FaultRule, LinesBeforeTheFaultStayNothingAfter) {
+  OutputBuffer out;
+  auto fault = RunBody(out, {{1, "0"}}, [](Press& p) {
+    double n = p.Read(1);
+    p.Heading("支付租金");
+    double x = p.Div(100, n);
+    p.Line("never", x);
+  });
+  EXPECT_EQ(fault, FaultKind::DivisionByZero);
+  ASSERT_EQ(out.lines().size(), 1u);
+  EXPECT_EQ(out.lines()[0], "支付租金");
+}
+
+TEST(FaultRule, OverflowOnReadEndsThePress) {
+  OutputBuffer out;
+  auto fault = RunBody(out, {{1, "5"}, {2, "1e999"}}, [](Press& p) {
+    p.Line("a", p.Read(1));
+    p.Line("b", p.Read(2));
+  });
+  EXPECT_EQ(fault, FaultKind::Overflow);
+  EXPECT_EQ(out.lines().size(), 1u);
+}
+
+TEST(FaultRule, AFaultDoesNotLeakIntoTheNextPress) {
+  OutputBuffer out;
+  EXPECT_EQ(RunBody(out, {}, [](Press& p) { p.Calc(1 / p.Read(1)); }), FaultKind::DivisionByZero);
+  EXPECT_EQ(RunBody(out, {{1, "2"}}, [](Press& p) { p.Calc(p.Read(1) + 1); }), std::nullopt);
+}
+
+}  // namespace
+}  // namespace varnello

@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "journal/journal.h"
+
+namespace varnello {
+namespace {
+
+TEST(FormatAmount, Table) {
+  struct Case {
+    double value;
+    const char* text;
+  };
+  const Case cases[] = {
+      {0.0, " 0 "},
+      {-0.0, " 0 "},
+      {1500, " 1500 "},
+      {-20.5, "-20.5 "},
+      {1234.50, " 1234.5 "},
+      {2.0 / 3.0, " 0.666666666666667 "},
+      {1.0 / 3.0, " 0.333333333333333 "},
+      {0.5, " 0.5 "},
+      {-0.5, "-0.5 "},
+      {100, " 100 "},
+      {123456789012345.0, " 123456789012345 "},
+      {1234567890123456.0, " 1.23456789012346E+15 "},
+      {1e15, " 1E+15 "},
+      {999999999999999.9, " 1E+15 "},  // rounds up to the exponent form
+      {999999999999999.0, " 999999999999999 "},
+      {-1e20, "-1E+20 "},
+      {1.5e300, " 1.5E+300 "},
+      {0.0001, " 0.0001 "},
+      {0.00001234, " 1.234E-05 "},
+      {112.5, " 112.5 "},
+      {0.1 + 0.2, " 0.3 "},
+      {std::numeric_limits<double>::max(), " 1.79769313486232E+308 "},
+      {std::numeric_limits<double>::denorm_min(), " 4.94065645841247E-324 "},
+  };
+  for (const Case& c : cases) EXPECT_EQ(FormatAmount(c.value), c.text) << c.value;
+}
+
+TEST(OutputBuffer, LineKindsAndClear) {
+  OutputBuffer out;
+  out.PrintHeading("股价变动");
+  out.PrintJournalLine("利润分配-未分配利润（贷）", -300.0);
+  out.PrintBlankLine();
+  out.PrintJournalLine("空", std::nullopt);
+  out.PrintOpenText("面值");
+  EXPECT_TRUE(out.lastLineOpen());
+  out.PrintJournalLine("（借）", 5.0);
+  ASSERT_EQ(out.lines().size(), 5u);
+  EXPECT_EQ(out.lines()[0], "股价变动");
+  EXPECT_EQ(out.lines()[1], "利润分配-未分配利润（贷）-300 ");
+  EXPECT_EQ(out.lines()[2], "");
+  EXPECT_EQ(out.lines()[3], "空");
+  EXPECT_EQ(out.lines()[4], "面值（借） 5 ");
+  EXPECT_FALSE(out.lastLineOpen());
+  out.ClearOutput();
+  EXPECT_TRUE(out.lines().empty());
+  out.PrintHeading("x");
+  EXPECT_EQ(out.lines().size(), 1u);
+}
+
+TEST(Holder, EmptyPrintsNothingAndCountsAsZero) {
+  Holder h;
+  EXPECT_TRUE(h.empty());
+  EXPECT_EQ(h.value(), 0.0);
+  h = 2.5;
+  EXPECT_FALSE(h.empty());
+  EXPECT_EQ(h.value(), 2.5);
+}
+
+}  // namespace
+}  // namespace varnello

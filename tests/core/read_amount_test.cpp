@@ -1,0 +1,84 @@
+#include "topic/read_amount.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "topic/fault.h"
+
+namespace varnello {
+namespace {
+
+TEST(ReadAmount, Table) {
+  struct Case {
+    const char* text;
+    double value;
+  };
+  const Case cases[] = {
+      {"", 0},
+      {"   ", 0},
+      {"abc", 0},
+      {"1500", 1500},
+      {" 2 5 ", 25},
+      {"1 000", 1000},
+      {"\t1\n2", 12},
+      {"1e3", 1000},
+      {"1E3", 1000},
+      {"1e+3", 1000},
+      {"2.5e-1", 0.25},
+      {"-.5", -0.5},
+      {"+5", 5},
+      {"- 5", -5},
+      {"1,500", 1},
+      {"12元", 12},
+      {"$12", 0},
+      {",5", 0},
+      {"1.2.3", 1.2},
+      {"12e", 12},
+      {"12e+", 12},
+      {"12ex", 12},
+      {".", 0},
+      {"-", 0},
+      {"0.1", 0.1},
+      {"&H10", 16},
+      {"&hff", 255},
+      {"&O17", 15},
+      {"&o8", 0},
+      {"&H", 0},
+      {"&X1", 0},
+      {"１２３．５", 123.5},  // full-width digits and point
+      {"－１２", -12},
+      {"１Ｅ３", 1000},
+      {"1　000", 1000},  // ideographic space
+      {"1e-400", 0},       // underflow is not a fault
+      {"\xff\xfe", 0},     // invalid UTF-8 is just not a number
+      {"12\xe4\xb8", 12},  // a cut-off sequence stops the number
+  };
+  for (const Case& c : cases) EXPECT_DOUBLE_EQ(ReadAmount(c.text), c.value) << '"' << c.text << '"';
+}
+
+TEST(ReadAmount, ExactDecimalConversion) {
+  EXPECT_EQ(ReadAmount("0.1"), 0.1);
+  EXPECT_EQ(ReadAmount("123456.789"), 123456.789);
+  EXPECT_EQ(ReadAmount("1.7976931348623157e308"), 1.7976931348623157e308);
+}
+
+TEST(ReadAmount, BeyondDoubleRangeIsOverflow) {
+  for (const char* text : {"1e400", "-1e309", "&H1" "0000000000000000000000000000000000000000000000000000000000000000000000000"
+                                              "0000000000000000000000000000000000000000000000000000000000000000000000000"
+                                              "0000000000000000000000000000000000000000000000000000000000000000000000000"
+                                              "0000000000000000000000000000000000000000"}) {
+    try {
+      ReadAmount(text);
+      ADD_FAILURE() << text << " read without a fault";
+    } catch (const Fault& f) {
+      EXPECT_EQ(f.kind, FaultKind::Overflow) << text;
+    }
+  }
+  std::string longDigits(400, '9');
+  EXPECT_THROW(ReadAmount(longDigits), Fault);
+  EXPECT_EQ(ReadAmount("0." + longDigits), 1.0);
+}
+
+}  // namespace
+}  // namespace varnello

@@ -1,0 +1,27 @@
+// Registration of GUI test classes, so each test file adds its own.
+#pragma once
+
+#include <QObject>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app/main_window.h"
+
+namespace varnello::testing {
+
+using GuiTestFactory = std::function<std::unique_ptr<QObject>()>;
+
+inline std::vector<GuiTestFactory>& GuiTestClasses() {
+  static std::vector<GuiTestFactory> classes;
+  return classes;
+}
+
+template <typename T>
+struct RegisterGuiTest {
+  RegisterGuiTest() {
+    GuiTestClasses().push_back([] { return std::make_unique<T>(); });
+  }
+};
+
+}  // namespace varnello::testing
