@@ -87,7 +87,8 @@ WindowLayout LayoutTopic(const TopicDesc& desc) {
                                        item.opens, false});
       } else {
         out.controls.push_back(Control{ControlKind::Caption, {}, item.caption,
-                                       Rect{x, top + 30, g.captionWidth, kCaptionHeight}, item.text});
+                                       Rect{x, top + 30, g.captionWidth, kCaptionHeight}, item.text,
+                                       item.opens, false});
         out.controls.push_back(Control{ControlKind::Field, {}, {},
                                        Rect{x + g.captionWidth + kGap, top, kFieldWidth, kFieldHeight},
                                        item.text});

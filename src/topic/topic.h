@@ -17,7 +17,7 @@ namespace varnello {
 struct Item {
   int text = 0;
   std::string_view caption;
-  // For a section caption: clicking it shows this window (the current one stays).
+  // Clicking the caption shows this window (the current one stays visible).
   std::string_view opens = {};
   // Row index within the column; -1 follows the previous item.
   int row = -1;

@@ -61,8 +61,6 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent) : QWidget(paren
     QWidget* w = nullptr;
     switch (c.kind) {
       case ControlKind::Caption:
-        w = new QLabel(Q(c.caption), this);
-        break;
       case ControlKind::Section: {
         QLabel* label;
         if (!c.opens.empty()) {
@@ -71,7 +69,7 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent) : QWidget(paren
         } else {
           label = new QLabel(Q(c.caption), this);
         }
-        label->setFont(bold);
+        if (c.kind == ControlKind::Section) label->setFont(bold);
         w = label;
         break;
       }
