@@ -74,7 +74,6 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   }
   // All 13 entries stay in view: the window is widened when the menu bar needs more room than
   // the designed client width.
-  menuBar()->setStyleSheet(QStringLiteral("QMenuBar::item { padding: 2px 5px; }"));
   int menuWidth = menuBar()->sizeHint().width();
   if (menuWidth > client->width()) client->setFixedWidth(menuWidth);
   keyword_->setFocus();
