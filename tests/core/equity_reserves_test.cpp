@@ -25,7 +25,6 @@ TEST(Form121, ShareIssue) {
       {"issue at par: the commission makes the premium negative",
        {{1, "200"}, {2, "2"}, {3, "2"}, {4, "0.05"}},
        {"发行股票", "银行存款（借） 380 ", "股本（贷） 400 ", "资本公积-股本溢价（贷）-20 "}},
-      {"all empty", {}, {"发行股票", "银行存款（借） 0 ", "股本（贷） 0 ", "资本公积-股本溢价（贷） 0 "}},
   };
   for (const Case& c : cases) {
     auto r = PressWindow("Form121", c.in);
@@ -44,8 +43,6 @@ TEST(Form121, ShareIssue) {
 TEST(Form122, InvestorsShare) {
   auto r = PressWindow("Form122", {{1, "1000"}, {2, "0.3"}});
   EXPECT_EQ(r.lines, (Lines{"增加资本公积", "长期股权投资（借） 300 ", "资本公积 300 "}));
-  auto empty = PressWindow("Form122", {});
-  EXPECT_EQ(empty.lines, (Lines{"增加资本公积", "长期股权投资（借） 0 ", "资本公积 0 "}));
   auto f = PressWindow("Form122", {{1, "1e200"}, {2, "1e200"}});
   EXPECT_EQ(f.fault, FaultKind::Overflow);
   EXPECT_EQ(f.lines, Lines{"增加资本公积"});
@@ -75,11 +72,6 @@ TEST(Form123, EachCaseByItsGuard) {
        join({appropriation, offset, capital})},
       {"zero guards print nothing", {{1, "0"}, {2, "20"}, {3, "0.1"}, {4, "0"}, {5, "0"}}, {}},
       {"negative guards print nothing", {{1, "-80"}, {2, "20"}, {3, "0.1"}, {4, "-5"}, {5, "-7"}}, {}},
-      {"tiny positive guards print",
-       {{1, "1e-9"}, {4, "1e-9"}},
-       {"提取盈余公积", "利润分配-盈余公积（借） 0 ", "盈余公积-法定盈余公积 0 ", "", "弥补亏损",
-        "盈余公积（借） 1E-09 ", "利润分配-盈余公积补亏（贷） 1E-09 "}},
-      {"opening balance without profit does not appropriate", {{2, "20"}, {3, "0.1"}, {5, "7"}}, capital},
   };
   for (const Case& c : cases) {
     auto r = PressWindow("Form123", c.in);
