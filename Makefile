@@ -4,7 +4,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build run test clean format
+.PHONY: deps build run test test-sanitize fuzz bench clean format
 
 deps:
 	@bash scripts/install-deps.sh
@@ -18,6 +18,17 @@ run: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Core and command-line tests (the hostile-input sweep among them) under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+test-sanitize: deps
+	@cmake -S . -B build-sanitize -DVARNELLO_SANITIZE=ON -DVARNELLO_BUILD_GUI=OFF -DCMAKE_BUILD_TYPE=Debug >/dev/null
+	@cmake --build build-sanitize -j $(JOBS)
+	@cd build-sanitize && UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ctest --output-on-failure -j $(JOBS) -E fuzz_short
+
+# A longer fuzzing run: five minutes for each target.
+fuzz: deps
+	@bash scripts/fuzz.sh 300
 
 format:
 	@clang-format -i $$(git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h')
