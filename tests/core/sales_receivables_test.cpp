@@ -252,13 +252,5 @@ TEST(SalesWindows, OverflowKeepsLinesBeforeTheFaultingFigure) {
   }
 }
 
-TEST(Form70, ConsignmentRatesAreFixed) {
-  // The output VAT is 13 % of the sale and the commission VAT 6 % of the commission.
-  auto r = PressWindow("Form70", {{1, "1"}, {2, "200"}, {4, "0.1"}});
-  EXPECT_EQ(LineOf(r, "应交税费-应交增值税（销）（贷）"), "应交税费-应交增值税（销）（贷） 26 ");
-  EXPECT_EQ(LineOf(r, "应交税费-应交增值税（进）（借）"), "应交税费-应交增值税（进）（借） 1.2 ");
-  EXPECT_EQ(LineOf(r, "银行存款（借）"), "银行存款（借） 204.8 ");
-}
-
 }  // namespace
 }  // namespace varnello
