@@ -30,6 +30,10 @@ test-sanitize: deps
 fuzz: deps
 	@bash scripts/fuzz.sh 300
 
+# Benchmarks: start-up, presses, batch throughput, memory.
+bench: deps
+	@bash scripts/bench.sh
+
 format:
 	@clang-format -i $$(git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h')
 

@@ -16,6 +16,8 @@ constexpr int kColumnGap = 480;
 constexpr int kButtonWidth = 1215;
 constexpr int kButtonHeight = 450;
 constexpr int kMinOutputWidth = 5400;  // free area at the left for printed lines
+constexpr int kNoteWidth = 4200;       // a descriptive text wraps at this width
+constexpr int kNoteHeight = 780;       // up to three wrapped lines within one row
 
 struct ColumnGeometry {
   int captionWidth = 0;
@@ -34,7 +36,11 @@ ColumnGeometry MeasureColumn(const std::vector<Item>& column) {
   g.rows = row;
   g.width = g.captionWidth + kGap + kFieldWidth;
   for (const Item& item : column) {
-    if (item.text == 0) g.width = std::max(g.width, TextWidth(item.caption, true));
+    if (item.note) {
+      g.width = std::max(g.width, std::min(TextWidth(item.caption), kNoteWidth));
+    } else if (item.text == 0) {
+      g.width = std::max(g.width, TextWidth(item.caption, true));
+    }
   }
   return g;
 }
@@ -81,7 +87,11 @@ WindowLayout LayoutTopic(const TopicDesc& desc) {
     for (const Item& item : desc.columns[c]) {
       if (item.row >= 0) row = item.row;
       int top = kMargin + row * kRowPitch;
-      if (item.text == 0) {
+      if (item.note) {
+        Control note{ControlKind::Caption, {}, item.caption, Rect{x, top, g.width, kNoteHeight}};
+        note.wrap = true;
+        out.controls.push_back(note);
+      } else if (item.text == 0) {
         out.controls.push_back(Control{ControlKind::Section, {}, item.caption,
                                        Rect{x, top + 30, TextWidth(item.caption, true), kCaptionHeight}, 0,
                                        item.opens, false});

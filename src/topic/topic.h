@@ -13,7 +13,7 @@
 namespace varnello {
 
 // One row of a column of controls: an input field TextN with its caption, or (text == 0) a
-// bold section caption without a field.
+// bold section caption without a field, or (note) a plain descriptive text that wraps.
 struct Item {
   int text = 0;
   std::string_view caption;
@@ -21,10 +21,12 @@ struct Item {
   std::string_view opens = {};
   // Row index within the column; -1 follows the previous item.
   int row = -1;
+  bool note = false;
 };
 
 inline Item Field(int n, std::string_view caption) { return Item{n, caption}; }
 inline Item Section(std::string_view caption) { return Item{0, caption}; }
+inline Item Note(std::string_view text) { return Item{0, text, {}, -1, true}; }
 
 // A button beyond the standard 确定/取消/退出: hides this window and shows `opens`.
 struct ExtraButton {

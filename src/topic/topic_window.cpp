@@ -70,6 +70,10 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent) : QWidget(paren
           label = new QLabel(Q(c.caption), this);
         }
         if (c.kind == ControlKind::Section) label->setFont(bold);
+        if (c.wrap) {
+          label->setWordWrap(true);
+          label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        }
         w = label;
         break;
       }

@@ -14,7 +14,7 @@ inline TopicDesc TwoFieldWindow(std::string_view name, std::string_view descript
                                 std::string_view caption1, std::string_view caption2, PressFunction press) {
   return TopicDesc{
       .name = name,
-      .columns = {{Section(description), Field(1, caption1), Field(2, caption2)}},
+      .columns = {{Note(description), Field(1, caption1), Field(2, caption2)}},
       .press = press,
   };
 }

@@ -1,0 +1,115 @@
+// Walks every path between windows once, generated from the keyword, menu and category tables.
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QtTest>
+
+#include "app/main_window.h"
+#include "app/tables.h"
+#include "app/window_registry.h"
+#include "gui/gui_tests.h"
+#include "topic/topic.h"
+#include "topic/topic_window.h"
+
+namespace varnello {
+namespace {
+
+QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+class NavigationTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<WindowRegistry> windows;
+
+  QWidget* main() { return windows->mainWindow(); }
+  void click(QWidget* w, const QString& button) {
+    auto* b = w->findChild<QPushButton*>(button);
+    QVERIFY2(b != nullptr, qPrintable(w->objectName() + QLatin1Char('.') + button));
+    QTest::mouseClick(b, Qt::LeftButton);
+  }
+
+ private slots:
+  void init() {
+    windows = std::make_unique<WindowRegistry>();
+    windows->show(QStringLiteral("Form1"));
+  }
+  void cleanup() { windows.reset(); }
+
+  void everyWindowIsAvailable() {
+    for (std::string_view name : AllWindowNames()) QVERIFY2(WindowRegistry::available(Q(name)), name.data());
+  }
+
+  void everyKeywordOpensItsWindowAndHidesTheMainWindow() {
+    auto* m = windows->mainWindow();
+    for (const KeywordRow& row : Keywords()) {
+      windows->show(QStringLiteral("Form1"));
+      m->keywordField()->setText(Q(row.keyword));
+      click(m, QStringLiteral("Command1"));
+      QWidget* w = windows->existing(Q(row.window));
+      QVERIFY2(w != nullptr && w->isVisible(), row.keyword.data());
+      QVERIFY(!m->isVisible());
+      w->hide();
+    }
+  }
+
+  void everyMenuEntryOpensItsWindowBesideTheMainWindow() {
+    for (const MenuEntry& entry : Menu()) {
+      QAction* action = windows->mainWindow()->menuBar()->findChild<QAction*>(Q(entry.name));
+      QVERIFY2(action != nullptr, entry.name.data());
+      action->trigger();
+      QWidget* w = windows->existing(Q(entry.opens));
+      QVERIFY2(w != nullptr && w->isVisible(), entry.name.data());
+      QVERIFY(main()->isVisible());
+      // Twice: still one instance.
+      action->trigger();
+      QCOMPARE(windows->existing(Q(entry.opens)), w);
+      w->hide();
+    }
+  }
+
+  void everyCategoryButtonOpensItsTarget() {
+    for (const CategoryDesc& category : Categories()) {
+      for (const CategoryButton& button : category.buttons) {
+        QWidget* c = windows->show(Q(category.name));
+        click(c, Q(button.name));
+        QVERIFY2(!c->isVisible(), button.caption.data());
+        QWidget* target = windows->existing(Q(button.opens));
+        QVERIFY2(target != nullptr && target->isVisible(), button.caption.data());
+        if (button.opens != "Form1") target->hide();
+      }
+    }
+  }
+
+  void everyTopicExitReturnsToTheMainWindow() {
+    for (const TopicDesc* topic : AllTopics()) {
+      main()->hide();
+      QWidget* w = windows->show(Q(topic->name));
+      click(w, QStringLiteral("Command3"));
+      QVERIFY(!w->isVisible());
+      QWidget* next = windows->existing(Q(topic->exitTo));
+      QVERIFY2(next != nullptr && next->isVisible(), topic->name.data());
+      if (topic->exitTo != "Form1") next->hide();
+    }
+    // The two departures: 退出 of Form52 leads to Form53; Form113's fourth button to Form114.
+    if (FindTopic("Form52") != nullptr) QCOMPARE(FindTopic("Form52")->exitTo, std::string_view("Form53"));
+    if (FindTopic("Form113") != nullptr) {
+      QWidget* w = windows->show(QStringLiteral("Form113"));
+      click(w, QStringLiteral("Command4"));
+      QVERIFY(!w->isVisible());
+      QVERIFY(windows->existing(QStringLiteral("Form114"))->isVisible());
+    }
+  }
+
+  void form100LeadsToForm96() {
+    QWidget* c = windows->show(QStringLiteral("Form100"));
+    click(c, QStringLiteral("Command5"));
+    QVERIFY(windows->existing(QStringLiteral("Form96"))->isVisible());
+  }
+};
+
+testing::RegisterGuiTest<NavigationTest> registered;
+
+}  // namespace
+}  // namespace varnello
+
+#include "navigation_test.moc"
