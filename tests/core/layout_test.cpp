@@ -1,0 +1,79 @@
+// Geometry of every window: controls never overlap one another, stay inside the client area, and
+// keep clear of the area where lines are printed.
+#include "app/layout.h"
+
+#include <gtest/gtest.h>
+
+namespace varnello {
+namespace {
+
+void ExpectSoundLayout(std::string_view name, const WindowLayout& layout) {
+  for (size_t i = 0; i < layout.controls.size(); ++i) {
+    const Control& a = layout.controls[i];
+    EXPECT_GE(a.rect.x, 0) << name << " " << a.caption;
+    EXPECT_GE(a.rect.y, 0) << name << " " << a.caption;
+    EXPECT_LE(a.rect.right(), layout.width) << name << " " << a.caption;
+    EXPECT_LE(a.rect.bottom(), layout.height) << name << " " << a.caption;
+    EXPECT_FALSE(a.rect.intersects(layout.output)) << name << " " << a.caption << " covers printed lines";
+    for (size_t j = i + 1; j < layout.controls.size(); ++j) {
+      const Control& b = layout.controls[j];
+      EXPECT_FALSE(a.rect.intersects(b.rect)) << name << ": " << a.caption << a.name << " overlaps " << b.caption
+                                              << b.name;
+    }
+  }
+}
+
+TEST(Layout, TopicWindowsAreSound) {
+  for (const TopicDesc* desc : AllTopics()) {
+    WindowLayout layout = LayoutTopic(*desc);
+    ExpectSoundLayout(desc->name, layout);
+    // Sizes given for a window are kept unless its controls need more room.
+    if (desc->width > 0) {
+      EXPECT_GE(layout.width, desc->width) << desc->name;
+    }
+    if (desc->height > 0) {
+      EXPECT_GE(layout.height, desc->height) << desc->name;
+    }
+    EXPECT_GE(layout.output.w, 5000) << desc->name;
+    // The largest client area of any window stays within a common screen (1280 x 1024 pixels).
+    EXPECT_LE(layout.width, 1280 * 15) << desc->name;
+    EXPECT_LE(layout.height, 1024 * 15 - 1500) << desc->name;
+  }
+}
+
+TEST(Layout, CategoryWindowsAreSound) {
+  for (const CategoryDesc& desc : Categories()) {
+    WindowLayout layout = LayoutCategory(desc);
+    ExpectSoundLayout(desc.name, layout);
+    // Buttons run top to bottom within a column and columns left to right, 退出 last and centred.
+    const Control* previous = nullptr;
+    for (const Control& c : layout.controls) {
+      if (c.kind != ControlKind::Button || c.caption == "退出") continue;
+      if (previous != nullptr) {
+        EXPECT_TRUE(c.rect.x > previous->rect.x || (c.rect.x == previous->rect.x && c.rect.y > previous->rect.y))
+            << desc.name << " " << c.caption;
+      }
+      previous = &c;
+    }
+  }
+}
+
+TEST(Layout, MainWindowMenuAndKeywordTablesAreComplete) {
+  EXPECT_EQ(Keywords().size(), 169u);
+  EXPECT_EQ(Menu().size(), 13u);
+  EXPECT_EQ(Categories().size(), 13u);
+  EXPECT_EQ(AllTopics().size(), 111u);
+  // Every window from Form2 to Form125 has a keyword.
+  for (std::string_view name : AllWindowNames()) {
+    if (name == "Form1") continue;
+    bool found = false;
+    for (const KeywordRow& row : Keywords()) found = found || row.window == name;
+    EXPECT_TRUE(found) << name;
+  }
+  EXPECT_EQ(DispatchKeyword("购买原材料（完整）"), std::optional<std::string_view>("Form28"));
+  EXPECT_EQ(DispatchKeyword("购买原材料(完整)"), std::nullopt);
+  EXPECT_EQ(DispatchKeyword("买股票 "), std::nullopt);
+}
+
+}  // namespace
+}  // namespace varnello
