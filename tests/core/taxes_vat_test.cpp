@@ -213,6 +213,12 @@ TEST(TaxesVat, ExemptCreditRefundEntriesAndFaults) {
             "应交税费-应交增值税（进项税额转出）（贷） 25 ");
   Check({
       {"Form88", {{1, "1e300"}, {7, "1e300"}}, {}, FaultKind::Overflow},  // Z, before any line
+      // Q and W are computed after the lines before them have been printed.
+      {"Form88", {{2, "1e300"}, {7, "1e10"}}, {"当月不得免征额 0 "}, FaultKind::Overflow},
+      {"Form88",
+       {{1, "1e300"}, {7, "1e10"}, {8, "1e10"}},
+       {"当月不得免征额 0 ", "当月应纳税额 0 "},
+       FaultKind::Overflow},
       {"Form88",
        {{1, "1e308"}, {2, "1e308"}, {7, "1"}, {8, "1"}},
        {"当期免抵退税额 1E+308 "},

@@ -9,11 +9,13 @@ namespace {
 void PressForm88(Press& p) {
   double X = p.Read(1), Y = p.Read(2), O = p.Read(3), M = p.Read(4), I = p.Read(5), K = p.Read(6),
          g = p.Read(7), t = p.Read(8);
-  double Z = p.Calc((g - t) * X);              // not exempted nor credited
-  double Q = p.Calc(((g * Y) - (I - Z)) - K);  // tax payable of the month
-  double W = p.Calc(t * X);                    // exempt-credit-refund amount
+  // Each figure is computed just before the line that first shows it, so a fault leaves the
+  // calculation lines printed so far.
+  double Z = p.Calc((g - t) * X);  // not exempted nor credited
   p.Line("当月不得免征额", Z);
+  double Q = p.Calc(((g * Y) - (I - Z)) - K);  // tax payable of the month
   p.Line("当月应纳税额", Q);
+  double W = p.Calc(t * X);  // exempt-credit-refund amount
   p.Line("免抵退税额", W);
   if (Q >= 0) p.Line("当期免抵退税额", W);
   double F = p.Calc(W + Q);
