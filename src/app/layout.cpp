@@ -16,6 +16,8 @@ constexpr int kColumnGap = 480;
 constexpr int kButtonWidth = 1215;
 constexpr int kButtonHeight = 450;
 constexpr int kMinOutputWidth = 5400;  // free area at the left for printed lines
+constexpr int kMinRowPitch = 720;     // rows close up to this pitch to fit a window's given height
+constexpr int kMinHeight = 7200;      // windows sized to their controls keep room for output
 constexpr int kNoteWidth = 4200;       // a descriptive text wraps at this width
 constexpr int kNoteHeight = 780;       // up to three wrapped lines within one row
 
@@ -69,14 +71,20 @@ WindowLayout LayoutTopic(const TopicDesc& desc) {
   int buttonsWidth = kButtonWidth * 2 + kGap * 2;
   blockWidth = std::max(blockWidth, buttonsWidth);
 
-  int fieldsBottom = kMargin + rows * kRowPitch;
+  int below = 120 + kButtonHeight + 300 + kButtonHeight + kMargin;
+  if (!desc.extraButtons.empty()) below += 300 + kButtonHeight;
+  int pitch = kRowPitch;
+  if (desc.height > 0 && rows > 0) {
+    pitch = std::clamp((desc.height - kMargin - below) / rows, kMinRowPitch, kRowPitch);
+  }
+  int fieldsBottom = kMargin + rows * pitch;
   int buttonsTop = fieldsBottom + 120;
   int exitTop = buttonsTop + kButtonHeight + 300;
   int bottom = exitTop + kButtonHeight;
   if (!desc.extraButtons.empty()) bottom += 300 + kButtonHeight;
 
   out.width = std::max(desc.width, kMinOutputWidth + blockWidth + 2 * kMargin);
-  out.height = std::max(desc.height, bottom + kMargin);
+  out.height = std::max(desc.height > 0 ? desc.height : kMinHeight, bottom + kMargin);
   int blockLeft = out.width - kMargin - blockWidth;
   out.output = Rect{0, 0, blockLeft - kMargin / 2, out.height};
 
@@ -86,7 +94,7 @@ WindowLayout LayoutTopic(const TopicDesc& desc) {
     int row = 0;
     for (const Item& item : desc.columns[c]) {
       if (item.row >= 0) row = item.row;
-      int top = kMargin + row * kRowPitch;
+      int top = kMargin + row * pitch;
       if (item.note) {
         Control note{ControlKind::Caption, {}, item.caption, Rect{x, top, g.width, kNoteHeight}};
         note.wrap = true;

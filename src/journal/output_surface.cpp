@@ -23,6 +23,8 @@ void OutputSurface::linesChanged() {
 
 void OutputSurface::clear() {
   buffer_.ClearOutput();
+  widest_ = 0;
+  measured_ = 0;
   updateRange();
   viewport()->update();
 }
@@ -30,16 +32,17 @@ void OutputSurface::clear() {
 void OutputSurface::updateRange() {
   QFontMetrics fm(font());
   int lineHeight = fm.lineSpacing();
-  int widest = 0;
-  for (const std::string& line : buffer_.lines()) {
-    widest = std::max(widest, fm.horizontalAdvance(QString::fromStdString(line)));
+  const auto& lines = buffer_.lines();
+  for (size_t i = measured_ > 0 ? measured_ - 1 : 0; i < lines.size(); ++i) {
+    widest_ = std::max(widest_, fm.horizontalAdvance(QString::fromStdString(lines[i])));
   }
-  int contentHeight = lineHeight * static_cast<int>(buffer_.lines().size());
+  measured_ = lines.size();
+  int contentHeight = lineHeight * static_cast<int>(lines.size());
   verticalScrollBar()->setPageStep(viewport()->height());
   verticalScrollBar()->setSingleStep(lineHeight);
   verticalScrollBar()->setRange(0, std::max(0, contentHeight - viewport()->height()));
   horizontalScrollBar()->setPageStep(viewport()->width());
-  horizontalScrollBar()->setRange(0, std::max(0, widest - viewport()->width()));
+  horizontalScrollBar()->setRange(0, std::max(0, widest_ - viewport()->width()));
 }
 
 void OutputSurface::resizeEvent(QResizeEvent* event) {

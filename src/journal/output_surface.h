@@ -28,6 +28,10 @@ class OutputSurface : public QAbstractScrollArea {
  private:
   void updateRange();
   OutputBuffer buffer_;
+  // Width of the widest line measured so far, and how many lines were measured: a press only
+  // measures the lines it added (and the last earlier one, which open text may have extended).
+  int widest_ = 0;
+  size_t measured_ = 0;
 };
 
 }  // namespace varnello

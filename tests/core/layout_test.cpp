@@ -32,7 +32,7 @@ TEST(Layout, TopicWindowsAreSound) {
       EXPECT_GE(layout.width, desc->width) << desc->name;
     }
     if (desc->height > 0) {
-      EXPECT_GE(layout.height, desc->height) << desc->name;
+      EXPECT_EQ(layout.height, desc->height) << desc->name;
     }
     EXPECT_GE(layout.output.w, 5000) << desc->name;
     // The largest client area of any window stays within a common screen (1280 x 1024 pixels).

@@ -2,6 +2,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QtTest>
 
 #include "app/main_window.h"
@@ -134,28 +135,15 @@ class ShellTest : public QObject {
     QCOMPARE(again->field(1)->text(), QString());
   }
 
-  void menuEntryLeavesMainWindowVisible() {
-    // A menu entry whose window is not built yet does nothing; a built one opens beside Form1.
-    for (QAction* a : windows->mainWindow()->menuBar()->actions()) {
-      a->trigger();
-      QVERIFY(windows->mainWindow()->isVisible());
-    }
-  }
-
-  void everyBuiltWindowOpensByEveryKeyword() {
-    for (const KeywordRow& row : Keywords()) {
-      QString window = QString::fromUtf8(row.window.data(), static_cast<qsizetype>(row.window.size()));
-      windows->show(QStringLiteral("Form1"));
-      type(QString::fromUtf8(row.keyword.data(), static_cast<qsizetype>(row.keyword.size())));
-      if (!WindowRegistry::available(window)) {
-        QVERIFY(windows->mainWindow()->isVisible());
-        continue;
-      }
-      QWidget* w = windows->existing(window);
-      QVERIFY2(w != nullptr && w->isVisible(), row.keyword.data());
-      QVERIFY(!windows->mainWindow()->isVisible());
-      w->hide();
-    }
+  void outputScrollsToTheNewestLine() {
+    type(QStringLiteral("买股票"));
+    auto* form6 = static_cast<TopicWindow*>(windows->existing(QStringLiteral("Form6")));
+    for (int i = 0; i < 20; ++i) QTest::mouseClick(form6->button(QStringLiteral("Command1")), Qt::LeftButton);
+    QScrollBar* bar = form6->surface()->verticalScrollBar();
+    QVERIFY(bar->maximum() > 0);
+    QCOMPARE(bar->value(), bar->maximum());
+    QTest::mouseClick(form6->button(QStringLiteral("Command2")), Qt::LeftButton);
+    QCOMPARE(bar->maximum(), 0);
   }
 };
 
