@@ -200,7 +200,10 @@ json DescribeWindow(std::string_view name) {
     for (const auto& column : t->columns) {
       for (const Item& item : column) {
         if (item.text != 0) {
-          fields.push_back({{"name", "Text" + std::to_string(item.text)}, {"caption", item.caption}});
+          json field{{"name", "Text" + std::to_string(item.text)}, {"caption", item.caption}};
+          // A caption that opens another window when clicked.
+          if (!item.opens.empty()) field["opens"] = item.opens;
+          fields.push_back(field);
         } else {
           sections.push_back(item.caption);
         }
@@ -234,7 +237,9 @@ void PrintDescription(const json& w) {
   std::cout << "\n";
   for (const auto& s : w["sections"]) std::cout << "  [" << s.get<std::string>() << "]\n";
   for (const auto& f : w["fields"]) {
-    std::cout << "  " << f["name"].get<std::string>() << "  " << f["caption"].get<std::string>() << "\n";
+    std::cout << "  " << f["name"].get<std::string>() << "  " << f["caption"].get<std::string>();
+    if (f.contains("opens")) std::cout << " (caption opens " << f["opens"].get<std::string>() << ")";
+    std::cout << "\n";
   }
   for (const auto& b : w["buttons"]) {
     std::cout << "  " << b["name"].get<std::string>() << "  " << b["caption"].get<std::string>();
