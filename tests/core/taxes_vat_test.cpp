@@ -8,37 +8,13 @@
 namespace varnello {
 namespace {
 
+using testing::Join;
 using testing::LineOf;
+using testing::Lines;
 using testing::PressWindow;
-using Lines = std::vector<std::string>;
 
-Lines Join(std::initializer_list<Lines> parts) {
-  Lines all;
-  for (const Lines& p : parts) all.insert(all.end(), p.begin(), p.end());
-  return all;
-}
-
-// One press: its exact lines, or with `count` set only the number of lines and the last one.
-struct Case {
-  const char* window;
-  std::map<int, std::string> in;
-  Lines lines;
-  std::optional<FaultKind> fault = std::nullopt;
-  size_t count = 0;
-};
-
-void Check(const std::vector<Case>& cases) {
-  for (const Case& c : cases) {
-    auto r = PressWindow(c.window, c.in);
-    SCOPED_TRACE(std::string(c.window) + " case " + std::to_string(&c - cases.data()));
-    EXPECT_EQ(r.fault, c.fault);
-    if (c.count == 0) {
-      EXPECT_EQ(r.lines, c.lines);
-    } else {
-      ASSERT_EQ(r.lines.size(), c.count);
-      EXPECT_EQ(r.lines.back(), c.lines.back());
-    }
-  }
+void Check(const std::vector<testing::PressCase>& cases) {
+  testing::CheckPresses(cases);
 }
 
 TEST(TaxesVat, EntriesAndFaultPoints) {
