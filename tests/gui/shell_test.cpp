@@ -3,6 +3,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QtTest>
 
 #include "app/main_window.h"
@@ -57,6 +58,19 @@ class ShellTest : public QObject {
     QCOMPARE(Button(m, "Command2")->text(), QStringLiteral("退出"));
     for (auto* b : m->findChildren<QPushButton*>()) QVERIFY(!b->isDefault() && !b->autoDefault());
     QCOMPARE(m->keywordField()->nextInFocusChain(), static_cast<QWidget*>(Button(m, "Command3")));
+  }
+
+  void mainCancelKeepsKeywordAndExitEndsTheProgram() {
+    MainWindow* m = windows->mainWindow();
+    m->keywordField()->setText(QStringLiteral("坏账准备"));
+    QTest::mouseClick(Button(m, "Command3"), Qt::LeftButton);
+    QCOMPARE(m->keywordField()->text(), QStringLiteral("坏账准备"));
+    QVERIFY(m->isVisible());
+    QSignalSpy quit(windows.get(), &WindowRegistry::quitRequested);
+    QTest::mouseClick(Button(m, "Command2"), Qt::LeftButton);
+    QCOMPARE(quit.count(), 1);
+    m->close();  // the title-bar close button ends the program too
+    QCOMPARE(quit.count(), 2);
   }
 
   void keywordDispatchIsExact() {
