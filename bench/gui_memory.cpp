@@ -30,7 +30,8 @@ int main(int argc, char** argv) {
   QByteArray atStart = StatusField("VmRSS:");
   int opened = 0;
   for (std::string_view name : varnello::AllWindowNames()) {
-    if (windows.show(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))) != nullptr) ++opened;
+    if (windows.show(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))) != nullptr)
+      ++opened;
     app.processEvents();
   }
   std::printf("windows opened: %d\nresident at start: %s\npeak resident after opening all: %s\n", opened,

@@ -46,8 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Check(text.back() == ' ', "no trailing space", v, text);
   Check(text[0] == (rounded < 0 ? '-' : ' '), "sign slot", v, text);
   std::string body = text.substr(1, text.size() - 2);
-  Check(body.find_first_of(" ,+") == std::string::npos || body.find('E') != std::string::npos, "stray characters",
-        v, text);
+  Check(body.find_first_of(" ,+") == std::string::npos || body.find('E') != std::string::npos,
+        "stray characters", v, text);
   size_t e = body.find('E');
   std::string mantissa = body.substr(0, e);
   int significant = 0;

@@ -8,8 +8,12 @@
 namespace varnello {
 
 namespace {
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-QRect Pixels(const Rect& r) { return QRect(r.x / 15, r.y / 15, r.w / 15, r.h / 15); }
+QString Q(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+QRect Pixels(const Rect& r) {
+  return QRect(r.x / 15, r.y / 15, r.w / 15, r.h / 15);
+}
 }  // namespace
 
 CategoryWindow::CategoryWindow(const CategoryDesc& desc, QWidget* parent) : QWidget(parent) {

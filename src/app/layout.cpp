@@ -7,17 +7,17 @@ namespace varnello {
 namespace {
 
 constexpr int kMargin = 360;
-constexpr int kRowPitch = 840;      // rows of captions and fields
+constexpr int kRowPitch = 840;  // rows of captions and fields
 constexpr int kFieldWidth = 1455;
 constexpr int kFieldHeight = 330;
 constexpr int kCaptionHeight = 270;
-constexpr int kGap = 120;           // between a caption and its field
+constexpr int kGap = 120;  // between a caption and its field
 constexpr int kColumnGap = 480;
 constexpr int kButtonWidth = 1215;
 constexpr int kButtonHeight = 450;
 constexpr int kMinOutputWidth = 5400;  // free area at the left for printed lines
-constexpr int kMinRowPitch = 720;     // rows close up to this pitch to fit a window's given height
-constexpr int kMinHeight = 7200;      // windows sized to their controls keep room for output
+constexpr int kMinRowPitch = 720;      // rows close up to this pitch to fit a window's given height
+constexpr int kMinHeight = 7200;       // windows sized to their controls keep room for output
 constexpr int kNoteWidth = 4200;       // a descriptive text wraps at this width
 constexpr int kNoteHeight = 780;       // up to three wrapped lines within one row
 
@@ -52,8 +52,10 @@ ColumnGeometry MeasureColumn(const std::vector<Item>& column) {
 int TextWidth(std::string_view text, bool bold) {
   int width = 0;
   for (unsigned char c : text) {
-    if (c < 0x80) width += 100;          // ASCII: about half an em
-    else if ((c & 0xC0) != 0x80) width += 180;  // a lead byte: one CJK character, one em
+    if (c < 0x80)
+      width += 100;  // ASCII: about half an em
+    else if ((c & 0xC0) != 0x80)
+      width += 180;  // a lead byte: one CJK character, one em
   }
   return width + (bold ? width / 10 : 0) + 60;
 }
@@ -100,14 +102,24 @@ WindowLayout LayoutTopic(const TopicDesc& desc) {
         note.wrap = true;
         out.controls.push_back(note);
       } else if (item.text == 0) {
-        out.controls.push_back(Control{ControlKind::Section, {}, item.caption,
-                                       Rect{x, top + 30, TextWidth(item.caption, true), kCaptionHeight}, 0,
-                                       item.opens, false});
+        out.controls.push_back(Control{ControlKind::Section,
+                                       {},
+                                       item.caption,
+                                       Rect{x, top + 30, TextWidth(item.caption, true), kCaptionHeight},
+                                       0,
+                                       item.opens,
+                                       false});
       } else {
-        out.controls.push_back(Control{ControlKind::Caption, {}, item.caption,
-                                       Rect{x, top + 30, g.captionWidth, kCaptionHeight}, item.text,
-                                       item.opens, false});
-        out.controls.push_back(Control{ControlKind::Field, {}, {},
+        out.controls.push_back(Control{ControlKind::Caption,
+                                       {},
+                                       item.caption,
+                                       Rect{x, top + 30, g.captionWidth, kCaptionHeight},
+                                       item.text,
+                                       item.opens,
+                                       false});
+        out.controls.push_back(Control{ControlKind::Field,
+                                       {},
+                                       {},
                                        Rect{x + g.captionWidth + kGap, top, kFieldWidth, kFieldHeight},
                                        item.text});
       }
@@ -117,8 +129,9 @@ WindowLayout LayoutTopic(const TopicDesc& desc) {
   }
 
   int centre = blockLeft + blockWidth / 2;
-  out.controls.push_back(Control{ControlKind::Button, "Command1", "确定",
-                                 Rect{centre - kGap - kButtonWidth, buttonsTop, kButtonWidth, kButtonHeight}});
+  out.controls.push_back(
+      Control{ControlKind::Button, "Command1", "确定",
+              Rect{centre - kGap - kButtonWidth, buttonsTop, kButtonWidth, kButtonHeight}});
   out.controls.push_back(Control{ControlKind::Button, "Command2", "取消",
                                  Rect{centre + kGap, buttonsTop, kButtonWidth, kButtonHeight}});
   out.controls.push_back(Control{ControlKind::Button, "Command3", "退出",
@@ -127,8 +140,8 @@ WindowLayout LayoutTopic(const TopicDesc& desc) {
   int extraTop = exitTop + kButtonHeight + 300;
   for (const ExtraButton& b : desc.extraButtons) {
     int w = std::max(kButtonWidth, TextWidth(b.caption) + 240);
-    out.controls.push_back(
-        Control{ControlKind::Button, b.name, b.caption, Rect{centre - w / 2, extraTop, w, kButtonHeight}, 0, b.opens});
+    out.controls.push_back(Control{ControlKind::Button, b.name, b.caption,
+                                   Rect{centre - w / 2, extraTop, w, kButtonHeight}, 0, b.opens});
   }
   return out;
 }
@@ -150,7 +163,8 @@ WindowLayout LayoutCategory(const CategoryDesc& desc) {
   for (const CategoryLabel& l : desc.labels) {
     if (l.beside >= 0) {
       int col = desc.buttons[static_cast<size_t>(l.beside)].column;
-      labelWidth[static_cast<size_t>(col)] = std::max(labelWidth[static_cast<size_t>(col)], TextWidth(l.text) + 240);
+      labelWidth[static_cast<size_t>(col)] =
+          std::max(labelWidth[static_cast<size_t>(col)], TextWidth(l.text) + 240);
     }
   }
 

@@ -27,10 +27,10 @@ struct Control {
   std::string_view name;  // "Text3", "Command1"; empty for captions
   std::string_view caption;
   Rect rect;
-  int text = 0;                  // N of TextN for fields, and for the caption of a field
-  std::string_view opens = {};   // buttons and linked captions: the window shown
-  bool hidesSelf = true;         // a button hides its own window before showing `opens`
-  bool wrap = false;             // a descriptive text that wraps within its rectangle
+  int text = 0;                 // N of TextN for fields, and for the caption of a field
+  std::string_view opens = {};  // buttons and linked captions: the window shown
+  bool hidesSelf = true;        // a button hides its own window before showing `opens`
+  bool wrap = false;            // a descriptive text that wraps within its rectangle
 };
 
 struct WindowLayout {

@@ -15,8 +15,12 @@
 namespace varnello {
 
 namespace {
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-QRect Twips(int x, int y, int w, int h) { return QRect(x / 15, y / 15, w / 15, h / 15); }
+QString Q(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+QRect Twips(int x, int y, int w, int h) {
+  return QRect(x / 15, y / 15, w / 15, h / 15);
+}
 }  // namespace
 
 void InstallAppFont() {

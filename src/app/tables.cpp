@@ -219,8 +219,7 @@ const std::vector<CategoryDesc>& Categories() {
            {"Command9", "固定资产盘亏", "Form54", 1},
            {"Command7", "退出", "Form1", 0},
        },
-       {
-       }},
+       {}},
       {"Form51",
        {
            {"Command1", "购买固定资产（不安装）", "Form46", 1},
@@ -241,8 +240,7 @@ const std::vector<CategoryDesc>& Categories() {
            {"Command17", "长期购买固定资产", "Form108", 2},
            {"Command6", "退出", "Form1", 0},
        },
-       {
-       }},
+       {}},
       {"Form65",
        {
            {"Command1", "投入无形资产", "Form60", 1},
@@ -257,8 +255,7 @@ const std::vector<CategoryDesc>& Categories() {
            {"Command11", "转让无形资产", "Form109", 2},
            {"Command10", "退出", "Form1", 0},
        },
-       {
-       }},
+       {}},
       {"Form66",
        {
            {"Command1", "股价变动", "Form2", 1},
@@ -325,8 +322,7 @@ const std::vector<CategoryDesc>& Categories() {
            {"Command8", "票据存取贴现", "Form79", 2},
            {"Command9", "退出", "Form1", 0},
        },
-       {
-       }},
+       {}},
       {"Form90",
        {
            {"Command1", "进口货物", "Form82", 1},
@@ -335,8 +331,7 @@ const std::vector<CategoryDesc>& Categories() {
            {"Command5", "进口应税商品", "Form95", 2},
            {"Command4", "退出", "Form1", 0},
        },
-       {
-       }},
+       {}},
       {"Form91",
        {
            {"Command1", "摊余成本", "Form5", 1},
@@ -382,30 +377,19 @@ const std::vector<CategoryDesc>& Categories() {
            {"Command13", "出口退税", "Form88", 2},
            {"Command10", "退出", "Form1", 0},
        },
-       {
-       }},
+       {}},
       {"Form119",
        {
-           {"Command1", "租赁固定资产", "Form55", 1},
-           {"Command2", "出租摊销无形资产", "Form64", 1},
-           {"Command3", "出租无形资产", "Form64", 1},
-           {"Command4", "出租包装", "Form104", 1},
-           {"Command5", "出租商品", "Form105", 1},
-           {"Command7", "投资收益", "Form7", 2},
-           {"Command8", "长期股权投资", "Form38", 2},
-           {"Command9", "组合投资", "Form39", 2},
-           {"Command10", "固定资产投资", "Form40", 2},
-           {"Command11", "长期债权投资", "Form41", 2},
-           {"Command12", "股票投资成本", "Form45", 2},
-           {"Command19", "短期借款", "Form102", 2},
-           {"Command13", "投资固定资产", "Form50", 3},
-           {"Command14", "接受投资物", "Form80", 3},
-           {"Command15", "资金投资公司", "Form115", 3},
-           {"Command16", "投资公司", "Form116", 3},
-           {"Command17", "追加投资", "Form117", 3},
-           {"Command18", "撤回投资", "Form118", 3},
-           {"Command20", "长期借款", "Form103", 3},
-           {"Command6", "退出", "Form1", 0},
+           {"Command1", "租赁固定资产", "Form55", 1},   {"Command2", "出租摊销无形资产", "Form64", 1},
+           {"Command3", "出租无形资产", "Form64", 1},   {"Command4", "出租包装", "Form104", 1},
+           {"Command5", "出租商品", "Form105", 1},      {"Command7", "投资收益", "Form7", 2},
+           {"Command8", "长期股权投资", "Form38", 2},   {"Command9", "组合投资", "Form39", 2},
+           {"Command10", "固定资产投资", "Form40", 2},  {"Command11", "长期债权投资", "Form41", 2},
+           {"Command12", "股票投资成本", "Form45", 2},  {"Command19", "短期借款", "Form102", 2},
+           {"Command13", "投资固定资产", "Form50", 3},  {"Command14", "接受投资物", "Form80", 3},
+           {"Command15", "资金投资公司", "Form115", 3}, {"Command16", "投资公司", "Form116", 3},
+           {"Command17", "追加投资", "Form117", 3},     {"Command18", "撤回投资", "Form118", 3},
+           {"Command20", "长期借款", "Form103", 3},     {"Command6", "退出", "Form1", 0},
        },
        {
            {"Label1", "租赁", 1, -1},
@@ -432,12 +416,12 @@ const std::vector<CategoryDesc>& Categories() {
 
 const std::vector<MenuEntry>& Menu() {
   static const std::vector<MenuEntry> entries = {
-      {"支出", "支出/费用", "Form27"},       {"盘盈", "盘盈/盘亏", "Form33"},
-      {"股票", "股票/债券", "Form66"},       {"商品", "商品/货物/原材料", "Form74"},
-      {"票据", "票据", "Form78"},            {"出口", "出口/进口", "Form90"},
-      {"摊销", "摊销/外部经费", "Form91"},   {"税费", "税费", "Form100"},
-      {"工资", "工资", "Form101"},           {"净利润", "本年/营业/净利润", "Form113"},
-      {"租赁", "租赁/投资", "Form119"},      {"资本", "资本/盈余公积", "Form125"},
+      {"支出", "支出/费用", "Form27"},     {"盘盈", "盘盈/盘亏", "Form33"},
+      {"股票", "股票/债券", "Form66"},     {"商品", "商品/货物/原材料", "Form74"},
+      {"票据", "票据", "Form78"},          {"出口", "出口/进口", "Form90"},
+      {"摊销", "摊销/外部经费", "Form91"}, {"税费", "税费", "Form100"},
+      {"工资", "工资", "Form101"},         {"净利润", "本年/营业/净利润", "Form113"},
+      {"租赁", "租赁/投资", "Form119"},    {"资本", "资本/盈余公积", "Form125"},
       {"累计折旧", "累计折旧", "Form52"},
   };
   return entries;

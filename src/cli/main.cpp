@@ -118,7 +118,8 @@ int Press(const std::vector<std::string_view>& args) {
   }
   PressOutcome r = DoPress(*desc, texts);
   if (asJson) {
-    std::cout << json{{"window", desc->name}, {"lines", r.lines}, {"fault", FaultJson(r.fault)}}.dump() << "\n";
+    std::cout << json{{"window", desc->name}, {"lines", r.lines}, {"fault", FaultJson(r.fault)}}.dump()
+              << "\n";
   } else {
     for (const std::string& line : r.lines) std::cout << line << "\n";
   }
@@ -144,7 +145,8 @@ json BatchRequest(const std::string& text) {
     if (!f->is_object()) return {{"error", "\"fields\" must be an object"}};
     for (auto it = f->begin(); it != f->end(); ++it) {
       int n = FieldNumber(it.key());
-      if (n == 0 || !HasField(*desc, n)) return {{"error", std::string(desc->name) + " has no field " + it.key()}};
+      if (n == 0 || !HasField(*desc, n))
+        return {{"error", std::string(desc->name) + " has no field " + it.key()}};
       if (!it->is_string()) return {{"error", "field " + it.key() + " must be a string"}};
       texts[n] = it->get<std::string>();
     }
@@ -171,9 +173,12 @@ int Batch() {
 
 std::string_view KindName(WindowKind k) {
   switch (k) {
-    case WindowKind::Main: return "main";
-    case WindowKind::Topic: return "topic";
-    case WindowKind::Category: return "category";
+    case WindowKind::Main:
+      return "main";
+    case WindowKind::Topic:
+      return "topic";
+    case WindowKind::Category:
+      return "category";
   }
   return "";
 }
@@ -277,7 +282,8 @@ int Describe(const std::vector<std::string_view>& args) {
   if (only.empty()) {
     json keywords = json::array(), menu = json::array();
     for (const KeywordRow& row : Keywords()) keywords.push_back({row.keyword, row.window});
-    for (const MenuEntry& m : Menu()) menu.push_back({{"name", m.name}, {"caption", m.caption}, {"opens", m.opens}});
+    for (const MenuEntry& m : Menu())
+      menu.push_back({{"name", m.name}, {"caption", m.caption}, {"opens", m.opens}});
     doc["keywords"] = keywords;
     doc["menu"] = menu;
   }

@@ -41,7 +41,7 @@ double Press::Calc(double value) {
   int flags = std::fetestexcept(kFaultFlags);
   if (!std::isfinite(value) || flags != 0) {
     Raise((flags & FE_DIVBYZERO) != 0 && (flags & FE_INVALID) == 0 ? FaultKind::DivisionByZero
-                                                                    : FaultKind::Overflow);
+                                                                   : FaultKind::Overflow);
   }
   return value;
 }

@@ -1,9 +1,10 @@
 #include "topic/read_amount.h"
 
+#include <locale.h>
+
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
-#include <locale.h>
 #include <string>
 
 #include "topic/fault.h"
@@ -38,7 +39,9 @@ char32_t NextCodePoint(std::string_view text, size_t& i) {
   return cp;
 }
 
-bool IsBlank(char32_t cp) { return cp == ' ' || cp == '\t' || cp == '\n' || cp == '\r' || cp == 0x3000; }
+bool IsBlank(char32_t cp) {
+  return cp == ' ' || cp == '\t' || cp == '\n' || cp == '\r' || cp == 0x3000;
+}
 
 // Folds the full-width ASCII block to ASCII; anything else outside ASCII becomes a stopper.
 char ToAscii(char32_t cp) {
@@ -46,13 +49,18 @@ char ToAscii(char32_t cp) {
   return cp < 0x80 ? static_cast<char>(cp) : '\x01';
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 int DigitValue(char c, int base) {
   int d = -1;
-  if (IsDigit(c)) d = c - '0';
-  else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
-  else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
+  if (IsDigit(c))
+    d = c - '0';
+  else if (c >= 'a' && c <= 'f')
+    d = c - 'a' + 10;
+  else if (c >= 'A' && c <= 'F')
+    d = c - 'A' + 10;
   return d < base ? d : -1;
 }
 

@@ -24,9 +24,15 @@ struct Item {
   bool note = false;
 };
 
-inline Item Field(int n, std::string_view caption) { return Item{n, caption}; }
-inline Item Section(std::string_view caption) { return Item{0, caption}; }
-inline Item Note(std::string_view text) { return Item{0, text, {}, -1, true}; }
+inline Item Field(int n, std::string_view caption) {
+  return Item{n, caption};
+}
+inline Item Section(std::string_view caption) {
+  return Item{0, caption};
+}
+inline Item Note(std::string_view text) {
+  return Item{0, text, {}, -1, true};
+}
 
 // A button beyond the standard 确定/取消/退出: hides this window and shows `opens`.
 struct ExtraButton {

@@ -12,17 +12,21 @@ namespace varnello {
 
 namespace {
 
-QRect Pixels(const Rect& r) { return QRect(r.x / 15, r.y / 15, r.w / 15, r.h / 15); }
+QRect Pixels(const Rect& r) {
+  return QRect(r.x / 15, r.y / 15, r.w / 15, r.h / 15);
+}
 
 TopicWindow::FaultReporter& Reporter() {
   static TopicWindow::FaultReporter reporter = [](QWidget* window, FaultKind kind) {
-    QMessageBox::warning(window, window->windowTitle(), QString::fromUtf8(FaultMessage(kind).data(),
-                                                                           FaultMessage(kind).size()));
+    QMessageBox::warning(window, window->windowTitle(),
+                         QString::fromUtf8(FaultMessage(kind).data(), FaultMessage(kind).size()));
   };
   return reporter;
 }
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString Q(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 // A caption that shows another window when clicked.
 class LinkLabel : public QLabel {
@@ -44,7 +48,9 @@ class LinkLabel : public QLabel {
 
 }  // namespace
 
-void TopicWindow::setFaultReporter(FaultReporter reporter) { Reporter() = std::move(reporter); }
+void TopicWindow::setFaultReporter(FaultReporter reporter) {
+  Reporter() = std::move(reporter);
+}
 
 TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent) : QWidget(parent), desc_(desc) {
   setWindowTitle(Q(desc.name));
@@ -65,7 +71,8 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent) : QWidget(paren
         QLabel* label;
         if (!c.opens.empty()) {
           QString target = Q(c.opens);
-          label = new LinkLabel(Q(c.caption), [this, target] { emit navigate(target, false); }, this);
+          label = new LinkLabel(
+              Q(c.caption), [this, target] { emit navigate(target, false); }, this);
         } else {
           label = new QLabel(Q(c.caption), this);
         }
@@ -117,7 +124,9 @@ QLineEdit* TopicWindow::field(int n) const {
   return it == fields_.end() ? nullptr : it->second;
 }
 
-QPushButton* TopicWindow::button(const QString& name) const { return findChild<QPushButton*>(name); }
+QPushButton* TopicWindow::button(const QString& name) const {
+  return findChild<QPushButton*>(name);
+}
 
 void TopicWindow::press() {
   FieldSource source = [this](int n) {
@@ -129,6 +138,8 @@ void TopicWindow::press() {
   if (fault) Reporter()(this, *fault);
 }
 
-void TopicWindow::clear() { surface_->clear(); }
+void TopicWindow::clear() {
+  surface_->clear();
+}
 
 }  // namespace varnello

@@ -49,8 +49,8 @@ TEST(Form3, OverflowKeepsEarlierEntries) {
 TEST(Form2, ReservesAndFaults) {
   auto r = PressWindow("Form2", {{1, "25"}, {2, "75"}, {3, "0.1"}, {4, "0.05"}});
   EXPECT_EQ(r.lines, (std::vector<std::string>{"股价变动", "交易性金融资产-公允价值变动（借） 100 ",
-                                               "利润分配-未分配利润（贷） 75 ", "递延所得税负债（贷） 25 ", "",
-                                               "提取盈余公积", "利润分配-未分配利润（借） 11.25 ",
+                                               "利润分配-未分配利润（贷） 75 ", "递延所得税负债（贷） 25 ",
+                                               "", "提取盈余公积", "利润分配-未分配利润（借） 11.25 ",
                                                "盈余公积（贷） 11.25 "}));
   auto y = PressWindow("Form2", {{2, "1e300"}, {3, "1e300"}});
   EXPECT_EQ(y.fault, FaultKind::Overflow);
@@ -64,7 +64,7 @@ TEST(Form5, TermTakesPartInNoAmount) {
   auto b = PressWindow("Form5", in);
   EXPECT_EQ(a.lines, b.lines);
   EXPECT_EQ(LineOf(a, "资产减值损失（借）"), "资产减值损失（借） 200 ");  // 1100 - 900
-  EXPECT_EQ(LineOf(a, "贷款摊余成本"), "贷款摊余成本 772 ");          // (900 - 200) + 72
+  EXPECT_EQ(LineOf(a, "贷款摊余成本"), "贷款摊余成本 772 ");              // (900 - 200) + 72
   EXPECT_EQ(LineOf(a, "贷款-已减值"), "贷款-已减值 200 ");
   // Everything is computed before anything is printed.
   auto f = PressWindow("Form5", {{1, "1e300"}, {3, "1e300"}});

@@ -1,9 +1,9 @@
+#include "journal/journal.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
-
-#include "journal/journal.h"
 
 namespace varnello {
 namespace {

@@ -17,8 +17,8 @@ void ExpectSoundLayout(std::string_view name, const WindowLayout& layout) {
     EXPECT_FALSE(a.rect.intersects(layout.output)) << name << " " << a.caption << " covers printed lines";
     for (size_t j = i + 1; j < layout.controls.size(); ++j) {
       const Control& b = layout.controls[j];
-      EXPECT_FALSE(a.rect.intersects(b.rect)) << name << ": " << a.caption << a.name << " overlaps " << b.caption
-                                              << b.name;
+      EXPECT_FALSE(a.rect.intersects(b.rect))
+          << name << ": " << a.caption << a.name << " overlaps " << b.caption << b.name;
     }
   }
 }
@@ -50,7 +50,8 @@ TEST(Layout, CategoryWindowsAreSound) {
     for (const Control& c : layout.controls) {
       if (c.kind != ControlKind::Button || c.caption == "退出") continue;
       if (previous != nullptr) {
-        EXPECT_TRUE(c.rect.x > previous->rect.x || (c.rect.x == previous->rect.x && c.rect.y > previous->rect.y))
+        EXPECT_TRUE(c.rect.x > previous->rect.x ||
+                    (c.rect.x == previous->rect.x && c.rect.y > previous->rect.y))
             << desc.name << " " << c.caption;
       }
       previous = &c;

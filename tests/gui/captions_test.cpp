@@ -21,15 +21,16 @@ class CaptionsTest : public QObject {
       QVERIFY(w != nullptr);
       for (QLabel* label : w->findChildren<QLabel*>()) {
         if (label->wordWrap() || !label->isVisible()) continue;
-        QString where = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())) + QLatin1Char(' ') +
-                        label->text();
+        QString where = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())) +
+                        QLatin1Char(' ') + label->text();
         QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(), qPrintable(where));
         QVERIFY2(label->fontMetrics().height() <= label->height(), qPrintable(where));
       }
       for (QPushButton* button : w->findChildren<QPushButton*>()) {
-        QString where = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())) + QLatin1Char(' ') +
-                        button->text();
-        QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) + 8 <= button->width(), qPrintable(where));
+        QString where = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())) +
+                        QLatin1Char(' ') + button->text();
+        QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) + 8 <= button->width(),
+                 qPrintable(where));
       }
       w->hide();
     }

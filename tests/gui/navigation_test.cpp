@@ -14,7 +14,9 @@
 namespace varnello {
 namespace {
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString Q(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 class NavigationTest : public QObject {
   Q_OBJECT

@@ -17,7 +17,9 @@
 namespace varnello {
 namespace {
 
-QPushButton* Button(QWidget* w, const char* name) { return w->findChild<QPushButton*>(QString::fromLatin1(name)); }
+QPushButton* Button(QWidget* w, const char* name) {
+  return w->findChild<QPushButton*>(QString::fromLatin1(name));
+}
 
 QStringList SurfaceLines(QWidget* w) {
   QStringList lines;

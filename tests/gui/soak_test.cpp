@@ -18,7 +18,9 @@
 namespace varnello {
 namespace {
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString Q(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 long ResidentKb() {
   QFile statm(QStringLiteral("/proc/self/statm"));
@@ -41,7 +43,8 @@ class SoakTest : public QObject {
       click(m, "Command1");
       QWidget* w = windows.existing(Q(row.window));
       if (auto* topic = qobject_cast<TopicWindow*>(w)) {
-        for (const Item* f : FieldsOf(topic->desc())) topic->field(f->text)->setText(QStringLiteral("1234.5"));
+        for (const Item* f : FieldsOf(topic->desc()))
+          topic->field(f->text)->setText(QStringLiteral("1234.5"));
         for (int i = 0; i < presses; ++i) {
           click(topic, "Command1");
           if (i % 4 == 3) click(topic, "Command2");

@@ -45,8 +45,8 @@ const TopicRegistration reg{{
     .name = "Form5",
     .width = 10935,
     .height = 9375,
-    .columns = {{Field(1, "支付价款（总）"), Field(2, "未来现金流"), Field(3, "票面利率"), Field(4, "实际利率"),
-                 Field(5, "年限"), Field(6, "已偿还本金")}},
+    .columns = {{Field(1, "支付价款（总）"), Field(2, "未来现金流"), Field(3, "票面利率"),
+                 Field(4, "实际利率"), Field(5, "年限"), Field(6, "已偿还本金")}},
     .press = PressForm5,
 }};
 

@@ -26,8 +26,8 @@ const TopicRegistration reg{{
     .name = "Form8",
     .width = 10410,
     .height = 9420,
-    .columns = {{Field(1, "出售价格"), Field(2, "股票数量"), Field(3, "股票成本（总）"), Field(4, "公允价值变动"),
-                 Field(5, "手续费")}},
+    .columns = {{Field(1, "出售价格"), Field(2, "股票数量"), Field(3, "股票成本（总）"),
+                 Field(4, "公允价值变动"), Field(5, "手续费")}},
     .press = PressForm8,
 }};
 
