@@ -1,0 +1,65 @@
+// Every topic window, opened by its keyword, prints on its surface exactly the lines the core
+// computes for the same field texts, and reports the same fault.
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "app/main_window.h"
+#include "app/tables.h"
+#include "app/window_registry.h"
+#include "core/press_helper.h"
+#include "gui/gui_tests.h"
+#include "journal/output_surface.h"
+#include "topic/topic_window.h"
+
+namespace varnello {
+namespace {
+
+QString Q(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+class PressTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void everyWindowPrintsTheCoreLines() {
+    std::vector<FaultKind> faults;
+    TopicWindow::setFaultReporter([&faults](QWidget*, FaultKind k) { faults.push_back(k); });
+    WindowRegistry windows;
+    windows.show(QStringLiteral("Form1"));
+    const char* figures[] = {"1200", "0.13", "30", "0.5", "-40", "7", "2500.25", "0.06", "12"};
+    for (const TopicDesc* desc : AllTopics()) {
+      std::string_view keyword;
+      for (const KeywordRow& row : Keywords()) {
+        if (row.window == desc->name && keyword.empty()) keyword = row.keyword;
+      }
+      windows.show(QStringLiteral("Form1"));
+      windows.mainWindow()->keywordField()->setText(Q(keyword));
+      QTest::mouseClick(windows.mainWindow()->findChild<QPushButton*>(QStringLiteral("Command1")),
+                        Qt::LeftButton);
+      auto* w = qobject_cast<TopicWindow*>(windows.existing(Q(desc->name)));
+      QVERIFY2(w != nullptr && w->isVisible(), desc->name.data());
+
+      std::map<int, std::string> texts;
+      size_t i = 0;
+      for (const Item* f : FieldsOf(*desc)) {
+        texts[f->text] = figures[i++ % std::size(figures)];
+        w->field(f->text)->setText(QString::fromStdString(texts[f->text]));
+      }
+      faults.clear();
+      QTest::mouseClick(w->button(QStringLiteral("Command1")), Qt::LeftButton);
+      testing::Pressed expected = testing::PressWindow(desc->name, texts);
+      QVERIFY2(w->surface()->buffer().lines() == expected.lines, desc->name.data());
+      QCOMPARE(faults.size(), expected.fault ? size_t{1} : size_t{0});
+      QTest::mouseClick(w->button(QStringLiteral("Command3")), Qt::LeftButton);
+    }
+  }
+};
+
+testing::RegisterGuiTest<PressTest> registered;
+
+}  // namespace
+}  // namespace varnello
+
+#include "press_test.moc"
