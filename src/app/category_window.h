@@ -13,7 +13,8 @@ class CategoryWindow : public QWidget {
   explicit CategoryWindow(const CategoryDesc& desc, QWidget* parent = nullptr);
 
  signals:
-  void navigate(const QString& window, bool hideSelf);
+  // A button asks to hide this window and show another.
+  void navigate(const QString& window);
 };
 
 }  // namespace varnello

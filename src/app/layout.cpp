@@ -107,16 +107,14 @@ WindowLayout LayoutTopic(const TopicDesc& desc) {
                                        item.caption,
                                        Rect{x, top + 30, TextWidth(item.caption, true), kCaptionHeight},
                                        0,
-                                       item.opens,
-                                       false});
+                                       item.opens});
       } else {
         out.controls.push_back(Control{ControlKind::Caption,
                                        {},
                                        item.caption,
                                        Rect{x, top + 30, g.captionWidth, kCaptionHeight},
                                        item.text,
-                                       item.opens,
-                                       false});
+                                       item.opens});
         out.controls.push_back(Control{ControlKind::Field,
                                        {},
                                        {},
@@ -208,7 +206,9 @@ WindowLayout LayoutCategory(const CategoryDesc& desc) {
     } else {
       r = Rect{left[static_cast<size_t>(l.column)], kMargin, TextWidth(l.text, true), kCaptionHeight};
     }
-    out.controls.push_back(Control{ControlKind::Section, l.name, l.text, r});
+    // Column headings are bold section captions; descriptions beside buttons are plain captions.
+    out.controls.push_back(
+        Control{l.beside >= 0 ? ControlKind::Caption : ControlKind::Section, l.name, l.text, r});
   }
   out.width = kMargin * 2 + contentWidth;
   for (const Control& c : out.controls) out.width = std::max(out.width, c.rect.right() + kMargin);

@@ -29,7 +29,6 @@ struct Control {
   Rect rect;
   int text = 0;                 // N of TextN for fields, and for the caption of a field
   std::string_view opens = {};  // buttons and linked captions: the window shown
-  bool hidesSelf = true;        // a button hides its own window before showing `opens`
   bool wrap = false;            // a descriptive text that wraps within its rectangle
 };
 

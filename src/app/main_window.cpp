@@ -9,19 +9,11 @@
 #include <QTimer>
 #include <cstdlib>
 
+#include "app/qt_convert.h"
 #include "app/tables.h"
 #include "journal/output_surface.h"
 
 namespace varnello {
-
-namespace {
-QString Q(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-QRect Twips(int x, int y, int w, int h) {
-  return QRect(x / 15, y / 15, w / 15, h / 15);
-}
-}  // namespace
 
 void InstallAppFont() {
   QFont::insertSubstitutions(QStringLiteral("宋体"),
@@ -35,7 +27,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(QStringLiteral("Form1"));
   setObjectName(QStringLiteral("Form1"));
   auto* client = new QWidget(this);
-  client->setFixedSize(11070 / 15, 8730 / 15);
+  client->setFixedSize(ToPixels(11070), ToPixels(8730));
   setCentralWidget(client);
 
   // The main window prints nothing, but it has a surface for 取消 to clear like any other.
@@ -47,11 +39,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   QFont bold = font();
   bold.setBold(true);
   banner->setFont(bold);
-  banner->setGeometry(Twips(7200, 1560, 2175, 375));
+  banner->setGeometry(ToPixels(Rect{7200, 1560, 2175, 375}));
 
   keyword_ = new QLineEdit(client);
   keyword_->setObjectName(QStringLiteral("Text1"));
-  keyword_->setGeometry(Twips(6360, 2280, 3615, 495));
+  keyword_->setGeometry(ToPixels(Rect{6360, 2280, 3615, 495}));
 
   auto makeButton = [client](const char* name, const QString& caption, QRect r) {
     auto* b = new QPushButton(caption, client);
@@ -60,9 +52,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     b->setGeometry(r);
     return b;
   };
-  QPushButton* ok = makeButton("Command1", QStringLiteral("确定"), Twips(6000, 3360, 1935, 495));
-  QPushButton* cancel = makeButton("Command3", QStringLiteral("取消"), Twips(8520, 3360, 1935, 495));
-  QPushButton* exit = makeButton("Command2", QStringLiteral("退出"), Twips(7080, 4440, 1935, 495));
+  QPushButton* ok = makeButton("Command1", QStringLiteral("确定"), ToPixels(Rect{6000, 3360, 1935, 495}));
+  QPushButton* cancel = makeButton("Command3", QStringLiteral("取消"), ToPixels(Rect{8520, 3360, 1935, 495}));
+  QPushButton* exit = makeButton("Command2", QStringLiteral("退出"), ToPixels(Rect{7080, 4440, 1935, 495}));
   connect(ok, &QPushButton::clicked, this, &MainWindow::confirm);
   connect(cancel, &QPushButton::clicked, surface_, &OutputSurface::clear);
   connect(exit, &QPushButton::clicked, this, &MainWindow::quitRequested);
@@ -71,9 +63,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   setTabOrder(exit, ok);
 
   for (const MenuEntry& entry : Menu()) {
-    QAction* action = menuBar()->addAction(Q(entry.caption));
-    action->setObjectName(Q(entry.name));
-    QString target = Q(entry.opens);
+    QAction* action = menuBar()->addAction(ToQString(entry.caption));
+    action->setObjectName(ToQString(entry.name));
+    QString target = ToQString(entry.opens);
     connect(action, &QAction::triggered, this, [this, target] { emit menuChosen(target); });
   }
   // All 13 entries stay in view: the window is widened when the menu bar needs more room than
@@ -85,7 +77,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
 void MainWindow::confirm() {
   // Every row is compared; the keywords are distinct, so at most one window is shown.
-  if (auto window = DispatchKeyword(keyword_->text().toStdString())) emit dispatch(Q(*window));
+  if (auto window = DispatchKeyword(keyword_->text().toStdString())) emit dispatch(ToQString(*window));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

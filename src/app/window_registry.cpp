@@ -50,7 +50,7 @@ QWidget* WindowRegistry::create(const QString& name) {
   } else if (const CategoryDesc* c = FindCategory(n)) {
     auto* category = new CategoryWindow(*c);
     connect(category, &CategoryWindow::navigate, this,
-            [this, category](const QString& to, bool) { move(category, to); });
+            [this, category](const QString& to) { move(category, to); });
     w = category;
   } else {
     return nullptr;

@@ -6,15 +6,12 @@
 #include <QPushButton>
 
 #include "app/layout.h"
+#include "app/qt_convert.h"
 #include "journal/output_surface.h"
 
 namespace varnello {
 
 namespace {
-
-QRect Pixels(const Rect& r) {
-  return QRect(r.x / 15, r.y / 15, r.w / 15, r.h / 15);
-}
 
 TopicWindow::FaultReporter& Reporter() {
   static TopicWindow::FaultReporter reporter = [](QWidget* window, FaultKind kind) {
@@ -22,10 +19,6 @@ TopicWindow::FaultReporter& Reporter() {
                          QString::fromUtf8(FaultMessage(kind).data(), FaultMessage(kind).size()));
   };
   return reporter;
-}
-
-QString Q(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
 // A caption that shows another window when clicked.
@@ -53,13 +46,13 @@ void TopicWindow::setFaultReporter(FaultReporter reporter) {
 }
 
 TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent) : QWidget(parent), desc_(desc) {
-  setWindowTitle(Q(desc.name));
-  setObjectName(Q(desc.name));
+  setWindowTitle(ToQString(desc.name));
+  setObjectName(ToQString(desc.name));
   WindowLayout layout = LayoutTopic(desc);
-  resize(layout.width / 15, layout.height / 15);
+  resize(ToPixels(layout.width), ToPixels(layout.height));
 
   surface_ = new OutputSurface(this);
-  surface_->setGeometry(Pixels(layout.output));
+  surface_->setGeometry(ToPixels(layout.output));
 
   QFont bold = font();
   bold.setBold(true);
@@ -70,11 +63,11 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent) : QWidget(paren
       case ControlKind::Section: {
         QLabel* label;
         if (!c.opens.empty()) {
-          QString target = Q(c.opens);
+          QString target = ToQString(c.opens);
           label = new LinkLabel(
-              Q(c.caption), [this, target] { emit navigate(target, false); }, this);
+              ToQString(c.caption), [this, target] { emit navigate(target, false); }, this);
         } else {
-          label = new QLabel(Q(c.caption), this);
+          label = new QLabel(ToQString(c.caption), this);
         }
         if (c.kind == ControlKind::Section) label->setFont(bold);
         if (c.wrap) {
@@ -92,8 +85,8 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent) : QWidget(paren
         break;
       }
       case ControlKind::Button: {
-        auto* button = new QPushButton(Q(c.caption), this);
-        button->setObjectName(Q(c.name));
+        auto* button = new QPushButton(ToQString(c.caption), this);
+        button->setObjectName(ToQString(c.name));
         button->setAutoDefault(false);
         button->setDefault(false);
         if (c.name == "Command1") {
@@ -101,14 +94,14 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent) : QWidget(paren
         } else if (c.name == "Command2") {
           connect(button, &QPushButton::clicked, this, &TopicWindow::clear);
         } else {
-          QString target = Q(c.opens);
+          QString target = ToQString(c.opens);
           connect(button, &QPushButton::clicked, this, [this, target] { emit navigate(target, true); });
         }
         w = button;
         break;
       }
     }
-    w->setGeometry(Pixels(c.rect));
+    w->setGeometry(ToPixels(c.rect));
   }
   // Tab order follows the fields in their display order, then the buttons.
   QWidget* previous = nullptr;

@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "app/main_window.h"
+#include "app/qt_convert.h"
 #include "app/tables.h"
 #include "app/window_registry.h"
 #include "gui/gui_tests.h"
@@ -13,10 +14,6 @@
 
 namespace varnello {
 namespace {
-
-QString Q(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 class NavigationTest : public QObject {
   Q_OBJECT
@@ -38,16 +35,17 @@ class NavigationTest : public QObject {
   void cleanup() { windows.reset(); }
 
   void everyWindowIsAvailable() {
-    for (std::string_view name : AllWindowNames()) QVERIFY2(WindowRegistry::available(Q(name)), name.data());
+    for (std::string_view name : AllWindowNames())
+      QVERIFY2(WindowRegistry::available(ToQString(name)), name.data());
   }
 
   void everyKeywordOpensItsWindowAndHidesTheMainWindow() {
     auto* m = windows->mainWindow();
     for (const KeywordRow& row : Keywords()) {
       windows->show(QStringLiteral("Form1"));
-      m->keywordField()->setText(Q(row.keyword));
+      m->keywordField()->setText(ToQString(row.keyword));
       click(m, QStringLiteral("Command1"));
-      QWidget* w = windows->existing(Q(row.window));
+      QWidget* w = windows->existing(ToQString(row.window));
       QVERIFY2(w != nullptr && w->isVisible(), row.keyword.data());
       QVERIFY(!m->isVisible());
       w->hide();
@@ -56,15 +54,15 @@ class NavigationTest : public QObject {
 
   void everyMenuEntryOpensItsWindowBesideTheMainWindow() {
     for (const MenuEntry& entry : Menu()) {
-      QAction* action = windows->mainWindow()->menuBar()->findChild<QAction*>(Q(entry.name));
+      QAction* action = windows->mainWindow()->menuBar()->findChild<QAction*>(ToQString(entry.name));
       QVERIFY2(action != nullptr, entry.name.data());
       action->trigger();
-      QWidget* w = windows->existing(Q(entry.opens));
+      QWidget* w = windows->existing(ToQString(entry.opens));
       QVERIFY2(w != nullptr && w->isVisible(), entry.name.data());
       QVERIFY(main()->isVisible());
       // Twice: still one instance.
       action->trigger();
-      QCOMPARE(windows->existing(Q(entry.opens)), w);
+      QCOMPARE(windows->existing(ToQString(entry.opens)), w);
       w->hide();
     }
   }
@@ -72,10 +70,10 @@ class NavigationTest : public QObject {
   void everyCategoryButtonOpensItsTarget() {
     for (const CategoryDesc& category : Categories()) {
       for (const CategoryButton& button : category.buttons) {
-        QWidget* c = windows->show(Q(category.name));
-        click(c, Q(button.name));
+        QWidget* c = windows->show(ToQString(category.name));
+        click(c, ToQString(button.name));
         QVERIFY2(!c->isVisible(), button.caption.data());
-        QWidget* target = windows->existing(Q(button.opens));
+        QWidget* target = windows->existing(ToQString(button.opens));
         QVERIFY2(target != nullptr && target->isVisible(), button.caption.data());
         if (button.opens != "Form1") target->hide();
       }
@@ -85,10 +83,10 @@ class NavigationTest : public QObject {
   void everyTopicExitReturnsToTheMainWindow() {
     for (const TopicDesc* topic : AllTopics()) {
       main()->hide();
-      QWidget* w = windows->show(Q(topic->name));
+      QWidget* w = windows->show(ToQString(topic->name));
       click(w, QStringLiteral("Command3"));
       QVERIFY(!w->isVisible());
-      QWidget* next = windows->existing(Q(topic->exitTo));
+      QWidget* next = windows->existing(ToQString(topic->exitTo));
       QVERIFY2(next != nullptr && next->isVisible(), topic->name.data());
       if (topic->exitTo != "Form1") next->hide();
     }

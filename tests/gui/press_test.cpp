@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "app/main_window.h"
+#include "app/qt_convert.h"
 #include "app/tables.h"
 #include "app/window_registry.h"
 #include "core/press_helper.h"
@@ -14,10 +15,6 @@
 
 namespace varnello {
 namespace {
-
-QString Q(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 class PressTest : public QObject {
   Q_OBJECT
@@ -35,10 +32,10 @@ class PressTest : public QObject {
         if (row.window == desc->name && keyword.empty()) keyword = row.keyword;
       }
       windows.show(QStringLiteral("Form1"));
-      windows.mainWindow()->keywordField()->setText(Q(keyword));
+      windows.mainWindow()->keywordField()->setText(ToQString(keyword));
       QTest::mouseClick(windows.mainWindow()->findChild<QPushButton*>(QStringLiteral("Command1")),
                         Qt::LeftButton);
-      auto* w = qobject_cast<TopicWindow*>(windows.existing(Q(desc->name)));
+      auto* w = qobject_cast<TopicWindow*>(windows.existing(ToQString(desc->name)));
       QVERIFY2(w != nullptr && w->isVisible(), desc->name.data());
 
       std::map<int, std::string> texts;

@@ -9,6 +9,7 @@
 #include <map>
 
 #include "app/main_window.h"
+#include "app/qt_convert.h"
 #include "app/tables.h"
 #include "app/window_registry.h"
 #include "gui/gui_tests.h"
@@ -17,10 +18,6 @@
 
 namespace varnello {
 namespace {
-
-QString Q(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 long ResidentKb() {
   QFile statm(QStringLiteral("/proc/self/statm"));
@@ -39,9 +36,9 @@ class SoakTest : public QObject {
   void walk(WindowRegistry& windows, int presses) {
     MainWindow* m = windows.mainWindow();
     for (const KeywordRow& row : Keywords()) {
-      m->keywordField()->setText(Q(row.keyword));
+      m->keywordField()->setText(ToQString(row.keyword));
       click(m, "Command1");
-      QWidget* w = windows.existing(Q(row.window));
+      QWidget* w = windows.existing(ToQString(row.window));
       if (auto* topic = qobject_cast<TopicWindow*>(w)) {
         for (const Item* f : FieldsOf(topic->desc()))
           topic->field(f->text)->setText(QStringLiteral("1234.5"));
@@ -59,8 +56,8 @@ class SoakTest : public QObject {
     for (QAction* a : m->menuBar()->actions()) a->trigger();
     for (const CategoryDesc& c : Categories()) {
       for (const CategoryButton& b : c.buttons) {
-        click(windows.show(Q(c.name)), b.name.data());
-        if (b.opens != "Form1") windows.existing(Q(b.opens))->hide();
+        click(windows.show(ToQString(c.name)), b.name.data());
+        if (b.opens != "Form1") windows.existing(ToQString(b.opens))->hide();
       }
     }
     QApplication::processEvents();
