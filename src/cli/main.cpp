@@ -55,23 +55,6 @@ int FieldNumber(std::string_view name) {
   return n;
 }
 
-struct PressOutcome {
-  std::vector<std::string> lines;
-  std::optional<FaultKind> fault;
-};
-
-PressOutcome DoPress(const TopicDesc& desc, const std::map<int, std::string>& texts) {
-  OutputBuffer out;
-  FieldSource source = [&texts](int n) {
-    auto it = texts.find(n);
-    return it == texts.end() ? std::string() : it->second;
-  };
-  PressOutcome r;
-  r.fault = RunPress(desc, source, out);
-  r.lines = out.lines();
-  return r;
-}
-
 // Checks that the window is a built topic window and the fields exist; returns an error text.
 std::string CheckRequest(std::string_view window, const std::string& asked, const TopicDesc*& desc) {
   desc = nullptr;
@@ -116,7 +99,7 @@ int Press(const std::vector<std::string_view>& args) {
     }
     texts[n] = std::string(a.substr(eq + 1));
   }
-  PressOutcome r = DoPress(*desc, texts);
+  PressOutcome r = PressFresh(*desc, texts);
   if (asJson) {
     std::cout << json{{"window", desc->name}, {"lines", r.lines}, {"fault", FaultJson(r.fault)}}.dump()
               << "\n";
@@ -151,7 +134,7 @@ json BatchRequest(const std::string& text) {
       texts[n] = it->get<std::string>();
     }
   }
-  PressOutcome r = DoPress(*desc, texts);
+  PressOutcome r = PressFresh(*desc, texts);
   return {{"window", desc->name}, {"lines", r.lines}, {"fault", FaultJson(r.fault)}};
 }
 

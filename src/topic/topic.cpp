@@ -74,6 +74,18 @@ std::optional<FaultKind> RunPress(const TopicDesc& desc, const FieldSource& fiel
   return std::nullopt;
 }
 
+PressOutcome PressFresh(const TopicDesc& desc, const std::map<int, std::string>& texts) {
+  OutputBuffer out;
+  FieldSource source = [&texts](int n) {
+    auto it = texts.find(n);
+    return it == texts.end() ? std::string() : it->second;
+  };
+  PressOutcome outcome;
+  outcome.fault = RunPress(desc, source, out);
+  outcome.lines = out.lines();
+  return outcome;
+}
+
 int WindowNumber(std::string_view name) {
   if (name.substr(0, 4) != "Form") return 0;
   int n = 0;

@@ -2,7 +2,9 @@
 // function of its computing button. Every topic window registers one TopicDesc.
 #pragma once
 
+#include <map>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -68,6 +70,14 @@ bool HasField(const TopicDesc& desc, int n);
 
 // Runs one press of 确定: prints into `out`; returns the fault that ended it, if any.
 std::optional<FaultKind> RunPress(const TopicDesc& desc, const FieldSource& fields, JournalSink& out);
+
+// One press of a freshly created window whose fields hold `texts` (by field number; the others
+// empty): the lines it prints and the fault that ended it, if any.
+struct PressOutcome {
+  std::vector<std::string> lines;
+  std::optional<FaultKind> fault;
+};
+PressOutcome PressFresh(const TopicDesc& desc, const std::map<int, std::string>& texts);
 
 // Window number of "FormN" (0 when the name has another form).
 int WindowNumber(std::string_view name);

@@ -13,24 +13,13 @@
 
 namespace varnello::testing {
 
-struct Pressed {
-  std::vector<std::string> lines;
-  std::optional<FaultKind> fault;
-};
+using Pressed = PressOutcome;
 
 // Field texts by field number, e.g. {{1, "1000"}, {2, "0.25"}}.
 inline Pressed PressWindow(std::string_view window, const std::map<int, std::string>& texts) {
   const TopicDesc* desc = FindTopic(window);
   if (desc == nullptr) return {{"<no window " + std::string(window) + ">"}, std::nullopt};
-  OutputBuffer out;
-  FieldSource source = [&texts](int n) {
-    auto it = texts.find(n);
-    return it == texts.end() ? std::string() : it->second;
-  };
-  Pressed r;
-  r.fault = RunPress(*desc, source, out);
-  r.lines = out.lines();
-  return r;
+  return PressFresh(*desc, texts);
 }
 
 // The line that starts with `caption` (first match), or "" when none.
