@@ -35,7 +35,7 @@ bench: deps
 	@bash scripts/bench.sh
 
 format:
-	@clang-format -i $$(git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h')
+	@clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
 	@rm -rf $(BUILD)

@@ -4,9 +4,9 @@
 #include <QFile>
 #include <cstdio>
 
-#include "app/main_window.h"
-#include "app/tables.h"
-#include "app/window_registry.h"
+#include "core/tables/tables.h"
+#include "gui/main_window.h"
+#include "gui/window_registry.h"
 
 namespace {
 

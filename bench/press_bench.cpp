@@ -5,9 +5,9 @@
 #include <map>
 #include <string>
 
-#include "journal/journal.h"
-#include "topic/read_amount.h"
-#include "topic/topic.h"
+#include "core/engine/read_amount.h"
+#include "core/engine/topic.h"
+#include "core/journal/journal.h"
 
 namespace varnello {
 namespace {

@@ -7,9 +7,9 @@
 #include <cstring>
 #include <string>
 
-#include "journal/journal.h"
-#include "topic/fault.h"
-#include "topic/read_amount.h"
+#include "core/engine/fault.h"
+#include "core/engine/read_amount.h"
+#include "core/journal/journal.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "topic/fault.h"
-#include "topic/read_amount.h"
+#include "core/engine/fault.h"
+#include "core/engine/read_amount.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string_view text(reinterpret_cast<const char*>(data), size);

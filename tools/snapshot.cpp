@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <cstdio>
 
-#include "app/main_window.h"
-#include "app/tables.h"
-#include "app/window_registry.h"
-#include "topic/topic_window.h"
+#include "core/tables/tables.h"
+#include "gui/main_window.h"
+#include "gui/topic_window.h"
+#include "gui/window_registry.h"
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

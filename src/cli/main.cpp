@@ -7,10 +7,10 @@
 #include <string_view>
 #include <vector>
 
-#include "app/layout.h"
-#include "app/tables.h"
-#include "journal/journal.h"
-#include "topic/topic.h"
+#include "core/engine/topic.h"
+#include "core/journal/journal.h"
+#include "core/layout/layout.h"
+#include "core/tables/tables.h"
 
 namespace varnello {
 namespace {

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <map>
 
-#include "journal/journal.h"
-#include "topic/press.h"
+#include "core/engine/press.h"
+#include "core/journal/journal.h"
 
 namespace varnello {
 namespace {

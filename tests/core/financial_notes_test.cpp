@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "app/layout.h"
+#include "core/layout/layout.h"
 #include "core/press_helper.h"
 
 namespace varnello {

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "app/layout.h"
+#include "core/layout/layout.h"
 #include "core/press_helper.h"
 
 namespace varnello {

@@ -1,4 +1,4 @@
-#include "journal/journal.h"
+#include "core/journal/journal.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Geometry of every window: controls never overlap one another, stay inside the client area, and
 // keep clear of the area where lines are printed.
-#include "app/layout.h"
+#include "core/layout/layout.h"
 
 #include <gtest/gtest.h>
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "journal/journal.h"
-#include "topic/topic.h"
+#include "core/engine/topic.h"
+#include "core/journal/journal.h"
 
 namespace varnello::testing {
 

@@ -1,10 +1,10 @@
-#include "topic/read_amount.h"
+#include "core/engine/read_amount.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "topic/fault.h"
+#include "core/engine/fault.h"
 
 namespace varnello {
 namespace {

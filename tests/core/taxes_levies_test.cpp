@@ -1,7 +1,7 @@
 // Consumption tax, business tax, taxes and surcharges, and the income taxes.
 #include <gtest/gtest.h>
 
-#include "app/layout.h"
+#include "core/layout/layout.h"
 #include "core/press_helper.h"
 
 namespace varnello {

@@ -3,9 +3,9 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "app/tables.h"
-#include "app/window_registry.h"
+#include "core/tables/tables.h"
 #include "gui/gui_tests.h"
+#include "gui/window_registry.h"
 
 namespace varnello {
 namespace {

@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/main_window.h"
+#include "gui/main_window.h"
 
 namespace varnello::testing {
 

@@ -6,13 +6,13 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "app/main_window.h"
-#include "app/tables.h"
-#include "app/window_registry.h"
 #include "core/press_helper.h"
+#include "core/tables/tables.h"
 #include "gui/gui_tests.h"
-#include "journal/output_surface.h"
-#include "topic/topic_window.h"
+#include "gui/main_window.h"
+#include "gui/output_surface.h"
+#include "gui/topic_window.h"
+#include "gui/window_registry.h"
 
 namespace varnello {
 namespace {

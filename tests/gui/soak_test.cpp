@@ -8,13 +8,13 @@
 #include <QtTest>
 #include <map>
 
-#include "app/main_window.h"
-#include "app/qt_convert.h"
-#include "app/tables.h"
-#include "app/window_registry.h"
+#include "core/engine/topic.h"
+#include "core/tables/tables.h"
 #include "gui/gui_tests.h"
-#include "topic/topic.h"
-#include "topic/topic_window.h"
+#include "gui/main_window.h"
+#include "gui/qt_convert.h"
+#include "gui/topic_window.h"
+#include "gui/window_registry.h"
 
 namespace varnello {
 namespace {

@@ -1,0 +1,64 @@
+#include "core/engine/press.h"
+
+#include <cfenv>
+#include <cmath>
+
+#include "core/engine/read_amount.h"
+
+namespace varnello {
+
+namespace {
+
+constexpr int kFaultFlags = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
+
+[[noreturn]] void Raise(FaultKind kind) {
+  std::feclearexcept(FE_ALL_EXCEPT);
+  throw Fault{kind};
+}
+
+}  // namespace
+
+std::string_view FaultMessage(FaultKind kind) {
+  return kind == FaultKind::DivisionByZero ? "除数为零" : "溢出";
+}
+
+std::string_view FaultName(FaultKind kind) {
+  return kind == FaultKind::DivisionByZero ? "division_by_zero" : "overflow";
+}
+
+Press::Press(const FieldSource& fields, JournalSink& out) : fields_(fields), out_(out) {
+  std::feclearexcept(FE_ALL_EXCEPT);
+}
+
+double Press::Read(int n) {
+  std::feclearexcept(FE_ALL_EXCEPT);
+  return ReadAmount(fields_(n));
+}
+
+double Press::Calc(double value) {
+  // The value itself is the robust witness; the flags catch an intermediate fault whose
+  // result came back finite (1 / (a * b) after a * b overflowed) and tell the kind.
+  int flags = std::fetestexcept(kFaultFlags);
+  if (!std::isfinite(value) || flags != 0) {
+    Raise((flags & FE_DIVBYZERO) != 0 && (flags & FE_INVALID) == 0 ? FaultKind::DivisionByZero
+                                                                   : FaultKind::Overflow);
+  }
+  return value;
+}
+
+double Press::Div(double a, double b) {
+  Calc(a);
+  Calc(b);
+  if (b == 0.0) Raise(a == 0.0 ? FaultKind::Overflow : FaultKind::DivisionByZero);
+  return Calc(a / b);
+}
+
+double Press::Pow(double base, double exponent) {
+  Calc(base);
+  Calc(exponent);
+  if (base == 0.0 && exponent < 0.0) Raise(FaultKind::DivisionByZero);
+  if (base < 0.0 && std::trunc(exponent) != exponent) Raise(FaultKind::Overflow);
+  return Calc(std::pow(base, exponent));
+}
+
+}  // namespace varnello

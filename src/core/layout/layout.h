@@ -1,0 +1,47 @@
+// Where every control of a window stands, in twips from the top-left corner of the client
+// area. Computed from the window descriptions so that the GUI only places what it is told and
+// tests can check the geometry without a screen.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "core/engine/topic.h"
+#include "core/tables/tables.h"
+
+namespace varnello {
+
+struct Rect {
+  int x = 0, y = 0, w = 0, h = 0;
+  int right() const { return x + w; }
+  int bottom() const { return y + h; }
+  bool intersects(const Rect& o) const {
+    return x < o.right() && o.x < right() && y < o.bottom() && o.y < bottom();
+  }
+};
+
+enum class ControlKind { Caption, Section, Field, Button };
+
+struct Control {
+  ControlKind kind;
+  std::string_view name;  // "Text3", "Command1"; empty for captions
+  std::string_view caption;
+  Rect rect;
+  int text = 0;                 // N of TextN for fields, and for the caption of a field
+  std::string_view opens = {};  // buttons and linked captions: the window shown
+  bool wrap = false;            // a descriptive text that wraps within its rectangle
+};
+
+struct WindowLayout {
+  int width = 0, height = 0;  // client area
+  Rect output;                // where printed lines appear (empty for category windows)
+  std::vector<Control> controls;
+};
+
+// Width of a text in the 9-point window font, estimated in twips (CJK characters are one em).
+int TextWidth(std::string_view text, bool bold = false);
+
+WindowLayout LayoutTopic(const TopicDesc& desc);
+WindowLayout LayoutCategory(const CategoryDesc& desc);
+
+}  // namespace varnello

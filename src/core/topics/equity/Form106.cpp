@@ -1,0 +1,39 @@
+// Form106: closes the year's net profit into undistributed profit, sets aside surplus reserve and
+// declares a cash dividend, and shows the undistributed balance that remains.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm106(Press& p) {
+  double U = p.Read(1), N = p.Read(2), R = p.Read(3), D = p.Read(4);
+  p.Heading("结转本年利润");
+  double total = p.Calc(N + U);
+  p.Line("本年利润（借）", total);
+  p.Line("利润分配-未分配利润（贷）", total);
+  p.Blank();
+  p.Heading("发放股利");
+  p.Line("利润分配-盈余公积（借）", R);
+  p.Line("利润分配-应付利润（借）", D);
+  p.Line("盈余公积（贷）", R);
+  p.Line("应付利润（贷）", D);
+  p.Blank();
+  p.Heading("同时");
+  double distributed = p.Calc(D + R);
+  p.Line("利润分配-未分配利润（借）", distributed);
+  p.Line("利润分配-盈余公积（贷）", R);
+  p.Line("利润分配-应付利润（贷）", D);
+  p.Blank();
+  double remaining = p.Calc((N + U) - (D + R));
+  p.Line("未分配利润（总）", remaining);
+}
+
+const TopicRegistration reg{{
+    .name = "Form106",
+    .columns = {{Field(1, "年初未分配利润"), Field(2, "本年净利润"), Field(3, "盈余公积"),
+                 Field(4, "现金股利")}},
+    .press = PressForm106,
+}};
+
+}  // namespace
+}  // namespace varnello

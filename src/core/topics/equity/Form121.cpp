@@ -1,0 +1,27 @@
+// Form121: an issue of shares at a premium, the broker's commission taken from the proceeds and
+// charged against the share premium.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm121(Press& p) {
+  double N = p.Read(1), F = p.Read(2), P = p.Read(3), k = p.Read(4);
+  // Every amount is checked before the first line, so an overflow prints nothing.
+  double G = p.Calc((P * N) * (1 - k));
+  double H = p.Calc(((P - F) * N) - ((P * N) * k));
+  double capital = p.Calc(F * N);
+  p.Heading("发行股票");
+  p.Line("银行存款（借）", G);
+  p.Line("股本（贷）", capital);
+  p.Line("资本公积-股本溢价（贷）", H);
+}
+
+const TopicRegistration reg{{
+    .name = "Form121",
+    .columns = {{Field(1, "股票数量"), Field(2, "股票面值"), Field(3, "发行面值"), Field(4, "佣金比例")}},
+    .press = PressForm121,
+}};
+
+}  // namespace
+}  // namespace varnello

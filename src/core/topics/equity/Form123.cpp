@@ -1,0 +1,38 @@
+// Form123: three uses of surplus reserve (appropriation from profit, making good a loss, turning
+// reserve into share capital); each case prints only when its leading field is positive.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm123(Press& p) {
+  double NP = p.Read(1), U = p.Read(2), rate = p.Read(3), C = p.Read(4), Z = p.Read(5);
+  if (NP > 0) {
+    double Q = p.Calc((U + NP) * rate);
+    p.Heading("提取盈余公积");
+    p.Line("利润分配-盈余公积（借）", Q);
+    p.Line("盈余公积-法定盈余公积", Q);
+    p.Blank();  // only the appropriation is followed by a blank line
+  }
+  if (C > 0) {
+    p.Heading("弥补亏损");
+    p.Line("盈余公积（借）", C);
+    p.Line("利润分配-盈余公积补亏（贷）", C);
+  }
+  if (Z > 0) {
+    p.Heading("转增股本");
+    p.Line("盈余公积（借）", Z);
+    p.Line("股本（贷）", Z);
+  }
+}
+
+const TopicRegistration reg{{
+    .name = "Form123",
+    .columns = {{Section("提取盈余公积"), Field(1, "净利润"), Field(2, "年初未分配利润"),
+                 Field(3, "提取比例"), Section("盈余公积补亏"), Field(4, "盈余公积补亏"),
+                 Section("盈余公积转增资本"), Field(5, "转增资本")}},
+    .press = PressForm123,
+}};
+
+}  // namespace
+}  // namespace varnello

@@ -1,0 +1,27 @@
+// Form124: a cash dividend declared partly out of profit distribution and partly out of surplus
+// reserve, and its payment. The parts are printed as typed; nothing checks that they add up.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm124(Press& p) {
+  double D = p.Read(1), E = p.Read(2), R = p.Read(3);
+  p.Heading("发放现金股利");
+  p.Line("利润分配（借）", E);
+  p.Line("盈余公积（借）", R);
+  p.Line("应付股利（贷）", D);
+  p.Blank();
+  p.Heading("支付股利");
+  p.Line("应付股利（借）", D);
+  p.Line("银行存款（贷）", D);
+}
+
+const TopicRegistration reg{{
+    .name = "Form124",
+    .columns = {{Field(1, "应付股利"), Field(2, "可调用股利"), Field(3, "盈余公积")}},
+    .press = PressForm124,
+}};
+
+}  // namespace
+}  // namespace varnello

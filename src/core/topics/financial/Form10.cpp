@@ -1,0 +1,46 @@
+// Form10: cash found over or short at a count, and how each is settled.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm10(Press& p) {
+  double S = p.Read(1), D = p.Read(2), K = p.Read(3);
+  if (S > 0) {
+    p.Heading("现金盘盈");
+    p.Line("库存现金（借）", S);
+    p.Line("待处理财产损溢-待处理流动资产损溢（贷）", S);
+    p.Blank();
+    p.Heading("处理后");
+    p.Line("待处理财产损溢-待处理流动资产损溢（借）", S);
+    p.Line("营业外收入-现金溢余（贷）", S);
+  }
+  // The shortage group follows the overage group directly, without a blank line.
+  if (D > 0) {
+    p.Heading("现金盘亏");
+    p.Line("待处理财产损溢-待处理流动资产损溢（借）", D);
+    p.Line("库存现金（贷）", D);
+    p.Blank();
+    p.Heading("经批准后");
+    double E = p.Calc(D - K);  // the part of the shortage the cashier does not make good
+    p.Line("管理费用-现金短缺（借）", E);
+    p.Line("其他应收款（借）", K);
+    p.Line("待处理财产损溢-待处理流动资产损溢（贷）", D);
+    p.Blank();
+    p.Heading("收到出纳赔款");
+    p.Line("库存现金（借）", K);
+    p.Line("其他应收款-出纳（贷）", K);
+  }
+}
+
+const TopicRegistration reg{{
+    .name = "Form10",
+    .width = 9285,
+    .height = 7935,
+    .columns = {{Section("现金盘盈"), Field(1, "现金多余"), Section("现金盘亏"), Field(2, "现金短缺"),
+                 Field(3, "出纳赔款")}},
+    .press = PressForm10,
+}};
+
+}  // namespace
+}  // namespace varnello

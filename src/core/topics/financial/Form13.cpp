@@ -1,0 +1,48 @@
+// Form13: a letter of credit opened in US dollars for imported materials, and a credit card.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm13(Press& p) {
+  double L = p.Read(1), G = p.Read(2), x = p.Read(3), f = p.Read(4), C = p.Read(5), S = p.Read(6);
+  if (L > 0) {
+    double D = p.Calc(x * G);  // margin deposit in yuan
+    p.Heading("信用证回单");
+    p.Line("其他货币资金-信用证保证金（借）", D);
+    p.Line("银行存款-外币存款（贷）", D);
+    p.Blank();
+    p.Heading("手续费");
+    p.Line("财务费用-银行手续费（借）", f);
+    p.Line("银行存款（贷）", f);
+    p.Blank();
+    double T = p.Calc(x * L);  // the whole letter in yuan
+    double R = p.Calc(T - D);  // paid beyond the margin
+    p.Heading("进口材料");
+    p.Line("在途物资（借）", T);
+    p.Line("其他货币资金-信用证保证金（贷）", D);
+    p.Line("银行存款-外币存款（贷）", R);
+  }
+  // The card group follows directly; its spending lines depend on the deposit alone.
+  if (C > 0) {
+    p.Heading("信用卡存款");
+    p.Line("其他货币资金-信用卡存款（借）", C);
+    p.Line("银行存款（贷）", C);
+    p.Blank();
+    p.Heading("信用卡消费");
+    p.Line("管理费用-业务招待费（借）", S);
+    p.Line("其他货币资金-信用卡存款（贷）", S);
+  }
+}
+
+const TopicRegistration reg{{
+    .name = "Form13",
+    .width = 10755,
+    .height = 9885,
+    .columns = {{Section("信用证"), Field(1, "开立信用证（总）"), Field(2, "保证金"), Field(3, "美元中间价"),
+                 Field(4, "手续费"), Section("信用卡"), Field(5, "信用卡存款"), Field(6, "信用卡消费")}},
+    .press = PressForm13,
+}};
+
+}  // namespace
+}  // namespace varnello

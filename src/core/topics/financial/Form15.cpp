@@ -1,0 +1,40 @@
+// Form15: an interest-bearing note received on a sale, its monthly interest and its payment.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm15(Press& p) {
+  double A = p.Read(1), m = p.Read(2), G = p.Read(3), V = p.Read(4), i = p.Read(5);
+  p.Heading("取得票据");
+  p.Line("应收票据（借）", A);
+  p.Line("主营业务收入（贷）", G);
+  p.Line("应交税费-应交增值税（销）（贷）", V);
+  p.Blank();
+  double I = p.Calc((i * A) / 12);  // one month's interest
+  p.Line("应收票据（借）", I);
+  p.Line("财务费用（贷）", I);
+  p.Blank();
+  double M = p.Calc(((i * m) / 12 + 1) * A);  // value at maturity
+  double J = p.Calc(M - I);
+  p.Heading("据本付息时");
+  p.Line("银行存款（借）", M);
+  p.Line("应收票据（贷）", J);
+  p.Line("财务费用（贷）", I);
+  p.Blank();
+  p.Heading("若不带利息");
+  p.Line("银行存款（借）", A);
+  p.Line("应收票据（贷）", A);
+}
+
+const TopicRegistration reg{{
+    .name = "Form15",
+    .width = 10170,
+    .height = 9165,
+    .columns = {{Field(1, "票据面值"), Field(2, "期限（月）"), Field(3, "货款"), Field(4, "增值税"),
+                 Field(5, "年利率")}},
+    .press = PressForm15,
+}};
+
+}  // namespace
+}  // namespace varnello

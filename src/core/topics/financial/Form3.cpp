@@ -1,0 +1,60 @@
+// Form3: depreciation left out in an earlier year, corrected through prior-year adjustments.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm3(Press& p) {
+  double A = p.Read(1), t = p.Read(2), r1 = p.Read(3), r2 = p.Read(4), N = p.Read(5);
+  p.Heading("补提折旧");
+  p.Line("以前年度损益调整（借）", A);
+  p.Line("累计折旧（贷）", A);
+  p.Blank();
+  double TAX = p.Calc(t * A);
+  p.Heading("调整应交所得税");
+  p.Line("应交税费-应交所得税（借）", TAX);
+  p.Line("以前年度损益调整（贷）", TAX);
+  p.Blank();
+  double NET = p.Calc(A - TAX);
+  p.Heading("转入利润分配");
+  p.Line("利润分配-未分配利润（借）", NET);
+  p.Line("以前年度损益调整（贷）", NET);
+  p.Blank();
+  double R = p.Calc((r2 + r1) * NET);
+  p.Heading("调整利润分配");
+  p.Line("盈余公积（借）", R);
+  p.Line("利润分配-未分配利润（贷）", R);
+  p.Blank();
+  p.Heading("资产负债表调整");
+  p.Line("调减固定资产", A);
+  p.Line("调减应交税费", TAX);
+  p.Line("调减盈余公积", R);
+  double U = p.Calc(NET - R);
+  p.Line("调整未分配利润", U);
+  p.Blank();
+  p.Heading("利润表项目调整");
+  p.Line("调增营业成本上年金额", A);
+  p.Line("调整所得税费用", TAX);
+  p.Line("调整净利润", NET);
+  if (N > 0) {
+    double E = p.Div(NET, N);
+    p.Line("调整基本每股收益上年金额", E);
+  }
+  p.Blank();
+  p.Heading("所有者权益变动表项目的调整");
+  p.Line("调整前期差错更正项目中盈余公积上年金额", R);
+  p.Line("未分配利润上年金额", U);
+  p.Line("所有者权益合计上年金额", NET);
+}
+
+const TopicRegistration reg{{
+    .name = "Form3",
+    .width = 10410,
+    .height = 9540,
+    .columns = {{Field(1, "少记折旧费用"), Field(2, "所得税税率"), Field(3, "法定盈余公积比例"),
+                 Field(4, "任意盈余公积比例"), Field(5, "股票数量")}},
+    .press = PressForm3,
+}};
+
+}  // namespace
+}  // namespace varnello

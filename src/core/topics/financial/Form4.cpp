@@ -1,0 +1,37 @@
+// Form4: a commercial bill with interest, from receipt through the year end to payment.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm4(Press& p) {
+  double A = p.Read(1), i = p.Read(2), m = p.Read(3), k = p.Read(4);
+  p.Heading("汇票");
+  double Y = p.Calc(((i * A) / 12) * k);  // interest accrued up to the year end
+  double YA = p.Calc(A + Y);
+  double W = p.Calc(((i * A) / 12) * m);  // interest over the whole term
+  double WA = p.Calc(A + W);
+  p.Heading("收到时");
+  p.Line("应收票据（借）", A);
+  p.Line("应收账款（贷）", A);
+  p.Blank();
+  p.Heading("年终时");
+  p.Line("应收票据（借）", YA);
+  p.Line("应收账款（贷）", YA);
+  p.Blank();
+  p.Heading("商业承兑汇票后");
+  p.Line("银行存款（借）", WA);
+  p.Line("应收票据（贷）", WA);
+}
+
+const TopicRegistration reg{{
+    .name = "Form4",
+    .width = 9735,
+    .height = 8655,
+    .columns = {{Field(1, "票据面值"), Field(2, "年利率"), Field(3, "期限（月）"),
+                 Field(4, "取票时间（月）")}},
+    .press = PressForm4,
+}};
+
+}  // namespace
+}  // namespace varnello

@@ -1,0 +1,54 @@
+// Form5: a loan carried at amortised cost, from lending to impairment.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm5(Press& p) {
+  double P = p.Read(1), F = p.Read(2), i = p.Read(3), r = p.Read(4);
+  p.Read(5);  // the term is read but takes part in no amount
+  double Q = p.Read(6);
+  double C = p.Calc(i * P + P);
+  double I = p.Calc(i * P);
+  double L = p.Calc(C - F);
+  double M = p.Calc((F - Q) + r * F);
+  double K = p.Calc(r * F);
+  p.Heading("本年发放贷款");
+  p.Line("贷款-本金（借）", P);
+  p.Line("吸收存款（贷）", P);
+  p.Blank();
+  p.Heading("本年年末利息收入");
+  p.Line("应收利息（借）", I);
+  p.Line("利息收入（贷）", I);
+  p.Blank();
+  p.Heading("明年年底，确认贷款利息");
+  p.Line("应收利息（借）", I);
+  p.Line("利息收入（贷）", I);
+  p.Blank();
+  p.Heading("财务困难年份确认损失");
+  p.Line("资产减值损失（借）", L);
+  p.Line("贷款减值损失（贷）", L);
+  p.Blank();
+  p.Heading("实际收到贷款");
+  p.Line("存放中央银行款项（借）", Q);
+  p.Line("贷款-已减值", Q);
+  p.Blank();
+  p.Heading("贷款减值准备");
+  p.Line("贷款减值准备（借）", K);
+  p.Line("利息收入（贷）", K);
+  p.Blank();
+  p.Heading("摊余成本");
+  p.Line("贷款摊余成本", M);
+}
+
+const TopicRegistration reg{{
+    .name = "Form5",
+    .width = 10935,
+    .height = 9375,
+    .columns = {{Field(1, "支付价款（总）"), Field(2, "未来现金流"), Field(3, "票面利率"),
+                 Field(4, "实际利率"), Field(5, "年限"), Field(6, "已偿还本金")}},
+    .press = PressForm5,
+}};
+
+}  // namespace
+}  // namespace varnello

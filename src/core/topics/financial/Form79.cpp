@@ -1,0 +1,48 @@
+// Form79: discounting a note at a monthly rate, a loan that falls overdue, and a note kept on
+// deposit and discounted. The three groups follow one another without blank lines.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm79(Press& p) {
+  double A = p.Read(1), q = p.Read(2), n = p.Read(3), B = p.Read(4), A2 = p.Read(5), i = p.Read(6);
+  double h = p.Read(7), k = p.Read(8), n2 = p.Read(9);
+  double D = p.Calc(((q * A) * n) / 30);  // discount: the monthly rate applies per 30 days
+  double N = p.Calc(A - D);
+  if (A > 0 && q > 0 && n > 0) {
+    p.Heading("票据贴现");
+    p.Line("银行存款（借）", N);
+    p.Line("财务费用（借）", D);
+    p.Line("应收票据（贷）", A);
+  }
+  if (B > 0) {
+    p.Heading("逾期贷款");
+    p.Line("应收账款（借）", B);
+    p.Line("短期借款（贷）", B);
+  }
+  double M = p.Calc(((i * n2) / 360 + 1) * A2);  // value of the second note at maturity
+  double Q = p.Calc(((M * k) * h) / 360);
+  double N2 = p.Calc(M - Q);
+  double F = p.Calc(N2 - A2);
+  // The note's term is not tested: an empty term still discounts the face amount.
+  if (A2 > 0 && i > 0 && h > 0 && k > 0) {
+    p.Heading("票据存取贴现");
+    p.Line("银行存款（借）", N2);
+    p.Line("应收票据（贷）", A2);
+    p.Line("财务费用（贷）", F);
+  }
+}
+
+const TopicRegistration reg{{
+    .name = "Form79",
+    .width = 10200,
+    .height = 11895,
+    .columns = {{Section("票据贴现"), Field(1, "票面金额"), Field(2, "月贴现率"), Field(3, "贴现期限（天）"),
+                 Section("逾期贷款"), Field(4, "短期借款"), Section("票据存取贴现"), Field(5, "票据面额"),
+                 Field(6, "年利率"), Field(9, "贴现期限(天)"), Field(7, "存期（天）"), Field(8, "贴现利率")}},
+    .press = PressForm79,
+}};
+
+}  // namespace
+}  // namespace varnello

@@ -1,0 +1,27 @@
+// Form9: a lasting fall of a bond's price.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm9(Press& p) {
+  double A = p.Read(1), V = p.Read(2), i = p.Read(3);
+  double W = p.Calc(A - V);
+  p.Line("本年末资产减值损失", W);
+  p.Blank();
+  p.Line("本年末账面价值", A);
+  p.Blank();
+  double I = p.Calc(i * A);
+  p.Line("年末投资收益", I);
+}
+
+const TopicRegistration reg{{
+    .name = "Form9",
+    .width = 9675,
+    .height = 8670,
+    .columns = {{Field(1, "购入面值"), Field(2, "公允价值降至"), Field(3, "票面利率")}},
+    .press = PressForm9,
+}};
+
+}  // namespace
+}  // namespace varnello

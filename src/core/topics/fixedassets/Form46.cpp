@@ -1,0 +1,49 @@
+// Form46: purchase of a fixed asset that needs no installation, paid at once or by instalments.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm46(Press& p) {
+  double V = p.Read(1), F = p.Read(2), S = p.Read(3), D = p.Read(4), n = p.Read(5);
+  double X = p.Calc(F + V);
+  p.Heading("购置固定资产（无需安装不抵扣）");
+  p.Line("固定资产（借）", X);
+  p.Line("银行存款（贷）", X);
+  p.Blank();
+  p.Heading("购置固定资产（无需安装可抵扣）");
+  p.Line("固定资产（借）", V);
+  p.Line("应交税费-应交增值税（借）", F);
+  p.Line("银行存款（贷）", X);
+  p.Blank();
+  p.Heading("支付保险费");
+  p.Line("管理费用-财产保险费（借）", S);
+  p.Line("银行存款（贷）", S);
+  p.Blank();
+  p.Heading("若分期付款");
+  p.Line("固定资产（借）", X);
+  p.Line("银行存款（贷）", D);
+  double U = p.Calc(X - D);  // left owing after the down payment
+  p.Line("长期应付款（贷）", U);
+  p.Blank();
+  p.Heading("支付保险费");
+  p.Line("管理费用-财产保险费（借）", S);
+  p.Line("银行存款（贷）", S);
+  p.Blank();
+  if (n > 0) {
+    p.Heading("分期付款");
+    double J = p.Div(U, n);  // one instalment
+    p.Line("长期应付款（借）", J);
+    p.Line("银行存款（贷）", J);
+  }
+}
+
+const TopicRegistration reg{{
+    .name = "Form46",
+    .columns = {{Field(1, "固定资产原价"), Field(2, "相关税费"), Field(3, "保险费"), Field(4, "首付款"),
+                 Field(5, "支付次数")}},
+    .press = PressForm46,
+}};
+
+}  // namespace
+}  // namespace varnello

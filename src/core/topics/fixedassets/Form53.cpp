@@ -1,0 +1,27 @@
+// Form53: distribution of a period's depreciation to the accounts that bear it. The credit is
+// the typed total, not the sum of the debits. Its caption "累计折旧" brings the calculator
+// Form52 up beside it.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm53(Press& p) {
+  double A = p.Read(1), B = p.Read(2), C = p.Read(3), D = p.Read(4), E = p.Read(5), T = p.Read(6);
+  p.Line("在建工程（借）", A);
+  p.Line("管理费用（借）", B);
+  p.Line("销售费用（借）", C);
+  p.Line("制造费用（借）", D);
+  p.Line("其他业务成本（借）", E);
+  p.Line("累计折旧（贷）", T);
+}
+
+const TopicRegistration reg{{
+    .name = "Form53",
+    .columns = {{Field(1, "在建工程"), Field(2, "管理费用"), Field(3, "销售费用"), Field(4, "制造费用"),
+                 Field(5, "其他业务成本"), Item{6, "累计折旧", "Form52"}}},
+    .press = PressForm53,
+}};
+
+}  // namespace
+}  // namespace varnello

@@ -1,0 +1,42 @@
+// Form54: a fixed asset found in surplus or missing at stocktaking, before and after approval.
+// The two blocks are independent and follow each other without a blank line.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm54(Press& p) {
+  double G = p.Read(1), O = p.Read(2), Dp = p.Read(3);
+  if (G > 0) {
+    p.Heading("盘盈固定资产");
+    p.Heading("批准前");
+    p.Line("固定资产（借）", G);
+    p.Line("待处理财产损溢（贷）", G);
+    p.Blank();
+    p.Heading("批准后");
+    p.Line("待处理财产损溢（借）", G);
+    p.Line("固定资产（贷）", G);
+  }
+  if (O > 0) {
+    p.Heading("盘亏固定资产");
+    p.Heading("批准前");
+    double N = p.Calc(O - Dp);  // net book value of the missing asset
+    p.Line("待处理财产损溢（借）", N);
+    p.Line("累计折旧（借）", Dp);
+    p.Line("固定资产（贷", O);  // the caption lacks its closing parenthesis
+    p.Blank();
+    p.Heading("批准后");
+    p.Line("营业外支出（借）", N);
+    p.Line("待处理财产损溢（贷）", N);
+  }
+}
+
+const TopicRegistration reg{{
+    .name = "Form54",
+    .columns = {{Section("盘盈固定资产"), Field(1, "盘盈设备"), Section("盘亏固定资产"), Field(2, "账面原价"),
+                 Field(3, "计提折旧累计")}},
+    .press = PressForm54,
+}};
+
+}  // namespace
+}  // namespace varnello

@@ -1,0 +1,26 @@
+// Form58: repairs of production equipment and of the office building, partly from spare parts.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm58(Press& p) {
+  double Eq = p.Read(1), Sp = p.Read(2);
+  p.Read(3);  // staff costs are shown on the window but enter no amount
+  double Of = p.Read(4);
+  p.Line("管理费用-修理费（借）", Of);
+  p.Line("制造费用-修理费（借）", Eq);
+  p.Line("原材料-修理用备件（贷）", Sp);
+  double bank = p.Calc((Of + Eq) - Sp);  // negative when the spare parts exceed the repairs
+  p.Line("银行存款（贷）", bank);
+}
+
+const TopicRegistration reg{{
+    .name = "Form58",
+    .columns = {{Field(1, "器械维修费用"), Field(2, "修理备件费用"), Field(3, "人员费用"),
+                 Field(4, "办公楼维修费用")}},
+    .press = PressForm58,
+}};
+
+}  // namespace
+}  // namespace varnello

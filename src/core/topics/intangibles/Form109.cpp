@@ -1,0 +1,25 @@
+// Form109: a patent transferred while an impairment provision stands against it.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm109(Press& p) {
+  double R = p.Read(1), T = p.Read(2), B = p.Read(3), I = p.Read(4);
+  p.Line("银行存款（借）", R);
+  p.Line("无形资产减值准备（借）", I);
+  p.Line("无形资产-专利费（贷）", B);
+  double gain = p.Calc(((I + R) - T) - B);
+  p.Line("营业外收入（贷）", gain);
+  p.Line("应交税金（贷）", T);
+}
+
+const TopicRegistration reg{{
+    .name = "Form109",
+    .columns = {{Field(1, "转让专利收入"), Field(2, "应交税费"), Field(3, "专利账面余额"),
+                 Field(4, "计提减值准备")}},
+    .press = PressForm109,
+}};
+
+}  // namespace
+}  // namespace varnello

@@ -1,0 +1,31 @@
+// Form60: an intangible asset bought, or contributed by an investor.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm60(Press& p) {
+  double P = p.Read(1), V = p.Read(2), I = p.Read(3), W = p.Read(4);
+  if (P > 0) {
+    p.Heading("外购无形资产");
+    double cost = p.Calc(V + P);
+    p.Line("无形资产（借）", cost);
+    p.Line("银行存款（贷）", cost);
+  }
+  if (I > 0) {
+    p.Heading("投入无形资产");
+    double value = p.Calc(W + I);
+    p.Line("无形资产（借）", value);
+    p.Line("银行存款（贷）", value);
+  }
+}
+
+const TopicRegistration reg{{
+    .name = "Form60",
+    .columns = {{Section("外购无形资产"), Field(1, "无形资产"), Field(2, "增值税"),
+                 Section("投资者投入无形资产"), Field(3, "无形资产"), Field(4, "增值税")}},
+    .press = PressForm60,
+}};
+
+}  // namespace
+}  // namespace varnello

@@ -1,0 +1,42 @@
+// Form63: an intangible amortised monthly, then transferred.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm63(Press& p) {
+  double A = p.Read(1), Y = p.Read(2), P = p.Read(3), F = p.Read(4), X = p.Read(5), m = p.Read(6);
+  // Without a positive amortisation period there is no monthly charge; it then counts as 0.
+  Holder G;
+  if (Y > 0) {
+    p.Heading("摊销无形资产");
+    G = p.Calc(p.Div(A, Y) / 12);
+    p.Line("制造费用-技术转让费", G);
+    p.Line("累计摊销", G);
+  }
+  p.Blank();
+  double Z = p.Calc(G.value() * m);
+  p.Line("已摊销额", Z);
+  double K = p.Calc(A - Z);
+  p.Line("账面价值", K);
+  double H = p.Calc(((P - K) - X) - F);
+  p.Line("转让收益", H);
+  p.Blank();
+  double received = p.Calc(P - F);
+  p.Line("银行存款（借）", received);
+  p.Line("累计摊销（借）", Z);
+  if (H < 0) p.Line("营业外收入（借）", -H);
+  p.Line("无形资产（贷）", A);
+  p.Line("应交税费（贷）", X);
+  if (H > 0) p.Line("营业外收入（贷）", H);
+}
+
+const TopicRegistration reg{{
+    .name = "Form63",
+    .columns = {{Field(1, "无形资产价值"), Field(2, "专利年限"), Field(3, "转让价格"), Field(4, "转让费用"),
+                 Field(5, "税金"), Field(6, "使用时间（月）")}},
+    .press = PressForm63,
+}};
+
+}  // namespace
+}  // namespace varnello

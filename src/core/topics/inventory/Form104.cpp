@@ -1,0 +1,31 @@
+// Form104: packaging lent out against a deposit; the rent is kept and the rest of the deposit
+// returned.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm104(Press& p) {
+  double C = p.Read(1), D = p.Read(2), R = p.Read(3);
+  p.Heading("出借其他");
+  p.Line("其他业务成本（借）", C);
+  p.Line("周转材料-包装物（贷）", C);
+  p.Blank();
+  p.Heading("收取押金");
+  p.Line("库存现金（借）", D);
+  p.Line("其他应付款-押金（贷）", D);
+  p.Blank();
+  p.Heading("收取租金，退还押金");
+  p.Line("其他应付款-押金（借）", D);
+  p.Line("其他业务收入（贷）", R);
+  p.Line("库存现金（贷）", p.Calc(D - R));
+}
+
+const TopicRegistration reg{{
+    .name = "Form104",
+    .columns = {{Field(1, "实际成本"), Field(2, "押金"), Field(3, "租金")}},
+    .press = PressForm104,
+}};
+
+}  // namespace
+}  // namespace varnello

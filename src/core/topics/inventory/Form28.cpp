@@ -1,0 +1,58 @@
+// Form28: purchase of raw materials (freight paid by us, then freight borne by the seller), and raw
+// materials produced in-house.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+// The three stages of one purchase: in transit, received from transit, received at once. The cost
+// figure is computed just before its first line, after the heading "未入库".
+template <typename CostFn>
+void PrintPurchase(Press& p, CostFn cost_of, double vat) {
+  p.Heading("未入库");
+  double cost = cost_of();
+  p.Line("在途物资（借）", cost);
+  p.Line("应交税金-应交增值税（进）（借）", vat);
+  double paid = p.Calc(cost + vat);
+  p.Line("银行存款/应付票据（贷）", paid);
+  p.Blank();
+  p.Heading("已入库");
+  p.Line("原材料（借）", cost);
+  p.Line("在途物资（贷）", cost);
+  p.Blank();
+  p.Heading("直接入库");
+  p.Line("原材料（借）", cost);
+  p.Line("应交税金-应交增值税（进）（借）", vat);
+  p.Line("银行存款/应付票据（贷）", paid);
+  p.Blank();
+}
+
+void PressForm28(Press& p) {
+  double P = p.Read(1), V = p.Read(2), F = p.Read(3), E = p.Read(5), M = p.Read(4);
+  if (P > 0) {
+    // Freight and the warehouse-entry charge are part of the cost when we pay them.
+    p.Heading("我方付运费（或者对方代垫）");
+    PrintPurchase(
+        p, [&] { return p.Calc((F + P) + E); }, V);
+    p.Blank();
+    p.Blank();
+    p.Heading("对方付运费（包邮包进仓）");
+    PrintPurchase(
+        p, [&] { return P; }, V);
+  }
+  if (M > 0) {
+    p.Heading("自产原材料");
+    p.Line("原材料（借）", M);
+    p.Line("生产成本（贷）", M);
+  }
+}
+
+const TopicRegistration reg{{
+    .name = "Form28",
+    .columns = {{Section("购买原材料"), Field(1, "原材料价格"), Field(2, "增值税"), Field(3, "运费"),
+                 Field(5, "进仓费"), Section("自产原材料"), Field(4, "自产原材料")}},
+    .press = PressForm28,
+}};
+
+}  // namespace
+}  // namespace varnello

@@ -1,0 +1,79 @@
+// Form29: packaging issued to production, sent out with the goods, written off over several uses,
+// and rented or lent out against a deposit.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm29(Press& p) {
+  double A = p.Read(1), B = p.Read(2), C = p.Read(3), n = p.Read(4), R = p.Read(5);
+  double H = p.Read(6), J = p.Read(7), D = p.Read(8), T = p.Read(9);
+  if (A > 0) {
+    p.Heading("领用包装");
+    p.Line("生产成本（借）", A);
+    p.Line("周转材料-包装物（贷）", A);
+    p.Blank();
+    p.Heading("结转成本");
+    p.Line("库存商品（借）", A);
+    p.Line("生产成本（贷）", A);
+  }
+  if (B > 0) {
+    p.Heading("领用包装");
+    p.Line("销售费用（借）", B);
+    p.Line("周转材料-包装物（贷）", B);
+    p.Blank();
+    p.Heading("结转成本");
+    p.Line("库存商品（借）", B);
+    p.Line("销售费用（贷）", B);
+  }
+  // The number of uses guards the only division.
+  if (n > 0) {
+    p.Heading("领用包装物时");
+    p.Line("周转材料-包装物（在用）（借）", C);
+    p.Line("周转材料-包装物（在库）（贷）", C);
+    p.Blank();
+    p.Heading("每次摊销");
+    double G = p.Div(C, n);
+    p.Line("销售费用（借）", G);
+    p.Line("周转材料-包装物（摊销）（贷）", G);
+    p.Blank();
+    p.Heading("报废时");
+    p.Line("原材料-残料（借）", R);
+    p.Line("销售费用（贷）", R);
+    p.Blank();
+    p.Heading("走后一次摊销");
+    p.Line("销售费用（借）", G);
+    p.Line("周转材料-包装物（摊销）（贷）", G);
+    p.Blank();
+    p.Heading("同时转销包装物");
+    p.Line("周转材料-包装物（摊销）（借）", C);
+    p.Line("周转材料-包装物（在用）（贷）", C);
+  }
+  // Deposit, issue and rent print only when a rent is entered.
+  if (T > 0) {
+    p.Heading("收取押金");
+    p.Line("银行存款（借）", D);
+    p.Line("其他应付款-存入保证金（贷）", D);
+    p.Blank();
+    p.Heading("出租出借时");
+    p.Line("销售费用（借）", H);
+    p.Line("其他业务成本（贷）", J);
+    p.Line("周转材料-包装物（在库）（贷）", p.Calc(J + H));
+    p.Blank();
+    p.Heading("收取租金");
+    p.Line("库存现金（借）", T);
+    p.Line("其他业务收入（贷）", T);
+  }
+}
+
+const TopicRegistration reg{{
+    .name = "Form29",
+    .columns = {{Section("包装押金或出租"), Field(6, "出租成本"), Field(7, "出借成本"), Field(8, "押金"),
+                 Field(9, "最终租金")},
+                {Section("领用包装"), Field(1, "包装成本"), Section("包装随物"), Field(2, "包装成本"),
+                 Section("分次转销法"), Field(3, "包装成本"), Field(4, "使用次数"), Field(5, "残值")}},
+    .press = PressForm29,
+}};
+
+}  // namespace
+}  // namespace varnello

@@ -1,0 +1,26 @@
+// Form32: raw materials found in surplus at a stocktaking, before and after approval.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm32(Press& p) {
+  double G = p.Read(5);  // the window's only field is Text5
+  p.Heading("原材料盘盈");
+  p.Heading("批准前");
+  p.Line("原材料（借）", G);
+  p.Line("待处理财产损溢-待处理流动资产损溢（贷）", G);
+  p.Blank();
+  p.Heading("批准后");
+  p.Line("待处理财产损溢-待处理流动资产损溢（借）", G);
+  p.Line("原材料（贷）", G);
+}
+
+const TopicRegistration reg{{
+    .name = "Form32",
+    .columns = {{Field(5, "原材料盘盈")}},
+    .press = PressForm32,
+}};
+
+}  // namespace
+}  // namespace varnello

@@ -1,0 +1,40 @@
+// Form68: purchase on credit settled within the discount period, the discount given either as an
+// amount or as a rate on price plus VAT.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+// Settlement of the payable and the closing of the discount to profit. The discount and the
+// payment are computed after the two debit lines, just before the payment line.
+template <typename DiscountFn>
+void PrintSettlement(Press& p, double P, double V, DiscountFn discount_of) {
+  p.Line("应付账款（借）", P);
+  p.Line("应交税金-应交增值税（进）（借）", V);
+  double discount = discount_of();
+  p.Line("银行存款（贷）", p.Calc((V + P) - discount));
+  p.Line("财务费用（贷）", discount);
+  p.Blank();
+  p.Heading("结转财务费用");
+  p.Line("财务费用（借）", discount);
+  p.Line("本年利润（贷）", discount);
+}
+
+void PressForm68(Press& p) {
+  double P = p.Read(1), V = p.Read(2), D = p.Read(3), k = p.Read(4);
+  if (k == 0) {
+    PrintSettlement(p, P, V, [&] { return D; });
+  } else if (k > 0) {
+    // A rate replaces the discount amount.
+    PrintSettlement(p, P, V, [&] { return p.Calc((V + P) * k); });
+  }
+}
+
+const TopicRegistration reg{{
+    .name = "Form68",
+    .columns = {{Field(1, "购买价格"), Field(2, "增值税"), Field(3, "折扣（元）"), Field(4, "折扣率")}},
+    .press = PressForm68,
+}};
+
+}  // namespace
+}  // namespace varnello

@@ -1,0 +1,26 @@
+// Form75: purchase of goods, and the freight paid for them.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm75(Press& p) {
+  double S = p.Read(1), V = p.Read(2), F = p.Read(3);
+  p.Heading("购进货物");
+  p.Line("库存商品（借）", S);
+  p.Line("应交税费-应交增值税（借）", V);
+  p.Line("银行存款/库存现金（贷）", p.Calc(S + V));
+  p.Blank();
+  p.Heading("付运费");
+  p.Line("应付账款（借）", F);
+  p.Line("银行存款/库存现金（贷）", F);
+}
+
+const TopicRegistration reg{{
+    .name = "Form75",
+    .columns = {{Field(1, "商品总价"), Field(2, "应交增值税（销）"), Field(3, "运费")}},
+    .press = PressForm75,
+}};
+
+}  // namespace
+}  // namespace varnello

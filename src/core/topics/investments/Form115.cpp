@@ -1,0 +1,23 @@
+// Form115: money contributed for a share of the registered capital, the excess to capital reserve.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm115(Press& p) {
+  double R = p.Read(1), M = p.Read(2), s = p.Read(3);
+  p.Line("银行存款（借）", M);
+  double K = p.Calc(s * R);
+  p.Line("实收资本（贷）", K);
+  double X = p.Calc(M - K);
+  p.Line("资本公积（贷）", X);
+}
+
+const TopicRegistration reg{{
+    .name = "Form115",
+    .columns = {{Field(1, "注册资本"), Field(2, "投入资本"), Field(3, "投入占比")}},
+    .press = PressForm115,
+}};
+
+}  // namespace
+}  // namespace varnello

@@ -1,0 +1,34 @@
+// Form116: four investors contribute know-how, a land-use right, raw materials and money; each
+// in-kind contribution is credited to its investor's capital together with its value-added tax.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm116(Press& p) {
+  double T = p.Read(1), TT = p.Read(2), N = p.Read(3), NT = p.Read(4), M = p.Read(5), MT = p.Read(6),
+         C = p.Read(7);
+  p.Line("银行存款（借）", C);
+  p.Line("无形资产-非专利技术（借）", T);
+  p.Line("无形资产-土地使用权（借）", N);
+  p.Line("原材料（借）", M);
+  double tax = p.Calc((NT + TT) + MT);
+  p.Line("应交税费-应交增值税（进）（借）", tax);
+  double first = p.Calc(TT + T);
+  p.Line("实收资本-甲（贷）", first);
+  double second = p.Calc(NT + N);
+  p.Line("实收资本-乙（贷）", second);
+  double third = p.Calc(MT + M);
+  p.Line("实收资本-丙（贷）", third);
+  p.Line("实收资本-丁（贷）", C);
+}
+
+const TopicRegistration reg{{
+    .name = "Form116",
+    .columns = {{Field(1, "技术投资"), Field(2, "技术增值税"), Field(3, "土地投资"), Field(4, "土地增值税"),
+                 Field(5, "原材料投资"), Field(6, "原材料增值税"), Field(7, "货币投资")}},
+    .press = PressForm116,
+}};
+
+}  // namespace
+}  // namespace varnello

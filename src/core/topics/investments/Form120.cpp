@@ -1,0 +1,24 @@
+// Form120: a new investor pays more than the share of capital granted; the excess is a premium.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm120(Press& p) {
+  double E = p.Read(1), A = p.Read(2), s = p.Read(3);
+  p.Heading("资本溢价");
+  p.Line("银行存款（借）", A);
+  double K = p.Calc(s * E);
+  p.Line("实收资本（贷）", K);
+  double X = p.Calc(A - K);
+  p.Line("资本公积-资本溢价（贷）", X);
+}
+
+const TopicRegistration reg{{
+    .name = "Form120",
+    .columns = {{Field(1, "现有投资"), Field(2, "追加投资"), Field(3, "占有股份")}},
+    .press = PressForm120,
+}};
+
+}  // namespace
+}  // namespace varnello

@@ -1,0 +1,46 @@
+// Form35: purchase of a bond held for trading, and the same purchase as a short-term investment.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm35(Press& p) {
+  double A = p.Read(1), I = p.Read(2), F = p.Read(3), T = p.Read(4), R = p.Read(5);
+  p.Heading("购入债券");
+  double cost = p.Calc(A - I);
+  p.Line("交易性金融资产-长期债券投资（借）", cost);
+  p.Line("应收利息（借）", I);
+  p.Line("投资收益（借）", F);
+  p.Line("应交税费（借）", T);
+  // Summed from the first line's amount, left to right.
+  double paid = p.Calc(cost + I + F + T);
+  p.Line("其他货币资金（贷）", paid);
+  p.Blank();
+  p.Heading("收到利息");
+  p.Line("其他货币资金（借）", R);
+  p.Line("应收利息（贷）", R);
+  p.Blank();
+  p.Heading("或");
+  p.Blank();
+  p.Heading("购买债券");
+  double shortCost = p.Calc((A - I) + F);
+  p.Line("短期投资-债券投资（借）", shortCost);
+  p.Line("应收利息（借）", I);
+  double bank = p.Calc(F + A);
+  p.Line("银行存款（贷）", bank);
+  p.Blank();
+  p.Heading("收到利息");
+  // The short-term variant collects the interest included in the price.
+  p.Line("银行存款（借）", I);
+  p.Line("应收利息（贷）", I);
+}
+
+const TopicRegistration reg{{
+    .name = "Form35",
+    .columns = {{Field(1, "支付债券价款"), Field(2, "债券利息"), Field(3, "交易费用"), Field(4, "交易增值税"),
+                 Field(5, "收到利息")}},
+    .press = PressForm35,
+}};
+
+}  // namespace
+}  // namespace varnello

@@ -1,0 +1,56 @@
+// Form36: purchase and sale of shares and bonds held as short-term investments.
+#include <string_view>
+
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+struct HoldingTexts {
+  std::string_view buyHeading, investDebit, receivable, sellHeading, investCredit, gain;
+};
+
+// One holding bought for `price` (declared income `income` included) plus `buyFees`, then sold
+// for `sale` less `sellFees`. Printed only for a positive purchase price.
+void PrintHolding(Press& p, const HoldingTexts& t, double price, double income, double buyFees, double sale,
+                  double sellFees) {
+  if (!(price > 0)) return;
+  p.Heading(t.buyHeading);
+  double K = p.Calc((price - income) + buyFees);
+  double P = p.Calc(buyFees + price);
+  p.Line(t.investDebit, K);
+  p.Line(t.receivable, income);
+  p.Line("银行存款（贷）", P);
+  p.Blank();
+  p.Heading(t.sellHeading);
+  double E = p.Calc(sale - sellFees);
+  double G = p.Calc(E - K);
+  p.Line("银行存款（借）", E);
+  p.Line(t.investCredit, K);
+  p.Line(t.gain, G);  // negative for a loss
+}
+
+void PressForm36(Press& p) {
+  double B1 = p.Read(1), B2 = p.Read(2), B3 = p.Read(3), B4 = p.Read(4), B5 = p.Read(5);
+  double S1 = p.Read(6), S2 = p.Read(7), S3 = p.Read(8), S4 = p.Read(9), S5 = p.Read(10);
+  PrintHolding(p,
+               {"购买股票", "短期投资-股票投资（借）", "应收股利（借）", "出售股票",
+                "短期投资-股票投资（贷）", "投资收益-股票投资收益（贷）"},
+               S1, S2, S3, S4, S5);
+  PrintHolding(p,
+               {"购买债券", "短期投资-债券投资（借）", "应收利息（借）", "出售债券",
+                "短期投资-债券投资（贷）", "投资收益-债券投资收益（贷）"},
+               B1, B2, B3, B4, B5);
+}
+
+const TopicRegistration reg{{
+    .name = "Form36",
+    .columns = {{Section("出售债券"), Field(1, "债券买价/账面余额"), Field(2, "发放债利"),
+                 Field(3, "购买税费"), Field(4, "债券售价"), Field(5, "出售税费")},
+                {Section("出售股票"), Field(6, "股票买价"), Field(7, "发放股利"), Field(8, "购买税费"),
+                 Field(9, "股票售价"), Field(10, "出售税费")}},
+    .press = PressForm36,
+}};
+
+}  // namespace
+}  // namespace varnello

@@ -1,0 +1,75 @@
+// Form43: a lot of long-term bonds bought, its interest and amortisation, and its transfer.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm43(Press& p) {
+  double Q = p.Read(1), N = p.Read(2), price = p.Read(3), F = p.Read(4), r = p.Read(5), Y = p.Read(6),
+         S = p.Read(7), t = p.Read(8);
+  p.Heading("购入债券");
+  double X1 = p.Calc(price * Q);  // purchase price of the lot
+  double C = p.Calc(X1 + F);      // cost
+  double X2 = p.Calc(N * Q);      // face value of the lot
+  double Z = p.Calc(C - X2);      // positive for a premium, negative for a discount
+  p.Line("长期债权投资-面值(借)", X2);
+  if (Z > 0) p.Line("长期债权投资-溢折价（借）", Z);
+  p.Line("银行存款（贷）", C);
+  if (Z < 0) p.Line("长期债权投资-溢折价（贷）", -Z);
+  p.Blank();
+
+  // Interest and amortisation exist only for a positive amortisation term; otherwise they stay
+  // uncomputed: their lines print captions alone and they count as 0 below.
+  Holder J, A, G;
+  if (Y > 0) {
+    p.Heading("计提利息");
+    J = p.Calc(X2 * r);
+    A = p.Div(Z, Y);
+    G = p.Calc(J.value() - A.value());
+    p.Line("应收利息（借）", J);
+    if (A.value() < 0) p.Line("长期债权投资（借）", -A.value());
+    if (A.value() > 0) p.Line("长期债权投资（贷）", A);
+    p.Line("投资收益（贷）", G);
+  }
+  p.Blank();
+  p.Heading("收到利息");
+  p.Line("银行存款（借）", J);
+  p.Line("投资收益（贷）", J);
+  p.Blank();
+
+  double W = p.Calc(Z - (A.value() * t));  // premium or discount left at the transfer
+  double L = p.Calc((S - X2) - W);         // gain on the transfer
+  // No transfer entry when either figure is zero.
+  if (W > 0 && L < 0) {
+    p.Line("银行存款（借）", X1);
+    p.Line("投资收益（借）", -L);
+    p.Line("长期债券投资（面值）（贷）", X2);
+    p.Line("长期债券投资（溢折价）（贷）", W);
+  } else if (W > 0 && L > 0) {
+    p.Line("银行存款（借）", X1);
+    p.Line("投资收益（贷）", L);
+    p.Line("长期债券投资（面值）（贷）", X2);
+    p.Line("长期债券投资（溢折价）（贷）", W);
+  } else if (W < 0 && L > 0) {
+    p.Line("银行存款（借）", X1);
+    p.Line("长期债券投资（溢折价）（借）", -W);
+    p.Line("投资收益（贷）", L);
+    p.Line("长期债券投资（面值）（贷）", X2);
+  } else if (W < 0 && L < 0) {
+    p.Line("银行存款（借）", X1);
+    p.Line("长期债券投资（溢折价）（借）", -W);
+    p.Line("投资收益（借）", -L);
+    p.Line("长期债券投资（面值）（贷）", X2);
+  }
+}
+
+const TopicRegistration reg{{
+    .name = "Form43",
+    .columns = {{Field(1, "债券数量"), Field(2, "债券面值"), Field(3, "购入价格"), Field(4, "相关税费"),
+                 Field(5, "票面利率"), Field(6, "转让年限"), Field(7, "转让净收入"),
+                 Field(8, "转让时间（年）")}},
+    .press = PressForm43,
+}};
+
+}  // namespace
+}  // namespace varnello

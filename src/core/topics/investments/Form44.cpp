@@ -1,0 +1,36 @@
+// Form44: a long-term bond whose issuer repays only part of it, and the loss on it.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm44(Press& p) {
+  double r = p.Read(1), N = p.Read(2), Y = p.Read(3), k = p.Read(4), R = p.Read(5);
+  p.Heading("购入债券");
+  p.Line("长期债权投资（面值）（借）", N);
+  p.Line("银行存款（贷）", N);
+  p.Blank();
+  double J = p.Calc(N * r);
+  p.Heading("计提利息");
+  p.Line("长期债券投资（借）", J);
+  p.Line("投资收益（贷）", J);
+  p.Blank();
+  // The heading shares its output line with the bank debit that follows.
+  p.Open("收回债券");
+  double X = p.Calc((Y - k) * (N * r));  // interest of the years not yet accrued
+  double B = p.Calc((X + N) - R);        // the loss
+  p.Line("银行存款（借）", R);
+  p.Line("营业外支出-坏账损失（借）", B);
+  p.Line("长期债券投资（面值）（贷）", N);
+  p.Line("长期债券投资（利息）（贷）", X);
+}
+
+const TopicRegistration reg{{
+    .name = "Form44",
+    .columns = {{Field(1, "票面利率"), Field(2, "债券面值"), Field(3, "发行年限"), Field(4, "已计年限"),
+                 Field(5, "归还价值")}},
+    .press = PressForm44,
+}};
+
+}  // namespace
+}  // namespace varnello

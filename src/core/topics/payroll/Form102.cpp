@@ -1,0 +1,20 @@
+// Form102: a short-term bank loan with its term in months.
+#include "core/engine/topic.h"
+#include "core/topics/payroll/short_loan.h"
+
+namespace varnello {
+namespace {
+
+void PressForm102(Press& p) {
+  double L = p.Read(1), i = p.Read(2), n = p.Read(3);
+  PrintShortTermLoan(p, L, i, n, LoanTerm::Months);
+}
+
+const TopicRegistration reg{{
+    .name = "Form102",
+    .columns = {{Field(1, "银行借款"), Field(2, "年利率"), Field(3, "期限（月）")}},
+    .press = PressForm102,
+}};
+
+}  // namespace
+}  // namespace varnello

@@ -1,0 +1,25 @@
+// Form111: the loss on a fixed asset written off, held pending approval and then charged to
+// non-operating expenses.
+#include "core/topics/sales/postings.h"
+
+namespace varnello {
+namespace {
+
+void PressForm111(Press& p) {
+  double A = p.Read(1), D = p.Read(2);
+  p.Heading("批准前");
+  double L = p.Calc(A - D);  // recorded value less the depreciation already charged
+  p.Line("待处理财产损溢（借）", L);
+  p.Line("累计折旧（借）", D);
+  p.Line("固定资产（贷）", A);
+  p.Blank();
+  p.Heading("批准后");
+  p.Line("营业外支出（借）", L);
+  p.Line("待处理财产损溢（贷）", L);
+}
+
+const TopicRegistration reg{postings::TwoFieldWindow(
+    "Form111", "营业外支出：企业罚款支出、捐赠支出、非常损失", "账面价值", "已提折旧", PressForm111)};
+
+}  // namespace
+}  // namespace varnello

@@ -1,0 +1,20 @@
+// Form112: non-operating income received together with the tax due on it.
+#include "core/topics/sales/postings.h"
+
+namespace varnello {
+namespace {
+
+void PressForm112(Press& p) {
+  double N = p.Read(1), T = p.Read(2);
+  double received = p.Calc(T + N);
+  p.Line("银行存款（借）", received);
+  p.Line("应交税费（贷）", T);
+  p.Line("营业外收入（贷）", N);
+}
+
+const TopicRegistration reg{
+    postings::TwoFieldWindow("Form112", "营业外收入：企业转让固定资产、处置无形资产、确认的政府补助利得",
+                             "营业外收入", "应交税费", PressForm112)};
+
+}  // namespace
+}  // namespace varnello

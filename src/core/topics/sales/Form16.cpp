@@ -1,0 +1,55 @@
+// Form16: a sale of goods on which the seller also advances the freight for the buyer, told
+// first as separate entries and then as one combined receivable.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm16(Press& p) {
+  double S = p.Read(1), V = p.Read(2), C = p.Read(3), F = p.Read(4);
+  p.Heading("确认收入");
+  double SV = p.Calc(S + V);
+  p.Line("应收票据/银行存款（借）", SV);
+  p.Line("主营业务收入（贷）", S);
+  p.Line("应交税费-应交增值税（销）（贷）", V);
+  p.Blank();
+  p.Line("主营业务成本（借）", C);
+  p.Line("库存商品（贷）", C);
+  p.Blank();
+  p.Heading("代垫运费");
+  p.Line("应收账款（借）", F);
+  p.Line("银行存款（贷）", F);
+  p.Blank();
+  p.Heading("付运费");
+  p.Line("应付账款（借）", F);
+  p.Line("银行存款（贷）", F);
+  p.Blank();
+  p.Heading("主营业务成本结转本年利润");
+  p.Line("本年利润（借）", C);
+  p.Line("主营业务成本（贷）", C);
+  p.Blank();
+  // The alternative: freight added to the same receivable as the sale.
+  p.Heading("或");
+  p.Blank();
+  double total = p.Calc(SV + F);
+  p.Line("应收账款（借）", total);
+  p.Line("主营业务收入（贷）", S);
+  p.Line("应交税费-应交增值税（销）（贷）", V);
+  p.Line("银行存款（贷）", F);
+  p.Blank();
+  p.Line("主营业务成本（借）", C);
+  p.Line("库存商品（贷）", C);
+  p.Blank();
+  p.Heading("主营业务成本结转本年利润");
+  p.Line("本年利润（借）", C);
+  p.Line("主营业务成本（贷）", C);
+}
+
+const TopicRegistration reg{{
+    .name = "Form16",
+    .columns = {{Field(1, "商品总价"), Field(2, "应交增值税（销）"), Field(3, "成本总额"), Field(4, "运费")}},
+    .press = PressForm16,
+}};
+
+}  // namespace
+}  // namespace varnello

@@ -1,0 +1,40 @@
+// Form17: a sale at a trade discount on credit, settled later less a cash discount.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm17(Press& p) {
+  double Q = p.Read(1), P = p.Read(2), U = p.Read(3), d = p.Read(4), r = p.Read(5), V = p.Read(6);
+  p.Heading("确认收入");
+  double N = p.Calc((P * Q) * (1 - d));  // net revenue after the trade discount
+  double R = p.Calc(N + V);              // receivable; the VAT is taken as typed
+  p.Line("应收账款（借）", R);
+  p.Line("主营业务收入（贷）", N);
+  p.Line("应交税费-应交增值税（销）（贷）", V);
+  p.Blank();
+  double K = p.Calc(U * Q);
+  p.Line("主营业务成本（借）", K);
+  p.Line("库存商品（贷）", K);
+  p.Blank();
+  p.Heading("收到货款");
+  double D = p.Calc(R * r);  // cash discount allowed on payment
+  double B = p.Calc(R - D);
+  p.Line("银行存款（借）", B);
+  p.Line("财务费用（借）", D);
+  p.Line("应收账款（贷）", R);
+  p.Blank();
+  p.Heading("结转财务费用");
+  p.Line("本年利润（借）", D);
+  p.Line("财务费用（贷）", D);
+}
+
+const TopicRegistration reg{{
+    .name = "Form17",
+    .columns = {{Field(1, "销售数量"), Field(2, "销售价格"), Field(3, "销售成本"), Field(4, "折扣"),
+                 Field(5, "折扣条件"), Field(6, "应交增值税")}},
+    .press = PressForm17,
+}};
+
+}  // namespace
+}  // namespace varnello

@@ -1,0 +1,17 @@
+// Form19: administrative expenses paid with their input VAT and closed to the year's profit.
+#include "core/topics/sales/postings.h"
+
+namespace varnello {
+namespace {
+
+void PressForm19(Press& p) {
+  postings::PressExpense(
+      p, {.debit = "管理费用（借）", .closingHeading = "结转管理费用", .closingCredit = "管理费用（贷）"});
+}
+
+const TopicRegistration reg{postings::TwoFieldWindow("Form19",
+                                                     "管理费用：包括公司经费、劳动保险费、董事会会费等",
+                                                     "管理费用", "应交税费-应交增值税（进）", PressForm19)};
+
+}  // namespace
+}  // namespace varnello

@@ -1,0 +1,26 @@
+// Form20: an amount advanced on another's behalf, with its VAT, and its later collection.
+#include "core/topics/sales/postings.h"
+
+namespace varnello {
+namespace {
+
+void PressForm20(Press& p) {
+  double E = p.Read(1), V = p.Read(2);
+  p.Heading("垫付款项");
+  p.Line("其他应收款（借）", E);
+  p.Line("应交税费-应交增值税（借）", V);
+  double total = p.Calc(V + E);
+  p.Line("银行存款（贷）", total);
+  p.Blank();
+  p.Heading("收回款项");
+  p.Line("银行存款（借）", total);
+  p.Line("其他应收款（贷）", E);
+  p.Line("应交税费-应交增值税（贷）", V);
+}
+
+const TopicRegistration reg{
+    postings::TwoFieldWindow("Form20", "其他应收款：收取保险公司赔款、职工垫款备用金租金、押金等",
+                             "其他应收款", "应交税费-应交增值税（销）", PressForm20)};
+
+}  // namespace
+}  // namespace varnello

@@ -1,0 +1,26 @@
+// Form22: a sundry payable with its VAT, accrued and then paid.
+#include "core/topics/sales/postings.h"
+
+namespace varnello {
+namespace {
+
+void PressForm22(Press& p) {
+  double E = p.Read(1), V = p.Read(2);
+  p.Heading("计提付款");
+  double total = p.Calc(V + E);
+  p.Line("各种费用（借）", total);
+  p.Line("其他应付款（贷）", E);
+  p.Line("应交增值税（进）（贷）", V);
+  p.Blank();
+  p.Heading("支付款项");
+  p.Line("其他应付款（借）", E);
+  p.Line("应交增值税（进）（借）", V);
+  p.Line("各种费用（贷）", total);
+}
+
+const TopicRegistration reg{postings::TwoFieldWindow("Form22",
+                                                     "其他应付款：应付租入固定资产和包装物的租金、暂付款项等",
+                                                     "其他应付款", "应交税费-应交增值税（进）", PressForm22)};
+
+}  // namespace
+}  // namespace varnello

@@ -1,0 +1,16 @@
+// Form23: manufacturing overheads paid with their input VAT.
+#include "core/topics/sales/postings.h"
+
+namespace varnello {
+namespace {
+
+void PressForm23(Press& p) {
+  postings::PressExpense(p, {.debit = "制造费用（借）"});
+}
+
+const TopicRegistration reg{postings::TwoFieldWindow("Form23",
+                                                     "制造费用：包括间接材料费、折旧费、低值易耗品等",
+                                                     "制造费用", "应交税费-应交增值税（进）", PressForm23)};
+
+}  // namespace
+}  // namespace varnello

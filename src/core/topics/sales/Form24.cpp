@@ -1,0 +1,16 @@
+// Form24: finance costs paid with their input VAT and closed to the year's profit.
+#include "core/topics/sales/postings.h"
+
+namespace varnello {
+namespace {
+
+void PressForm24(Press& p) {
+  postings::PressExpense(
+      p, {.debit = "财务费用（借）", .closingHeading = "结转财务费用", .closingCredit = "财务费用（贷）"});
+}
+
+const TopicRegistration reg{postings::TwoFieldWindow("Form24", "财务费用：包括利息支出、汇兑损失、手续费等",
+                                                     "财务费用", "应交税费-应交增值税（进）", PressForm24)};
+
+}  // namespace
+}  // namespace varnello

@@ -1,0 +1,16 @@
+// Form26: production costs paid with their input VAT.
+#include "core/topics/sales/postings.h"
+
+namespace varnello {
+namespace {
+
+void PressForm26(Press& p) {
+  postings::PressExpense(p, {.debit = "生产成本（借）"});
+}
+
+const TopicRegistration reg{postings::TwoFieldWindow("Form26",
+                                                     "生产成本：包括直接材料费、直接人工、制造费用等",
+                                                     "生产成本", "应交税费-应交增值税（进）", PressForm26)};
+
+}  // namespace
+}  // namespace varnello

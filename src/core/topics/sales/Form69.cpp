@@ -1,0 +1,49 @@
+// Form69: a sale of goods, materials or packaging that the buyer later returns, with the
+// buyer's side of the return at the end.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm69(Press& p) {
+  double S = p.Read(1), V = p.Read(2), C = p.Read(3);
+  p.Heading("确认收入");
+  double T = p.Calc(S + V);
+  p.Line("应收账款（借）", T);
+  p.Line("主营业务收入/其他业务收入（贷）", S);
+  p.Line("应交税费-应交增值税（销）（贷）", V);
+  p.Blank();
+  p.Line("银行存款（借）", T);
+  p.Line("应收账款（贷）", T);
+  p.Blank();
+  p.Line("主营业务成本/其他业务成本（借）", C);
+  p.Line("库存商品/原材料（贷）", C);
+  p.Blank();
+  p.Heading("销售退回");
+  p.Line("主营业务收入/其他业务收入（借）", S);
+  p.Line("应交税费-应交增值税（销）（借）", V);
+  p.Line("银行存款（贷）", T);
+  p.Blank();
+  p.Line("库存商品/原材料（借）", C);
+  p.Line("主营业务成本/其他业务成本（贷）", C);
+  p.Blank();
+  p.Heading("结转业务收入");
+  p.Line("主营业务收入/其他业务收入（借）", S);
+  p.Line("本年利润（贷）", T);
+  p.Blank();
+  p.Blank();
+  p.Blank();
+  p.Heading("购买退回");
+  p.Line("应付账款（借）", T);
+  p.Line("库存商品/原材料（贷）", S);
+  p.Line("应交税费-应交增值税（进）（贷）", V);
+}
+
+const TopicRegistration reg{{
+    .name = "Form69",
+    .columns = {{Field(1, "商品总价（原材料、包装物）"), Field(2, "应交增值税（销）"), Field(3, "成本总额")}},
+    .press = PressForm69,
+}};
+
+}  // namespace
+}  // namespace varnello

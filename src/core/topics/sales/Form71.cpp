@@ -1,0 +1,27 @@
+// Form71: a sale of raw materials, booked as other business income and cost.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm71(Press& p) {
+  double S = p.Read(1), V = p.Read(2), C = p.Read(3);
+  p.Heading("确认收入");
+  double T = p.Calc(S + V);
+  p.Line("应收账款（借）", T);
+  p.Line("其他业务收入（贷）", S);
+  p.Line("应交税费-应交增值税（销）（贷）", V);
+  p.Blank();
+  p.Heading("结转原材料成本");
+  p.Line("其他业务成本（借）", C);
+  p.Line("原材料（贷）", C);
+}
+
+const TopicRegistration reg{{
+    .name = "Form71",
+    .columns = {{Field(1, "其他业务总额"), Field(2, "应交增值税（销）"), Field(3, "成本总额")}},
+    .press = PressForm71,
+}};
+
+}  // namespace
+}  // namespace varnello

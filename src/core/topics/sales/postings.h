@@ -1,0 +1,43 @@
+// The two-field posting windows: a description of the account at the top, then the amount of
+// the posting and its VAT or tax. The expense windows among them print one common entry that
+// differs only in its account texts, and some close the expense to the year's profit.
+#pragma once
+
+#include <string_view>
+
+#include "core/engine/topic.h"
+
+namespace varnello::postings {
+
+// A window with the account description on its first row and Text1, Text2 below it.
+inline TopicDesc TwoFieldWindow(std::string_view name, std::string_view description,
+                                std::string_view caption1, std::string_view caption2, PressFunction press) {
+  return TopicDesc{
+      .name = name,
+      .columns = {{Note(description), Field(1, caption1), Field(2, caption2)}},
+      .press = press,
+  };
+}
+
+struct ExpenseTexts {
+  std::string_view debit = {};           // the expense account with "（借）"
+  std::string_view closingHeading = {};  // empty when no closing entry follows
+  std::string_view closingCredit = {};   // the expense account with "（贷）"
+};
+
+// Pays expense E and its input VAT V from the bank; then, when the window closes the expense,
+// transfers E to the year's profit.
+inline void PressExpense(Press& p, const ExpenseTexts& texts) {
+  double E = p.Read(1), V = p.Read(2);
+  p.Line(texts.debit, E);
+  p.Line("应交税费-应交增值税（借）", V);
+  double paid = p.Calc(V + E);
+  p.Line("银行存款（贷）", paid);
+  if (texts.closingHeading.empty()) return;
+  p.Blank();
+  p.Heading(texts.closingHeading);
+  p.Line("本年利润（借）", E);
+  p.Line(texts.closingCredit, E);
+}
+
+}  // namespace varnello::postings

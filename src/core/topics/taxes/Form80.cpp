@@ -1,0 +1,28 @@
+// Form80: goods received as a capital contribution, split into goods and input VAT.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm80(Press& p) {
+  double C = p.Read(1), S = p.Read(2), V = p.Read(3), r = p.Read(4);
+  // Every amount is computed before anything is printed: a fault leaves the surface untouched.
+  double goods = p.Div(V, r + 1);
+  double vat = p.Calc(V - p.Div(V, r + 1));
+  double capital = p.Calc(S * C);
+  double premium = p.Calc(V - S * C);
+  p.Heading("接受投资物");
+  p.Line("库存商品（借）", goods);
+  p.Line("应交税费-应交增值税（进）", vat);
+  p.Line("实收资本（贷）", capital);
+  p.Line("资本公积-资本溢价（贷）", premium);
+}
+
+const TopicRegistration reg{{
+    .name = "Form80",
+    .columns = {{Field(1, "注册资本"), Field(2, "投资占比"), Field(3, "产品总估值"), Field(4, "增值税税率")}},
+    .press = PressForm80,
+}};
+
+}  // namespace
+}  // namespace varnello

@@ -1,0 +1,45 @@
+// Form81: goods sent out for processing, the fee and freight paid, and the goods taken back.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm81(Press& p) {
+  double M = p.Read(1), F = p.Read(2), T = p.Read(3), H = p.Read(4), U = p.Read(5);
+  p.Heading("交付劳务物资");
+  p.Line("委托加工物资（借）", M);
+  p.Line("库存商品（贷）", M);
+  p.Blank();
+  p.Heading("支付加工费");
+  p.Line("委托加工物资（借）", F);
+  p.Line("应交税费-应交增值税（借）", T);
+  double payable = p.Calc(T + F);
+  p.Line("应付账款（贷）", payable);
+  p.Blank();
+  p.Heading("支付运费");
+  double freight = p.Calc(H - U);
+  p.Line("委托加工物资（借）", freight);
+  p.Line("应交税费-应交增值税（进）（借）", U);
+  p.Line("银行存款（贷）", H);
+  p.Blank();
+  p.Heading("收回货物");
+  // The goods come back at freight plus processing fee.
+  double back = p.Calc(H + F);
+  p.Line("库存商品（借）", back);
+  p.Line("委托加工物资（贷）", back);
+  p.Blank();
+  p.Heading("支付加工费");
+  double paid = p.Calc(T + F);
+  p.Line("应付账款（借）", paid);
+  p.Line("银行存款（贷）", paid);
+}
+
+const TopicRegistration reg{{
+    .name = "Form81",
+    .columns = {{Field(1, "物资成本"), Field(2, "加工费"), Field(3, "增值税"), Field(4, "运费"),
+                 Field(5, "运费增值税额")}},
+    .press = PressForm81,
+}};
+
+}  // namespace
+}  // namespace varnello

@@ -1,0 +1,24 @@
+// Form83: purchase of tax-exempt products, with input VAT deducted at a fixed rate.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm83(Press& p) {
+  double P = p.Read(1), H = p.Read(2), r = p.Read(3);
+  double E = p.Calc((H + P) * r);  // deductible input VAT on price and freight
+  double material = p.Calc((H + P) - E);
+  p.Line("原材料（借）", material);
+  p.Line("应交税费-应交增值税（进）（借）", E);
+  p.Line("库存现金（贷）", P);
+  p.Line("银行存款（贷）", H);
+}
+
+const TopicRegistration reg{{
+    .name = "Form83",
+    .columns = {{Field(1, "免税产品价格"), Field(2, "运费"), Field(3, "税率")}},
+    .press = PressForm83,
+}};
+
+}  // namespace
+}  // namespace varnello

@@ -1,0 +1,38 @@
+// Form84: own materials used for rebuilding, and own goods given out as staff welfare.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm84(Press& p) {
+  double B = p.Read(1), a = p.Read(2), K = p.Read(3), G = p.Read(4), b = p.Read(5);
+  // The rebuilding cost guards the whole output, the welfare case included.
+  if (B <= 0) return;
+  p.Heading("改造");
+  double project = p.Calc(B + a * B);
+  p.Line("在建工程（借）", project);
+  p.Line("原材料（贷）", B);
+  double outVat = p.Calc(a * B);
+  p.Line("应交税费-应交增值税（进）（贷）", outVat);
+  p.Blank();
+  p.Heading("分发福利");
+  double welfare = p.Calc(b * G + G);
+  p.Line("应付职工薪酬（借）", welfare);
+  p.Line("主营业务收入（贷）", G);
+  double salesVat = p.Calc(b * G);
+  p.Line("应交税费-应交增值税（销）（贷）", salesVat);
+  p.Blank();
+  p.Heading("结转成本");
+  p.Line("主营业务成本（借）", K);
+  p.Line("库存商品（贷）", K);
+}
+
+const TopicRegistration reg{{
+    .name = "Form84",
+    .columns = {{Section("改造"), Field(1, "在建工程"), Field(2, "税率"), Section("分发福利"),
+                 Field(3, "成本"), Field(4, "货值"), Field(5, "税率")}},
+    .press = PressForm84,
+}};
+
+}  // namespace
+}  // namespace varnello

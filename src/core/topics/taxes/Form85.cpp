@@ -1,0 +1,27 @@
+// Form85: donation of own materials, charged at their taxable price plus output VAT.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm85(Press& p) {
+  double K = p.Read(1), P = p.Read(2), T = p.Read(3);
+  p.Heading("捐赠");
+  double expense = p.Calc(T + P);
+  p.Line("营业外支出（借）", expense);
+  p.Line("其他业务收入（贷）", P);
+  p.Line("应交税费-应交增值税（销）（贷）", T);
+  p.Blank();
+  p.Heading("结转原材料");
+  p.Line("其他业务成本（借）", K);
+  p.Line("原材料（贷）", K);
+}
+
+const TopicRegistration reg{{
+    .name = "Form85",
+    .columns = {{Field(1, "捐赠成本"), Field(2, "计税价格"), Field(3, "增值税")}},
+    .press = PressForm85,
+}};
+
+}  // namespace
+}  // namespace varnello

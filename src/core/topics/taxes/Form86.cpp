@@ -1,0 +1,29 @@
+// Form86: the monthly VAT settlement; every amount is printed as typed.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm86(Press& p) {
+  double A = p.Read(1), D = p.Read(2), N = p.Read(3);
+  p.Heading("本月上缴上月未交增值税");
+  p.Line("应交税费-未交增值税（借）", A);
+  p.Line("银行存款（贷）", A);
+  p.Blank();
+  p.Heading("本月上缴上月应交增值税");
+  p.Line("应交税费-未交增值税（借）", D);
+  p.Line("银行存款（贷）", D);
+  p.Blank();
+  p.Heading("转出本月未交增值税");
+  p.Line("应交税费-应交增值税（借）", N);
+  p.Line("应交税费-未交增值税（贷）", N);
+}
+
+const TopicRegistration reg{{
+    .name = "Form86",
+    .columns = {{Field(1, "上月未缴增值税"), Field(2, "本月应缴增值税"), Field(3, "本月未缴增值税")}},
+    .press = PressForm86,
+}};
+
+}  // namespace
+}  // namespace varnello

@@ -1,0 +1,42 @@
+// Form87: goods bought for export: purchase, export sale, the input VAT not refunded, the refund
+// receivable and its receipt.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm87(Press& p) {
+  double P = p.Read(1), T = p.Read(2), r = p.Read(3), S = p.Read(4);
+  p.Heading("收购出口商品");
+  p.Line("库存商品（借）", P);
+  p.Line("应交税费-应交增值税（进）（借）", T);
+  double paid = p.Calc(T + P);
+  p.Line("银行存款（贷）", paid);
+  p.Blank();
+  p.Heading("收到出口货款");
+  p.Line("银行存款（借）", S);
+  p.Line("主营业务收入（贷）", S);
+  p.Blank();
+  double N = p.Calc(T - r * P);  // input VAT beyond the refund
+  p.Heading("不予退税额");
+  p.Line("主营业务成本（借）", N);
+  p.Line("应交税费-应交增值税（进）（贷）", N);
+  p.Blank();
+  p.Heading("应收退税额");
+  double G = p.Calc(r * P);
+  p.Line("其他应收款-出口退税（借）", G);
+  p.Line("应交税费-应交增值税（出口退税）", G);
+  p.Blank();
+  p.Heading("收到退税");
+  p.Line("银行存款（借）", G);
+  p.Line("其他应收款-出口退税（贷）", G);
+}
+
+const TopicRegistration reg{{
+    .name = "Form87",
+    .columns = {{Field(1, "商品价款"), Field(2, "增值税"), Field(3, "退税率"), Field(4, "销货款折合价")}},
+    .press = PressForm87,
+}};
+
+}  // namespace
+}  // namespace varnello

@@ -1,0 +1,49 @@
+// Form94: taxable goods processed on commission, printed twice: taken back for further taxable
+// production (the consumption tax is deductible) and taken back for sale (the tax is cost).
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm94(Press& p) {
+  double K = p.Read(1), F = p.Read(2), v = p.Read(3), E = p.Read(4);
+  p.Heading("用于生产应税消费品");
+  p.Line("委托加工物资（借）", K);
+  p.Line("原材料（贷）", K);
+  p.Blank();
+  p.Line("委托加工物资（借）", F);
+  double A = p.Calc(v * F);  // input VAT on the fee
+  p.Line("应交税费-应交增值税（进）（借）", A);
+  p.Line("应交税费-应交消费税（借）", E);
+  double Y = p.Calc((F + A) + E);  // payable to the processor
+  p.Line("应付账款（贷）", Y);
+  p.Blank();
+  double back = p.Calc(F + K);
+  p.Line("原材料（借）", back);
+  p.Line("委托加工物资（贷）", back);
+  p.Blank();
+  p.Blank();
+  p.Blank();
+
+  p.Heading("用于销售");
+  p.Line("委托加工物资（借）", K);
+  p.Line("原材料（贷）", K);
+  p.Blank();
+  double charged = p.Calc(E + F);
+  p.Line("委托加工物资（借）", charged);
+  p.Line("应交税费-应交增值税（借）", A);
+  p.Line("应付账款（贷）", Y);
+  p.Blank();
+  double backForSale = p.Calc((E + F) + K);
+  p.Line("原材料（借）", backForSale);
+  p.Line("委托加工物资（贷）", backForSale);
+}
+
+const TopicRegistration reg{{
+    .name = "Form94",
+    .columns = {{Field(1, "成本"), Field(2, "应付加工费"), Field(3, "增值税税率"), Field(4, "消费税额")}},
+    .press = PressForm94,
+}};
+
+}  // namespace
+}  // namespace varnello

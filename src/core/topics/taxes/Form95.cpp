@@ -1,0 +1,31 @@
+// Form95: imported taxable goods booked with the taxes as paid, followed by the consumption tax
+// and import VAT worked out on the composite price.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm95(Press& p) {
+  double V = p.Read(1), D = p.Read(2), c = p.Read(3), v = p.Read(4), E = p.Read(5), T = p.Read(6);
+  double goods = p.Calc((D + V) + E);
+  p.Line("库存商品（借）", goods);
+  p.Line("应交税费-应交增值税（进）（借）", T);
+  double paid = p.Calc(((D + V) + E) + T);
+  p.Line("银行存款（贷）", paid);
+  p.Blank();
+  // A rate of 1 leaves no composite price: the division by 1 - c faults here.
+  double G = p.Calc(p.Div(D + V, 1 - c) * c);
+  p.Line("应交消费税税额", G);
+  double vat = p.Calc(((D + V) + G) * v);
+  p.Line("应交增值税税额", vat);
+}
+
+const TopicRegistration reg{{
+    .name = "Form95",
+    .columns = {{Field(1, "关税完税价"), Field(2, "关税"), Field(3, "消费税税率"), Field(4, "增值税税率"),
+                 Field(5, "消费税税额"), Field(6, "增值税税额")}},
+    .press = PressForm95,
+}};
+
+}  // namespace
+}  // namespace varnello

@@ -1,0 +1,30 @@
+// Form97: business tax: revenue of the month, the tax charged on it, and last month's tax paid.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+void PressForm97(Press& p) {
+  double R = p.Read(1), b = p.Read(2), L = p.Read(3);
+  p.Heading("取得营业收入");
+  p.Line("银行存款（借）", R);
+  p.Line("主营业务收入（贷）", R);
+  p.Blank();
+  p.Heading("计提营业税");
+  double B = p.Calc(b * R);
+  p.Line("营业税金及附加（借）", B);
+  p.Line("应交税费（贷）", B);
+  p.Blank();
+  p.Heading("上缴上月税金");
+  p.Line("应交税费-应交营业税（借）", L);
+  p.Line("银行存款（贷）", L);
+}
+
+const TopicRegistration reg{{
+    .name = "Form97",
+    .columns = {{Field(1, "当月收入"), Field(2, "营业税率"), Field(3, "上月应交营业税")}},
+    .press = PressForm97,
+}};
+
+}  // namespace
+}  // namespace varnello

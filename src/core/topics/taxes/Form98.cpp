@@ -1,0 +1,54 @@
+// Form98: the taxes and surcharges charged to 税金及附加 and their payment, then the
+// city-construction tax and education surcharge that the month's VAT and consumption tax give
+// for the next month's entry.
+#include "core/engine/topic.h"
+
+namespace varnello {
+namespace {
+
+constexpr double kCityConstructionRate = 0.07;
+constexpr double kEducationSurchargeRate = 0.03;
+
+void PressForm98(Press& p) {
+  double A1 = p.Read(1), A2 = p.Read(2), A3 = p.Read(3), A4 = p.Read(4), A5 = p.Read(5), A6 = p.Read(6),
+         A7 = p.Read(7), V = p.Read(8), A9 = p.Read(9);
+  p.Heading("计算税金及附加");
+  // The month's VAT is only the basis of the derived surcharges, not part of the total.
+  double S = p.Calc(((((((A2 + A1) + A3) + A4) + A5) + A6) + A7) + A9);
+  p.Line("税金及附加（借）", S);
+  p.Line("应交税费-消费税（贷）", A1);
+  p.Line("应交税费-资源税（贷）", A2);
+  p.Line("应交税费-城建税（贷）", A3);
+  p.Line("应交税费-教育费附加（贷）", A4);
+  p.Line("应交税费-房产税（贷）", A5);
+  p.Line("应交税费-车船税（贷）", A6);
+  p.Line("应交税费-土地税（贷）", A7);
+  p.Line("应交税费-文化税（贷）", A9);
+  p.Blank();
+  p.Heading("交纳税金及附加");
+  p.Line("应交税费-消费税（借）", A1);
+  p.Line("应交税费-资源税（借）", A2);
+  p.Line("应交税费-城建税（借）", A3);
+  p.Line("应交税费-教育费附加（借）", A4);
+  p.Line("应交税费-房产税（借）", A5);
+  p.Line("应交税费-车船税（借）", A6);
+  p.Line("应交税费-土地税（借）", A7);
+  p.Line("应交税费-文化税（借）", A9);
+  p.Line("银行存款（贷）", S);
+  double city = p.Calc((V + A1) * kCityConstructionRate);
+  double education = p.Calc((V + A1) * kEducationSurchargeRate);
+  p.Blank();
+  p.Line("城市维护建设税", city);
+  p.Line("教育费附加", education);
+}
+
+const TopicRegistration reg{{
+    .name = "Form98",
+    .columns = {{Item{.text = 8, .caption = "增值税", .row = 7}},
+                {Field(1, "消费税"), Field(2, "资源税"), Field(3, "城建税"), Field(4, "教育费附加"),
+                 Field(5, "房产税"), Field(6, "车船税"), Field(7, "土地税"), Field(9, "文化税")}},
+    .press = PressForm98,
+}};
+
+}  // namespace
+}  // namespace varnello

@@ -1,0 +1,27 @@
+// Conversions between the core's plain types and Qt's, shared by every window class.
+#pragma once
+
+#include <QRect>
+#include <QString>
+#include <string_view>
+
+#include "core/layout/layout.h"
+
+namespace varnello {
+
+// Positions are designed in twips (1/1440 inch): 15 twips to a logical pixel. Qt scales
+// logical pixels for high-DPI screens.
+constexpr int kTwipsPerPixel = 15;
+
+inline int ToPixels(int twips) {
+  return twips / kTwipsPerPixel;
+}
+inline QRect ToPixels(const Rect& r) {
+  return QRect(ToPixels(r.x), ToPixels(r.y), ToPixels(r.w), ToPixels(r.h));
+}
+
+inline QString ToQString(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+}  // namespace varnello

@@ -1,0 +1,46 @@
+// The one window class of all topic windows, built from a topic description.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <map>
+
+#include "core/engine/topic.h"
+
+class QLineEdit;
+class QPushButton;
+
+namespace varnello {
+
+class OutputSurface;
+
+class TopicWindow : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TopicWindow(const TopicDesc& desc, QWidget* parent = nullptr);
+
+  const TopicDesc& desc() const { return desc_; }
+  QLineEdit* field(int n) const;
+  QPushButton* button(const QString& name) const;
+  OutputSurface* surface() const { return surface_; }
+
+  // 确定: reads the fields, prints the entries, reports a fault.
+  void press();
+  // 取消: clears the printed lines.
+  void clear();
+
+  // How a fault is shown to the user; replaceable so tests need no modal dialog.
+  using FaultReporter = std::function<void(QWidget* window, FaultKind kind)>;
+  static void setFaultReporter(FaultReporter reporter);
+
+ signals:
+  // A button or linked caption asks for another window; hideSelf first when set.
+  void navigate(const QString& window, bool hideSelf);
+
+ private:
+  const TopicDesc& desc_;
+  OutputSurface* surface_;
+  std::map<int, QLineEdit*> fields_;
+};
+
+}  // namespace varnello

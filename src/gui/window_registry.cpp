@@ -1,0 +1,96 @@
+#include "gui/window_registry.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QTimer>
+
+#include "core/engine/topic.h"
+#include "core/tables/tables.h"
+#include "gui/category_window.h"
+#include "gui/main_window.h"
+#include "gui/topic_window.h"
+
+namespace varnello {
+
+WindowRegistry::WindowRegistry() {
+  main_ = new MainWindow();
+  windows_[QStringLiteral("Form1")] = main_;
+  connect(main_, &MainWindow::dispatch, this, [this](const QString& w) { move(main_, w); });
+  connect(main_, &MainWindow::menuChosen, this, [this](const QString& w) { show(w); });
+  connect(main_, &MainWindow::quitRequested, this, &WindowRegistry::quitRequested);
+}
+
+WindowRegistry::~WindowRegistry() {
+  for (auto& [name, w] : windows_) delete w.data();
+}
+
+QWidget* WindowRegistry::existing(const QString& name) const {
+  auto it = windows_.find(name);
+  return it == windows_.end() ? nullptr : it->second.data();
+}
+
+bool WindowRegistry::available(const QString& name) {
+  std::string n = name.toStdString();
+  return n == "Form1" || FindCategory(n) != nullptr || FindTopic(n) != nullptr;
+}
+
+QWidget* WindowRegistry::create(const QString& name) {
+  std::string n = name.toStdString();
+  QWidget* w = nullptr;
+  if (const TopicDesc* t = FindTopic(n)) {
+    auto* topic = new TopicWindow(*t);
+    connect(topic, &TopicWindow::navigate, this, [this, topic](const QString& to, bool hideSelf) {
+      if (hideSelf) {
+        move(topic, to);
+      } else {
+        show(to);
+      }
+    });
+    w = topic;
+  } else if (const CategoryDesc* c = FindCategory(n)) {
+    auto* category = new CategoryWindow(*c);
+    connect(category, &CategoryWindow::navigate, this,
+            [this, category](const QString& to) { move(category, to); });
+    w = category;
+  } else {
+    return nullptr;
+  }
+  // A window closed with its title-bar button is discarded and created afresh next time.
+  w->setAttribute(Qt::WA_DeleteOnClose);
+  w->installEventFilter(this);
+  windows_[name] = w;
+  return w;
+}
+
+QWidget* WindowRegistry::show(const QString& name) {
+  QWidget* w = existing(name);
+  if (w == nullptr) w = create(name);
+  if (w == nullptr) return nullptr;
+  w->show();
+  w->raise();
+  w->activateWindow();
+  return w;
+}
+
+void WindowRegistry::move(QWidget* from, const QString& to) {
+  if (!available(to)) return;
+  from->hide();
+  show(to);
+}
+
+bool WindowRegistry::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Close) {
+    // Closing the last visible window would leave the program running with nothing on screen:
+    // bring the main window back instead.
+    QWidget* closing = static_cast<QWidget*>(watched);
+    QTimer::singleShot(0, this, [this, closing = QPointer<QWidget>(closing)] {
+      for (auto& [name, w] : windows_) {
+        if (w && w != closing && w->isVisible()) return;
+      }
+      show(QStringLiteral("Form1"));
+    });
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace varnello
