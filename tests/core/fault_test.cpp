@@ -27,16 +27,16 @@ TEST(FaultRule, KindsOfFault) {
   auto kind = [&](auto body) { return RunBody(out, {{1, "0"}, {2, "1e300"}, {3, "-8"}}, body); };
   EXPECT_EQ(kind([](Press& p) { p.Div(5, p.Read(1)); }), FaultKind::DivisionByZero);
   EXPECT_EQ(kind([](Press& p) { p.Div(p.Read(1), p.Read(1)); }), FaultKind::Overflow);  // 0/0
-  EXPECT_EQ(kind([](Press& p) { p.Calc(5 / p.Read(1)); }), FaultKind::DivisionByZero);
-  EXPECT_EQ(kind([](Press& p) { p.Calc(p.Read(2) * p.Read(2)); }), FaultKind::Overflow);
-  EXPECT_EQ(kind([](Press& p) { p.Calc(1 / (p.Read(2) * p.Read(2))); }), FaultKind::Overflow);
+  EXPECT_EQ(kind([](Press& p) { p.Check(5 / p.Read(1)); }), FaultKind::DivisionByZero);
+  EXPECT_EQ(kind([](Press& p) { p.Check(p.Read(2) * p.Read(2)); }), FaultKind::Overflow);
+  EXPECT_EQ(kind([](Press& p) { p.Check(1 / (p.Read(2) * p.Read(2))); }), FaultKind::Overflow);
   EXPECT_EQ(kind([](Press& p) { p.Pow(p.Read(3), 0.5); }), FaultKind::Overflow);
   EXPECT_EQ(kind([](Press& p) { p.Pow(p.Read(1), -1); }), FaultKind::DivisionByZero);
   EXPECT_EQ(kind([](Press& p) { p.Read(4); }), std::nullopt);
   EXPECT_EQ(kind([](Press& p) { EXPECT_EQ(p.Pow(p.Read(3), 1.0 / 3.0 * 3.0), -8.0); }), std::nullopt);
   // Underflow and inexact results are not faults.
-  EXPECT_EQ(kind([](Press& p) { p.Calc(1e-300 * 1e-300); }), std::nullopt);
-  EXPECT_EQ(kind([](Press& p) { p.Calc(1.0 / 3.0); }), std::nullopt);
+  EXPECT_EQ(kind([](Press& p) { p.Check(1e-300 * 1e-300); }), std::nullopt);
+  EXPECT_EQ(kind([](Press& p) { p.Check(1.0 / 3.0); }), std::nullopt);
 }
 
 TEST(FaultRule, LinesBeforeTheFaultStayNothingAfter) {
@@ -64,8 +64,8 @@ TEST(FaultRule, OverflowOnReadEndsThePress) {
 
 TEST(FaultRule, AFaultDoesNotLeakIntoTheNextPress) {
   OutputBuffer out;
-  EXPECT_EQ(RunBody(out, {}, [](Press& p) { p.Calc(1 / p.Read(1)); }), FaultKind::DivisionByZero);
-  EXPECT_EQ(RunBody(out, {{1, "2"}}, [](Press& p) { p.Calc(p.Read(1) + 1); }), std::nullopt);
+  EXPECT_EQ(RunBody(out, {}, [](Press& p) { p.Check(1 / p.Read(1)); }), FaultKind::DivisionByZero);
+  EXPECT_EQ(RunBody(out, {{1, "2"}}, [](Press& p) { p.Check(p.Read(1) + 1); }), std::nullopt);
 }
 
 }  // namespace

@@ -35,7 +35,7 @@ double Press::Read(int n) {
   return ReadAmount(fields_(n));
 }
 
-double Press::Calc(double value) {
+double Press::Check(double value) {
   // The value itself is the robust witness; the flags catch an intermediate fault whose
   // result came back finite (1 / (a * b) after a * b overflowed) and tell the kind.
   int flags = std::fetestexcept(kFaultFlags);
@@ -47,18 +47,18 @@ double Press::Calc(double value) {
 }
 
 double Press::Div(double a, double b) {
-  Calc(a);
-  Calc(b);
+  Check(a);
+  Check(b);
   if (b == 0.0) Raise(a == 0.0 ? FaultKind::Overflow : FaultKind::DivisionByZero);
-  return Calc(a / b);
+  return Check(a / b);
 }
 
 double Press::Pow(double base, double exponent) {
-  Calc(base);
-  Calc(exponent);
+  Check(base);
+  Check(exponent);
   if (base == 0.0 && exponent < 0.0) Raise(FaultKind::DivisionByZero);
   if (base < 0.0 && std::trunc(exponent) != exponent) Raise(FaultKind::Overflow);
-  return Calc(std::pow(base, exponent));
+  return Check(std::pow(base, exponent));
 }
 
 }  // namespace varnello

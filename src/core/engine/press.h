@@ -24,7 +24,7 @@ class Press {
 
   // The fault check, applied to every computed figure before anything is printed from it:
   // throws Fault when the value is not finite or a fault was raised since the last check.
-  double Calc(double value);
+  double Check(double value);
   // Checked a / b: a zero divisor is a division by zero (0/0 an invalid operation, reported as
   // overflow) whatever the floating-point flags say.
   double Div(double a, double b);

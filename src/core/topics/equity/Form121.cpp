@@ -8,9 +8,9 @@ namespace {
 void PressForm121(Press& p) {
   double N = p.Read(1), F = p.Read(2), P = p.Read(3), k = p.Read(4);
   // Every amount is checked before the first line, so an overflow prints nothing.
-  double G = p.Calc((P * N) * (1 - k));
-  double H = p.Calc(((P - F) * N) - ((P * N) * k));
-  double capital = p.Calc(F * N);
+  double G = p.Check((P * N) * (1 - k));
+  double H = p.Check(((P - F) * N) - ((P * N) * k));
+  double capital = p.Check(F * N);
   p.Heading("发行股票");
   p.Line("银行存款（借）", G);
   p.Line("股本（贷）", capital);

@@ -8,8 +8,8 @@ namespace {
 void PressForm11(Press& p) {
   double G = p.Read(1), V = p.Read(2), T = p.Read(3), E = p.Read(4);
   if (G > 0) {
-    double C = p.Calc(T + G);      // cost of the goods: freight included
-    double P = p.Calc(V + G + T);  // paid from the deposit
+    double C = p.Check(T + G);      // cost of the goods: freight included
+    double P = p.Check(V + G + T);  // paid from the deposit
     p.Heading("商品未验收");
     p.Line("在途物资（借）", C);
     p.Line("应交税费-应交增值税（借）", V);

@@ -16,8 +16,8 @@ void PrintInstrument(Press& p, std::string_view heading, std::string_view deposi
   p.Line(deposit, amount);
   p.Line("银行存款（贷）", amount);
   p.Blank();
-  double Y = p.Calc(((days * rate) / 360 + 1) * amount);  // amount with interest at maturity
-  double Z = p.Calc(Y - amount);
+  double Y = p.Check(((days * rate) / 360 + 1) * amount);  // amount with interest at maturity
+  double Z = p.Check(Y - amount);
   p.Heading("收到票据");
   p.Line("银行存款（借）", Y);
   p.Line("应收票据（贷）", amount);
@@ -33,7 +33,7 @@ void PressForm12(Press& p) {
   double i1 = p.Read(5), d1 = p.Read(6), i2 = p.Read(7), d2 = p.Read(8);
   if (M > 0 && V > 0) {
     p.Heading("外埠采购");
-    double X = p.Calc(V + M);
+    double X = p.Check(V + M);
     p.Line("材料费用（借）", M);
     p.Line("应交税金-应交增值税（进）（借）", V);
     p.Line("其他货币资金（贷）", X);

@@ -7,11 +7,11 @@ namespace {
 
 void PressForm14(Press& p) {
   double A = p.Read(1), n = p.Read(2), i = p.Read(3), k = p.Read(4), h = p.Read(5);
-  double P = p.Calc(n - h);                    // days discounted
-  double M = p.Calc(((i * n) / 360 + 1) * A);  // value at maturity
-  double Q = p.Calc(((M * k) * P) / 360);      // discount
-  double N = p.Calc(M - Q);                    // proceeds
-  double F = p.Calc(N - A);
+  double P = p.Check(n - h);                    // days discounted
+  double M = p.Check(((i * n) / 360 + 1) * A);  // value at maturity
+  double Q = p.Check(((M * k) * P) / 360);      // discount
+  double N = p.Check(M - Q);                    // proceeds
+  double F = p.Check(N - A);
   p.Heading("票据贴现");
   p.Line("银行存款（借）", N);
   // A gain is credited to finance costs; a loss is debited as a positive amount.

@@ -7,10 +7,10 @@ namespace {
 void PressForm4(Press& p) {
   double A = p.Read(1), i = p.Read(2), m = p.Read(3), k = p.Read(4);
   p.Heading("汇票");
-  double Y = p.Calc(((i * A) / 12) * k);  // interest accrued up to the year end
-  double YA = p.Calc(A + Y);
-  double W = p.Calc(((i * A) / 12) * m);  // interest over the whole term
-  double WA = p.Calc(A + W);
+  double Y = p.Check(((i * A) / 12) * k);  // interest accrued up to the year end
+  double YA = p.Check(A + Y);
+  double W = p.Check(((i * A) / 12) * m);  // interest over the whole term
+  double WA = p.Check(A + W);
   p.Heading("收到时");
   p.Line("应收票据（借）", A);
   p.Line("应收账款（贷）", A);

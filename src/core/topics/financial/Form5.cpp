@@ -8,11 +8,11 @@ void PressForm5(Press& p) {
   double P = p.Read(1), F = p.Read(2), i = p.Read(3), r = p.Read(4);
   p.Read(5);  // the term is read but takes part in no amount
   double Q = p.Read(6);
-  double C = p.Calc(i * P + P);
-  double I = p.Calc(i * P);
-  double L = p.Calc(C - F);
-  double M = p.Calc((F - Q) + r * F);
-  double K = p.Calc(r * F);
+  double C = p.Check(i * P + P);
+  double I = p.Check(i * P);
+  double L = p.Check(C - F);
+  double M = p.Check((F - Q) + r * F);
+  double K = p.Check(r * F);
   p.Heading("本年发放贷款");
   p.Line("贷款-本金（借）", P);
   p.Line("吸收存款（贷）", P);

@@ -6,9 +6,9 @@ namespace {
 
 void PressForm7(Press& p) {
   double V = p.Read(1), B = p.Read(2), S = p.Read(3);
-  double G1 = p.Calc(S - V);
-  double G2 = p.Calc(V - B);
-  double G = p.Calc(G2 + G1);
+  double G1 = p.Check(S - V);
+  double G2 = p.Check(V - B);
+  double G = p.Check(G2 + G1);
   p.Heading("出售金融资产");
   p.Line("银行存款（借）", S);
   p.Line("可供出售金融资产（贷）", V);

@@ -6,12 +6,12 @@ namespace {
 
 void PressForm9(Press& p) {
   double A = p.Read(1), V = p.Read(2), i = p.Read(3);
-  double W = p.Calc(A - V);
+  double W = p.Check(A - V);
   p.Line("本年末资产减值损失", W);
   p.Blank();
   p.Line("本年末账面价值", A);
   p.Blank();
-  double I = p.Calc(i * A);
+  double I = p.Check(i * A);
   p.Line("年末投资收益", I);
 }
 

@@ -18,7 +18,7 @@ void PressForm108(Press& p) {
   p.Blank();
   p.Heading("最后一期付款");
   // Every month of the term but the last is paid with the monthly payment; the rest is left.
-  double Z = p.Calc(Q - (((y * 12) - 1) * m));
+  double Z = p.Check(Q - (((y * 12) - 1) * m));
   p.Line("长期应付款（借）", Z);
   p.Line("银行存款（贷）", Z);
 }

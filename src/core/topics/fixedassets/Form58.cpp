@@ -11,7 +11,7 @@ void PressForm58(Press& p) {
   p.Line("管理费用-修理费（借）", Of);
   p.Line("制造费用-修理费（借）", Eq);
   p.Line("原材料-修理用备件（贷）", Sp);
-  double bank = p.Calc((Of + Eq) - Sp);  // negative when the spare parts exceed the repairs
+  double bank = p.Check((Of + Eq) - Sp);  // negative when the spare parts exceed the repairs
   p.Line("银行存款（贷）", bank);
 }
 

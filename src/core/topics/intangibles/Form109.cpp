@@ -9,7 +9,7 @@ void PressForm109(Press& p) {
   p.Line("银行存款（借）", R);
   p.Line("无形资产减值准备（借）", I);
   p.Line("无形资产-专利费（贷）", B);
-  double gain = p.Calc(((I + R) - T) - B);
+  double gain = p.Check(((I + R) - T) - B);
   p.Line("营业外收入（贷）", gain);
   p.Line("应交税金（贷）", T);
 }

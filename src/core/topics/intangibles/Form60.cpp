@@ -8,13 +8,13 @@ void PressForm60(Press& p) {
   double P = p.Read(1), V = p.Read(2), I = p.Read(3), W = p.Read(4);
   if (P > 0) {
     p.Heading("外购无形资产");
-    double cost = p.Calc(V + P);
+    double cost = p.Check(V + P);
     p.Line("无形资产（借）", cost);
     p.Line("银行存款（贷）", cost);
   }
   if (I > 0) {
     p.Heading("投入无形资产");
-    double value = p.Calc(W + I);
+    double value = p.Check(W + I);
     p.Line("无形资产（借）", value);
     p.Line("银行存款（贷）", value);
   }

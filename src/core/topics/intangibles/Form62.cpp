@@ -15,9 +15,9 @@ void PressForm62(Press& p) {
   p.Line("银行存款（贷）", O);
   p.Blank();
   p.Heading("申请成功");
-  double cost = p.Calc((L + R) + C);
+  double cost = p.Check((L + R) + C);
   p.Line("无形资产（借）", cost);
-  double fees = p.Calc(L + R);
+  double fees = p.Check(L + R);
   p.Line("银行存款（贷）", fees);
   p.Line("研发支出（贷）", C);
 }

@@ -10,19 +10,19 @@ void PressForm63(Press& p) {
   Holder G;
   if (Y > 0) {
     p.Heading("摊销无形资产");
-    G = p.Calc(p.Div(A, Y) / 12);
+    G = p.Check(p.Div(A, Y) / 12);
     p.Line("制造费用-技术转让费", G);
     p.Line("累计摊销", G);
   }
   p.Blank();
-  double Z = p.Calc(G.value() * m);
+  double Z = p.Check(G.value() * m);
   p.Line("已摊销额", Z);
-  double K = p.Calc(A - Z);
+  double K = p.Check(A - Z);
   p.Line("账面价值", K);
-  double H = p.Calc(((P - K) - X) - F);
+  double H = p.Check(((P - K) - X) - F);
   p.Line("转让收益", H);
   p.Blank();
-  double received = p.Calc(P - F);
+  double received = p.Check(P - F);
   p.Line("银行存款（借）", received);
   p.Line("累计摊销（借）", Z);
   if (H < 0) p.Line("营业外收入（借）", -H);

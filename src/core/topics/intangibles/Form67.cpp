@@ -19,7 +19,7 @@ void PressForm67(Press& p) {
   }
   if (Y > 0) {
     // The project's entries begin with a journal line, without a heading.
-    double materials = p.Calc(V + M);
+    double materials = p.Check(V + M);
     p.Line("长期待摊费用（借）", materials);
     p.Line("原材料（贷）", M);
     p.Line("应交税费-应交增值税（贷）", V);
@@ -32,7 +32,7 @@ void PressForm67(Press& p) {
     p.Line("长期待摊费用（借）", W);
     p.Line("应付职工薪酬（贷）", W);
     p.Blank();
-    double T = p.Calc(((V + M) + S) + W);
+    double T = p.Check(((V + M) + S) + W);
     double R = p.Div(T, Y * 12);
     p.Line("管理费用（借）", R);
     p.Line("长期待摊费用（贷）", R);

@@ -18,7 +18,7 @@ void PressForm104(Press& p) {
   p.Heading("收取租金，退还押金");
   p.Line("其他应付款-押金（借）", D);
   p.Line("其他业务收入（贷）", R);
-  p.Line("库存现金（贷）", p.Calc(D - R));
+  p.Line("库存现金（贷）", p.Check(D - R));
 }
 
 const TopicRegistration reg{{

@@ -13,7 +13,7 @@ void PrintPurchase(Press& p, CostFn cost_of, double vat) {
   double cost = cost_of();
   p.Line("在途物资（借）", cost);
   p.Line("应交税金-应交增值税（进）（借）", vat);
-  double paid = p.Calc(cost + vat);
+  double paid = p.Check(cost + vat);
   p.Line("银行存款/应付票据（贷）", paid);
   p.Blank();
   p.Heading("已入库");
@@ -33,7 +33,7 @@ void PressForm28(Press& p) {
     // Freight and the warehouse-entry charge are part of the cost when we pay them.
     p.Heading("我方付运费（或者对方代垫）");
     PrintPurchase(
-        p, [&] { return p.Calc((F + P) + E); }, V);
+        p, [&] { return p.Check((F + P) + E); }, V);
     p.Blank();
     p.Blank();
     p.Heading("对方付运费（包邮包进仓）");

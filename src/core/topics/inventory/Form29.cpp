@@ -58,7 +58,7 @@ void PressForm29(Press& p) {
     p.Heading("出租出借时");
     p.Line("销售费用（借）", H);
     p.Line("其他业务成本（贷）", J);
-    p.Line("周转材料-包装物（在库）（贷）", p.Calc(J + H));
+    p.Line("周转材料-包装物（在库）（贷）", p.Check(J + H));
     p.Blank();
     p.Heading("收取租金");
     p.Line("库存现金（借）", T);

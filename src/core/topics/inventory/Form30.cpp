@@ -38,15 +38,15 @@ void PressForm30(Press& p) {
     p.Heading("盘亏（一般纳税人）");
     PrintScrap(p, R);
     // Net loss, the input VAT transferred out on it, and their sum moved to suspense.
-    double N = p.Calc(L - R);
-    double X = p.Calc(N * t);
-    double S = p.Calc(N + X);
+    double N = p.Check(L - R);
+    double X = p.Check(N * t);
+    double S = p.Check(N + X);
     p.Line("待处理财产损溢-待处理流动资产损溢（借）", S);
     p.Line("库存商品（贷）", N);
     p.Line("应交税费-应交增值税（进）（贷）", X);
     p.Blank();
     p.Heading("批准后");
-    double O = p.Calc((S - I) - K);
+    double O = p.Check((S - I) - K);
     PrintApproval(p, O, I, K, S);
     p.Blank();
     p.Blank();

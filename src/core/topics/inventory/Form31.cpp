@@ -11,15 +11,15 @@ void PressForm31(Press& p) {
   p.Line("原材料（贷）", R);
   p.Blank();
   // Net loss, the input VAT transferred out on it, and their sum moved to suspense.
-  double N = p.Calc((c * q) - R);
-  double X = p.Calc(t * N);
-  double S = p.Calc(N + X);
+  double N = p.Check((c * q) - R);
+  double X = p.Check(t * N);
+  double S = p.Check(N + X);
   p.Line("待处理财产损溢（借）", S);
   p.Line("原材料（贷）", N);
   p.Line("应交税费-应交增值税（进）（贷）", X);
   p.Blank();
   p.Heading("批准后");
-  double O = p.Calc((S - I) - K);
+  double O = p.Check((S - I) - K);
   p.Line("营业外支出-盘亏（借）", O);
   p.Line("其他应收款-保险公司（借）", I);
   p.Line("其他应收款-责任人（借）", K);

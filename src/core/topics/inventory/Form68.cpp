@@ -12,7 +12,7 @@ void PrintSettlement(Press& p, double P, double V, DiscountFn discount_of) {
   p.Line("应付账款（借）", P);
   p.Line("应交税金-应交增值税（进）（借）", V);
   double discount = discount_of();
-  p.Line("银行存款（贷）", p.Calc((V + P) - discount));
+  p.Line("银行存款（贷）", p.Check((V + P) - discount));
   p.Line("财务费用（贷）", discount);
   p.Blank();
   p.Heading("结转财务费用");
@@ -26,7 +26,7 @@ void PressForm68(Press& p) {
     PrintSettlement(p, P, V, [&] { return D; });
   } else if (k > 0) {
     // A rate replaces the discount amount.
-    PrintSettlement(p, P, V, [&] { return p.Calc((V + P) * k); });
+    PrintSettlement(p, P, V, [&] { return p.Check((V + P) * k); });
   }
 }
 

@@ -12,9 +12,9 @@ void PressForm72(Press& p) {
   p.Blank();
   p.Heading("获赔保险");
   // Input VAT is transferred out on the material cost net of what is salvaged.
-  double X = p.Calc(((m * q) - R) * t);
-  double K = p.Calc((c * q) - R);
-  double O = p.Calc((X + K) - I);
+  double X = p.Check(((m * q) - R) * t);
+  double K = p.Check((c * q) - R);
+  double O = p.Check((X + K) - I);
   p.Line("营业外支出-非常损失（借）", O);
   p.Line("其他应收款-保险公司（借）", I);
   p.Line("库存商品（贷）", K);

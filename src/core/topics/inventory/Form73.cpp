@@ -13,7 +13,7 @@ void PressForm73(Press& p) {
   p.Line("销售费用（借）", D);
   p.Line("在建工程（借）", E);
   p.Line("增值税费用（借）", V);
-  p.Line("原材料（贷）", p.Calc((((B + A) + C) + D) + E));
+  p.Line("原材料（贷）", p.Check((((B + A) + C) + D) + E));
   p.Line("应交税金（贷）", V);
 }
 

@@ -9,7 +9,7 @@ void PressForm75(Press& p) {
   p.Heading("购进货物");
   p.Line("库存商品（借）", S);
   p.Line("应交税费-应交增值税（借）", V);
-  p.Line("银行存款/库存现金（贷）", p.Calc(S + V));
+  p.Line("银行存款/库存现金（贷）", p.Check(S + V));
   p.Blank();
   p.Heading("付运费");
   p.Line("应付账款（借）", F);

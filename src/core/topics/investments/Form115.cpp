@@ -7,9 +7,9 @@ namespace {
 void PressForm115(Press& p) {
   double R = p.Read(1), M = p.Read(2), s = p.Read(3);
   p.Line("银行存款（借）", M);
-  double K = p.Calc(s * R);
+  double K = p.Check(s * R);
   p.Line("实收资本（贷）", K);
-  double X = p.Calc(M - K);
+  double X = p.Check(M - K);
   p.Line("资本公积（贷）", X);
 }
 

@@ -12,13 +12,13 @@ void PressForm116(Press& p) {
   p.Line("无形资产-非专利技术（借）", T);
   p.Line("无形资产-土地使用权（借）", N);
   p.Line("原材料（借）", M);
-  double tax = p.Calc((NT + TT) + MT);
+  double tax = p.Check((NT + TT) + MT);
   p.Line("应交税费-应交增值税（进）（借）", tax);
-  double first = p.Calc(TT + T);
+  double first = p.Check(TT + T);
   p.Line("实收资本-甲（贷）", first);
-  double second = p.Calc(NT + N);
+  double second = p.Check(NT + N);
   p.Line("实收资本-乙（贷）", second);
-  double third = p.Calc(MT + M);
+  double third = p.Check(MT + M);
   p.Line("实收资本-丙（贷）", third);
   p.Line("实收资本-丁（贷）", C);
 }

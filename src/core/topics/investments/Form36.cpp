@@ -16,15 +16,15 @@ void PrintHolding(Press& p, const HoldingTexts& t, double price, double income, 
                   double sellFees) {
   if (!(price > 0)) return;
   p.Heading(t.buyHeading);
-  double K = p.Calc((price - income) + buyFees);
-  double P = p.Calc(buyFees + price);
+  double K = p.Check((price - income) + buyFees);
+  double P = p.Check(buyFees + price);
   p.Line(t.investDebit, K);
   p.Line(t.receivable, income);
   p.Line("银行存款（贷）", P);
   p.Blank();
   p.Heading(t.sellHeading);
-  double E = p.Calc(sale - sellFees);
-  double G = p.Calc(E - K);
+  double E = p.Check(sale - sellFees);
+  double G = p.Check(E - K);
   p.Line("银行存款（借）", E);
   p.Line(t.investCredit, K);
   p.Line(t.gain, G);  // negative for a loss

@@ -23,7 +23,7 @@ void PressForm37(Press& p) {
   p.Blank();
 
   p.Heading("公允价值变动");
-  double D = p.Calc(C - B);
+  double D = p.Check(C - B);
   if (D > 0) {
     p.Line("交易性金融资产-公允价值变动（借）", D);
     p.Line("公允价值变动损益（贷）", D);
@@ -36,8 +36,8 @@ void PressForm37(Press& p) {
 
   // E: the fair-value change booked before the sale; H: the gain on the sale. Each sign case of
   // the pair puts debits first, then the cost, then credits.
-  double E = p.Calc(B - N);
-  double H = p.Calc(S - B);
+  double E = p.Check(B - N);
+  double H = p.Check(S - B);
   p.Heading("出售债券");
   p.Line("银行存款（借）", S);
   if (E < 0) p.Line("交易性金融资产-公允价值变动（借）", -E);
@@ -48,7 +48,7 @@ void PressForm37(Press& p) {
   p.Blank();
 
   p.Heading("债券总利息");
-  double total = p.Calc((Y * N) * r);
+  double total = p.Check((Y * N) * r);
   p.Line("债券总利息", total);
 }
 

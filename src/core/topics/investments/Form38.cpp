@@ -11,9 +11,9 @@ void PressForm38(Press& p) {
     p.Line("长期股权投资（借）", L);
     p.Line("银行存款（贷）", L);
   }
-  double C = p.Calc(((price - d) * Q) + F);  // cost of the holding
-  double R = p.Calc(d * Q);                  // dividend receivable
-  double B = p.Calc((price * Q) + F);        // paid
+  double C = p.Check(((price - d) * Q) + F);  // cost of the holding
+  double R = p.Check(d * Q);                  // dividend receivable
+  double B = p.Check((price * Q) + F);        // paid
   p.Line("长期股权投资（借）", C);
   p.Line("应收股利（借）", R);
   p.Line("银行存款（贷）", B);

@@ -11,16 +11,16 @@ void PressForm39(Press& p) {
   p.Line("长期股权投资（借）", L);
   p.Line("无形资产（借）", P);
   p.Line("银行存款（借）", B);
-  double X = p.Calc(((P + L) + B) - S);  // contributed beyond the capital granted
+  double X = p.Check(((P + L) + B) - S);  // contributed beyond the capital granted
   p.Line("实收资本（贷）", S);
   p.Line("资本公积（贷）", X);
   p.Blank();
 
   p.Heading("转移资产");
-  double T = p.Calc((P + L) + B);
-  double U = p.Calc(P + L);
-  double V = p.Calc(Pb + Lb);
-  double G = p.Calc(U - V);  // gain on the transfer
+  double T = p.Check((P + L) + B);
+  double U = p.Check(P + L);
+  double V = p.Check(Pb + Lb);
+  double G = p.Check(U - V);  // gain on the transfer
   p.Line("长期股权投资（借）", T);
   if (G < 0) p.Line("营业外收入（借）", -G);
   p.Line("长期股权投资（贷）", Lb);

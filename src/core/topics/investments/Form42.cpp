@@ -12,9 +12,9 @@ void PressForm42(Press& p) {
   // and the amortisation lines are left out.
   Holder J, A, G;
   if (M > 0) {
-    J = p.Calc(r * N);
+    J = p.Check(r * N);
     A = p.Div(Z * K, M);
-    G = p.Calc(A.value() + J.value());
+    G = p.Check(A.value() + J.value());
   }
   p.Blank();
   p.Heading("计提利息");

@@ -12,17 +12,17 @@ void PressForm45(Press& p) {
   p.Line("银行存款（贷）", P);
   p.Blank();
   p.Heading("收到收益");
-  double G = p.Calc(E * s);
+  double G = p.Check(E * s);
   p.Line("长期股权投资（借）", G);
   p.Line("投资收益（贷）", G);
   p.Blank();
   p.Heading("收到股利");
-  double R = p.Calc(Dv * s);
+  double R = p.Check(Dv * s);
   p.Line("应收股利（借）", R);
   p.Line("长期股权投资（贷）", R);
   p.Blank();
   p.Heading("股票投资成本");
-  double K = p.Calc((P + G) - R);
+  double K = p.Check((P + G) - R);
   p.Line("股票投资成本", K);
 }
 

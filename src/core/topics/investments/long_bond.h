@@ -11,8 +11,8 @@ namespace varnello {
 inline double PrintLongBondPurchase(Press& p, double N, double P, double F) {
   p.Heading("购入债券");
   p.Line("长期债权投资（面值）（借）", N);
-  double C = p.Calc(F + P);
-  double Z = p.Calc(N - C);
+  double C = p.Check(F + P);
+  double Z = p.Check(N - C);
   if (Z < 0) p.Line("长期债权投资（溢折价）(借)", -Z);
   p.Line("银行存款（贷）", C);
   if (Z >= 0) p.Line("长期债权投资（溢折价）(贷)", Z);

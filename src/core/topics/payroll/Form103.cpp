@@ -14,12 +14,12 @@ void PressForm103(Press& p) {
     p.Line("长期借款（贷）", L2);
     p.Blank();
     p.Heading("年末计息");
-    double A = p.Calc(i2 * L2);
+    double A = p.Check(i2 * L2);
     p.Line("财务费用-利息费（借）", A);
     p.Line("应付利息（贷）", A);
     p.Blank();
     p.Heading("偿还利息");
-    double B = p.Calc((i2 * L2) * y);
+    double B = p.Check((i2 * L2) * y);
     p.Line("应付利息（借）", B);
     p.Line("银行存款（贷）", B);
     p.Blank();
@@ -27,7 +27,7 @@ void PressForm103(Press& p) {
     p.Heading("最后一年还本付息");
     p.Line("长期借款", L2);
     p.Line("应付利息", A);
-    double total = p.Calc(L2 + A);
+    double total = p.Check(L2 + A);
     p.Line("银行存款", total);
   }
 }

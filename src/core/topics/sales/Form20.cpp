@@ -9,7 +9,7 @@ void PressForm20(Press& p) {
   p.Heading("垫付款项");
   p.Line("其他应收款（借）", E);
   p.Line("应交税费-应交增值税（借）", V);
-  double total = p.Calc(V + E);
+  double total = p.Check(V + E);
   p.Line("银行存款（贷）", total);
   p.Blank();
   p.Heading("收回款项");

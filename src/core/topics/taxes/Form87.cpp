@@ -10,20 +10,20 @@ void PressForm87(Press& p) {
   p.Heading("收购出口商品");
   p.Line("库存商品（借）", P);
   p.Line("应交税费-应交增值税（进）（借）", T);
-  double paid = p.Calc(T + P);
+  double paid = p.Check(T + P);
   p.Line("银行存款（贷）", paid);
   p.Blank();
   p.Heading("收到出口货款");
   p.Line("银行存款（借）", S);
   p.Line("主营业务收入（贷）", S);
   p.Blank();
-  double N = p.Calc(T - r * P);  // input VAT beyond the refund
+  double N = p.Check(T - r * P);  // input VAT beyond the refund
   p.Heading("不予退税额");
   p.Line("主营业务成本（借）", N);
   p.Line("应交税费-应交增值税（进）（贷）", N);
   p.Blank();
   p.Heading("应收退税额");
-  double G = p.Calc(r * P);
+  double G = p.Check(r * P);
   p.Line("其他应收款-出口退税（借）", G);
   p.Line("应交税费-应交增值税（出口退税）", G);
   p.Blank();

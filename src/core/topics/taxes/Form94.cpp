@@ -12,13 +12,13 @@ void PressForm94(Press& p) {
   p.Line("原材料（贷）", K);
   p.Blank();
   p.Line("委托加工物资（借）", F);
-  double A = p.Calc(v * F);  // input VAT on the fee
+  double A = p.Check(v * F);  // input VAT on the fee
   p.Line("应交税费-应交增值税（进）（借）", A);
   p.Line("应交税费-应交消费税（借）", E);
-  double Y = p.Calc((F + A) + E);  // payable to the processor
+  double Y = p.Check((F + A) + E);  // payable to the processor
   p.Line("应付账款（贷）", Y);
   p.Blank();
-  double back = p.Calc(F + K);
+  double back = p.Check(F + K);
   p.Line("原材料（借）", back);
   p.Line("委托加工物资（贷）", back);
   p.Blank();
@@ -29,12 +29,12 @@ void PressForm94(Press& p) {
   p.Line("委托加工物资（借）", K);
   p.Line("原材料（贷）", K);
   p.Blank();
-  double charged = p.Calc(E + F);
+  double charged = p.Check(E + F);
   p.Line("委托加工物资（借）", charged);
   p.Line("应交税费-应交增值税（借）", A);
   p.Line("应付账款（贷）", Y);
   p.Blank();
-  double backForSale = p.Calc((E + F) + K);
+  double backForSale = p.Check((E + F) + K);
   p.Line("原材料（借）", backForSale);
   p.Line("委托加工物资（贷）", backForSale);
 }

@@ -11,7 +11,7 @@ void PressForm97(Press& p) {
   p.Line("主营业务收入（贷）", R);
   p.Blank();
   p.Heading("计提营业税");
-  double B = p.Calc(b * R);
+  double B = p.Check(b * R);
   p.Line("营业税金及附加（借）", B);
   p.Line("应交税费（贷）", B);
   p.Blank();

@@ -11,12 +11,12 @@ void PressForm99(Press& p) {
     p.Heading("计提并发放工资");
     p.Line("应付职工薪酬（借）", W);
     p.Line("应交税费-应交个税（贷）", I);
-    double net = p.Calc(W - I);
+    double net = p.Check(W - I);
     p.Line("银行存款（贷）", net);
   }
   if (r > 0) {
     p.Heading("计提时");
-    double E = p.Calc((P - N) * r);  // interest income is not taxed
+    double E = p.Check((P - N) * r);  // interest income is not taxed
     p.Line("所得税费用（借）", E);
     p.Line("应交税费-应交所得税（贷）", E);
     p.Blank();
