@@ -1,0 +1,175 @@
+#include "core/practice/marking.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/engine/read_amount.h"
+
+namespace varnello {
+
+namespace {
+
+void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
+  for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+    text.replace(at, from.size(), to);
+  }
+}
+
+bool EndsWith(std::string_view text, std::string_view end) {
+  return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
+}
+
+// Blanks dropped (the ideographic space too), parentheses and dashes half-width.
+std::string Fold(std::string_view text) {
+  std::string folded;
+  for (char c : text) {
+    if (c != ' ' && c != '\t' && c != '\n' && c != '\r') folded += c;
+  }
+  ReplaceAll(folded, "\u3000", "");
+  ReplaceAll(folded, "（", "(");
+  ReplaceAll(folded, "）", ")");
+  // 交易性金融资产——成本 is the textbook form of 交易性金融资产-成本.
+  for (std::string_view dash : {"——", "—", "－", "–"}) ReplaceAll(folded, dash, "-");
+  return folded;
+}
+
+struct Marker {
+  std::string_view text;
+  Side side;
+};
+constexpr Marker kMarkers[] = {
+    {"(借)", Side::Debit}, {"(借方)", Side::Debit}, {"(贷)", Side::Credit}, {"(贷方)", Side::Credit}};
+
+}  // namespace
+
+std::string NormalizeAccount(std::string_view account) {
+  std::string folded = Fold(account);
+  for (const Marker& m : kMarkers) {
+    if (EndsWith(folded, m.text)) {
+      folded.resize(folded.size() - m.text.size());
+      break;
+    }
+  }
+  return folded;
+}
+
+std::optional<Side> ReadSide(std::string_view text) {
+  std::string folded = Fold(text);
+  if (folded == "借" || folded == "借方") return Side::Debit;
+  if (folded == "贷" || folded == "贷方") return Side::Credit;
+  for (const Marker& m : kMarkers) {
+    if (EndsWith(folded, m.text)) return m.side;
+  }
+  return std::nullopt;
+}
+
+double Cents(double amount) {
+  return std::round(amount * 100);
+}
+
+std::optional<double> ReadCents(std::string_view text) {
+  std::string folded = Fold(text);
+  ReplaceAll(folded, ",", "");
+  ReplaceAll(folded, "，", "");
+  if (EndsWith(folded, "元")) folded.resize(folded.size() - std::string_view("元").size());
+  if (folded.find_first_of("0123456789") == std::string::npos) return std::nullopt;
+  return Cents(ReadAmount(folded));
+}
+
+Marking MarkLines(const std::vector<KeyLine>& key, const std::vector<AnswerLine>& answer) {
+  struct Wanted {
+    std::string account;
+    Side side;
+    double cents;
+    bool taken = false;
+  };
+  std::vector<Wanted> wanted;
+  for (const KeyLine& k : key) wanted.push_back({NormalizeAccount(k.account), k.side, Cents(k.amount)});
+
+  struct Given {
+    std::string account;
+    std::optional<Side> side;
+    std::optional<double> cents;
+  };
+  std::vector<Given> given;
+  for (const AnswerLine& a : answer) {
+    std::optional<Side> side = ReadSide(a.side);
+    if (!side && Fold(a.side).empty()) side = ReadSide(a.account);
+    given.push_back({NormalizeAccount(a.account), side, ReadCents(a.amount)});
+  }
+
+  Marking result;
+  result.key = key;
+  result.rows.assign(answer.size(), Mark::NotInKey);
+  std::vector<bool> marked(answer.size(), false);
+  // Closest fits first, so that a wrong line cannot take the key line a right one stands for:
+  // account, side and amount; then account and amount (wrong side); account and side (wrong
+  // amount); the account alone (wrong side, the amount withheld as well).
+  auto pass = [&](Mark mark, bool sameSide, bool sameAmount) {
+    for (size_t i = 0; i < given.size(); ++i) {
+      if (marked[i]) continue;
+      for (Wanted& w : wanted) {
+        if (w.taken || w.account != given[i].account) continue;
+        if (sameSide != (given[i].side == w.side)) continue;
+        if (sameAmount != (given[i].cents == w.cents)) continue;
+        w.taken = true;
+        marked[i] = true;
+        result.rows[i] = mark;
+        break;
+      }
+    }
+  };
+  pass(Mark::Correct, true, true);
+  pass(Mark::WrongSide, false, true);
+  pass(Mark::WrongAmount, true, false);
+  pass(Mark::WrongSide, false, false);
+
+  size_t counted = 0;
+  for (size_t i = 0; i < wanted.size(); ++i) {
+    bool optional = wanted[i].cents == 0;
+    if (!optional || wanted[i].taken) ++counted;
+    if (!optional && !wanted[i].taken) result.missing.push_back(key[i]);
+  }
+  long long correct = std::count(result.rows.begin(), result.rows.end(), Mark::Correct);
+  long long extra = std::count(result.rows.begin(), result.rows.end(), Mark::NotInKey);
+  if (counted == 0) {
+    result.score = extra == 0 ? 1.0 : 0.0;
+  } else {
+    result.score = static_cast<double>(std::max(0LL, correct - extra)) / static_cast<double>(counted);
+  }
+  return result;
+}
+
+std::string_view MarkName(Mark mark) {
+  switch (mark) {
+    case Mark::Correct:
+      return "correct";
+    case Mark::WrongSide:
+      return "wrong_side";
+    case Mark::WrongAmount:
+      return "wrong_amount";
+    case Mark::NotInKey:
+      return "not_in_key";
+  }
+  return "";
+}
+
+std::string_view MarkReason(Mark mark) {
+  switch (mark) {
+    case Mark::Correct:
+      return "正确";
+    case Mark::WrongSide:
+      return "借贷方向错误";
+    case Mark::WrongAmount:
+      return "金额错误";
+    case Mark::NotInKey:
+      return "答案中没有这一行";
+  }
+  return "";
+}
+
+std::string_view SideText(Side side) {
+  return side == Side::Debit ? "借" : "贷";
+}
+
+}  // namespace varnello
