@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/entries/table.h"
 #include "core/press_helper.h"
 
 namespace varnello {
@@ -101,6 +102,31 @@ TEST(Entries, OpenTextHeadsTheEntryItShares) {
   EXPECT_EQ(entries[1].heading, "收回");  // a press that ended after open text
   out.ClearOutput();
   EXPECT_TRUE(out.lines().empty());
+}
+
+TEST(EntryTable, SharesPurchaseAsTsvCsvHtml) {
+  EntryPress r = PressEntries(*FindTopic("Form6"), {{1, "10"}, {2, "0.5"}, {3, "1000"}, {4, "50"}});
+  EntryTable table = TableOf(r.entries);
+  std::string tsv = ToTsv(table);
+  EXPECT_EQ(tsv.substr(0, tsv.find("短期投资")),
+            "摘要\t会计科目\t借方金额\t贷方金额\t其他金额\n"
+            "购入股票\t交易性金融资产-成本\t9550\t\t\n"
+            "\t投资收益\t500\t\t\n"
+            "\t银行存款\t\t10050\t\n"
+            "\t入账价值\t\t\t9550\n"
+            "短期持有股票\t\t\t\t\n"
+            "购入\t");
+  EXPECT_EQ(TotalsOf(r.entries[0]).debit, 10050);
+  EXPECT_EQ(TotalsOf(r.entries[0]).credit, 10050);
+
+  EntryTable odd{{"a", "b"}, {{"x,y", "say \"hi\""}, {"line\nbreak\ttab", "-1.5"}}};
+  EXPECT_EQ(ToCsv(odd, true),
+            "\xEF\xBB\xBF"
+            "a,b\r\n\"x,y\",\"say \"\"hi\"\"\"\r\n\"line\nbreak\ttab\",-1.5\r\n");
+  EXPECT_EQ(ToTsv(odd), "a\tb\nx,y\tsay \"hi\"\nline break tab\t-1.5\n");
+  EXPECT_NE(ToHtml(EntryTable{{"<&>"}, {}}).find("<th>&lt;&amp;&gt;</th>"), std::string::npos);
+  EXPECT_EQ(PlainAmount(-0.5), "-0.5");
+  EXPECT_EQ(PlainAmount(1e15), "1E+15");
 }
 
 // Every window pressed with several sets of figures: the recorder prints exactly the window's
