@@ -86,7 +86,8 @@ TEST(Entries, SharesPurchaseWindow) {
 }
 
 TEST(Entries, OpenTextHeadsTheEntryItShares) {
-  LineRecorder out;
+  OutputBuffer text;
+  LineRecorder out(&text);
   out.PrintOpenText("收回债券");
   out.PrintJournalLine("银行存款（借）", 10.0);
   out.PrintJournalLine("投资收益（贷）", 10.0);
@@ -100,6 +101,8 @@ TEST(Entries, OpenTextHeadsTheEntryItShares) {
   ASSERT_EQ(entries[0].rows.size(), 2u);
   EXPECT_EQ(entries[0].rows[0].account, "银行存款");
   EXPECT_EQ(entries[1].heading, "收回");  // a press that ended after open text
+  EXPECT_EQ(text.lines(),
+            (std::vector<std::string>{"收回债券银行存款（借） 10 ", "投资收益（贷） 10 ", "", "收回"}));
   out.ClearOutput();
   EXPECT_TRUE(out.lines().empty());
 }

@@ -16,6 +16,7 @@ PrintedLine& LineRecorder::Current() {
 }
 
 void LineRecorder::PrintHeading(std::string_view text) {
+  if (forward_ != nullptr) forward_->PrintHeading(text);
   PrintedLine& line = Current();
   line.kind = PrintedLine::Kind::Heading;
   line.text = text;
@@ -23,6 +24,7 @@ void LineRecorder::PrintHeading(std::string_view text) {
 }
 
 void LineRecorder::PrintJournalLine(std::string_view caption, std::optional<double> amount) {
+  if (forward_ != nullptr) forward_->PrintJournalLine(caption, amount);
   PrintedLine& line = Current();
   line.kind = PrintedLine::Kind::Journal;
   line.text = caption;
@@ -31,11 +33,13 @@ void LineRecorder::PrintJournalLine(std::string_view caption, std::optional<doub
 }
 
 void LineRecorder::PrintBlankLine() {
+  if (forward_ != nullptr) forward_->PrintBlankLine();
   Current();
   open_ = false;
 }
 
 void LineRecorder::PrintOpenText(std::string_view text) {
+  if (forward_ != nullptr) forward_->PrintOpenText(text);
   // Until something ends it, a line of open text alone reads as a heading.
   PrintedLine& line = Current();
   line.kind = PrintedLine::Kind::Heading;
@@ -44,6 +48,7 @@ void LineRecorder::PrintOpenText(std::string_view text) {
 }
 
 void LineRecorder::ClearOutput() {
+  if (forward_ != nullptr) forward_->ClearOutput();
   lines_.clear();
   open_ = false;
 }

@@ -31,9 +31,11 @@ struct PrintedLine {
   bool operator==(const PrintedLine&) const = default;
 };
 
-// A journal sink that keeps the printed lines by their parts. The last line may still be open.
+// A journal sink that keeps the printed lines by their parts, and passes every print on to
+// `forward` when given (the window's own output). The last line may still be open.
 class LineRecorder : public JournalSink {
  public:
+  explicit LineRecorder(JournalSink* forward = nullptr) : forward_(forward) {}
   void PrintHeading(std::string_view text) override;
   void PrintJournalLine(std::string_view caption, std::optional<double> amount) override;
   void PrintBlankLine() override;
@@ -44,6 +46,7 @@ class LineRecorder : public JournalSink {
 
  private:
   PrintedLine& Current();
+  JournalSink* forward_;
   std::vector<PrintedLine> lines_;
   bool open_ = false;
 };
