@@ -10,6 +10,7 @@
 #include <cstdlib>
 
 #include "core/tables/tables.h"
+#include "gui/practice_sheet.h"
 #include "gui/qt_convert.h"
 
 namespace varnello {
@@ -63,6 +64,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     QString target = ToQString(entry.opens);
     connect(action, &QAction::triggered, this, [this, target] { emit menuChosen(target); });
   }
+  AddPracticeSwitch(client);
   // All 13 entries stay in view: the window is widened when the menu bar needs more room than
   // the designed client width.
   int menuWidth = menuBar()->sizeHint().width();

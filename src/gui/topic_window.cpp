@@ -7,6 +7,7 @@
 
 #include "core/layout/layout.h"
 #include "gui/output_view.h"
+#include "gui/practice_sheet.h"
 #include "gui/qt_convert.h"
 
 namespace varnello {
@@ -110,6 +111,7 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent) : QWidget(paren
     if (previous != nullptr) setTabOrder(previous, next);
     previous = next;
   }
+  AttachPractice(this);
 }
 
 QLineEdit* TopicWindow::field(int n) const {
@@ -122,6 +124,11 @@ QPushButton* TopicWindow::button(const QString& name) const {
 }
 
 void TopicWindow::press() {
+  if (pressHook_ && pressHook_()) return;
+  printEntries();
+}
+
+void TopicWindow::printEntries() {
   FieldSource source = [this](int n) {
     QLineEdit* edit = field(n);
     return edit == nullptr ? std::string() : edit->text().toStdString();

@@ -25,8 +25,11 @@ class TopicWindow : public QWidget {
   // The output view: the printed lines.
   OutputView* surface() const { return surface_; }
 
-  // 确定: reads the fields, prints the entries, reports a fault.
+  // 确定: prints the entries, unless the press hook takes the press over (practice).
   void press();
+  // Reads the fields, prints the entries, reports a fault.
+  void printEntries();
+  void setPressHook(std::function<bool()> hook) { pressHook_ = std::move(hook); }
   // 取消: clears the printed lines.
   void clear();
 
@@ -42,6 +45,7 @@ class TopicWindow : public QWidget {
   const TopicDesc& desc_;
   OutputView* surface_;
   std::map<int, QLineEdit*> fields_;
+  std::function<bool()> pressHook_;
 };
 
 }  // namespace varnello

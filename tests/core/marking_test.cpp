@@ -17,6 +17,10 @@ TEST(Marking, AccountsSidesAndAmountsAsStudentsWriteThem) {
   EXPECT_EQ(ReadCents("10,050 元"), 1005000);
   EXPECT_EQ(ReadCents("983.33"), Cents(983.333333333333));
   EXPECT_EQ(ReadCents("983.34"), 98334);
+  // Half a 分 rounds up from the printed digits, whatever the binary value below them.
+  EXPECT_EQ(Cents(12.345), 1235);
+  EXPECT_EQ(Cents(-0.005), -1);
+  EXPECT_EQ(Cents(1e300), Cents(1e300));
   EXPECT_EQ(ReadCents(""), std::nullopt);
   EXPECT_EQ(ReadCents("abc"), std::nullopt);
 }

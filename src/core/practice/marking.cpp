@@ -1,9 +1,14 @@
 #include "core/practice/marking.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <set>
 
 #include "core/engine/read_amount.h"
+#include "core/practice/exercise.h"
 
 namespace varnello {
 
@@ -64,7 +69,11 @@ std::optional<Side> ReadSide(std::string_view text) {
 }
 
 double Cents(double amount) {
-  return std::round(amount * 100);
+  // Rounded from the decimal digits the window prints (15 significant), so that 12.345 shown
+  // is 12.35 even where the double just below 12.345 times 100 would round down.
+  std::array<char, 48> text{};
+  std::snprintf(text.data(), text.size(), "%.15ge2", amount);
+  return std::round(std::strtod(text.data(), nullptr));
 }
 
 std::optional<double> ReadCents(std::string_view text) {
@@ -101,6 +110,7 @@ Marking MarkLines(const std::vector<KeyLine>& key, const std::vector<AnswerLine>
   Marking result;
   result.key = key;
   result.rows.assign(answer.size(), Mark::NotInKey);
+  result.matched.assign(answer.size(), -1);
   std::vector<bool> marked(answer.size(), false);
   // Closest fits first, so that a wrong line cannot take the key line a right one stands for:
   // account, side and amount; then account and amount (wrong side); account and side (wrong
@@ -108,13 +118,15 @@ Marking MarkLines(const std::vector<KeyLine>& key, const std::vector<AnswerLine>
   auto pass = [&](Mark mark, bool sameSide, bool sameAmount) {
     for (size_t i = 0; i < given.size(); ++i) {
       if (marked[i]) continue;
-      for (Wanted& w : wanted) {
+      for (size_t k = 0; k < wanted.size(); ++k) {
+        Wanted& w = wanted[k];
         if (w.taken || w.account != given[i].account) continue;
         if (sameSide != (given[i].side == w.side)) continue;
         if (sameAmount != (given[i].cents == w.cents)) continue;
         w.taken = true;
         marked[i] = true;
         result.rows[i] = mark;
+        result.matched[i] = static_cast<int>(k);
         break;
       }
     }
@@ -138,6 +150,45 @@ Marking MarkLines(const std::vector<KeyLine>& key, const std::vector<AnswerLine>
     result.score = static_cast<double>(std::max(0LL, correct - extra)) / static_cast<double>(counted);
   }
   return result;
+}
+
+AnswerKey KeyOf(const TopicDesc& desc, const std::map<int, std::string>& texts) {
+  EntryPress press = PressEntries(desc, texts);
+  AnswerKey key;
+  key.fault = press.fault;
+  for (const Entry& entry : press.entries) {
+    for (const EntryRow& row : entry.rows) {
+      // An empty holder on a journal line counts as 0.
+      if (row.side != Side::None) key.lines.push_back({row.account, row.side, row.amount.value_or(0)});
+    }
+  }
+  key.entries = std::move(press.entries);
+  return key;
+}
+
+Marking MarkAnswer(const TopicDesc& desc, const std::map<int, std::string>& texts,
+                   const std::vector<AnswerLine>& answer) {
+  AnswerKey key = KeyOf(desc, texts);
+  Marking marking = MarkLines(key.lines, answer);
+  marking.fault = key.fault;
+  return marking;
+}
+
+const std::vector<std::string>& KnownAccounts() {
+  // Every account a window prints with all of its fields filled: an exercise fills them all, so
+  // every group of lines is printed.
+  static const std::vector<std::string> accounts = [] {
+    std::set<std::string> seen;
+    for (const TopicDesc* desc : AllTopics()) {
+      for (const Entry& entry : PressEntries(*desc, MakeExercise(*desc, 0)).entries) {
+        for (const EntryRow& row : entry.rows) {
+          if (row.side != Side::None) seen.insert(row.account);
+        }
+      }
+    }
+    return std::vector<std::string>(seen.begin(), seen.end());
+  }();
+  return accounts;
 }
 
 std::string_view MarkName(Mark mark) {
@@ -169,7 +220,15 @@ std::string_view MarkReason(Mark mark) {
 }
 
 std::string_view SideText(Side side) {
-  return side == Side::Debit ? "借" : "贷";
+  switch (side) {
+    case Side::Debit:
+      return "借";
+    case Side::Credit:
+      return "贷";
+    case Side::None:
+      break;
+  }
+  return "";
 }
 
 }  // namespace varnello

@@ -1,0 +1,500 @@
+#include "gui/practice_sheet.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCompleter>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <QShortcut>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "core/journal/journal.h"
+#include "core/practice/exercise.h"
+#include "gui/qt_convert.h"
+#include "gui/topic_window.h"
+
+namespace varnello {
+
+namespace {
+
+enum Column { kAccount, kSide, kAmount, kMark, kColumns };
+
+// Pixels between a window and its sheet.
+constexpr int kGap = 8;
+
+QStringList AccountList() {
+  QStringList list;
+  for (const std::string& account : KnownAccounts()) list << ToQString(account);
+  return list;
+}
+
+// An amount as the student reads it: FormatAmount without its sign slot and trailing space.
+QString AmountText(double amount) {
+  return ToQString(FormatAmount(amount)).trimmed();
+}
+
+QString KeyLineText(const KeyLine& line, bool withAmount) {
+  QString text = ToQString(line.account) + QStringLiteral(" ") + ToQString(SideText(line.side));
+  if (withAmount) text += QStringLiteral(" ") + AmountText(line.amount);
+  return text;
+}
+
+QColor MarkColour(Mark mark) {
+  switch (mark) {
+    case Mark::Correct:
+      return QColor(0xc8, 0xf0, 0xc8);
+    case Mark::WrongSide:
+      return QColor(0xff, 0xd8, 0xa8);
+    case Mark::WrongAmount:
+      return QColor(0xff, 0xf0, 0x9c);
+    case Mark::NotInKey:
+      return QColor(0xff, 0xc4, 0xc4);
+  }
+  return {};
+}
+
+// The cell editors: the account with completion over every account the windows know, the side
+// as a choice of 借 and 贷 (J and D choose them too), the amount as plain text. Enter ends the
+// cell and moves on to the next one.
+class SheetDelegate : public QStyledItemDelegate {
+ public:
+  SheetDelegate(std::function<void(int, int)> onEnter, QObject* parent)
+      : QStyledItemDelegate(parent), onEnter_(std::move(onEnter)), accounts_(AccountList()) {}
+
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                        const QModelIndex& index) const override {
+    QWidget* editor = nullptr;
+    if (index.column() == kSide) {
+      auto* box = new QComboBox(parent);
+      box->addItems({QStringLiteral("借"), QStringLiteral("贷")});
+      editor = box;
+    } else if (index.column() == kAccount) {
+      auto* edit = new QLineEdit(parent);
+      auto* completer = new QCompleter(accounts_, edit);
+      completer->setFilterMode(Qt::MatchContains);
+      completer->setCaseSensitivity(Qt::CaseInsensitive);
+      edit->setCompleter(completer);
+      completer->popup()->setProperty("editor", QVariant::fromValue<QWidget*>(edit));
+      completer->popup()->installEventFilter(const_cast<SheetDelegate*>(this));
+      editor = edit;
+    } else {
+      editor = QStyledItemDelegate::createEditor(parent, option, index);
+    }
+    editor->setProperty("row", index.row());
+    editor->setProperty("column", index.column());
+    return editor;
+  }
+
+  void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+    if (auto* box = qobject_cast<QComboBox*>(editor)) {
+      box->setCurrentIndex(index.data().toString() == QStringLiteral("贷") ? 1 : 0);
+    } else {
+      QStyledItemDelegate::setEditorData(editor, index);
+    }
+  }
+
+  void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override {
+    if (auto* box = qobject_cast<QComboBox*>(editor)) {
+      model->setData(index, box->currentText());
+    } else {
+      QStyledItemDelegate::setModelData(editor, model, index);
+    }
+  }
+
+ protected:
+  bool eventFilter(QObject* object, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return QStyledItemDelegate::eventFilter(object, event);
+    // While the completion list is open, keys go to the list first: it stands for its editor.
+    auto* editor = qvariant_cast<QWidget*>(object->property("editor"));
+    bool fromList = editor != nullptr;
+    if (!fromList) editor = qobject_cast<QWidget*>(object);
+    if (editor == nullptr) return QStyledItemDelegate::eventFilter(object, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (auto* box = qobject_cast<QComboBox*>(editor)) {
+      if (key->key() == Qt::Key_J || key->key() == Qt::Key_D) {
+        box->setCurrentIndex(key->key() == Qt::Key_J ? 0 : 1);
+        return true;
+      }
+    }
+    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) {
+      return fromList ? false : QStyledItemDelegate::eventFilter(object, event);
+    }
+    // Enter on a chosen completion takes it; with none chosen, the text stands as typed and
+    // Enter moves on like anywhere else.
+    if (auto* edit = qobject_cast<QLineEdit*>(editor); edit != nullptr && edit->completer() != nullptr) {
+      QAbstractItemView* list = edit->completer()->popup();
+      if (list->isVisible() && list->currentIndex().isValid()) return false;
+      list->hide();
+    }
+    int row = editor->property("row").toInt(), column = editor->property("column").toInt();
+    emit commitData(editor);
+    emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+    QTimer::singleShot(0, parent(), [this, row, column] { onEnter_(row, column); });
+    return true;
+  }
+
+ private:
+  std::function<void(int, int)> onEnter_;
+  QStringList accounts_;
+};
+
+// Follows one topic window: shows its sheet with the window in practice mode, hides it with
+// the window, and turns 确定 into opening the sheet.
+class PracticeLink : public QObject {
+ public:
+  explicit PracticeLink(TopicWindow* topic) : QObject(topic), topic_(topic) {
+    topic->installEventFilter(this);
+    topic->setPressHook([this] {
+      if (!PracticeMode::instance().on()) return false;
+      sheet()->present();
+      return true;
+    });
+    connect(&PracticeMode::instance(), &PracticeMode::changed, this, [this](bool on) {
+      if (on && topic_->isVisible()) {
+        start();
+      } else if (!on && sheet_ != nullptr) {
+        sheet_->hide();
+      }
+    });
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show && PracticeMode::instance().on()) {
+      // After the window has been brought to the front, so that the sheet comes up over it.
+      QTimer::singleShot(0, this, [this] {
+        if (topic_->isVisible()) start();
+      });
+    } else if (event->type() == QEvent::Hide && sheet_ != nullptr) {
+      sheet_->hide();
+    } else if (event->type() == QEvent::Move && sheet_ != nullptr && sheet_->isVisible()) {
+      // The window manager places a new window after it is shown; the sheet keeps beside it.
+      sheet_->follow();
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  PracticeSheet* sheet() {
+    if (sheet_ == nullptr) sheet_ = new PracticeSheet(topic_);
+    return sheet_;
+  }
+  // A window opened without figures gets an exercise at once.
+  void start() {
+    bool empty = true;
+    for (const Item* f : FieldsOf(topic_->desc())) {
+      if (!topic_->field(f->text)->text().isEmpty()) empty = false;
+    }
+    if (empty) sheet()->newExercise();
+    sheet()->present();
+  }
+  TopicWindow* topic_;
+  PracticeSheet* sheet_ = nullptr;
+};
+
+}  // namespace
+
+PracticeMode& PracticeMode::instance() {
+  static PracticeMode mode;
+  return mode;
+}
+
+void PracticeMode::setOn(bool on) {
+  if (on == on_) return;
+  on_ = on;
+  emit changed(on);
+}
+
+QCheckBox* AddPracticeSwitch(QWidget* client) {
+  auto* box = new QCheckBox(QStringLiteral("练习模式(&P)"), client);
+  box->setObjectName(QStringLiteral("practiceMode"));
+  box->setToolTip(QStringLiteral("打开业务窗口时自动出题；自己写出会计分录，由 Varnello 批改"));
+  box->setGeometry(ToPixels(Rect{6360, 5520, 3615, 375}));
+  box->setChecked(PracticeMode::instance().on());
+  QObject::connect(box, &QCheckBox::toggled, &PracticeMode::instance(), &PracticeMode::setOn);
+  QObject::connect(&PracticeMode::instance(), &PracticeMode::changed, box, &QCheckBox::setChecked);
+  return box;
+}
+
+void AttachPractice(TopicWindow* topic) {
+  new PracticeLink(topic);
+}
+
+PracticeSheet::PracticeSheet(TopicWindow* topic) : QWidget(topic, Qt::Window), topic_(topic) {
+  setObjectName(QStringLiteral("practiceSheet"));
+  setWindowTitle(QStringLiteral("练习 - ") + topic->windowTitle());
+  auto* layout = new QVBoxLayout(this);
+  auto* heading = new QLabel(QStringLiteral("按左边窗口中的数字写出会计分录，然后批改。"), this);
+  heading->setWordWrap(true);
+  layout->addWidget(heading);
+  seedLabel_ = new QLabel(this);
+  layout->addWidget(seedLabel_);
+
+  table_ = new QTableWidget(0, kColumns, this);
+  table_->setHorizontalHeaderLabels(
+      {QStringLiteral("会计科目"), QStringLiteral("借/贷"), QStringLiteral("金额"), QStringLiteral("批改")});
+  table_->setItemDelegate(
+      new SheetDelegate([this](int row, int column) { enterPressed(row, column); }, this));
+  table_->setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::DoubleClicked |
+                          QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed);
+  table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  table_->verticalHeader()->setVisible(true);
+  table_->setColumnWidth(kAccount, 190);
+  table_->setColumnWidth(kSide, 52);
+  table_->setColumnWidth(kAmount, 100);
+  table_->horizontalHeader()->setStretchLastSection(true);
+  table_->setAccessibleName(QStringLiteral("分录"));
+  connect(table_, &QTableWidget::cellChanged, this, [this](int row, int) {
+    if (!showingMarks_) clearMark(row);
+  });
+  layout->addWidget(table_, 1);
+
+  result_ = new QLabel(this);
+  result_->setObjectName(QStringLiteral("practiceResult"));
+  result_->setWordWrap(true);
+  result_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  layout->addWidget(result_);
+
+  auto* rowButtons = new QHBoxLayout;
+  auto* buttons = new QHBoxLayout;
+  auto button = [this](QHBoxLayout* line, const QString& caption, const QString& name,
+                       void (PracticeSheet::*slot)()) {
+    auto* b = new QPushButton(caption, this);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    connect(b, &QPushButton::clicked, this, slot);
+    line->addWidget(b);
+    return b;
+  };
+  button(rowButtons, QStringLiteral("添加行 (Ins)"), QStringLiteral("addRow"), &PracticeSheet::addRow);
+  button(rowButtons, QStringLiteral("删除行 (Ctrl+Del)"), QStringLiteral("deleteRow"),
+         &PracticeSheet::deleteRow);
+  button(buttons, QStringLiteral("批改(&M)"), QStringLiteral("mark"), &PracticeSheet::mark);
+  button(buttons, QStringLiteral("看答案(&A)"), QStringLiteral("showAnswer"), &PracticeSheet::showAnswer);
+  button(buttons, QStringLiteral("出题(&N)"), QStringLiteral("newExercise"),
+         static_cast<void (PracticeSheet::*)()>(&PracticeSheet::newExercise));
+  layout->addLayout(rowButtons);
+  layout->addLayout(buttons);
+  auto* hint =
+      new QLabel(QStringLiteral("Enter 下一格（最后一格新添一行）　借/贷：↑↓ 或 J/D　Ctrl+Enter 批改"), this);
+  hint->setWordWrap(true);
+  layout->addWidget(hint);
+
+  auto shortcut = [this](QKeySequence keys, void (PracticeSheet::*slot)()) {
+    auto* s = new QShortcut(keys, this, this, slot);
+    s->setContext(Qt::WidgetWithChildrenShortcut);
+  };
+  shortcut(QKeySequence(Qt::Key_Insert), &PracticeSheet::addRow);
+  shortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete), &PracticeSheet::deleteRow);
+  shortcut(QKeySequence(Qt::CTRL | Qt::Key_Return), &PracticeSheet::mark);
+  shortcut(QKeySequence(Qt::CTRL | Qt::Key_Enter), &PracticeSheet::mark);
+
+  resize(480, 440);
+  addRow();
+}
+
+std::vector<AnswerLine> PracticeSheet::answer() const {
+  std::vector<AnswerLine> lines;
+  for (int row = 0; row < table_->rowCount(); ++row) {
+    auto cell = [this, row](int column) {
+      QTableWidgetItem* item = table_->item(row, column);
+      return item == nullptr ? std::string() : item->text().trimmed().toStdString();
+    };
+    AnswerLine line{cell(kAccount), cell(kSide), cell(kAmount)};
+    if (line.account.empty() && line.amount.empty()) continue;
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+void PracticeSheet::newExercise() {
+  newExercise(QRandomGenerator::global()->bounded(1u, 1000000u));
+}
+
+void PracticeSheet::newExercise(std::uint32_t seed) {
+  seed_ = seed;
+  for (const auto& [n, text] : MakeExercise(topic_->desc(), seed)) topic_->field(n)->setText(ToQString(text));
+  seedLabel_->setText(QStringLiteral("题号 %1").arg(seed));
+  topic_->clear();
+  table_->setRowCount(0);
+  addRow();
+  result_->clear();
+  marking_ = {};
+  marked_.clear();
+  answerShown_ = false;
+}
+
+void PracticeSheet::addRow() {
+  int row = table_->rowCount();
+  table_->insertRow(row);
+  for (int column = 0; column < kColumns; ++column) {
+    auto* item = new QTableWidgetItem;
+    // The mark is read, not written: the cursor passes over it.
+    if (column == kMark) item->setFlags(Qt::NoItemFlags);
+    table_->setItem(row, column, item);
+  }
+  editCell(row, kAccount);
+}
+
+void PracticeSheet::deleteRow() {
+  int row = table_->currentRow();
+  if (row < 0) return;
+  table_->removeRow(row);
+  if (table_->rowCount() == 0) {
+    addRow();
+  } else {
+    editCell(std::min(row, table_->rowCount() - 1), kAccount);
+  }
+}
+
+void PracticeSheet::editCell(int row, int column) {
+  QModelIndex index = table_->model()->index(row, column);
+  table_->setCurrentCell(row, column);
+  // A cell being edited already keeps its editor; it only needs the keyboard.
+  if (QWidget* editor = table_->indexWidget(index)) {
+    editor->setFocus();
+    return;
+  }
+  table_->setFocus();
+  table_->edit(index);
+}
+
+void PracticeSheet::enterPressed(int row, int column) {
+  if (column < kAmount) {
+    editCell(row, column + 1);
+  } else if (row + 1 < table_->rowCount()) {
+    editCell(row + 1, kAccount);
+  } else {
+    addRow();
+  }
+}
+
+void PracticeSheet::mark() {
+  std::map<int, std::string> texts;
+  for (const Item* f : FieldsOf(topic_->desc()))
+    texts[f->text] = topic_->field(f->text)->text().toStdString();
+  marked_ = answer();
+  marking_ = MarkAnswer(topic_->desc(), texts, marked_);
+  showMarks();
+}
+
+void PracticeSheet::showAnswer() {
+  topic_->clear();
+  topic_->printEntries();
+  answerShown_ = true;
+  if (!marked_.empty() || !marking_.key.empty()) showMarks();
+}
+
+void PracticeSheet::clearMark(int row) {
+  for (int column = 0; column < kColumns; ++column) {
+    if (QTableWidgetItem* item = table_->item(row, column)) {
+      item->setBackground(QBrush());
+      if (column == kMark) item->setText(QString());
+    }
+  }
+}
+
+void PracticeSheet::showMarks() {
+  showingMarks_ = true;
+  size_t next = 0;  // the answer line of the next non-blank row
+  for (int row = 0; row < table_->rowCount(); ++row) {
+    QTableWidgetItem* account = table_->item(row, kAccount);
+    QTableWidgetItem* amount = table_->item(row, kAmount);
+    bool blank = (account == nullptr || account->text().trimmed().isEmpty()) &&
+                 (amount == nullptr || amount->text().trimmed().isEmpty());
+    if (blank || next >= marking_.rows.size()) {
+      clearMark(row);
+      continue;
+    }
+    Mark mark = marking_.rows[next];
+    int key = marking_.matched[next];
+    ++next;
+    QString reason = ToQString(MarkReason(mark));
+    if (answerShown_ && key >= 0 && mark != Mark::Correct) {
+      reason += QStringLiteral("，应为 ") + KeyLineText(marking_.key[static_cast<size_t>(key)], true);
+    }
+    for (int column = 0; column < kColumns; ++column) {
+      QTableWidgetItem* item = table_->item(row, column);
+      if (item == nullptr) table_->setItem(row, column, item = new QTableWidgetItem);
+      item->setBackground(MarkColour(mark));
+      if (column == kMark) {
+        item->setText(reason);
+        item->setForeground(QBrush(Qt::black));
+        item->setToolTip(reason);
+      }
+    }
+  }
+  QString text;
+  if (marking_.fault) {
+    text = QStringLiteral("这组数字算不出分录：") + ToQString(FaultMessage(*marking_.fault)) +
+           QStringLiteral("。请按 出题 换一组数字。");
+  } else if (marking_.key.empty()) {
+    text = QStringLiteral("本题没有借贷分录可批改，按 看答案 查看计算结果。");
+  } else {
+    text = QStringLiteral("得分 %1%").arg(qRound(marking_.score * 100));
+    if (!marking_.missing.empty()) {
+      QStringList missing;
+      for (const KeyLine& line : marking_.missing) missing << KeyLineText(line, answerShown_);
+      text +=
+          QStringLiteral("　还缺 %1 行：").arg(marking_.missing.size()) + missing.join(QStringLiteral("；"));
+    } else if (marking_.score == 1.0) {
+      text += QStringLiteral("　全部正确！");
+    }
+  }
+  result_->setText(text);
+  showingMarks_ = false;
+}
+
+void PracticeSheet::present() {
+  follow();
+  show();
+  follow();  // again, now that the window manager may have framed the sheet
+  raise();
+  activateWindow();
+  int row = std::max(0, table_->currentRow());
+  editCell(row, std::max(0, table_->currentColumn() == kMark ? 0 : table_->currentColumn()));
+}
+
+bool PracticeSheet::event(QEvent* event) {
+  // Back in the sheet, the cursor is in a cell ready for typing (an editor closes when the
+  // keyboard goes to another window).
+  if (event->type() == QEvent::WindowActivate) {
+    QTimer::singleShot(0, this, [this] {
+      QModelIndex current = table_->currentIndex();
+      if (isActiveWindow() && current.isValid() && current.column() != kMark &&
+          table_->indexWidget(current) == nullptr) {
+        editCell(current.row(), current.column());
+      }
+    });
+  }
+  return QWidget::event(event);
+}
+
+void PracticeSheet::follow() {
+  QRect frame = topic_->frameGeometry();
+  // Make room beside the window: shift it left when the sheet would not fit on its right (the
+  // window's move brings the sheet here again).
+  if (QScreen* screen = topic_->screen()) {
+    QRect room = screen->availableGeometry();
+    int overflow = frame.right() + kGap + frameGeometry().width() - room.right();
+    int left = std::max(room.left(), frame.left() - overflow);
+    if (overflow > 0 && left < frame.left()) {
+      topic_->move(left, frame.top());
+      frame.moveLeft(left);
+    }
+  }
+  move(frame.right() + kGap, frame.top());
+}
+
+}  // namespace varnello

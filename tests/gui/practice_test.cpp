@@ -1,0 +1,164 @@
+// Practice mode: 确定 opens the sheet instead of printing; the sheet takes the student's lines by
+// keyboard, marks them, shows the answer and gives new figures; normal mode is untouched.
+#include <QCheckBox>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QtTest>
+
+#include "core/practice/exercise.h"
+#include "core/tables/tables.h"
+#include "gui/gui_tests.h"
+#include "gui/main_window.h"
+#include "gui/output_view.h"
+#include "gui/practice_sheet.h"
+#include "gui/qt_convert.h"
+#include "gui/topic_window.h"
+#include "gui/window_registry.h"
+
+namespace varnello {
+namespace {
+
+std::map<int, std::string> Texts(TopicWindow* w) {
+  std::map<int, std::string> texts;
+  for (const Item* f : FieldsOf(w->desc())) texts[f->text] = w->field(f->text)->text().toStdString();
+  return texts;
+}
+
+void Fill(QTableWidget* table, const std::vector<KeyLine>& lines) {
+  table->setRowCount(0);
+  for (const KeyLine& line : lines) {
+    int row = table->rowCount();
+    table->insertRow(row);
+    table->setItem(row, 0, new QTableWidgetItem(ToQString(line.account)));
+    table->setItem(row, 1, new QTableWidgetItem(ToQString(SideText(line.side))));
+    table->setItem(row, 2, new QTableWidgetItem(ToQString(FormatAmount(line.amount)).trimmed()));
+  }
+}
+
+class PracticeTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void cleanup() { PracticeMode::instance().setOn(false); }
+
+  // Every window in practice mode: the sheet comes up with figures, 确定 prints nothing, the
+  // window's own entries score 100 %, and 看答案 prints what 确定 prints in normal mode.
+  void everyWindowCanBePractised() {
+    WindowRegistry windows;
+    windows.show(QStringLiteral("Form1"));
+    windows.mainWindow()->findChild<QCheckBox*>(QStringLiteral("practiceMode"))->setChecked(true);
+    for (const TopicDesc* desc : AllTopics()) {
+      auto* w = qobject_cast<TopicWindow*>(windows.show(ToQString(desc->name)));
+      QVERIFY(w != nullptr);
+      PracticeSheet* sheet = nullptr;
+      QTRY_VERIFY2((sheet = w->findChild<PracticeSheet*>()) != nullptr && sheet->isVisible(),
+                   desc->name.data());
+      QCOMPARE(Texts(w), MakeExercise(*desc, sheet->seed()));
+      QTest::mouseClick(w->button(QStringLiteral("Command1")), Qt::LeftButton);
+      QVERIFY2(w->surface()->buffer().lines().empty(), desc->name.data());
+      Fill(sheet->table(), KeyOf(*desc, Texts(w)).lines);
+      sheet->mark();
+      if (!KeyOf(*desc, Texts(w)).lines.empty()) {
+        QVERIFY2(sheet->result()->text().startsWith(QStringLiteral("得分 100%")), desc->name.data());
+      }
+      sheet->showAnswer();
+      QCOMPARE(w->surface()->buffer().lines(), PressFresh(*desc, Texts(w)).lines);
+      w->hide();
+      QVERIFY(!sheet->isVisible());
+    }
+  }
+
+  // One exercise by keyboard alone on Form6: rows typed with Enter, a row added with Ins and
+  // deleted with Ctrl+Del, a wrong side marked as such, then the right answer marked 100 %.
+  void keyboardExercise() {
+    WindowRegistry windows;
+    windows.show(QStringLiteral("Form1"));
+    PracticeMode::instance().setOn(true);
+    auto* w = qobject_cast<TopicWindow*>(windows.show(QStringLiteral("Form6")));
+    PracticeSheet* sheet = nullptr;
+    QTRY_VERIFY((sheet = w->findChild<PracticeSheet*>()) != nullptr && sheet->isVisible());
+    const char* figures[] = {"10", "0.5", "1000", "50"};
+    for (int n = 1; n <= 4; ++n) w->field(n)->setText(QString::fromLatin1(figures[n - 1]));
+
+    QTableWidget* table = sheet->table();
+    // Chinese text arrives as an input method's commit, as it does from a real keyboard.
+    auto type = [sheet](const QString& text) {
+      QTRY_VERIFY(QApplication::focusWidget() != nullptr);
+      if (text.front().unicode() < 128) {
+        QTest::keyClicks(QApplication::focusWidget(), text);
+      } else {
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QApplication::sendEvent(QApplication::focusWidget(), &commit);
+      }
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+      QTest::qWait(1);  // the sheet moves on to the next cell once the editor has closed
+      // The offscreen platform does not give activation back when a completion list closes.
+      if (QApplication::activeWindow() == nullptr) sheet->activateWindow();
+    };
+    auto side = [sheet](Qt::Key key) {
+      QTRY_VERIFY(QApplication::focusWidget() != nullptr);
+      QTest::keyClick(QApplication::focusWidget(), key);
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+      QTest::qWait(1);  // the sheet moves on to the next cell once the editor has closed
+      // The offscreen platform does not give activation back when a completion list closes.
+      if (QApplication::activeWindow() == nullptr) sheet->activateWindow();
+    };
+    sheet->activateWindow();
+    QTRY_VERIFY(table->currentColumn() == 0 && table->currentRow() == 0);
+    type(QStringLiteral("交易性金融资产——成本"));
+    side(Qt::Key_J);
+    type(QStringLiteral("9550"));
+    type(QStringLiteral("投资收益"));
+    side(Qt::Key_D);
+    type(QStringLiteral("500"));
+    type(QStringLiteral("银行存款（贷）"));
+    side(Qt::Key_D);
+    type(QStringLiteral("10,050"));
+    QTRY_COMPARE(table->rowCount(), 4);
+    QTest::keyClick(sheet, Qt::Key_Insert);
+    QCOMPARE(table->rowCount(), 5);
+    QTest::keyClick(sheet, Qt::Key_Delete, Qt::ControlModifier);
+    QCOMPARE(table->rowCount(), 4);
+    QCOMPARE(sheet->answer().size(), size_t{3});
+
+    // A mnemonic clicks its button with a short animation: the marks come a moment later.
+    QTest::keyClick(sheet, Qt::Key_M, Qt::AltModifier);
+    QTRY_COMPARE(table->item(0, 3)->text(), QStringLiteral("正确"));
+    QCOMPARE(table->item(1, 3)->text(), ToQString(MarkReason(Mark::WrongSide)));
+    QCOMPARE(table->item(2, 3)->text(), QStringLiteral("正确"));
+    QVERIFY(table->item(1, 0)->background().color() != table->item(0, 0)->background().color());
+    QVERIFY(w->surface()->buffer().lines().empty());
+
+    // Editing a marked row takes its mark away; the whole key then scores 100 %.
+    table->item(1, 1)->setText(QStringLiteral("借"));
+    QCOMPARE(table->item(1, 3)->text(), QString());
+    std::vector<KeyLine> key = KeyOf(w->desc(), Texts(w)).lines;
+    Fill(table, key);
+    QTest::keyClick(sheet, Qt::Key_Return, Qt::ControlModifier);
+    QVERIFY(sheet->result()->text().startsWith(QStringLiteral("得分 100%")));
+
+    QTest::keyClick(sheet, Qt::Key_A, Qt::AltModifier);
+    QTRY_VERIFY(!w->surface()->buffer().lines().empty());
+    QTest::keyClick(sheet, Qt::Key_N, Qt::AltModifier);
+    QTRY_VERIFY(w->surface()->buffer().lines().empty());
+    QCOMPARE(Texts(w), MakeExercise(w->desc(), sheet->seed()));
+    QCOMPARE(table->rowCount(), 1);
+
+    // Out of practice mode 确定 prints again and the sheet goes.
+    PracticeMode::instance().setOn(false);
+    QVERIFY(!sheet->isVisible());
+    QTest::mouseClick(w->button(QStringLiteral("Command1")), Qt::LeftButton);
+    QVERIFY(!w->surface()->buffer().lines().empty());
+  }
+};
+
+testing::RegisterGuiTest<PracticeTest> registered;
+
+}  // namespace
+}  // namespace varnello
+
+#include "practice_test.moc"
