@@ -6,13 +6,11 @@
 #include <simdjson.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <iostream>
 #include <map>
 #include <nlohmann/json.hpp>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -148,6 +146,7 @@ int PressWindow(const Args& args) {
   }
   return 0;
 }
+
 // ---- batch ----
 
 using cli::BatchAnswerer;
