@@ -1,5 +1,6 @@
 // varnello-cli: the journal calculator without a screen. Presses a window's 确定 with given
-// field texts, runs batches of presses from JSON lines, and describes the windows.
+// field texts, runs batches of presses from JSON lines, describes the windows, makes exercise
+// figures and marks students' answers.
 //
 // Each command is one function taking its arguments and returning the exit status, plus one
 // entry in kCommands with its part of the help text.
@@ -7,10 +8,14 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
+#include <cstdint>
 #include <cstring>
 #include <iostream>
 #include <map>
 #include <nlohmann/json.hpp>
+#include <optional>
+#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +24,8 @@
 #include "core/engine/topic.h"
 #include "core/journal/journal.h"
 #include "core/layout/layout.h"
+#include "core/practice/exercise.h"
+#include "core/practice/marking.h"
 #include "core/tables/tables.h"
 
 namespace varnello {
@@ -382,6 +389,107 @@ int DescribeWindows(const Args& args) {
   return Emit(doc.dump() + "\n", 0);
 }
 
+// ---- exercise and mark ----
+
+int MakeExerciseFigures(const Args& args) {
+  Options options(args);
+  std::optional<std::uint64_t> seed;
+  Args words;
+  for (size_t i = 0; i < options.words().size(); ++i) {
+    std::string_view w = options.words()[i];
+    if (w != "--seed") {
+      words.push_back(w);
+      continue;
+    }
+    if (i + 1 == options.words().size()) return UsageError("exercise: --seed takes a whole number");
+    std::string_view n = options.words()[++i];
+    std::uint64_t value = 0;
+    auto [end, ec] = std::from_chars(n.data(), n.data() + n.size(), value);
+    if (ec != std::errc() || end != n.data() + n.size())
+      return UsageError("exercise: --seed takes a whole number");
+    seed = value;
+  }
+  if (!Options(words).wordsOnly("exercise")) return kUsageError;
+  if (words.size() != 1) return UsageError("exercise: name one window or keyword (see --help)");
+  const TopicDesc* desc = nullptr;
+  std::string error = CheckRequest(ResolveWindow(words[0]), std::string(words[0]), desc);
+  if (!error.empty()) return UsageError(error);
+  // Without a seed, a fresh one; it is printed, so that the exercise can be given again.
+  if (!seed) seed = std::random_device()();
+  json fields = json::object();
+  for (const auto& [n, text] : MakeExercise(*desc, *seed)) fields["Text" + std::to_string(n)] = text;
+  return Emit(json{{"window", desc->name}, {"seed", *seed}, {"fields", fields}}.dump() + "\n", 0);
+}
+
+json KeyLineJson(const KeyLine& line, bool withAmount) {
+  json j{{"account", line.account}, {"side", SideText(line.side)}};
+  if (withAmount) {
+    std::string amount = FormatAmount(line.amount);
+    j["amount"] = amount.substr(amount[0] == ' ' ? 1 : 0, amount.size() - (amount[0] == ' ' ? 2 : 1));
+  }
+  return j;
+}
+
+json MarkRequest(const std::string& text) {
+  json req = json::parse(text, nullptr, false);
+  if (req.is_discarded() || !req.is_object()) return {{"error", "malformed request: not a JSON object"}};
+  auto w = req.find("window");
+  if (w == req.end() || !w->is_string()) return {{"error", "request has no \"window\" string"}};
+  std::string asked = w->get<std::string>();
+  const TopicDesc* desc = nullptr;
+  std::string error = CheckRequest(ResolveWindow(asked), asked, desc);
+  if (!error.empty()) return {{"error", error}};
+  std::map<int, std::string> texts;
+  if (auto f = req.find("fields"); f != req.end()) {
+    if (!f->is_object()) return {{"error", "\"fields\" must be an object"}};
+    for (auto it = f->begin(); it != f->end(); ++it) {
+      int n = FieldNumber(it.key());
+      if (n == 0 || !HasField(*desc, n))
+        return {{"error", std::string(desc->name) + " has no field " + it.key()}};
+      if (!it->is_string()) return {{"error", "field " + it.key() + " must be a string"}};
+      texts[n] = it->get<std::string>();
+    }
+  }
+  auto a = req.find("answer");
+  if (a == req.end() || !a->is_array()) return {{"error", "request has no \"answer\" array"}};
+  std::vector<AnswerLine> answer;
+  for (const json& line : *a) {
+    if (!line.is_object()) return {{"error", "an answer line must be an object"}};
+    // A part may be left out or null (empty), or given as a string or a number.
+    auto part = [&line](const char* key) -> std::optional<std::string> {
+      auto it = line.find(key);
+      if (it == line.end() || it->is_null()) return std::string();
+      if (it->is_string()) return it->get<std::string>();
+      if (it->is_number()) return it->dump();
+      return std::nullopt;
+    };
+    auto account = part("account"), side = part("side"), amount = part("amount");
+    if (!account || !side || !amount) return {{"error", "answer parts must be strings or numbers"}};
+    answer.push_back({*account, *side, *amount});
+  }
+  Marking m = MarkAnswer(*desc, texts, answer);
+  json rows = json::array(), missing = json::array(), key = json::array();
+  for (Mark mark : m.rows) rows.push_back({{"mark", MarkName(mark)}});
+  for (const KeyLine& line : m.missing) missing.push_back(KeyLineJson(line, false));
+  for (const KeyLine& line : m.key) key.push_back(KeyLineJson(line, true));
+  json answerJson{
+      {"window", desc->name}, {"score", m.score}, {"rows", rows}, {"missing", missing}, {"key", key}};
+  if (m.fault) answerJson["fault"] = FaultName(*m.fault);
+  return answerJson;
+}
+
+int MarkAnswers(const Args& args) {
+  if (!Options(args).wordsOnly("mark")) return kUsageError;
+  if (!args.empty()) return UsageError("mark: takes no arguments (see --help)");
+  std::string line, out;
+  while (std::getline(std::cin, line)) {
+    out += MarkRequest(line).dump(-1, ' ', false, json::error_handler_t::replace);
+    out += '\n';
+  }
+  if (std::cin.bad()) return IoError("read the input");
+  return Emit(out, 0);
+}
+
 // ---- the command table and help ----
 
 struct Command {
@@ -408,6 +516,20 @@ constexpr Command kCommands[] = {
     {"describe", DescribeWindows,
      "  varnello-cli describe [WINDOW] [--json]\n"
      "      Lists every window (or one): kind, keywords, fields, section captions, buttons.\n"},
+    {"exercise", MakeExerciseFigures,
+     "  varnello-cli exercise WINDOW [--seed N]\n"
+     "      Figures for an exercise on the window, chosen by its field captions (rates as fractions,\n"
+     "      counts as small whole numbers, money as round amounts) so that the press neither faults\n"
+     "      nor prints only zeros: {\"window\", \"seed\", \"fields\"}. The same seed gives the same\n"
+     "      figures; without one a fresh seed is drawn and printed.\n"},
+    {"mark", MarkAnswers,
+     "  varnello-cli mark\n"
+     "      Reads JSON lines {\"window\", \"fields\", \"answer\": [{\"account\", \"side\": \"借\"|\"贷\",\n"
+     "      \"amount\"}, ...]} and marks each answer against the journal lines the window computes\n"
+     "      (order and grouping ignored; amounts compared to the 分): one JSON line each,\n"
+     "      {\"window\", \"score\", \"rows\": [{\"mark\": \"correct\"|\"wrong_side\"|\"wrong_amount\"|\n"
+     "      \"not_in_key\"}], \"missing\": [{\"account\", \"side\"}], \"key\": [{\"account\", \"side\",\n"
+     "      \"amount\"}]} (and \"fault\" when the press faults), or {\"error\"}. Exit status: 0 done.\n"},
 };
 
 std::string HelpText() {

@@ -167,3 +167,36 @@ TEST(Cli, DescribeListsEveryWindowKeywordAndMenuEntry) {
 }
 
 }  // namespace
+
+// A teacher's round trip: an exercise's figures, marked with the window's own key as the answer,
+// score 100 %; a flipped side and a bad request are told apart.
+TEST(Cli, ExerciseFiguresMarkedBack) {
+  CliRun ex = Cli("exercise Form18 --seed 1");
+  ASSERT_EQ(ex.status, 0);
+  EXPECT_EQ(Cli("exercise 坏账准备 --seed 1").out, ex.out);
+  auto request = nlohmann::json::parse(ex.out);
+  EXPECT_EQ(request["seed"], 1);
+  request["answer"] = nlohmann::json::array();
+  auto first = nlohmann::json::parse(Cli("mark", request.dump() + "\n").out);
+  ASSERT_GT(first["key"].size(), 0u);
+  EXPECT_EQ(first["score"], 0.0);
+  EXPECT_EQ(first["missing"].size(), first["key"].size());
+  request["answer"] = first["key"];
+  nlohmann::json flipped = request;
+  flipped["answer"][0]["side"] = flipped["answer"][0]["side"] == "借" ? "贷" : "借";
+  CliRun marked = Cli("mark", request.dump() + "\n" + flipped.dump() + "\n{\"window\": \"Form18\"}\n");
+  EXPECT_EQ(marked.status, 0);
+  std::vector<nlohmann::json> answers;
+  for (size_t at = 0, end; (end = marked.out.find('\n', at)) != std::string::npos; at = end + 1)
+    answers.push_back(nlohmann::json::parse(marked.out.substr(at, end - at)));
+  ASSERT_EQ(answers.size(), 3u);
+  EXPECT_EQ(answers[0]["score"], 1.0);
+  EXPECT_EQ(answers[0]["missing"].size(), 0u);
+  EXPECT_EQ(answers[1]["rows"][0]["mark"], "wrong_side");
+  EXPECT_LT(answers[1]["score"], 1.0);
+  EXPECT_TRUE(answers[2].contains("error"));
+  for (const char* args : {"exercise", "exercise Form18 --seed", "exercise Form18 --seed x", "exercise Form1",
+                           "exercise Form18 Form19", "mark extra"}) {
+    EXPECT_EQ(Cli(args).status, 2) << args;
+  }
+}

@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "core/journal/journal.h"
+#include "core/practice/exercise.h"
+
 namespace varnello {
 namespace {
 
@@ -93,6 +98,67 @@ TEST(Marking, RightLineIsNotTakenByAWrongOne) {
   std::vector<KeyLine> key = {{"银行存款", Side::Debit, 100}, {"银行存款", Side::Credit, 200}};
   Marking m = MarkLines(key, {{"银行存款", "借", "200"}, {"银行存款", "贷", "200"}});
   EXPECT_EQ(m.rows, (std::vector<Mark>{Mark::WrongAmount, Mark::Correct}));
+}
+
+}  // namespace
+}  // namespace varnello
+
+namespace varnello {
+namespace {
+
+std::string Shown(double amount) {
+  std::string text = FormatAmount(amount);
+  return text.substr(text[0] == ' ' ? 1 : 0, text.size() - (text[0] == ' ' ? 2 : 1));
+}
+
+TEST(Marking, SharePurchaseAsTheWorkedExample) {
+  const TopicDesc* form6 = FindTopic("Form6");
+  ASSERT_NE(form6, nullptr);
+  std::map<int, std::string> texts = {{1, "10"}, {2, "0.5"}, {3, "1000"}, {4, "50"}};
+  std::vector<AnswerLine> answer = {
+      {"交易性金融资产-成本", "借", "9550"}, {"投资收益", "借", "500"},   {"银行存款", "贷", "10050"},
+      {"短期投资-股票投资", "借", "10050"},  {"银行贷款", "贷", "10050"}, {"应收股利", "借", "500"},
+      {"投资收益-股票投资", "贷", "500"},    {"银行存款", "借", "500"},   {"应收股利", "贷", "500"}};
+  Marking m = MarkAnswer(*form6, texts, answer);
+  EXPECT_EQ(m.score, 1.0);
+  EXPECT_EQ(m.key.size(), answer.size());  // 入账价值 has no side: shown, not marked
+  answer[1].side = "贷";
+  m = MarkAnswer(*form6, texts, answer);
+  EXPECT_EQ(m.rows[1], Mark::WrongSide);
+  EXPECT_EQ(std::count(m.rows.begin(), m.rows.end(), Mark::Correct), 8);
+}
+
+// Every window with exercise figures: its own key given back scores 100 %, and every single-line
+// change (side flipped, amount off by 1, a line dropped, a line added) is caught.
+TEST(Marking, EveryWindowKeyScoresFullAndEveryChangeIsCaught) {
+  for (const TopicDesc* desc : AllTopics()) {
+    std::map<int, std::string> texts = MakeExercise(*desc, 1);
+    AnswerKey key = KeyOf(*desc, texts);
+    ASSERT_FALSE(key.fault) << desc->name;
+    std::vector<AnswerLine> answer;
+    for (const KeyLine& k : key.lines)
+      answer.push_back({k.account, std::string(SideText(k.side)), Shown(k.amount)});
+    ASSERT_EQ(MarkAnswer(*desc, texts, answer).score, 1.0) << desc->name;
+    auto caught = [&](const std::vector<AnswerLine>& changed, const char* what, size_t i) {
+      EXPECT_LT(MarkLines(key.lines, changed).score, 1.0) << desc->name << " " << what << " line " << i;
+    };
+    for (size_t i = 0; i < answer.size(); ++i) {
+      std::vector<AnswerLine> changed = answer;
+      changed[i].side = key.lines[i].side == Side::Debit ? "贷" : "借";
+      caught(changed, "side flipped", i);
+      changed = answer;
+      changed[i].amount = Shown(key.lines[i].amount + 1);
+      caught(changed, "amount off by 1", i);
+      if (Cents(key.lines[i].amount) != 0) {
+        changed = answer;
+        changed.erase(changed.begin() + static_cast<long>(i));
+        caught(changed, "dropped", i);
+      }
+    }
+    std::vector<AnswerLine> added = answer;
+    added.push_back(answer.empty() ? AnswerLine{"银行存款", "借", "1"} : answer.front());
+    caught(added, "added", answer.size());
+  }
 }
 
 }  // namespace
