@@ -10,6 +10,7 @@
 #include "core/engine/topic.h"
 #include "core/journal/journal.h"
 #include "core/layout/layout.h"
+#include "core/search/keyword_index.h"
 #include "core/tables/tables.h"
 
 namespace varnello {
@@ -32,7 +33,12 @@ constexpr std::string_view kHelp =
     "      Reads JSON lines {\"window\": \"Form6\", \"fields\": {\"Text1\": \"10\"}} from stdin and\n"
     "      writes one JSON line per request: {\"window\", \"lines\", \"fault\"} or {\"error\"}.\n"
     "  varnello-cli describe [WINDOW] [--json]\n"
-    "      Lists every window (or one): kind, keywords, fields, section captions, buttons.\n"
+    "      Lists every window (or one): kind, keywords with their pinyin initials, fields,\n"
+    "      section captions, buttons.\n"
+    "  varnello-cli find QUERY [--json]\n"
+    "      Lists the keywords matching QUERY, best first: by their characters (股票), their pinyin\n"
+    "      initials (mgp) or their full pinyin (gongzi), with window and subject. Exit status:\n"
+    "      0 something matched, 1 nothing did.\n"
     "  varnello-cli --help | COMMAND --help\n";
 
 // A window name or keyword to the window name; empty when neither.
@@ -168,11 +174,14 @@ std::string_view KindName(WindowKind k) {
 
 json DescribeWindow(std::string_view name) {
   json w{{"name", name}, {"kind", KindName(KindOf(name))}};
-  json keywords = json::array();
-  for (const KeywordRow& row : Keywords()) {
-    if (row.window == name) keywords.push_back(row.keyword);
+  json keywords = json::array(), initials = json::array();
+  for (const KeywordEntry& e : KeywordIndex()) {
+    if (e.window != name) continue;
+    keywords.push_back(e.keyword);
+    initials.push_back(e.initials);
   }
   w["keywords"] = keywords;
+  w["initials"] = initials;  // the pinyin initials of each keyword, in the same order
   json fields = json::array(), sections = json::array(), buttons = json::array();
   bool built = true;
   if (KindOf(name) == WindowKind::Main) {
@@ -218,8 +227,9 @@ void PrintDescription(const json& w) {
   std::cout << w["name"].get<std::string>() << " (" << w["kind"].get<std::string>()
             << (w["built"].get<bool>() ? "" : ", not built yet") << ")";
   std::string sep = " keywords: ";
-  for (const auto& k : w["keywords"]) {
-    std::cout << sep << k.get<std::string>();
+  for (size_t i = 0; i < w["keywords"].size(); ++i) {
+    std::cout << sep << w["keywords"][i].get<std::string>() << " (" << w["initials"][i].get<std::string>()
+              << ")";
     sep = ", ";
   }
   std::cout << "\n";
@@ -274,6 +284,44 @@ int Describe(const std::vector<std::string_view>& args) {
   return 0;
 }
 
+int Find(const std::vector<std::string_view>& args) {
+  bool asJson = false;
+  std::vector<std::string_view> words;
+  for (std::string_view a : args) {
+    if (a == "--json") {
+      asJson = true;
+    } else {
+      words.push_back(a);
+    }
+  }
+  if (words.size() != 1) {
+    std::cerr << "find: give one query (see --help)\n";
+    return kUsageError;
+  }
+  std::vector<KeywordMatch> matches = FindKeywords(words[0]);
+  if (asJson) {
+    json list = json::array();
+    for (const KeywordMatch& m : matches) {
+      list.push_back({{"keyword", m.entry->keyword},
+                      {"window", m.entry->window},
+                      {"subject", m.entry->subject},
+                      {"pinyin", m.entry->syllables},
+                      {"initials", m.entry->initials},
+                      {"match", MatchKindName(m.kind)}});
+    }
+    std::cout << json{{"query", words[0]}, {"matches", list}}.dump(-1, ' ', false,
+                                                                   json::error_handler_t::replace)
+              << "\n";
+  } else {
+    for (const KeywordMatch& m : matches) {
+      std::cout << m.entry->keyword << "  " << m.entry->window;
+      if (!m.entry->subject.empty()) std::cout << "  " << m.entry->subject;
+      std::cout << "\n";
+    }
+  }
+  return matches.empty() ? 1 : 0;
+}
+
 int Main(int argc, char** argv) {
   std::vector<std::string_view> args(argv + 1, argv + argc);
   if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
@@ -291,6 +339,7 @@ int Main(int argc, char** argv) {
   if (command == "press") return Press(rest);
   if (command == "batch") return Batch();
   if (command == "describe") return Describe(rest);
+  if (command == "find") return Find(rest);
   std::cerr << "varnello-cli: unknown command " << command << " (see --help)\n";
   return kUsageError;
 }
