@@ -1,10 +1,14 @@
 #include "gui/keyword_completer.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QStandardItemModel>
+#include <QStyle>
 #include <QTreeView>
+#include <QWindow>
 #include <algorithm>
 
 #include "core/search/keyword_index.h"
@@ -43,23 +47,53 @@ void KeywordCompleter::suggest(const QString& text) {
     return;
   }
   const QColor subjectColor = view_->palette().color(QPalette::PlaceholderText);
+  const QFontMetrics metrics = view_->fontMetrics();
+  // Rows a little taller than the text, as in other drop-down lists.
+  const QSize rowSize(0, metrics.height() + 6);
+  int keywordWidth = 0, subjectWidth = 0;
   for (const KeywordMatch& m : matches) {
     auto* keyword = new QStandardItem(ToQString(m.entry->keyword));
     auto* subject = new QStandardItem(ToQString(m.entry->subject));
     subject->setForeground(subjectColor);
-    keyword->setEditable(false);
-    subject->setEditable(false);
+    for (QStandardItem* item : {keyword, subject}) {
+      item->setEditable(false);
+      item->setSizeHint(rowSize);
+    }
+    keywordWidth = std::max(keywordWidth, metrics.horizontalAdvance(keyword->text()));
+    subjectWidth = std::max(subjectWidth, metrics.horizontalAdvance(subject->text()));
     model_->appendRow({keyword, subject});
   }
-  // Wide enough for the longest keyword and subject, never narrower than the field.
-  view_->resizeColumnToContents(0);
-  view_->resizeColumnToContents(1);
-  view_->setColumnWidth(0, view_->columnWidth(0) + view_->fontMetrics().horizontalAdvance(QChar(0x3000)));
-  int width = view_->columnWidth(0) + view_->columnWidth(1) + 2 * view_->frameWidth();
+  // Wide enough for the longest keyword and subject, a full-width blank between them, and never
+  // narrower than the field.
+  const int margin = 2 * (view_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view_) + 1);
+  view_->setColumnWidth(0, keywordWidth + margin + metrics.horizontalAdvance(QChar(0x3000)));
+  int width = view_->columnWidth(0) + subjectWidth + 2 * margin + 2 * view_->frameWidth();
   if (model_->rowCount() > maxVisibleItems()) width += view_->verticalScrollBar()->sizeHint().width();
   complete(QRect(0, 0, std::max(width, field_->width()), field_->height()));
   // Nothing is chosen until the user moves to a row: Enter alone chooses nothing.
   view_->setCurrentIndex(QModelIndex());
+}
+
+bool KeywordCompleter::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != view_ || event->type() != QEvent::MouseButtonPress)
+    return QCompleter::eventFilter(watched, event);
+  auto* press = static_cast<QMouseEvent*>(event);
+  const QPointF global = press->globalPosition();
+  if (view_->rect().contains(press->position().toPoint())) return QCompleter::eventFilter(watched, event);
+  // A press outside the list closes it, and it also reaches what lies under the pointer, so that
+  // one click on 确定 dispatches the typed keyword, as it does when no list is open. Qt's own
+  // replay of the press is turned off so it is never delivered twice.
+  view_->setAttribute(Qt::WA_NoMouseReplay);
+  bool handled = QCompleter::eventFilter(watched, event);
+  QWidget* target = QApplication::widgetAt(global.toPoint());
+  QWindow* window = target != nullptr ? target->window()->windowHandle() : nullptr;
+  if (window != nullptr && !view_->isVisible()) {
+    const QPointF local = window->mapFromGlobal(global);
+    QMouseEvent replay(QEvent::MouseButtonPress, local, local, global, press->button(), press->buttons(),
+                       press->modifiers(), press->pointingDevice());
+    QCoreApplication::sendEvent(window, &replay);
+  }
+  return handled;
 }
 
 }  // namespace varnello

@@ -19,6 +19,9 @@ class KeywordCompleter : public QCompleter {
   // The suggestions shown: keyword in column 0, subject in column 1.
   QStandardItemModel* suggestions() const { return model_; }
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void suggest(const QString& text);
   QLineEdit* field_;

@@ -15,6 +15,15 @@
 namespace varnello {
 namespace {
 
+// Counts the mouse presses a widget receives.
+struct PressCounter : QObject {
+  int presses = 0;
+  bool eventFilter(QObject*, QEvent* e) override {
+    presses += e->type() == QEvent::MouseButtonPress;
+    return false;
+  }
+};
+
 class CompleterTest : public QObject {
   Q_OBJECT
 
@@ -33,6 +42,10 @@ class CompleterTest : public QObject {
     QInputMethodEvent event(preedit, {});
     event.setCommitString(text);
     QCoreApplication::sendEvent(QGuiApplication::focusObject(), &event);
+  }
+  void confirm() const {
+    QTest::mouseClick(windows->mainWindow()->findChild<QPushButton*>(QStringLiteral("Command1")),
+                      Qt::LeftButton);
   }
   QWidget* form(const char* name) const { return windows->existing(QString::fromLatin1(name)); }
 
@@ -84,8 +97,7 @@ class CompleterTest : public QObject {
     // Enter in the field presses nothing; 确定 dispatches the exact keyword.
     QTest::keyClick(field, Qt::Key_Return);
     QVERIFY(windows->mainWindow()->isVisible() && form("Form6") == nullptr);
-    QTest::mouseClick(windows->mainWindow()->findChild<QPushButton*>(QStringLiteral("Command1")),
-                      Qt::LeftButton);
+    confirm();
     QVERIFY(form("Form6") != nullptr && form("Form6")->isVisible());
     QVERIFY(!windows->mainWindow()->isVisible());
   }
@@ -101,9 +113,20 @@ class CompleterTest : public QObject {
     QTest::keyClick(completer->popup(), Qt::Key_Escape);
     QVERIFY(!completer->popup()->isVisible());
     QCOMPARE(field->text(), QStringLiteral("mgp "));
-    QTest::mouseClick(windows->mainWindow()->findChild<QPushButton*>(QStringLiteral("Command1")),
-                      Qt::LeftButton);
+    confirm();
     QVERIFY(windows->mainWindow()->isVisible() && form("Form6") == nullptr);
+  }
+
+  void oneClickOnConfirmWhileTheListIsOpenDispatches() {
+    field->setFocus();
+    commit(QStringLiteral("坏账准备"));
+    QVERIFY(completer->popup()->isVisible());
+    PressCounter counter;
+    windows->mainWindow()->findChild<QPushButton*>(QStringLiteral("Command1"))->installEventFilter(&counter);
+    confirm();
+    QVERIFY(!completer->popup()->isVisible());
+    QTRY_VERIFY(form("Form18") != nullptr && form("Form18")->isVisible());
+    QCOMPARE(counter.presses, 1);
   }
 };
 
