@@ -39,6 +39,9 @@ VARNELLO_EXIT_AFTER_PAINT=1 run_display bash "$build/startup.sh"
 echo "== one press (click to lines ready)"
 "$build/bench/press_bench" --benchmark_filter=Press --benchmark_min_time=0.2 2>/dev/null | grep -E '^Press'
 
+echo "== one keystroke's suggestions, beside exact keyword dispatch (6 queries each)"
+"$build/bench/find_bench" --benchmark_min_time=0.2 2>/dev/null | grep -E '^(Find|Dispatch)'
+
 echo "== varnello-cli batch, 100000 requests"
 python3 - "$build/requests.jsonl" <<'PY'
 import json, sys
