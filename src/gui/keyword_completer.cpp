@@ -1,14 +1,12 @@
 #include "gui/keyword_completer.h"
 
-#include <QApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QScrollBar>
 #include <QStandardItemModel>
 #include <QStyle>
 #include <QTreeView>
-#include <QWindow>
 #include <algorithm>
 
 #include "core/search/keyword_index.h"
@@ -30,9 +28,17 @@ KeywordCompleter::KeywordCompleter(QLineEdit* field)
   view_->setSelectionBehavior(QAbstractItemView::SelectRows);
   view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setPopup(view_);
+  // The list floats beside the field without taking the keyboard: a grabbing popup would become
+  // the input method's focus and let keys bypass the composition. So the field keeps the focus,
+  // its arrow keys, Enter and Escape move through the list (eventFilter), and a click elsewhere
+  // reaches its target (one click on 确定 dispatches) while the field's focus-out closes the list.
+  view_->setWindowFlags(Qt::ToolTip);
+  view_->setAttribute(Qt::WA_ShowWithoutActivating);
   // Attached with setWidget rather than QLineEdit::setCompleter, so that moving through the list
   // leaves the typed text alone; only a choice replaces it.
   setWidget(field);
+  field->installEventFilter(this);
+  field->window()->installEventFilter(this);
   // textEdited, not textChanged: committed input-method text and keys update the list, while the
   // field's text set by a choice does not open it again.
   connect(field, &QLineEdit::textEdited, this, &KeywordCompleter::suggest);
@@ -75,25 +81,43 @@ void KeywordCompleter::suggest(const QString& text) {
 }
 
 bool KeywordCompleter::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != view_ || event->type() != QEvent::MouseButtonPress)
-    return QCompleter::eventFilter(watched, event);
-  auto* press = static_cast<QMouseEvent*>(event);
-  const QPointF global = press->globalPosition();
-  if (view_->rect().contains(press->position().toPoint())) return QCompleter::eventFilter(watched, event);
-  // A press outside the list closes it, and it also reaches what lies under the pointer, so that
-  // one click on 确定 dispatches the typed keyword, as it does when no list is open. Qt's own
-  // replay of the press is turned off so it is never delivered twice.
-  view_->setAttribute(Qt::WA_NoMouseReplay);
-  bool handled = QCompleter::eventFilter(watched, event);
-  QWidget* target = QApplication::widgetAt(global.toPoint());
-  QWindow* window = target != nullptr ? target->window()->windowHandle() : nullptr;
-  if (window != nullptr && !view_->isVisible()) {
-    const QPointF local = window->mapFromGlobal(global);
-    QMouseEvent replay(QEvent::MouseButtonPress, local, local, global, press->button(), press->buttons(),
-                       press->modifiers(), press->pointingDevice());
-    QCoreApplication::sendEvent(window, &replay);
+  if (watched == field_->window()) {
+    // The list stays under the field: it closes when the window moves, resizes or hides.
+    if (event->type() == QEvent::Move || event->type() == QEvent::Resize || event->type() == QEvent::Hide)
+      view_->hide();
+    return false;
   }
-  return handled;
+  if (watched != field_ || !view_->isVisible()) return QCompleter::eventFilter(watched, event);
+  if (event->type() == QEvent::FocusOut) {
+    view_->hide();
+    return false;
+  }
+  if (event->type() != QEvent::KeyPress) return QCompleter::eventFilter(watched, event);
+  const int rows = model_->rowCount();
+  const QModelIndex current = view_->currentIndex();
+  switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Down: {
+      int row = current.isValid() ? std::min(current.row() + 1, rows - 1) : 0;
+      view_->setCurrentIndex(model_->index(row, 0));
+      return true;
+    }
+    case Qt::Key_Up:
+      // Up from the first row leaves the list with nothing chosen.
+      view_->setCurrentIndex(current.isValid() ? model_->index(current.row() - 1, 0)
+                                               : model_->index(rows - 1, 0));
+      return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      view_->hide();
+      if (!current.isValid()) return false;  // nothing chosen: Enter goes on to the field, which ignores it
+      field_->setText(model_->item(current.row(), 0)->text());
+      return true;
+    case Qt::Key_Escape:
+      view_->hide();
+      return true;
+    default:
+      return QCompleter::eventFilter(watched, event);
+  }
 }
 
 }  // namespace varnello
