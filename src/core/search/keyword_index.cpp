@@ -1,8 +1,9 @@
 #include "core/search/keyword_index.h"
 
 #include <algorithm>
+#include <array>
 
-#include "core/search/keyword_pinyin.h"
+#include "core/search/han_pinyin.h"
 #include "core/tables/tables.h"
 
 namespace varnello {
@@ -49,10 +50,58 @@ std::string_view SubjectOf(const KeywordRow& row) {
   return {};
 }
 
-KeywordEntry MakeEntry(const KeywordRow& row, std::string_view syllables) {
-  KeywordEntry e{row.keyword, row.window, SubjectOf(row), syllables, {}, {}, {}};
+// Words whose characters have more than one reading and which the character table reads wrongly
+// in these keywords; each correction applies wherever the word occurs. Every keyword's reading
+// was checked once by eye, and 长 of 长期 (long-term, chang) is the only misreading among them:
+// the table gives zhang, its reading as "to grow" or "elder". The other polyphonic characters of
+// the keywords are read right: 行 in 发行 (xing), 应 in 应收/应付/应税 (ying), 得 in 所得税 (de),
+// 模 in 规模 (mo), 卡 in 信用卡 (ka), 转 in 结转/转让 (zhuan), 累 in 累计 (lei), 少 in 少记 (shao),
+// 调, 还, 重 and 传 do not occur.
+struct Correction {
+  std::u32string_view word;
+  std::array<std::string_view, 2> syllables;
+};
+constexpr Correction kCorrections[] = {
+    {U"长期", {"chang", "qi"}},
+};
+
+std::u32string DecodeUtf8(std::string_view s) {
+  std::u32string out;
+  for (size_t i = 0; i < s.size();) {
+    unsigned char c = static_cast<unsigned char>(s[i]);
+    int extra = c < 0x80 ? 0 : c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : 1;
+    char32_t cp = extra == 0 ? c : c & (0x3F >> extra);
+    for (int k = 1; k <= extra && i + k < s.size(); ++k)
+      cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+    out.push_back(cp);
+    i += static_cast<size_t>(extra) + 1;
+  }
+  return out;
+}
+
+// One syllable per Han character; other characters (the full-width parentheses) have none.
+std::string Syllables(std::string_view keyword) {
+  std::u32string chars = DecodeUtf8(keyword);
+  std::vector<std::string_view> syllables;
+  for (char32_t c : chars) syllables.push_back(HanSyllable(c));
+  for (const Correction& fix : kCorrections) {
+    for (size_t at = chars.find(fix.word); at != std::u32string::npos; at = chars.find(fix.word, at + 1)) {
+      for (size_t i = 0; i < fix.word.size(); ++i) syllables[at + i] = fix.syllables[i];
+    }
+  }
+  std::string joined;
+  for (std::string_view s : syllables) {
+    if (s.empty()) continue;
+    if (!joined.empty()) joined += ' ';
+    joined += s;
+  }
+  return joined;
+}
+
+KeywordEntry MakeEntry(const KeywordRow& row) {
+  KeywordEntry e{row.keyword, row.window, SubjectOf(row), Syllables(row.keyword), {}, {}, {}};
   bool atStart = true;
-  for (char c : syllables) {
+  for (char c : e.syllables) {
     if (c == ' ') {
       atStart = true;
       continue;
@@ -123,16 +172,7 @@ bool PinyinFromSyllable(const KeywordEntry& e, std::string_view q) {
 const std::vector<KeywordEntry>& KeywordIndex() {
   static const std::vector<KeywordEntry> index = [] {
     std::vector<KeywordEntry> entries;
-    const std::vector<KeywordPinyin>& readings = GeneratedKeywordPinyin();
-    const std::vector<KeywordRow>& rows = Keywords();
-    entries.reserve(rows.size());
-    for (size_t i = 0; i < rows.size(); ++i) {
-      // The readings are generated from this very table, row for row.
-      std::string_view syllables = i < readings.size() && readings[i].keyword == rows[i].keyword
-                                       ? readings[i].syllables
-                                       : std::string_view();
-      entries.push_back(MakeEntry(rows[i], syllables));
-    }
+    for (const KeywordRow& row : Keywords()) entries.push_back(MakeEntry(row));
     return entries;
   }();
   return index;

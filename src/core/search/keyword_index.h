@@ -15,7 +15,7 @@ struct KeywordEntry {
   // or the category's keyword when the category has no menu entry (固定资产), or its own menu
   // caption (工资); empty when no category window or menu entry lists it.
   std::string_view subject;
-  std::string_view syllables;  // "mai gu piao"
+  std::string syllables;       // "mai gu piao"
   std::string pinyin;          // "maigupiao"
   std::string initials;        // "mgp"
   std::vector<size_t> starts;  // offset in `pinyin` of each syllable
