@@ -10,6 +10,7 @@
 #include <cstdlib>
 
 #include "core/tables/tables.h"
+#include "gui/keyword_completer.h"
 #include "gui/practice_sheet.h"
 #include "gui/qt_convert.h"
 
@@ -32,6 +33,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   keyword_ = new QLineEdit(client);
   keyword_->setObjectName(QStringLiteral("Text1"));
   keyword_->setGeometry(ToPixels(Rect{6360, 2280, 3615, 495}));
+  new KeywordCompleter(keyword_);
 
   auto makeButton = [client](const char* name, const QString& caption, QRect r) {
     auto* b = new QPushButton(caption, client);
