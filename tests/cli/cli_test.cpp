@@ -1,6 +1,7 @@
 // The command-line contract: output lines, JSON shapes, errors and exit statuses.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -17,7 +18,8 @@ struct CliRun {
 
 // Runs varnello-cli with arguments (already shell-quoted) and optional stdin text.
 CliRun Cli(const std::string& args, const std::string& input = "") {
-  std::string inFile = ::testing::TempDir() + "cli_in.txt";
+  // One input file per test process: ctest runs the tests side by side.
+  std::string inFile = ::testing::TempDir() + "cli_in_" + std::to_string(getpid()) + ".txt";
   std::ofstream(inFile) << input;
   std::string cmd = std::string(VARNELLO_CLI) + " " + args + " < " + inFile + " 2>/dev/null";
   FILE* pipe = popen(cmd.c_str(), "r");
