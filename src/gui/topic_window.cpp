@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "core/layout/layout.h"
+#include "gui/entry_actions.h"
 #include "gui/output_view.h"
 #include "gui/qt_convert.h"
 
@@ -53,6 +54,16 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent) : QWidget(paren
 
   surface_ = new OutputView(this);
   surface_->setGeometry(ToPixels(layout.output));
+  printed_ = std::make_unique<LineRecorder>(&surface_->sink());
+  entryActions_ = new EntryActions(
+      this, ToQString(desc.name), [this] { return entries(); },
+      [this] {
+        std::vector<std::pair<QString, QString>> figures;
+        for (const Item* item : FieldsOf(desc_))
+          figures.emplace_back(ToQString(item->caption), field(item->text)->text());
+        return figures;
+      });
+  entryActions_->attach(surface_);
 
   QFont bold = font();
   bold.setBold(true);
@@ -126,13 +137,24 @@ void TopicWindow::press() {
     QLineEdit* edit = field(n);
     return edit == nullptr ? std::string() : edit->text().toStdString();
   };
-  std::optional<FaultKind> fault = RunPress(desc_, source, surface_->sink());
+  std::optional<FaultKind> fault = RunPress(desc_, source, *printed_);
   surface_->linesChanged();
   if (fault) Reporter()(this, *fault);
 }
 
 void TopicWindow::clear() {
+  printed_->ClearOutput();
   surface_->clearOutput();
+}
+
+std::vector<Entry> TopicWindow::entries() const {
+  // The recorded parts, while they are what the view shows; else the shown text read back.
+  const std::vector<std::string>& shown = surface_->buffer().lines();
+  const std::vector<PrintedLine>& recorded = printed_->lines();
+  if (recorded.size() == shown.size() && (shown.empty() || recorded.back().Render() == shown.back())) {
+    return EntriesOf(recorded);
+  }
+  return EntriesOf(shown);
 }
 
 }  // namespace varnello

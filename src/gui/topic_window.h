@@ -4,14 +4,18 @@
 #include <QWidget>
 #include <functional>
 #include <map>
+#include <memory>
+#include <vector>
 
 #include "core/engine/topic.h"
+#include "core/entries/entries.h"
 
 class QLineEdit;
 class QPushButton;
 
 namespace varnello {
 
+class EntryActions;
 class OutputView;
 
 class TopicWindow : public QWidget {
@@ -30,6 +34,11 @@ class TopicWindow : public QWidget {
   // 取消: clears the printed lines.
   void clear();
 
+  // The entries of the printed lines, and the actions that take them elsewhere (copy as a table,
+  // save as CSV, print, capital numerals).
+  std::vector<Entry> entries() const;
+  EntryActions* entryActions() const { return entryActions_; }
+
   // How a fault is shown to the user; replaceable so tests need no modal dialog.
   using FaultReporter = std::function<void(QWidget* window, FaultKind kind)>;
   static void setFaultReporter(FaultReporter reporter);
@@ -41,6 +50,9 @@ class TopicWindow : public QWidget {
  private:
   const TopicDesc& desc_;
   OutputView* surface_;
+  // What the press printed, by its parts, passed on to the view.
+  std::unique_ptr<LineRecorder> printed_;
+  EntryActions* entryActions_;
   std::map<int, QLineEdit*> fields_;
 };
 
