@@ -6,15 +6,21 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
+#include <cmath>
 #include <cstring>
 #include <iostream>
 #include <map>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/engine/topic.h"
+#include "core/entries/capital.h"
+#include "core/entries/entries.h"
+#include "core/entries/table.h"
 #include "core/journal/journal.h"
 #include "core/layout/layout.h"
 #include "core/tables/tables.h"
@@ -47,6 +53,30 @@ class Options {
     for (auto it = words_.begin(); it != words_.end();) {
       if (*it == name) {
         found = true;
+        it = words_.erase(it);
+      } else {
+        ++it;
+      }
+    }
+    return found;
+  }
+
+  // The value of an option given as "NAME VALUE" or "NAME=VALUE" (the last one given, taken out
+  // of the words); empty when not given. `missing` is set when NAME ends the words.
+  std::optional<std::string_view> value(std::string_view name, bool& missing) {
+    std::optional<std::string_view> found;
+    missing = false;
+    for (auto it = words_.begin(); it != words_.end();) {
+      if (*it == name) {
+        it = words_.erase(it);
+        if (it == words_.end()) {
+          missing = true;
+        } else {
+          found = *it;
+          it = words_.erase(it);
+        }
+      } else if (it->size() > name.size() && it->starts_with(name) && (*it)[name.size()] == '=') {
+        found = it->substr(name.size() + 1);
         it = words_.erase(it);
       } else {
         ++it;
@@ -117,6 +147,37 @@ json FaultJson(const std::optional<FaultKind>& fault) {
   return fault ? json(std::string(FaultName(*fault))) : json(nullptr);
 }
 
+// A whole amount as a JSON integer (9550, not 9550.0), any other as a JSON number.
+json AmountJson(double amount) {
+  if (std::trunc(amount) == amount && std::fabs(amount) < 9007199254740992.0) {
+    return json(static_cast<long long>(amount));
+  }
+  return json(amount);
+}
+
+// [{"heading", "rows": [{"account", "side", "amount", "line"}]}]; no heading, side or figure: null.
+json EntriesJson(const std::vector<Entry>& entries) {
+  json list = json::array();
+  for (const Entry& e : entries) {
+    json rows = json::array();
+    for (const EntryRow& r : e.rows) {
+      rows.push_back({{"account", r.account},
+                      {"side", r.side == Side::None ? json(nullptr) : json(SideName(r.side))},
+                      {"amount", r.amount ? AmountJson(*r.amount) : json(nullptr)},
+                      {"line", r.line}});
+    }
+    list.push_back({{"heading", e.headingLine == kNoLine ? json(nullptr) : json(e.heading)}, {"rows", rows}});
+  }
+  return list;
+}
+
+json PressJson(const TopicDesc& desc, const EntryPress& r) {
+  return {{"window", desc.name},
+          {"lines", r.lines},
+          {"entries", EntriesJson(r.entries)},
+          {"fault", FaultJson(r.fault)}};
+}
+
 // ---- press ----
 
 int PressWindow(const Args& args) {
@@ -125,7 +186,13 @@ int PressWindow(const Args& args) {
     return kUsageError;
   }
   Options options(args);
-  bool asJson = options.flag("--json");
+  bool missing = false;
+  std::string_view format = options.value("--format", missing).value_or("text");
+  if (options.flag("--json")) format = "json";
+  if (missing) return UsageError("press: --format needs one of text, json, tsv, csv");
+  if (format != "text" && format != "json" && format != "tsv" && format != "csv") {
+    return UsageError("press: unknown format " + std::string(format) + " (text, json, tsv or csv)");
+  }
   if (!options.wordsOnly("press")) return kUsageError;
   const Args& words = options.words();
   if (words.empty()) {
@@ -145,10 +212,14 @@ int PressWindow(const Args& args) {
     }
     texts[n] = std::string(a.substr(eq + 1));
   }
-  PressOutcome r = PressFresh(*desc, texts);
+  EntryPress r = PressEntries(*desc, texts);
   std::string out;
-  if (asJson) {
-    out = json{{"window", desc->name}, {"lines", r.lines}, {"fault", FaultJson(r.fault)}}.dump() + "\n";
+  if (format == "json") {
+    out = PressJson(*desc, r).dump() + "\n";
+  } else if (format == "tsv") {
+    out = ToTsv(TableOf(r.entries));
+  } else if (format == "csv") {
+    out = ToCsv(TableOf(r.entries), false);
   } else {
     for (const std::string& line : r.lines) {
       out += line;
@@ -186,8 +257,7 @@ json BatchRequest(const std::string& text) {
       texts[n] = it->get<std::string>();
     }
   }
-  PressOutcome r = PressFresh(*desc, texts);
-  return {{"window", desc->name}, {"lines", r.lines}, {"fault", FaultJson(r.fault)}};
+  return PressJson(*desc, PressEntries(*desc, texts));
 }
 
 int RunBatch(const Args& args) {
@@ -205,6 +275,25 @@ int RunBatch(const Args& args) {
     }
   }
   if (std::cin.bad()) return IoError("read the input");
+  return Emit(out, 0);
+}
+
+// ---- capital ----
+
+int CapitalNumerals(const Args& args) {
+  if (args.empty()) return UsageError("capital: give one or more amounts (see --help)");
+  std::string out;
+  for (std::string_view a : args) {
+    double amount = 0;
+    auto [end, ec] = std::from_chars(a.data(), a.data() + a.size(), amount);
+    if (ec != std::errc() || end != a.data() + a.size() || !std::isfinite(amount)) {
+      return UsageError("capital: not an amount: " + std::string(a));
+    }
+    std::optional<std::string> capital = CapitalAmount(amount);
+    if (!capital) return UsageError("capital: " + std::string(a) + " is beyond 亿亿 (10^16) 元");
+    out += *capital;
+    out += '\n';
+  }
   return Emit(out, 0);
 }
 
@@ -370,15 +459,23 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"press", PressWindow,
-     "  varnello-cli press WINDOW [TextN=TEXT ...] [--json]\n"
+     "  varnello-cli press WINDOW [TextN=TEXT ...] [--format text|json|tsv|csv] [--json]\n"
      "      One press of 确定 on a fresh window. WINDOW is a window name (Form6) or a keyword\n"
-     "      (买股票). Fields not given are empty. Prints the lines as the window shows them.\n"
+     "      (买股票). Fields not given are empty. text (the default) prints the lines as the window\n"
+     "      shows them; json (also --json) gives {\"window\", \"lines\", \"entries\", \"fault\"};\n"
+     "      tsv and csv give the entries as a table (摘要, 会计科目, 借方金额, 贷方金额, 其他金额;\n"
+     "      csv as RFC 4180, without a byte-order mark).\n"
      "      Exit status: 0 done, 2 unknown window or field, 3 arithmetic fault (lines printed\n"
      "      before the fault are kept on stdout; the fault goes to stderr).\n"},
     {"batch", RunBatch,
      "  varnello-cli batch\n"
      "      Reads JSON lines {\"window\": \"Form6\", \"fields\": {\"Text1\": \"10\"}} from stdin and\n"
-     "      writes one JSON line per request: {\"window\", \"lines\", \"fault\"} or {\"error\"}.\n"},
+     "      writes one JSON line per request: {\"window\", \"lines\", \"entries\", \"fault\"} or\n"
+     "      {\"error\"}. An entry is {\"heading\", \"rows\": [{\"account\", \"side\": \"debit\" |\n"
+     "      \"credit\" | null, \"amount\", \"line\"}]}, line being the index into \"lines\".\n"},
+    {"capital", CapitalNumerals,
+     "  varnello-cli capital AMOUNT...\n"
+     "      Each amount in capital numerals, as on a voucher: capital 10050 prints 壹万零伍拾元整.\n"},
     {"describe", DescribeWindows,
      "  varnello-cli describe [WINDOW] [--json]\n"
      "      Lists every window (or one): kind, keywords, fields, section captions, buttons.\n"},
