@@ -116,7 +116,13 @@ class EntryActionsTest : public QObject {
     actions->setTargetPath(dir.filePath(QStringLiteral("Form6.pdf")));
     QVERIFY(actions->doExportPdf());
     QFile pdf(dir.filePath(QStringLiteral("Form6.pdf")));
-    QVERIFY(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-");
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QByteArray document = pdf.readAll();
+    QVERIFY(document.startsWith("%PDF-"));
+    // One page, its font embedded.
+    QCOMPARE(
+        QString::fromLatin1(document).count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b(?!s)"))), 1);
+    QVERIFY(document.contains("/FontFile"));
     QVERIFY(PrintHtml(actions->content()).contains(QStringLiteral("合计")));
 
     // A file that cannot be written: a message in Chinese, and no file at all.
