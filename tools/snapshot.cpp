@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "core/tables/tables.h"
+#include "gui/app_font.h"
 #include "gui/main_window.h"
 #include "gui/qt_translations.h"
 #include "gui/topic_window.h"

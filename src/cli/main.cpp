@@ -176,9 +176,9 @@ json DescribeWindow(std::string_view name) {
   json fields = json::array(), sections = json::array(), buttons = json::array();
   bool built = true;
   if (KindOf(name) == WindowKind::Main) {
-    buttons = json::array({{{"name", "Command1"}, {"caption", "确定"}},
-                           {{"name", "Command3"}, {"caption", "取消"}},
-                           {{"name", "Command2"}, {"caption", "退出"}}});
+    for (const Control& c : LayoutMain().controls) {
+      if (c.kind == ControlKind::Button) buttons.push_back({{"name", c.name}, {"caption", c.caption}});
+    }
   } else if (const CategoryDesc* c = FindCategory(name)) {
     for (const CategoryButton& b : c->buttons) {
       buttons.push_back({{"name", b.name}, {"caption", b.caption}, {"opens", b.opens}});

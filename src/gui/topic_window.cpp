@@ -50,12 +50,19 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent) : QWidget(paren
   setObjectName(ToQString(desc.name));
   WindowLayout layout = LayoutTopic(desc);
   resize(ToPixels(layout.width), ToPixels(layout.height));
+  setMinimumSize(ToPixels(layout.minWidth), ToPixels(layout.minHeight));
 
+  // The output covers the whole client area and grows and shrinks with it; the controls stand
+  // above it, so a printed line that runs under a control is hidden by it where they overlap.
   surface_ = new OutputView(this);
-  surface_->setGeometry(ToPixels(layout.output));
+  surface_->setGeometry(rect());
+  surface_->setObjectName(QStringLiteral("Output"));
+  surface_->setAccessibleName(QStringLiteral("输出"));
 
   QFont bold = font();
   bold.setBold(true);
+  std::map<int, QLabel*> captions;
+  std::vector<QWidget*> widgets;
   for (const Control& c : layout.controls) {
     QWidget* w = nullptr;
     switch (c.kind) {
@@ -74,6 +81,8 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent) : QWidget(paren
           label->setWordWrap(true);
           label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         }
+        label->setAutoFillBackground(true);  // hides the printed lines beneath it
+        if (c.text != 0) captions[c.text] = label;
         w = label;
         break;
       }
@@ -102,14 +111,20 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent) : QWidget(paren
       }
     }
     w->setGeometry(ToPixels(c.rect));
+    widgets.push_back(w);
   }
-  // Tab order follows the fields in their display order, then the buttons.
-  QWidget* previous = nullptr;
-  for (const Item* item : FieldsOf(desc)) {
-    QWidget* next = fields_[item->text];
-    if (previous != nullptr) setTabOrder(previous, next);
-    previous = next;
+  // A field is named by its caption, which is what a screen reader announces for it.
+  for (auto& [n, label] : captions) {
+    label->setBuddy(fields_[n]);
+    fields_[n]->setAccessibleName(label->text());
   }
+  // Fields in the order they are filled in, then the buttons, then the printed lines.
+  ApplyTabOrder(layout, widgets, surface_);
+}
+
+void TopicWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  surface_->setGeometry(rect());
 }
 
 QLineEdit* TopicWindow::field(int n) const {

@@ -34,6 +34,9 @@ class TopicWindow : public QWidget {
   using FaultReporter = std::function<void(QWidget* window, FaultKind kind)>;
   static void setFaultReporter(FaultReporter reporter);
 
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
  signals:
   // A button or linked caption asks for another window; hideSelf first when set.
   void navigate(const QString& window, bool hideSelf);

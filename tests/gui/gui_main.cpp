@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QtTest>
 
+#include "gui/app_font.h"
 #include "gui/gui_tests.h"
 #include "gui/qt_translations.h"
 

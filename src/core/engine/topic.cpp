@@ -64,6 +64,14 @@ bool HasField(const TopicDesc& desc, int n) {
   return false;
 }
 
+std::vector<int> FillOrder(const TopicDesc& desc) {
+  if (!desc.fillOrder.empty()) return desc.fillOrder;
+  std::vector<int> order;
+  for (const Item* f : FieldsOf(desc)) order.push_back(f->text);
+  std::sort(order.begin(), order.end());
+  return order;
+}
+
 std::optional<FaultKind> RunPress(const TopicDesc& desc, const FieldSource& fields, JournalSink& out) {
   Press press(fields, out);
   try {

@@ -53,6 +53,9 @@ struct TopicDesc {
   PressFunction press = nullptr;
   std::vector<ExtraButton> extraButtons = {};
   std::string_view exitTo = "Form1";  // the window that 退出 shows
+  // The fields in the order a user fills them in (and Tab walks them), where that is not by
+  // field number.
+  std::vector<int> fillOrder = {};
 };
 
 // Registers a topic window at start-up; one per window source file.
@@ -67,6 +70,8 @@ const TopicDesc* FindTopic(std::string_view name);
 // The input fields of a window in display order.
 std::vector<const Item*> FieldsOf(const TopicDesc& desc);
 bool HasField(const TopicDesc& desc, int n);
+// The field numbers in the order a user fills them in: the window's own fillOrder, else by number.
+std::vector<int> FillOrder(const TopicDesc& desc);
 
 // Runs one press of 确定: prints into `out`; returns the fault that ended it, if any.
 std::optional<FaultKind> RunPress(const TopicDesc& desc, const FieldSource& fields, JournalSink& out);
