@@ -34,9 +34,6 @@ int main(int argc, char** argv) {
     }
   }
   varnello::WindowRegistry windows;
-  varnello::TopicWindow::setFaultReporter([](QWidget*, varnello::FaultKind k) {
-    std::fprintf(stderr, "fault: %s\n", varnello::FaultName(k).data());
-  });
   for (const QString& request : requests) {
     QString name = request.section(QLatin1Char(':'), 0, 0);
     QString values = request.section(QLatin1Char(':'), 1);
@@ -46,6 +43,10 @@ int main(int argc, char** argv) {
       continue;
     }
     if (auto* topic = qobject_cast<varnello::TopicWindow*>(w); topic && !values.isEmpty()) {
+      QObject::connect(topic, &varnello::TopicWindow::faulted, topic,
+                       [](varnello::TopicWindow*, varnello::FaultKind k) {
+                         std::fprintf(stderr, "fault: %s\n", varnello::FaultName(k).data());
+                       });
       for (const QString& assignment : values.split(QLatin1Char(','))) {
         int n = assignment.section(QLatin1Char('='), 0, 0).mid(4).toInt();
         if (QLineEdit* field = topic->field(n)) field->setText(assignment.section(QLatin1Char('='), 1));

@@ -2,7 +2,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 
 #include "core/layout/layout.h"
@@ -12,14 +11,6 @@
 namespace varnello {
 
 namespace {
-
-TopicWindow::FaultReporter& Reporter() {
-  static TopicWindow::FaultReporter reporter = [](QWidget* window, FaultKind kind) {
-    QMessageBox::warning(window, window->windowTitle(),
-                         QString::fromUtf8(FaultMessage(kind).data(), FaultMessage(kind).size()));
-  };
-  return reporter;
-}
 
 // A caption that shows another window when clicked.
 class LinkLabel : public QLabel {
@@ -40,10 +31,6 @@ class LinkLabel : public QLabel {
 };
 
 }  // namespace
-
-void TopicWindow::setFaultReporter(FaultReporter reporter) {
-  Reporter() = std::move(reporter);
-}
 
 TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent) : QWidget(parent), desc_(desc) {
   setWindowTitle(ToQString(desc.name));
@@ -136,14 +123,21 @@ QPushButton* TopicWindow::button(const QString& name) const {
   return findChild<QPushButton*>(name);
 }
 
-void TopicWindow::press() {
-  FieldSource source = [this](int n) {
+FieldSource TopicWindow::fieldSource() const {
+  return [this](int n) {
     QLineEdit* edit = field(n);
     return edit == nullptr ? std::string() : edit->text().toStdString();
   };
-  std::optional<FaultKind> fault = RunPress(desc_, source, surface_->sink());
+}
+
+void TopicWindow::press() {
+  std::optional<FaultKind> fault = RunPress(desc_, fieldSource(), surface_->sink());
   surface_->linesChanged();
-  if (fault) Reporter()(this, *fault);
+  if (fault) emit faulted(this, *fault);
+}
+
+QString TopicWindow::faultAdvice(FaultKind kind) const {
+  return ToQString(FaultAdvice(desc_, kind, fieldSource()));
 }
 
 void TopicWindow::clear() {

@@ -76,6 +76,10 @@ std::vector<int> FillOrder(const TopicDesc& desc);
 // Runs one press of 确定: prints into `out`; returns the fault that ended it, if any.
 std::optional<FaultKind> RunPress(const TopicDesc& desc, const FieldSource& fields, JournalSink& out);
 
+// What a fault means for the user, in one or two plain sentences for the fault's message box:
+// the press stopped, the lines before it stay, and which fields to look at (those that read as 0).
+std::string FaultAdvice(const TopicDesc& desc, FaultKind kind, const FieldSource& fields);
+
 // One press of a freshly created window whose fields hold `texts` (by field number; the others
 // empty): the lines it prints and the fault that ended it, if any.
 struct PressOutcome {
