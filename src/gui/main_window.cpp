@@ -9,6 +9,7 @@
 #include "core/layout/layout.h"
 #include "core/tables/tables.h"
 #include "gui/qt_convert.h"
+#include "gui/wrapping_menu_bar.h"
 
 namespace varnello {
 
@@ -57,6 +58,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   }
   ApplyTabOrder(layout, widgets);
 
+  setMenuBar(new WrappingMenuBar(this));
   for (const MenuEntry& entry : Menu()) {
     QAction* action = menuBar()->addAction(ToQString(entry.caption));
     action->setObjectName(ToQString(entry.name));

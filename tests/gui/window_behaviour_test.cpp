@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QtTest>
 
@@ -14,6 +15,7 @@
 #include "gui/qt_convert.h"
 #include "gui/topic_window.h"
 #include "gui/window_registry.h"
+#include "gui/wrapping_menu_bar.h"
 
 namespace varnello {
 namespace {
@@ -106,6 +108,32 @@ class WindowBehaviourTest : public QObject {
                w->surface()->toPlainText());
       w->hide();
     }
+  }
+
+  // The main window keeps its designed client area; its menu entries take a second row when they
+  // do not fit on one, and one row again when the window is wide enough.
+  void mainWindowKeepsItsClientAreaAndWrapsItsMenu() {
+    WindowRegistry windows;
+    MainWindow* m = windows.mainWindow();
+    windows.show(QStringLiteral("Form1"));
+    QCOMPARE(m->centralWidget()->size(), QSize(ToPixels(LayoutMain().width), ToPixels(LayoutMain().height)));
+    auto* bar = static_cast<WrappingMenuBar*>(m->menuBar());
+    // Rows shown; every entry is in one of them and every row fits in the bar.
+    auto shownRows = [bar] {
+      int rows = 0, entries = 0;
+      for (QMenuBar* row : bar->rows()) {
+        if (!row->isVisible()) continue;
+        ++rows;
+        entries += static_cast<int>(row->actions().size());
+        if (row->sizeHint().width() > bar->width()) return -1;
+      }
+      return entries == 13 ? rows : -1;
+    };
+    QVERIFY(shownRows() >= 2);
+    m->resize(1200, m->height());
+    QApplication::processEvents();
+    QCOMPARE(shownRows(), 1);
+    QCOMPARE(m->centralWidget()->geometry().top(), bar->geometry().bottom() + 1);
   }
 
   // Back from a topic window, the keyword field has the focus with its text selected, so the next
