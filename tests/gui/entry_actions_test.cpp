@@ -45,7 +45,6 @@ class EntryActionsTest : public QObject {
 
  private slots:
   void initTestCase() {
-    TopicWindow::setFaultReporter([](QWidget*, FaultKind) {});
     EntryActions::setMessageReporter([this](QWidget*, const QString& m) { message_ = m; });
   }
 
