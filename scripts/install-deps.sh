@@ -8,7 +8,8 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   clang libclang-rt-14-dev
-  fonts-arphic-uming fontconfig
+  fonts-arphic-uming fontconfig qt6-translations-l10n
+  desktop-file-utils appstream librsvg2-bin dpkg-dev file
   xvfb xauth
 )
 

@@ -10,6 +10,7 @@
 #include <cstdlib>
 
 #include "core/tables/tables.h"
+#include "gui/about_box.h"
 #include "gui/output_surface.h"
 #include "gui/qt_convert.h"
 
@@ -72,6 +73,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   // the designed client width.
   int menuWidth = menuBar()->sizeHint().width();
   if (menuWidth > client->width()) client->setFixedWidth(menuWidth);
+  AttachAboutBox(this);
   keyword_->setFocus();
 }
 
