@@ -29,10 +29,11 @@ QWidget* ShowAboutBox(QWidget* window) {
     box->setWindowTitle(QStringLiteral("关于 Varnello"));
     box->setTextFormat(Qt::RichText);
     box->setText(QStringLiteral("<b>Varnello %1</b>").arg(QStringLiteral(VARNELLO_VERSION)));
-    box->setInformativeText(QStringLiteral("按中国会计实务计算会计分录。<br>"
-                                           "输入业务关键字（如买股票、工资）并按确定，打开该业务的窗口；"
-                                           "填入数字并按确定，窗口列出会计分录。<br>"
-                                           "命令行程序 varnello-cli 计算同样的分录。<br><br>Qt %1")
+    box->setInformativeText(QStringLiteral("<p>按中国会计实务计算会计分录。</p>"
+                                           "<p>输入关键字（如买股票、工资），按确定，打开业务的窗口；<br>"
+                                           "填入数字，按确定，窗口列出会计分录。</p>"
+                                           "<p>命令行程序 varnello-cli 计算同样的分录。</p>"
+                                           "<p>Qt %1</p>")
                                 .arg(QString::fromLatin1(qVersion())));
     const QIcon icon = QApplication::windowIcon();
     if (!icon.isNull()) box->setIconPixmap(icon.pixmap(64, 64));
