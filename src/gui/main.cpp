@@ -1,9 +1,6 @@
 // Varnello: starts the main window; the program ends on the main window's 退出.
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 #include "gui/main_window.h"
 #include "gui/window_registry.h"
@@ -15,13 +12,6 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(QStringLiteral("org.varnello.Varnello"));
   QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.varnello.Varnello")));
   varnello::InstallAppFont();
-  // The interface is Chinese whatever the desktop's language: Qt's own texts (a field's
-  // right-click menu, standard buttons) too, when its translations are installed.
-  QTranslator qtTexts;
-  if (qtTexts.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
-                   QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QApplication::installTranslator(&qtTexts);
-  }
   QApplication::setQuitOnLastWindowClosed(false);
 
   varnello::WindowRegistry windows;
