@@ -68,6 +68,10 @@ const TopicDesc* FindTopic(std::string_view name);
 std::vector<const Item*> FieldsOf(const TopicDesc& desc);
 bool HasField(const TopicDesc& desc, int n);
 
+// The number N of a field name "TextN" written exactly so (no sign, blank or leading zero:
+// "Text01" is not "Text1"); 0 for any other text.
+int FieldNumber(std::string_view name);
+
 // Runs one press of 确定: prints into `out`; returns the fault that ended it, if any.
 std::optional<FaultKind> RunPress(const TopicDesc& desc, const FieldSource& fields, JournalSink& out);
 
