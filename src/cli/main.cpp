@@ -387,7 +387,7 @@ constexpr Command kCommands[] = {
 std::string HelpText() {
   std::string text = "varnello-cli: compute journal entries without a screen.\n\n";
   for (const Command& c : kCommands) text += c.help;
-  text += "  varnello-cli --help | COMMAND --help\n";
+  text += "  varnello-cli --help | --version | COMMAND --help\n";
   return text;
 }
 
@@ -396,6 +396,7 @@ int Main(int argc, char** argv) {
   if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
     return Emit(HelpText(), args.empty() ? kUsageError : 0);
   }
+  if (args[0] == "--version") return Emit("varnello-cli " VARNELLO_VERSION "\n", 0);
   Args rest(args.begin() + 1, args.end());
   for (std::string_view a : rest) {
     if (a == "--help" || a == "-h") return Emit(HelpText(), 0);

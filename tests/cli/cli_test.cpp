@@ -61,6 +61,9 @@ TEST(Cli, UsageErrors) {
   }
   EXPECT_EQ(Cli("--help").status, 0);
   EXPECT_EQ(Cli("press --help").status, 0);
+  CliRun version = Cli("--version");
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "varnello-cli " VARNELLO_VERSION "\n");
 }
 
 // Exit status of a shell command line running varnello-cli with the given redirections.
