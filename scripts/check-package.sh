@@ -59,7 +59,7 @@ if ldd "$tree/usr/bin/varnello" | grep -q "not found"; then fail "varnello lacks
 if [ "$install" = 1 ]; then
   sudo=""
   if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "$(realpath "$deb")"
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=900 install --reinstall -y -qq --no-install-recommends "$(realpath "$deb")"
   [ "$(varnello-cli --version)" = "varnello-cli $version" ] || fail "installed varnello-cli --version"
   desktop-file-validate /usr/share/applications/org.varnello.Varnello.desktop
   dpkg -L varnello
