@@ -49,6 +49,9 @@ dpkg-deb -x "$deb" "$tree"
 newest=$(grep -o -m1 '<release version="[^"]*"' "$tree/usr/share/metainfo/org.varnello.Varnello.metainfo.xml")
 [ "$newest" = "<release version=\"$version\"" ] || fail "metainfo's newest release is $newest, the package is $version"
 
+# The menu entry, its icon and the AppStream data agree with one another.
+appstreamcli validate-tree --no-net "$tree"
+
 cli="$tree/usr/bin/varnello-cli"
 [ "$("$cli" --version)" = "varnello-cli $version" ] || fail "--version prints $("$cli" --version)"
 out=$("$cli" press 少记折旧 Text1=1000 Text2=0.25 Text3=0.1 Text4=0.05)
