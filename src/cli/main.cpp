@@ -3,6 +3,7 @@
 //
 // Each command is one function taking its arguments and returning the exit status, plus one
 // entry in kCommands with its part of the help text.
+#include <simdjson.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -14,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/batch.h"
 #include "core/engine/topic.h"
 #include "core/journal/journal.h"
 #include "core/layout/layout.h"
@@ -21,6 +23,10 @@
 
 namespace varnello {
 namespace {
+
+using cli::AppendPressAnswer;
+using cli::CheckRequest;
+using cli::ResolveWindow;
 
 using json = nlohmann::ordered_json;
 using Args = std::vector<std::string_view>;
@@ -94,29 +100,6 @@ int Emit(std::string_view text, int status) {
   return WriteAll(STDOUT_FILENO, text) ? status : IoError("write the output");
 }
 
-// A window name or keyword to the window name; empty when neither.
-std::string_view ResolveWindow(std::string_view what) {
-  for (std::string_view name : AllWindowNames()) {
-    if (name == what) return name;
-  }
-  if (auto w = DispatchKeyword(what)) return *w;
-  return {};
-}
-
-// Checks that the window is a built topic window and the fields exist; returns an error text.
-std::string CheckRequest(std::string_view window, const std::string& asked, const TopicDesc*& desc) {
-  desc = nullptr;
-  if (window.empty()) return "unknown window or keyword: " + asked;
-  if (KindOf(window) != WindowKind::Topic) return std::string(window) + " is not a topic window";
-  desc = FindTopic(window);
-  if (desc == nullptr) return std::string(window) + " is not built yet";
-  return {};
-}
-
-json FaultJson(const std::optional<FaultKind>& fault) {
-  return fault ? json(std::string(FaultName(*fault))) : json(nullptr);
-}
-
 // ---- press ----
 
 int PressWindow(const Args& args) {
@@ -148,7 +131,8 @@ int PressWindow(const Args& args) {
   PressOutcome r = PressFresh(*desc, texts);
   std::string out;
   if (asJson) {
-    out = json{{"window", desc->name}, {"lines", r.lines}, {"fault", FaultJson(r.fault)}}.dump() + "\n";
+    AppendPressAnswer(out, {}, desc->name, r);
+    out += '\n';
   } else {
     for (const std::string& line : r.lines) {
       out += line;
@@ -165,46 +149,84 @@ int PressWindow(const Args& args) {
 
 // ---- batch ----
 
-json BatchRequest(const std::string& text) {
-  json req = json::parse(text, nullptr, false);
-  if (req.is_discarded() || !req.is_object()) return {{"error", "malformed request: not a JSON object"}};
-  auto w = req.find("window");
-  if (w == req.end() || !w->is_string()) return {{"error", "request has no \"window\" string"}};
-  std::string asked = w->get<std::string>();
-  const TopicDesc* desc = nullptr;
-  std::string error = CheckRequest(ResolveWindow(asked), asked, desc);
-  if (!error.empty()) return {{"error", error}};
-  std::map<int, std::string> texts;
-  auto f = req.find("fields");
-  if (f != req.end()) {
-    if (!f->is_object()) return {{"error", "\"fields\" must be an object"}};
-    for (auto it = f->begin(); it != f->end(); ++it) {
-      int n = FieldNumber(it.key());
-      if (n == 0 || !HasField(*desc, n))
-        return {{"error", std::string(desc->name) + " has no field " + it.key()}};
-      if (!it->is_string()) return {{"error", "field " + it.key() + " must be a string"}};
-      texts[n] = it->get<std::string>();
+using cli::BatchAnswerer;
+using cli::kMaxRequest;
+constexpr size_t kReadChunk = size_t{1} << 16;
+
+// Reads standard input as lines (without their line feed). A line's bytes are followed by at
+// least simdjson::SIMDJSON_PADDING readable bytes. A line longer than kMaxRequest is not kept
+// (memory stays bounded): it comes back as TooLong.
+class LineReader {
+ public:
+  enum class Result { Line, TooLong, End, Error };
+
+  Result next(std::string_view& line) {
+    bool tooLong = false;
+    size_t scanned = begin_;  // bytes before this hold no line feed
+    for (;;) {
+      if (const void* nl = std::memchr(buf_.data() + scanned, '\n', end_ - scanned)) {
+        size_t pos = static_cast<size_t>(static_cast<const char*>(nl) - buf_.data());
+        line = {buf_.data() + begin_, pos - begin_};
+        begin_ = pos + 1;
+        return tooLong || line.size() > kMaxRequest ? Result::TooLong : Result::Line;
+      }
+      if (eof_) {
+        if (begin_ == end_ && !tooLong) return Result::End;
+        line = {buf_.data() + begin_, end_ - begin_};
+        begin_ = end_;
+        return tooLong || line.size() > kMaxRequest ? Result::TooLong : Result::Line;
+      }
+      if (tooLong || end_ - begin_ > kMaxRequest) {
+        // Too long to answer: its bytes are dropped while looking for its end.
+        tooLong = true;
+        begin_ = end_ = 0;
+      } else if (begin_ > 0) {
+        std::memmove(buf_.data(), buf_.data() + begin_, end_ - begin_);
+        end_ -= begin_;
+        begin_ = 0;
+      }
+      scanned = end_;
+      if (buf_.size() < end_ + kReadChunk + simdjson::SIMDJSON_PADDING) {
+        buf_.resize(end_ + kReadChunk + simdjson::SIMDJSON_PADDING);
+      }
+      ssize_t n = ::read(STDIN_FILENO, buf_.data() + end_, kReadChunk);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) return Result::Error;
+      if (n == 0) eof_ = true;
+      end_ += static_cast<size_t>(n);
     }
   }
-  PressOutcome r = PressFresh(*desc, texts);
-  return {{"window", desc->name}, {"lines", r.lines}, {"fault", FaultJson(r.fault)}};
-}
+
+ private:
+  std::vector<char> buf_ = std::vector<char>(kReadChunk + simdjson::SIMDJSON_PADDING);
+  size_t begin_ = 0, end_ = 0;
+  bool eof_ = false;
+};
 
 int RunBatch(const Args& args) {
   if (!Options(args).wordsOnly("batch")) return kUsageError;
   if (!args.empty()) return UsageError("batch: takes no arguments (see --help)");
-  std::string line;
+  LineReader reader;
+  BatchAnswerer answerer;
   std::string out;
-  while (std::getline(std::cin, line)) {
-    if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
-    out += BatchRequest(line).dump(-1, ' ', false, json::error_handler_t::replace);
-    out += '\n';
-    if (out.size() > (1 << 16)) {
+  std::string_view line;
+  for (;;) {
+    LineReader::Result r = reader.next(line);
+    if (r == LineReader::Result::Error) {
+      int status = IoError("read the input");
+      return WriteAll(STDOUT_FILENO, out) ? status : IoError("write the output");
+    }
+    if (r == LineReader::Result::End) break;
+    if (r == LineReader::Result::TooLong) {
+      answerer.answerTooLong(out);
+    } else {
+      answerer.answer(line, out);
+    }
+    if (out.size() > kReadChunk) {
       if (!WriteAll(STDOUT_FILENO, out)) return IoError("write the output");
       out.clear();
     }
   }
-  if (std::cin.bad()) return IoError("read the input");
   return Emit(out, 0);
 }
 
@@ -378,7 +400,11 @@ constexpr Command kCommands[] = {
     {"batch", RunBatch,
      "  varnello-cli batch\n"
      "      Reads JSON lines {\"window\": \"Form6\", \"fields\": {\"Text1\": \"10\"}} from stdin and\n"
-     "      writes one JSON line per request: {\"window\", \"lines\", \"fault\"} or {\"error\"}.\n"},
+     "      writes one JSON line per request: {\"window\", \"lines\", \"fault\"} or {\"error\"}.\n"
+     "      Every input line gets exactly one answer line, in the same order (a blank or malformed\n"
+     "      line gets an error answer), so answers pair with requests by position. A request's\n"
+     "      optional \"id\" (any JSON value) is echoed first in its answer. Lines longer than 1 MiB\n"
+     "      and repeated keys are answered with an error; the batch goes on. Exit status: 0 done.\n"},
     {"describe", DescribeWindows,
      "  varnello-cli describe [WINDOW] [--json]\n"
      "      Lists every window (or one): kind, keywords, fields, section captions, buttons.\n"},
@@ -388,6 +414,10 @@ std::string HelpText() {
   std::string text = "varnello-cli: compute journal entries without a screen.\n\n";
   for (const Command& c : kCommands) text += c.help;
   text += "  varnello-cli --help | --version | COMMAND --help\n";
+  text +=
+      "\nField names are exact (Text1, not Text01). Unknown options or arguments: exit status 2.\n"
+      "Every command ends with exit status 4 when its input cannot be read or its output cannot\n"
+      "be written (a message on stderr says why).\n";
   return text;
 }
 

@@ -107,6 +107,51 @@ TEST(Cli, BatchGoesOnAfterBadRequests) {
   EXPECT_EQ(lines[5]["lines"].size(), 4u);
 }
 
+std::vector<nlohmann::json> AnswerLines(const std::string& out) {
+  std::vector<nlohmann::json> lines;
+  size_t start = 0;
+  for (size_t nl; (nl = out.find('\n', start)) != std::string::npos; start = nl + 1) {
+    lines.push_back(nlohmann::json::parse(out.substr(start, nl - start)));
+  }
+  return lines;
+}
+
+TEST(Cli, BatchAnswersEveryLineInOrderWithItsId) {
+  std::string many = "{\"window\": \"Form9\", \"fields\": {";
+  for (int i = 0; i < 50000; ++i) many += "\"k" + std::to_string(i) + "\": 1, ";
+  many += "\"Text1\": \"1\"}}";
+  std::string input =
+      "{\"id\": 7, \"window\": \"Form9\", \"fields\": {\"Text1\": \"10\"}}\n"
+      "\n"
+      "   \r\n"
+      "{\"id\": \"b\", \"window\": \"Form999\"}\n"
+      "{\"window\": \"Form9\", \"window\": \"Form6\"}\n"
+      "{\"window\": \"Form9\", \"fields\": {\"Text1\": \"1\", \"Text1\": \"2\"}}\n"
+      "{\"id\": [1, {\"x\": null}], \"window\": \"Form9\", \"fields\": {\"Text01\": \"1\"}}\n" +
+      std::string(2000, '[') + "\n" + "{\"window\": \"Form9\", \"fields\": {\"Text1\": \"" +
+      std::string(1 << 20, '1') + "\"}}\n" + many + "\n" +
+      "{\"id\": 1.5e3, \"window\": \"Form9\", \"fields\": {\"Text1\": \"2\"}}";  // no final line feed
+  CliRun r = Cli("batch", input);
+  EXPECT_EQ(r.status, 0);
+  std::vector<nlohmann::json> a = AnswerLines(r.out);
+  ASSERT_EQ(a.size(), 11u) << r.out.substr(0, 2000);
+  EXPECT_EQ(a[0]["id"], 7);
+  EXPECT_EQ(a[0]["lines"][0], "本年末资产减值损失 10 ");
+  EXPECT_EQ(a[1], nlohmann::json({{"error", "empty request"}}));
+  EXPECT_EQ(a[2], nlohmann::json({{"error", "empty request"}}));
+  EXPECT_EQ(a[3], nlohmann::json({{"id", "b"}, {"error", "unknown window or keyword: Form999"}}));
+  EXPECT_EQ(a[4]["error"], "repeated key \"window\"");
+  EXPECT_EQ(a[5]["error"], "repeated key \"Text1\"");
+  EXPECT_EQ(a[6], nlohmann::json({{"id", {1, {{"x", nullptr}}}}, {"error", "Form9 has no field Text01"}}));
+  EXPECT_EQ(a[7]["error"], "malformed request: not a JSON object");
+  EXPECT_EQ(a[8]["error"], "request longer than 1 MiB");
+  EXPECT_EQ(a[9]["error"], "Form9 has no field k0");
+  EXPECT_EQ(a[10]["id"], 1500.0);
+  EXPECT_EQ(a[10]["lines"][0], "本年末资产减值损失 2 ");
+  // The id stands first, so that a reader of the text sees it without parsing.
+  EXPECT_EQ(r.out.substr(0, 7), "{\"id\":7");
+}
+
 TEST(Cli, DescribeListsEveryWindowKeywordAndMenuEntry) {
   CliRun r = Cli("describe --json");
   ASSERT_EQ(r.status, 0);

@@ -90,14 +90,23 @@ std::optional<FaultKind> RunPress(const TopicDesc& desc, const FieldSource& fiel
 }
 
 PressOutcome PressFresh(const TopicDesc& desc, const std::map<int, std::string>& texts) {
+  std::vector<FieldText> list;
+  list.reserve(texts.size());
+  for (const auto& [n, text] : texts) list.push_back({n, text});
+  return PressFresh(desc, list);
+}
+
+PressOutcome PressFresh(const TopicDesc& desc, const std::vector<FieldText>& texts) {
   OutputBuffer out;
   FieldSource source = [&texts](int n) {
-    auto it = texts.find(n);
-    return it == texts.end() ? std::string() : it->second;
+    for (auto it = texts.rbegin(); it != texts.rend(); ++it) {
+      if (it->n == n) return std::string(it->text);
+    }
+    return std::string();
   };
   PressOutcome outcome;
   outcome.fault = RunPress(desc, source, out);
-  outcome.lines = out.lines();
+  outcome.lines = out.takeLines();
   return outcome;
 }
 
