@@ -11,6 +11,7 @@
 
 #include "core/tables/tables.h"
 #include "gui/about_box.h"
+#include "gui/keyword_completer.h"
 #include "gui/output_surface.h"
 #include "gui/qt_convert.h"
 
@@ -37,6 +38,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   keyword_ = new QLineEdit(client);
   keyword_->setObjectName(QStringLiteral("Text1"));
   keyword_->setGeometry(ToPixels(Rect{6360, 2280, 3615, 495}));
+  new KeywordCompleter(keyword_);
 
   auto makeButton = [client](const char* name, const QString& caption, QRect r) {
     auto* b = new QPushButton(caption, client);

@@ -170,3 +170,35 @@ TEST(Cli, DescribeListsEveryWindowKeywordAndMenuEntry) {
 }
 
 }  // namespace
+
+TEST(Cli, FindListsMatchesBestFirstAndDescribeShowsInitials) {
+  CliRun r = Cli("find mgp");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "买股票  Form6  股票/债券\n购买股票  Form6  股票/债券\n");
+  std::string maiGu = Cli("find 'MAI GU'").out;
+  EXPECT_EQ(maiGu.substr(0, maiGu.find('\n')), "买股票  Form6  股票/债券");
+  // A keyword no category lists has no subject.
+  EXPECT_EQ(Cli("find 少记").out, "少记折旧  Form3\n");
+
+  auto doc = nlohmann::json::parse(Cli("find 股票 --json").out);
+  EXPECT_EQ(doc["query"], "股票");
+  EXPECT_EQ(doc["matches"].size(), 9u);
+  EXPECT_EQ(doc["matches"][0], nlohmann::json({{"keyword", "股票"},
+                                               {"window", "Form66"},
+                                               {"subject", "股票/债券"},
+                                               {"pinyin", "gu piao"},
+                                               {"initials", "gp"},
+                                               {"match", "exact"}}));
+  EXPECT_EQ(doc["matches"][8]["keyword"], "发行股票");
+
+  CliRun none = Cli("find xq --json");
+  EXPECT_EQ(none.status, 1);
+  EXPECT_EQ(nlohmann::json::parse(none.out)["matches"].size(), 0u);
+  EXPECT_EQ(Cli("find").status, 2);
+  EXPECT_EQ(Cli("find a b").status, 2);
+
+  std::string form103 = Cli("describe 长期借款").out;
+  EXPECT_EQ(form103.substr(0, form103.find('\n')), "Form103 (topic) keywords: 长期借款 (cqjk)");
+  auto form41 = nlohmann::json::parse(Cli("describe Form41 --json").out)["windows"][0];
+  EXPECT_EQ(form41["initials"], nlohmann::json({"gmcqzq", "cycqzq", "cscqzq", "cqzqtz"}));
+}
