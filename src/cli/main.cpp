@@ -1,5 +1,5 @@
 // varnello-cli: the journal calculator without a screen. Presses a window's 确定 with given
-// field texts, runs batches of presses from JSON lines, and describes the windows.
+// field texts, runs batches of presses from JSON lines, describes the windows and finds keywords.
 //
 // Each command is one function taking its arguments and returning the exit status, plus one
 // entry in kCommands with its part of the help text.
@@ -25,6 +25,7 @@
 #include "core/entries/table.h"
 #include "core/journal/journal.h"
 #include "core/layout/layout.h"
+#include "core/search/keyword_index.h"
 #include "core/tables/tables.h"
 
 namespace varnello {
@@ -314,6 +315,7 @@ struct Described {
   WindowKind kind = WindowKind::Topic;
   bool built = true;
   std::vector<std::string_view> keywords;
+  std::vector<std::string_view> initials;  // the pinyin initials of each keyword
   std::vector<Entry> fields;
   std::vector<std::string_view> sections;
   std::vector<Entry> buttons;
@@ -323,8 +325,10 @@ Described DescribeWindow(std::string_view name) {
   Described w;
   w.name = name;
   w.kind = KindOf(name);
-  for (const KeywordRow& row : Keywords()) {
-    if (row.window == name) w.keywords.push_back(row.keyword);
+  for (const KeywordEntry& e : KeywordIndex()) {
+    if (e.window != name) continue;
+    w.keywords.push_back(e.keyword);
+    w.initials.push_back(e.initials);
   }
   if (w.kind == WindowKind::Main) {
     for (const Control& c : LayoutMain().controls) {
@@ -360,9 +364,12 @@ void PrintDescription(const Described& w, std::string& out) {
   out += w.built ? "" : ", not built yet";
   out += ")";
   std::string_view sep = " keywords: ";
-  for (std::string_view k : w.keywords) {
+  for (size_t i = 0; i < w.keywords.size(); ++i) {
     out += sep;
-    out += k;
+    out += w.keywords[i];
+    out += " (";
+    out += w.initials[i];
+    out += ")";
     sep = ", ";
   }
   out += "\n";
@@ -398,13 +405,10 @@ json DescriptionJson(const Described& w) {
   };
   json sections = json::array();
   for (std::string_view s : w.sections) sections.push_back(s);
-  return json{{"name", w.name},
-              {"kind", KindName(w.kind)},
-              {"keywords", w.keywords},
-              {"built", w.built},
-              {"fields", entries(w.fields)},
-              {"sections", sections},
-              {"buttons", entries(w.buttons)}};
+  return json{{"name", w.name},         {"kind", KindName(w.kind)},
+              {"keywords", w.keywords}, {"initials", w.initials},
+              {"built", w.built},       {"fields", entries(w.fields)},
+              {"sections", sections},   {"buttons", entries(w.buttons)}};
 }
 
 int DescribeWindows(const Args& args) {
@@ -443,6 +447,43 @@ int DescribeWindows(const Args& args) {
   return Emit(doc.dump() + "\n", 0);
 }
 
+// ---- find ----
+
+int FindKeyword(const Args& args) {
+  Options options(args);
+  bool asJson = options.flag("--json");
+  if (!options.wordsOnly("find")) return kUsageError;
+  if (options.words().size() != 1) return UsageError("find: give one query (see --help)");
+  std::string_view query = options.words()[0];
+  std::vector<KeywordMatch> matches = FindKeywords(query);
+  const int status = matches.empty() ? 1 : 0;
+  if (asJson) {
+    json list = json::array();
+    for (const KeywordMatch& m : matches) {
+      list.push_back({{"keyword", m.entry->keyword},
+                      {"window", m.entry->window},
+                      {"subject", m.entry->subject},
+                      {"pinyin", m.entry->syllables},
+                      {"initials", m.entry->initials},
+                      {"match", MatchKindName(m.kind)}});
+    }
+    json doc{{"query", query}, {"matches", list}};
+    return Emit(doc.dump(-1, ' ', false, json::error_handler_t::replace) + "\n", status);
+  }
+  std::string out;
+  for (const KeywordMatch& m : matches) {
+    out += m.entry->keyword;
+    out += "  ";
+    out += m.entry->window;
+    if (!m.entry->subject.empty()) {
+      out += "  ";
+      out += m.entry->subject;
+    }
+    out += "\n";
+  }
+  return Emit(out, status);
+}
+
 // ---- the command table and help ----
 
 struct Command {
@@ -476,13 +517,19 @@ constexpr Command kCommands[] = {
      "      Each amount in capital numerals, as on a voucher: capital 10050 prints 壹万零伍拾元整.\n"},
     {"describe", DescribeWindows,
      "  varnello-cli describe [WINDOW] [--json]\n"
-     "      Lists every window (or one): kind, keywords, fields, section captions, buttons.\n"},
+     "      Lists every window (or one): kind, keywords with their pinyin initials, fields,\n"
+     "      section captions, buttons.\n"},
+    {"find", FindKeyword,
+     "  varnello-cli find QUERY [--json]\n"
+     "      Lists the keywords matching QUERY, best first: by their characters (股票), their pinyin\n"
+     "      initials (mgp) or their full pinyin (gongzi), with window and subject. Exit status:\n"
+     "      0 something matched, 1 nothing did.\n"},
 };
 
 std::string HelpText() {
   std::string text = "varnello-cli: compute journal entries without a screen.\n\n";
   for (const Command& c : kCommands) text += c.help;
-  text += "  varnello-cli --help | COMMAND --help\n";
+  text += "  varnello-cli --help | --version | COMMAND --help\n";
   text +=
       "\nField names are exact (Text1, not Text01). Unknown options or arguments: exit status 2.\n"
       "Every command ends with exit status 4 when its input cannot be read or its output cannot\n"
@@ -495,6 +542,7 @@ int Main(int argc, char** argv) {
   if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
     return Emit(HelpText(), args.empty() ? kUsageError : 0);
   }
+  if (args[0] == "--version") return Emit("varnello-cli " VARNELLO_VERSION "\n", 0);
   Args rest(args.begin() + 1, args.end());
   for (std::string_view a : rest) {
     if (a == "--help" || a == "-h") return Emit(HelpText(), 0);

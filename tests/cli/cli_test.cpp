@@ -61,6 +61,9 @@ TEST(Cli, UsageErrors) {
   }
   EXPECT_EQ(Cli("--help").status, 0);
   EXPECT_EQ(Cli("press --help").status, 0);
+  CliRun version = Cli("--version");
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "varnello-cli " VARNELLO_VERSION "\n");
 }
 
 // Exit status of a shell command line running varnello-cli with the given redirections.
@@ -194,4 +197,36 @@ TEST(Cli, EntriesAsJsonTableAndCapital) {
   EXPECT_EQ(capital.out, "壹万零伍拾元整\n负伍角整\n壹亿元零壹分\n");
   for (const char* bad : {"capital", "capital 12元", "capital 1e16", "capital nan"})
     EXPECT_EQ(Cli(bad).status, 2) << bad;
+}
+
+TEST(Cli, FindListsMatchesBestFirstAndDescribeShowsInitials) {
+  CliRun r = Cli("find mgp");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "买股票  Form6  股票/债券\n购买股票  Form6  股票/债券\n");
+  std::string maiGu = Cli("find 'MAI GU'").out;
+  EXPECT_EQ(maiGu.substr(0, maiGu.find('\n')), "买股票  Form6  股票/债券");
+  // A keyword no category lists has no subject.
+  EXPECT_EQ(Cli("find 少记").out, "少记折旧  Form3\n");
+
+  auto doc = nlohmann::json::parse(Cli("find 股票 --json").out);
+  EXPECT_EQ(doc["query"], "股票");
+  EXPECT_EQ(doc["matches"].size(), 9u);
+  EXPECT_EQ(doc["matches"][0], nlohmann::json({{"keyword", "股票"},
+                                               {"window", "Form66"},
+                                               {"subject", "股票/债券"},
+                                               {"pinyin", "gu piao"},
+                                               {"initials", "gp"},
+                                               {"match", "exact"}}));
+  EXPECT_EQ(doc["matches"][8]["keyword"], "发行股票");
+
+  CliRun none = Cli("find xq --json");
+  EXPECT_EQ(none.status, 1);
+  EXPECT_EQ(nlohmann::json::parse(none.out)["matches"].size(), 0u);
+  EXPECT_EQ(Cli("find").status, 2);
+  EXPECT_EQ(Cli("find a b").status, 2);
+
+  std::string form103 = Cli("describe 长期借款").out;
+  EXPECT_EQ(form103.substr(0, form103.find('\n')), "Form103 (topic) keywords: 长期借款 (cqjk)");
+  auto form41 = nlohmann::json::parse(Cli("describe Form41 --json").out)["windows"][0];
+  EXPECT_EQ(form41["initials"], nlohmann::json({"gmcqzq", "cycqzq", "cscqzq", "cqzqtz"}));
 }
