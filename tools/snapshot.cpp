@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <cstdio>
 
+#include "core/engine/topic.h"
 #include "core/tables/tables.h"
 #include "gui/app_font.h"
 #include "gui/main_window.h"
@@ -48,8 +49,13 @@ int main(int argc, char** argv) {
                          std::fprintf(stderr, "fault: %s\n", varnello::FaultName(k).data());
                        });
       for (const QString& assignment : values.split(QLatin1Char(','))) {
-        int n = assignment.section(QLatin1Char('='), 0, 0).mid(4).toInt();
-        if (QLineEdit* field = topic->field(n)) field->setText(assignment.section(QLatin1Char('='), 1));
+        QString fieldName = assignment.section(QLatin1Char('='), 0, 0);
+        QLineEdit* field = topic->field(varnello::FieldNumber(fieldName.toStdString()));
+        if (field == nullptr) {
+          std::fprintf(stderr, "%s: no field %s\n", qPrintable(name), qPrintable(fieldName));
+          continue;
+        }
+        field->setText(assignment.section(QLatin1Char('='), 1));
       }
       topic->press();
     }

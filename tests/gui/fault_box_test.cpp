@@ -27,7 +27,7 @@ class FaultBoxTest : public QObject {
       QSignalSpy faulted(w, &TopicWindow::faulted);
       w->press();
       w->press();  // a second fault replaces the first box
-      auto expected = PressFresh(*desc, {}).fault;
+      auto expected = PressFresh(*desc, std::map<int, std::string>{}).fault;
       QCOMPARE(faulted.size(), expected ? 2 : 0);
       QList<QMessageBox*> open = w->findChildren<QMessageBox*>();
       open.removeIf([](QMessageBox* b) { return !b->isVisible(); });
@@ -55,7 +55,7 @@ class FaultBoxTest : public QObject {
       w->hide();
     }
     QVERIFY(boxes > 0);
-    QVERIFY(PressFresh(*FindTopic("Form107"), {}).fault.has_value());
+    QVERIFY(PressFresh(*FindTopic("Form107"), std::map<int, std::string>{}).fault.has_value());
   }
 };
 
