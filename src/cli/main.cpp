@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <iostream>
@@ -22,6 +23,9 @@
 
 #include "cli/batch.h"
 #include "core/engine/topic.h"
+#include "core/entries/capital.h"
+#include "core/entries/entries.h"
+#include "core/entries/table.h"
 #include "core/journal/journal.h"
 #include "core/layout/layout.h"
 #include "core/practice/exercise.h"
@@ -61,6 +65,30 @@ class Options {
     for (auto it = words_.begin(); it != words_.end();) {
       if (*it == name) {
         found = true;
+        it = words_.erase(it);
+      } else {
+        ++it;
+      }
+    }
+    return found;
+  }
+
+  // The value of an option given as "NAME VALUE" or "NAME=VALUE" (the last one given, taken out
+  // of the words); empty when not given. `missing` is set when NAME ends the words.
+  std::optional<std::string_view> value(std::string_view name, bool& missing) {
+    std::optional<std::string_view> found;
+    missing = false;
+    for (auto it = words_.begin(); it != words_.end();) {
+      if (*it == name) {
+        it = words_.erase(it);
+        if (it == words_.end()) {
+          missing = true;
+        } else {
+          found = *it;
+          it = words_.erase(it);
+        }
+      } else if (it->size() > name.size() && it->starts_with(name) && (*it)[name.size()] == '=') {
+        found = it->substr(name.size() + 1);
         it = words_.erase(it);
       } else {
         ++it;
@@ -116,7 +144,13 @@ int PressWindow(const Args& args) {
     return kUsageError;
   }
   Options options(args);
-  bool asJson = options.flag("--json");
+  bool missing = false;
+  std::string_view format = options.value("--format", missing).value_or("text");
+  if (options.flag("--json")) format = "json";
+  if (missing) return UsageError("press: --format needs one of text, json, tsv, csv");
+  if (format != "text" && format != "json" && format != "tsv" && format != "csv") {
+    return UsageError("press: unknown format " + std::string(format) + " (text, json, tsv or csv)");
+  }
   if (!options.wordsOnly("press")) return kUsageError;
   const Args& words = options.words();
   if (words.empty()) {
@@ -136,11 +170,15 @@ int PressWindow(const Args& args) {
     }
     texts[n] = std::string(a.substr(eq + 1));
   }
-  PressOutcome r = PressFresh(*desc, texts);
+  EntryPress r = PressEntries(*desc, texts);
   std::string out;
-  if (asJson) {
+  if (format == "json") {
     AppendPressAnswer(out, {}, desc->name, r);
     out += '\n';
+  } else if (format == "tsv") {
+    out = ToTsv(TableOf(r.entries));
+  } else if (format == "csv") {
+    out = ToCsv(TableOf(r.entries), false);
   } else {
     for (const std::string& line : r.lines) {
       out += line;
@@ -238,6 +276,25 @@ int RunBatch(const Args& args) {
   return Emit(out, 0);
 }
 
+// ---- capital ----
+
+int CapitalNumerals(const Args& args) {
+  if (args.empty()) return UsageError("capital: give one or more amounts (see --help)");
+  std::string out;
+  for (std::string_view a : args) {
+    double amount = 0;
+    auto [end, ec] = std::from_chars(a.data(), a.data() + a.size(), amount);
+    if (ec != std::errc() || end != a.data() + a.size() || !std::isfinite(amount)) {
+      return UsageError("capital: not an amount: " + std::string(a));
+    }
+    std::optional<std::string> capital = CapitalAmount(amount);
+    if (!capital) return UsageError("capital: " + std::string(a) + " is beyond 亿亿 (10^16) 元");
+    out += *capital;
+    out += '\n';
+  }
+  return Emit(out, 0);
+}
+
 // ---- describe ----
 
 std::string_view KindName(WindowKind k) {
@@ -279,7 +336,9 @@ Described DescribeWindow(std::string_view name) {
     w.initials.push_back(e.initials);
   }
   if (w.kind == WindowKind::Main) {
-    w.buttons = {{"Command1", "确定", {}}, {"Command3", "取消", {}}, {"Command2", "退出", {}}};
+    for (const Control& c : LayoutMain().controls) {
+      if (c.kind == ControlKind::Button) w.buttons.push_back({std::string(c.name), c.caption, {}});
+    }
   } else if (const CategoryDesc* c = FindCategory(name)) {
     for (const CategoryButton& b : c->buttons) w.buttons.push_back({std::string(b.name), b.caption, b.opens});
     for (const CategoryLabel& l : c->labels) w.sections.push_back(l.text);
@@ -541,19 +600,27 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"press", PressWindow,
-     "  varnello-cli press WINDOW [TextN=TEXT ...] [--json]\n"
+     "  varnello-cli press WINDOW [TextN=TEXT ...] [--format text|json|tsv|csv] [--json]\n"
      "      One press of 确定 on a fresh window. WINDOW is a window name (Form6) or a keyword\n"
-     "      (买股票). Fields not given are empty. Prints the lines as the window shows them.\n"
+     "      (买股票). Fields not given are empty. text (the default) prints the lines as the window\n"
+     "      shows them; json (also --json) gives {\"window\", \"lines\", \"entries\", \"fault\"};\n"
+     "      tsv and csv give the entries as a table (摘要, 会计科目, 借方金额, 贷方金额, 其他金额;\n"
+     "      csv as RFC 4180, without a byte-order mark).\n"
      "      Exit status: 0 done, 2 unknown window or field, 3 arithmetic fault (lines printed\n"
      "      before the fault are kept on stdout; the fault goes to stderr).\n"},
     {"batch", RunBatch,
      "  varnello-cli batch\n"
      "      Reads JSON lines {\"window\": \"Form6\", \"fields\": {\"Text1\": \"10\"}} from stdin and\n"
-     "      writes one JSON line per request: {\"window\", \"lines\", \"fault\"} or {\"error\"}.\n"
+     "      writes one JSON line per request: {\"window\", \"lines\", \"entries\", \"fault\"} or\n"
+     "      {\"error\"}. An entry is {\"heading\", \"rows\": [{\"account\", \"side\": \"debit\" |\n"
+     "      \"credit\" | null, \"amount\", \"line\"}]}, line being the index into \"lines\".\n"
      "      Every input line gets exactly one answer line, in the same order (a blank or malformed\n"
      "      line gets an error answer), so answers pair with requests by position. A request's\n"
      "      optional \"id\" (any JSON value) is echoed first in its answer. Lines longer than 1 MiB\n"
      "      and repeated keys are answered with an error; the batch goes on. Exit status: 0 done.\n"},
+    {"capital", CapitalNumerals,
+     "  varnello-cli capital AMOUNT...\n"
+     "      Each amount in capital numerals, as on a voucher: capital 10050 prints 壹万零伍拾元整.\n"},
     {"describe", DescribeWindows,
      "  varnello-cli describe [WINDOW] [--json]\n"
      "      Lists every window (or one): kind, keywords with their pinyin initials, fields,\n"
@@ -582,7 +649,7 @@ constexpr Command kCommands[] = {
 std::string HelpText() {
   std::string text = "varnello-cli: compute journal entries without a screen.\n\n";
   for (const Command& c : kCommands) text += c.help;
-  text += "  varnello-cli --help | COMMAND --help\n";
+  text += "  varnello-cli --help | --version | COMMAND --help\n";
   text +=
       "\nField names are exact (Text1, not Text01). Unknown options or arguments: exit status 2.\n"
       "Every command ends with exit status 4 when its input cannot be read or its output cannot\n"
@@ -595,6 +662,7 @@ int Main(int argc, char** argv) {
   if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
     return Emit(HelpText(), args.empty() ? kUsageError : 0);
   }
+  if (args[0] == "--version") return Emit("varnello-cli " VARNELLO_VERSION "\n", 0);
   Args rest(args.begin() + 1, args.end());
   for (std::string_view a : rest) {
     if (a == "--help" || a == "-h") return Emit(HelpText(), 0);

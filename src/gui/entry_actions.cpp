@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
@@ -16,10 +17,12 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTextDocument>
+#include <QToolTip>
 
 #include "core/entries/capital.h"
 #include "core/entries/table.h"
 #include "core/tables/tables.h"
+#include "gui/output_view.h"
 #include "gui/qt_convert.h"
 
 namespace varnello {
@@ -162,6 +165,35 @@ void EntryActions::addTo(QMenu* menu, const QString& lineUnderPointer) {
   }
   // The shortcut stays live whatever the menu showed.
   connect(menu, &QMenu::aboutToHide, copyTable_, [this] { copyTable_->setEnabled(true); });
+}
+
+void EntryActions::attach(OutputView* view) {
+  view_ = view;
+  connect(view, &OutputView::contextMenuAboutToShow, this, [this](QMenu* menu, int line) {
+    const auto& lines = view_->buffer().lines();
+    addTo(menu, line >= 0 && static_cast<size_t>(line) < lines.size() ? ToQString(lines[line]) : QString());
+  });
+  view->viewport()->installEventFilter(this);
+}
+
+QString EntryActions::lineAt(const QPoint& viewportPoint) const {
+  int line = view_->lineAt(viewportPoint);
+  const auto& lines = view_->buffer().lines();
+  return line >= 0 && static_cast<size_t>(line) < lines.size() ? ToQString(lines[line]) : QString();
+}
+
+bool EntryActions::eventFilter(QObject* watched, QEvent* event) {
+  if (view_ != nullptr && watched == view_->viewport() && event->type() == QEvent::ToolTip) {
+    auto* help = static_cast<QHelpEvent*>(event);
+    if (std::optional<QString> capital = CapitalOfLine(lineAt(help->pos()))) {
+      QToolTip::showText(help->globalPos(), QStringLiteral("大写金额：%1（右键可复制）").arg(*capital),
+                         view_->viewport());
+    } else {
+      QToolTip::hideText();
+    }
+    return true;
+  }
+  return QObject::eventFilter(watched, event);
 }
 
 std::optional<QString> EntryActions::CapitalOfLine(const QString& line) {

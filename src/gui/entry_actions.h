@@ -20,6 +20,10 @@ class QPagedPaintDevice;
 class QWidget;
 
 namespace varnello {
+class OutputView;
+}
+
+namespace varnello {
 
 // What a printout shows: the window's name and keywords, the typed figures with their captions,
 // the entries, the date.
@@ -58,6 +62,9 @@ class EntryActions : public QObject {
   // Adds the actions to an output context menu; with the printed line under the pointer, also
   // 复制大写金额 when that line shows an amount.
   void addTo(QMenu* menu, const QString& lineUnderPointer = {});
+  // Adds them to the view's context menu, and shows the capital numerals of a printed amount in
+  // a tooltip when the pointer rests on it.
+  void attach(OutputView* view);
   // The capital numerals of the amount a printed line shows, when it shows one.
   static std::optional<QString> CapitalOfLine(const QString& line);
 
@@ -74,7 +81,11 @@ class EntryActions : public QObject {
   void doPrint();
   bool doExportPdf();
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  QString lineAt(const QPoint& viewportPoint) const;
   QString askPath(const QString& title, const QString& suffix, const QString& filter);
   void fail(const QString& what, const QString& path, const QString& reason);
 
@@ -83,6 +94,7 @@ class EntryActions : public QObject {
   EntriesSource entries_;
   FiguresSource figures_;
   QString targetPath_;
+  OutputView* view_ = nullptr;
   QAction* copyTable_;
   QAction* saveCsv_;
   QAction* printPreview_;

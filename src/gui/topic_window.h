@@ -4,14 +4,18 @@
 #include <QWidget>
 #include <functional>
 #include <map>
+#include <memory>
+#include <vector>
 
 #include "core/engine/topic.h"
+#include "core/entries/entries.h"
 
 class QLineEdit;
 class QPushButton;
 
 namespace varnello {
 
+class EntryActions;
 class OutputView;
 
 class TopicWindow : public QWidget {
@@ -25,25 +29,38 @@ class TopicWindow : public QWidget {
   // The output view: the printed lines.
   OutputView* surface() const { return surface_; }
 
-  // 确定: prints the entries, unless the press hook takes the press over (practice).
+  // 确定: prints the entries (emits faulted when a fault ended the press), unless the press hook
+  // takes the press over (practice).
   void press();
   // Reads the fields, prints the entries, reports a fault.
   void printEntries();
   void setPressHook(std::function<bool()> hook) { pressHook_ = std::move(hook); }
   // 取消: clears the printed lines.
   void clear();
+  // What a fault means for the user, with the fields to look at, from the fields' current texts.
+  QString faultAdvice(FaultKind kind) const;
 
-  // How a fault is shown to the user; replaceable so tests need no modal dialog.
-  using FaultReporter = std::function<void(QWidget* window, FaultKind kind)>;
-  static void setFaultReporter(FaultReporter reporter);
+  // The entries of the printed lines, and the actions that take them elsewhere (copy as a table,
+  // save as CSV, print, capital numerals).
+  std::vector<Entry> entries() const;
+  EntryActions* entryActions() const { return entryActions_; }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
 
  signals:
   // A button or linked caption asks for another window; hideSelf first when set.
   void navigate(const QString& window, bool hideSelf);
+  // A press ended in an arithmetic fault; the lines printed before it stay.
+  void faulted(TopicWindow* window, FaultKind kind);
 
  private:
+  FieldSource fieldSource() const;
   const TopicDesc& desc_;
   OutputView* surface_;
+  // What the press printed, by its parts, passed on to the view.
+  std::unique_ptr<LineRecorder> printed_;
+  EntryActions* entryActions_;
   std::map<int, QLineEdit*> fields_;
   std::function<bool()> pressHook_;
 };

@@ -13,6 +13,8 @@ namespace {
 
 using Kind = PrintedLine::Kind;
 
+const std::vector<FieldText> kSharePurchase = {{1, "10"}, {2, "0.5"}, {3, "1000"}, {4, "50"}};
+
 TEST(SplitSide, RegularAndIrregularMarkers) {
   struct Case {
     const char* caption;
@@ -59,7 +61,7 @@ TEST(ParseLine, ReadsBackWhatWasPrinted) {
 TEST(Entries, SharesPurchaseWindow) {
   const TopicDesc* form6 = FindTopic("Form6");
   ASSERT_NE(form6, nullptr);
-  EntryPress r = PressEntries(*form6, {{1, "10"}, {2, "0.5"}, {3, "1000"}, {4, "50"}});
+  EntryPress r = PressEntries(*form6, kSharePurchase);
   ASSERT_EQ(r.entries.size(), 6u);
   const Entry& first = r.entries[0];
   EXPECT_EQ(first.heading, "购入股票");
@@ -108,7 +110,7 @@ TEST(Entries, OpenTextHeadsTheEntryItShares) {
 }
 
 TEST(EntryTable, SharesPurchaseAsTsvCsvHtml) {
-  EntryPress r = PressEntries(*FindTopic("Form6"), {{1, "10"}, {2, "0.5"}, {3, "1000"}, {4, "50"}});
+  EntryPress r = PressEntries(*FindTopic("Form6"), kSharePurchase);
   EntryTable table = TableOf(r.entries);
   std::string tsv = ToTsv(table);
   EXPECT_EQ(tsv.substr(0, tsv.find("短期投资")),

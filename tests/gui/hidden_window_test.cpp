@@ -17,7 +17,6 @@ class HiddenWindowTest : public QObject {
 
  private slots:
   void hiddenWindowsReleaseTheirBuffersAndKeepTheirState() {
-    TopicWindow::setFaultReporter([](QWidget*, FaultKind) {});
     WindowRegistry windows;
     windows.show(QStringLiteral("Form1"));
     auto* topic = qobject_cast<TopicWindow*>(windows.show(QStringLiteral("Form9")));

@@ -6,7 +6,7 @@ namespace varnello {
 
 std::string PrintedLine::Render() const {
   std::string out = open + text;
-  if (kind == Kind::Journal && amount) out += FormatAmount(*amount);
+  if (kind == Kind::Journal && amount) AppendAmount(out, *amount);
   return out;
 }
 
@@ -165,14 +165,23 @@ std::vector<Entry> EntriesOf(const std::vector<std::string>& lines) {
 }
 
 EntryPress PressEntries(const TopicDesc& desc, const std::map<int, std::string>& texts) {
+  std::vector<FieldText> list;
+  list.reserve(texts.size());
+  for (const auto& [n, text] : texts) list.push_back({n, text});
+  return PressEntries(desc, list);
+}
+
+EntryPress PressEntries(const TopicDesc& desc, const std::vector<FieldText>& texts) {
   LineRecorder out;
   FieldSource source = [&texts](int n) {
-    auto it = texts.find(n);
-    return it == texts.end() ? std::string() : it->second;
+    for (auto it = texts.rbegin(); it != texts.rend(); ++it) {
+      if (it->n == n) return std::string(it->text);
+    }
+    return std::string();
   };
   EntryPress result;
   result.fault = RunPress(desc, source, out);
-  result.printed = out.lines();
+  result.printed = out.takeLines();
   result.lines.reserve(result.printed.size());
   for (const PrintedLine& line : result.printed) result.lines.push_back(line.Render());
   result.entries = EntriesOf(result.printed);

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/engine/fault.h"
@@ -43,6 +44,11 @@ class LineRecorder : public JournalSink {
   void ClearOutput() override;
 
   const std::vector<PrintedLine>& lines() const { return lines_; }
+  // Hands the lines over, leaving the recorder empty.
+  std::vector<PrintedLine> takeLines() {
+    open_ = false;
+    return std::move(lines_);
+  }
 
  private:
   PrintedLine& Current();
@@ -102,6 +108,8 @@ struct EntryPress {
   std::optional<FaultKind> fault;
 };
 EntryPress PressEntries(const TopicDesc& desc, const std::map<int, std::string>& texts);
+// The same with the texts as (field number, text) pairs; a number given twice takes the last.
+EntryPress PressEntries(const TopicDesc& desc, const std::vector<FieldText>& texts);
 
 // "debit" / "credit" / "" for none.
 std::string_view SideName(Side side);
