@@ -1,5 +1,7 @@
 #include "gui/main_window.h"
 
+#include <QCheckBox>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -61,7 +63,12 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     widgets.push_back(w);
   }
   ApplyTabOrder(layout, widgets);
-  AddPracticeSwitch(client);
+  // The practice switch stands in free space below the designed controls: it is the last stop of
+  // the Tab chain, and the client area never shrinks so far that it is cut.
+  QCheckBox* practice = AddPracticeSwitch(client);
+  if (!layout.tabOrder.empty()) QWidget::setTabOrder(widgets[layout.tabOrder.back()], practice);
+  QRect reach = practice->geometry();
+  client->setMinimumSize(client->minimumSize().expandedTo(QSize(reach.right() + 9, reach.bottom() + 9)));
 
   setMenuBar(new WrappingMenuBar(this));
   for (const MenuEntry& entry : Menu()) {

@@ -58,6 +58,7 @@ class WindowBehaviourTest : public QObject {
         expected << (c.kind == ControlKind::Field ? QStringLiteral("Text%1").arg(c.text) : ToQString(c.name));
       }
       if (KindOf(name) == WindowKind::Topic) expected << QStringLiteral("Output");
+      if (KindOf(name) == WindowKind::Main) expected << QStringLiteral("practiceMode");
       QCOMPARE(TabChain(w), expected);
       if (KindOf(name) != WindowKind::Main) w->hide();
     }
