@@ -1,7 +1,6 @@
 #include "gui/main_window.h"
 
 #include <QCheckBox>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
