@@ -12,6 +12,7 @@
 
 #include "cli/batch.h"
 #include "core/engine/topic.h"
+#include "core/entries/entries.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace varnello;
@@ -48,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!validText) return 0;  // answered with an error: the request was not valid UTF-8
   // The answer of a press: the same lines and fault as pressing the window directly.
   std::string expected;
-  cli::AppendPressAnswer(expected, std::to_string(size), desc.name, PressFresh(desc, texts));
+  cli::AppendPressAnswer(expected, std::to_string(size), desc.name, PressEntries(desc, texts));
   if (answer != expected + "\n") std::abort();
   return 0;
 }

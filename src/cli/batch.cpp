@@ -92,7 +92,9 @@ void AppendJsonAmount(std::string& out, double amount) {
   if (std::trunc(amount) == amount && std::fabs(amount) < 9007199254740992.0) {
     end = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(amount));
   } else {
-    end = std::to_chars(buf, buf + sizeof buf, amount);
+    // Shortest round-trip digits, with an exponent for large and small magnitudes: a plain
+    // integer of more than 19 digits is valid JSON but beyond what many readers take as a number.
+    end = std::to_chars(buf, buf + sizeof buf, amount, std::chars_format::general);
   }
   out.append(buf, end.ptr);
 }
