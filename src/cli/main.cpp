@@ -23,14 +23,18 @@ constexpr int kFaultExit = 3;
 constexpr std::string_view kHelp =
     "varnello-cli: compute journal entries without a screen.\n"
     "\n"
-    "  varnello-cli press WINDOW [TextN=TEXT ...] [--json]\n"
+    "  varnello-cli press WINDOW [TextN=TEXT ...] [--explain] [--json]\n"
     "      One press of 确定 on a fresh window. WINDOW is a window name (Form6) or a keyword\n"
-    "      (买股票). Fields not given are empty. Prints the lines as the window shows them.\n"
+    "      (买股票). Fields not given are empty. Prints the lines as the window shows them;\n"
+    "      --explain follows each amount line with its working, indented. --json answers\n"
+    "      {\"window\", \"lines\", \"working\", \"fault\"}: \"working\" parallel to \"lines\", for an\n"
+    "      amount line {\"text\", \"expr\"} (expr over the fields: TextN, + - * /, pow), else null.\n"
     "      Exit status: 0 done, 2 unknown window or field, 3 arithmetic fault (lines printed\n"
     "      before the fault are kept on stdout; the fault goes to stderr).\n"
     "  varnello-cli batch\n"
     "      Reads JSON lines {\"window\": \"Form6\", \"fields\": {\"Text1\": \"10\"}} from stdin and\n"
     "      writes one JSON line per request: {\"window\", \"lines\", \"fault\"} or {\"error\"}.\n"
+    "      A request with \"explain\": true also gets \"working\" as press --json does.\n"
     "  varnello-cli describe [WINDOW] [--json]\n"
     "      Lists every window (or one): kind, keywords, fields, section captions, buttons.\n"
     "  varnello-cli --help | COMMAND --help\n";
@@ -69,17 +73,30 @@ json FaultJson(const std::optional<FaultKind>& fault) {
   return fault ? json(std::string(FaultName(*fault))) : json(nullptr);
 }
 
+// The working of a press, parallel to its lines: {"text", "expr"} for an amount line, else null.
+json WorkingJson(const PressOutcome& r) {
+  json working = json::array();
+  for (size_t i = 0; i < r.lines.size(); ++i) working.push_back(nullptr);
+  for (const WorkingLine& w : r.working) {
+    if (w.line < working.size()) working[w.line] = {{"text", w.text}, {"expr", w.expr}};
+  }
+  return working;
+}
+
 int Press(const std::vector<std::string_view>& args) {
   if (args.empty()) {
     std::cerr << "press: name a window or keyword (see --help)\n";
     return kUsageError;
   }
   bool asJson = false;
+  bool explain = false;
   std::map<int, std::string> texts;
   std::vector<std::string_view> assignments;
   for (size_t i = 1; i < args.size(); ++i) {
     if (args[i] == "--json") {
       asJson = true;
+    } else if (args[i] == "--explain") {
+      explain = true;
     } else {
       assignments.push_back(args[i]);
     }
@@ -99,15 +116,29 @@ int Press(const std::vector<std::string_view>& args) {
     }
     texts[n] = std::string(a.substr(eq + 1));
   }
-  PressOutcome r = PressFresh(*desc, texts);
+  PressOutcome r = PressFresh(*desc, texts, explain || asJson);
   if (asJson) {
-    std::cout << json{{"window", desc->name}, {"lines", r.lines}, {"fault", FaultJson(r.fault)}}.dump()
+    std::cout << json{{"window", desc->name},
+                      {"lines", r.lines},
+                      {"working", WorkingJson(r)},
+                      {"fault", FaultJson(r.fault)}}
+                     .dump()
               << "\n";
+  } else if (explain) {
+    size_t next = 0;
+    for (size_t i = 0; i < r.lines.size(); ++i) {
+      std::cout << r.lines[i] << "\n";
+      for (; next < r.working.size() && r.working[next].line == i; ++next) {
+        std::cout << "    " << r.working[next].formula << "\n";
+        for (const std::string& step : r.working[next].steps) std::cout << "      " << step << "\n";
+      }
+    }
   } else {
     for (const std::string& line : r.lines) std::cout << line << "\n";
   }
   if (r.fault) {
     std::cerr << "varnello-cli: " << FaultName(*r.fault) << " (" << FaultMessage(*r.fault) << ")\n";
+    if (explain && !r.faultText.empty()) std::cerr << "varnello-cli: " << r.faultText << "\n";
     return kFaultExit;
   }
   return 0;
@@ -134,7 +165,15 @@ json BatchRequest(const std::string& text) {
       texts[n] = it->get<std::string>();
     }
   }
-  PressOutcome r = PressFresh(*desc, texts);
+  auto e = req.find("explain");
+  bool explain = e != req.end() && e->is_boolean() && e->get<bool>();
+  PressOutcome r = PressFresh(*desc, texts, explain);
+  if (explain) {
+    return {{"window", desc->name},
+            {"lines", r.lines},
+            {"working", WorkingJson(r)},
+            {"fault", FaultJson(r.fault)}};
+  }
   return {{"window", desc->name}, {"lines", r.lines}, {"fault", FaultJson(r.fault)}};
 }
 

@@ -64,8 +64,15 @@ bool HasField(const TopicDesc& desc, int n) {
   return false;
 }
 
-std::optional<FaultKind> RunPress(const TopicDesc& desc, const FieldSource& fields, JournalSink& out) {
-  Press press(fields, out);
+std::map<int, std::string> FieldCaptions(const TopicDesc& desc) {
+  std::map<int, std::string> captions;
+  for (const Item* f : FieldsOf(desc)) captions.emplace(f->text, std::string(f->caption));
+  return captions;
+}
+
+std::optional<FaultKind> RunPress(const TopicDesc& desc, const FieldSource& fields, JournalSink& out,
+                                  Working* working) {
+  Press press(fields, out, working);
   try {
     desc.press(press);
   } catch (const Fault& fault) {
@@ -74,14 +81,21 @@ std::optional<FaultKind> RunPress(const TopicDesc& desc, const FieldSource& fiel
   return std::nullopt;
 }
 
-PressOutcome PressFresh(const TopicDesc& desc, const std::map<int, std::string>& texts) {
+PressOutcome PressFresh(const TopicDesc& desc, const std::map<int, std::string>& texts, bool explain) {
   OutputBuffer out;
   FieldSource source = [&texts](int n) {
     auto it = texts.find(n);
     return it == texts.end() ? std::string() : it->second;
   };
   PressOutcome outcome;
-  outcome.fault = RunPress(desc, source, out);
+  if (explain) {
+    Working working(FieldCaptions(desc));
+    outcome.fault = RunPress(desc, source, out, &working);
+    outcome.working = working.Lines();
+    outcome.faultText = working.FaultText();
+  } else {
+    outcome.fault = RunPress(desc, source, out);
+  }
   outcome.lines = out.lines();
   return outcome;
 }
