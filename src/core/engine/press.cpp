@@ -105,7 +105,7 @@ Figure Press::Pow(Figure base, Figure exponent, std::string_view name) {
 }
 
 void Press::Printed(std::string_view caption, Figure amount) {
-  working_->Printed(open_ ? lines_ - 1 : lines_, caption, amount);
+  working_->Printed(open_ ? lines_ - 1 : lines_, open_ ? openText_ : std::string_view(), caption, amount);
 }
 
 }  // namespace varnello

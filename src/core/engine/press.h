@@ -60,6 +60,7 @@ class Press {
   }
   void Open(std::string_view text) {
     out_.PrintOpenText(text);
+    if (working_ != nullptr) openText_ += text;
     if (!open_) ++lines_;
     open_ = true;
   }
@@ -67,6 +68,7 @@ class Press {
  private:
   void EndLine() {
     if (!open_) ++lines_;
+    if (open_ && working_ != nullptr) openText_.clear();
     open_ = false;
   }
   void Printed(std::string_view caption, Figure amount);
@@ -77,6 +79,7 @@ class Press {
   Working* working_;
   size_t lines_ = 0;  // lines begun by this press
   bool open_ = false;
+  std::string openText_;  // the open line's text so far, kept with the working
 };
 
 }  // namespace varnello

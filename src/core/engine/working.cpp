@@ -73,19 +73,26 @@ class Writer {
 
   // An operation written out: × ÷ + − with the parentheses its grouping needs.
   std::string Inline(const Step& s) {
+    // Left operand first, so that the named figures are explained in reading order.
+    auto binary = [this, &s](int level, std::string_view op, bool leftGroups) {
+      std::string text = Side(*s.a, level, leftGroups);
+      text += op;
+      text += Side(*s.b, level, true);
+      return text;
+    };
     switch (s.op) {
       case Step::Op::Add:
-        return Side(*s.a, 1, false) + " + " + Side(*s.b, 1, true);
+        return binary(1, " + ", false);
       case Step::Op::Sub:
-        return Side(*s.a, 1, false) + " − " + Side(*s.b, 1, true);
+        return binary(1, " − ", false);
       case Step::Op::Mul:
-        return Side(*s.a, 2, false) + " × " + Side(*s.b, 2, true);
+        return binary(2, " × ", false);
       case Step::Op::Div:
-        return Side(*s.a, 2, false) + " ÷ " + Side(*s.b, 2, true);
+        return binary(2, " ÷ ", false);
       case Step::Op::Neg:
         return "−" + Side(*s.a, 3, true);
       case Step::Op::Pow:
-        return Side(*s.a, 4, true) + " ^ " + Side(*s.b, 4, true);
+        return binary(4, " ^ ", true);
       default:
         return Operand(s);
     }
@@ -193,8 +200,8 @@ Figure Working::Field(int n, double value) {
   return Figure(value, NewStep(std::move(s)));
 }
 
-void Working::Printed(size_t line, std::string_view caption, Figure f) {
-  printed_.push_back({line, std::string(caption), f});
+void Working::Printed(size_t line, std::string_view lineStart, std::string_view caption, Figure f) {
+  printed_.push_back({line, std::string(lineStart) + std::string(caption), f});
   Step* s = f.step();
   if (s == nullptr || IsLeaf(*s) || !s->name.empty() || s->plain) return;
   // A figure without a name of its own is called by the first caption that prints it, and
@@ -237,7 +244,7 @@ std::vector<WorkingLine> Working::Lines() const {
       }
       w.expr = Expr(*root);
     }
-    w.text = p.caption + " " + Num(w.value) + " " + w.formula;
+    w.text = p.caption + FormatAmount(w.value) + w.formula;
     for (const std::string& step : w.steps) w.text += "\n" + step;
     lines.push_back(std::move(w));
   }
@@ -273,7 +280,8 @@ void Working::Faulted(FaultKind kind, const Step* figure) {
   } else if (IsLeaf(*op)) {
     text += operand(op) + " 超出可表示的范围";
   } else {
-    text += part.Inline(*op) + (std::isnan(op->value) ? " 没有确定的结果" : " 超出可表示的范围");
+    text += op == figure ? "结果" : part.Inline(*op) + " ";
+    text += std::isnan(op->value) ? "没有确定的值" : "超出可表示的范围";
   }
   faultText_ = std::move(text);
 }

@@ -40,7 +40,8 @@ class Working {
   Step* NewStep(Step step);
   // The step of a figure, recording a constant when it has none.
   Step* StepOf(Figure f);
-  void Printed(size_t line, std::string_view caption, Figure f);
+  // An amount line printed from f; `lineStart` is open text the line began with.
+  void Printed(size_t line, std::string_view lineStart, std::string_view caption, Figure f);
   void Faulted(FaultKind kind, const Step* figure);
   void FaultedReading(int n);
 

@@ -6,7 +6,7 @@ namespace {
 
 void PressForm6(Press& p) {
   Figure price = p.Read(1), d = p.Read(2), q = p.Read(3), f = p.Read(4);
-  Figure G = p.Check(q * price);
+  Figure G = p.Check(q * price, "买价");
   Figure V = p.Check(q * d);
   Figure B = p.Check(q * price + f);
   Figure S = p.Check(G - V + f);
