@@ -1,5 +1,12 @@
 // varnello-cli: the journal calculator without a screen. Presses a window's 确定 with given
 // field texts, runs batches of presses from JSON lines, and describes the windows.
+//
+// Each command is one function taking its arguments and returning the exit status, plus one
+// entry in kCommands with its part of the help text.
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 #include <map>
 #include <nlohmann/json.hpp>
@@ -16,28 +23,76 @@ namespace varnello {
 namespace {
 
 using json = nlohmann::ordered_json;
+using Args = std::vector<std::string_view>;
 
 constexpr int kUsageError = 2;
 constexpr int kFaultExit = 3;
+constexpr int kIoError = 4;
 
-constexpr std::string_view kHelp =
-    "varnello-cli: compute journal entries without a screen.\n"
-    "\n"
-    "  varnello-cli press WINDOW [TextN=TEXT ...] [--explain] [--json]\n"
-    "      One press of 确定 on a fresh window. WINDOW is a window name (Form6) or a keyword\n"
-    "      (买股票). Fields not given are empty. Prints the lines as the window shows them;\n"
-    "      --explain follows each amount line with its working, indented. --json answers\n"
-    "      {\"window\", \"lines\", \"working\", \"fault\"}: \"working\" parallel to \"lines\", for an\n"
-    "      amount line {\"text\", \"expr\"} (expr over the fields: TextN, + - * /, pow), else null.\n"
-    "      Exit status: 0 done, 2 unknown window or field, 3 arithmetic fault (lines printed\n"
-    "      before the fault are kept on stdout; the fault goes to stderr).\n"
-    "  varnello-cli batch\n"
-    "      Reads JSON lines {\"window\": \"Form6\", \"fields\": {\"Text1\": \"10\"}} from stdin and\n"
-    "      writes one JSON line per request: {\"window\", \"lines\", \"fault\"} or {\"error\"}.\n"
-    "      A request with \"explain\": true also gets \"working\" as press --json does.\n"
-    "  varnello-cli describe [WINDOW] [--json]\n"
-    "      Lists every window (or one): kind, keywords, fields, section captions, buttons.\n"
-    "  varnello-cli --help | COMMAND --help\n";
+// ---- Arguments, errors and output shared by the commands ----
+
+int UsageError(std::string_view message) {
+  std::cerr << "varnello-cli: " << message << "\n";
+  return kUsageError;
+}
+
+// A command's arguments: options are taken out by name; what remains must be plain words.
+class Options {
+ public:
+  explicit Options(const Args& args) : words_(args) {}
+
+  // Whether the flag was given (taken out of the words).
+  bool flag(std::string_view name) {
+    bool found = false;
+    for (auto it = words_.begin(); it != words_.end();) {
+      if (*it == name) {
+        found = true;
+        it = words_.erase(it);
+      } else {
+        ++it;
+      }
+    }
+    return found;
+  }
+
+  // The remaining words; an option not taken out is refused (with a message on stderr).
+  bool wordsOnly(std::string_view command) const {
+    for (std::string_view w : words_) {
+      if (w.substr(0, 1) == "-") {
+        UsageError(std::string(command) + ": unknown option " + std::string(w) + " (see --help)");
+        return false;
+      }
+    }
+    return true;
+  }
+  const Args& words() const { return words_; }
+
+ private:
+  Args words_;
+};
+
+// Writes all of `text` to a file descriptor; false (errno set) when it cannot.
+bool WriteAll(int fd, std::string_view text) {
+  while (!text.empty()) {
+    ssize_t n = ::write(fd, text.data(), text.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    text.remove_prefix(static_cast<size_t>(n));
+  }
+  return true;
+}
+
+int IoError(std::string_view what) {
+  std::cerr << "varnello-cli: cannot " << what << ": " << std::strerror(errno) << "\n";
+  return kIoError;
+}
+
+// Writes a command's standard output; a failed write is exit status kIoError.
+int Emit(std::string_view text, int status) {
+  return WriteAll(STDOUT_FILENO, text) ? status : IoError("write the output");
+}
 
 // A window name or keyword to the window name; empty when neither.
 std::string_view ResolveWindow(std::string_view what) {
@@ -46,17 +101,6 @@ std::string_view ResolveWindow(std::string_view what) {
   }
   if (auto w = DispatchKeyword(what)) return *w;
   return {};
-}
-
-// "Text12" -> 12; 0 when the name is not a field name.
-int FieldNumber(std::string_view name) {
-  if (name.substr(0, 4) != "Text" || name.size() == 4 || name.size() > 8) return 0;
-  int n = 0;
-  for (char c : name.substr(4)) {
-    if (c < '0' || c > '9') return 0;
-    n = n * 10 + (c - '0');
-  }
-  return n;
 }
 
 // Checks that the window is a built topic window and the fields exist; returns an error text.
@@ -83,59 +127,56 @@ json WorkingJson(const PressOutcome& r) {
   return working;
 }
 
-int Press(const std::vector<std::string_view>& args) {
+// ---- press ----
+
+int PressWindow(const Args& args) {
   if (args.empty()) {
     std::cerr << "press: name a window or keyword (see --help)\n";
     return kUsageError;
   }
-  bool asJson = false;
-  bool explain = false;
-  std::map<int, std::string> texts;
-  std::vector<std::string_view> assignments;
-  for (size_t i = 1; i < args.size(); ++i) {
-    if (args[i] == "--json") {
-      asJson = true;
-    } else if (args[i] == "--explain") {
-      explain = true;
-    } else {
-      assignments.push_back(args[i]);
-    }
-  }
-  const TopicDesc* desc = nullptr;
-  std::string error = CheckRequest(ResolveWindow(args[0]), std::string(args[0]), desc);
-  if (!error.empty()) {
-    std::cerr << "varnello-cli: " << error << "\n";
+  Options options(args);
+  bool asJson = options.flag("--json");
+  bool explain = options.flag("--explain");
+  if (!options.wordsOnly("press")) return kUsageError;
+  const Args& words = options.words();
+  if (words.empty()) {
+    std::cerr << "press: name a window or keyword (see --help)\n";
     return kUsageError;
   }
-  for (std::string_view a : assignments) {
+  const TopicDesc* desc = nullptr;
+  std::string error = CheckRequest(ResolveWindow(words[0]), std::string(words[0]), desc);
+  if (!error.empty()) return UsageError(error);
+  std::map<int, std::string> texts;
+  for (size_t i = 1; i < words.size(); ++i) {
+    std::string_view a = words[i];
     size_t eq = a.find('=');
     int n = eq == std::string_view::npos ? 0 : FieldNumber(a.substr(0, eq));
     if (n == 0 || !HasField(*desc, n)) {
-      std::cerr << "varnello-cli: " << desc->name << " has no field " << a.substr(0, eq) << "\n";
-      return kUsageError;
+      return UsageError(std::string(desc->name) + " has no field " + std::string(a.substr(0, eq)));
     }
     texts[n] = std::string(a.substr(eq + 1));
   }
   PressOutcome r = PressFresh(*desc, texts, explain || asJson);
+  std::string out;
   if (asJson) {
-    std::cout << json{{"window", desc->name},
-                      {"lines", r.lines},
-                      {"working", WorkingJson(r)},
-                      {"fault", FaultJson(r.fault)}}
-                     .dump()
-              << "\n";
-  } else if (explain) {
-    size_t next = 0;
+    out = json{{"window", desc->name},
+               {"lines", r.lines},
+               {"working", WorkingJson(r)},
+               {"fault", FaultJson(r.fault)}}
+              .dump() +
+          "\n";
+  } else {
+    size_t next = 0;  // the next working to show
     for (size_t i = 0; i < r.lines.size(); ++i) {
-      std::cout << r.lines[i] << "\n";
+      out += r.lines[i];
+      out += '\n';
       for (; next < r.working.size() && r.working[next].line == i; ++next) {
-        std::cout << "    " << r.working[next].formula << "\n";
-        for (const std::string& step : r.working[next].steps) std::cout << "      " << step << "\n";
+        out += "    " + r.working[next].formula + "\n";
+        for (const std::string& step : r.working[next].steps) out += "      " + step + "\n";
       }
     }
-  } else {
-    for (const std::string& line : r.lines) std::cout << line << "\n";
   }
+  if (!WriteAll(STDOUT_FILENO, out)) return IoError("write the output");
   if (r.fault) {
     std::cerr << "varnello-cli: " << FaultName(*r.fault) << " (" << FaultMessage(*r.fault) << ")\n";
     if (explain && !r.faultText.empty()) std::cerr << "varnello-cli: " << r.faultText << "\n";
@@ -143,6 +184,8 @@ int Press(const std::vector<std::string_view>& args) {
   }
   return 0;
 }
+
+// ---- batch ----
 
 json BatchRequest(const std::string& text) {
   json req = json::parse(text, nullptr, false);
@@ -177,7 +220,9 @@ json BatchRequest(const std::string& text) {
   return {{"window", desc->name}, {"lines", r.lines}, {"fault", FaultJson(r.fault)}};
 }
 
-int Batch() {
+int RunBatch(const Args& args) {
+  if (!Options(args).wordsOnly("batch")) return kUsageError;
+  if (!args.empty()) return UsageError("batch: takes no arguments (see --help)");
   std::string line;
   std::string out;
   while (std::getline(std::cin, line)) {
@@ -185,13 +230,15 @@ int Batch() {
     out += BatchRequest(line).dump(-1, ' ', false, json::error_handler_t::replace);
     out += '\n';
     if (out.size() > (1 << 16)) {
-      std::cout << out;
+      if (!WriteAll(STDOUT_FILENO, out)) return IoError("write the output");
       out.clear();
     }
   }
-  std::cout << out;
-  return 0;
+  if (std::cin.bad()) return IoError("read the input");
+  return Emit(out, 0);
 }
+
+// ---- describe ----
 
 std::string_view KindName(WindowKind k) {
   switch (k) {
@@ -205,102 +252,133 @@ std::string_view KindName(WindowKind k) {
   return "";
 }
 
-json DescribeWindow(std::string_view name) {
-  json w{{"name", name}, {"kind", KindName(KindOf(name))}};
-  json keywords = json::array();
-  for (const KeywordRow& row : Keywords()) {
-    if (row.window == name) keywords.push_back(row.keyword);
-  }
-  w["keywords"] = keywords;
-  json fields = json::array(), sections = json::array(), buttons = json::array();
+// What describe tells of one window, gathered once and printed as text or JSON.
+struct Described {
+  struct Entry {
+    std::string name;
+    std::string_view caption;
+    std::string_view opens;  // empty: opens nothing
+  };
+  std::string_view name;
+  WindowKind kind = WindowKind::Topic;
   bool built = true;
-  if (KindOf(name) == WindowKind::Main) {
-    buttons = json::array({{{"name", "Command1"}, {"caption", "确定"}},
-                           {{"name", "Command3"}, {"caption", "取消"}},
-                           {{"name", "Command2"}, {"caption", "退出"}}});
+  std::vector<std::string_view> keywords;
+  std::vector<Entry> fields;
+  std::vector<std::string_view> sections;
+  std::vector<Entry> buttons;
+};
+
+Described DescribeWindow(std::string_view name) {
+  Described w;
+  w.name = name;
+  w.kind = KindOf(name);
+  for (const KeywordRow& row : Keywords()) {
+    if (row.window == name) w.keywords.push_back(row.keyword);
+  }
+  if (w.kind == WindowKind::Main) {
+    w.buttons = {{"Command1", "确定", {}}, {"Command3", "取消", {}}, {"Command2", "退出", {}}};
   } else if (const CategoryDesc* c = FindCategory(name)) {
-    for (const CategoryButton& b : c->buttons) {
-      buttons.push_back({{"name", b.name}, {"caption", b.caption}, {"opens", b.opens}});
-    }
-    for (const CategoryLabel& l : c->labels) sections.push_back(l.text);
+    for (const CategoryButton& b : c->buttons) w.buttons.push_back({std::string(b.name), b.caption, b.opens});
+    for (const CategoryLabel& l : c->labels) w.sections.push_back(l.text);
   } else if (const TopicDesc* t = FindTopic(name)) {
     for (const auto& column : t->columns) {
       for (const Item& item : column) {
         if (item.text != 0) {
-          json field{{"name", "Text" + std::to_string(item.text)}, {"caption", item.caption}};
-          // A caption that opens another window when clicked.
-          if (!item.opens.empty()) field["opens"] = item.opens;
-          fields.push_back(field);
+          // A caption may open another window when clicked.
+          w.fields.push_back({"Text" + std::to_string(item.text), item.caption, item.opens});
         } else {
-          sections.push_back(item.caption);
+          w.sections.push_back(item.caption);
         }
       }
     }
-    WindowLayout layout = LayoutTopic(*t);
-    for (const Control& c : layout.controls) {
-      if (c.kind != ControlKind::Button) continue;
-      json b{{"name", c.name}, {"caption", c.caption}};
-      if (!c.opens.empty()) b["opens"] = c.opens;
-      buttons.push_back(b);
+    for (const Control& c : LayoutTopic(*t).controls) {
+      if (c.kind == ControlKind::Button) w.buttons.push_back({std::string(c.name), c.caption, c.opens});
     }
   } else {
-    built = false;
+    w.built = false;
   }
-  w["built"] = built;
-  w["fields"] = fields;
-  w["sections"] = sections;
-  w["buttons"] = buttons;
   return w;
 }
 
-void PrintDescription(const json& w) {
-  std::cout << w["name"].get<std::string>() << " (" << w["kind"].get<std::string>()
-            << (w["built"].get<bool>() ? "" : ", not built yet") << ")";
-  std::string sep = " keywords: ";
-  for (const auto& k : w["keywords"]) {
-    std::cout << sep << k.get<std::string>();
+void PrintDescription(const Described& w, std::string& out) {
+  out += w.name;
+  out += " (";
+  out += KindName(w.kind);
+  out += w.built ? "" : ", not built yet";
+  out += ")";
+  std::string_view sep = " keywords: ";
+  for (std::string_view k : w.keywords) {
+    out += sep;
+    out += k;
     sep = ", ";
   }
-  std::cout << "\n";
-  for (const auto& s : w["sections"]) std::cout << "  [" << s.get<std::string>() << "]\n";
-  for (const auto& f : w["fields"]) {
-    std::cout << "  " << f["name"].get<std::string>() << "  " << f["caption"].get<std::string>();
-    if (f.contains("opens")) std::cout << " (caption opens " << f["opens"].get<std::string>() << ")";
-    std::cout << "\n";
+  out += "\n";
+  for (std::string_view s : w.sections) {
+    out += "  [";
+    out += s;
+    out += "]\n";
   }
-  for (const auto& b : w["buttons"]) {
-    std::cout << "  " << b["name"].get<std::string>() << "  " << b["caption"].get<std::string>();
-    if (b.contains("opens")) std::cout << " -> " << b["opens"].get<std::string>();
-    std::cout << "\n";
+  for (const Described::Entry& f : w.fields) {
+    out += "  " + f.name + "  ";
+    out += f.caption;
+    if (!f.opens.empty()) out += " (caption opens " + std::string(f.opens) + ")";
+    out += "\n";
+  }
+  for (const Described::Entry& b : w.buttons) {
+    out += "  " + b.name + "  ";
+    out += b.caption;
+    // Category buttons always name the window they open, 退出's Form1 included.
+    if (!b.opens.empty()) out += " -> " + std::string(b.opens);
+    out += "\n";
   }
 }
 
-int Describe(const std::vector<std::string_view>& args) {
-  bool asJson = false;
+json DescriptionJson(const Described& w) {
+  auto entries = [](const std::vector<Described::Entry>& list) {
+    json a = json::array();
+    for (const Described::Entry& e : list) {
+      json o{{"name", e.name}, {"caption", e.caption}};
+      if (!e.opens.empty()) o["opens"] = e.opens;
+      a.push_back(o);
+    }
+    return a;
+  };
+  json sections = json::array();
+  for (std::string_view s : w.sections) sections.push_back(s);
+  return json{{"name", w.name},
+              {"kind", KindName(w.kind)},
+              {"keywords", w.keywords},
+              {"built", w.built},
+              {"fields", entries(w.fields)},
+              {"sections", sections},
+              {"buttons", entries(w.buttons)}};
+}
+
+int DescribeWindows(const Args& args) {
+  Options options(args);
+  bool asJson = options.flag("--json");
+  if (!options.wordsOnly("describe")) return kUsageError;
   std::string_view only;
-  for (std::string_view a : args) {
-    if (a == "--json") {
-      asJson = true;
-    } else if (only.empty()) {
-      only = ResolveWindow(a);
-      if (only.empty()) {
-        std::cerr << "varnello-cli: unknown window or keyword: " << a << "\n";
-        return kUsageError;
-      }
-    } else {
+  for (std::string_view a : options.words()) {
+    if (!only.empty()) {
       std::cerr << "describe: one window at most (see --help)\n";
       return kUsageError;
     }
+    only = ResolveWindow(a);
+    if (only.empty()) return UsageError("unknown window or keyword: " + std::string(a));
   }
-  json windows = json::array();
+  std::vector<Described> windows;
   for (std::string_view name : AllWindowNames()) {
     if (only.empty() || name == only) windows.push_back(DescribeWindow(name));
   }
+  std::string out;
   if (!asJson) {
-    for (const auto& w : windows) PrintDescription(w);
-    return 0;
+    for (const Described& w : windows) PrintDescription(w, out);
+    return Emit(out, 0);
   }
-  json doc{{"windows", windows}};
+  json list = json::array();
+  for (const Described& w : windows) list.push_back(DescriptionJson(w));
+  json doc{{"windows", list}};
   if (only.empty()) {
     json keywords = json::array(), menu = json::array();
     for (const KeywordRow& row : Keywords()) keywords.push_back({row.keyword, row.window});
@@ -309,29 +387,57 @@ int Describe(const std::vector<std::string_view>& args) {
     doc["keywords"] = keywords;
     doc["menu"] = menu;
   }
-  std::cout << doc.dump() << "\n";
-  return 0;
+  return Emit(doc.dump() + "\n", 0);
+}
+
+// ---- the command table and help ----
+
+struct Command {
+  std::string_view name;
+  int (*run)(const Args& args);
+  std::string_view help;  // its paragraph of --help
+};
+
+constexpr Command kCommands[] = {
+    {"press", PressWindow,
+     "  varnello-cli press WINDOW [TextN=TEXT ...] [--explain] [--json]\n"
+     "      One press of 确定 on a fresh window. WINDOW is a window name (Form6) or a keyword\n"
+     "      (买股票). Fields not given are empty. Prints the lines as the window shows them;\n"
+     "      --explain follows each amount line with its working, indented. --json answers\n"
+     "      {\"window\", \"lines\", \"working\", \"fault\"}: \"working\" parallel to \"lines\", for an\n"
+     "      amount line {\"text\", \"expr\"} (expr over the fields: TextN, + - * /, pow), else null.\n"
+     "      Exit status: 0 done, 2 unknown window or field, 3 arithmetic fault (lines printed\n"
+     "      before the fault are kept on stdout; the fault goes to stderr).\n"},
+    {"batch", RunBatch,
+     "  varnello-cli batch\n"
+     "      Reads JSON lines {\"window\": \"Form6\", \"fields\": {\"Text1\": \"10\"}} from stdin and\n"
+     "      writes one JSON line per request: {\"window\", \"lines\", \"fault\"} or {\"error\"}.\n"
+     "      A request with \"explain\": true also gets \"working\", as press --json does.\n"},
+    {"describe", DescribeWindows,
+     "  varnello-cli describe [WINDOW] [--json]\n"
+     "      Lists every window (or one): kind, keywords, fields, section captions, buttons.\n"},
+};
+
+std::string HelpText() {
+  std::string text = "varnello-cli: compute journal entries without a screen.\n\n";
+  for (const Command& c : kCommands) text += c.help;
+  text += "  varnello-cli --help | COMMAND --help\n";
+  return text;
 }
 
 int Main(int argc, char** argv) {
-  std::vector<std::string_view> args(argv + 1, argv + argc);
+  Args args(argv + 1, argv + argc);
   if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-    std::cout << kHelp;
-    return args.empty() ? kUsageError : 0;
+    return Emit(HelpText(), args.empty() ? kUsageError : 0);
   }
-  std::string_view command = args[0];
-  std::vector<std::string_view> rest(args.begin() + 1, args.end());
+  Args rest(args.begin() + 1, args.end());
   for (std::string_view a : rest) {
-    if (a == "--help" || a == "-h") {
-      std::cout << kHelp;
-      return 0;
-    }
+    if (a == "--help" || a == "-h") return Emit(HelpText(), 0);
   }
-  if (command == "press") return Press(rest);
-  if (command == "batch") return Batch();
-  if (command == "describe") return Describe(rest);
-  std::cerr << "varnello-cli: unknown command " << command << " (see --help)\n";
-  return kUsageError;
+  for (const Command& c : kCommands) {
+    if (c.name == args[0]) return c.run(rest);
+  }
+  return UsageError("unknown command " + std::string(args[0]) + " (see --help)");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -49,14 +50,35 @@ TEST(Cli, PressJsonAndFault) {
 }
 
 TEST(Cli, UsageErrors) {
-  for (const char* args : {"press 没有这个", "press Form6 Text9=1", "press Form6 Textx=1", "press Form6 junk",
-                           "press Form1", "press Form27", "frobnicate", "describe Form999"}) {
+  for (const char* args :
+       {"press 没有这个", "press Form6 Text9=1", "press Form6 Textx=1", "press Form6 junk", "press Form1",
+        "press Form27", "frobnicate", "describe Form999", "press Form6 Text01=1", "press Form6 Text+1=1",
+        "press Form6 --frobnicate", "press --json", "batch extra", "batch --json", "describe --frobnicate",
+        "describe Form6 Form7"}) {
     CliRun r = Cli(args);
     EXPECT_EQ(r.status, 2) << args;
     EXPECT_EQ(r.out, "") << args;
   }
   EXPECT_EQ(Cli("--help").status, 0);
   EXPECT_EQ(Cli("press --help").status, 0);
+}
+
+// Exit status of a shell command line running varnello-cli with the given redirections.
+int Status(const std::string& argsAndRedirections) {
+  int status = std::system((std::string(VARNELLO_CLI) + " " + argsAndRedirections + " 2>/dev/null").c_str());
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(Cli, FailedReadsAndWritesAreErrors) {
+  std::string input = ::testing::TempDir() + "cli_requests.txt";
+  std::ofstream(input) << "{\"window\": \"Form9\", \"fields\": {\"Text1\": \"10\"}}\n";
+  for (const std::string& args : std::vector<std::string>{
+           "press Form9 Text1=10 >/dev/full", "press Form9 Text1=10 --json >/dev/full", "describe >/dev/full",
+           "describe Form6 --json >/dev/full", "--help >/dev/full", "batch >/dev/full <" + input,
+           "batch >&- <" + input, "batch </ >/dev/null", "batch <&- >/dev/null"}) {
+    EXPECT_EQ(Status(args), 4) << args;
+  }
+  EXPECT_EQ(Status("batch >/dev/null <" + input), 0);
 }
 
 TEST(Cli, BatchGoesOnAfterBadRequests) {

@@ -58,10 +58,25 @@ std::vector<const Item*> FieldsOf(const TopicDesc& desc) {
 }
 
 bool HasField(const TopicDesc& desc, int n) {
-  for (const Item* f : FieldsOf(desc)) {
-    if (f->text == n) return true;
+  for (const auto& column : desc.columns) {
+    for (const Item& item : column) {
+      if (item.text != 0 && item.text == n) return true;
+    }
   }
   return false;
+}
+
+int FieldNumber(std::string_view name) {
+  constexpr std::string_view kPrefix = "Text";
+  if (name.substr(0, kPrefix.size()) != kPrefix) return 0;
+  std::string_view digits = name.substr(kPrefix.size());
+  if (digits.empty() || digits.size() > 4 || digits[0] == '0') return 0;
+  int n = 0;
+  for (char c : digits) {
+    if (c < '0' || c > '9') return 0;
+    n = n * 10 + (c - '0');
+  }
+  return n;
 }
 
 std::map<int, std::string> FieldCaptions(const TopicDesc& desc) {

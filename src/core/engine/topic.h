@@ -69,6 +69,10 @@ const TopicDesc* FindTopic(std::string_view name);
 std::vector<const Item*> FieldsOf(const TopicDesc& desc);
 bool HasField(const TopicDesc& desc, int n);
 
+// The number N of a field name "TextN" written exactly so (no sign, blank or leading zero:
+// "Text01" is not "Text1"); 0 for any other text.
+int FieldNumber(std::string_view name);
+
 // Captions of a window's fields by field number.
 std::map<int, std::string> FieldCaptions(const TopicDesc& desc);
 
