@@ -11,6 +11,7 @@
 #include "core/engine/topic.h"
 #include "core/tables/tables.h"
 #include "gui/main_window.h"
+#include "gui/qt_translations.h"
 #include "gui/topic_window.h"
 #include "gui/window_registry.h"
 
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   varnello::InstallAppFont();
+  varnello::InstallQtTranslations();
   if (argc < 2) {
     std::fprintf(stderr, "usage: varnello-snapshot OUT_DIR [WINDOW[:TextN=V,...] ...]\n");
     return 2;

@@ -2,11 +2,13 @@
 #include <QApplication>
 
 #include "gui/main_window.h"
+#include "gui/qt_translations.h"
 #include "gui/window_registry.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   varnello::InstallAppFont();
+  varnello::InstallQtTranslations();
   QApplication::setQuitOnLastWindowClosed(false);
 
   varnello::WindowRegistry windows;

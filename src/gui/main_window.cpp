@@ -10,7 +10,6 @@
 #include <cstdlib>
 
 #include "core/tables/tables.h"
-#include "gui/output_surface.h"
 #include "gui/qt_convert.h"
 
 namespace varnello {
@@ -29,10 +28,6 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   auto* client = new QWidget(this);
   client->setFixedSize(ToPixels(11070), ToPixels(8730));
   setCentralWidget(client);
-
-  // The main window prints nothing, but it has a surface for 取消 to clear like any other.
-  surface_ = new OutputSurface(client);
-  surface_->setGeometry(client->rect());
 
   auto* banner = new QLabel(QStringLiteral("Varnello"), client);
   banner->setObjectName(QStringLiteral("Label1"));
@@ -56,7 +51,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   QPushButton* cancel = makeButton("Command3", QStringLiteral("取消"), ToPixels(Rect{8520, 3360, 1935, 495}));
   QPushButton* exit = makeButton("Command2", QStringLiteral("退出"), ToPixels(Rect{7080, 4440, 1935, 495}));
   connect(ok, &QPushButton::clicked, this, &MainWindow::confirm);
-  connect(cancel, &QPushButton::clicked, surface_, &OutputSurface::clear);
+  connect(cancel, &QPushButton::clicked, this, [this] { output_.ClearOutput(); });
   connect(exit, &QPushButton::clicked, this, &MainWindow::quitRequested);
   setTabOrder(keyword_, cancel);
   setTabOrder(cancel, exit);

@@ -3,11 +3,11 @@
 
 #include <QMainWindow>
 
+#include "core/journal/journal.h"
+
 class QLineEdit;
 
 namespace varnello {
-
-class OutputSurface;
 
 // Sets the application font: 宋体 9 pt, resolved to an installed Song/Ming face.
 void InstallAppFont();
@@ -32,7 +32,8 @@ class MainWindow : public QMainWindow {
  private:
   void confirm();
   QLineEdit* keyword_;
-  OutputSurface* surface_;
+  // The main window prints nothing; its output is only ever cleared.
+  OutputBuffer output_;
 };
 
 }  // namespace varnello

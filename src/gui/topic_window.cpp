@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 #include "core/layout/layout.h"
-#include "gui/output_surface.h"
+#include "gui/output_view.h"
 #include "gui/qt_convert.h"
 
 namespace varnello {
@@ -51,7 +51,7 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent) : QWidget(paren
   WindowLayout layout = LayoutTopic(desc);
   resize(ToPixels(layout.width), ToPixels(layout.height));
 
-  surface_ = new OutputSurface(this);
+  surface_ = new OutputView(this);
   surface_->setGeometry(ToPixels(layout.output));
 
   QFont bold = font();
@@ -132,7 +132,7 @@ void TopicWindow::press() {
 }
 
 void TopicWindow::clear() {
-  surface_->clear();
+  surface_->clearOutput();
 }
 
 }  // namespace varnello

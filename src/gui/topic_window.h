@@ -12,7 +12,7 @@ class QPushButton;
 
 namespace varnello {
 
-class OutputSurface;
+class OutputView;
 
 class TopicWindow : public QWidget {
   Q_OBJECT
@@ -22,7 +22,8 @@ class TopicWindow : public QWidget {
   const TopicDesc& desc() const { return desc_; }
   QLineEdit* field(int n) const;
   QPushButton* button(const QString& name) const;
-  OutputSurface* surface() const { return surface_; }
+  // The output view: the printed lines.
+  OutputView* surface() const { return surface_; }
 
   // 确定: reads the fields, prints the entries, reports a fault.
   void press();
@@ -39,7 +40,7 @@ class TopicWindow : public QWidget {
 
  private:
   const TopicDesc& desc_;
-  OutputSurface* surface_;
+  OutputView* surface_;
   std::map<int, QLineEdit*> fields_;
 };
 

@@ -3,11 +3,13 @@
 #include <QtTest>
 
 #include "gui/gui_tests.h"
+#include "gui/qt_translations.h"
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   varnello::InstallAppFont();
+  if (!varnello::InstallQtTranslations()) qWarning("Qt's zh_CN translations are missing");
   int failures = 0;
   for (auto& make : varnello::testing::GuiTestClasses()) {
     std::unique_ptr<QObject> test = make();

@@ -8,7 +8,7 @@
 #include "core/tables/tables.h"
 #include "gui/gui_tests.h"
 #include "gui/main_window.h"
-#include "gui/output_surface.h"
+#include "gui/output_view.h"
 #include "gui/qt_convert.h"
 #include "gui/topic_window.h"
 #include "gui/window_registry.h"

@@ -10,7 +10,7 @@
 #include "core/tables/tables.h"
 #include "gui/gui_tests.h"
 #include "gui/main_window.h"
-#include "gui/output_surface.h"
+#include "gui/output_view.h"
 #include "gui/topic_window.h"
 #include "gui/window_registry.h"
 
