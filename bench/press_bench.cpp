@@ -12,7 +12,9 @@
 namespace varnello {
 namespace {
 
-void PressWithFigures(benchmark::State& state, const char* window) {
+// One press of the window with ordinary figures in every field; `explain` also records the
+// working and renders it as text, as --explain and the GUI do.
+void PressWindow(benchmark::State& state, const char* window, bool explain) {
   const TopicDesc* desc = FindTopic(window);
   if (desc == nullptr) {
     state.SkipWithError("window not built");
@@ -23,11 +25,20 @@ void PressWithFigures(benchmark::State& state, const char* window) {
   const char* figures[] = {"12000", "0.13", "3500.5", "0.06", "800", "25", "1.5", "0.1"};
   int i = 0;
   for (const Item* f : FieldsOf(*desc)) texts[f->text] = figures[i++ % 8];
-  for (auto _ : state) benchmark::DoNotOptimize(PressFresh(*desc, texts));
+  for (auto _ : state) benchmark::DoNotOptimize(PressFresh(*desc, texts, explain));
+}
+void PressWithFigures(benchmark::State& state, const char* window) {
+  PressWindow(state, window, false);
+}
+void PressWithWorking(benchmark::State& state, const char* window) {
+  PressWindow(state, window, true);
 }
 BENCHMARK_CAPTURE(PressWithFigures, Form101, "Form101");
 BENCHMARK_CAPTURE(PressWithFigures, Form16, "Form16");
 BENCHMARK_CAPTURE(PressWithFigures, Form98, "Form98");
+BENCHMARK_CAPTURE(PressWithWorking, Form101, "Form101");
+BENCHMARK_CAPTURE(PressWithWorking, Form16, "Form16");
+BENCHMARK_CAPTURE(PressWithWorking, Form98, "Form98");
 
 void FormatAmounts(benchmark::State& state) {
   double values[] = {1500, -20.5, 2.0 / 3.0, 1e15, 123456.789, 0.00001234};

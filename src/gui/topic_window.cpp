@@ -14,9 +14,12 @@ namespace varnello {
 namespace {
 
 TopicWindow::FaultReporter& Reporter() {
+  // Names the figure and the operation that faulted, where the window's working tells them.
   static TopicWindow::FaultReporter reporter = [](QWidget* window, FaultKind kind) {
-    QMessageBox::warning(window, window->windowTitle(),
-                         QString::fromUtf8(FaultMessage(kind).data(), FaultMessage(kind).size()));
+    auto* topic = qobject_cast<TopicWindow*>(window);
+    QString text = topic != nullptr ? topic->faultText() : QString();
+    if (text.isEmpty()) text = QString::fromUtf8(FaultMessage(kind).data(), FaultMessage(kind).size());
+    QMessageBox::warning(window, window->windowTitle(), text);
   };
   return reporter;
 }
@@ -126,7 +129,13 @@ void TopicWindow::press() {
     QLineEdit* edit = field(n);
     return edit == nullptr ? std::string() : edit->text().toStdString();
   };
-  std::optional<FaultKind> fault = RunPress(desc_, source, surface_->sink());
+  // The press records its working, for the tooltips, 显示算式 and the fault message.
+  Working working(FieldCaptions(desc_));
+  const OutputBuffer& printed = surface_->buffer();
+  size_t first = printed.lines().size() - (printed.lastLineOpen() ? 1 : 0);
+  std::optional<FaultKind> fault = RunPress(desc_, source, surface_->sink(), &working);
+  surface_->addWorking(first, working.Lines());
+  faultText_ = ToQString(working.FaultText());
   surface_->linesChanged();
   if (fault) Reporter()(this, *fault);
 }

@@ -30,6 +30,10 @@ class TopicWindow : public QWidget {
   // 取消: clears the printed lines.
   void clear();
 
+  // What faulted in the last press, in words ("计算 每年租金 = 付款总额 ÷ 租期 时除数为零：租期 为 0");
+  // empty when it ended without a fault.
+  const QString& faultText() const { return faultText_; }
+
   // How a fault is shown to the user; replaceable so tests need no modal dialog.
   using FaultReporter = std::function<void(QWidget* window, FaultKind kind)>;
   static void setFaultReporter(FaultReporter reporter);
@@ -42,6 +46,7 @@ class TopicWindow : public QWidget {
   const TopicDesc& desc_;
   OutputView* surface_;
   std::map<int, QLineEdit*> fields_;
+  QString faultText_;
 };
 
 }  // namespace varnello

@@ -16,7 +16,7 @@ void PrintInstrument(Press& p, std::string_view heading, std::string_view deposi
   p.Line(deposit, amount);
   p.Line("银行存款（贷）", amount);
   p.Blank();
-  Figure Y = p.Check(((days * rate) / 360 + 1) * amount);  // amount with interest at maturity
+  Figure Y = p.Check(((days * rate) / 360 + 1) * amount, "到期本息");  // amount with interest at maturity
   Figure Z = p.Check(Y - amount);
   p.Heading("收到票据");
   p.Line("银行存款（借）", Y);

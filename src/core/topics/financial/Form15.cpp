@@ -11,11 +11,11 @@ void PressForm15(Press& p) {
   p.Line("主营业务收入（贷）", G);
   p.Line("应交税费-应交增值税（销）（贷）", V);
   p.Blank();
-  Figure I = p.Check((i * A) / 12);  // one month's interest
+  Figure I = p.Check((i * A) / 12, "每月利息");  // one month's interest
   p.Line("应收票据（借）", I);
   p.Line("财务费用（贷）", I);
   p.Blank();
-  Figure M = p.Check(((i * m) / 12 + 1) * A);  // value at maturity
+  Figure M = p.Check(((i * m) / 12 + 1) * A, "到期值");  // value at maturity
   Figure J = p.Check(M - I);
   p.Heading("据本付息时");
   p.Line("银行存款（借）", M);

@@ -21,7 +21,7 @@ void PressForm77(Press& p) {
   p.Line("在途物资（贷）", G);
   p.Blank();
   p.Heading("到期支付本息");
-  Figure I = p.Check(((i * A) * m) / 12);  // interest over the term
+  Figure I = p.Check(((i * A) * m) / 12, "全期利息");  // interest over the term
   p.Line("应付票据（借）", A);
   p.Line("财务费用-利息费用（借）", I);
   Figure T = p.Check(A + I);

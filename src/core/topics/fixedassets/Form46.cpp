@@ -23,7 +23,7 @@ void PressForm46(Press& p) {
   p.Heading("若分期付款");
   p.Line("固定资产（借）", X);
   p.Line("银行存款（贷）", D);
-  Figure U = p.Check(X - D);  // left owing after the down payment
+  Figure U = p.Check(X - D, "未付款");  // left owing after the down payment
   p.Line("长期应付款（贷）", U);
   p.Blank();
   p.Heading("支付保险费");
@@ -32,7 +32,7 @@ void PressForm46(Press& p) {
   p.Blank();
   if (n > 0) {
     p.Heading("分期付款");
-    Figure J = p.Div(U, n);  // one instalment
+    Figure J = p.Div(U, n, "每期付款额");  // one instalment
     p.Line("长期应付款（借）", J);
     p.Line("银行存款（贷）", J);
   }

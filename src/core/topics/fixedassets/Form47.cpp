@@ -8,11 +8,11 @@ void PressForm47(Press& p) {
   Figure V = p.Read(1), T = p.Read(2), H = p.Read(3), h = p.Read(4), M = p.Read(5);
   p.Read(6);  // the materials' tax is shown on the window but enters no amount
   Figure W = p.Read(7), P = p.Read(8);
-  Figure X = p.Check((T + V) + H);   // everything owed for the asset
-  Figure VT = p.Check((h * H) + T);  // deductible input tax
-  Figure CIP = p.Check(X - VT);      // cost taken into construction in progress
-  Figure B = p.Check(P + H);         // paid from the bank
-  Figure AP = p.Check(X - B);        // left owing to the supplier
+  Figure X = p.Check((T + V) + H, "应付总额");         // everything owed for the asset
+  Figure VT = p.Check((h * H) + T, "可抵扣进项税额");  // deductible input tax
+  Figure CIP = p.Check(X - VT, "在建工程成本");        // cost taken into construction in progress
+  Figure B = p.Check(P + H, "银行支付");               // paid from the bank
+  Figure AP = p.Check(X - B, "应付账款");              // left owing to the supplier
   p.Heading("购买安装");
   p.Line("在建工程（借）", CIP);
   p.Line("应交税费-应交增值税（进）（借）", VT);

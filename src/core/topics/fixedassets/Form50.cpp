@@ -8,7 +8,7 @@ void PressForm50(Press& p) {
   p.Read(1);  // the investor's historical cost is shown on the window but enters no amount
   Figure E = p.Read(2), F = p.Read(3), K = p.Read(4);
   p.Heading("投入固定资产");
-  Figure X = p.Check(F + E);  // booked cost
+  Figure X = p.Check(F + E, "入账价值");  // booked cost
   Figure Y = p.Check(X - K);  // capital surplus; negative when the granted capital exceeds the cost
   p.Line("固定资产（借）", X);
   p.Line("实收资本（贷）", K);

@@ -6,7 +6,7 @@ namespace {
 
 void PressForm57(Press& p) {
   Figure O = p.Read(1), Dp = p.Read(2), K = p.Read(3), Sc = p.Read(4), Rp = p.Read(5), Ri = p.Read(6);
-  Figure N = p.Check(O - Dp);  // net book value
+  Figure N = p.Check(O - Dp, "账面净值");  // net book value
   p.Heading("固定资产清理");
   p.Line("固定资产清理（借）", N);
   p.Line("累计折旧（借）", Dp);

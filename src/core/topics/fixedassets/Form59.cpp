@@ -8,7 +8,7 @@ void PressForm59(Press& p) {
   p.Read(1);  // the contract price is shown on the window but enters no amount
   Figure Pp = p.Read(2), G = p.Read(3), GT = p.Read(4), M = p.Read(5), MT = p.Read(6), Dm = p.Read(7),
          Sp = p.Read(8);
-  Figure X = p.Check(GT + G);  // materials bought, tax included
+  Figure X = p.Check(GT + G, "材料价税合计");  // materials bought, tax included
   p.Heading("购入工程物资");
   p.Line("工程物资（借）", X);
   p.Line("银行存款（贷）", X);
@@ -35,7 +35,7 @@ void PressForm59(Press& p) {
   p.Line("在建工程（借）", Sp);
   p.Line("银行存款（贷）", Sp);
   p.Blank();
-  Figure Z = p.Check((((X + Pp) + Y) - Dm) + Sp);  // cost of the rebuilt asset
+  Figure Z = p.Check((((X + Pp) + Y) - Dm) + Sp, "改扩建后原价");  // cost of the rebuilt asset
   p.Heading("改建固定资产");
   p.Line("固定资产（借）", Z);
   p.Line("在建工程（贷）", Z);

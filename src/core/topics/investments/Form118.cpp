@@ -8,12 +8,12 @@ namespace {
 void PressForm118(Press& p) {
   Figure u = p.Read(1), Pr = p.Read(2), Sv = p.Read(3), n = p.Read(4), price = p.Read(5);
   p.Heading("回购股份");
-  Figure X = p.Check(price * n);  // price of the repurchase
+  Figure X = p.Check(price * n, "回购价款");  // price of the repurchase
   p.Line("库存股（借）", X);
   p.Line("银行存款（贷）", X);
   p.Blank();
   p.Heading("注销股份");
-  Figure S = p.Check(n * u);                // par value of the shares
+  Figure S = p.Check(n * u, "股本面值");    // par value of the shares
   Figure A = p.Check((n * u) + Pr);         // par plus the share premium
   Figure B = p.Check(((n * u) + Pr) + Sv);  // ... plus the surplus reserve
   // Each case is tested on its own: with a negative premium or reserve two of them can hold.

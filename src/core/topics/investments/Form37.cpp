@@ -16,7 +16,7 @@ void PressForm37(Press& p) {
 
   p.Heading("收到利息");
   if (m > 0) {
-    Figure J = p.Div(r * N, m);  // one coupon payment
+    Figure J = p.Div(r * N, m, "每期利息");  // one coupon payment
     p.Line("银行存款（借）", J);
     p.Line("应收利息（贷）", J);
   }

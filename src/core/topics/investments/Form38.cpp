@@ -11,9 +11,9 @@ void PressForm38(Press& p) {
     p.Line("长期股权投资（借）", L);
     p.Line("银行存款（贷）", L);
   }
-  Figure C = p.Check(((price - d) * Q) + F);  // cost of the holding
-  Figure R = p.Check(d * Q);                  // dividend receivable
-  Figure B = p.Check((price * Q) + F);        // paid
+  Figure C = p.Check(((price - d) * Q) + F, "成本");  // cost of the holding
+  Figure R = p.Check(d * Q, "应收股利");              // dividend receivable
+  Figure B = p.Check((price * Q) + F, "支付金额");    // paid
   p.Line("长期股权投资（借）", C);
   p.Line("应收股利（借）", R);
   p.Line("银行存款（贷）", B);

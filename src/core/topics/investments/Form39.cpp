@@ -20,7 +20,7 @@ void PressForm39(Press& p) {
   Figure T = p.Check((P + L) + B);
   Figure U = p.Check(P + L);
   Figure V = p.Check(Pb + Lb);
-  Figure G = p.Check(U - V);  // gain on the transfer
+  Figure G = p.Check(U - V, "转让收益");  // gain on the transfer
   p.Line("长期股权投资（借）", T);
   if (G < 0) p.Line("营业外收入（借）", -G);
   p.Line("长期股权投资（贷）", Lb);

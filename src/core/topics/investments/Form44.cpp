@@ -17,8 +17,8 @@ void PressForm44(Press& p) {
   p.Blank();
   // The heading shares its output line with the bank debit that follows.
   p.Open("收回债券");
-  Figure X = p.Check((Y - k) * (N * r));  // interest of the years not yet accrued
-  Figure B = p.Check((X + N) - R);        // the loss
+  Figure X = p.Check((Y - k) * (N * r), "未计提利息");  // interest of the years not yet accrued
+  Figure B = p.Check((X + N) - R, "损失");              // the loss
   p.Line("银行存款（借）", R);
   p.Line("营业外支出-坏账损失（借）", B);
   p.Line("长期债券投资（面值）（贷）", N);

@@ -31,7 +31,7 @@ void PressForm101(Press& p) {
 
   p.Heading("发放工资");
   p.Line("应付职工薪酬-职工工资（借）", W);
-  Figure net = p.Check(((((W - I) - P1) - P2) - P3) - HP);
+  Figure net = p.Check(((((W - I) - P1) - P2) - P3) - HP, "实发工资");
   p.Line("现金/银行存款（贷）", net);
   p.Line("应交税费-代扣个人所得税（贷）", I);
   p.Line("其他应付款-养老（个人）（贷）", P1);
@@ -55,7 +55,7 @@ void PressForm101(Press& p) {
   p.Line("其他应付款-养老（个人）（借）", P1);
   p.Line("其他应付款-医疗（个人）（借）", P2);
   p.Line("其他应付款-失业（个人）（借）", P3);
-  Figure social = p.Check(((((((C2 + C1) + C3) + C4) + C5) + P1) + P2) + P3);
+  Figure social = p.Check(((((((C2 + C1) + C3) + C4) + C5) + P1) + P2) + P3, "社保合计");
   p.Line("银行存款（贷）", social);
   p.Blank();
 
@@ -64,7 +64,7 @@ void PressForm101(Press& p) {
   p.Line("银行存款（贷）", I);
   p.Blank();
 
-  Figure housing = p.Check(HP + HC);
+  Figure housing = p.Check(HP + HC, "住房公积金合计");
   p.Heading("缴纳住房公积金");
   p.Line("应付职工薪酬-住房公积金（个人）（借）", HP);
   p.Line("应付职工薪酬-住房公积金（公司）（借）", HC);

@@ -11,11 +11,11 @@ void PressForm88(Press& p) {
          g = p.Read(7), t = p.Read(8);
   // Each figure is computed just before the line that first shows it, so a fault leaves the
   // calculation lines printed so far.
-  Figure Z = p.Check((g - t) * X);  // not exempted nor credited
+  Figure Z = p.Check((g - t) * X, "不得免征和抵扣税额");  // not exempted nor credited
   p.Line("当月不得免征额", Z);
-  Figure Q = p.Check(((g * Y) - (I - Z)) - K);  // tax payable of the month
+  Figure Q = p.Check(((g * Y) - (I - Z)) - K, "应纳税额");  // tax payable of the month
   p.Line("当月应纳税额", Q);
-  Figure W = p.Check(t * X);  // exempt-credit-refund amount
+  Figure W = p.Check(t * X, "免抵退税额");  // exempt-credit-refund amount
   p.Line("免抵退税额", W);
   if (Q >= 0) p.Line("当期免抵退税额", W);
   Figure F = p.Check(W + Q);

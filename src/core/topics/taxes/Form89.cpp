@@ -17,7 +17,7 @@ void PressForm89(Press& p) {
   p.Blank();
   if (S > 0) {
     p.Heading("销售时");
-    Figure Q = p.Div(S, r + 1);  // sales net of the levy
+    Figure Q = p.Div(S, r + 1, "不含税销售额");  // sales net of the levy
     Figure X = p.Check(Q * r);
     p.Line("银行存款（借）", S);
     p.Line("主营业务收入（贷）", Q);

@@ -16,9 +16,9 @@ void PressForm93(Press& p) {
   }
   p.Blank();
   if (K2 > 0) {
-    Figure A = p.Check(v * S);  // output VAT
-    Figure B = p.Check(c * S);  // consumption tax
-    Figure H = p.Check(S + A);  // welfare charge
+    Figure A = p.Check(v * S, "销项税额");  // output VAT
+    Figure B = p.Check(c * S, "消费税");    // consumption tax
+    Figure H = p.Check(S + A);              // welfare charge
     p.Heading("员工补贴领用");
     p.Line("应付职工薪酬-职工福利费（借）", H);
     p.Line("税金及附加（借）", B);

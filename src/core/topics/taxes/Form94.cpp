@@ -12,10 +12,10 @@ void PressForm94(Press& p) {
   p.Line("原材料（贷）", K);
   p.Blank();
   p.Line("委托加工物资（借）", F);
-  Figure A = p.Check(v * F);  // input VAT on the fee
+  Figure A = p.Check(v * F, "进项税额");  // input VAT on the fee
   p.Line("应交税费-应交增值税（进）（借）", A);
   p.Line("应交税费-应交消费税（借）", E);
-  Figure Y = p.Check((F + A) + E);  // payable to the processor
+  Figure Y = p.Check((F + A) + E, "应付加工费");  // payable to the processor
   p.Line("应付账款（贷）", Y);
   p.Blank();
   Figure back = p.Check(F + K);
