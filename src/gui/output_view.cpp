@@ -160,6 +160,7 @@ std::pair<int, int> OutputView::selectedLines() const {
 
 QMenu* OutputView::createContextMenu(const QPoint& viewportPoint) {
   QMenu* menu = createStandardContextMenu(viewportPoint);
+  menu->addSeparator();
   QAction* working = menu->addAction(QStringLiteral("显示算式"));
   working->setCheckable(true);
   working->setChecked(WorkingShownFlag());
