@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "core/tables/tables.h"
+#include "gui/app_font.h"
 #include "gui/main_window.h"
 #include "gui/window_registry.h"
 

@@ -10,6 +10,7 @@
 
 #include "core/engine/topic.h"
 #include "core/tables/tables.h"
+#include "gui/app_font.h"
 #include "gui/main_window.h"
 #include "gui/qt_translations.h"
 #include "gui/topic_window.h"
@@ -34,9 +35,6 @@ int main(int argc, char** argv) {
     }
   }
   varnello::WindowRegistry windows;
-  varnello::TopicWindow::setFaultReporter([](QWidget*, varnello::FaultKind k) {
-    std::fprintf(stderr, "fault: %s\n", varnello::FaultName(k).data());
-  });
   for (const QString& request : requests) {
     QString name = request.section(QLatin1Char(':'), 0, 0);
     QString values = request.section(QLatin1Char(':'), 1);
@@ -46,6 +44,10 @@ int main(int argc, char** argv) {
       continue;
     }
     if (auto* topic = qobject_cast<varnello::TopicWindow*>(w); topic && !values.isEmpty()) {
+      QObject::connect(topic, &varnello::TopicWindow::faulted, topic,
+                       [](varnello::TopicWindow*, varnello::FaultKind k) {
+                         std::fprintf(stderr, "fault: %s\n", varnello::FaultName(k).data());
+                       });
       for (const QString& assignment : values.split(QLatin1Char(','))) {
         QString fieldName = assignment.section(QLatin1Char('='), 0, 0);
         QLineEdit* field = topic->field(varnello::FieldNumber(fieldName.toStdString()));

@@ -276,7 +276,9 @@ Described DescribeWindow(std::string_view name) {
     if (row.window == name) w.keywords.push_back(row.keyword);
   }
   if (w.kind == WindowKind::Main) {
-    w.buttons = {{"Command1", "确定", {}}, {"Command3", "取消", {}}, {"Command2", "退出", {}}};
+    for (const Control& c : LayoutMain().controls) {
+      if (c.kind == ControlKind::Button) w.buttons.push_back({std::string(c.name), c.caption, {}});
+    }
   } else if (const CategoryDesc* c = FindCategory(name)) {
     for (const CategoryButton& b : c->buttons) w.buttons.push_back({std::string(b.name), b.caption, b.opens});
     for (const CategoryLabel& l : c->labels) w.sections.push_back(l.text);

@@ -1,9 +1,26 @@
 // Varnello: starts the main window; the program ends on the main window's 退出.
 #include <QApplication>
+#include <QEvent>
+#include <QTimer>
 
+#include "gui/app_font.h"
 #include "gui/main_window.h"
 #include "gui/qt_translations.h"
 #include "gui/window_registry.h"
+
+namespace {
+
+// For start-up measurements (VARNELLO_EXIT_AFTER_PAINT set): quits once the main window's first
+// frame has been painted.
+class QuitAfterPaint : public QObject {
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) QTimer::singleShot(0, qApp, &QApplication::quit);
+    return false;
+  }
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -13,6 +30,9 @@ int main(int argc, char** argv) {
 
   varnello::WindowRegistry windows;
   QObject::connect(&windows, &varnello::WindowRegistry::quitRequested, &app, &QApplication::quit);
+  QuitAfterPaint quitAfterPaint;
+  if (qEnvironmentVariableIsSet("VARNELLO_EXIT_AFTER_PAINT"))
+    windows.mainWindow()->installEventFilter(&quitAfterPaint);
   windows.show(QStringLiteral("Form1"));
   return app.exec();
 }

@@ -9,9 +9,6 @@ class QLineEdit;
 
 namespace varnello {
 
-// Sets the application font: 宋体 9 pt, resolved to an installed Song/Ming face.
-void InstallAppFont();
-
 class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
@@ -27,11 +24,11 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void confirm();
-  QLineEdit* keyword_;
+  QLineEdit* keyword_ = nullptr;
   // The main window prints nothing; its output is only ever cleared.
   OutputBuffer output_;
 };

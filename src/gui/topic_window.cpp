@@ -2,7 +2,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 
 #include "core/layout/layout.h"
@@ -12,17 +11,6 @@
 namespace varnello {
 
 namespace {
-
-TopicWindow::FaultReporter& Reporter() {
-  // Names the figure and the operation that faulted, where the window's working tells them.
-  static TopicWindow::FaultReporter reporter = [](QWidget* window, FaultKind kind) {
-    auto* topic = qobject_cast<TopicWindow*>(window);
-    QString text = topic != nullptr ? topic->faultText() : QString();
-    if (text.isEmpty()) text = QString::fromUtf8(FaultMessage(kind).data(), FaultMessage(kind).size());
-    QMessageBox::warning(window, window->windowTitle(), text);
-  };
-  return reporter;
-}
 
 // A caption that shows another window when clicked.
 class LinkLabel : public QLabel {
@@ -44,21 +32,24 @@ class LinkLabel : public QLabel {
 
 }  // namespace
 
-void TopicWindow::setFaultReporter(FaultReporter reporter) {
-  Reporter() = std::move(reporter);
-}
-
 TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent) : QWidget(parent), desc_(desc) {
   setWindowTitle(ToQString(desc.name));
   setObjectName(ToQString(desc.name));
   WindowLayout layout = LayoutTopic(desc);
   resize(ToPixels(layout.width), ToPixels(layout.height));
+  setMinimumSize(ToPixels(layout.minWidth), ToPixels(layout.minHeight));
 
+  // The output covers the whole client area and grows and shrinks with it; the controls stand
+  // above it, so a printed line that runs under a control is hidden by it where they overlap.
   surface_ = new OutputView(this);
-  surface_->setGeometry(ToPixels(layout.output));
+  surface_->setGeometry(rect());
+  surface_->setObjectName(QStringLiteral("Output"));
+  surface_->setAccessibleName(QStringLiteral("输出"));
 
   QFont bold = font();
   bold.setBold(true);
+  std::map<int, QLabel*> captions;
+  std::vector<QWidget*> widgets;
   for (const Control& c : layout.controls) {
     QWidget* w = nullptr;
     switch (c.kind) {
@@ -77,6 +68,8 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent) : QWidget(paren
           label->setWordWrap(true);
           label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         }
+        label->setAutoFillBackground(true);  // hides the printed lines beneath it
+        if (c.text != 0) captions[c.text] = label;
         w = label;
         break;
       }
@@ -105,14 +98,20 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent) : QWidget(paren
       }
     }
     w->setGeometry(ToPixels(c.rect));
+    widgets.push_back(w);
   }
-  // Tab order follows the fields in their display order, then the buttons.
-  QWidget* previous = nullptr;
-  for (const Item* item : FieldsOf(desc)) {
-    QWidget* next = fields_[item->text];
-    if (previous != nullptr) setTabOrder(previous, next);
-    previous = next;
+  // A field is named by its caption, which is what a screen reader announces for it.
+  for (auto& [n, label] : captions) {
+    label->setBuddy(fields_[n]);
+    fields_[n]->setAccessibleName(label->text());
   }
+  // Fields in the order they are filled in, then the buttons, then the printed lines.
+  ApplyTabOrder(layout, widgets, surface_);
+}
+
+void TopicWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  surface_->setGeometry(rect());
 }
 
 QLineEdit* TopicWindow::field(int n) const {
@@ -124,20 +123,27 @@ QPushButton* TopicWindow::button(const QString& name) const {
   return findChild<QPushButton*>(name);
 }
 
-void TopicWindow::press() {
-  FieldSource source = [this](int n) {
+FieldSource TopicWindow::fieldSource() const {
+  return [this](int n) {
     QLineEdit* edit = field(n);
     return edit == nullptr ? std::string() : edit->text().toStdString();
   };
+}
+
+void TopicWindow::press() {
   // The press records its working, for the tooltips, 显示算式 and the fault message.
   Working working(FieldCaptions(desc_));
   const OutputBuffer& printed = surface_->buffer();
   size_t first = printed.lines().size() - (printed.lastLineOpen() ? 1 : 0);
-  std::optional<FaultKind> fault = RunPress(desc_, source, surface_->sink(), &working);
+  std::optional<FaultKind> fault = RunPress(desc_, fieldSource(), surface_->sink(), &working);
   surface_->addWorking(first, working.Lines());
   faultText_ = ToQString(working.FaultText());
   surface_->linesChanged();
-  if (fault) Reporter()(this, *fault);
+  if (fault) emit faulted(this, *fault);
+}
+
+QString TopicWindow::faultAdvice(FaultKind kind) const {
+  return ToQString(FaultAdvice(desc_, kind, fieldSource()));
 }
 
 void TopicWindow::clear() {

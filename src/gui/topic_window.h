@@ -25,24 +25,28 @@ class TopicWindow : public QWidget {
   // The output view: the printed lines.
   OutputView* surface() const { return surface_; }
 
-  // 确定: reads the fields, prints the entries, reports a fault.
+  // 确定: reads the fields, prints the entries; emits faulted when a fault ended the press.
   void press();
   // 取消: clears the printed lines.
   void clear();
+  // What a fault means for the user, with the fields to look at, from the fields' current texts.
+  QString faultAdvice(FaultKind kind) const;
 
   // What faulted in the last press, in words ("计算 每年租金 = 付款总额 ÷ 租期 时除数为零：租期 为 0");
   // empty when it ended without a fault.
   const QString& faultText() const { return faultText_; }
 
-  // How a fault is shown to the user; replaceable so tests need no modal dialog.
-  using FaultReporter = std::function<void(QWidget* window, FaultKind kind)>;
-  static void setFaultReporter(FaultReporter reporter);
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
 
  signals:
   // A button or linked caption asks for another window; hideSelf first when set.
   void navigate(const QString& window, bool hideSelf);
+  // A press ended in an arithmetic fault; the lines printed before it stay.
+  void faulted(TopicWindow* window, FaultKind kind);
 
  private:
+  FieldSource fieldSource() const;
   const TopicDesc& desc_;
   OutputView* surface_;
   std::map<int, QLineEdit*> fields_;

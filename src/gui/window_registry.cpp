@@ -2,12 +2,15 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QMessageBox>
 #include <QTimer>
 
 #include "core/engine/topic.h"
 #include "core/tables/tables.h"
 #include "gui/category_window.h"
 #include "gui/main_window.h"
+#include "gui/qt_convert.h"
 #include "gui/topic_window.h"
 
 namespace varnello {
@@ -46,6 +49,7 @@ QWidget* WindowRegistry::create(const QString& name) {
         show(to);
       }
     });
+    connect(topic, &TopicWindow::faulted, this, &WindowRegistry::showFault);
     w = topic;
   } else if (const CategoryDesc* c = FindCategory(n)) {
     auto* category = new CategoryWindow(*c);
@@ -76,6 +80,20 @@ void WindowRegistry::move(QWidget* from, const QString& to) {
   if (!available(to)) return;
   from->hide();
   show(to);
+}
+
+void WindowRegistry::showFault(TopicWindow* window, FaultKind kind) {
+  // One box per window: a new fault replaces the box of an earlier one.
+  for (QMessageBox* old : window->findChildren<QMessageBox*>(Qt::FindDirectChildrenOnly)) old->close();
+  // The figure and the operation that faulted, where the press's working tells them.
+  QString what = window->faultText().isEmpty() ? ToQString(FaultMessage(kind)) : window->faultText();
+  auto* box = new QMessageBox(QMessageBox::Warning, window->windowTitle(), what, QMessageBox::Ok, window);
+  box->setInformativeText(window->faultAdvice(kind));
+  // Wide enough that the explanation reads as a few lines, not a narrow column.
+  if (auto* info = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel")))
+    info->setMinimumWidth(info->fontMetrics().horizontalAdvance(QStringLiteral("计")) * 24);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->open();
 }
 
 bool WindowRegistry::eventFilter(QObject* watched, QEvent* event) {

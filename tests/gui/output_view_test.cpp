@@ -34,10 +34,6 @@ class OutputViewTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() {
-    TopicWindow::setFaultReporter([](QWidget*, FaultKind) {});
-  }
-
   // Every window: the view shows exactly the printed lines; Ctrl+A, Ctrl+C put them on the
   // clipboard unchanged; the context menu offers 复制 and 全选 and takes added actions.
   void everyWindowCopiesItsLinesAsPrinted() {

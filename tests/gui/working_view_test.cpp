@@ -36,9 +36,6 @@ class WorkingViewTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() {
-    TopicWindow::setFaultReporter([](QWidget*, FaultKind) {});
-  }
   void cleanup() { OutputView::setWorkingShown(false); }
 
   void hoveringAnAmountShowsItsWorking() {

@@ -54,6 +54,9 @@ struct TopicDesc {
   PressFunction press = nullptr;
   std::vector<ExtraButton> extraButtons = {};
   std::string_view exitTo = "Form1";  // the window that 退出 shows
+  // The fields in the order a user fills them in (and Tab walks them), where that is not by
+  // field number.
+  std::vector<int> fillOrder = {};
 };
 
 // Registers a topic window at start-up; one per window source file.
@@ -68,6 +71,8 @@ const TopicDesc* FindTopic(std::string_view name);
 // The input fields of a window in display order.
 std::vector<const Item*> FieldsOf(const TopicDesc& desc);
 bool HasField(const TopicDesc& desc, int n);
+// The field numbers in the order a user fills them in: the window's own fillOrder, else by number.
+std::vector<int> FillOrder(const TopicDesc& desc);
 
 // The number N of a field name "TextN" written exactly so (no sign, blank or leading zero:
 // "Text01" is not "Text1"); 0 for any other text.
@@ -80,6 +85,10 @@ std::map<int, std::string> FieldCaptions(const TopicDesc& desc);
 // `working` (made from the window's FieldCaptions) the press also records its working there.
 std::optional<FaultKind> RunPress(const TopicDesc& desc, const FieldSource& fields, JournalSink& out,
                                   Working* working = nullptr);
+
+// What a fault means for the user, in one or two plain sentences for the fault's message box:
+// the press stopped, the lines before it stay, and which fields to look at (those that read as 0).
+std::string FaultAdvice(const TopicDesc& desc, FaultKind kind, const FieldSource& fields);
 
 // One press of a freshly created window whose fields hold `texts` (by field number; the others
 // empty): the lines it prints and the fault that ended it, if any; with `explain` also the

@@ -55,6 +55,7 @@ const TopicRegistration reg{{
                 {Section("外埠采购"), Field(1, "材料费用"), Field(2, "应交税金"), Section("申请汇票"),
                  Field(3, "银行汇票"), Field(5, "利率（年）"), Field(6, "到期天数")}},
     .press = PressForm12,
+    .fillOrder = {1, 2, 3, 5, 6, 4, 7, 8},
 }};
 
 }  // namespace

@@ -42,6 +42,7 @@ const TopicRegistration reg{{
                  Section("逾期贷款"), Field(4, "短期借款"), Section("票据存取贴现"), Field(5, "票据面额"),
                  Field(6, "年利率"), Field(9, "贴现期限(天)"), Field(7, "存期（天）"), Field(8, "贴现利率")}},
     .press = PressForm79,
+    .fillOrder = {1, 2, 3, 4, 5, 6, 9, 7, 8},
 }};
 
 }  // namespace

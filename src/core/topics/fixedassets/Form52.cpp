@@ -57,6 +57,7 @@ const TopicRegistration reg{{
                  Field(11, "预计使用年限"), Field(12, "固定资产原价"), Field(13, "净残值")}},
     .press = PressForm52,
     .exitTo = "Form53",
+    .fillOrder = {1, 2, 3, 4, 5, 6, 7, 8, 9, 14, 10, 11, 12, 13},
 }};
 
 }  // namespace

@@ -52,6 +52,7 @@ const TopicRegistration reg{{
     .columns = {{Section("购买原材料"), Field(1, "原材料价格"), Field(2, "增值税"), Field(3, "运费"),
                  Field(5, "进仓费"), Section("自产原材料"), Field(4, "自产原材料")}},
     .press = PressForm28,
+    .fillOrder = {1, 2, 3, 5, 4},
 }};
 
 }  // namespace

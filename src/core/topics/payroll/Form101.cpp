@@ -83,6 +83,7 @@ const TopicRegistration reg{{
                  Field(18, "在建工程"), Field(5, "养老保险（公司）"), Field(6, "医疗保险（公司）"),
                  Field(7, "失业保险（公司）"), Field(8, "工伤保险（公司）"), Field(9, "生育保险（公司）")}},
     .press = PressForm101,
+    .fillOrder = {1, 2, 3, 4, 18, 5, 6, 7, 8, 9, 10, 11, 12, 13, 19, 14, 15, 16, 17},
 }};
 
 }  // namespace
