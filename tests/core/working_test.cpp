@@ -205,6 +205,26 @@ TEST(Working, ReadsLikeAnAccountantsWorking) {
             "投资收益 500 = 数额 1000 × 每股股利 0.5");
 }
 
+TEST(Working, ReadsLikeAnAccountantsWorkingInLongerWindows) {
+  EXPECT_EQ(WorkingOf("Form52", {{10, "2"}, {11, "5"}, {12, "1000"}, {13, "100"}}, "累计折旧（当期） 240 "),
+            "累计折旧（当期） 240 = (固定资产原价 1000 − 净残值 100) × 年折旧率 0.266666666666667\n"
+            "年折旧率 0.266666666666667 = 尚可使用年限 4 ÷ 年数总和 15\n"
+            "尚可使用年限 4 = 预计使用年限 5 − (已使用年限 2 − 1)\n"
+            "年数总和 15 = 预计使用年限 5 × (预计使用年限 5 + 1) ÷ 2");
+  EXPECT_EQ(
+      WorkingOf("Form101", {{10, "10000"}, {13, "200"}, {14, "800"}, {15, "200"}, {16, "50"}, {17, "700"}},
+                "现金/银行存款（贷） 8050 "),
+      "现金/银行存款（贷） 8050 = 职工工资 10000 − 个人所得税 200 − 养老保险（个人） 800 − "
+      "医疗保险（个人） 200 − 失业保险（个人） 50 − 住房公积金（个人） 700");
+  // An allowance above the year's requirement is reversed: the negative top-up, negated.
+  std::map<int, std::string> form18{{1, "100"}, {2, "300"}, {3, "100"}};
+  EXPECT_EQ(WorkingOf("Form18", form18, "坏账准备（借） 100 "),
+            "坏账准备（借） 100 = −(应补提坏账准备 -100)\n"
+            "应补提坏账准备 -100 = 坏账准备（本年应收） 100 − (坏账准备（上年应收） 300 − "
+            "+坏账准备/-收回坏账（实际） 100)");
+  EXPECT_EQ(WorkingOf("Form18", form18, "管理费用（借） 300 "), "管理费用（借） 300 = 坏账准备（上年应收）");
+}
+
 TEST(Working, FaultNamesTheFigureAndTheOperation) {
   PressOutcome empty = PressFresh(*FindTopic("Form107"), {}, true);
   EXPECT_EQ(empty.faultText, "计算 每年租金 = 付款总额 ÷ 租期 时溢出：付款总额 与 租期 都为 0");

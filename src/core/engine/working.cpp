@@ -90,6 +90,8 @@ class Writer {
       case Step::Op::Div:
         return binary(2, " ÷ ", false);
       case Step::Op::Neg:
+        // −(坏账 -50) rather than −坏账 -50.
+        if (Level(*s.a) == 5 && std::signbit(s.a->value)) return "−(" + Operand(*s.a) + ")";
         return "−" + Side(*s.a, 3, true);
       case Step::Op::Pow:
         return binary(4, " ^ ", true);

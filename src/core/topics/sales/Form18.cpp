@@ -32,7 +32,7 @@ void PressForm18(Press& p) {
   }
 
   // The top-up after last year's balance has been reduced by this year's write-offs.
-  Figure X = p.Check(A - (L - W));
+  Figure X = p.Check(A - (L - W), "应补提坏账准备");
   if (X >= 0) {
     p.Heading("计提坏账准备");
     p.Line("信用减值损失（借）", X);
