@@ -1,26 +1,39 @@
 // varnello-cli: the journal calculator without a screen. Presses a window's 确定 with given
-// field texts, runs batches of presses from JSON lines, and describes the windows.
+// field texts, runs batches of presses from JSON lines, describes the windows and finds keywords.
 //
 // Each command is one function taking its arguments and returning the exit status, plus one
 // entry in kCommands with its part of the help text.
+#include <simdjson.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
+#include <cmath>
 #include <cstring>
 #include <iostream>
 #include <map>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "cli/batch.h"
 #include "core/engine/topic.h"
+#include "core/entries/capital.h"
+#include "core/entries/entries.h"
+#include "core/entries/table.h"
 #include "core/journal/journal.h"
 #include "core/layout/layout.h"
+#include "core/search/keyword_index.h"
 #include "core/tables/tables.h"
 
 namespace varnello {
 namespace {
+
+using cli::AppendPressAnswer;
+using cli::CheckRequest;
+using cli::ResolveWindow;
 
 using json = nlohmann::ordered_json;
 using Args = std::vector<std::string_view>;
@@ -47,6 +60,30 @@ class Options {
     for (auto it = words_.begin(); it != words_.end();) {
       if (*it == name) {
         found = true;
+        it = words_.erase(it);
+      } else {
+        ++it;
+      }
+    }
+    return found;
+  }
+
+  // The value of an option given as "NAME VALUE" or "NAME=VALUE" (the last one given, taken out
+  // of the words); empty when not given. `missing` is set when NAME ends the words.
+  std::optional<std::string_view> value(std::string_view name, bool& missing) {
+    std::optional<std::string_view> found;
+    missing = false;
+    for (auto it = words_.begin(); it != words_.end();) {
+      if (*it == name) {
+        it = words_.erase(it);
+        if (it == words_.end()) {
+          missing = true;
+        } else {
+          found = *it;
+          it = words_.erase(it);
+        }
+      } else if (it->size() > name.size() && it->starts_with(name) && (*it)[name.size()] == '=') {
+        found = it->substr(name.size() + 1);
         it = words_.erase(it);
       } else {
         ++it;
@@ -94,39 +131,6 @@ int Emit(std::string_view text, int status) {
   return WriteAll(STDOUT_FILENO, text) ? status : IoError("write the output");
 }
 
-// A window name or keyword to the window name; empty when neither.
-std::string_view ResolveWindow(std::string_view what) {
-  for (std::string_view name : AllWindowNames()) {
-    if (name == what) return name;
-  }
-  if (auto w = DispatchKeyword(what)) return *w;
-  return {};
-}
-
-// Checks that the window is a built topic window and the fields exist; returns an error text.
-std::string CheckRequest(std::string_view window, const std::string& asked, const TopicDesc*& desc) {
-  desc = nullptr;
-  if (window.empty()) return "unknown window or keyword: " + asked;
-  if (KindOf(window) != WindowKind::Topic) return std::string(window) + " is not a topic window";
-  desc = FindTopic(window);
-  if (desc == nullptr) return std::string(window) + " is not built yet";
-  return {};
-}
-
-json FaultJson(const std::optional<FaultKind>& fault) {
-  return fault ? json(std::string(FaultName(*fault))) : json(nullptr);
-}
-
-// The working of a press, parallel to its lines: {"text", "expr"} for an amount line, else null.
-json WorkingJson(const PressOutcome& r) {
-  json working = json::array();
-  for (size_t i = 0; i < r.lines.size(); ++i) working.push_back(nullptr);
-  for (const WorkingLine& w : r.working) {
-    if (w.line < working.size()) working[w.line] = {{"text", w.text}, {"expr", w.expr}};
-  }
-  return working;
-}
-
 // ---- press ----
 
 int PressWindow(const Args& args) {
@@ -135,7 +139,13 @@ int PressWindow(const Args& args) {
     return kUsageError;
   }
   Options options(args);
-  bool asJson = options.flag("--json");
+  bool missing = false;
+  std::string_view format = options.value("--format", missing).value_or("text");
+  if (options.flag("--json")) format = "json";
+  if (missing) return UsageError("press: --format needs one of text, json, tsv, csv");
+  if (format != "text" && format != "json" && format != "tsv" && format != "csv") {
+    return UsageError("press: unknown format " + std::string(format) + " (text, json, tsv or csv)");
+  }
   bool explain = options.flag("--explain");
   if (!options.wordsOnly("press")) return kUsageError;
   const Args& words = options.words();
@@ -156,15 +166,15 @@ int PressWindow(const Args& args) {
     }
     texts[n] = std::string(a.substr(eq + 1));
   }
-  PressOutcome r = PressFresh(*desc, texts, explain || asJson);
+  EntryPress r = PressEntries(*desc, texts, explain || format == "json");
   std::string out;
-  if (asJson) {
-    out = json{{"window", desc->name},
-               {"lines", r.lines},
-               {"working", WorkingJson(r)},
-               {"fault", FaultJson(r.fault)}}
-              .dump() +
-          "\n";
+  if (format == "json") {
+    AppendPressAnswer(out, {}, desc->name, r, true);
+    out += '\n';
+  } else if (format == "tsv") {
+    out = ToTsv(TableOf(r.entries));
+  } else if (format == "csv") {
+    out = ToCsv(TableOf(r.entries), false);
   } else {
     size_t next = 0;  // the next working to show
     for (size_t i = 0; i < r.lines.size(); ++i) {
@@ -187,54 +197,103 @@ int PressWindow(const Args& args) {
 
 // ---- batch ----
 
-json BatchRequest(const std::string& text) {
-  json req = json::parse(text, nullptr, false);
-  if (req.is_discarded() || !req.is_object()) return {{"error", "malformed request: not a JSON object"}};
-  auto w = req.find("window");
-  if (w == req.end() || !w->is_string()) return {{"error", "request has no \"window\" string"}};
-  std::string asked = w->get<std::string>();
-  const TopicDesc* desc = nullptr;
-  std::string error = CheckRequest(ResolveWindow(asked), asked, desc);
-  if (!error.empty()) return {{"error", error}};
-  std::map<int, std::string> texts;
-  auto f = req.find("fields");
-  if (f != req.end()) {
-    if (!f->is_object()) return {{"error", "\"fields\" must be an object"}};
-    for (auto it = f->begin(); it != f->end(); ++it) {
-      int n = FieldNumber(it.key());
-      if (n == 0 || !HasField(*desc, n))
-        return {{"error", std::string(desc->name) + " has no field " + it.key()}};
-      if (!it->is_string()) return {{"error", "field " + it.key() + " must be a string"}};
-      texts[n] = it->get<std::string>();
+using cli::BatchAnswerer;
+using cli::kMaxRequest;
+constexpr size_t kReadChunk = size_t{1} << 16;
+
+// Reads standard input as lines (without their line feed). A line's bytes are followed by at
+// least simdjson::SIMDJSON_PADDING readable bytes. A line longer than kMaxRequest is not kept
+// (memory stays bounded): it comes back as TooLong.
+class LineReader {
+ public:
+  enum class Result { Line, TooLong, End, Error };
+
+  Result next(std::string_view& line) {
+    bool tooLong = false;
+    size_t scanned = begin_;  // bytes before this hold no line feed
+    for (;;) {
+      if (const void* nl = std::memchr(buf_.data() + scanned, '\n', end_ - scanned)) {
+        size_t pos = static_cast<size_t>(static_cast<const char*>(nl) - buf_.data());
+        line = {buf_.data() + begin_, pos - begin_};
+        begin_ = pos + 1;
+        return tooLong || line.size() > kMaxRequest ? Result::TooLong : Result::Line;
+      }
+      if (eof_) {
+        if (begin_ == end_ && !tooLong) return Result::End;
+        line = {buf_.data() + begin_, end_ - begin_};
+        begin_ = end_;
+        return tooLong || line.size() > kMaxRequest ? Result::TooLong : Result::Line;
+      }
+      if (tooLong || end_ - begin_ > kMaxRequest) {
+        // Too long to answer: its bytes are dropped while looking for its end.
+        tooLong = true;
+        begin_ = end_ = 0;
+      } else if (begin_ > 0) {
+        std::memmove(buf_.data(), buf_.data() + begin_, end_ - begin_);
+        end_ -= begin_;
+        begin_ = 0;
+      }
+      scanned = end_;
+      if (buf_.size() < end_ + kReadChunk + simdjson::SIMDJSON_PADDING) {
+        buf_.resize(end_ + kReadChunk + simdjson::SIMDJSON_PADDING);
+      }
+      ssize_t n = ::read(STDIN_FILENO, buf_.data() + end_, kReadChunk);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) return Result::Error;
+      if (n == 0) eof_ = true;
+      end_ += static_cast<size_t>(n);
     }
   }
-  auto e = req.find("explain");
-  bool explain = e != req.end() && e->is_boolean() && e->get<bool>();
-  PressOutcome r = PressFresh(*desc, texts, explain);
-  if (explain) {
-    return {{"window", desc->name},
-            {"lines", r.lines},
-            {"working", WorkingJson(r)},
-            {"fault", FaultJson(r.fault)}};
-  }
-  return {{"window", desc->name}, {"lines", r.lines}, {"fault", FaultJson(r.fault)}};
-}
+
+ private:
+  std::vector<char> buf_ = std::vector<char>(kReadChunk + simdjson::SIMDJSON_PADDING);
+  size_t begin_ = 0, end_ = 0;
+  bool eof_ = false;
+};
 
 int RunBatch(const Args& args) {
   if (!Options(args).wordsOnly("batch")) return kUsageError;
   if (!args.empty()) return UsageError("batch: takes no arguments (see --help)");
-  std::string line;
+  LineReader reader;
+  BatchAnswerer answerer;
   std::string out;
-  while (std::getline(std::cin, line)) {
-    if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
-    out += BatchRequest(line).dump(-1, ' ', false, json::error_handler_t::replace);
-    out += '\n';
-    if (out.size() > (1 << 16)) {
+  std::string_view line;
+  for (;;) {
+    LineReader::Result r = reader.next(line);
+    if (r == LineReader::Result::Error) {
+      int status = IoError("read the input");
+      return WriteAll(STDOUT_FILENO, out) ? status : IoError("write the output");
+    }
+    if (r == LineReader::Result::End) break;
+    if (r == LineReader::Result::TooLong) {
+      answerer.answerTooLong(out);
+    } else {
+      answerer.answer(line, out);
+    }
+    if (out.size() > kReadChunk) {
       if (!WriteAll(STDOUT_FILENO, out)) return IoError("write the output");
       out.clear();
     }
   }
-  if (std::cin.bad()) return IoError("read the input");
+  return Emit(out, 0);
+}
+
+// ---- capital ----
+
+int CapitalNumerals(const Args& args) {
+  if (args.empty()) return UsageError("capital: give one or more amounts (see --help)");
+  std::string out;
+  for (std::string_view a : args) {
+    double amount = 0;
+    auto [end, ec] = std::from_chars(a.data(), a.data() + a.size(), amount);
+    if (ec != std::errc() || end != a.data() + a.size() || !std::isfinite(amount)) {
+      return UsageError("capital: not an amount: " + std::string(a));
+    }
+    std::optional<std::string> capital = CapitalAmount(amount);
+    if (!capital) return UsageError("capital: " + std::string(a) + " is beyond 亿亿 (10^16) 元");
+    out += *capital;
+    out += '\n';
+  }
   return Emit(out, 0);
 }
 
@@ -263,6 +322,7 @@ struct Described {
   WindowKind kind = WindowKind::Topic;
   bool built = true;
   std::vector<std::string_view> keywords;
+  std::vector<std::string_view> initials;  // the pinyin initials of each keyword
   std::vector<Entry> fields;
   std::vector<std::string_view> sections;
   std::vector<Entry> buttons;
@@ -272,8 +332,10 @@ Described DescribeWindow(std::string_view name) {
   Described w;
   w.name = name;
   w.kind = KindOf(name);
-  for (const KeywordRow& row : Keywords()) {
-    if (row.window == name) w.keywords.push_back(row.keyword);
+  for (const KeywordEntry& e : KeywordIndex()) {
+    if (e.window != name) continue;
+    w.keywords.push_back(e.keyword);
+    w.initials.push_back(e.initials);
   }
   if (w.kind == WindowKind::Main) {
     for (const Control& c : LayoutMain().controls) {
@@ -309,9 +371,12 @@ void PrintDescription(const Described& w, std::string& out) {
   out += w.built ? "" : ", not built yet";
   out += ")";
   std::string_view sep = " keywords: ";
-  for (std::string_view k : w.keywords) {
+  for (size_t i = 0; i < w.keywords.size(); ++i) {
     out += sep;
-    out += k;
+    out += w.keywords[i];
+    out += " (";
+    out += w.initials[i];
+    out += ")";
     sep = ", ";
   }
   out += "\n";
@@ -347,13 +412,10 @@ json DescriptionJson(const Described& w) {
   };
   json sections = json::array();
   for (std::string_view s : w.sections) sections.push_back(s);
-  return json{{"name", w.name},
-              {"kind", KindName(w.kind)},
-              {"keywords", w.keywords},
-              {"built", w.built},
-              {"fields", entries(w.fields)},
-              {"sections", sections},
-              {"buttons", entries(w.buttons)}};
+  return json{{"name", w.name},         {"kind", KindName(w.kind)},
+              {"keywords", w.keywords}, {"initials", w.initials},
+              {"built", w.built},       {"fields", entries(w.fields)},
+              {"sections", sections},   {"buttons", entries(w.buttons)}};
 }
 
 int DescribeWindows(const Args& args) {
@@ -392,6 +454,43 @@ int DescribeWindows(const Args& args) {
   return Emit(doc.dump() + "\n", 0);
 }
 
+// ---- find ----
+
+int FindKeyword(const Args& args) {
+  Options options(args);
+  bool asJson = options.flag("--json");
+  if (!options.wordsOnly("find")) return kUsageError;
+  if (options.words().size() != 1) return UsageError("find: give one query (see --help)");
+  std::string_view query = options.words()[0];
+  std::vector<KeywordMatch> matches = FindKeywords(query);
+  const int status = matches.empty() ? 1 : 0;
+  if (asJson) {
+    json list = json::array();
+    for (const KeywordMatch& m : matches) {
+      list.push_back({{"keyword", m.entry->keyword},
+                      {"window", m.entry->window},
+                      {"subject", m.entry->subject},
+                      {"pinyin", m.entry->syllables},
+                      {"initials", m.entry->initials},
+                      {"match", MatchKindName(m.kind)}});
+    }
+    json doc{{"query", query}, {"matches", list}};
+    return Emit(doc.dump(-1, ' ', false, json::error_handler_t::replace) + "\n", status);
+  }
+  std::string out;
+  for (const KeywordMatch& m : matches) {
+    out += m.entry->keyword;
+    out += "  ";
+    out += m.entry->window;
+    if (!m.entry->subject.empty()) {
+      out += "  ";
+      out += m.entry->subject;
+    }
+    out += "\n";
+  }
+  return Emit(out, status);
+}
+
 // ---- the command table and help ----
 
 struct Command {
@@ -402,28 +501,49 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"press", PressWindow,
-     "  varnello-cli press WINDOW [TextN=TEXT ...] [--explain] [--json]\n"
+     "  varnello-cli press WINDOW [TextN=TEXT ...] [--format text|json|tsv|csv] [--json] [--explain]\n"
      "      One press of 确定 on a fresh window. WINDOW is a window name (Form6) or a keyword\n"
-     "      (买股票). Fields not given are empty. Prints the lines as the window shows them;\n"
-     "      --explain follows each amount line with its working, indented. --json answers\n"
-     "      {\"window\", \"lines\", \"working\", \"fault\"}: \"working\" parallel to \"lines\", for an\n"
-     "      amount line {\"text\", \"expr\"} (expr over the fields: TextN, + - * /, pow), else null.\n"
+     "      (买股票). Fields not given are empty. text (the default) prints the lines as the window\n"
+     "      shows them; --explain follows each amount line with its working, indented. json (also\n"
+     "      --json) gives {\"window\", \"lines\", \"working\", \"entries\", \"fault\"}: \"working\"\n"
+     "      parallel to \"lines\", for an amount line {\"text\", \"expr\"} (expr over the fields:\n"
+     "      TextN, + - * /, pow), else null. tsv and csv give the entries as a table (摘要, 会计科目,\n"
+     "      借方金额, 贷方金额, 其他金额; csv as RFC 4180, without a byte-order mark).\n"
      "      Exit status: 0 done, 2 unknown window or field, 3 arithmetic fault (lines printed\n"
      "      before the fault are kept on stdout; the fault goes to stderr).\n"},
     {"batch", RunBatch,
      "  varnello-cli batch\n"
      "      Reads JSON lines {\"window\": \"Form6\", \"fields\": {\"Text1\": \"10\"}} from stdin and\n"
-     "      writes one JSON line per request: {\"window\", \"lines\", \"fault\"} or {\"error\"}.\n"
-     "      A request with \"explain\": true also gets \"working\", as press --json does.\n"},
+     "      writes one JSON line per request: {\"window\", \"lines\", \"entries\", \"fault\"} or\n"
+     "      {\"error\"}. An entry is {\"heading\", \"rows\": [{\"account\", \"side\": \"debit\" |\n"
+     "      \"credit\" | null, \"amount\", \"line\"}]}, line being the index into \"lines\".\n"
+     "      Every input line gets exactly one answer line, in the same order (a blank or malformed\n"
+     "      line gets an error answer), so answers pair with requests by position. A request's\n"
+     "      optional \"id\" (any JSON value) is echoed first in its answer. Lines longer than 1 MiB\n"
+     "      and repeated keys are answered with an error; the batch goes on. A request with\n"
+     "      \"explain\": true also gets \"working\", as press --json does. Exit status: 0 done.\n"},
+    {"capital", CapitalNumerals,
+     "  varnello-cli capital AMOUNT...\n"
+     "      Each amount in capital numerals, as on a voucher: capital 10050 prints 壹万零伍拾元整.\n"},
     {"describe", DescribeWindows,
      "  varnello-cli describe [WINDOW] [--json]\n"
-     "      Lists every window (or one): kind, keywords, fields, section captions, buttons.\n"},
+     "      Lists every window (or one): kind, keywords with their pinyin initials, fields,\n"
+     "      section captions, buttons.\n"},
+    {"find", FindKeyword,
+     "  varnello-cli find QUERY [--json]\n"
+     "      Lists the keywords matching QUERY, best first: by their characters (股票), their pinyin\n"
+     "      initials (mgp) or their full pinyin (gongzi), with window and subject. Exit status:\n"
+     "      0 something matched, 1 nothing did.\n"},
 };
 
 std::string HelpText() {
   std::string text = "varnello-cli: compute journal entries without a screen.\n\n";
   for (const Command& c : kCommands) text += c.help;
-  text += "  varnello-cli --help | COMMAND --help\n";
+  text += "  varnello-cli --help | --version | COMMAND --help\n";
+  text +=
+      "\nField names are exact (Text1, not Text01). Unknown options or arguments: exit status 2.\n"
+      "Every command ends with exit status 4 when its input cannot be read or its output cannot\n"
+      "be written (a message on stderr says why).\n";
   return text;
 }
 
@@ -432,6 +552,7 @@ int Main(int argc, char** argv) {
   if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
     return Emit(HelpText(), args.empty() ? kUsageError : 0);
   }
+  if (args[0] == "--version") return Emit("varnello-cli " VARNELLO_VERSION "\n", 0);
   Args rest(args.begin() + 1, args.end());
   for (std::string_view a : rest) {
     if (a == "--help" || a == "-h") return Emit(HelpText(), 0);

@@ -1,3 +1,5 @@
+// The application font, in a file of its own so that the start-up yardstick (bench/bare_window)
+// opens exactly the same font as the program.
 #include "gui/app_font.h"
 
 #include <QApplication>

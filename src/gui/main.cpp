@@ -1,6 +1,7 @@
 // Varnello: starts the main window; the program ends on the main window's 退出.
 #include <QApplication>
 #include <QEvent>
+#include <QIcon>
 #include <QTimer>
 
 #include "gui/app_font.h"
@@ -24,6 +25,10 @@ class QuitAfterPaint : public QObject {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  QApplication::setApplicationVersion(QStringLiteral(VARNELLO_VERSION));
+  // Desktops match the running program to its menu entry and icon by these names.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.varnello.Varnello"));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.varnello.Varnello")));
   varnello::InstallAppFont();
   varnello::InstallQtTranslations();
   QApplication::setQuitOnLastWindowClosed(false);

@@ -8,6 +8,8 @@
 
 #include "core/layout/layout.h"
 #include "core/tables/tables.h"
+#include "gui/about_box.h"
+#include "gui/keyword_completer.h"
 #include "gui/qt_convert.h"
 #include "gui/wrapping_menu_bar.h"
 
@@ -39,6 +41,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
       case ControlKind::Field:
         keyword_ = new QLineEdit(client);
         keyword_->setAccessibleName(QStringLiteral("关键字"));
+        new KeywordCompleter(keyword_);
         w = keyword_;
         break;
       case ControlKind::Button: {
@@ -69,6 +72,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   // not fit on one.
   int width = ToPixels(layout.width);
   resize(width, menuBar()->heightForWidth(width) + ToPixels(layout.height));
+  AttachAboutBox(this);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "core/layout/layout.h"
+#include "gui/entry_actions.h"
 #include "gui/output_view.h"
 #include "gui/qt_convert.h"
 
@@ -45,6 +46,16 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent) : QWidget(paren
   surface_->setGeometry(rect());
   surface_->setObjectName(QStringLiteral("Output"));
   surface_->setAccessibleName(QStringLiteral("输出"));
+  printed_ = std::make_unique<LineRecorder>(&surface_->sink());
+  entryActions_ = new EntryActions(
+      this, ToQString(desc.name), [this] { return entries(); },
+      [this] {
+        std::vector<std::pair<QString, QString>> figures;
+        for (const Item* item : FieldsOf(desc_))
+          figures.emplace_back(ToQString(item->caption), field(item->text)->text());
+        return figures;
+      });
+  entryActions_->attach(surface_);
 
   QFont bold = font();
   bold.setBold(true);
@@ -135,7 +146,7 @@ void TopicWindow::press() {
   Working working(FieldCaptions(desc_));
   const OutputBuffer& printed = surface_->buffer();
   size_t first = printed.lines().size() - (printed.lastLineOpen() ? 1 : 0);
-  std::optional<FaultKind> fault = RunPress(desc_, fieldSource(), surface_->sink(), &working);
+  std::optional<FaultKind> fault = RunPress(desc_, fieldSource(), *printed_, &working);
   surface_->addWorking(first, working.Lines());
   faultText_ = ToQString(working.FaultText());
   surface_->linesChanged();
@@ -147,7 +158,18 @@ QString TopicWindow::faultAdvice(FaultKind kind) const {
 }
 
 void TopicWindow::clear() {
+  printed_->ClearOutput();
   surface_->clearOutput();
+}
+
+std::vector<Entry> TopicWindow::entries() const {
+  // The recorded parts, while they are what the view shows; else the shown text read back.
+  const std::vector<std::string>& shown = surface_->buffer().lines();
+  const std::vector<PrintedLine>& recorded = printed_->lines();
+  if (recorded.size() == shown.size() && (shown.empty() || recorded.back().Render() == shown.back())) {
+    return EntriesOf(recorded);
+  }
+  return EntriesOf(shown);
 }
 
 }  // namespace varnello

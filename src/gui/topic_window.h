@@ -4,14 +4,18 @@
 #include <QWidget>
 #include <functional>
 #include <map>
+#include <memory>
+#include <vector>
 
 #include "core/engine/topic.h"
+#include "core/entries/entries.h"
 
 class QLineEdit;
 class QPushButton;
 
 namespace varnello {
 
+class EntryActions;
 class OutputView;
 
 class TopicWindow : public QWidget {
@@ -36,6 +40,11 @@ class TopicWindow : public QWidget {
   // empty when it ended without a fault.
   const QString& faultText() const { return faultText_; }
 
+  // The entries of the printed lines, and the actions that take them elsewhere (copy as a table,
+  // save as CSV, print, capital numerals).
+  std::vector<Entry> entries() const;
+  EntryActions* entryActions() const { return entryActions_; }
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
 
@@ -49,6 +58,9 @@ class TopicWindow : public QWidget {
   FieldSource fieldSource() const;
   const TopicDesc& desc_;
   OutputView* surface_;
+  // What the press printed, by its parts, passed on to the view.
+  std::unique_ptr<LineRecorder> printed_;
+  EntryActions* entryActions_;
   std::map<int, QLineEdit*> fields_;
   QString faultText_;
 };

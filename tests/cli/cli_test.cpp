@@ -88,6 +88,9 @@ TEST(Cli, UsageErrors) {
   }
   EXPECT_EQ(Cli("--help").status, 0);
   EXPECT_EQ(Cli("press --help").status, 0);
+  CliRun version = Cli("--version");
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "varnello-cli " VARNELLO_VERSION "\n");
 }
 
 // Exit status of a shell command line running varnello-cli with the given redirections.
@@ -131,6 +134,51 @@ TEST(Cli, BatchGoesOnAfterBadRequests) {
   EXPECT_EQ(lines[5]["lines"].size(), 4u);
 }
 
+std::vector<nlohmann::json> AnswerLines(const std::string& out) {
+  std::vector<nlohmann::json> lines;
+  size_t start = 0;
+  for (size_t nl; (nl = out.find('\n', start)) != std::string::npos; start = nl + 1) {
+    lines.push_back(nlohmann::json::parse(out.substr(start, nl - start)));
+  }
+  return lines;
+}
+
+TEST(Cli, BatchAnswersEveryLineInOrderWithItsId) {
+  std::string many = "{\"window\": \"Form9\", \"fields\": {";
+  for (int i = 0; i < 50000; ++i) many += "\"k" + std::to_string(i) + "\": 1, ";
+  many += "\"Text1\": \"1\"}}";
+  std::string input =
+      "{\"id\": 7, \"window\": \"Form9\", \"fields\": {\"Text1\": \"10\"}}\n"
+      "\n"
+      "   \r\n"
+      "{\"id\": \"b\", \"window\": \"Form999\"}\n"
+      "{\"window\": \"Form9\", \"window\": \"Form6\"}\n"
+      "{\"window\": \"Form9\", \"fields\": {\"Text1\": \"1\", \"Text1\": \"2\"}}\n"
+      "{\"id\": [1, {\"x\": null}], \"window\": \"Form9\", \"fields\": {\"Text01\": \"1\"}}\n" +
+      std::string(2000, '[') + "\n" + "{\"window\": \"Form9\", \"fields\": {\"Text1\": \"" +
+      std::string(1 << 20, '1') + "\"}}\n" + many + "\n" +
+      "{\"id\": 1.5e3, \"window\": \"Form9\", \"fields\": {\"Text1\": \"2\"}}";  // no final line feed
+  CliRun r = Cli("batch", input);
+  EXPECT_EQ(r.status, 0);
+  std::vector<nlohmann::json> a = AnswerLines(r.out);
+  ASSERT_EQ(a.size(), 11u) << r.out.substr(0, 2000);
+  EXPECT_EQ(a[0]["id"], 7);
+  EXPECT_EQ(a[0]["lines"][0], "本年末资产减值损失 10 ");
+  EXPECT_EQ(a[1], nlohmann::json({{"error", "empty request"}}));
+  EXPECT_EQ(a[2], nlohmann::json({{"error", "empty request"}}));
+  EXPECT_EQ(a[3], nlohmann::json({{"id", "b"}, {"error", "unknown window or keyword: Form999"}}));
+  EXPECT_EQ(a[4]["error"], "repeated key \"window\"");
+  EXPECT_EQ(a[5]["error"], "repeated key \"Text1\"");
+  EXPECT_EQ(a[6], nlohmann::json({{"id", {1, {{"x", nullptr}}}}, {"error", "Form9 has no field Text01"}}));
+  EXPECT_EQ(a[7]["error"], "malformed request: not a JSON object");
+  EXPECT_EQ(a[8]["error"], "request longer than 1 MiB");
+  EXPECT_EQ(a[9]["error"], "Form9 has no field k0");
+  EXPECT_EQ(a[10]["id"], 1500.0);
+  EXPECT_EQ(a[10]["lines"][0], "本年末资产减值损失 2 ");
+  // The id stands first, so that a reader of the text sees it without parsing.
+  EXPECT_EQ(r.out.substr(0, 7), "{\"id\":7");
+}
+
 TEST(Cli, DescribeListsEveryWindowKeywordAndMenuEntry) {
   CliRun r = Cli("describe --json");
   ASSERT_EQ(r.status, 0);
@@ -149,3 +197,63 @@ TEST(Cli, DescribeListsEveryWindowKeywordAndMenuEntry) {
 }
 
 }  // namespace
+
+TEST(Cli, EntriesAsJsonTableAndCapital) {
+  const std::string form6 = "press 买股票 Text1=10 Text2=0.5 Text3=1000 Text4=50";
+  auto doc = nlohmann::json::parse(Cli(form6 + " --format json").out);
+  EXPECT_EQ(doc["lines"].size(), 21u);
+  const auto& first = doc["entries"][0];
+  EXPECT_EQ(first["heading"], "购入股票");
+  EXPECT_EQ(first["rows"][2].dump(), R"({"account":"银行存款","amount":10050,"line":3,"side":"credit"})");
+  EXPECT_EQ(doc["entries"][1]["heading"], nullptr);
+  EXPECT_EQ(doc["entries"][1]["rows"][0]["side"], nullptr);
+  EXPECT_EQ(Cli(form6 + " --format text").out, Cli(form6).out);
+  std::string tsv = Cli(form6 + " --format tsv").out;
+  EXPECT_EQ(tsv.substr(0, tsv.find("\t银行存款\t\t10050\t\n")),
+            "摘要\t会计科目\t借方金额\t贷方金额\t其他金额\n"
+            "购入股票\t交易性金融资产-成本\t9550\t\t\n\t投资收益\t500\t\t\n");
+  EXPECT_EQ(Cli(form6 + " --format=csv").out.substr(0, 60), "摘要,会计科目,借方金额,贷方金额,其他金额\r\n");
+  for (const char* bad : {" --format", " --format xml"}) EXPECT_EQ(Cli(form6 + bad).status, 2) << bad;
+
+  auto batch =
+      nlohmann::json::parse(Cli("batch", "{\"window\": \"Form6\", \"fields\": {\"Text3\": \"2\"}}\n").out);
+  EXPECT_EQ(batch["entries"].size(), 6u);
+
+  CliRun capital = Cli("capital 10050 -0.5 100000000.01");
+  EXPECT_EQ(capital.status, 0);
+  EXPECT_EQ(capital.out, "壹万零伍拾元整\n负伍角整\n壹亿元零壹分\n");
+  for (const char* bad : {"capital", "capital 12元", "capital 1e16", "capital nan"})
+    EXPECT_EQ(Cli(bad).status, 2) << bad;
+}
+
+TEST(Cli, FindListsMatchesBestFirstAndDescribeShowsInitials) {
+  CliRun r = Cli("find mgp");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "买股票  Form6  股票/债券\n购买股票  Form6  股票/债券\n");
+  std::string maiGu = Cli("find 'MAI GU'").out;
+  EXPECT_EQ(maiGu.substr(0, maiGu.find('\n')), "买股票  Form6  股票/债券");
+  // A keyword no category lists has no subject.
+  EXPECT_EQ(Cli("find 少记").out, "少记折旧  Form3\n");
+
+  auto doc = nlohmann::json::parse(Cli("find 股票 --json").out);
+  EXPECT_EQ(doc["query"], "股票");
+  EXPECT_EQ(doc["matches"].size(), 9u);
+  EXPECT_EQ(doc["matches"][0], nlohmann::json({{"keyword", "股票"},
+                                               {"window", "Form66"},
+                                               {"subject", "股票/债券"},
+                                               {"pinyin", "gu piao"},
+                                               {"initials", "gp"},
+                                               {"match", "exact"}}));
+  EXPECT_EQ(doc["matches"][8]["keyword"], "发行股票");
+
+  CliRun none = Cli("find xq --json");
+  EXPECT_EQ(none.status, 1);
+  EXPECT_EQ(nlohmann::json::parse(none.out)["matches"].size(), 0u);
+  EXPECT_EQ(Cli("find").status, 2);
+  EXPECT_EQ(Cli("find a b").status, 2);
+
+  std::string form103 = Cli("describe 长期借款").out;
+  EXPECT_EQ(form103.substr(0, form103.find('\n')), "Form103 (topic) keywords: 长期借款 (cqjk)");
+  auto form41 = nlohmann::json::parse(Cli("describe Form41 --json").out)["windows"][0];
+  EXPECT_EQ(form41["initials"], nlohmann::json({"gmcqzq", "cycqzq", "cscqzq", "cqzqtz"}));
+}

@@ -136,10 +136,19 @@ std::string FaultAdvice(const TopicDesc& desc, FaultKind kind, const FieldSource
 }
 
 PressOutcome PressFresh(const TopicDesc& desc, const std::map<int, std::string>& texts, bool explain) {
+  std::vector<FieldText> list;
+  list.reserve(texts.size());
+  for (const auto& [n, text] : texts) list.push_back({n, text});
+  return PressFresh(desc, list, explain);
+}
+
+PressOutcome PressFresh(const TopicDesc& desc, const std::vector<FieldText>& texts, bool explain) {
   OutputBuffer out;
   FieldSource source = [&texts](int n) {
-    auto it = texts.find(n);
-    return it == texts.end() ? std::string() : it->second;
+    for (auto it = texts.rbegin(); it != texts.rend(); ++it) {
+      if (it->n == n) return std::string(it->text);
+    }
+    return std::string();
   };
   PressOutcome outcome;
   if (explain) {
@@ -150,7 +159,7 @@ PressOutcome PressFresh(const TopicDesc& desc, const std::map<int, std::string>&
   } else {
     outcome.fault = RunPress(desc, source, out);
   }
-  outcome.lines = out.lines();
+  outcome.lines = out.takeLines();
   return outcome;
 }
 

@@ -100,6 +100,12 @@ struct PressOutcome {
   std::string faultText = {};
 };
 PressOutcome PressFresh(const TopicDesc& desc, const std::map<int, std::string>& texts, bool explain = false);
+// The same with the texts as (field number, text) pairs; a number given twice takes the last.
+struct FieldText {
+  int n;
+  std::string_view text;
+};
+PressOutcome PressFresh(const TopicDesc& desc, const std::vector<FieldText>& texts, bool explain = false);
 
 // Window number of "FormN" (0 when the name has another form).
 int WindowNumber(std::string_view name);

@@ -1,0 +1,268 @@
+#include "cli/batch.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <optional>
+
+#include "core/tables/tables.h"
+
+namespace varnello::cli {
+
+// A window name or keyword to the window name; empty when neither.
+std::string_view ResolveWindow(std::string_view what) {
+  for (std::string_view name : AllWindowNames()) {
+    if (name == what) return name;
+  }
+  if (auto w = DispatchKeyword(what)) return *w;
+  return {};
+}
+
+// Checks that the window is a built topic window and the fields exist; returns an error text.
+std::string CheckRequest(std::string_view window, const std::string& asked, const TopicDesc*& desc) {
+  desc = nullptr;
+  if (window.empty()) return "unknown window or keyword: " + asked;
+  if (KindOf(window) != WindowKind::Topic) return std::string(window) + " is not a topic window";
+  desc = FindTopic(window);
+  if (desc == nullptr) return std::string(window) + " is not built yet";
+  return {};
+}
+
+// Appends text as a JSON string: quotes, backslashes and control characters escaped, everything
+// else (UTF-8 included) as it is.
+void AppendJsonString(std::string& out, std::string_view text) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  out += '"';
+  size_t plain = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    unsigned char c = static_cast<unsigned char>(text[i]);
+    if (c >= 0x20 && c != '"' && c != '\\') continue;
+    out.append(text, plain, i - plain);
+    plain = i + 1;
+    switch (c) {
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\b':
+        out += "\\b";
+        break;
+      case '\f':
+        out += "\\f";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      default:
+        out += "\\u00";
+        out += kHex[c >> 4];
+        out += kHex[c & 0xF];
+    }
+  }
+  out.append(text, plain, std::string_view::npos);
+  out += '"';
+}
+
+namespace {
+
+// The request's "id" (as JSON text) echoed first in its answer; nothing when it has none.
+void AppendId(std::string& out, std::string_view id) {
+  if (id.empty()) return;
+  out += "\"id\":";
+  out += id;
+  out += ',';
+}
+
+}  // namespace
+
+namespace {
+
+// A whole amount as a JSON integer (9550), any other in its shortest round-trip form.
+void AppendJsonAmount(std::string& out, double amount) {
+  char buf[32];
+  std::to_chars_result end;
+  if (std::trunc(amount) == amount && std::fabs(amount) < 9007199254740992.0) {
+    end = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(amount));
+  } else {
+    end = std::to_chars(buf, buf + sizeof buf, amount);
+  }
+  out.append(buf, end.ptr);
+}
+
+// [{"heading", "rows": [{"account", "side", "amount", "line"}]}]; no heading, side or figure: null.
+void AppendEntries(std::string& out, const std::vector<Entry>& entries) {
+  out += '[';
+  for (size_t i = 0; i < entries.size(); ++i) {
+    const Entry& e = entries[i];
+    if (i > 0) out += ',';
+    out += "{\"heading\":";
+    if (e.headingLine == kNoLine) {
+      out += "null";
+    } else {
+      AppendJsonString(out, e.heading);
+    }
+    out += ",\"rows\":[";
+    for (size_t j = 0; j < e.rows.size(); ++j) {
+      const EntryRow& r = e.rows[j];
+      if (j > 0) out += ',';
+      out += "{\"account\":";
+      AppendJsonString(out, r.account);
+      out += ",\"side\":";
+      if (r.side == Side::None) {
+        out += "null";
+      } else {
+        AppendJsonString(out, SideName(r.side));
+      }
+      out += ",\"amount\":";
+      if (r.amount) {
+        AppendJsonAmount(out, *r.amount);
+      } else {
+        out += "null";
+      }
+      out += ",\"line\":";
+      out += std::to_string(r.line);
+      out += '}';
+    }
+    out += "]}";
+  }
+  out += ']';
+}
+
+}  // namespace
+
+// The answer to a press: {"window", "lines", "entries", "fault"}, after the request's "id" if it
+// has one; "working" after "lines" when asked for.
+void AppendPressAnswer(std::string& out, std::string_view id, std::string_view window, const EntryPress& r,
+                       bool working) {
+  out += '{';
+  AppendId(out, id);
+  out += "\"window\":";
+  AppendJsonString(out, window);
+  out += ",\"lines\":[";
+  for (size_t i = 0; i < r.lines.size(); ++i) {
+    if (i > 0) out += ',';
+    AppendJsonString(out, r.lines[i]);
+  }
+  out += ']';
+  if (working) {
+    out += ",\"working\":[";
+    size_t next = 0;  // the next amount line's working
+    for (size_t i = 0; i < r.lines.size(); ++i) {
+      if (i > 0) out += ',';
+      while (next < r.working.size() && r.working[next].line < i) ++next;
+      if (next < r.working.size() && r.working[next].line == i) {
+        out += "{\"text\":";
+        AppendJsonString(out, r.working[next].text);
+        out += ",\"expr\":";
+        AppendJsonString(out, r.working[next].expr);
+        out += '}';
+      } else {
+        out += "null";
+      }
+    }
+    out += ']';
+  }
+  out += ",\"entries\":";
+  AppendEntries(out, r.entries);
+  out += ",\"fault\":";
+  if (r.fault) {
+    AppendJsonString(out, FaultName(*r.fault));
+  } else {
+    out += "null";
+  }
+  out += '}';
+}
+
+void AppendErrorAnswer(std::string& out, std::string_view id, std::string_view error) {
+  out += '{';
+  AppendId(out, id);
+  out += "\"error\":";
+  AppendJsonString(out, error);
+  out += '}';
+}
+
+namespace {
+
+// The first key that occurs twice among an object's members, if any; linear for the usual few
+// keys, n log n for many.
+std::optional<std::string_view> RepeatedKey(simdjson::dom::object object,
+                                            std::vector<std::string_view>& keys) {
+  keys.clear();
+  for (simdjson::dom::key_value_pair member : object) keys.push_back(member.key);
+  std::sort(keys.begin(), keys.end());
+  auto twice = std::adjacent_find(keys.begin(), keys.end());
+  if (twice == keys.end()) return std::nullopt;
+  return *twice;
+}
+
+}  // namespace
+
+BatchAnswerer::BatchAnswerer() : parser_(kMaxRequest) {}
+
+void BatchAnswerer::answer(std::string_view line, std::string& out) {
+  id_.clear();
+  if (std::string_view error = press(line, out); !error.empty()) AppendErrorAnswer(out, id_, error);
+  out += '\n';
+}
+
+void BatchAnswerer::answerTooLong(std::string& out) {
+  AppendErrorAnswer(out, {}, "request longer than 1 MiB");
+  out += '\n';
+}
+
+std::string_view BatchAnswerer::press(std::string_view line, std::string& out) {
+  if (line.find_first_not_of(" \t\r") == std::string_view::npos) return "empty request";
+  simdjson::dom::object request;
+  if (parser_.parse(line.data(), line.size(), false).get(request) != simdjson::SUCCESS) {
+    return "malformed request: not a JSON object";
+  }
+  if (auto key = RepeatedKey(request, keys_)) return Error("repeated key \"" + std::string(*key) + "\"");
+  simdjson::dom::element id, window, fields, explain;
+  if (request["id"].get(id) == simdjson::SUCCESS) id_ = simdjson::minify(id);
+  std::string_view asked;
+  if (request["window"].get(window) != simdjson::SUCCESS || window.get(asked) != simdjson::SUCCESS) {
+    return "request has no \"window\" string";
+  }
+  const TopicDesc* desc = nullptr;
+  if (std::string e = CheckRequest(ResolveWindow(asked), std::string(asked), desc); !e.empty())
+    return Error(e);
+  texts_.clear();
+  if (request["fields"].get(fields) == simdjson::SUCCESS) {
+    simdjson::dom::object object;
+    if (fields.get(object) != simdjson::SUCCESS) return "\"fields\" must be an object";
+    if (auto key = RepeatedKey(object, keys_)) return Error("repeated key \"" + std::string(*key) + "\"");
+    for (simdjson::dom::key_value_pair member : object) {
+      int n = FieldNumber(member.key);
+      if (n == 0 || !HasField(*desc, n)) {
+        return Error(std::string(desc->name) + " has no field " + std::string(member.key));
+      }
+      std::string_view text;
+      if (member.value.get(text) != simdjson::SUCCESS) {
+        return Error("field " + std::string(member.key) + " must be a string");
+      }
+      texts_.push_back({n, text});
+    }
+  }
+  // "explain": true asks for the working as well; any other value is a plain press.
+  bool working = false;
+  if (request["explain"].get(explain) == simdjson::SUCCESS && explain.get(working) != simdjson::SUCCESS) {
+    working = false;
+  }
+  AppendPressAnswer(out, id_, desc->name, PressEntries(*desc, texts_, working), working);
+  return {};
+}
+
+std::string_view BatchAnswerer::Error(std::string text) {
+  error_ = std::move(text);
+  return error_;
+}
+
+}  // namespace varnello::cli
