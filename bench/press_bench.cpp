@@ -27,18 +27,29 @@ std::map<int, std::string> Figures(const TopicDesc& desc) {
   return texts;
 }
 
-void PressWithFigures(benchmark::State& state, const char* window) {
+// One press of the window with ordinary figures in every field; `explain` also records the
+// working and renders it as text, as --explain and the GUI do.
+void PressWindow(benchmark::State& state, const char* window, bool explain) {
   const TopicDesc* desc = FindTopic(window);
   if (desc == nullptr) {
     state.SkipWithError("window not built");
     return;
   }
   std::map<int, std::string> texts = Figures(*desc);
-  for (auto _ : state) benchmark::DoNotOptimize(PressFresh(*desc, texts));
+  for (auto _ : state) benchmark::DoNotOptimize(PressFresh(*desc, texts, explain));
+}
+void PressWithFigures(benchmark::State& state, const char* window) {
+  PressWindow(state, window, false);
+}
+void PressWithWorking(benchmark::State& state, const char* window) {
+  PressWindow(state, window, true);
 }
 BENCHMARK_CAPTURE(PressWithFigures, Form101, "Form101");
 BENCHMARK_CAPTURE(PressWithFigures, Form16, "Form16");
 BENCHMARK_CAPTURE(PressWithFigures, Form98, "Form98");
+BENCHMARK_CAPTURE(PressWithWorking, Form101, "Form101");
+BENCHMARK_CAPTURE(PressWithWorking, Form16, "Form16");
+BENCHMARK_CAPTURE(PressWithWorking, Form98, "Form98");
 
 // Records the amounts a press prints.
 class AmountRecorder : public JournalSink {

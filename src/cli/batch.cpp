@@ -141,8 +141,9 @@ void AppendEntries(std::string& out, const std::vector<Entry>& entries) {
 }  // namespace
 
 // The answer to a press: {"window", "lines", "entries", "fault"}, after the request's "id" if it
-// has one.
-void AppendPressAnswer(std::string& out, std::string_view id, std::string_view window, const EntryPress& r) {
+// has one; "working" after "lines" when asked for.
+void AppendPressAnswer(std::string& out, std::string_view id, std::string_view window, const EntryPress& r,
+                       bool working) {
   out += '{';
   AppendId(out, id);
   out += "\"window\":";
@@ -152,7 +153,26 @@ void AppendPressAnswer(std::string& out, std::string_view id, std::string_view w
     if (i > 0) out += ',';
     AppendJsonString(out, r.lines[i]);
   }
-  out += "],\"entries\":";
+  out += ']';
+  if (working) {
+    out += ",\"working\":[";
+    size_t next = 0;  // the next amount line's working
+    for (size_t i = 0; i < r.lines.size(); ++i) {
+      if (i > 0) out += ',';
+      while (next < r.working.size() && r.working[next].line < i) ++next;
+      if (next < r.working.size() && r.working[next].line == i) {
+        out += "{\"text\":";
+        AppendJsonString(out, r.working[next].text);
+        out += ",\"expr\":";
+        AppendJsonString(out, r.working[next].expr);
+        out += '}';
+      } else {
+        out += "null";
+      }
+    }
+    out += ']';
+  }
+  out += ",\"entries\":";
   AppendEntries(out, r.entries);
   out += ",\"fault\":";
   if (r.fault) {
@@ -207,7 +227,7 @@ std::string_view BatchAnswerer::press(std::string_view line, std::string& out) {
     return "malformed request: not a JSON object";
   }
   if (auto key = RepeatedKey(request, keys_)) return Error("repeated key \"" + std::string(*key) + "\"");
-  simdjson::dom::element id, window, fields;
+  simdjson::dom::element id, window, fields, explain;
   if (request["id"].get(id) == simdjson::SUCCESS) id_ = simdjson::minify(id);
   std::string_view asked;
   if (request["window"].get(window) != simdjson::SUCCESS || window.get(asked) != simdjson::SUCCESS) {
@@ -233,7 +253,12 @@ std::string_view BatchAnswerer::press(std::string_view line, std::string& out) {
       texts_.push_back({n, text});
     }
   }
-  AppendPressAnswer(out, id_, desc->name, PressEntries(*desc, texts_));
+  // "explain": true asks for the working as well; any other value is a plain press.
+  bool working = false;
+  if (request["explain"].get(explain) == simdjson::SUCCESS && explain.get(working) != simdjson::SUCCESS) {
+    working = false;
+  }
+  AppendPressAnswer(out, id_, desc->name, PressEntries(*desc, texts_, working), working);
   return {};
 }
 

@@ -26,8 +26,10 @@ std::string CheckRequest(std::string_view window, const std::string& asked, cons
 // nlohmann::json's dump escapes them), everything else (UTF-8 included) as it is.
 void AppendJsonString(std::string& out, std::string_view text);
 // The answer to a press: {"window", "lines", "entries", "fault"}, after `id` (JSON text) when not
-// empty.
-void AppendPressAnswer(std::string& out, std::string_view id, std::string_view window, const EntryPress& r);
+// empty. With `working` also "working" after "lines": parallel to the lines, for an amount line
+// {"text", "expr"}, else null.
+void AppendPressAnswer(std::string& out, std::string_view id, std::string_view window, const EntryPress& r,
+                       bool working = false);
 void AppendErrorAnswer(std::string& out, std::string_view id, std::string_view error);
 
 // Answers batch request lines, one answer line each. Requests are read with simdjson: the whole

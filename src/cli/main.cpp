@@ -151,6 +151,7 @@ int PressWindow(const Args& args) {
   if (format != "text" && format != "json" && format != "tsv" && format != "csv") {
     return UsageError("press: unknown format " + std::string(format) + " (text, json, tsv or csv)");
   }
+  bool explain = options.flag("--explain");
   if (!options.wordsOnly("press")) return kUsageError;
   const Args& words = options.words();
   if (words.empty()) {
@@ -170,24 +171,30 @@ int PressWindow(const Args& args) {
     }
     texts[n] = std::string(a.substr(eq + 1));
   }
-  EntryPress r = PressEntries(*desc, texts);
+  EntryPress r = PressEntries(*desc, texts, explain || format == "json");
   std::string out;
   if (format == "json") {
-    AppendPressAnswer(out, {}, desc->name, r);
+    AppendPressAnswer(out, {}, desc->name, r, true);
     out += '\n';
   } else if (format == "tsv") {
     out = ToTsv(TableOf(r.entries));
   } else if (format == "csv") {
     out = ToCsv(TableOf(r.entries), false);
   } else {
-    for (const std::string& line : r.lines) {
-      out += line;
+    size_t next = 0;  // the next working to show
+    for (size_t i = 0; i < r.lines.size(); ++i) {
+      out += r.lines[i];
       out += '\n';
+      for (; next < r.working.size() && r.working[next].line == i; ++next) {
+        out += "    " + r.working[next].formula + "\n";
+        for (const std::string& step : r.working[next].steps) out += "      " + step + "\n";
+      }
     }
   }
   if (!WriteAll(STDOUT_FILENO, out)) return IoError("write the output");
   if (r.fault) {
     std::cerr << "varnello-cli: " << FaultName(*r.fault) << " (" << FaultMessage(*r.fault) << ")\n";
+    if (explain && !r.faultText.empty()) std::cerr << "varnello-cli: " << r.faultText << "\n";
     return kFaultExit;
   }
   return 0;
@@ -600,12 +607,14 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"press", PressWindow,
-     "  varnello-cli press WINDOW [TextN=TEXT ...] [--format text|json|tsv|csv] [--json]\n"
+     "  varnello-cli press WINDOW [TextN=TEXT ...] [--format text|json|tsv|csv] [--json] [--explain]\n"
      "      One press of 确定 on a fresh window. WINDOW is a window name (Form6) or a keyword\n"
      "      (买股票). Fields not given are empty. text (the default) prints the lines as the window\n"
-     "      shows them; json (also --json) gives {\"window\", \"lines\", \"entries\", \"fault\"};\n"
-     "      tsv and csv give the entries as a table (摘要, 会计科目, 借方金额, 贷方金额, 其他金额;\n"
-     "      csv as RFC 4180, without a byte-order mark).\n"
+     "      shows them; --explain follows each amount line with its working, indented. json (also\n"
+     "      --json) gives {\"window\", \"lines\", \"working\", \"entries\", \"fault\"}: \"working\"\n"
+     "      parallel to \"lines\", for an amount line {\"text\", \"expr\"} (expr over the fields:\n"
+     "      TextN, + - * /, pow), else null. tsv and csv give the entries as a table (摘要, 会计科目,\n"
+     "      借方金额, 贷方金额, 其他金额; csv as RFC 4180, without a byte-order mark).\n"
      "      Exit status: 0 done, 2 unknown window or field, 3 arithmetic fault (lines printed\n"
      "      before the fault are kept on stdout; the fault goes to stderr).\n"},
     {"batch", RunBatch,
@@ -617,7 +626,8 @@ constexpr Command kCommands[] = {
      "      Every input line gets exactly one answer line, in the same order (a blank or malformed\n"
      "      line gets an error answer), so answers pair with requests by position. A request's\n"
      "      optional \"id\" (any JSON value) is echoed first in its answer. Lines longer than 1 MiB\n"
-     "      and repeated keys are answered with an error; the batch goes on. Exit status: 0 done.\n"},
+     "      and repeated keys are answered with an error; the batch goes on. A request with\n"
+     "      \"explain\": true also gets \"working\", as press --json does. Exit status: 0 done.\n"},
     {"capital", CapitalNumerals,
      "  varnello-cli capital AMOUNT...\n"
      "      Each amount in capital numerals, as on a voucher: capital 10050 prints 壹万零伍拾元整.\n"},

@@ -184,10 +184,15 @@ QString EntryActions::lineAt(const QPoint& viewportPoint) const {
 
 bool EntryActions::eventFilter(QObject* watched, QEvent* event) {
   if (view_ != nullptr && watched == view_->viewport() && event->type() == QEvent::ToolTip) {
+    // An amount line's working, then its amount in capital numerals.
     auto* help = static_cast<QHelpEvent*>(event);
+    QString text = view_->workingOf(view_->lineAt(help->pos()));
     if (std::optional<QString> capital = CapitalOfLine(lineAt(help->pos()))) {
-      QToolTip::showText(help->globalPos(), QStringLiteral("大写金额：%1（右键可复制）").arg(*capital),
-                         view_->viewport());
+      if (!text.isEmpty()) text += QLatin1Char('\n');
+      text += QStringLiteral("大写金额：%1（右键可复制）").arg(*capital);
+    }
+    if (!text.isEmpty()) {
+      QToolTip::showText(help->globalPos(), text, view_->viewport());
     } else {
       QToolTip::hideText();
     }

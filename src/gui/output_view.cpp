@@ -1,15 +1,80 @@
 #include "gui/output_view.h"
 
+#include <QAction>
 #include <QContextMenuEvent>
+#include <QHelpEvent>
 #include <QMenu>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QToolTip>
+#include <set>
 
 #include "gui/qt_convert.h"
 
 namespace varnello {
 
+namespace {
+
+// The working's lines are indented under their amount line, as the command line shows them.
+constexpr auto kFormulaIndent = "    ";
+constexpr auto kStepIndent = "      ";
+
+bool& WorkingShownFlag() {
+  static bool shown = false;
+  return shown;
+}
+
+std::set<OutputView*>& Views() {
+  static std::set<OutputView*> views;
+  return views;
+}
+
+}  // namespace
+
+OutputView::~OutputView() {
+  Views().erase(this);
+}
+
+void OutputView::setWorkingShown(bool shown) {
+  if (WorkingShownFlag() == shown) return;
+  WorkingShownFlag() = shown;
+  for (OutputView* v : Views()) v->rebuild();
+}
+
+bool OutputView::workingShown() {
+  return WorkingShownFlag();
+}
+
+void OutputView::addWorking(size_t firstLine, const std::vector<WorkingLine>& working) {
+  for (const WorkingLine& w : working) {
+    Note& note = notes_[firstLine + w.line];
+    note.text = ToQString(w.text);
+    note.shown = {QString::fromLatin1(kFormulaIndent) + ToQString(w.formula)};
+    for (const std::string& step : w.steps)
+      note.shown.push_back(QString::fromLatin1(kStepIndent) + ToQString(step));
+  }
+}
+
+QString OutputView::workingOf(int line) const {
+  auto it = line < 0 ? notes_.end() : notes_.find(static_cast<size_t>(line));
+  return it == notes_.end() ? QString() : it->second.text;
+}
+
+void OutputView::rebuild() {
+  document()->clear();
+  shown_ = 0;
+  linesChanged();
+}
+
+QTextBlock OutputView::blockOfLine(size_t line) const {
+  for (QTextBlock b = document()->lastBlock(); b.isValid(); b = b.previous()) {
+    if (b.userState() == static_cast<int>(line)) return b;
+  }
+  return {};
+}
+
 OutputView::OutputView(QWidget* parent) : QPlainTextEdit(parent) {
+  Views().insert(this);
   setReadOnly(true);
   setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -33,18 +98,31 @@ void OutputView::linesChanged() {
   cursor.beginEditBlock();
   if (shown_ > 0) {
     // Open text may have continued the last line shown.
-    QTextBlock last = document()->lastBlock();
+    QTextBlock last = blockOfLine(shown_ - 1);
     QString text = ToQString(lines[shown_ - 1]);
-    if (last.text() != text) {
+    if (last.isValid() && last.text() != text) {
       cursor.setPosition(last.position());
       cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
       cursor.insertText(text);
     }
   }
+  // Printed lines in the plain format, the working under them in a muted colour.
+  QTextCharFormat plain;
+  QTextCharFormat muted;
+  muted.setForeground(palette().color(QPalette::PlaceholderText));
   cursor.movePosition(QTextCursor::End);
   for (size_t i = shown_; i < lines.size(); ++i) {
-    if (i > 0) cursor.insertBlock();
+    if (i > 0) cursor.insertBlock(QTextBlockFormat(), plain);
+    cursor.setCharFormat(plain);
     cursor.insertText(ToQString(lines[i]));
+    cursor.block().setUserState(static_cast<int>(i));
+    auto note = WorkingShownFlag() ? notes_.find(i) : notes_.end();
+    if (note == notes_.end()) continue;
+    for (const QString& text : note->second.shown) {
+      cursor.insertBlock(QTextBlockFormat(), muted);
+      cursor.insertText(text, muted);
+      cursor.block().setUserState(-1);
+    }
   }
   cursor.endEditBlock();
   shown_ = lines.size();
@@ -53,14 +131,17 @@ void OutputView::linesChanged() {
 
 void OutputView::clearOutput() {
   buffer_.ClearOutput();
+  notes_.clear();
   document()->clear();
   shown_ = 0;
 }
 
 int OutputView::lineAtPosition(int position) const {
   if (shown_ == 0) return -1;
+  // A line of working belongs to the amount line above it.
   QTextBlock block = document()->findBlock(position);
-  return block.isValid() ? block.blockNumber() : -1;
+  while (block.isValid() && block.userState() < 0) block = block.previous();
+  return block.isValid() ? block.userState() : -1;
 }
 
 int OutputView::lineAt(const QPoint& viewportPoint) const {
@@ -68,7 +149,7 @@ int OutputView::lineAt(const QPoint& viewportPoint) const {
   QTextBlock block = cursorForPosition(viewportPoint).block();
   QRectF box = blockBoundingGeometry(block).translated(contentOffset());
   if (viewportPoint.y() < box.top() || viewportPoint.y() >= box.bottom()) return -1;
-  return block.blockNumber();
+  return lineAtPosition(block.position());
 }
 
 std::pair<int, int> OutputView::selectedLines() const {
@@ -79,8 +160,27 @@ std::pair<int, int> OutputView::selectedLines() const {
 
 QMenu* OutputView::createContextMenu(const QPoint& viewportPoint) {
   QMenu* menu = createStandardContextMenu(viewportPoint);
+  menu->addSeparator();
+  QAction* working = menu->addAction(QStringLiteral("显示算式"));
+  working->setCheckable(true);
+  working->setChecked(WorkingShownFlag());
+  connect(working, &QAction::toggled, this, [](bool on) { setWorkingShown(on); });
   emit contextMenuAboutToShow(menu, lineAt(viewportPoint));
   return menu;
+}
+
+bool OutputView::viewportEvent(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    auto* help = static_cast<QHelpEvent*>(event);
+    QString text = workingOf(lineAt(help->pos()));
+    if (text.isEmpty()) {
+      QToolTip::hideText();
+    } else {
+      QToolTip::showText(help->globalPos(), text, viewport());
+    }
+    return true;
+  }
+  return QPlainTextEdit::viewportEvent(event);
 }
 
 void OutputView::contextMenuEvent(QContextMenuEvent* event) {

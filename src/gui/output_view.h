@@ -4,8 +4,11 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <map>
 #include <utility>
+#include <vector>
 
+#include "core/engine/working.h"
 #include "core/journal/journal.h"
 
 class QMenu;
@@ -16,6 +19,7 @@ class OutputView : public QPlainTextEdit {
   Q_OBJECT
  public:
   explicit OutputView(QWidget* parent = nullptr);
+  ~OutputView() override;
 
   // Where a press prints. Call linesChanged() once the press is over.
   JournalSink& sink() { return buffer_; }
@@ -32,7 +36,18 @@ class OutputView : public QPlainTextEdit {
   // The printed lines the selection touches, as [first, last]; {-1, -1} when nothing is selected.
   std::pair<int, int> selectedLines() const;
 
-  // The context menu: Qt's own 复制 and 全选, then whatever the contextMenuAboutToShow handlers add.
+  // The working of the amount lines of the press that printed from line `firstLine` on; call
+  // before linesChanged(). Hovering such a line shows its working.
+  void addWorking(size_t firstLine, const std::vector<WorkingLine>& working);
+  // The working of a printed line, empty when it has none.
+  QString workingOf(int line) const;
+  // 显示算式: every output view shows the working of each amount line under it, muted and
+  // indented (and then copied with the lines); remembered for the run.
+  static void setWorkingShown(bool shown);
+  static bool workingShown();
+
+  // The context menu: Qt's own 复制 and 全选, 显示算式, then whatever the contextMenuAboutToShow
+  // handlers add.
   QMenu* createContextMenu(const QPoint& viewportPoint);
 
  signals:
@@ -42,10 +57,20 @@ class OutputView : public QPlainTextEdit {
 
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
 
  private:
+  struct Note {
+    QString text;                // for the tooltip
+    std::vector<QString> shown;  // the lines shown under the amount line
+  };
+  // Shows the lines again from the buffer, with or without the working.
+  void rebuild();
+  QTextBlock blockOfLine(size_t line) const;
+
   OutputBuffer buffer_;
-  size_t shown_ = 0;  // lines of the buffer that the text shows
+  std::map<size_t, Note> notes_;  // by printed line
+  size_t shown_ = 0;              // lines of the buffer that the text shows
 };
 
 }  // namespace varnello

@@ -149,7 +149,13 @@ void TopicWindow::press() {
 }
 
 void TopicWindow::printEntries() {
-  std::optional<FaultKind> fault = RunPress(desc_, fieldSource(), *printed_);
+  // The press records its working, for the tooltips, 显示算式 and the fault message.
+  Working working(FieldCaptions(desc_));
+  const OutputBuffer& printed = surface_->buffer();
+  size_t first = printed.lines().size() - (printed.lastLineOpen() ? 1 : 0);
+  std::optional<FaultKind> fault = RunPress(desc_, fieldSource(), *printed_, &working);
+  surface_->addWorking(first, working.Lines());
+  faultText_ = ToQString(working.FaultText());
   surface_->linesChanged();
   if (fault) emit faulted(this, *fault);
 }

@@ -40,6 +40,10 @@ class TopicWindow : public QWidget {
   // What a fault means for the user, with the fields to look at, from the fields' current texts.
   QString faultAdvice(FaultKind kind) const;
 
+  // What faulted in the last press, in words ("计算 每年租金 = 付款总额 ÷ 租期 时除数为零：租期 为 0");
+  // empty when it ended without a fault.
+  const QString& faultText() const { return faultText_; }
+
   // The entries of the printed lines, and the actions that take them elsewhere (copy as a table,
   // save as CSV, print, capital numerals).
   std::vector<Entry> entries() const;
@@ -63,6 +67,7 @@ class TopicWindow : public QWidget {
   EntryActions* entryActions_;
   std::map<int, QLineEdit*> fields_;
   std::function<bool()> pressHook_;
+  QString faultText_;
 };
 
 }  // namespace varnello

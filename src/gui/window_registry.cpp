@@ -105,8 +105,9 @@ void ReleaseNativeWindow(QWidget* w) {
 void WindowRegistry::showFault(TopicWindow* window, FaultKind kind) {
   // One box per window: a new fault replaces the box of an earlier one.
   for (QMessageBox* old : window->findChildren<QMessageBox*>(Qt::FindDirectChildrenOnly)) old->close();
-  auto* box = new QMessageBox(QMessageBox::Warning, window->windowTitle(), ToQString(FaultMessage(kind)),
-                              QMessageBox::Ok, window);
+  // The figure and the operation that faulted, where the press's working tells them.
+  QString what = window->faultText().isEmpty() ? ToQString(FaultMessage(kind)) : window->faultText();
+  auto* box = new QMessageBox(QMessageBox::Warning, window->windowTitle(), what, QMessageBox::Ok, window);
   box->setInformativeText(window->faultAdvice(kind));
   // Wide enough that the explanation reads as a few lines, not a narrow column.
   if (auto* info = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel")))

@@ -51,6 +51,33 @@ TEST(Cli, PressJsonAndFault) {
   EXPECT_EQ(text.out, "本年末资产减值损失 1E+300 \n\n本年末账面价值 1E+300 \n\n");
 }
 
+// The working: indented under each amount line with --explain; in JSON parallel to the lines,
+// null for a line without an amount; in batch only when asked.
+TEST(Cli, ExplainShowsTheWorking) {
+  CliRun r = Cli("press 少记折旧 Text1=1000 Text2=0.25 Text3=0.1 Text4=0.05 --explain");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NE(r.out.find("\n调整未分配利润 637.5 \n"
+                       "    = 净利润 750 − 盈余公积 112.5\n"
+                       "      净利润 750 = 少记折旧费用 1000 − 所得税 250\n"),
+            std::string::npos)
+      << r.out;
+  EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "补提折旧");
+
+  auto doc = nlohmann::json::parse(Cli("press Form6 Text1=10 Text2=0.5 Text3=1000 Text4=50 --json").out);
+  ASSERT_EQ(doc["working"].size(), doc["lines"].size());
+  EXPECT_TRUE(doc["working"][0].is_null());  // 购入股票
+  EXPECT_EQ(doc["working"][3]["text"], "银行存款（贷） 10050 = 数额 1000 × 每股价格 10 + 手续费等 50");
+  EXPECT_EQ(doc["working"][3]["expr"], "((Text3 * Text1) + Text4)");
+
+  std::string batch =
+      Cli("batch", "{\"window\": \"Form6\", \"explain\": true}\n{\"window\": \"Form6\"}\n").out;
+  auto explained = nlohmann::json::parse(batch.substr(0, batch.find('\n')));
+  auto plain = nlohmann::json::parse(batch.substr(batch.find('\n') + 1));
+  EXPECT_EQ(explained["working"].size(), explained["lines"].size());
+  EXPECT_FALSE(plain.contains("working"));
+  EXPECT_EQ(explained["lines"], plain["lines"]);
+}
+
 TEST(Cli, UsageErrors) {
   for (const char* args :
        {"press 没有这个", "press Form6 Text9=1", "press Form6 Textx=1", "press Form6 junk", "press Form1",

@@ -43,9 +43,9 @@ TEST(FaultRule, KindsOfFault) {
 TEST(FaultRule, LinesBeforeTheFaultStayNothingAfter) {
   OutputBuffer out;
   auto fault = RunBody(out, {{1, "0"}}, [](Press& p) {
-    double n = p.Read(1);
+    Figure n = p.Read(1);
     p.Heading("支付租金");
-    double x = p.Div(100, n);
+    Figure x = p.Div(100, n);
     p.Line("never", x);
   });
   EXPECT_EQ(fault, FaultKind::DivisionByZero);

@@ -2,8 +2,10 @@
 
 #include <cfenv>
 #include <cmath>
+#include <limits>
 
 #include "core/engine/read_amount.h"
+#include "core/engine/working.h"
 
 namespace varnello {
 
@@ -32,39 +34,84 @@ std::string_view FaultName(FaultKind kind) {
   return kind == FaultKind::DivisionByZero ? "division_by_zero" : "overflow";
 }
 
-Press::Press(const FieldSource& fields, JournalSink& out) : fields_(fields), out_(out) {
+Press::Press(const FieldSource& fields, JournalSink& out, Working* working)
+    : fields_(fields), out_(out), working_(working) {
   ClearFaults();
 }
 
-double Press::Read(int n) {
+Figure Press::Read(int n) {
   ClearFaults();
-  return ReadAmount(fields_(n));
+  if (working_ == nullptr) return ReadAmount(fields_(n));
+  double value = 0;
+  try {
+    value = ReadAmount(fields_(n));
+  } catch (const Fault&) {
+    working_->FaultedReading(n);
+    throw;
+  }
+  return working_->Field(n, value);
 }
 
-double Press::Check(double value) {
+void Press::Raise(FaultKind kind, const Step* figure) {
+  if (working_ != nullptr) working_->Faulted(kind, figure);
+  varnello::Raise(kind);
+}
+
+Figure Press::Check(Figure value, std::string_view name) {
   // The value itself is the robust witness; the flags catch an intermediate fault whose
   // result came back finite (1 / (a * b) after a * b overflowed) and tell the kind.
   int flags = std::fetestexcept(kFaultFlags);
-  if (!std::isfinite(value) || flags != 0) {
+  Step* step = value.step();
+  if (step != nullptr && !name.empty() && step->name.empty() && step->op != Step::Op::Field)
+    step->name = name;
+  if (!std::isfinite(value.value()) || flags != 0) {
     Raise((flags & FE_DIVBYZERO) != 0 && (flags & FE_INVALID) == 0 ? FaultKind::DivisionByZero
-                                                                   : FaultKind::Overflow);
+                                                                   : FaultKind::Overflow,
+          step);
   }
   return value;
 }
 
-double Press::Div(double a, double b) {
-  Check(a);
-  Check(b);
-  if (b == 0.0) Raise(a == 0.0 ? FaultKind::Overflow : FaultKind::DivisionByZero);
-  return Check(a / b);
+namespace {
+
+// The record of an operation that faulted before it was carried out.
+const Step* Unperformed(Working* working, Step::Op op, Figure a, Figure b, std::string_view name) {
+  if (working == nullptr) return nullptr;
+  Step s;
+  s.op = op;
+  s.value = std::numeric_limits<double>::quiet_NaN();
+  s.a = working->StepOf(a);
+  s.b = working->StepOf(b);
+  s.name = name;
+  return working->NewStep(std::move(s));
 }
 
-double Press::Pow(double base, double exponent) {
+}  // namespace
+
+Figure Press::Div(Figure a, Figure b, std::string_view name) {
+  Check(a);
+  Check(b);
+  if (b.value() == 0.0) {
+    Raise(a.value() == 0.0 ? FaultKind::Overflow : FaultKind::DivisionByZero,
+          Unperformed(working_, Step::Op::Div, a, b, name));
+  }
+  return Check(a / b, name);
+}
+
+Figure Press::Pow(Figure base, Figure exponent, std::string_view name) {
   Check(base);
   Check(exponent);
-  if (base == 0.0 && exponent < 0.0) Raise(FaultKind::DivisionByZero);
-  if (base < 0.0 && std::trunc(exponent) != exponent) Raise(FaultKind::Overflow);
-  return Check(std::pow(base, exponent));
+  if (base.value() == 0.0 && exponent.value() < 0.0) {
+    Raise(FaultKind::DivisionByZero, Unperformed(working_, Step::Op::Pow, base, exponent, name));
+  }
+  if (base.value() < 0.0 && std::trunc(exponent.value()) != exponent.value()) {
+    Raise(FaultKind::Overflow, Unperformed(working_, Step::Op::Pow, base, exponent, name));
+  }
+  return Check(Power(base, exponent), name);
+}
+
+void Press::Printed(std::string_view caption, Figure amount) {
+  working_->Printed(open_ ? lines_ - 1 : lines_, open_ ? openText_ : std::string_view(), caption, amount);
 }
 
 }  // namespace varnello

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/engine/fault.h"
+#include "core/engine/figure.h"
 #include "core/journal/journal.h"
 
 namespace varnello {
@@ -15,32 +16,70 @@ namespace varnello {
 // Supplies the current text of input field TextN.
 using FieldSource = std::function<std::string(int n)>;
 
+class Working;
+
 class Press {
  public:
-  Press(const FieldSource& fields, JournalSink& out);
+  // With `working`, every figure records how it was obtained and every amount line its figure.
+  Press(const FieldSource& fields, JournalSink& out, Working* working = nullptr);
 
   // ReadAmount of field TextN. Clears the record of floating-point faults first.
-  double Read(int n);
+  Figure Read(int n);
 
   // The fault check, applied to every computed figure before anything is printed from it:
   // throws Fault when the value is not finite or a fault was raised since the last check.
-  double Check(double value);
+  // `name` is what the window calls the figure (净利润), for its working.
+  Figure Check(Figure value, std::string_view name = {});
   // Checked a / b: a zero divisor is a division by zero (0/0 an invalid operation, reported as
   // overflow) whatever the floating-point flags say.
-  double Div(double a, double b);
+  Figure Div(Figure a, Figure b, std::string_view name = {});
   // Checked real power: no real value (negative base, fractional exponent) is an invalid
   // operation; a zero base with a negative exponent is a division by zero.
-  double Pow(double base, double exponent);
+  Figure Pow(Figure base, Figure exponent, std::string_view name = {});
 
-  void Heading(std::string_view text) { out_.PrintHeading(text); }
-  void Line(std::string_view caption, double amount) { out_.PrintJournalLine(caption, amount); }
-  void Line(std::string_view caption, const Holder& amount) { out_.PrintJournalLine(caption, amount.get()); }
-  void Blank() { out_.PrintBlankLine(); }
-  void Open(std::string_view text) { out_.PrintOpenText(text); }
+  void Heading(std::string_view text) {
+    out_.PrintHeading(text);
+    EndLine();
+  }
+  void Line(std::string_view caption, Figure amount) {
+    out_.PrintJournalLine(caption, amount.value());
+    if (working_ != nullptr) [[unlikely]]
+      Printed(caption, amount);
+    EndLine();
+  }
+  void Line(std::string_view caption, const FigureHolder& amount) {
+    out_.PrintJournalLine(caption,
+                          amount.empty() ? std::nullopt : std::optional<double>(amount.value().value()));
+    if (working_ != nullptr && !amount.empty()) [[unlikely]]
+      Printed(caption, amount.value());
+    EndLine();
+  }
+  void Blank() {
+    out_.PrintBlankLine();
+    EndLine();
+  }
+  void Open(std::string_view text) {
+    out_.PrintOpenText(text);
+    if (working_ != nullptr) openText_ += text;
+    if (!open_) ++lines_;
+    open_ = true;
+  }
 
  private:
+  void EndLine() {
+    if (!open_) ++lines_;
+    if (open_ && working_ != nullptr) openText_.clear();
+    open_ = false;
+  }
+  void Printed(std::string_view caption, Figure amount);
+  [[noreturn]] void Raise(FaultKind kind, const Step* figure);
+
   const FieldSource& fields_;
   JournalSink& out_;
+  Working* working_;
+  size_t lines_ = 0;  // lines begun by this press
+  bool open_ = false;
+  std::string openText_;  // the open line's text so far, kept with the working
 };
 
 }  // namespace varnello

@@ -81,6 +81,12 @@ int FieldNumber(std::string_view name) {
   return n;
 }
 
+std::map<int, std::string> FieldCaptions(const TopicDesc& desc) {
+  std::map<int, std::string> captions;
+  for (const Item* f : FieldsOf(desc)) captions.emplace(f->text, std::string(f->caption));
+  return captions;
+}
+
 std::vector<int> FillOrder(const TopicDesc& desc) {
   if (!desc.fillOrder.empty()) return desc.fillOrder;
   std::vector<int> order;
@@ -89,8 +95,9 @@ std::vector<int> FillOrder(const TopicDesc& desc) {
   return order;
 }
 
-std::optional<FaultKind> RunPress(const TopicDesc& desc, const FieldSource& fields, JournalSink& out) {
-  Press press(fields, out);
+std::optional<FaultKind> RunPress(const TopicDesc& desc, const FieldSource& fields, JournalSink& out,
+                                  Working* working) {
+  Press press(fields, out, working);
   try {
     desc.press(press);
   } catch (const Fault& fault) {
@@ -128,14 +135,14 @@ std::string FaultAdvice(const TopicDesc& desc, FaultKind kind, const FieldSource
   return advice;
 }
 
-PressOutcome PressFresh(const TopicDesc& desc, const std::map<int, std::string>& texts) {
+PressOutcome PressFresh(const TopicDesc& desc, const std::map<int, std::string>& texts, bool explain) {
   std::vector<FieldText> list;
   list.reserve(texts.size());
   for (const auto& [n, text] : texts) list.push_back({n, text});
-  return PressFresh(desc, list);
+  return PressFresh(desc, list, explain);
 }
 
-PressOutcome PressFresh(const TopicDesc& desc, const std::vector<FieldText>& texts) {
+PressOutcome PressFresh(const TopicDesc& desc, const std::vector<FieldText>& texts, bool explain) {
   OutputBuffer out;
   FieldSource source = [&texts](int n) {
     for (auto it = texts.rbegin(); it != texts.rend(); ++it) {
@@ -144,7 +151,14 @@ PressOutcome PressFresh(const TopicDesc& desc, const std::vector<FieldText>& tex
     return std::string();
   };
   PressOutcome outcome;
-  outcome.fault = RunPress(desc, source, out);
+  if (explain) {
+    Working working(FieldCaptions(desc));
+    outcome.fault = RunPress(desc, source, out, &working);
+    outcome.working = working.Lines();
+    outcome.faultText = working.FaultText();
+  } else {
+    outcome.fault = RunPress(desc, source, out);
+  }
   outcome.lines = out.takeLines();
   return outcome;
 }

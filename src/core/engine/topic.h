@@ -10,6 +10,7 @@
 
 #include "core/engine/fault.h"
 #include "core/engine/press.h"
+#include "core/engine/working.h"
 #include "core/journal/journal.h"
 
 namespace varnello {
@@ -77,26 +78,34 @@ std::vector<int> FillOrder(const TopicDesc& desc);
 // "Text01" is not "Text1"); 0 for any other text.
 int FieldNumber(std::string_view name);
 
-// Runs one press of 确定: prints into `out`; returns the fault that ended it, if any.
-std::optional<FaultKind> RunPress(const TopicDesc& desc, const FieldSource& fields, JournalSink& out);
+// Captions of a window's fields by field number.
+std::map<int, std::string> FieldCaptions(const TopicDesc& desc);
+
+// Runs one press of 确定: prints into `out`; returns the fault that ended it, if any. With
+// `working` (made from the window's FieldCaptions) the press also records its working there.
+std::optional<FaultKind> RunPress(const TopicDesc& desc, const FieldSource& fields, JournalSink& out,
+                                  Working* working = nullptr);
 
 // What a fault means for the user, in one or two plain sentences for the fault's message box:
 // the press stopped, the lines before it stay, and which fields to look at (those that read as 0).
 std::string FaultAdvice(const TopicDesc& desc, FaultKind kind, const FieldSource& fields);
 
 // One press of a freshly created window whose fields hold `texts` (by field number; the others
-// empty): the lines it prints and the fault that ended it, if any.
+// empty): the lines it prints and the fault that ended it, if any; with `explain` also the
+// working of its amount lines and, on a fault, what faulted in words.
 struct PressOutcome {
   std::vector<std::string> lines;
   std::optional<FaultKind> fault;
+  std::vector<WorkingLine> working = {};
+  std::string faultText = {};
 };
-PressOutcome PressFresh(const TopicDesc& desc, const std::map<int, std::string>& texts);
+PressOutcome PressFresh(const TopicDesc& desc, const std::map<int, std::string>& texts, bool explain = false);
 // The same with the texts as (field number, text) pairs; a number given twice takes the last.
 struct FieldText {
   int n;
   std::string_view text;
 };
-PressOutcome PressFresh(const TopicDesc& desc, const std::vector<FieldText>& texts);
+PressOutcome PressFresh(const TopicDesc& desc, const std::vector<FieldText>& texts, bool explain = false);
 
 // Window number of "FormN" (0 when the name has another form).
 int WindowNumber(std::string_view name);

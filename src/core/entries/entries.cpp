@@ -164,14 +164,14 @@ std::vector<Entry> EntriesOf(const std::vector<std::string>& lines) {
   return EntriesOf(parsed);
 }
 
-EntryPress PressEntries(const TopicDesc& desc, const std::map<int, std::string>& texts) {
+EntryPress PressEntries(const TopicDesc& desc, const std::map<int, std::string>& texts, bool explain) {
   std::vector<FieldText> list;
   list.reserve(texts.size());
   for (const auto& [n, text] : texts) list.push_back({n, text});
-  return PressEntries(desc, list);
+  return PressEntries(desc, list, explain);
 }
 
-EntryPress PressEntries(const TopicDesc& desc, const std::vector<FieldText>& texts) {
+EntryPress PressEntries(const TopicDesc& desc, const std::vector<FieldText>& texts, bool explain) {
   LineRecorder out;
   FieldSource source = [&texts](int n) {
     for (auto it = texts.rbegin(); it != texts.rend(); ++it) {
@@ -180,7 +180,14 @@ EntryPress PressEntries(const TopicDesc& desc, const std::vector<FieldText>& tex
     return std::string();
   };
   EntryPress result;
-  result.fault = RunPress(desc, source, out);
+  if (explain) {
+    Working working(FieldCaptions(desc));
+    result.fault = RunPress(desc, source, out, &working);
+    result.working = working.Lines();
+    result.faultText = working.FaultText();
+  } else {
+    result.fault = RunPress(desc, source, out);
+  }
   result.printed = out.takeLines();
   result.lines.reserve(result.printed.size());
   for (const PrintedLine& line : result.printed) result.lines.push_back(line.Render());

@@ -6,9 +6,9 @@ namespace varnello {
 namespace {
 
 void PressForm106(Press& p) {
-  double U = p.Read(1), N = p.Read(2), R = p.Read(3), D = p.Read(4);
+  Figure U = p.Read(1), N = p.Read(2), R = p.Read(3), D = p.Read(4);
   p.Heading("结转本年利润");
-  double total = p.Check(N + U);
+  Figure total = p.Check(N + U);
   p.Line("本年利润（借）", total);
   p.Line("利润分配-未分配利润（贷）", total);
   p.Blank();
@@ -19,12 +19,12 @@ void PressForm106(Press& p) {
   p.Line("应付利润（贷）", D);
   p.Blank();
   p.Heading("同时");
-  double distributed = p.Check(D + R);
+  Figure distributed = p.Check(D + R);
   p.Line("利润分配-未分配利润（借）", distributed);
   p.Line("利润分配-盈余公积（贷）", R);
   p.Line("利润分配-应付利润（贷）", D);
   p.Blank();
-  double remaining = p.Check((N + U) - (D + R));
+  Figure remaining = p.Check((N + U) - (D + R));
   p.Line("未分配利润（总）", remaining);
 }
 

@@ -8,14 +8,14 @@ namespace varnello {
 namespace {
 
 void PressForm113(Press& p) {
-  double I1 = p.Read(1), I2 = p.Read(2), I3 = p.Read(3), I4 = p.Read(4), I5 = p.Read(5);
-  double E1 = p.Read(6), E2 = p.Read(7), E3 = p.Read(8), E4 = p.Read(9), E5 = p.Read(10), E6 = p.Read(11),
+  Figure I1 = p.Read(1), I2 = p.Read(2), I3 = p.Read(3), I4 = p.Read(4), I5 = p.Read(5);
+  Figure E1 = p.Read(6), E2 = p.Read(7), E3 = p.Read(8), E4 = p.Read(9), E5 = p.Read(10), E6 = p.Read(11),
          E7 = p.Read(12), E8 = p.Read(13);
-  double X = p.Read(14);
+  Figure X = p.Read(14);
 
   // Both totals are checked before anything is printed.
-  double T = p.Check((((I2 + I1) + I3) + I4) + I5);
-  double C = p.Check(((((((E2 + E1) + E3) + E4) + E5) + E6) + E7) + E8);
+  Figure T = p.Check((((I2 + I1) + I3) + I4) + I5);
+  Figure C = p.Check(((((((E2 + E1) + E3) + E4) + E5) + E6) + E7) + E8);
 
   p.Heading("结转收入");
   p.Line("主营业务收入（借）", I1);
@@ -44,22 +44,22 @@ void PressForm113(Press& p) {
   p.Blank();
 
   p.Heading("结转本年利润");
-  double P = p.Check((T - C) - X);
+  Figure P = p.Check((T - C) - X);
   if (P >= 0) {  // a zero result is closed as a profit
     p.Line("本年利润（借）", P);
     p.Line("利润分配-未分配利润（贷）", P);
   } else {
     // A loss: the same two captions in reverse order, with the loss as a positive figure.
-    double loss = p.Check(-P);
+    Figure loss = p.Check(-P);
     p.Line("利润分配-未分配利润（贷）", loss);
     p.Line("本年利润（借）", loss);
   }
   p.Blank();
 
-  double beforeTax = p.Check(P + X);
+  Figure beforeTax = p.Check(P + X);
   p.Line("利润总额", beforeTax);
   // Operating profit: non-operating expense added back, non-operating income taken out.
-  double operating = p.Check(((P + X) + E8) - I5);
+  Figure operating = p.Check(((P + X) + E8) - I5);
   p.Line("营业利润", operating);
 }
 

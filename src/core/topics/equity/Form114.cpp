@@ -7,11 +7,11 @@ namespace {
 
 void PressForm114(Press& p) {
   // The window has no field Text4.
-  double N1 = p.Read(1), N2 = p.Read(2), L = p.Read(3), R1 = p.Read(5), R2 = p.Read(6), D1 = p.Read(7),
+  Figure N1 = p.Read(1), N2 = p.Read(2), L = p.Read(3), R1 = p.Read(5), R2 = p.Read(6), D1 = p.Read(7),
          D2 = p.Read(8);
 
   // The undistributed balance is checked before anything is printed.
-  double B = p.Check((((((N2 + N1) - L) - R1) - R2) - D1) - D2);
+  Figure B = p.Check((((((N2 + N1) - L) - R1) - R2) - D1) - D2);
   if (B > 0) {
     p.Line("未分配利润总（贷）", B);
   } else if (B < 0) {
@@ -22,7 +22,7 @@ void PressForm114(Press& p) {
   p.Blank();
 
   p.Heading("结转净利润");
-  double V = p.Check((N2 + N1) - L);
+  Figure V = p.Check((N2 + N1) - L);
   if (V < 0) {
     // A net loss: the entry is reversed, both amounts printed negative as computed.
     p.Line("利润分配-未分配利润（借）", V);
@@ -33,8 +33,8 @@ void PressForm114(Press& p) {
   }
   p.Blank();
 
-  double R = p.Check(R2 + R1);
-  double D = p.Check(D2 + D1);
+  Figure R = p.Check(R2 + R1);
+  Figure D = p.Check(D2 + D1);
   p.Heading("结转盈余公积和股利");
   p.Line("利润分配-提取法定盈余公积（借）", R1);
   p.Line("利润分配-提取任意盈余公积（借）", R2);
@@ -45,7 +45,7 @@ void PressForm114(Press& p) {
   p.Blank();
 
   p.Heading("结转利润分配");
-  double A = p.Check(((R2 + R1) + D1) + D2);
+  Figure A = p.Check(((R2 + R1) + D1) + D2);
   p.Line("利润分配-未分配利润（借）", A);
   p.Line("利润分配-提取法定盈余公积（贷）", R1);
   p.Line("利润分配-提取任意盈余公积（贷）", R2);

@@ -6,11 +6,11 @@ namespace varnello {
 namespace {
 
 void PressForm121(Press& p) {
-  double N = p.Read(1), F = p.Read(2), P = p.Read(3), k = p.Read(4);
+  Figure N = p.Read(1), F = p.Read(2), P = p.Read(3), k = p.Read(4);
   // Every amount is checked before the first line, so an overflow prints nothing.
-  double G = p.Check((P * N) * (1 - k));
-  double H = p.Check(((P - F) * N) - ((P * N) * k));
-  double capital = p.Check(F * N);
+  Figure G = p.Check((P * N) * (1 - k));
+  Figure H = p.Check(((P - F) * N) - ((P * N) * k));
+  Figure capital = p.Check(F * N);
   p.Heading("发行股票");
   p.Line("银行存款（借）", G);
   p.Line("股本（贷）", capital);

@@ -6,9 +6,9 @@ namespace varnello {
 namespace {
 
 void PressForm123(Press& p) {
-  double NP = p.Read(1), U = p.Read(2), rate = p.Read(3), C = p.Read(4), Z = p.Read(5);
+  Figure NP = p.Read(1), U = p.Read(2), rate = p.Read(3), C = p.Read(4), Z = p.Read(5);
   if (NP > 0) {
-    double Q = p.Check((U + NP) * rate);
+    Figure Q = p.Check((U + NP) * rate);
     p.Heading("提取盈余公积");
     p.Line("利润分配-盈余公积（借）", Q);
     p.Line("盈余公积-法定盈余公积", Q);

@@ -6,7 +6,7 @@ namespace varnello {
 namespace {
 
 void PressForm124(Press& p) {
-  double D = p.Read(1), E = p.Read(2), R = p.Read(3);
+  Figure D = p.Read(1), E = p.Read(2), R = p.Read(3);
   p.Heading("发放现金股利");
   p.Line("利润分配（借）", E);
   p.Line("盈余公积（借）", R);

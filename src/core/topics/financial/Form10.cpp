@@ -5,7 +5,7 @@ namespace varnello {
 namespace {
 
 void PressForm10(Press& p) {
-  double S = p.Read(1), D = p.Read(2), K = p.Read(3);
+  Figure S = p.Read(1), D = p.Read(2), K = p.Read(3);
   if (S > 0) {
     p.Heading("现金盘盈");
     p.Line("库存现金（借）", S);
@@ -22,7 +22,7 @@ void PressForm10(Press& p) {
     p.Line("库存现金（贷）", D);
     p.Blank();
     p.Heading("经批准后");
-    double E = p.Check(D - K);  // the part of the shortage the cashier does not make good
+    Figure E = p.Check(D - K);  // the part of the shortage the cashier does not make good
     p.Line("管理费用-现金短缺（借）", E);
     p.Line("其他应收款（借）", K);
     p.Line("待处理财产损溢-待处理流动资产损溢（贷）", D);

@@ -6,10 +6,10 @@ namespace varnello {
 namespace {
 
 void PressForm11(Press& p) {
-  double G = p.Read(1), V = p.Read(2), T = p.Read(3), E = p.Read(4);
+  Figure G = p.Read(1), V = p.Read(2), T = p.Read(3), E = p.Read(4);
   if (G > 0) {
-    double C = p.Check(T + G);      // cost of the goods: freight included
-    double P = p.Check(V + G + T);  // paid from the deposit
+    Figure C = p.Check(T + G, "货物成本");      // cost of the goods: freight included
+    Figure P = p.Check(V + G + T, "支付金额");  // paid from the deposit
     p.Heading("商品未验收");
     p.Line("在途物资（借）", C);
     p.Line("应交税费-应交增值税（借）", V);

@@ -10,14 +10,14 @@ namespace {
 // One instrument bought from the bank: the deposit set aside for it, its collection with
 // interest for the days to maturity on a 360-day year, and the receivable when it goes unpaid.
 // The bank bill and the cashier's order differ only in their heading and deposit account.
-void PrintInstrument(Press& p, std::string_view heading, std::string_view deposit, double amount, double rate,
-                     double days) {
+void PrintInstrument(Press& p, std::string_view heading, std::string_view deposit, Figure amount, Figure rate,
+                     Figure days) {
   p.Heading(heading);
   p.Line(deposit, amount);
   p.Line("银行存款（贷）", amount);
   p.Blank();
-  double Y = p.Check(((days * rate) / 360 + 1) * amount);  // amount with interest at maturity
-  double Z = p.Check(Y - amount);
+  Figure Y = p.Check(((days * rate) / 360 + 1) * amount, "到期本息");  // amount with interest at maturity
+  Figure Z = p.Check(Y - amount);
   p.Heading("收到票据");
   p.Line("银行存款（借）", Y);
   p.Line("应收票据（贷）", amount);
@@ -29,11 +29,11 @@ void PrintInstrument(Press& p, std::string_view heading, std::string_view deposi
 }
 
 void PressForm12(Press& p) {
-  double M = p.Read(1), V = p.Read(2), H = p.Read(3), B = p.Read(4);
-  double i1 = p.Read(5), d1 = p.Read(6), i2 = p.Read(7), d2 = p.Read(8);
+  Figure M = p.Read(1), V = p.Read(2), H = p.Read(3), B = p.Read(4);
+  Figure i1 = p.Read(5), d1 = p.Read(6), i2 = p.Read(7), d2 = p.Read(8);
   if (M > 0 && V > 0) {
     p.Heading("外埠采购");
-    double X = p.Check(V + M);
+    Figure X = p.Check(V + M);
     p.Line("材料费用（借）", M);
     p.Line("应交税金-应交增值税（进）（借）", V);
     p.Line("其他货币资金（贷）", X);

@@ -5,9 +5,9 @@ namespace varnello {
 namespace {
 
 void PressForm13(Press& p) {
-  double L = p.Read(1), G = p.Read(2), x = p.Read(3), f = p.Read(4), C = p.Read(5), S = p.Read(6);
+  Figure L = p.Read(1), G = p.Read(2), x = p.Read(3), f = p.Read(4), C = p.Read(5), S = p.Read(6);
   if (L > 0) {
-    double D = p.Check(x * G);  // margin deposit in yuan
+    Figure D = p.Check(x * G, "保证金");  // margin deposit in yuan
     p.Heading("信用证回单");
     p.Line("其他货币资金-信用证保证金（借）", D);
     p.Line("银行存款-外币存款（贷）", D);
@@ -16,8 +16,8 @@ void PressForm13(Press& p) {
     p.Line("财务费用-银行手续费（借）", f);
     p.Line("银行存款（贷）", f);
     p.Blank();
-    double T = p.Check(x * L);  // the whole letter in yuan
-    double R = p.Check(T - D);  // paid beyond the margin
+    Figure T = p.Check(x * L, "信用证金额");      // the whole letter in yuan
+    Figure R = p.Check(T - D, "超出保证金部分");  // paid beyond the margin
     p.Heading("进口材料");
     p.Line("在途物资（借）", T);
     p.Line("其他货币资金-信用证保证金（贷）", D);

@@ -6,12 +6,12 @@ namespace varnello {
 namespace {
 
 void PressForm14(Press& p) {
-  double A = p.Read(1), n = p.Read(2), i = p.Read(3), k = p.Read(4), h = p.Read(5);
-  double P = p.Check(n - h);                    // days discounted
-  double M = p.Check(((i * n) / 360 + 1) * A);  // value at maturity
-  double Q = p.Check(((M * k) * P) / 360);      // discount
-  double N = p.Check(M - Q);                    // proceeds
-  double F = p.Check(N - A);
+  Figure A = p.Read(1), n = p.Read(2), i = p.Read(3), k = p.Read(4), h = p.Read(5);
+  Figure P = p.Check(n - h, "贴现天数");                  // days discounted
+  Figure M = p.Check(((i * n) / 360 + 1) * A, "到期值");  // value at maturity
+  Figure Q = p.Check(((M * k) * P) / 360, "贴现息");      // discount
+  Figure N = p.Check(M - Q, "贴现所得");                  // proceeds
+  Figure F = p.Check(N - A);
   p.Heading("票据贴现");
   p.Line("银行存款（借）", N);
   // A gain is credited to finance costs; a loss is debited as a positive amount.

@@ -5,18 +5,18 @@ namespace varnello {
 namespace {
 
 void PressForm15(Press& p) {
-  double A = p.Read(1), m = p.Read(2), G = p.Read(3), V = p.Read(4), i = p.Read(5);
+  Figure A = p.Read(1), m = p.Read(2), G = p.Read(3), V = p.Read(4), i = p.Read(5);
   p.Heading("取得票据");
   p.Line("应收票据（借）", A);
   p.Line("主营业务收入（贷）", G);
   p.Line("应交税费-应交增值税（销）（贷）", V);
   p.Blank();
-  double I = p.Check((i * A) / 12);  // one month's interest
+  Figure I = p.Check((i * A) / 12, "每月利息");  // one month's interest
   p.Line("应收票据（借）", I);
   p.Line("财务费用（贷）", I);
   p.Blank();
-  double M = p.Check(((i * m) / 12 + 1) * A);  // value at maturity
-  double J = p.Check(M - I);
+  Figure M = p.Check(((i * m) / 12 + 1) * A, "到期值");  // value at maturity
+  Figure J = p.Check(M - I);
   p.Heading("据本付息时");
   p.Line("银行存款（借）", M);
   p.Line("应收票据（贷）", J);

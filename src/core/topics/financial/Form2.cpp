@@ -5,14 +5,14 @@ namespace varnello {
 namespace {
 
 void PressForm2(Press& p) {
-  double T = p.Read(1), D = p.Read(2), r1 = p.Read(3), r2 = p.Read(4);
-  double X = p.Check(D + T);
+  Figure T = p.Read(1), D = p.Read(2), r1 = p.Read(3), r2 = p.Read(4);
+  Figure X = p.Check(D + T);
   p.Heading("股价变动");
   p.Line("交易性金融资产-公允价值变动（借）", X);
   p.Line("利润分配-未分配利润（贷）", D);
   p.Line("递延所得税负债（贷）", T);
   p.Blank();
-  double Y = p.Check((r2 + r1) * D);
+  Figure Y = p.Check((r2 + r1) * D);
   p.Heading("提取盈余公积");
   p.Line("利润分配-未分配利润（借）", Y);
   p.Line("盈余公积（贷）", Y);

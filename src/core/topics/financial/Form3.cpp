@@ -5,22 +5,22 @@ namespace varnello {
 namespace {
 
 void PressForm3(Press& p) {
-  double A = p.Read(1), t = p.Read(2), r1 = p.Read(3), r2 = p.Read(4), N = p.Read(5);
+  Figure A = p.Read(1), t = p.Read(2), r1 = p.Read(3), r2 = p.Read(4), N = p.Read(5);
   p.Heading("补提折旧");
   p.Line("以前年度损益调整（借）", A);
   p.Line("累计折旧（贷）", A);
   p.Blank();
-  double TAX = p.Check(t * A);
+  Figure TAX = p.Check(t * A, "所得税");
   p.Heading("调整应交所得税");
   p.Line("应交税费-应交所得税（借）", TAX);
   p.Line("以前年度损益调整（贷）", TAX);
   p.Blank();
-  double NET = p.Check(A - TAX);
+  Figure NET = p.Check(A - TAX, "净利润");
   p.Heading("转入利润分配");
   p.Line("利润分配-未分配利润（借）", NET);
   p.Line("以前年度损益调整（贷）", NET);
   p.Blank();
-  double R = p.Check((r2 + r1) * NET);
+  Figure R = p.Check((r2 + r1) * NET, "盈余公积");
   p.Heading("调整利润分配");
   p.Line("盈余公积（借）", R);
   p.Line("利润分配-未分配利润（贷）", R);
@@ -29,7 +29,7 @@ void PressForm3(Press& p) {
   p.Line("调减固定资产", A);
   p.Line("调减应交税费", TAX);
   p.Line("调减盈余公积", R);
-  double U = p.Check(NET - R);
+  Figure U = p.Check(NET - R, "未分配利润");
   p.Line("调整未分配利润", U);
   p.Blank();
   p.Heading("利润表项目调整");
@@ -37,7 +37,7 @@ void PressForm3(Press& p) {
   p.Line("调整所得税费用", TAX);
   p.Line("调整净利润", NET);
   if (N > 0) {
-    double E = p.Div(NET, N);
+    Figure E = p.Div(NET, N, "每股收益");
     p.Line("调整基本每股收益上年金额", E);
   }
   p.Blank();

@@ -5,12 +5,12 @@ namespace varnello {
 namespace {
 
 void PressForm4(Press& p) {
-  double A = p.Read(1), i = p.Read(2), m = p.Read(3), k = p.Read(4);
+  Figure A = p.Read(1), i = p.Read(2), m = p.Read(3), k = p.Read(4);
   p.Heading("汇票");
-  double Y = p.Check(((i * A) / 12) * k);  // interest accrued up to the year end
-  double YA = p.Check(A + Y);
-  double W = p.Check(((i * A) / 12) * m);  // interest over the whole term
-  double WA = p.Check(A + W);
+  Figure Y = p.Check(((i * A) / 12) * k, "年末应计利息");  // interest accrued up to the year end
+  Figure YA = p.Check(A + Y);
+  Figure W = p.Check(((i * A) / 12) * m, "全期利息");  // interest over the whole term
+  Figure WA = p.Check(A + W);
   p.Heading("收到时");
   p.Line("应收票据（借）", A);
   p.Line("应收账款（贷）", A);

@@ -5,14 +5,14 @@ namespace varnello {
 namespace {
 
 void PressForm5(Press& p) {
-  double P = p.Read(1), F = p.Read(2), i = p.Read(3), r = p.Read(4);
+  Figure P = p.Read(1), F = p.Read(2), i = p.Read(3), r = p.Read(4);
   p.Read(5);  // the term is read but takes part in no amount
-  double Q = p.Read(6);
-  double C = p.Check(i * P + P);
-  double I = p.Check(i * P);
-  double L = p.Check(C - F);
-  double M = p.Check((F - Q) + r * F);
-  double K = p.Check(r * F);
+  Figure Q = p.Read(6);
+  Figure C = p.Check(i * P + P);
+  Figure I = p.Check(i * P);
+  Figure L = p.Check(C - F);
+  Figure M = p.Check((F - Q) + r * F);
+  Figure K = p.Check(r * F);
   p.Heading("本年发放贷款");
   p.Line("贷款-本金（借）", P);
   p.Line("吸收存款（贷）", P);

@@ -5,12 +5,12 @@ namespace varnello {
 namespace {
 
 void PressForm6(Press& p) {
-  double price = p.Read(1), d = p.Read(2), q = p.Read(3), f = p.Read(4);
-  double G = p.Check(q * price);
-  double V = p.Check(q * d);
-  double B = p.Check(q * price + f);
-  double S = p.Check(G - V + f);
-  double K = p.Check(B - V);
+  Figure price = p.Read(1), d = p.Read(2), q = p.Read(3), f = p.Read(4);
+  Figure G = p.Check(q * price, "买价");
+  Figure V = p.Check(q * d);
+  Figure B = p.Check(q * price + f);
+  Figure S = p.Check(G - V + f);
+  Figure K = p.Check(B - V);
   p.Heading("购入股票");
   p.Line("交易性金融资产-成本（借）", K);
   p.Line("投资收益（借）", V);

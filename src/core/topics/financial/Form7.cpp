@@ -5,10 +5,10 @@ namespace varnello {
 namespace {
 
 void PressForm7(Press& p) {
-  double V = p.Read(1), B = p.Read(2), S = p.Read(3);
-  double G1 = p.Check(S - V);
-  double G2 = p.Check(V - B);
-  double G = p.Check(G2 + G1);
+  Figure V = p.Read(1), B = p.Read(2), S = p.Read(3);
+  Figure G1 = p.Check(S - V);
+  Figure G2 = p.Check(V - B);
+  Figure G = p.Check(G2 + G1);
   p.Heading("出售金融资产");
   p.Line("银行存款（借）", S);
   p.Line("可供出售金融资产（贷）", V);

@@ -5,7 +5,7 @@ namespace varnello {
 namespace {
 
 void PressForm77(Press& p) {
-  double A = p.Read(1), m = p.Read(2), G = p.Read(3), V = p.Read(4), i = p.Read(5), f = p.Read(6);
+  Figure A = p.Read(1), m = p.Read(2), G = p.Read(3), V = p.Read(4), i = p.Read(5), f = p.Read(6);
   p.Heading("支付手续费");
   p.Line("财务费用（借）", f);
   p.Line("银行存款（贷）", f);
@@ -13,7 +13,7 @@ void PressForm77(Press& p) {
   p.Heading("支付汇票");
   p.Line("在途物资（借）", G);
   p.Line("应交税费-应交增值税（进）（借）", V);
-  double X = p.Check(V + G);
+  Figure X = p.Check(V + G);
   p.Line("应付票据（贷）", X);
   p.Blank();
   p.Heading("原材料入库");
@@ -21,10 +21,10 @@ void PressForm77(Press& p) {
   p.Line("在途物资（贷）", G);
   p.Blank();
   p.Heading("到期支付本息");
-  double I = p.Check(((i * A) * m) / 12);  // interest over the term
+  Figure I = p.Check(((i * A) * m) / 12, "全期利息");  // interest over the term
   p.Line("应付票据（借）", A);
   p.Line("财务费用-利息费用（借）", I);
-  double T = p.Check(A + I);
+  Figure T = p.Check(A + I);
   p.Line("银行存款（贷）", T);
   p.Blank();
   p.Heading("若为不带息票据");

@@ -6,10 +6,10 @@ namespace varnello {
 namespace {
 
 void PressForm79(Press& p) {
-  double A = p.Read(1), q = p.Read(2), n = p.Read(3), B = p.Read(4), A2 = p.Read(5), i = p.Read(6);
-  double h = p.Read(7), k = p.Read(8), n2 = p.Read(9);
-  double D = p.Check(((q * A) * n) / 30);  // discount: the monthly rate applies per 30 days
-  double N = p.Check(A - D);
+  Figure A = p.Read(1), q = p.Read(2), n = p.Read(3), B = p.Read(4), A2 = p.Read(5), i = p.Read(6);
+  Figure h = p.Read(7), k = p.Read(8), n2 = p.Read(9);
+  Figure D = p.Check(((q * A) * n) / 30, "贴现息");  // discount: the monthly rate applies per 30 days
+  Figure N = p.Check(A - D);
   if (A > 0 && q > 0 && n > 0) {
     p.Heading("票据贴现");
     p.Line("银行存款（借）", N);
@@ -21,10 +21,10 @@ void PressForm79(Press& p) {
     p.Line("应收账款（借）", B);
     p.Line("短期借款（贷）", B);
   }
-  double M = p.Check(((i * n2) / 360 + 1) * A2);  // value of the second note at maturity
-  double Q = p.Check(((M * k) * h) / 360);
-  double N2 = p.Check(M - Q);
-  double F = p.Check(N2 - A2);
+  Figure M = p.Check(((i * n2) / 360 + 1) * A2, "到期值");  // value of the second note at maturity
+  Figure Q = p.Check(((M * k) * h) / 360);
+  Figure N2 = p.Check(M - Q);
+  Figure F = p.Check(N2 - A2);
   // The note's term is not tested: an empty term still discounts the face amount.
   if (A2 > 0 && i > 0 && h > 0 && k > 0) {
     p.Heading("票据存取贴现");

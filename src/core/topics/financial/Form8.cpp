@@ -5,11 +5,11 @@ namespace varnello {
 namespace {
 
 void PressForm8(Press& p) {
-  double price = p.Read(1), n = p.Read(2), C = p.Read(3), G = p.Read(4), f = p.Read(5);
+  Figure price = p.Read(1), n = p.Read(2), C = p.Read(3), G = p.Read(4), f = p.Read(5);
   p.Heading("出售时");
-  double N = p.Check(n * price - f);
-  double H = p.Check(G + C);
-  double L = p.Check(H - N);
+  Figure N = p.Check(n * price - f);
+  Figure H = p.Check(G + C);
+  Figure L = p.Check(H - N);
   p.Line("银行存款（借）", N);
   p.Line("投资收益（借）", L);
   p.Line("可供出售金融资产-成本（贷）", C);
@@ -18,7 +18,7 @@ void PressForm8(Press& p) {
   p.Line("资本公积（借）", G);
   p.Line("投资收益（贷）", G);
   p.Blank();
-  double E = p.Check(G - L);
+  Figure E = p.Check(G - L);
   p.Line("该业务对半年度中期报表损益的影响", E);
 }
 

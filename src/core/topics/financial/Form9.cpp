@@ -5,13 +5,13 @@ namespace varnello {
 namespace {
 
 void PressForm9(Press& p) {
-  double A = p.Read(1), V = p.Read(2), i = p.Read(3);
-  double W = p.Check(A - V);
+  Figure A = p.Read(1), V = p.Read(2), i = p.Read(3);
+  Figure W = p.Check(A - V);
   p.Line("本年末资产减值损失", W);
   p.Blank();
   p.Line("本年末账面价值", A);
   p.Blank();
-  double I = p.Check(i * A);
+  Figure I = p.Check(i * A);
   p.Line("年末投资收益", I);
 }
 

@@ -5,19 +5,19 @@ namespace varnello {
 namespace {
 
 void PressForm107(Press& p) {
-  double L = p.Read(1), t = p.Read(2), R = p.Read(3);
+  Figure L = p.Read(1), t = p.Read(2), R = p.Read(3);
   p.Heading("租赁开始");
   p.Line("固定资产（借）", L);
   p.Line("长期应付款（贷）", L);
   p.Blank();
   p.Heading("支付租金");
   // Not guarded: an empty or zero term ends the press here as a division by zero.
-  double J = p.Div(L, t);  // yearly rent
+  Figure J = p.Div(L, t, "每年租金");
   p.Line("长期应付款（借）", J);
   p.Line("银行存款（贷）", J);
   p.Blank();
   p.Heading("每月计提折旧");
-  double G = p.Div(L - R, t * 12);  // monthly depreciation
+  Figure G = p.Div(L - R, t * 12, "每月折旧");
   p.Line("制造费用（借）", G);
   p.Line("累计折旧（贷）", G);
   p.Blank();

@@ -5,7 +5,7 @@ namespace varnello {
 namespace {
 
 void PressForm108(Press& p) {
-  double E = p.Read(1), T = p.Read(2), D = p.Read(3), Q = p.Read(4), m = p.Read(5), y = p.Read(6);
+  Figure E = p.Read(1), T = p.Read(2), D = p.Read(3), Q = p.Read(4), m = p.Read(5), y = p.Read(6);
   p.Heading("购入设备");
   p.Line("固定资产（借）", E);
   p.Line("应交税费（借）", T);
@@ -18,7 +18,7 @@ void PressForm108(Press& p) {
   p.Blank();
   p.Heading("最后一期付款");
   // Every month of the term but the last is paid with the monthly payment; the rest is left.
-  double Z = p.Check(Q - (((y * 12) - 1) * m));
+  Figure Z = p.Check(Q - (((y * 12) - 1) * m));
   p.Line("长期应付款（借）", Z);
   p.Line("银行存款（贷）", Z);
 }

@@ -5,8 +5,8 @@ namespace varnello {
 namespace {
 
 void PressForm46(Press& p) {
-  double V = p.Read(1), F = p.Read(2), S = p.Read(3), D = p.Read(4), n = p.Read(5);
-  double X = p.Check(F + V);
+  Figure V = p.Read(1), F = p.Read(2), S = p.Read(3), D = p.Read(4), n = p.Read(5);
+  Figure X = p.Check(F + V);
   p.Heading("购置固定资产（无需安装不抵扣）");
   p.Line("固定资产（借）", X);
   p.Line("银行存款（贷）", X);
@@ -23,7 +23,7 @@ void PressForm46(Press& p) {
   p.Heading("若分期付款");
   p.Line("固定资产（借）", X);
   p.Line("银行存款（贷）", D);
-  double U = p.Check(X - D);  // left owing after the down payment
+  Figure U = p.Check(X - D, "未付款");  // left owing after the down payment
   p.Line("长期应付款（贷）", U);
   p.Blank();
   p.Heading("支付保险费");
@@ -32,7 +32,7 @@ void PressForm46(Press& p) {
   p.Blank();
   if (n > 0) {
     p.Heading("分期付款");
-    double J = p.Div(U, n);  // one instalment
+    Figure J = p.Div(U, n, "每期付款额");  // one instalment
     p.Line("长期应付款（借）", J);
     p.Line("银行存款（贷）", J);
   }

@@ -5,11 +5,11 @@ namespace varnello {
 namespace {
 
 void PressForm48(Press& p) {
-  double G = p.Read(1), GT = p.Read(2), C = p.Read(3), W = p.Read(4), I = p.Read(5), IT = p.Read(6);
+  Figure G = p.Read(1), GT = p.Read(2), C = p.Read(3), W = p.Read(4), I = p.Read(5), IT = p.Read(6);
   p.Heading("购入工程物资");
   p.Line("工程物资（借）", G);
   p.Line("应交税费-应交增值税（进）（借）", GT);
-  double paid = p.Check(GT + G);
+  Figure paid = p.Check(GT + G);
   p.Line("银行存款（贷）", paid);
   p.Blank();
   p.Heading("领用全部物资");
@@ -24,14 +24,14 @@ void PressForm48(Press& p) {
   p.Line("在建工程（借）", W);
   p.Line("应付职工薪酬（贷）", W);
   p.Blank();
-  double Y = p.Check(IT + I);
+  Figure Y = p.Check(IT + I);
   p.Heading("支付安装费");
   p.Line("在建工程（借）", I);
   p.Line("应交税费-应交增值税（进）（借）", IT);
   p.Line("银行存款（贷）", Y);
   p.Blank();
   p.Heading("转入固定资产成本");
-  double Z = p.Check(((C + G) + W) + I);
+  Figure Z = p.Check(((C + G) + W) + I);
   p.Line("固定资产（借）", Z);
   p.Line("在建工程（贷）", Z);
 }

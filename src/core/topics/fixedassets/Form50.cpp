@@ -6,10 +6,10 @@ namespace {
 
 void PressForm50(Press& p) {
   p.Read(1);  // the investor's historical cost is shown on the window but enters no amount
-  double E = p.Read(2), F = p.Read(3), K = p.Read(4);
+  Figure E = p.Read(2), F = p.Read(3), K = p.Read(4);
   p.Heading("投入固定资产");
-  double X = p.Check(F + E);  // booked cost
-  double Y = p.Check(X - K);  // capital surplus; negative when the granted capital exceeds the cost
+  Figure X = p.Check(F + E, "入账价值");  // booked cost
+  Figure Y = p.Check(X - K);  // capital surplus; negative when the granted capital exceeds the cost
   p.Line("固定资产（借）", X);
   p.Line("实收资本（贷）", K);
   p.Line("资本公积（贷）", Y);

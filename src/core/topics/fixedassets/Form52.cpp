@@ -8,40 +8,40 @@ namespace {
 
 void PressForm52(Press& p) {
   // Straight line.
-  double r1 = p.Read(1), n1 = p.Read(2), C1 = p.Read(3);
+  Figure r1 = p.Read(1), n1 = p.Read(2), C1 = p.Read(3);
   if (r1 > 0 && n1 > 0 && C1 > 0) {
-    double Y1 = p.Check(p.Div(1 - r1, n1) * C1);
-    double M1 = p.Check(Y1 / 12);
+    Figure Y1 = p.Check(p.Div(1 - r1, n1) * C1, "年折旧额");
+    Figure M1 = p.Check(Y1 / 12, "月折旧额");
     p.Line("累计折旧", Y1);
     p.Line("累计折旧（月）", M1);
   }
 
   // Double-declining balance: the rate 2/n applied to the book value left at the start of year
   // k, with no switch to straight line and no residual value. The year need not be whole.
-  double n2 = p.Read(4), C2 = p.Read(5), k2 = p.Read(6);
+  Figure n2 = p.Read(4), C2 = p.Read(5), k2 = p.Read(6);
   if (n2 > 0 && C2 > 0 && k2 > 0) {
-    double e = p.Check(k2 - 1);
-    double b = p.Check(1 - p.Div(2, n2));
-    double P = p.Pow(b, e);
-    double Y2 = p.Div((P * C2) * 2, n2);
+    Figure e = p.Check(k2 - 1);
+    Figure b = p.Check(1 - p.Div(2, n2), "年末余额比例");
+    Figure P = p.Pow(b, e, "期初余额比例");
+    Figure Y2 = p.Div((P * C2) * 2, n2);
     p.Line("累计折旧", Y2);
   }
 
   // Units of production.
-  double C3 = p.Read(7), r3 = p.Read(8), W = p.Read(9), w = p.Read(14);
+  Figure C3 = p.Read(7), r3 = p.Read(8), W = p.Read(9), w = p.Read(14);
   if (C3 > 0 && r3 > 0 && W > 0 && w > 0) {
-    double U = p.Div(C3 * (1 - r3), W);  // per unit of work
-    double Y3 = p.Check(U * w);
+    Figure U = p.Div(C3 * (1 - r3), W, "单位工作量折旧额");  // per unit of work
+    Figure Y3 = p.Check(U * w);
     p.Line("累计折旧（当期）", Y3);
   }
 
   // Sum of the years' digits.
-  double k4 = p.Read(10), n4 = p.Read(11), C4 = p.Read(12), S4 = p.Read(13);
+  Figure k4 = p.Read(10), n4 = p.Read(11), C4 = p.Read(12), S4 = p.Read(13);
   if (k4 > 0 && n4 > 0 && C4 > 0 && S4 > 0) {
-    double L = p.Check(n4 - (k4 - 1));          // remaining life counted from this year
-    double sum = p.Check((n4 * (n4 + 1)) / 2);  // sum of the years' digits
-    double R = p.Div(L, sum);                   // rate of the year
-    double Y4 = p.Check((C4 - S4) * R);
+    Figure L = p.Check(n4 - (k4 - 1), "尚可使用年限");      // remaining life counted from this year
+    Figure sum = p.Check((n4 * (n4 + 1)) / 2, "年数总和");  // sum of the years' digits
+    Figure R = p.Div(L, sum, "年折旧率");                   // rate of the year
+    Figure Y4 = p.Check((C4 - S4) * R);
     p.Line("累计折旧（当期）", Y4);
     p.Line("年折旧率", R);
   }

@@ -7,7 +7,7 @@ namespace varnello {
 namespace {
 
 void PressForm53(Press& p) {
-  double A = p.Read(1), B = p.Read(2), C = p.Read(3), D = p.Read(4), E = p.Read(5), T = p.Read(6);
+  Figure A = p.Read(1), B = p.Read(2), C = p.Read(3), D = p.Read(4), E = p.Read(5), T = p.Read(6);
   p.Line("在建工程（借）", A);
   p.Line("管理费用（借）", B);
   p.Line("销售费用（借）", C);

@@ -6,7 +6,7 @@ namespace varnello {
 namespace {
 
 void PressForm54(Press& p) {
-  double G = p.Read(1), O = p.Read(2), Dp = p.Read(3);
+  Figure G = p.Read(1), O = p.Read(2), Dp = p.Read(3);
   if (G > 0) {
     p.Heading("盘盈固定资产");
     p.Heading("批准前");
@@ -20,7 +20,7 @@ void PressForm54(Press& p) {
   if (O > 0) {
     p.Heading("盘亏固定资产");
     p.Heading("批准前");
-    double N = p.Check(O - Dp);  // net book value of the missing asset
+    Figure N = p.Check(O - Dp, "账面净值");  // net book value of the missing asset
     p.Line("待处理财产损溢（借）", N);
     p.Line("累计折旧（借）", Dp);
     p.Line("固定资产（贷", O);  // the caption lacks its closing parenthesis

@@ -5,14 +5,14 @@ namespace varnello {
 namespace {
 
 void PressForm55(Press& p) {
-  double R = p.Read(1), Y = p.Read(2), E = p.Read(3), T = p.Read(4), I = p.Read(5);
+  Figure R = p.Read(1), Y = p.Read(2), E = p.Read(3), T = p.Read(4), I = p.Read(5);
   p.Heading("安装税费");
-  double A = p.Check(I + T);
+  Figure A = p.Check(I + T);
   p.Line("固定资产-融资租入固定资产（借）", A);
   p.Line("银行存款（贷）", A);
   p.Blank();
   // The lease itself, printed without a heading of its own.
-  double B = p.Check(E + R);
+  Figure B = p.Check(E + R);
   p.Line("固定资产-融资租入固定资产（借）", B);
   p.Line("长期应付款-租赁费（贷）", B);
   p.Blank();
@@ -24,7 +24,7 @@ void PressForm55(Press& p) {
   p.Line("长期应付款-租赁费（借）", E);
   p.Line("银行存款（贷）", E);
   p.Blank();
-  double C = p.Check(A + B);
+  Figure C = p.Check(A + B);
   p.Heading("购入固定资产");
   p.Line("固定资产-生产用固定资产（借）", C);
   p.Line("固定资产-融资租入固定资产（贷）", C);

@@ -6,9 +6,9 @@ namespace varnello {
 namespace {
 
 void PressForm56(Press& p) {
-  double O = p.Read(1), P = p.Read(2), Dp = p.Read(3), t = p.Read(4);
+  Figure O = p.Read(1), P = p.Read(2), Dp = p.Read(3), t = p.Read(4);
   p.Heading("注销固定资产价值");
-  double N = p.Check(O - Dp);  // net book value
+  Figure N = p.Check(O - Dp, "账面净值");  // net book value
   p.Line("固定资产清理（借）", N);
   p.Line("累计折旧（借）", Dp);
   p.Line("固定资产（贷）", O);
@@ -19,11 +19,11 @@ void PressForm56(Press& p) {
   p.Blank();
   p.Heading("计算增值税");
   // The tax contained in a tax-inclusive price; a rate of -1 divides by zero.
-  double V = p.Check(p.Div(P, t + 1) * t);
+  Figure V = p.Check(p.Div(P, t + 1) * t);
   p.Line("固定资产清理（借）", V);
   p.Line("应交税费-应交增值税（销）（贷）", V);
   p.Blank();
-  double X = p.Check((P - N) - V);  // net result of the sale
+  Figure X = p.Check((P - N) - V, "出售净损益");  // net result of the sale
   p.Heading("结转清理净支出");
   if (X < 0) {
     p.Line("营业外支出（借）", -X);

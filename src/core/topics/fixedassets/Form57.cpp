@@ -5,8 +5,8 @@ namespace varnello {
 namespace {
 
 void PressForm57(Press& p) {
-  double O = p.Read(1), Dp = p.Read(2), K = p.Read(3), Sc = p.Read(4), Rp = p.Read(5), Ri = p.Read(6);
-  double N = p.Check(O - Dp);  // net book value
+  Figure O = p.Read(1), Dp = p.Read(2), K = p.Read(3), Sc = p.Read(4), Rp = p.Read(5), Ri = p.Read(6);
+  Figure N = p.Check(O - Dp, "账面净值");  // net book value
   p.Heading("固定资产清理");
   p.Line("固定资产清理（借）", N);
   p.Line("累计折旧（借）", Dp);
@@ -23,12 +23,12 @@ void PressForm57(Press& p) {
   p.Heading("收到赔款");
   p.Line("银行存款（借）", Rp);
   p.Line("其他应收款（借）", Ri);
-  double Z = p.Check(Ri + Rp);
+  Figure Z = p.Check(Ri + Rp);
   p.Line("固定资产清理（贷）", Z);
   p.Blank();
   p.Heading("结转清理净损失");
   // The net loss is posted as it comes out: a gain shows as a negative loss.
-  double L = p.Check(((N + K) - Sc) - Z);
+  Figure L = p.Check(((N + K) - Sc) - Z);
   p.Line("营业外支出（借）", L);
   p.Line("固定资产清理（贷）", L);
 }

@@ -5,13 +5,13 @@ namespace varnello {
 namespace {
 
 void PressForm58(Press& p) {
-  double Eq = p.Read(1), Sp = p.Read(2);
+  Figure Eq = p.Read(1), Sp = p.Read(2);
   p.Read(3);  // staff costs are shown on the window but enter no amount
-  double Of = p.Read(4);
+  Figure Of = p.Read(4);
   p.Line("管理费用-修理费（借）", Of);
   p.Line("制造费用-修理费（借）", Eq);
   p.Line("原材料-修理用备件（贷）", Sp);
-  double bank = p.Check((Of + Eq) - Sp);  // negative when the spare parts exceed the repairs
+  Figure bank = p.Check((Of + Eq) - Sp);  // negative when the spare parts exceed the repairs
   p.Line("银行存款（贷）", bank);
 }
 

@@ -6,9 +6,9 @@ namespace {
 
 void PressForm59(Press& p) {
   p.Read(1);  // the contract price is shown on the window but enters no amount
-  double Pp = p.Read(2), G = p.Read(3), GT = p.Read(4), M = p.Read(5), MT = p.Read(6), Dm = p.Read(7),
+  Figure Pp = p.Read(2), G = p.Read(3), GT = p.Read(4), M = p.Read(5), MT = p.Read(6), Dm = p.Read(7),
          Sp = p.Read(8);
-  double X = p.Check(GT + G);  // materials bought, tax included
+  Figure X = p.Check(GT + G, "材料价税合计");  // materials bought, tax included
   p.Heading("购入工程物资");
   p.Line("工程物资（借）", X);
   p.Line("银行存款（贷）", X);
@@ -22,7 +22,7 @@ void PressForm59(Press& p) {
   p.Line("银行存款（贷）", Pp);
   p.Blank();
   p.Heading("领用企业生产用材料");
-  double Y = p.Check(MT + M);
+  Figure Y = p.Check(MT + M);
   p.Line("在建工程（借）", Y);
   p.Line("原材料（贷）", M);
   p.Line("应交税费-应交增值税（进）（贷）", MT);
@@ -35,7 +35,7 @@ void PressForm59(Press& p) {
   p.Line("在建工程（借）", Sp);
   p.Line("银行存款（贷）", Sp);
   p.Blank();
-  double Z = p.Check((((X + Pp) + Y) - Dm) + Sp);  // cost of the rebuilt asset
+  Figure Z = p.Check((((X + Pp) + Y) - Dm) + Sp, "改扩建后原价");  // cost of the rebuilt asset
   p.Heading("改建固定资产");
   p.Line("固定资产（借）", Z);
   p.Line("在建工程（贷）", Z);

@@ -5,11 +5,11 @@ namespace varnello {
 namespace {
 
 void PressForm109(Press& p) {
-  double R = p.Read(1), T = p.Read(2), B = p.Read(3), I = p.Read(4);
+  Figure R = p.Read(1), T = p.Read(2), B = p.Read(3), I = p.Read(4);
   p.Line("银行存款（借）", R);
   p.Line("无形资产减值准备（借）", I);
   p.Line("无形资产-专利费（贷）", B);
-  double gain = p.Check(((I + R) - T) - B);
+  Figure gain = p.Check(((I + R) - T) - B);
   p.Line("营业外收入（贷）", gain);
   p.Line("应交税金（贷）", T);
 }

@@ -5,16 +5,16 @@ namespace varnello {
 namespace {
 
 void PressForm60(Press& p) {
-  double P = p.Read(1), V = p.Read(2), I = p.Read(3), W = p.Read(4);
+  Figure P = p.Read(1), V = p.Read(2), I = p.Read(3), W = p.Read(4);
   if (P > 0) {
     p.Heading("外购无形资产");
-    double cost = p.Check(V + P);
+    Figure cost = p.Check(V + P);
     p.Line("无形资产（借）", cost);
     p.Line("银行存款（贷）", cost);
   }
   if (I > 0) {
     p.Heading("投入无形资产");
-    double value = p.Check(W + I);
+    Figure value = p.Check(W + I);
     p.Line("无形资产（借）", value);
     p.Line("银行存款（贷）", value);
   }

@@ -5,7 +5,7 @@ namespace varnello {
 namespace {
 
 void PressForm61(Press& p) {
-  double N = p.Read(1), U = p.Read(2), B = p.Read(3);
+  Figure N = p.Read(1), U = p.Read(2), B = p.Read(3);
   p.Heading("取得使用权");
   p.Line("无形资产（借）", U);
   p.Line("银行存款（贷）", U);
@@ -16,9 +16,9 @@ void PressForm61(Press& p) {
   p.Blank();
   if (N > 0) {
     p.Heading("摊销无形资产");
-    double Mu = p.Div(U, N * 12);
+    Figure Mu = p.Div(U, N * 12);
     p.Line("管理费用（借）", Mu);
-    double Mb = p.Div(B, N * 12);
+    Figure Mb = p.Div(B, N * 12);
     p.Line("制造费用（借）", Mb);
     p.Line("累计摊销（贷）", Mu);
     p.Line("累计折旧（贷）", Mb);

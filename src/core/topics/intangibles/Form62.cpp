@@ -5,7 +5,7 @@ namespace varnello {
 namespace {
 
 void PressForm62(Press& p) {
-  double D = p.Read(1), M = p.Read(2), W = p.Read(3), O = p.Read(4), R = p.Read(5), L = p.Read(6),
+  Figure D = p.Read(1), M = p.Read(2), W = p.Read(3), O = p.Read(4), R = p.Read(5), L = p.Read(6),
          C = p.Read(7);
   // The total D is printed as typed; it is not reconciled with its parts.
   p.Heading("研发费用");
@@ -15,9 +15,9 @@ void PressForm62(Press& p) {
   p.Line("银行存款（贷）", O);
   p.Blank();
   p.Heading("申请成功");
-  double cost = p.Check((L + R) + C);
+  Figure cost = p.Check((L + R) + C);
   p.Line("无形资产（借）", cost);
-  double fees = p.Check(L + R);
+  Figure fees = p.Check(L + R);
   p.Line("银行存款（贷）", fees);
   p.Line("研发支出（贷）", C);
 }

@@ -5,9 +5,9 @@ namespace varnello {
 namespace {
 
 void PressForm63(Press& p) {
-  double A = p.Read(1), Y = p.Read(2), P = p.Read(3), F = p.Read(4), X = p.Read(5), m = p.Read(6);
+  Figure A = p.Read(1), Y = p.Read(2), P = p.Read(3), F = p.Read(4), X = p.Read(5), m = p.Read(6);
   // Without a positive amortisation period there is no monthly charge; it then counts as 0.
-  Holder G;
+  FigureHolder G;
   if (Y > 0) {
     p.Heading("摊销无形资产");
     G = p.Check(p.Div(A, Y) / 12);
@@ -15,14 +15,14 @@ void PressForm63(Press& p) {
     p.Line("累计摊销", G);
   }
   p.Blank();
-  double Z = p.Check(G.value() * m);
+  Figure Z = p.Check(G.value() * m);
   p.Line("已摊销额", Z);
-  double K = p.Check(A - Z);
+  Figure K = p.Check(A - Z);
   p.Line("账面价值", K);
-  double H = p.Check(((P - K) - X) - F);
+  Figure H = p.Check(((P - K) - X) - F);
   p.Line("转让收益", H);
   p.Blank();
-  double received = p.Check(P - F);
+  Figure received = p.Check(P - F);
   p.Line("银行存款（借）", received);
   p.Line("累计摊销（借）", Z);
   if (H < 0) p.Line("营业外收入（借）", -H);

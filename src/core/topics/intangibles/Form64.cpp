@@ -5,7 +5,7 @@ namespace varnello {
 namespace {
 
 void PressForm64(Press& p) {
-  double F = p.Read(1), b = p.Read(2), S = p.Read(3), C = p.Read(4), X = p.Read(5), B = p.Read(6),
+  Figure F = p.Read(1), b = p.Read(2), S = p.Read(3), C = p.Read(4), X = p.Read(5), B = p.Read(6),
          Y = p.Read(7), A = p.Read(8), M = p.Read(9);
   if (F > 0) {
     p.Heading("收取加盟费");
@@ -13,7 +13,7 @@ void PressForm64(Press& p) {
     p.Line("其他业务收入（贷）", F);
     p.Blank();
     p.Heading("计提营业税金");
-    double tax = p.Check(b * F);
+    Figure tax = p.Check(b * F);
     p.Line("其他业务成本（借）", tax);
     p.Line("应交税金-应交营业税（贷）", tax);
     p.Blank();
@@ -32,13 +32,13 @@ void PressForm64(Press& p) {
     p.Line("应交税金-应交营业税（贷）", X);
     p.Blank();
     p.Heading("每月摊销");
-    double Q = p.Check(p.Div(B, Y) / 12);
+    Figure Q = p.Check(p.Div(B, Y) / 12);
     p.Line("其他业务成本（借）", Q);
     p.Line("累计摊销（贷）", Q);
   }
   if (A > 0) {
     p.Heading("无形资产报废");
-    double loss = p.Check(A - M);
+    Figure loss = p.Check(A - M);
     p.Line("营业外支出-报废损失（借）", loss);
     p.Line("累计摊销（借）", M);
     p.Line("无形资产（贷）", A);

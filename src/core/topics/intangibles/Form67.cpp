@@ -5,21 +5,21 @@ namespace varnello {
 namespace {
 
 void PressForm67(Press& p) {
-  double L = p.Read(1), n = p.Read(2), M = p.Read(3), V = p.Read(4), S = p.Read(5), W = p.Read(6),
+  Figure L = p.Read(1), n = p.Read(2), M = p.Read(3), V = p.Read(4), S = p.Read(5), W = p.Read(6),
          Y = p.Read(7);
   if (n > 0) {
     p.Heading("长期待摊费用");
     p.Line("长期待摊费用（借）", L);
     p.Line("银行存款（贷）", L);
     p.Blank();
-    double E = p.Div(L, n);
+    Figure E = p.Div(L, n);
     p.Line("制造费用（借）", E);
     p.Line("长期待摊费用（贷）", E);
     p.Blank();
   }
   if (Y > 0) {
     // The project's entries begin with a journal line, without a heading.
-    double materials = p.Check(V + M);
+    Figure materials = p.Check(V + M);
     p.Line("长期待摊费用（借）", materials);
     p.Line("原材料（贷）", M);
     p.Line("应交税费-应交增值税（贷）", V);
@@ -32,8 +32,8 @@ void PressForm67(Press& p) {
     p.Line("长期待摊费用（借）", W);
     p.Line("应付职工薪酬（贷）", W);
     p.Blank();
-    double T = p.Check(((V + M) + S) + W);
-    double R = p.Div(T, Y * 12);
+    Figure T = p.Check(((V + M) + S) + W);
+    Figure R = p.Div(T, Y * 12);
     p.Line("管理费用（借）", R);
     p.Line("长期待摊费用（贷）", R);
   }

@@ -6,7 +6,7 @@ namespace varnello {
 namespace {
 
 void PressForm104(Press& p) {
-  double C = p.Read(1), D = p.Read(2), R = p.Read(3);
+  Figure C = p.Read(1), D = p.Read(2), R = p.Read(3);
   p.Heading("出借其他");
   p.Line("其他业务成本（借）", C);
   p.Line("周转材料-包装物（贷）", C);

@@ -5,11 +5,11 @@ namespace varnello {
 namespace {
 
 void PressForm105(Press& p) {
-  double c = p.Read(1), s = p.Read(2), n = p.Read(3), R = p.Read(4), D = p.Read(5), X = p.Read(6);
+  Figure c = p.Read(1), s = p.Read(2), n = p.Read(3), R = p.Read(4), D = p.Read(5), X = p.Read(6);
   p.Heading("出租商品");
-  double K = p.Check(n * c);
+  Figure K = p.Check(n * c);
   p.Line("出租商品（借）", K);
-  double L = p.Check(n * s);
+  Figure L = p.Check(n * s);
   p.Line("商品进销差价（借）", p.Check(L - K));
   p.Line("库存商品（贷）", L);
   p.Blank();
@@ -19,7 +19,7 @@ void PressForm105(Press& p) {
   p.Blank();
   p.Heading("月末摊销");
   // One month's share of the cost of the rented goods.
-  double Y = p.Check(K / 12);
+  Figure Y = p.Check(K / 12);
   p.Line("其他业务支出（借）", Y);
   p.Line("出租商品-摊销（贷）", Y);
   p.Blank();

@@ -6,7 +6,7 @@ namespace varnello {
 namespace {
 
 void PressForm110(Press& p) {
-  double R = p.Read(1), B = p.Read(2), D = p.Read(3), C = p.Read(4), I = p.Read(5);
+  Figure R = p.Read(1), B = p.Read(2), D = p.Read(3), C = p.Read(4), I = p.Read(5);
   p.Line("固定资产清理（借）", p.Check(B - D));
   p.Line("累计折旧（借）", D);
   p.Line("固定资产（贷）", B);
@@ -20,7 +20,7 @@ void PressForm110(Press& p) {
   p.Line("其他应收款（借）", I);
   p.Line("固定资产清理（贷）", I);
   p.Blank();
-  double Z = p.Check(((I + R) - (B - D)) - C);
+  Figure Z = p.Check(((I + R) - (B - D)) - C);
   p.Line("营业外支出（借）", Z);
   p.Line("固定资产清理（贷）", Z);
 }

@@ -8,12 +8,12 @@ namespace {
 // The three stages of one purchase: in transit, received from transit, received at once. The cost
 // figure is computed just before its first line, after the heading "未入库".
 template <typename CostFn>
-void PrintPurchase(Press& p, CostFn cost_of, double vat) {
+void PrintPurchase(Press& p, CostFn cost_of, Figure vat) {
   p.Heading("未入库");
-  double cost = cost_of();
+  Figure cost = cost_of();
   p.Line("在途物资（借）", cost);
   p.Line("应交税金-应交增值税（进）（借）", vat);
-  double paid = p.Check(cost + vat);
+  Figure paid = p.Check(cost + vat);
   p.Line("银行存款/应付票据（贷）", paid);
   p.Blank();
   p.Heading("已入库");
@@ -28,7 +28,7 @@ void PrintPurchase(Press& p, CostFn cost_of, double vat) {
 }
 
 void PressForm28(Press& p) {
-  double P = p.Read(1), V = p.Read(2), F = p.Read(3), E = p.Read(5), M = p.Read(4);
+  Figure P = p.Read(1), V = p.Read(2), F = p.Read(3), E = p.Read(5), M = p.Read(4);
   if (P > 0) {
     // Freight and the warehouse-entry charge are part of the cost when we pay them.
     p.Heading("我方付运费（或者对方代垫）");

@@ -6,8 +6,8 @@ namespace varnello {
 namespace {
 
 void PressForm29(Press& p) {
-  double A = p.Read(1), B = p.Read(2), C = p.Read(3), n = p.Read(4), R = p.Read(5);
-  double H = p.Read(6), J = p.Read(7), D = p.Read(8), T = p.Read(9);
+  Figure A = p.Read(1), B = p.Read(2), C = p.Read(3), n = p.Read(4), R = p.Read(5);
+  Figure H = p.Read(6), J = p.Read(7), D = p.Read(8), T = p.Read(9);
   if (A > 0) {
     p.Heading("领用包装");
     p.Line("生产成本（借）", A);
@@ -33,7 +33,7 @@ void PressForm29(Press& p) {
     p.Line("周转材料-包装物（在库）（贷）", C);
     p.Blank();
     p.Heading("每次摊销");
-    double G = p.Div(C, n);
+    Figure G = p.Div(C, n);
     p.Line("销售费用（借）", G);
     p.Line("周转材料-包装物（摊销）（贷）", G);
     p.Blank();

@@ -6,7 +6,7 @@ namespace varnello {
 namespace {
 
 // Scrap taken back into stock before approval.
-void PrintScrap(Press& p, double R) {
+void PrintScrap(Press& p, Figure R) {
   p.Heading("批准前");
   p.Line("库存商品（借）", R);
   p.Line("库存商品（贷）", R);
@@ -15,7 +15,7 @@ void PrintScrap(Press& p, double R) {
 
 // After approval the suspense account is cleared against the compensations; the rest is a
 // non-operating loss.
-void PrintApproval(Press& p, double O, double I, double K, double S) {
+void PrintApproval(Press& p, Figure O, Figure I, Figure K, Figure S) {
   p.Line("营业外支出-存货盘亏（借）", O);
   p.Line("其他应收款-保险公司（借）", I);
   p.Line("其他应收款-责任人（借）", K);
@@ -23,7 +23,7 @@ void PrintApproval(Press& p, double O, double I, double K, double S) {
 }
 
 void PressForm30(Press& p) {
-  double G = p.Read(1), L = p.Read(2), R = p.Read(3), t = p.Read(4), I = p.Read(5), K = p.Read(6);
+  Figure G = p.Read(1), L = p.Read(2), R = p.Read(3), t = p.Read(4), I = p.Read(5), K = p.Read(6);
   if (G > 0) {
     p.Heading("存货盘盈");
     p.Heading("批准前");
@@ -38,15 +38,15 @@ void PressForm30(Press& p) {
     p.Heading("盘亏（一般纳税人）");
     PrintScrap(p, R);
     // Net loss, the input VAT transferred out on it, and their sum moved to suspense.
-    double N = p.Check(L - R);
-    double X = p.Check(N * t);
-    double S = p.Check(N + X);
+    Figure N = p.Check(L - R);
+    Figure X = p.Check(N * t);
+    Figure S = p.Check(N + X);
     p.Line("待处理财产损溢-待处理流动资产损溢（借）", S);
     p.Line("库存商品（贷）", N);
     p.Line("应交税费-应交增值税（进）（贷）", X);
     p.Blank();
     p.Heading("批准后");
-    double O = p.Check((S - I) - K);
+    Figure O = p.Check((S - I) - K);
     PrintApproval(p, O, I, K, S);
     p.Blank();
     p.Blank();

@@ -5,7 +5,7 @@ namespace varnello {
 namespace {
 
 void PressForm32(Press& p) {
-  double G = p.Read(5);  // the window's only field is Text5
+  Figure G = p.Read(5);  // the window's only field is Text5
   p.Heading("原材料盘盈");
   p.Heading("批准前");
   p.Line("原材料（借）", G);

@@ -5,8 +5,8 @@ namespace varnello {
 namespace {
 
 void PressForm34(Press& p) {
-  double W = p.Read(1), P = p.Read(2), Mw = p.Read(3), Mp = p.Read(4), Rw = p.Read(5), Rp = p.Read(6);
-  double I = p.Read(7), t = p.Read(8);
+  Figure W = p.Read(1), P = p.Read(2), Mw = p.Read(3), Mp = p.Read(4), Rw = p.Read(5), Rp = p.Read(6);
+  Figure I = p.Read(7), t = p.Read(8);
   p.Heading("批准前");
   p.Line("原材料-残料（借）", p.Check(Rp + Rw));
   p.Line("生产成本（贷）", Rw);
@@ -15,15 +15,15 @@ void PressForm34(Press& p) {
   p.Heading("批准后");
   // Input VAT is transferred out on the material cost net of scrap; the net loss and that VAT
   // go to suspense together.
-  double X = p.Check(((Mp + Mw) - (Rp + Rw)) * t);
-  double A = p.Check((W - Rw) + (P - Rp));
-  double S = p.Check(A + X);
+  Figure X = p.Check(((Mp + Mw) - (Rp + Rw)) * t);
+  Figure A = p.Check((W - Rw) + (P - Rp));
+  Figure S = p.Check(A + X);
   p.Line("待处理财产损溢-待处理流动财产损溢（借）", S);
   p.Line("生产成本（贷)", p.Check(W - Rw));
   p.Line("库存商品（贷）", p.Check(P - Rp));
   p.Line("应交税费-应交增值税（进）（贷）", X);
   p.Blank();
-  double O = p.Check(S - I);
+  Figure O = p.Check(S - I);
   p.Line("营业外支出-非常损失（借）", O);
   p.Line("其他应收款-保险公司（借）", I);
   p.Line("待处理财产损溢-待处理流动财产损溢（贷）", S);

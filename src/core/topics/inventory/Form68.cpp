@@ -8,10 +8,10 @@ namespace {
 // Settlement of the payable and the closing of the discount to profit. The discount and the
 // payment are computed after the two debit lines, just before the payment line.
 template <typename DiscountFn>
-void PrintSettlement(Press& p, double P, double V, DiscountFn discount_of) {
+void PrintSettlement(Press& p, Figure P, Figure V, DiscountFn discount_of) {
   p.Line("应付账款（借）", P);
   p.Line("应交税金-应交增值税（进）（借）", V);
-  double discount = discount_of();
+  Figure discount = discount_of();
   p.Line("银行存款（贷）", p.Check((V + P) - discount));
   p.Line("财务费用（贷）", discount);
   p.Blank();
@@ -21,7 +21,7 @@ void PrintSettlement(Press& p, double P, double V, DiscountFn discount_of) {
 }
 
 void PressForm68(Press& p) {
-  double P = p.Read(1), V = p.Read(2), D = p.Read(3), k = p.Read(4);
+  Figure P = p.Read(1), V = p.Read(2), D = p.Read(3), k = p.Read(4);
   if (k == 0) {
     PrintSettlement(p, P, V, [&] { return D; });
   } else if (k > 0) {

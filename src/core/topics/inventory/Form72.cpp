@@ -5,16 +5,16 @@ namespace varnello {
 namespace {
 
 void PressForm72(Press& p) {
-  double q = p.Read(1), c = p.Read(2), m = p.Read(3), R = p.Read(4), I = p.Read(5), t = p.Read(6);
+  Figure q = p.Read(1), c = p.Read(2), m = p.Read(3), R = p.Read(4), I = p.Read(5), t = p.Read(6);
   p.Heading("收回价格");
   p.Line("原材料（借）", R);
   p.Line("库存商品（贷）", R);
   p.Blank();
   p.Heading("获赔保险");
   // Input VAT is transferred out on the material cost net of what is salvaged.
-  double X = p.Check(((m * q) - R) * t);
-  double K = p.Check((c * q) - R);
-  double O = p.Check((X + K) - I);
+  Figure X = p.Check(((m * q) - R) * t);
+  Figure K = p.Check((c * q) - R);
+  Figure O = p.Check((X + K) - I);
   p.Line("营业外支出-非常损失（借）", O);
   p.Line("其他应收款-保险公司（借）", I);
   p.Line("库存商品（贷）", K);

@@ -5,7 +5,7 @@ namespace varnello {
 namespace {
 
 void PressForm73(Press& p) {
-  double A = p.Read(1), B = p.Read(2), C = p.Read(3), D = p.Read(4), E = p.Read(5), V = p.Read(6);
+  Figure A = p.Read(1), B = p.Read(2), C = p.Read(3), D = p.Read(4), E = p.Read(5), V = p.Read(6);
   p.Heading("领用原材料");
   p.Line("生产成本（借）", A);
   p.Line("制造费用（借）", B);

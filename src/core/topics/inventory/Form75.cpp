@@ -5,7 +5,7 @@ namespace varnello {
 namespace {
 
 void PressForm75(Press& p) {
-  double S = p.Read(1), V = p.Read(2), F = p.Read(3);
+  Figure S = p.Read(1), V = p.Read(2), F = p.Read(3);
   p.Heading("购进货物");
   p.Line("库存商品（借）", S);
   p.Line("应交税费-应交增值税（借）", V);

@@ -5,11 +5,11 @@ namespace varnello {
 namespace {
 
 void PressForm115(Press& p) {
-  double R = p.Read(1), M = p.Read(2), s = p.Read(3);
+  Figure R = p.Read(1), M = p.Read(2), s = p.Read(3);
   p.Line("银行存款（借）", M);
-  double K = p.Check(s * R);
+  Figure K = p.Check(s * R);
   p.Line("实收资本（贷）", K);
-  double X = p.Check(M - K);
+  Figure X = p.Check(M - K);
   p.Line("资本公积（贷）", X);
 }
 

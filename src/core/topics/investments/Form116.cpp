@@ -6,19 +6,19 @@ namespace varnello {
 namespace {
 
 void PressForm116(Press& p) {
-  double T = p.Read(1), TT = p.Read(2), N = p.Read(3), NT = p.Read(4), M = p.Read(5), MT = p.Read(6),
+  Figure T = p.Read(1), TT = p.Read(2), N = p.Read(3), NT = p.Read(4), M = p.Read(5), MT = p.Read(6),
          C = p.Read(7);
   p.Line("银行存款（借）", C);
   p.Line("无形资产-非专利技术（借）", T);
   p.Line("无形资产-土地使用权（借）", N);
   p.Line("原材料（借）", M);
-  double tax = p.Check((NT + TT) + MT);
+  Figure tax = p.Check((NT + TT) + MT);
   p.Line("应交税费-应交增值税（进）（借）", tax);
-  double first = p.Check(TT + T);
+  Figure first = p.Check(TT + T);
   p.Line("实收资本-甲（贷）", first);
-  double second = p.Check(NT + N);
+  Figure second = p.Check(NT + N);
   p.Line("实收资本-乙（贷）", second);
-  double third = p.Check(MT + M);
+  Figure third = p.Check(MT + M);
   p.Line("实收资本-丙（贷）", third);
   p.Line("实收资本-丁（贷）", C);
 }

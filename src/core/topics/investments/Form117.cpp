@@ -5,7 +5,7 @@ namespace varnello {
 namespace {
 
 void PressForm117(Press& p) {
-  double M = p.Read(1), Sv = p.Read(2), Cr = p.Read(3);
+  Figure M = p.Read(1), Sv = p.Read(2), Cr = p.Read(3);
   if (M > 0) {
     p.Heading("收到投资");
     p.Line("银行存款（借）", M);

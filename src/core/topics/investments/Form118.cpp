@@ -6,33 +6,33 @@ namespace varnello {
 namespace {
 
 void PressForm118(Press& p) {
-  double u = p.Read(1), Pr = p.Read(2), Sv = p.Read(3), n = p.Read(4), price = p.Read(5);
+  Figure u = p.Read(1), Pr = p.Read(2), Sv = p.Read(3), n = p.Read(4), price = p.Read(5);
   p.Heading("回购股份");
-  double X = p.Check(price * n);  // price of the repurchase
+  Figure X = p.Check(price * n, "回购价款");  // price of the repurchase
   p.Line("库存股（借）", X);
   p.Line("银行存款（贷）", X);
   p.Blank();
   p.Heading("注销股份");
-  double S = p.Check(n * u);                // par value of the shares
-  double A = p.Check((n * u) + Pr);         // par plus the share premium
-  double B = p.Check(((n * u) + Pr) + Sv);  // ... plus the surplus reserve
+  Figure S = p.Check(n * u, "股本面值");    // par value of the shares
+  Figure A = p.Check((n * u) + Pr);         // par plus the share premium
+  Figure B = p.Check(((n * u) + Pr) + Sv);  // ... plus the surplus reserve
   // Each case is tested on its own: with a negative premium or reserve two of them can hold.
   if (X <= S) {
     p.Line("股本（借）", S);
     p.Line("库存股（贷）", X);
-    double left = p.Check(S - X);
+    Figure left = p.Check(S - X);
     p.Line("资本公积-股本溢价（贷）", left);
   }
   if (S < X && X <= A) {
     p.Line("股本（借）", S);
-    double premium = p.Check(X - S);
+    Figure premium = p.Check(X - S);
     p.Line("资本公积-股本溢价（借）", premium);
     p.Line("库存股（贷）", X);
   }
   if (A < X && X <= B) {
     p.Line("股本（借）", S);
     p.Line("资本公积-股本溢价（借）", Pr);
-    double reserve = p.Check((X - S) - Pr);
+    Figure reserve = p.Check((X - S) - Pr);
     p.Line("盈余公积（借）", reserve);
     p.Line("库存股（贷）", X);
   }

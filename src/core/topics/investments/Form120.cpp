@@ -5,12 +5,12 @@ namespace varnello {
 namespace {
 
 void PressForm120(Press& p) {
-  double E = p.Read(1), A = p.Read(2), s = p.Read(3);
+  Figure E = p.Read(1), A = p.Read(2), s = p.Read(3);
   p.Heading("资本溢价");
   p.Line("银行存款（借）", A);
-  double K = p.Check(s * E);
+  Figure K = p.Check(s * E);
   p.Line("实收资本（贷）", K);
-  double X = p.Check(A - K);
+  Figure X = p.Check(A - K);
   p.Line("资本公积-资本溢价（贷）", X);
 }
 

@@ -5,15 +5,15 @@ namespace varnello {
 namespace {
 
 void PressForm35(Press& p) {
-  double A = p.Read(1), I = p.Read(2), F = p.Read(3), T = p.Read(4), R = p.Read(5);
+  Figure A = p.Read(1), I = p.Read(2), F = p.Read(3), T = p.Read(4), R = p.Read(5);
   p.Heading("购入债券");
-  double cost = p.Check(A - I);
+  Figure cost = p.Check(A - I);
   p.Line("交易性金融资产-长期债券投资（借）", cost);
   p.Line("应收利息（借）", I);
   p.Line("投资收益（借）", F);
   p.Line("应交税费（借）", T);
   // Summed from the first line's amount, left to right.
-  double paid = p.Check(cost + I + F + T);
+  Figure paid = p.Check(cost + I + F + T);
   p.Line("其他货币资金（贷）", paid);
   p.Blank();
   p.Heading("收到利息");
@@ -23,10 +23,10 @@ void PressForm35(Press& p) {
   p.Heading("或");
   p.Blank();
   p.Heading("购买债券");
-  double shortCost = p.Check((A - I) + F);
+  Figure shortCost = p.Check((A - I) + F);
   p.Line("短期投资-债券投资（借）", shortCost);
   p.Line("应收利息（借）", I);
-  double bank = p.Check(F + A);
+  Figure bank = p.Check(F + A);
   p.Line("银行存款（贷）", bank);
   p.Blank();
   p.Heading("收到利息");

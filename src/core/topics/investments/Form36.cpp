@@ -12,27 +12,27 @@ struct HoldingTexts {
 
 // One holding bought for `price` (declared income `income` included) plus `buyFees`, then sold
 // for `sale` less `sellFees`. Printed only for a positive purchase price.
-void PrintHolding(Press& p, const HoldingTexts& t, double price, double income, double buyFees, double sale,
-                  double sellFees) {
+void PrintHolding(Press& p, const HoldingTexts& t, Figure price, Figure income, Figure buyFees, Figure sale,
+                  Figure sellFees) {
   if (!(price > 0)) return;
   p.Heading(t.buyHeading);
-  double K = p.Check((price - income) + buyFees);
-  double P = p.Check(buyFees + price);
+  Figure K = p.Check((price - income) + buyFees);
+  Figure P = p.Check(buyFees + price);
   p.Line(t.investDebit, K);
   p.Line(t.receivable, income);
   p.Line("银行存款（贷）", P);
   p.Blank();
   p.Heading(t.sellHeading);
-  double E = p.Check(sale - sellFees);
-  double G = p.Check(E - K);
+  Figure E = p.Check(sale - sellFees);
+  Figure G = p.Check(E - K);
   p.Line("银行存款（借）", E);
   p.Line(t.investCredit, K);
   p.Line(t.gain, G);  // negative for a loss
 }
 
 void PressForm36(Press& p) {
-  double B1 = p.Read(1), B2 = p.Read(2), B3 = p.Read(3), B4 = p.Read(4), B5 = p.Read(5);
-  double S1 = p.Read(6), S2 = p.Read(7), S3 = p.Read(8), S4 = p.Read(9), S5 = p.Read(10);
+  Figure B1 = p.Read(1), B2 = p.Read(2), B3 = p.Read(3), B4 = p.Read(4), B5 = p.Read(5);
+  Figure S1 = p.Read(6), S2 = p.Read(7), S3 = p.Read(8), S4 = p.Read(9), S5 = p.Read(10);
   PrintHolding(p,
                {"购买股票", "短期投资-股票投资（借）", "应收股利（借）", "出售股票",
                 "短期投资-股票投资（贷）", "投资收益-股票投资收益（贷）"},

@@ -5,7 +5,7 @@ namespace varnello {
 namespace {
 
 void PressForm37(Press& p) {
-  double P = p.Read(1), I = p.Read(2), F = p.Read(3), N = p.Read(4), r = p.Read(5), m = p.Read(6),
+  Figure P = p.Read(1), I = p.Read(2), F = p.Read(3), N = p.Read(4), r = p.Read(5), m = p.Read(6),
          C = p.Read(7), Y = p.Read(8), S = p.Read(9), B = p.Read(10);
   p.Heading("购入债券");
   p.Line("交易性金融资产-债券成本（借）", N);
@@ -16,14 +16,14 @@ void PressForm37(Press& p) {
 
   p.Heading("收到利息");
   if (m > 0) {
-    double J = p.Div(r * N, m);  // one coupon payment
+    Figure J = p.Div(r * N, m, "每期利息");  // one coupon payment
     p.Line("银行存款（借）", J);
     p.Line("应收利息（贷）", J);
   }
   p.Blank();
 
   p.Heading("公允价值变动");
-  double D = p.Check(C - B);
+  Figure D = p.Check(C - B);
   if (D > 0) {
     p.Line("交易性金融资产-公允价值变动（借）", D);
     p.Line("公允价值变动损益（贷）", D);
@@ -36,8 +36,8 @@ void PressForm37(Press& p) {
 
   // E: the fair-value change booked before the sale; H: the gain on the sale. Each sign case of
   // the pair puts debits first, then the cost, then credits.
-  double E = p.Check(B - N);
-  double H = p.Check(S - B);
+  Figure E = p.Check(B - N);
+  Figure H = p.Check(S - B);
   p.Heading("出售债券");
   p.Line("银行存款（借）", S);
   if (E < 0) p.Line("交易性金融资产-公允价值变动（借）", -E);
@@ -48,7 +48,7 @@ void PressForm37(Press& p) {
   p.Blank();
 
   p.Heading("债券总利息");
-  double total = p.Check((Y * N) * r);
+  Figure total = p.Check((Y * N) * r);
   p.Line("债券总利息", total);
 }
 

@@ -6,14 +6,14 @@ namespace varnello {
 namespace {
 
 void PressForm38(Press& p) {
-  double L = p.Read(1), Q = p.Read(2), price = p.Read(3), d = p.Read(4), F = p.Read(5);
+  Figure L = p.Read(1), Q = p.Read(2), price = p.Read(3), d = p.Read(4), F = p.Read(5);
   if (L > 0) {
     p.Line("长期股权投资（借）", L);
     p.Line("银行存款（贷）", L);
   }
-  double C = p.Check(((price - d) * Q) + F);  // cost of the holding
-  double R = p.Check(d * Q);                  // dividend receivable
-  double B = p.Check((price * Q) + F);        // paid
+  Figure C = p.Check(((price - d) * Q) + F, "成本");  // cost of the holding
+  Figure R = p.Check(d * Q, "应收股利");              // dividend receivable
+  Figure B = p.Check((price * Q) + F, "支付金额");    // paid
   p.Line("长期股权投资（借）", C);
   p.Line("应收股利（借）", R);
   p.Line("银行存款（贷）", B);

@@ -6,21 +6,21 @@ namespace varnello {
 namespace {
 
 void PressForm39(Press& p) {
-  double S = p.Read(1), L = p.Read(2), P = p.Read(3), B = p.Read(4), Lb = p.Read(5), Pb = p.Read(6);
+  Figure S = p.Read(1), L = p.Read(2), P = p.Read(3), B = p.Read(4), Lb = p.Read(5), Pb = p.Read(6);
   p.Heading("出资");
   p.Line("长期股权投资（借）", L);
   p.Line("无形资产（借）", P);
   p.Line("银行存款（借）", B);
-  double X = p.Check(((P + L) + B) - S);  // contributed beyond the capital granted
+  Figure X = p.Check(((P + L) + B) - S);  // contributed beyond the capital granted
   p.Line("实收资本（贷）", S);
   p.Line("资本公积（贷）", X);
   p.Blank();
 
   p.Heading("转移资产");
-  double T = p.Check((P + L) + B);
-  double U = p.Check(P + L);
-  double V = p.Check(Pb + Lb);
-  double G = p.Check(U - V);  // gain on the transfer
+  Figure T = p.Check((P + L) + B);
+  Figure U = p.Check(P + L);
+  Figure V = p.Check(Pb + Lb);
+  Figure G = p.Check(U - V, "转让收益");  // gain on the transfer
   p.Line("长期股权投资（借）", T);
   if (G < 0) p.Line("营业外收入（借）", -G);
   p.Line("长期股权投资（贷）", Lb);

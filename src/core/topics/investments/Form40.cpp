@@ -5,16 +5,16 @@ namespace varnello {
 namespace {
 
 void PressForm40(Press& p) {
-  double O = p.Read(1), Dp = p.Read(2), Ev = p.Read(3), F = p.Read(4);
+  Figure O = p.Read(1), Dp = p.Read(2), Ev = p.Read(3), F = p.Read(4);
   p.Heading("固定资产转入清理");
-  double N = p.Check(O - Dp);  // net book value
+  Figure N = p.Check(O - Dp, "账面净值");  // net book value
   p.Line("固定资产清理（借）", N);
   p.Line("累计折旧（借）", Dp);
   p.Line("固定资产（贷）", O);
   p.Blank();
   p.Heading("办理转移权");
-  double I = p.Check(F + Ev);       // cost of the investment
-  double X = p.Check((N + F) - I);  // loss; negative when the appraisal exceeds the net value
+  Figure I = p.Check(F + Ev, "投资成本");  // cost of the investment
+  Figure X = p.Check((N + F) - I);         // loss; negative when the appraisal exceeds the net value
   p.Line("长期股权投资（借）", I);
   p.Line("营业外支出（借）", X);
   p.Line("银行存款（贷）", F);

@@ -7,12 +7,12 @@ namespace varnello {
 namespace {
 
 void PressForm41(Press& p) {
-  double N = p.Read(1), P = p.Read(2), F = p.Read(3), r = p.Read(4), Y = p.Read(5);
-  double Z = PrintLongBondPurchase(p, N, P, F);
+  Figure N = p.Read(1), P = p.Read(2), F = p.Read(3), r = p.Read(4), Y = p.Read(5);
+  Figure Z = PrintLongBondPurchase(p, N, P, F);
   if (Y > 0) {
-    double J = p.Check(r * N);  // yearly interest
-    double A = p.Div(Z, Y);     // yearly amortisation
-    double G = p.Check(J + A);
+    Figure J = p.Check(r * N, "年利息");  // yearly interest
+    Figure A = p.Div(Z, Y, "年摊销额");   // yearly amortisation
+    Figure G = p.Check(J + A);
     p.Blank();
     p.Heading("每年计提利息");
     p.Line("应收利息（借）", J);

@@ -6,11 +6,11 @@ namespace varnello {
 namespace {
 
 void PressForm42(Press& p) {
-  double N = p.Read(1), P = p.Read(2), F = p.Read(3), r = p.Read(4), M = p.Read(5), K = p.Read(6);
-  double Z = PrintLongBondPurchase(p, N, P, F);
+  Figure N = p.Read(1), P = p.Read(2), F = p.Read(3), r = p.Read(4), M = p.Read(5), K = p.Read(6);
+  Figure Z = PrintLongBondPurchase(p, N, P, F);
   // Without a remaining term nothing is computed: the interest lines print their captions alone
   // and the amortisation lines are left out.
-  Holder J, A, G;
+  FigureHolder J, A, G;
   if (M > 0) {
     J = p.Check(r * N);
     A = p.Div(Z * K, M);

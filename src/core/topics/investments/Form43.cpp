@@ -5,13 +5,13 @@ namespace varnello {
 namespace {
 
 void PressForm43(Press& p) {
-  double Q = p.Read(1), N = p.Read(2), price = p.Read(3), F = p.Read(4), r = p.Read(5), Y = p.Read(6),
+  Figure Q = p.Read(1), N = p.Read(2), price = p.Read(3), F = p.Read(4), r = p.Read(5), Y = p.Read(6),
          S = p.Read(7), t = p.Read(8);
   p.Heading("购入债券");
-  double X1 = p.Check(price * Q);  // purchase price of the lot
-  double C = p.Check(X1 + F);      // cost
-  double X2 = p.Check(N * Q);      // face value of the lot
-  double Z = p.Check(C - X2);      // positive for a premium, negative for a discount
+  Figure X1 = p.Check(price * Q, "买价");  // purchase price of the lot
+  Figure C = p.Check(X1 + F, "成本");      // cost
+  Figure X2 = p.Check(N * Q, "面值");      // face value of the lot
+  Figure Z = p.Check(C - X2, "溢折价");    // positive for a premium, negative for a discount
   p.Line("长期债权投资-面值(借)", X2);
   if (Z > 0) p.Line("长期债权投资-溢折价（借）", Z);
   p.Line("银行存款（贷）", C);
@@ -20,7 +20,7 @@ void PressForm43(Press& p) {
 
   // Interest and amortisation exist only for a positive amortisation term; otherwise they stay
   // uncomputed: their lines print captions alone and they count as 0 below.
-  Holder J, A, G;
+  FigureHolder J, A, G;
   if (Y > 0) {
     p.Heading("计提利息");
     J = p.Check(X2 * r);
@@ -37,8 +37,8 @@ void PressForm43(Press& p) {
   p.Line("投资收益（贷）", J);
   p.Blank();
 
-  double W = p.Check(Z - (A.value() * t));  // premium or discount left at the transfer
-  double L = p.Check((S - X2) - W);         // gain on the transfer
+  Figure W = p.Check(Z - (A.value() * t), "剩余溢折价");  // premium or discount left at the transfer
+  Figure L = p.Check((S - X2) - W, "转让收益");           // gain on the transfer
   // No transfer entry when either figure is zero.
   if (W > 0 && L < 0) {
     p.Line("银行存款（借）", X1);

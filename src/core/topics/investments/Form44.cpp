@@ -5,20 +5,20 @@ namespace varnello {
 namespace {
 
 void PressForm44(Press& p) {
-  double r = p.Read(1), N = p.Read(2), Y = p.Read(3), k = p.Read(4), R = p.Read(5);
+  Figure r = p.Read(1), N = p.Read(2), Y = p.Read(3), k = p.Read(4), R = p.Read(5);
   p.Heading("购入债券");
   p.Line("长期债权投资（面值）（借）", N);
   p.Line("银行存款（贷）", N);
   p.Blank();
-  double J = p.Check(N * r);
+  Figure J = p.Check(N * r);
   p.Heading("计提利息");
   p.Line("长期债券投资（借）", J);
   p.Line("投资收益（贷）", J);
   p.Blank();
   // The heading shares its output line with the bank debit that follows.
   p.Open("收回债券");
-  double X = p.Check((Y - k) * (N * r));  // interest of the years not yet accrued
-  double B = p.Check((X + N) - R);        // the loss
+  Figure X = p.Check((Y - k) * (N * r), "未计提利息");  // interest of the years not yet accrued
+  Figure B = p.Check((X + N) - R, "损失");              // the loss
   p.Line("银行存款（借）", R);
   p.Line("营业外支出-坏账损失（借）", B);
   p.Line("长期债券投资（面值）（贷）", N);

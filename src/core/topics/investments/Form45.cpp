@@ -6,23 +6,23 @@ namespace varnello {
 namespace {
 
 void PressForm45(Press& p) {
-  double P = p.Read(1), s = p.Read(2), E = p.Read(3), Dv = p.Read(4);
+  Figure P = p.Read(1), s = p.Read(2), E = p.Read(3), Dv = p.Read(4);
   p.Heading("购买股票");
   p.Line("长期股权投资（借）", P);
   p.Line("银行存款（贷）", P);
   p.Blank();
   p.Heading("收到收益");
-  double G = p.Check(E * s);
+  Figure G = p.Check(E * s);
   p.Line("长期股权投资（借）", G);
   p.Line("投资收益（贷）", G);
   p.Blank();
   p.Heading("收到股利");
-  double R = p.Check(Dv * s);
+  Figure R = p.Check(Dv * s);
   p.Line("应收股利（借）", R);
   p.Line("长期股权投资（贷）", R);
   p.Blank();
   p.Heading("股票投资成本");
-  double K = p.Check((P + G) - R);
+  Figure K = p.Check((P + G) - R);
   p.Line("股票投资成本", K);
 }
 

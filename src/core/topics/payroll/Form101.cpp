@@ -6,11 +6,11 @@ namespace varnello {
 namespace {
 
 void PressForm101(Press& p) {
-  double A1 = p.Read(1), A2 = p.Read(2), A3 = p.Read(3), A4 = p.Read(4);
-  double C1 = p.Read(5), C2 = p.Read(6), C3 = p.Read(7), C4 = p.Read(8), C5 = p.Read(9);
-  double W = p.Read(10), B = p.Read(11), HC = p.Read(12), I = p.Read(13);
-  double P1 = p.Read(14), P2 = p.Read(15), P3 = p.Read(16), HP = p.Read(17);
-  double A5 = p.Read(18), A6 = p.Read(19);
+  Figure A1 = p.Read(1), A2 = p.Read(2), A3 = p.Read(3), A4 = p.Read(4);
+  Figure C1 = p.Read(5), C2 = p.Read(6), C3 = p.Read(7), C4 = p.Read(8), C5 = p.Read(9);
+  Figure W = p.Read(10), B = p.Read(11), HC = p.Read(12), I = p.Read(13);
+  Figure P1 = p.Read(14), P2 = p.Read(15), P3 = p.Read(16), HP = p.Read(17);
+  Figure A5 = p.Read(18), A6 = p.Read(19);
 
   p.Heading("计提费用");
   p.Line("管理费用（借）", A1);
@@ -31,7 +31,7 @@ void PressForm101(Press& p) {
 
   p.Heading("发放工资");
   p.Line("应付职工薪酬-职工工资（借）", W);
-  double net = p.Check(((((W - I) - P1) - P2) - P3) - HP);
+  Figure net = p.Check(((((W - I) - P1) - P2) - P3) - HP, "实发工资");
   p.Line("现金/银行存款（贷）", net);
   p.Line("应交税费-代扣个人所得税（贷）", I);
   p.Line("其他应付款-养老（个人）（贷）", P1);
@@ -55,7 +55,7 @@ void PressForm101(Press& p) {
   p.Line("其他应付款-养老（个人）（借）", P1);
   p.Line("其他应付款-医疗（个人）（借）", P2);
   p.Line("其他应付款-失业（个人）（借）", P3);
-  double social = p.Check(((((((C2 + C1) + C3) + C4) + C5) + P1) + P2) + P3);
+  Figure social = p.Check(((((((C2 + C1) + C3) + C4) + C5) + P1) + P2) + P3, "社保合计");
   p.Line("银行存款（贷）", social);
   p.Blank();
 
@@ -64,7 +64,7 @@ void PressForm101(Press& p) {
   p.Line("银行存款（贷）", I);
   p.Blank();
 
-  double housing = p.Check(HP + HC);
+  Figure housing = p.Check(HP + HC, "住房公积金合计");
   p.Heading("缴纳住房公积金");
   p.Line("应付职工薪酬-住房公积金（个人）（借）", HP);
   p.Line("应付职工薪酬-住房公积金（公司）（借）", HC);

@@ -6,7 +6,7 @@ namespace varnello {
 namespace {
 
 void PressForm102(Press& p) {
-  double L = p.Read(1), i = p.Read(2), n = p.Read(3);
+  Figure L = p.Read(1), i = p.Read(2), n = p.Read(3);
   PrintShortTermLoan(p, L, i, n, LoanTerm::Months);
 }
 

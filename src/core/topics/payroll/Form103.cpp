@@ -6,7 +6,7 @@ namespace varnello {
 namespace {
 
 void PressForm103(Press& p) {
-  double L1 = p.Read(1), i1 = p.Read(2), q = p.Read(3), L2 = p.Read(4), i2 = p.Read(5), y = p.Read(6);
+  Figure L1 = p.Read(1), i1 = p.Read(2), q = p.Read(3), L2 = p.Read(4), i2 = p.Read(5), y = p.Read(6);
   if (L1 > 0) PrintShortTermLoan(p, L1, i1, q, LoanTerm::Quarters);
   if (L2 > 0) {
     p.Heading("取得借款");
@@ -14,12 +14,12 @@ void PressForm103(Press& p) {
     p.Line("长期借款（贷）", L2);
     p.Blank();
     p.Heading("年末计息");
-    double A = p.Check(i2 * L2);
+    Figure A = p.Check(i2 * L2);
     p.Line("财务费用-利息费（借）", A);
     p.Line("应付利息（贷）", A);
     p.Blank();
     p.Heading("偿还利息");
-    double B = p.Check((i2 * L2) * y);
+    Figure B = p.Check((i2 * L2) * y);
     p.Line("应付利息（借）", B);
     p.Line("银行存款（贷）", B);
     p.Blank();
@@ -27,7 +27,7 @@ void PressForm103(Press& p) {
     p.Heading("最后一年还本付息");
     p.Line("长期借款", L2);
     p.Line("应付利息", A);
-    double total = p.Check(L2 + A);
+    Figure total = p.Check(L2 + A);
     p.Line("银行存款", total);
   }
 }

@@ -6,9 +6,9 @@ namespace varnello {
 namespace {
 
 void PressForm111(Press& p) {
-  double A = p.Read(1), D = p.Read(2);
+  Figure A = p.Read(1), D = p.Read(2);
   p.Heading("批准前");
-  double L = p.Check(A - D);  // recorded value less the depreciation already charged
+  Figure L = p.Check(A - D, "账面价值");  // recorded value less the depreciation already charged
   p.Line("待处理财产损溢（借）", L);
   p.Line("累计折旧（借）", D);
   p.Line("固定资产（贷）", A);

@@ -5,8 +5,8 @@ namespace varnello {
 namespace {
 
 void PressForm112(Press& p) {
-  double N = p.Read(1), T = p.Read(2);
-  double received = p.Check(T + N);
+  Figure N = p.Read(1), T = p.Read(2);
+  Figure received = p.Check(T + N);
   p.Line("银行存款（借）", received);
   p.Line("应交税费（贷）", T);
   p.Line("营业外收入（贷）", N);

@@ -6,9 +6,9 @@ namespace varnello {
 namespace {
 
 void PressForm16(Press& p) {
-  double S = p.Read(1), V = p.Read(2), C = p.Read(3), F = p.Read(4);
+  Figure S = p.Read(1), V = p.Read(2), C = p.Read(3), F = p.Read(4);
   p.Heading("确认收入");
-  double SV = p.Check(S + V);
+  Figure SV = p.Check(S + V);
   p.Line("应收票据/银行存款（借）", SV);
   p.Line("主营业务收入（贷）", S);
   p.Line("应交税费-应交增值税（销）（贷）", V);
@@ -31,7 +31,7 @@ void PressForm16(Press& p) {
   // The alternative: freight added to the same receivable as the sale.
   p.Heading("或");
   p.Blank();
-  double total = p.Check(SV + F);
+  Figure total = p.Check(SV + F);
   p.Line("应收账款（借）", total);
   p.Line("主营业务收入（贷）", S);
   p.Line("应交税费-应交增值税（销）（贷）", V);

@@ -8,7 +8,7 @@ namespace {
 void PressForm18(Press& p) {
   // A: allowance required at year end; L: last year's allowance; W: debts written off this
   // year, or (negative) earlier write-offs collected again.
-  double A = p.Read(1), L = p.Read(2), W = p.Read(3);
+  Figure A = p.Read(1), L = p.Read(2), W = p.Read(3);
 
   p.Heading("年末计提");
   p.Line("管理费用（借）", L);
@@ -32,7 +32,7 @@ void PressForm18(Press& p) {
   }
 
   // The top-up after last year's balance has been reduced by this year's write-offs.
-  double X = p.Check(A - (L - W));
+  Figure X = p.Check(A - (L - W), "应补提坏账准备");
   if (X >= 0) {
     p.Heading("计提坏账准备");
     p.Line("信用减值损失（借）", X);

@@ -5,11 +5,11 @@ namespace varnello {
 namespace {
 
 void PressForm20(Press& p) {
-  double E = p.Read(1), V = p.Read(2);
+  Figure E = p.Read(1), V = p.Read(2);
   p.Heading("垫付款项");
   p.Line("其他应收款（借）", E);
   p.Line("应交税费-应交增值税（借）", V);
-  double total = p.Check(V + E);
+  Figure total = p.Check(V + E);
   p.Line("银行存款（贷）", total);
   p.Blank();
   p.Heading("收回款项");

@@ -5,9 +5,9 @@ namespace varnello {
 namespace {
 
 void PressForm22(Press& p) {
-  double E = p.Read(1), V = p.Read(2);
+  Figure E = p.Read(1), V = p.Read(2);
   p.Heading("计提付款");
-  double total = p.Check(V + E);
+  Figure total = p.Check(V + E);
   p.Line("各种费用（借）", total);
   p.Line("其他应付款（贷）", E);
   p.Line("应交增值税（进）（贷）", V);

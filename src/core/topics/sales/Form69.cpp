@@ -6,9 +6,9 @@ namespace varnello {
 namespace {
 
 void PressForm69(Press& p) {
-  double S = p.Read(1), V = p.Read(2), C = p.Read(3);
+  Figure S = p.Read(1), V = p.Read(2), C = p.Read(3);
   p.Heading("确认收入");
-  double T = p.Check(S + V);
+  Figure T = p.Check(S + V);
   p.Line("应收账款（借）", T);
   p.Line("主营业务收入/其他业务收入（贷）", S);
   p.Line("应交税费-应交增值税（销）（贷）", V);

@@ -28,10 +28,10 @@ struct ExpenseTexts {
 // Pays expense E and its input VAT V from the bank; then, when the window closes the expense,
 // transfers E to the year's profit.
 inline void PressExpense(Press& p, const ExpenseTexts& texts) {
-  double E = p.Read(1), V = p.Read(2);
+  Figure E = p.Read(1), V = p.Read(2);
   p.Line(texts.debit, E);
   p.Line("应交税费-应交增值税（借）", V);
-  double paid = p.Check(V + E);
+  Figure paid = p.Check(V + E);
   p.Line("银行存款（贷）", paid);
   if (texts.closingHeading.empty()) return;
   p.Blank();

@@ -5,12 +5,12 @@ namespace varnello {
 namespace {
 
 void PressForm80(Press& p) {
-  double C = p.Read(1), S = p.Read(2), V = p.Read(3), r = p.Read(4);
+  Figure C = p.Read(1), S = p.Read(2), V = p.Read(3), r = p.Read(4);
   // Every amount is computed before anything is printed: a fault leaves the surface untouched.
-  double goods = p.Div(V, r + 1);
-  double vat = p.Check(V - p.Div(V, r + 1));
-  double capital = p.Check(S * C);
-  double premium = p.Check(V - S * C);
+  Figure goods = p.Div(V, r + 1);
+  Figure vat = p.Check(V - p.Div(V, r + 1));
+  Figure capital = p.Check(S * C);
+  Figure premium = p.Check(V - S * C);
   p.Heading("接受投资物");
   p.Line("库存商品（借）", goods);
   p.Line("应交税费-应交增值税（进）", vat);

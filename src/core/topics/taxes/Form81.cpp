@@ -5,7 +5,7 @@ namespace varnello {
 namespace {
 
 void PressForm81(Press& p) {
-  double M = p.Read(1), F = p.Read(2), T = p.Read(3), H = p.Read(4), U = p.Read(5);
+  Figure M = p.Read(1), F = p.Read(2), T = p.Read(3), H = p.Read(4), U = p.Read(5);
   p.Heading("交付劳务物资");
   p.Line("委托加工物资（借）", M);
   p.Line("库存商品（贷）", M);
@@ -13,23 +13,23 @@ void PressForm81(Press& p) {
   p.Heading("支付加工费");
   p.Line("委托加工物资（借）", F);
   p.Line("应交税费-应交增值税（借）", T);
-  double payable = p.Check(T + F);
+  Figure payable = p.Check(T + F);
   p.Line("应付账款（贷）", payable);
   p.Blank();
   p.Heading("支付运费");
-  double freight = p.Check(H - U);
+  Figure freight = p.Check(H - U);
   p.Line("委托加工物资（借）", freight);
   p.Line("应交税费-应交增值税（进）（借）", U);
   p.Line("银行存款（贷）", H);
   p.Blank();
   p.Heading("收回货物");
   // The goods come back at freight plus processing fee.
-  double back = p.Check(H + F);
+  Figure back = p.Check(H + F);
   p.Line("库存商品（借）", back);
   p.Line("委托加工物资（贷）", back);
   p.Blank();
   p.Heading("支付加工费");
-  double paid = p.Check(T + F);
+  Figure paid = p.Check(T + F);
   p.Line("应付账款（借）", paid);
   p.Line("银行存款（贷）", paid);
 }

@@ -5,12 +5,12 @@ namespace varnello {
 namespace {
 
 void PressForm82(Press& p) {
-  double P = p.Read(1), D = p.Read(2), T = p.Read(3), L = p.Read(4);
-  double goods = p.Check(D + P);
+  Figure P = p.Read(1), D = p.Read(2), T = p.Read(3), L = p.Read(4);
+  Figure goods = p.Check(D + P);
   p.Line("库存商品（借）", goods);
   p.Line("应交税费-应交增值税（进）（借）", T);
   p.Line("其他货币资金-信用证存款（贷）", L);
-  double bank = p.Check(((D + P) + T) - L);
+  Figure bank = p.Check(((D + P) + T) - L);
   p.Line("银行存款（贷）", bank);
 }
 

@@ -5,9 +5,9 @@ namespace varnello {
 namespace {
 
 void PressForm83(Press& p) {
-  double P = p.Read(1), H = p.Read(2), r = p.Read(3);
-  double E = p.Check((H + P) * r);  // deductible input VAT on price and freight
-  double material = p.Check((H + P) - E);
+  Figure P = p.Read(1), H = p.Read(2), r = p.Read(3);
+  Figure E = p.Check((H + P) * r, "可抵扣进项税额");  // deductible input VAT on price and freight
+  Figure material = p.Check((H + P) - E);
   p.Line("原材料（借）", material);
   p.Line("应交税费-应交增值税（进）（借）", E);
   p.Line("库存现金（贷）", P);

@@ -5,21 +5,21 @@ namespace varnello {
 namespace {
 
 void PressForm84(Press& p) {
-  double B = p.Read(1), a = p.Read(2), K = p.Read(3), G = p.Read(4), b = p.Read(5);
+  Figure B = p.Read(1), a = p.Read(2), K = p.Read(3), G = p.Read(4), b = p.Read(5);
   // The rebuilding cost guards the whole output, the welfare case included.
   if (B <= 0) return;
   p.Heading("改造");
-  double project = p.Check(B + a * B);
+  Figure project = p.Check(B + a * B);
   p.Line("在建工程（借）", project);
   p.Line("原材料（贷）", B);
-  double outVat = p.Check(a * B);
+  Figure outVat = p.Check(a * B);
   p.Line("应交税费-应交增值税（进）（贷）", outVat);
   p.Blank();
   p.Heading("分发福利");
-  double welfare = p.Check(b * G + G);
+  Figure welfare = p.Check(b * G + G);
   p.Line("应付职工薪酬（借）", welfare);
   p.Line("主营业务收入（贷）", G);
-  double salesVat = p.Check(b * G);
+  Figure salesVat = p.Check(b * G);
   p.Line("应交税费-应交增值税（销）（贷）", salesVat);
   p.Blank();
   p.Heading("结转成本");

@@ -5,9 +5,9 @@ namespace varnello {
 namespace {
 
 void PressForm85(Press& p) {
-  double K = p.Read(1), P = p.Read(2), T = p.Read(3);
+  Figure K = p.Read(1), P = p.Read(2), T = p.Read(3);
   p.Heading("捐赠");
-  double expense = p.Check(T + P);
+  Figure expense = p.Check(T + P);
   p.Line("营业外支出（借）", expense);
   p.Line("其他业务收入（贷）", P);
   p.Line("应交税费-应交增值税（销）（贷）", T);

@@ -5,7 +5,7 @@ namespace varnello {
 namespace {
 
 void PressForm86(Press& p) {
-  double A = p.Read(1), D = p.Read(2), N = p.Read(3);
+  Figure A = p.Read(1), D = p.Read(2), N = p.Read(3);
   p.Heading("本月上缴上月未交增值税");
   p.Line("应交税费-未交增值税（借）", A);
   p.Line("银行存款（贷）", A);

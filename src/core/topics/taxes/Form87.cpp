@@ -6,24 +6,24 @@ namespace varnello {
 namespace {
 
 void PressForm87(Press& p) {
-  double P = p.Read(1), T = p.Read(2), r = p.Read(3), S = p.Read(4);
+  Figure P = p.Read(1), T = p.Read(2), r = p.Read(3), S = p.Read(4);
   p.Heading("收购出口商品");
   p.Line("库存商品（借）", P);
   p.Line("应交税费-应交增值税（进）（借）", T);
-  double paid = p.Check(T + P);
+  Figure paid = p.Check(T + P);
   p.Line("银行存款（贷）", paid);
   p.Blank();
   p.Heading("收到出口货款");
   p.Line("银行存款（借）", S);
   p.Line("主营业务收入（贷）", S);
   p.Blank();
-  double N = p.Check(T - r * P);  // input VAT beyond the refund
+  Figure N = p.Check(T - r * P);  // input VAT beyond the refund
   p.Heading("不予退税额");
   p.Line("主营业务成本（借）", N);
   p.Line("应交税费-应交增值税（进）（贷）", N);
   p.Blank();
   p.Heading("应收退税额");
-  double G = p.Check(r * P);
+  Figure G = p.Check(r * P);
   p.Line("其他应收款-出口退税（借）", G);
   p.Line("应交税费-应交增值税（出口退税）", G);
   p.Blank();

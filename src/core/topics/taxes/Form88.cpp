@@ -7,18 +7,18 @@ namespace varnello {
 namespace {
 
 void PressForm88(Press& p) {
-  double X = p.Read(1), Y = p.Read(2), O = p.Read(3), M = p.Read(4), I = p.Read(5), K = p.Read(6),
+  Figure X = p.Read(1), Y = p.Read(2), O = p.Read(3), M = p.Read(4), I = p.Read(5), K = p.Read(6),
          g = p.Read(7), t = p.Read(8);
   // Each figure is computed just before the line that first shows it, so a fault leaves the
   // calculation lines printed so far.
-  double Z = p.Check((g - t) * X);  // not exempted nor credited
+  Figure Z = p.Check((g - t) * X, "不得免征和抵扣税额");  // not exempted nor credited
   p.Line("当月不得免征额", Z);
-  double Q = p.Check(((g * Y) - (I - Z)) - K);  // tax payable of the month
+  Figure Q = p.Check(((g * Y) - (I - Z)) - K, "应纳税额");  // tax payable of the month
   p.Line("当月应纳税额", Q);
-  double W = p.Check(t * X);  // exempt-credit-refund amount
+  Figure W = p.Check(t * X, "免抵退税额");  // exempt-credit-refund amount
   p.Line("免抵退税额", W);
   if (Q >= 0) p.Line("当期免抵退税额", W);
-  double F = p.Check(W + Q);
+  Figure F = p.Check(W + Q);
   if (Q < 0 && F >= 0) p.Line("当期免抵退税额", F);
   if (Q < 0 && F < 0) p.Line("当期免抵退税额", W);
   p.Blank();
@@ -26,11 +26,11 @@ void PressForm88(Press& p) {
   p.Heading("购进原材料时");
   p.Line("原材料（借）", M);
   p.Line("应交税费-应交增值税（进）（借）", I);
-  double bought = p.Check(I + M);
+  Figure bought = p.Check(I + M);
   p.Line("应付账款/银行存款（贷）", bought);
   p.Blank();
   p.Heading("销售时");
-  double receivable = p.Check((Y + X) + O);
+  Figure receivable = p.Check((Y + X) + O);
   p.Line("应收账款/银行存款（借）", receivable);
   p.Line("主营业务收入-出口（贷）", X);
   p.Line("主营业务收入-内销（贷）", Y);

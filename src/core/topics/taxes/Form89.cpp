@@ -6,10 +6,10 @@ namespace varnello {
 namespace {
 
 void PressForm89(Press& p) {
-  double P = p.Read(1), H = p.Read(2), S = p.Read(3), r = p.Read(4), W = p.Read(5);
+  Figure P = p.Read(1), H = p.Read(2), S = p.Read(3), r = p.Read(4), W = p.Read(5);
   if (H > 0) {
     p.Heading("购买时");
-    double material = p.Check(P + H);
+    Figure material = p.Check(P + H);
     p.Line("原材料（借）", material);
     p.Line("应付账款（贷）", H);
     p.Line("银行存款（贷）", P);
@@ -17,8 +17,8 @@ void PressForm89(Press& p) {
   p.Blank();
   if (S > 0) {
     p.Heading("销售时");
-    double Q = p.Div(S, r + 1);  // sales net of the levy
-    double X = p.Check(Q * r);
+    Figure Q = p.Div(S, r + 1, "不含税销售额");  // sales net of the levy
+    Figure X = p.Check(Q * r);
     p.Line("银行存款（借）", S);
     p.Line("主营业务收入（贷）", Q);
     p.Line("应交税费-应交增值税（贷）", X);

@@ -5,15 +5,15 @@ namespace varnello {
 namespace {
 
 void PressForm92(Press& p) {
-  double P = p.Read(1), T = p.Read(2), c = p.Read(3);
+  Figure P = p.Read(1), T = p.Read(2), c = p.Read(3);
   p.Heading("销售应税产品");
-  double received = p.Check(T + P);
+  Figure received = p.Check(T + P);
   p.Line("银行存款（借）", received);
   p.Line("主营业务收入（贷）", P);
   p.Line("应交税费-应交增值税（销）", T);
   p.Blank();
   p.Heading("计算消费税");
-  double C = p.Check(c * P);
+  Figure C = p.Check(c * P);
   p.Line("税金及附加（借）", C);
   p.Line("应交税费-应交消费税（贷）", C);
 }

@@ -6,19 +6,19 @@ namespace varnello {
 namespace {
 
 void PressForm93(Press& p) {
-  double K1 = p.Read(1), E = p.Read(2), K2 = p.Read(3), S = p.Read(4), v = p.Read(5), c = p.Read(6);
+  Figure K1 = p.Read(1), E = p.Read(2), K2 = p.Read(3), S = p.Read(4), v = p.Read(5), c = p.Read(6);
   p.Heading("工程领用");
   if (K1 > 0) {
-    double project = p.Check(E + K1);
+    Figure project = p.Check(E + K1);
     p.Line("在建工程（借）", project);
     p.Line("库存商品（贷）", K1);
     p.Line("应交税费-应交消费税（贷）", E);
   }
   p.Blank();
   if (K2 > 0) {
-    double A = p.Check(v * S);  // output VAT
-    double B = p.Check(c * S);  // consumption tax
-    double H = p.Check(S + A);  // welfare charge
+    Figure A = p.Check(v * S, "销项税额");  // output VAT
+    Figure B = p.Check(c * S, "消费税");    // consumption tax
+    Figure H = p.Check(S + A);              // welfare charge
     p.Heading("员工补贴领用");
     p.Line("应付职工薪酬-职工福利费（借）", H);
     p.Line("税金及附加（借）", B);

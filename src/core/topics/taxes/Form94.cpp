@@ -6,19 +6,19 @@ namespace varnello {
 namespace {
 
 void PressForm94(Press& p) {
-  double K = p.Read(1), F = p.Read(2), v = p.Read(3), E = p.Read(4);
+  Figure K = p.Read(1), F = p.Read(2), v = p.Read(3), E = p.Read(4);
   p.Heading("用于生产应税消费品");
   p.Line("委托加工物资（借）", K);
   p.Line("原材料（贷）", K);
   p.Blank();
   p.Line("委托加工物资（借）", F);
-  double A = p.Check(v * F);  // input VAT on the fee
+  Figure A = p.Check(v * F, "进项税额");  // input VAT on the fee
   p.Line("应交税费-应交增值税（进）（借）", A);
   p.Line("应交税费-应交消费税（借）", E);
-  double Y = p.Check((F + A) + E);  // payable to the processor
+  Figure Y = p.Check((F + A) + E, "应付加工费");  // payable to the processor
   p.Line("应付账款（贷）", Y);
   p.Blank();
-  double back = p.Check(F + K);
+  Figure back = p.Check(F + K);
   p.Line("原材料（借）", back);
   p.Line("委托加工物资（贷）", back);
   p.Blank();
@@ -29,12 +29,12 @@ void PressForm94(Press& p) {
   p.Line("委托加工物资（借）", K);
   p.Line("原材料（贷）", K);
   p.Blank();
-  double charged = p.Check(E + F);
+  Figure charged = p.Check(E + F);
   p.Line("委托加工物资（借）", charged);
   p.Line("应交税费-应交增值税（借）", A);
   p.Line("应付账款（贷）", Y);
   p.Blank();
-  double backForSale = p.Check((E + F) + K);
+  Figure backForSale = p.Check((E + F) + K);
   p.Line("原材料（借）", backForSale);
   p.Line("委托加工物资（贷）", backForSale);
 }

@@ -6,17 +6,17 @@ namespace varnello {
 namespace {
 
 void PressForm95(Press& p) {
-  double V = p.Read(1), D = p.Read(2), c = p.Read(3), v = p.Read(4), E = p.Read(5), T = p.Read(6);
-  double goods = p.Check((D + V) + E);
+  Figure V = p.Read(1), D = p.Read(2), c = p.Read(3), v = p.Read(4), E = p.Read(5), T = p.Read(6);
+  Figure goods = p.Check((D + V) + E);
   p.Line("库存商品（借）", goods);
   p.Line("应交税费-应交增值税（进）（借）", T);
-  double paid = p.Check(((D + V) + E) + T);
+  Figure paid = p.Check(((D + V) + E) + T);
   p.Line("银行存款（贷）", paid);
   p.Blank();
   // A rate of 1 leaves no composite price: the division by 1 - c faults here.
-  double G = p.Check(p.Div(D + V, 1 - c) * c);
+  Figure G = p.Check(p.Div(D + V, 1 - c) * c);
   p.Line("应交消费税税额", G);
-  double vat = p.Check(((D + V) + G) * v);
+  Figure vat = p.Check(((D + V) + G) * v);
   p.Line("应交增值税税额", vat);
 }
 

@@ -5,13 +5,13 @@ namespace varnello {
 namespace {
 
 void PressForm97(Press& p) {
-  double R = p.Read(1), b = p.Read(2), L = p.Read(3);
+  Figure R = p.Read(1), b = p.Read(2), L = p.Read(3);
   p.Heading("取得营业收入");
   p.Line("银行存款（借）", R);
   p.Line("主营业务收入（贷）", R);
   p.Blank();
   p.Heading("计提营业税");
-  double B = p.Check(b * R);
+  Figure B = p.Check(b * R);
   p.Line("营业税金及附加（借）", B);
   p.Line("应交税费（贷）", B);
   p.Blank();

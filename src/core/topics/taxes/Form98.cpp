@@ -10,11 +10,11 @@ constexpr double kCityConstructionRate = 0.07;
 constexpr double kEducationSurchargeRate = 0.03;
 
 void PressForm98(Press& p) {
-  double A1 = p.Read(1), A2 = p.Read(2), A3 = p.Read(3), A4 = p.Read(4), A5 = p.Read(5), A6 = p.Read(6),
+  Figure A1 = p.Read(1), A2 = p.Read(2), A3 = p.Read(3), A4 = p.Read(4), A5 = p.Read(5), A6 = p.Read(6),
          A7 = p.Read(7), V = p.Read(8), A9 = p.Read(9);
   p.Heading("计算税金及附加");
   // The month's VAT is only the basis of the derived surcharges, not part of the total.
-  double S = p.Check(((((((A2 + A1) + A3) + A4) + A5) + A6) + A7) + A9);
+  Figure S = p.Check(((((((A2 + A1) + A3) + A4) + A5) + A6) + A7) + A9);
   p.Line("税金及附加（借）", S);
   p.Line("应交税费-消费税（贷）", A1);
   p.Line("应交税费-资源税（贷）", A2);
@@ -35,8 +35,8 @@ void PressForm98(Press& p) {
   p.Line("应交税费-土地税（借）", A7);
   p.Line("应交税费-文化税（借）", A9);
   p.Line("银行存款（贷）", S);
-  double city = p.Check((V + A1) * kCityConstructionRate);
-  double education = p.Check((V + A1) * kEducationSurchargeRate);
+  Figure city = p.Check((V + A1) * kCityConstructionRate);
+  Figure education = p.Check((V + A1) * kEducationSurchargeRate);
   p.Blank();
   p.Line("城市维护建设税", city);
   p.Line("教育费附加", education);

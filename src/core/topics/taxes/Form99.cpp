@@ -6,17 +6,17 @@ namespace varnello {
 namespace {
 
 void PressForm99(Press& p) {
-  double W = p.Read(1), I = p.Read(2), P = p.Read(3), N = p.Read(4), r = p.Read(5);
+  Figure W = p.Read(1), I = p.Read(2), P = p.Read(3), N = p.Read(4), r = p.Read(5);
   if (I > 0) {
     p.Heading("计提并发放工资");
     p.Line("应付职工薪酬（借）", W);
     p.Line("应交税费-应交个税（贷）", I);
-    double net = p.Check(W - I);
+    Figure net = p.Check(W - I);
     p.Line("银行存款（贷）", net);
   }
   if (r > 0) {
     p.Heading("计提时");
-    double E = p.Check((P - N) * r);  // interest income is not taxed
+    Figure E = p.Check((P - N) * r);  // interest income is not taxed
     p.Line("所得税费用（借）", E);
     p.Line("应交税费-应交所得税（贷）", E);
     p.Blank();
