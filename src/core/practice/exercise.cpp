@@ -53,7 +53,7 @@ std::string Hundredths(long long h) {
 
 // `scale` is the exercise's size of business, so that its amounts are of a piece: principal
 // amounts from half to twice the scale, fees from 1 % to 10 % of it.
-std::string Figure(FigureKind kind, long long scale, Draw& draw) {
+std::string DrawFigure(FigureKind kind, long long scale, Draw& draw) {
   switch (kind) {
     case FigureKind::Rate:
       return Hundredths(draw.Between(1, 50));
@@ -163,7 +163,8 @@ std::map<int, std::string> MakeExercise(const TopicDesc& desc, std::uint64_t see
     Draw draw((std::uint64_t{state[0]} << 32) | state[1]);
     long long scale = 1000 * draw.Between(10, 100);
     texts.clear();
-    for (const Item* field : fields) texts[field->text] = Figure(FigureKindOf(field->caption), scale, draw);
+    for (const Item* field : fields)
+      texts[field->text] = DrawFigure(FigureKindOf(field->caption), scale, draw);
     if (Sound(desc, texts)) break;
   }
   return texts;
