@@ -29,8 +29,9 @@ int main(int argc, char** argv) {
   app.processEvents();
   QByteArray atStart = StatusField("VmRSS:");
   int opened = 0;
-  for (std::string_view name : varnello::AllWindowNames()) {
-    if (windows.show(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))) != nullptr)
+  for (varnello::WindowId id : varnello::AllWindows()) {
+    if (windows.show(QString::fromUtf8(id.name().data(), static_cast<qsizetype>(id.name().size()))) !=
+        nullptr)
       ++opened;
     app.processEvents();
   }

@@ -3,6 +3,7 @@
 #include <iostream>
 #include <map>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,13 +36,10 @@ constexpr std::string_view kHelp =
     "      Lists every window (or one): kind, keywords, fields, section captions, buttons.\n"
     "  varnello-cli --help | COMMAND --help\n";
 
-// A window name or keyword to the window name; empty when neither.
-std::string_view ResolveWindow(std::string_view what) {
-  for (std::string_view name : AllWindowNames()) {
-    if (name == what) return name;
-  }
-  if (auto w = DispatchKeyword(what)) return *w;
-  return {};
+// A window name or keyword to the window; nullopt when neither.
+std::optional<WindowId> ResolveWindow(std::string_view what) {
+  if (auto w = WindowId::Parse(what)) return w;
+  return DispatchKeyword(what);
 }
 
 // "Text12" -> 12; 0 when the name is not a field name.
@@ -55,13 +53,11 @@ int FieldNumber(std::string_view name) {
   return n;
 }
 
-// Checks that the window is a built topic window and the fields exist; returns an error text.
-std::string CheckRequest(std::string_view window, const std::string& asked, const TopicDesc*& desc) {
-  desc = nullptr;
-  if (window.empty()) return "unknown window or keyword: " + asked;
-  if (KindOf(window) != WindowKind::Topic) return std::string(window) + " is not a topic window";
-  desc = FindTopic(window);
-  if (desc == nullptr) return std::string(window) + " is not built yet";
+// Checks that the window is a topic window; returns an error text.
+std::string CheckRequest(std::optional<WindowId> window, const std::string& asked, const TopicDesc*& desc) {
+  desc = window ? FindTopic(*window) : nullptr;
+  if (!window) return "unknown window or keyword: " + asked;
+  if (desc == nullptr) return std::string(window->name()) + " is not a topic window";
   return {};
 }
 
@@ -94,14 +90,14 @@ int Press(const std::vector<std::string_view>& args) {
     size_t eq = a.find('=');
     int n = eq == std::string_view::npos ? 0 : FieldNumber(a.substr(0, eq));
     if (n == 0 || !HasField(*desc, n)) {
-      std::cerr << "varnello-cli: " << desc->name << " has no field " << a.substr(0, eq) << "\n";
+      std::cerr << "varnello-cli: " << desc->id.name() << " has no field " << a.substr(0, eq) << "\n";
       return kUsageError;
     }
     texts[n] = std::string(a.substr(eq + 1));
   }
   PressOutcome r = PressFresh(*desc, texts);
   if (asJson) {
-    std::cout << json{{"window", desc->name}, {"lines", r.lines}, {"fault", FaultJson(r.fault)}}.dump()
+    std::cout << json{{"window", desc->id.name()}, {"lines", r.lines}, {"fault", FaultJson(r.fault)}}.dump()
               << "\n";
   } else {
     for (const std::string& line : r.lines) std::cout << line << "\n";
@@ -129,13 +125,13 @@ json BatchRequest(const std::string& text) {
     for (auto it = f->begin(); it != f->end(); ++it) {
       int n = FieldNumber(it.key());
       if (n == 0 || !HasField(*desc, n))
-        return {{"error", std::string(desc->name) + " has no field " + it.key()}};
+        return {{"error", std::string(desc->id.name()) + " has no field " + it.key()}};
       if (!it->is_string()) return {{"error", "field " + it.key() + " must be a string"}};
       texts[n] = it->get<std::string>();
     }
   }
   PressOutcome r = PressFresh(*desc, texts);
-  return {{"window", desc->name}, {"lines", r.lines}, {"fault", FaultJson(r.fault)}};
+  return {{"window", desc->id.name()}, {"lines", r.lines}, {"fault", FaultJson(r.fault)}};
 }
 
 int Batch() {
@@ -166,31 +162,30 @@ std::string_view KindName(WindowKind k) {
   return "";
 }
 
-json DescribeWindow(std::string_view name) {
-  json w{{"name", name}, {"kind", KindName(KindOf(name))}};
+json DescribeWindow(WindowId id) {
+  json w{{"name", id.name()}, {"kind", KindName(KindOf(id))}};
   json keywords = json::array();
   for (const KeywordRow& row : Keywords()) {
-    if (row.window == name) keywords.push_back(row.keyword);
+    if (row.window == id) keywords.push_back(row.keyword);
   }
   w["keywords"] = keywords;
   json fields = json::array(), sections = json::array(), buttons = json::array();
-  bool built = true;
-  if (KindOf(name) == WindowKind::Main) {
+  if (KindOf(id) == WindowKind::Main) {
     buttons = json::array({{{"name", "Command1"}, {"caption", "确定"}},
                            {{"name", "Command3"}, {"caption", "取消"}},
                            {{"name", "Command2"}, {"caption", "退出"}}});
-  } else if (const CategoryDesc* c = FindCategory(name)) {
+  } else if (const CategoryDesc* c = FindCategory(id)) {
     for (const CategoryButton& b : c->buttons) {
-      buttons.push_back({{"name", b.name}, {"caption", b.caption}, {"opens", b.opens}});
+      buttons.push_back({{"name", b.name}, {"caption", b.caption}, {"opens", b.opens.name()}});
     }
     for (const CategoryLabel& l : c->labels) sections.push_back(l.text);
-  } else if (const TopicDesc* t = FindTopic(name)) {
+  } else if (const TopicDesc* t = FindTopic(id)) {
     for (const auto& column : t->columns) {
       for (const Item& item : column) {
-        if (item.text != 0) {
-          json field{{"name", "Text" + std::to_string(item.text)}, {"caption", item.caption}};
+        if (item.field != 0) {
+          json field{{"name", "Text" + std::to_string(item.field)}, {"caption", item.caption}};
           // A caption that opens another window when clicked.
-          if (!item.opens.empty()) field["opens"] = item.opens;
+          if (item.opens) field["opens"] = item.opens.name();
           fields.push_back(field);
         } else {
           sections.push_back(item.caption);
@@ -201,13 +196,12 @@ json DescribeWindow(std::string_view name) {
     for (const Control& c : layout.controls) {
       if (c.kind != ControlKind::Button) continue;
       json b{{"name", c.name}, {"caption", c.caption}};
-      if (!c.opens.empty()) b["opens"] = c.opens;
+      if (c.opens) b["opens"] = c.opens.name();
       buttons.push_back(b);
     }
-  } else {
-    built = false;
   }
-  w["built"] = built;
+  // Every window is built; the key stays for readers of earlier output.
+  w["built"] = true;
   w["fields"] = fields;
   w["sections"] = sections;
   w["buttons"] = buttons;
@@ -215,8 +209,7 @@ json DescribeWindow(std::string_view name) {
 }
 
 void PrintDescription(const json& w) {
-  std::cout << w["name"].get<std::string>() << " (" << w["kind"].get<std::string>()
-            << (w["built"].get<bool>() ? "" : ", not built yet") << ")";
+  std::cout << w["name"].get<std::string>() << " (" << w["kind"].get<std::string>() << ")";
   std::string sep = " keywords: ";
   for (const auto& k : w["keywords"]) {
     std::cout << sep << k.get<std::string>();
@@ -238,13 +231,13 @@ void PrintDescription(const json& w) {
 
 int Describe(const std::vector<std::string_view>& args) {
   bool asJson = false;
-  std::string_view only;
+  std::optional<WindowId> only;
   for (std::string_view a : args) {
     if (a == "--json") {
       asJson = true;
-    } else if (only.empty()) {
+    } else if (!only) {
       only = ResolveWindow(a);
-      if (only.empty()) {
+      if (!only) {
         std::cerr << "varnello-cli: unknown window or keyword: " << a << "\n";
         return kUsageError;
       }
@@ -254,19 +247,19 @@ int Describe(const std::vector<std::string_view>& args) {
     }
   }
   json windows = json::array();
-  for (std::string_view name : AllWindowNames()) {
-    if (only.empty() || name == only) windows.push_back(DescribeWindow(name));
+  for (WindowId id : AllWindows()) {
+    if (!only || id == *only) windows.push_back(DescribeWindow(id));
   }
   if (!asJson) {
     for (const auto& w : windows) PrintDescription(w);
     return 0;
   }
   json doc{{"windows", windows}};
-  if (only.empty()) {
+  if (!only) {
     json keywords = json::array(), menu = json::array();
-    for (const KeywordRow& row : Keywords()) keywords.push_back({row.keyword, row.window});
+    for (const KeywordRow& row : Keywords()) keywords.push_back({row.keyword, row.window.name()});
     for (const MenuEntry& m : Menu())
-      menu.push_back({{"name", m.name}, {"caption", m.caption}, {"opens", m.opens}});
+      menu.push_back({{"name", m.name}, {"caption", m.caption}, {"opens", m.opens.name()}});
     doc["keywords"] = keywords;
     doc["menu"] = menu;
   }
@@ -275,6 +268,10 @@ int Describe(const std::vector<std::string_view>& args) {
 }
 
 int Main(int argc, char** argv) {
+  if (std::vector<std::string> problems = CheckWindowTables(); !problems.empty()) {
+    for (const std::string& p : problems) std::cerr << "varnello-cli: window tables: " << p << "\n";
+    return 1;
+  }
   std::vector<std::string_view> args(argv + 1, argv + argc);
   if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
     std::cout << kHelp;

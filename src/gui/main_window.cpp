@@ -65,7 +65,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   for (const MenuEntry& entry : Menu()) {
     QAction* action = menuBar()->addAction(ToQString(entry.caption));
     action->setObjectName(ToQString(entry.name));
-    QString target = ToQString(entry.opens);
+    QString target = ToQString(entry.opens.name());
     connect(action, &QAction::triggered, this, [this, target] { emit menuChosen(target); });
   }
   // All 13 entries stay in view: the window is widened when the menu bar needs more room than
@@ -77,7 +77,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
 void MainWindow::confirm() {
   // Every row is compared; the keywords are distinct, so at most one window is shown.
-  if (auto window = DispatchKeyword(keyword_->text().toStdString())) emit dispatch(ToQString(*window));
+  if (auto window = DispatchKeyword(keyword_->text().toStdString())) emit dispatch(ToQString(window->name()));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

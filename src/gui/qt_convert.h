@@ -23,5 +23,8 @@ inline QRect ToPixels(const Rect& r) {
 inline QString ToQString(std::string_view s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
+inline QString ToQString(WindowId id) {
+  return ToQString(id.name());
+}
 
 }  // namespace varnello

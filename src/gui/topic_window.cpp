@@ -46,8 +46,8 @@ void TopicWindow::setFaultReporter(FaultReporter reporter) {
 }
 
 TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent) : QWidget(parent), desc_(desc) {
-  setWindowTitle(ToQString(desc.name));
-  setObjectName(ToQString(desc.name));
+  setWindowTitle(ToQString(desc.id.name()));
+  setObjectName(ToQString(desc.id.name()));
   WindowLayout layout = LayoutTopic(desc);
   resize(ToPixels(layout.width), ToPixels(layout.height));
 
@@ -62,8 +62,8 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent) : QWidget(paren
       case ControlKind::Caption:
       case ControlKind::Section: {
         QLabel* label;
-        if (!c.opens.empty()) {
-          QString target = ToQString(c.opens);
+        if (c.opens) {
+          QString target = ToQString(c.opens.name());
           label = new LinkLabel(
               ToQString(c.caption), [this, target] { emit navigate(target, false); }, this);
         } else {
@@ -79,8 +79,8 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent) : QWidget(paren
       }
       case ControlKind::Field: {
         auto* edit = new QLineEdit(this);
-        edit->setObjectName(QStringLiteral("Text%1").arg(c.text));
-        fields_[c.text] = edit;
+        edit->setObjectName(QStringLiteral("Text%1").arg(c.field));
+        fields_[c.field] = edit;
         w = edit;
         break;
       }
@@ -89,12 +89,12 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent) : QWidget(paren
         button->setObjectName(ToQString(c.name));
         button->setAutoDefault(false);
         button->setDefault(false);
-        if (c.name == "Command1") {
+        if (c.role == ButtonRole::Compute) {
           connect(button, &QPushButton::clicked, this, &TopicWindow::press);
-        } else if (c.name == "Command2") {
+        } else if (c.role == ButtonRole::Clear) {
           connect(button, &QPushButton::clicked, this, &TopicWindow::clear);
         } else {
-          QString target = ToQString(c.opens);
+          QString target = ToQString(c.opens.name());
           connect(button, &QPushButton::clicked, this, [this, target] { emit navigate(target, true); });
         }
         w = button;
@@ -106,7 +106,7 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent) : QWidget(paren
   // Tab order follows the fields in their display order, then the buttons.
   QWidget* previous = nullptr;
   for (const Item* item : FieldsOf(desc)) {
-    QWidget* next = fields_[item->text];
+    QWidget* next = fields_[item->field];
     if (previous != nullptr) setTabOrder(previous, next);
     previous = next;
   }

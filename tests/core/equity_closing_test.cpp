@@ -101,8 +101,8 @@ TEST(Form113, FourthButtonLeadsToTheDistributionWindow) {
   ASSERT_EQ(d->extraButtons.size(), 1u);
   EXPECT_EQ(d->extraButtons[0].name, "Command4");
   EXPECT_EQ(d->extraButtons[0].caption, "结转本年利润");
-  EXPECT_EQ(d->extraButtons[0].opens, "Form114");
-  EXPECT_EQ(d->exitTo, "Form1");
+  EXPECT_EQ(d->extraButtons[0].opens, WindowId("Form114"));
+  EXPECT_EQ(d->exitTo, kMainWindow);
   // Income on the left, expenses and tax on the right.
   ASSERT_EQ(d->columns.size(), 2u);
   EXPECT_EQ(d->columns[0].size(), 5u);
@@ -110,7 +110,7 @@ TEST(Form113, FourthButtonLeadsToTheDistributionWindow) {
 
   const TopicDesc* next = FindTopic("Form114");
   ASSERT_NE(next, nullptr);
-  EXPECT_EQ(next->exitTo, "Form1");
+  EXPECT_EQ(next->exitTo, kMainWindow);
   EXPECT_TRUE(next->extraButtons.empty());
   EXPECT_FALSE(HasField(*next, 4));
   for (int n : {1, 2, 3, 5, 6, 7, 8}) EXPECT_TRUE(HasField(*next, n)) << n;

@@ -87,7 +87,7 @@ TEST(Depreciation, Distribution) {
 
 const Control* Find(const WindowLayout& layout, ControlKind kind, std::string_view caption, int text = 0) {
   auto it = std::find_if(layout.controls.begin(), layout.controls.end(), [&](const Control& c) {
-    return c.kind == kind && (caption.empty() || c.caption == caption) && (text == 0 || c.text == text);
+    return c.kind == kind && (caption.empty() || c.caption == caption) && (text == 0 || c.field == text);
   });
   return it == layout.controls.end() ? nullptr : &*it;
 }
@@ -101,9 +101,9 @@ TEST(Depreciation, Navigation) {
   const Control* exitDist = Find(dist, ControlKind::Button, "退出");
   const Control* link = Find(dist, ControlKind::Caption, "累计折旧", 6);
   ASSERT_TRUE(exitCalc && exitDist && link);
-  EXPECT_EQ(exitCalc->opens, "Form53");
-  EXPECT_EQ(exitDist->opens, "Form1");
-  EXPECT_EQ(link->opens, "Form52");
+  EXPECT_EQ(exitCalc->opens, WindowId("Form53"));
+  EXPECT_EQ(exitDist->opens, kMainWindow);
+  EXPECT_EQ(link->opens, WindowId("Form52"));
 }
 
 // Double-declining and units of production stand in the left column, straight line and sum of

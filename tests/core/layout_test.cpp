@@ -7,7 +7,7 @@
 namespace varnello {
 namespace {
 
-void ExpectSoundLayout(std::string_view name, const WindowLayout& layout) {
+void ExpectSoundLayout(WindowId name, const WindowLayout& layout) {
   for (size_t i = 0; i < layout.controls.size(); ++i) {
     const Control& a = layout.controls[i];
     EXPECT_GE(a.rect.x, 0) << name << " " << a.caption;
@@ -26,25 +26,25 @@ void ExpectSoundLayout(std::string_view name, const WindowLayout& layout) {
 TEST(Layout, TopicWindowsAreSound) {
   for (const TopicDesc* desc : AllTopics()) {
     WindowLayout layout = LayoutTopic(*desc);
-    ExpectSoundLayout(desc->name, layout);
+    ExpectSoundLayout(desc->id, layout);
     // Sizes given for a window are kept unless its controls need more room.
     if (desc->width > 0) {
-      EXPECT_GE(layout.width, desc->width) << desc->name;
+      EXPECT_GE(layout.width, desc->width) << desc->id;
     }
     if (desc->height > 0) {
-      EXPECT_EQ(layout.height, desc->height) << desc->name;
+      EXPECT_EQ(layout.height, desc->height) << desc->id;
     }
-    EXPECT_GE(layout.output.w, 5000) << desc->name;
+    EXPECT_GE(layout.output.w, 5000) << desc->id;
     // The largest client area of any window stays within a common screen (1280 x 1024 pixels).
-    EXPECT_LE(layout.width, 1280 * 15) << desc->name;
-    EXPECT_LE(layout.height, 1024 * 15 - 1500) << desc->name;
+    EXPECT_LE(layout.width, 1280 * 15) << desc->id;
+    EXPECT_LE(layout.height, 1024 * 15 - 1500) << desc->id;
   }
 }
 
 TEST(Layout, CategoryWindowsAreSound) {
   for (const CategoryDesc& desc : Categories()) {
     WindowLayout layout = LayoutCategory(desc);
-    ExpectSoundLayout(desc.name, layout);
+    ExpectSoundLayout(desc.id, layout);
     // Buttons run top to bottom within a column and columns left to right, 退出 last and centred.
     const Control* previous = nullptr;
     for (const Control& c : layout.controls) {
@@ -52,11 +52,17 @@ TEST(Layout, CategoryWindowsAreSound) {
       if (previous != nullptr) {
         EXPECT_TRUE(c.rect.x > previous->rect.x ||
                     (c.rect.x == previous->rect.x && c.rect.y > previous->rect.y))
-            << desc.name << " " << c.caption;
+            << desc.id << " " << c.caption;
       }
       previous = &c;
     }
   }
+}
+
+// The check the programs run at start-up: one descriptor per window, every target a window, no
+// name twice.
+TEST(Layout, WindowTablesAreConsistent) {
+  EXPECT_EQ(CheckWindowTables(), std::vector<std::string>{});
 }
 
 TEST(Layout, MainWindowMenuAndKeywordTablesAreComplete) {
@@ -65,13 +71,13 @@ TEST(Layout, MainWindowMenuAndKeywordTablesAreComplete) {
   EXPECT_EQ(Categories().size(), 13u);
   EXPECT_EQ(AllTopics().size(), 111u);
   // Every window from Form2 to Form125 has a keyword.
-  for (std::string_view name : AllWindowNames()) {
-    if (name == "Form1") continue;
+  for (WindowId name : AllWindows()) {
+    if (name == kMainWindow) continue;
     bool found = false;
     for (const KeywordRow& row : Keywords()) found = found || row.window == name;
     EXPECT_TRUE(found) << name;
   }
-  EXPECT_EQ(DispatchKeyword("购买原材料（完整）"), std::optional<std::string_view>("Form28"));
+  EXPECT_EQ(DispatchKeyword("购买原材料（完整）"), std::optional<WindowId>(WindowId("Form28")));
   EXPECT_EQ(DispatchKeyword("购买原材料(完整)"), std::nullopt);
   EXPECT_EQ(DispatchKeyword("买股票 "), std::nullopt);
 }

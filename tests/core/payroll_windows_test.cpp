@@ -137,8 +137,8 @@ TEST(Form101, EveryFieldOnceWithPersonalPensionCaption) {
   ASSERT_NE(desc, nullptr);
   std::set<int> seen;
   for (const Item* item : FieldsOf(*desc)) {
-    EXPECT_TRUE(seen.insert(item->text).second) << item->text;
-    if (item->text == 14) {
+    EXPECT_TRUE(seen.insert(item->field).second) << item->field;
+    if (item->field == 14) {
       EXPECT_EQ(item->caption, "养老保险（个人）");
     }
   }

@@ -17,7 +17,8 @@ using Pressed = PressOutcome;
 
 // Field texts by field number, e.g. {{1, "1000"}, {2, "0.25"}}.
 inline Pressed PressWindow(std::string_view window, const std::map<int, std::string>& texts) {
-  const TopicDesc* desc = FindTopic(window);
+  std::optional<WindowId> id = WindowId::Parse(window);
+  const TopicDesc* desc = id ? FindTopic(*id) : nullptr;
   if (desc == nullptr) return {{"<no window " + std::string(window) + ">"}, std::nullopt};
   return PressFresh(*desc, texts);
 }

@@ -1,57 +1,21 @@
 #include "core/engine/topic.h"
 
 #include <algorithm>
-#include <charconv>
-#include <memory>
 
 namespace varnello {
 
-namespace {
-
-struct Registry {
-  std::vector<std::unique_ptr<TopicDesc>> owned;
-  std::vector<const TopicDesc*> sorted;
-  bool dirty = false;
-};
-
-Registry& TheRegistry() {
-  static Registry registry;
-  return registry;
-}
-
-}  // namespace
-
-TopicRegistration::TopicRegistration(TopicDesc desc) {
-  Registry& r = TheRegistry();
-  r.owned.push_back(std::make_unique<TopicDesc>(std::move(desc)));
-  r.dirty = true;
-}
-
-const std::vector<const TopicDesc*>& AllTopics() {
-  Registry& r = TheRegistry();
-  if (r.dirty) {
-    r.sorted.clear();
-    for (const auto& d : r.owned) r.sorted.push_back(d.get());
-    std::sort(r.sorted.begin(), r.sorted.end(), [](const TopicDesc* a, const TopicDesc* b) {
-      return WindowNumber(a->name) < WindowNumber(b->name);
-    });
-    r.dirty = false;
-  }
-  return r.sorted;
-}
-
-const TopicDesc* FindTopic(std::string_view name) {
-  for (const TopicDesc* d : AllTopics()) {
-    if (d->name == name) return d;
-  }
-  return nullptr;
+const TopicDesc* FindTopic(WindowId id) {
+  std::span<const TopicDesc* const> all = AllTopics();
+  auto it = std::lower_bound(all.begin(), all.end(), id,
+                             [](const TopicDesc* d, WindowId wanted) { return d->id < wanted; });
+  return it != all.end() && (*it)->id == id ? *it : nullptr;
 }
 
 std::vector<const Item*> FieldsOf(const TopicDesc& desc) {
   std::vector<const Item*> fields;
   for (const auto& column : desc.columns) {
     for (const Item& item : column) {
-      if (item.text != 0) fields.push_back(&item);
+      if (item.field != 0) fields.push_back(&item);
     }
   }
   return fields;
@@ -59,7 +23,7 @@ std::vector<const Item*> FieldsOf(const TopicDesc& desc) {
 
 bool HasField(const TopicDesc& desc, int n) {
   for (const Item* f : FieldsOf(desc)) {
-    if (f->text == n) return true;
+    if (f->field == n) return true;
   }
   return false;
 }
@@ -84,14 +48,6 @@ PressOutcome PressFresh(const TopicDesc& desc, const std::map<int, std::string>&
   outcome.fault = RunPress(desc, source, out);
   outcome.lines = out.lines();
   return outcome;
-}
-
-int WindowNumber(std::string_view name) {
-  if (name.substr(0, 4) != "Form") return 0;
-  int n = 0;
-  auto [ptr, ec] = std::from_chars(name.data() + 4, name.data() + name.size(), n);
-  if (ec != std::errc() || ptr != name.data() + name.size()) return 0;
-  return n;
 }
 
 }  // namespace varnello

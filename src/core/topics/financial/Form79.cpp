@@ -34,15 +34,20 @@ void PressForm79(Press& p) {
   }
 }
 
-const TopicRegistration reg{{
-    .name = "Form79",
-    .width = 10200,
-    .height = 11895,
-    .columns = {{Section("票据贴现"), Field(1, "票面金额"), Field(2, "月贴现率"), Field(3, "贴现期限（天）"),
-                 Section("逾期贷款"), Field(4, "短期借款"), Section("票据存取贴现"), Field(5, "票据面额"),
-                 Field(6, "年利率"), Field(9, "贴现期限(天)"), Field(7, "存期（天）"), Field(8, "贴现利率")}},
-    .press = PressForm79,
-}};
+constexpr Item kItems[] = {Section("票据贴现"),        Field(1, "票面金额"),   Field(2, "月贴现率"),
+                           Field(3, "贴现期限（天）"), Section("逾期贷款"),    Field(4, "短期借款"),
+                           Section("票据存取贴现"),    Field(5, "票据面额"),   Field(6, "年利率"),
+                           Field(9, "贴现期限(天)"),   Field(7, "存期（天）"), Field(8, "贴现利率")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm79{
+    .id = "Form79",
+    .width = 10200,
+    .height = 11895,
+    .columns = kColumns,
+    .press = PressForm79,
+};
+
 }  // namespace varnello
