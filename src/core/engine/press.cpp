@@ -2,6 +2,7 @@
 
 #include <cfenv>
 #include <cmath>
+#include <utility>
 
 #include "core/engine/read_amount.h"
 
@@ -18,15 +19,7 @@ constexpr int kFaultFlags = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
 
 }  // namespace
 
-std::string_view FaultMessage(FaultKind kind) {
-  return kind == FaultKind::DivisionByZero ? "除数为零" : "溢出";
-}
-
-std::string_view FaultName(FaultKind kind) {
-  return kind == FaultKind::DivisionByZero ? "division_by_zero" : "overflow";
-}
-
-Press::Press(const FieldSource& fields, JournalSink& out) : fields_(fields), out_(out) {
+Press::Press(FieldSource fields, JournalSink& out) : fields_(std::move(fields)), out_(out) {
   std::feclearexcept(FE_ALL_EXCEPT);
 }
 

@@ -17,7 +17,8 @@ using FieldSource = std::function<std::string(int n)>;
 
 class Press {
  public:
-  Press(const FieldSource& fields, JournalSink& out);
+  // Keeps its own copy of the field source, so a lambda passed in directly stays valid.
+  Press(FieldSource fields, JournalSink& out);
 
   // ReadAmount of field TextN. Clears the record of floating-point faults first.
   double Read(int n);
@@ -39,7 +40,7 @@ class Press {
   void Open(std::string_view text) { out_.PrintOpenText(text); }
 
  private:
-  const FieldSource& fields_;
+  FieldSource fields_;
   JournalSink& out_;
 };
 
