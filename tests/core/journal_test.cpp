@@ -4,6 +4,10 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
+#include <vector>
+
+#include "core/engine/press.h"
 
 namespace varnello {
 namespace {
@@ -67,9 +71,15 @@ TEST(Holder, EmptyPrintsNothingAndCountsAsZero) {
   Holder h;
   EXPECT_TRUE(h.empty());
   EXPECT_EQ(h.value(), 0.0);
+  // Printed the way a topic window prints it: the caption alone, like a heading.
+  OutputBuffer out;
+  Press press([](int) { return std::string(); }, out);
+  press.Line("应收利息（借）", h);
   h = 2.5;
   EXPECT_FALSE(h.empty());
   EXPECT_EQ(h.value(), 2.5);
+  press.Line("应收利息（借）", h);
+  EXPECT_EQ(out.lines(), (std::vector<std::string>{"应收利息（借）", "应收利息（借） 2.5 "}));
 }
 
 }  // namespace
