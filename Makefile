@@ -3,6 +3,8 @@
 #   make test  installs what is needed, builds, and runs every test
 BUILD ?= build
 JOBS ?= $(shell nproc)
+# WERROR=ON turns compiler warnings into errors (CI does).
+WERROR ?= OFF
 
 .PHONY: deps build run test test-sanitize fuzz bench clean format
 
@@ -10,7 +12,7 @@ deps:
 	@bash scripts/install-deps.sh
 
 build: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNELLO_WERROR=$(WERROR) >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build

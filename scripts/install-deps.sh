@@ -7,7 +7,7 @@ packages=(
   build-essential cmake pkg-config ccache
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   fonts-arphic-uming fontconfig
   xvfb xauth
 )
