@@ -4,6 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "core/tables/tables.h"
+
 namespace varnello {
 namespace {
 
@@ -63,6 +69,27 @@ TEST(Layout, CategoryWindowsAreSound) {
 // name twice.
 TEST(Layout, WindowTablesAreConsistent) {
   EXPECT_EQ(CheckWindowTables(), std::vector<std::string>{});
+}
+
+// The same check finds a window left out, one listed twice, a target that is no window and a
+// name used twice.
+TEST(Layout, WindowTableCheckFindsFaults) {
+  WindowTables program = WindowTables::Program();
+  std::vector<const TopicDesc*> topics(program.topics.begin(), program.topics.end());
+  auto six = std::find(topics.begin(), topics.end(), FindTopic("Form6"));
+  ASSERT_NE(six, topics.end());
+  *six = FindTopic("Form7");
+  const KeywordRow keywords[] = {{"买股票", "Form6"}, {"买股票", "Form2"}};
+  const CategoryButton buttons[] = {{"Command1", "生产成本", "Form26", 1}, {"Command1", "退出", "Form1", 0}};
+  std::vector<CategoryDesc> categories(program.categories.begin(), program.categories.end());
+  categories[0].buttons = buttons;
+  std::vector<std::string> problems = CheckWindowTables({topics, categories, keywords, program.menu});
+  for (const char* expected :
+       {"Form7: listed twice or out of order in the table of windows",
+        "Form6: is missing from the table of windows", "keyword 买股票: shows a window that does not exist",
+        "keyword table: 买股票 is named twice", "Form27: Command1 is named twice"}) {
+    EXPECT_NE(std::find(problems.begin(), problems.end(), expected), problems.end()) << expected;
+  }
 }
 
 TEST(Layout, MainWindowMenuAndKeywordTablesAreComplete) {

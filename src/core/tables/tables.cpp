@@ -431,27 +431,46 @@ WindowKind KindOf(WindowId window) {
 
 namespace {
 
-// A window that can be shown: the main window, or one with a descriptor of its own.
-bool Exists(WindowId w) {
-  return w && (w == kMainWindow || FindCategory(w) != nullptr || FindTopic(w) != nullptr);
-}
-
-// Collects the problems of one table, each as "<where>: <what>".
-class Problems {
+// Collects the problems of the tables, each as "<where>: <what>".
+class Checker {
  public:
-  void Target(std::string_view where, WindowId target) {
+  explicit Checker(const WindowTables& t) : t_(t) {}
+
+  const TopicDesc* Topic(WindowId w) const {
+    for (const TopicDesc* d : t_.topics) {
+      if (d->id == w) return d;
+    }
+    return nullptr;
+  }
+  const CategoryDesc* Category(WindowId w) const {
+    for (const CategoryDesc& c : t_.categories) {
+      if (c.id == w) return &c;
+    }
+    return nullptr;
+  }
+  // A window that can be shown: the main window, or one with a descriptor of its own.
+  bool Exists(WindowId w) const {
+    return w && (w == kMainWindow || Category(w) != nullptr || Topic(w) != nullptr);
+  }
+
+  void Target(const std::string& where, WindowId target) {
     if (!Exists(target)) Add(where, "shows a window that does not exist");
   }
   // Records a name; reports it when the same name was recorded before in this scope.
-  void Unique(std::set<std::string_view>& seen, std::string_view where, std::string_view name) {
+  void Unique(std::set<std::string_view>& seen, const std::string& where, std::string_view name) {
     if (!seen.insert(name).second) Add(where, std::string(name) + " is named twice");
   }
-  void Add(std::string_view where, std::string_view what) {
-    list_.push_back(std::string(where) + ": " + std::string(what));
+  void Add(const std::string& where, std::string_view what) {
+    list_.push_back(where + ": " + std::string(what));
   }
+
+  void Topics();
+  void Categories();
+  void KeywordsAndMenu();
   std::vector<std::string> take() { return std::move(list_); }
 
  private:
+  const WindowTables& t_;
   std::vector<std::string> list_;
 };
 
@@ -461,75 +480,85 @@ std::string Where(WindowId w, std::string_view part = {}) {
   return s;
 }
 
-void CheckTopics(Problems& p) {
-  std::span<const TopicDesc* const> topics = AllTopics();
-  for (size_t i = 0; i < topics.size(); ++i) {
-    const TopicDesc& t = *topics[i];
-    if (i > 0 && !(topics[i - 1]->id < t.id))
-      p.Add(Where(t.id), "listed twice or out of order in the table of windows");
-    if (!t.id || t.id == kMainWindow || FindCategory(t.id) != nullptr)
-      p.Add(Where(t.id), "is not a topic window");
-    if (t.press == nullptr) p.Add(Where(t.id), "has no press function");
+void Checker::Topics() {
+  for (size_t i = 0; i < t_.topics.size(); ++i) {
+    const TopicDesc& t = *t_.topics[i];
+    if (i > 0 && !(t_.topics[i - 1]->id < t.id)) {
+      Add(Where(t.id), "listed twice or out of order in the table of windows");
+    }
+    if (!t.id || t.id == kMainWindow || Category(t.id) != nullptr) Add(Where(t.id), "is not a topic window");
+    if (t.press == nullptr) Add(Where(t.id), "has no press function");
     std::set<std::string_view> buttons = {"Command1", "Command2", "Command3"};
     std::set<int> fields;
     for (const Column& column : t.columns) {
       for (const Item& item : column) {
-        if (item.field < 0) p.Add(Where(t.id), "has a negative field number");
-        if (item.field > 0 && !fields.insert(item.field).second)
-          p.Add(Where(t.id), "Text" + std::to_string(item.field) + " is named twice");
-        if (item.opens) p.Target(Where(t.id, item.caption), item.opens);
+        if (item.field < 0) Add(Where(t.id), "has a negative field number");
+        if (item.field > 0 && !fields.insert(item.field).second) {
+          Add(Where(t.id), "Text" + std::to_string(item.field) + " is named twice");
+        }
+        if (item.opens) Target(Where(t.id, item.caption), item.opens);
       }
     }
-    p.Target(Where(t.id, "退出"), t.exitTo);
+    Target(Where(t.id, "退出"), t.exitTo);
     for (const ExtraButton& b : t.extraButtons) {
-      p.Unique(buttons, Where(t.id), b.name);
-      p.Target(Where(t.id, b.name), b.opens);
+      Unique(buttons, Where(t.id), b.name);
+      Target(Where(t.id, b.name), b.opens);
     }
   }
   // Every window that is neither the main window nor a category window is a topic window.
   for (WindowId w : AllWindows()) {
-    if (KindOf(w) == WindowKind::Topic && FindTopic(w) == nullptr)
-      p.Add(Where(w), "is missing from the table of windows");
+    if (w != kMainWindow && Category(w) == nullptr && Topic(w) == nullptr) {
+      Add(Where(w), "is missing from the table of windows");
+    }
   }
 }
 
-void CheckCategories(Problems& p) {
-  std::span<const CategoryDesc> categories = Categories();
-  for (size_t i = 0; i < categories.size(); ++i) {
-    const CategoryDesc& c = categories[i];
-    if (i > 0 && !(categories[i - 1].id < c.id))
-      p.Add(Where(c.id), "listed twice or out of order among the category windows");
-    if (!c.id || c.id == kMainWindow) p.Add(Where(c.id), "is not a category window");
+void Checker::Categories() {
+  for (size_t i = 0; i < t_.categories.size(); ++i) {
+    const CategoryDesc& c = t_.categories[i];
+    if (i > 0 && !(t_.categories[i - 1].id < c.id)) {
+      Add(Where(c.id), "listed twice or out of order among the category windows");
+    }
+    if (!c.id || c.id == kMainWindow) Add(Where(c.id), "is not a category window");
     std::set<std::string_view> names;
     for (const CategoryButton& b : c.buttons) {
-      p.Unique(names, Where(c.id), b.name);
-      p.Target(Where(c.id, b.name), b.opens);
+      Unique(names, Where(c.id), b.name);
+      Target(Where(c.id, b.name), b.opens);
     }
     for (const CategoryLabel& l : c.labels) {
-      p.Unique(names, Where(c.id), l.name);
-      if (l.beside >= static_cast<int>(c.buttons.size()))
-        p.Add(Where(c.id, l.name), "describes a button that does not exist");
+      Unique(names, Where(c.id), l.name);
+      if (l.beside >= static_cast<int>(c.buttons.size())) {
+        Add(Where(c.id, l.name), "describes a button that does not exist");
+      }
     }
+  }
+}
+
+void Checker::KeywordsAndMenu() {
+  std::set<std::string_view> keywords;
+  for (const KeywordRow& row : t_.keywords) {
+    Unique(keywords, "keyword table", row.keyword);
+    Target("keyword " + std::string(row.keyword), row.window);
+  }
+  std::set<std::string_view> menu;
+  for (const MenuEntry& m : t_.menu) {
+    Unique(menu, "menu bar", m.name);
+    Target("menu entry " + std::string(m.name), m.opens);
   }
 }
 
 }  // namespace
 
-std::vector<std::string> CheckWindowTables() {
-  Problems p;
-  CheckTopics(p);
-  CheckCategories(p);
-  std::set<std::string_view> keywords;
-  for (const KeywordRow& row : Keywords()) {
-    p.Unique(keywords, "keyword table", row.keyword);
-    p.Target("keyword " + std::string(row.keyword), row.window);
-  }
-  std::set<std::string_view> menu;
-  for (const MenuEntry& m : Menu()) {
-    p.Unique(menu, "menu bar", m.name);
-    p.Target("menu entry " + std::string(m.name), m.opens);
-  }
-  return p.take();
+WindowTables WindowTables::Program() {
+  return {AllTopics(), Categories(), Keywords(), Menu()};
+}
+
+std::vector<std::string> CheckWindowTables(const WindowTables& tables) {
+  Checker check(tables);
+  check.Topics();
+  check.Categories();
+  check.KeywordsAndMenu();
+  return check.take();
 }
 
 }  // namespace varnello

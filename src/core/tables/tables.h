@@ -11,6 +11,8 @@
 
 namespace varnello {
 
+struct TopicDesc;
+
 struct KeywordRow {
   std::string_view keyword;
   WindowId window;
@@ -60,10 +62,20 @@ std::optional<WindowId> DispatchKeyword(std::string_view text);
 std::span<const WindowId> AllWindows();
 WindowKind KindOf(WindowId window);
 
-// The consistency of all window tables: every window has exactly one descriptor of its kind,
-// every target of a keyword, menu entry, button, caption or 退出 is a window, and every name
-// is unique where it must be. Returns one text per problem; empty when all is sound. Run at
-// start-up by the programs and by the tests.
-std::vector<std::string> CheckWindowTables();
+// All the tables that name windows.
+struct WindowTables {
+  std::span<const TopicDesc* const> topics;
+  std::span<const CategoryDesc> categories;
+  std::span<const KeywordRow> keywords;
+  std::span<const MenuEntry> menu;
+  // The program's own tables.
+  static WindowTables Program();
+};
+
+// The consistency of window tables: every window has exactly one descriptor of its kind, every
+// target of a keyword, menu entry, button, caption or 退出 is a window, and every name is unique
+// where it must be. Returns one text per problem; empty when all is sound. Both programs check
+// their own tables at start-up, and so do the tests.
+std::vector<std::string> CheckWindowTables(const WindowTables& tables = WindowTables::Program());
 
 }  // namespace varnello
