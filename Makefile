@@ -20,6 +20,7 @@ run: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@grep -ho 'soak: .*' $(BUILD)/Testing/Temporary/LastTest.log || true
 
 # Core and command-line tests (the hostile-input sweep among them) under AddressSanitizer and
 # UndefinedBehaviorSanitizer.
@@ -28,9 +29,9 @@ test-sanitize: deps
 	@cmake --build build-sanitize -j $(JOBS)
 	@cd build-sanitize && UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ctest --output-on-failure -j $(JOBS) -E fuzz_short
 
-# A longer fuzzing run: five minutes for each target.
+# A longer fuzzing run: each target until its coverage has not grown for a minute.
 fuzz: deps
-	@bash scripts/fuzz.sh 300
+	@bash scripts/fuzz.sh --until-stalled 60
 
 # Benchmarks: start-up, presses, batch throughput, memory.
 bench: deps

@@ -1,5 +1,5 @@
-// Fuzz target: every finite double renders by the layout rules and reads back to the value
-// rounded to 15 significant digits.
+// Fuzz target: every finite double renders by the layout rules, exactly as the rendering built
+// from printf's "%.14e" digits, and reads back to the value rounded to 15 significant digits.
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -10,6 +10,7 @@
 #include "core/engine/fault.h"
 #include "core/engine/read_amount.h"
 #include "core/journal/journal.h"
+#include "support/printf_amount.h"
 
 namespace {
 
@@ -27,6 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::memcpy(&v, data, sizeof v);
   if (!std::isfinite(v)) return 0;
   std::string text = varnello::FormatAmount(v);
+  Check(text == varnello::testing::FormatAmountByPrintf(v), "differs from the printf digits", v, text);
 
   char buf[40];
   std::snprintf(buf, sizeof buf, "%.14e", v);

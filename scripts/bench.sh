@@ -1,56 +1,136 @@
 #!/usr/bin/env bash
-# Measures Varnello: start-up against a bare Qt window, one press of the largest windows,
-# command-line batch throughput, and the GUI's peak memory with every window open.
+# Measures Varnello against floors built and run beside it, and prints five figures as
+# now / floor / ratio against their goals:
+#   1. one press, per printed amount          vs std::to_chars at 15 significant digits
+#   2. varnello-cli batch, mixed requests      vs the JSON library's parse + answer writing
+#   3. one 2.3 MB request line of 200k keys    vs a 50 ms bound
+#   4. memory after visiting every window      vs the main window alone
+#   5. start-up to first paint                 vs a bare Qt window with the same font
 #   scripts/bench.sh [BUILD_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build-bench}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DVARNELLO_BUILD_BENCH=ON -DVARNELLO_BUILD_TESTS=OFF >/dev/null
 cmake --build "$build" -j "$(nproc)" >/dev/null
+summary="$build/summary.txt"
+: >"$summary"
+row() { printf '%-44s %14s %14s %8s   %s\n' "$@" >>"$summary"; }
+row "figure" "now" "floor" "ratio" "goal"
 
 echo "== machine"
 echo "$(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), $(free -h | awk '/Mem:/ {print $2}') memory"
 
-# Start-up to the first paint, as a whole-process time, under a virtual X display.
+echo "== one press (click to lines ready), CPU time"
+python3 - "$build/requests.jsonl" <<'PY'
+import json, subprocess, sys
+# Mixed requests over every topic window: every field holds a figure.
+doc = json.loads(subprocess.run([sys.argv[1].rsplit("/", 1)[0] + "/varnello-cli", "describe", "--json"],
+                                capture_output=True, check=True).stdout)
+windows = [w for w in doc["windows"] if w["kind"] == "topic"]
+with open(sys.argv[1], "w") as f:
+    for i in range(100000):
+        w = windows[i % len(windows)]
+        fields = {x["name"]: str((i * 7 + n * 13) % 997 + 0.5) for n, x in enumerate(w["fields"])}
+        f.write(json.dumps({"window": w["name"], "fields": fields}, ensure_ascii=False) + "\n")
+PY
+VARNELLO_REQUESTS="$build/requests.jsonl" "$build/bench/press_bench" --benchmark_min_time=0.3 \
+  --benchmark_format=json --benchmark_out="$build/press.json" --benchmark_out_format=json >/dev/null 2>&1
+python3 - "$build/press.json" "$summary" <<'PY'
+import json, sys
+b = {x["name"]: x for x in json.load(open(sys.argv[1]))["benchmarks"]}
+for name in ("PressWithFigures/Form101", "PressWithFigures/Form16", "PressWithFigures/Form98"):
+    print(f"{name.split('/')[1]}: {b[name]['cpu_time'] / 1000:.2f} us")
+per = 1e9 / b["PressPerAmount"]["items_per_second"]
+floor = 1e9 / b["ToCharsFloor"]["items_per_second"]
+print(f"every topic window once ({int(b['PressPerAmount']['amounts'])} amounts): {per:.1f} ns per printed amount; "
+      f"std::to_chars of the same amounts: {floor:.1f} ns")
+with open(sys.argv[2], "a") as s:
+    s.write(f"{'one press, per printed amount':44} {per:11.1f} ns {floor:11.1f} ns {per / floor:7.2f}x   <= 1.5x\n")
+open(sys.argv[1] + ".floor", "w").write(str(1e9 / b["BatchJsonFloor"]["items_per_second"]))
+PY
+
+echo "== varnello-cli batch, 100000 mixed requests over all 111 topic windows"
+measure() {  # elapsed and CPU seconds and peak KB of a batch run
+  /usr/bin/time -f "%e %U %S %M" -o "$build/time.txt" "$build/varnello-cli" batch <"$1" >"$2"
+  cat "$build/time.txt"
+}
+read -r elapsed user sys peak < <(measure "$build/requests.jsonl" "$build/answers.jsonl")
+head -n 10000 "$build/requests.jsonl" >"$build/requests-10k.jsonl"
+read -r _ _ _ peak10k < <(measure "$build/requests-10k.jsonl" /dev/null)
+echo "answers: $(wc -l <"$build/answers.jsonl"); ${elapsed} s elapsed, $user s user + $sys s system CPU;" \
+  "peak memory ${peak} KB (${peak10k} KB for 10000 requests)"
+python3 - "$user" "$sys" "$(cat "$build/press.json.floor")" "$summary" <<'PY'
+import sys
+cpu = float(sys.argv[1]) + float(sys.argv[2])
+rate = 100000 / cpu
+floor_us = float(sys.argv[3]) / 1000
+print(f"{rate / 1000:.0f} k requests/s of CPU time; JSON floor {floor_us:.2f} us per request")
+with open(sys.argv[4], "a") as s:
+    s.write(f"{'varnello-cli batch, requests/s (CPU time)':44} {rate / 1000:10.0f} k/s "
+            f"{1000 / floor_us:10.0f} k/s {(1e6 / rate) / floor_us:7.2f}x   >= 200 k/s, flat memory\n")
+PY
+
+echo "== one request line of 2.3 MB with 200000 distinct keys, an ordinary request, a line of 90000 keys"
+python3 - "$build/many-keys.jsonl" <<'PY'
+import sys
+keys = ",".join(f'"k{i}":0' for i in range(200000))
+with open(sys.argv[1], "w") as f:
+    f.write('{"window": "Form9", "fields": {"Text1": "1"}, ' + keys + "}\n")
+    f.write('{"window": "Form9", "fields": {"Text1": "2"}}\n')
+    # Just under the 1 MiB limit: 90000 keys are read in full.
+    keys = ",".join(f'"k{i}":0' for i in range(90000))
+    f.write('{"window": "Form9", "fields": {"Text1": "3"}, ' + keys + "}\n")
+PY
+/usr/bin/time -f "%e %U %S" -o "$build/time.txt" "$build/varnello-cli" batch <"$build/many-keys.jsonl" \
+  >"$build/many-keys-answers.jsonl"
+read -r elapsed user sys <"$build/time.txt"
+cut -c1-100 "$build/many-keys-answers.jsonl"
+ms=$(python3 -c "print(round(($user + $sys) * 1000))")
+echo "$ms ms of CPU time for the three lines, $elapsed s elapsed ($(wc -c <"$build/many-keys.jsonl") bytes)"
+row "200k-key 2.3 MB line (+2 lines), CPU time" "$ms ms" "50 ms" "$(python3 -c "print(f'{$ms / 50:.2f}x')")" "<= 50 ms"
+
+echo "== GUI memory"
 run_display() {
   if [ -n "${DISPLAY:-}" ]; then "$@"; else xvfb-run -a "$@"; fi
 }
-startup() {  # prints the mean milliseconds of N runs of a command
+QT_QPA_PLATFORM=offscreen "$build/bench/gui_memory" 2>/dev/null
+visit=$(QT_QPA_PLATFORM=offscreen "$build/bench/gui_memory" --visit-and-return 2>/dev/null)
+echo "$visit"
+python3 - "$summary" <<PY
+import re, sys
+text = """$visit"""
+alone = int(re.search(r"alone: *(\d+)", text).group(1)) / 1024
+after = int(re.search(r"returning: *(\d+)", text).group(1)) / 1024
+with open(sys.argv[1], "a") as s:
+    s.write(f"{'memory after visiting every window':44} {after:10.1f} MiB {alone:10.1f} MiB {after / alone:7.2f}x   <= 60 MiB\n")
+PY
+
+# Start-up to the first paint, as a whole-process time, under a virtual X display.
+startup() {  # prints the mean elapsed and CPU milliseconds of N runs of a command
   local runs=$1; shift
-  local start end total=0
+  local elapsed=0 cpu=0 e u s
   for _ in $(seq "$runs"); do
-    start=$(date +%s%N)
-    "$@" >/dev/null 2>&1
-    end=$(date +%s%N)
-    total=$((total + end - start))
+    /usr/bin/time -f "%e %U %S" -o /tmp/varnello-startup.$$ "$@" >/dev/null 2>&1
+    read -r e u s </tmp/varnello-startup.$$
+    elapsed=$(awk "BEGIN {print $elapsed + $e}") cpu=$(awk "BEGIN {print $cpu + $u + $s}")
   done
-  echo $((total / runs / 1000000))
+  rm -f /tmp/varnello-startup.$$
+  awk "BEGIN {printf \"%d %d\\n\", $elapsed * 1000 / $runs, $cpu * 1000 / $runs}"
 }
 cat > "$build/startup.sh" <<INNER
 #!/usr/bin/env bash
 $(declare -f startup)
 startup 3 "$build/bench/bare_window" >/dev/null  # warm the caches
-echo "bare Qt window:        \$(startup 20 "$build/bench/bare_window") ms"
-echo "Varnello main window:  \$(VARNELLO_EXIT_AFTER_PAINT=1 startup 20 "$build/varnello") ms"
+echo "\$(startup 20 "$build/bench/bare_window") \$(VARNELLO_EXIT_AFTER_PAINT=1 startup 20 "$build/varnello")"
 INNER
-echo "== start-up to first paint (mean of 20 runs)"
-VARNELLO_EXIT_AFTER_PAINT=1 run_display bash "$build/startup.sh"
+echo "== start-up to first paint (mean of 20 runs; elapsed, and CPU time, which a busy machine disturbs less)"
+read -r bare bareCpu main mainCpu < <(VARNELLO_EXIT_AFTER_PAINT=1 run_display bash "$build/startup.sh")
+echo "bare Qt window with the program's font: $bare ms elapsed, $bareCpu ms CPU;" \
+  "Varnello main window: $main ms elapsed, $mainCpu ms CPU"
+row "start-up to first paint, elapsed" "$main ms" "$bare ms" "$(python3 -c "print(f'{$main / $bare:.2f}x')")" "<= 1.1x"
+row "start-up to first paint, CPU time" "$mainCpu ms" "$bareCpu ms" \
+  "$(python3 -c "print(f'{$mainCpu / $bareCpu:.2f}x')")" "<= 1.1x"
 
-echo "== one press (click to lines ready)"
-"$build/bench/press_bench" --benchmark_filter=Press --benchmark_min_time=0.2 2>/dev/null | grep -E '^Press'
-
-echo "== varnello-cli batch, 100000 requests"
-python3 - "$build/requests.jsonl" <<'PY'
-import json, sys
-windows = ["Form6", "Form16", "Form98", "Form101", "Form3", "Form52"]
-with open(sys.argv[1], "w") as f:
-    for i in range(100000):
-        fields = {f"Text{n}": str((i * 7 + n * 13) % 997 + 0.5) for n in range(1, 6)}
-        f.write(json.dumps({"window": windows[i % len(windows)], "fields": fields}, ensure_ascii=False) + "\n")
-PY
-/usr/bin/time -f "%e s elapsed, %U s user CPU, %M KB peak" "$build/varnello-cli" batch \
-  <"$build/requests.jsonl" >"$build/answers.jsonl"
-echo "answers: $(wc -l <"$build/answers.jsonl")"
-
-echo "== GUI memory with all 125 windows open"
-QT_QPA_PLATFORM=offscreen "$build/bench/gui_memory" 2>/dev/null
+echo
+echo "== summary"
+cat "$summary"

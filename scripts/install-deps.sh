@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config ccache
   qt6-base-dev libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
+  libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libsimdjson-dev
   clang libclang-rt-14-dev clang-format
   fonts-arphic-uming fontconfig
   xvfb xauth

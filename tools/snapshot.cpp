@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <cstdio>
 
+#include "core/engine/topic.h"
 #include "core/tables/tables.h"
 #include "gui/main_window.h"
 #include "gui/topic_window.h"
@@ -44,8 +45,13 @@ int main(int argc, char** argv) {
     }
     if (auto* topic = qobject_cast<varnello::TopicWindow*>(w); topic && !values.isEmpty()) {
       for (const QString& assignment : values.split(QLatin1Char(','))) {
-        int n = assignment.section(QLatin1Char('='), 0, 0).mid(4).toInt();
-        if (QLineEdit* field = topic->field(n)) field->setText(assignment.section(QLatin1Char('='), 1));
+        QString fieldName = assignment.section(QLatin1Char('='), 0, 0);
+        QLineEdit* field = topic->field(varnello::FieldNumber(fieldName.toStdString()));
+        if (field == nullptr) {
+          std::fprintf(stderr, "%s: no field %s\n", qPrintable(name), qPrintable(fieldName));
+          continue;
+        }
+        field->setText(assignment.section(QLatin1Char('='), 1));
       }
       topic->press();
     }

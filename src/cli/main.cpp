@@ -1,13 +1,21 @@
 // varnello-cli: the journal calculator without a screen. Presses a window's 确定 with given
 // field texts, runs batches of presses from JSON lines, and describes the windows.
+//
+// Each command is one function taking its arguments and returning the exit status, plus one
+// entry in kCommands with its part of the help text.
+#include <simdjson.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 #include <map>
 #include <nlohmann/json.hpp>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "cli/batch.h"
 #include "core/engine/topic.h"
 #include "core/journal/journal.h"
 #include "core/layout/layout.h"
@@ -16,92 +24,122 @@
 namespace varnello {
 namespace {
 
+using cli::AppendPressAnswer;
+using cli::CheckRequest;
+using cli::ResolveWindow;
+
 using json = nlohmann::ordered_json;
+using Args = std::vector<std::string_view>;
 
 constexpr int kUsageError = 2;
 constexpr int kFaultExit = 3;
+constexpr int kIoError = 4;
 
-constexpr std::string_view kHelp =
-    "varnello-cli: compute journal entries without a screen.\n"
-    "\n"
-    "  varnello-cli press WINDOW [TextN=TEXT ...] [--json]\n"
-    "      One press of 确定 on a fresh window. WINDOW is a window name (Form6) or a keyword\n"
-    "      (买股票). Fields not given are empty. Prints the lines as the window shows them.\n"
-    "      Exit status: 0 done, 2 unknown window or field, 3 arithmetic fault (lines printed\n"
-    "      before the fault are kept on stdout; the fault goes to stderr).\n"
-    "  varnello-cli batch\n"
-    "      Reads JSON lines {\"window\": \"Form6\", \"fields\": {\"Text1\": \"10\"}} from stdin and\n"
-    "      writes one JSON line per request: {\"window\", \"lines\", \"fault\"} or {\"error\"}.\n"
-    "  varnello-cli describe [WINDOW] [--json]\n"
-    "      Lists every window (or one): kind, keywords, fields, section captions, buttons.\n"
-    "  varnello-cli --help | COMMAND --help\n";
+// ---- Arguments, errors and output shared by the commands ----
 
-// A window name or keyword to the window; nullopt when neither.
-std::optional<WindowId> ResolveWindow(std::string_view what) {
-  if (auto w = WindowId::Parse(what)) return w;
-  return DispatchKeyword(what);
+int UsageError(std::string_view message) {
+  std::cerr << "varnello-cli: " << message << "\n";
+  return kUsageError;
 }
 
-// "Text12" -> 12; 0 when the name is not a field name.
-int FieldNumber(std::string_view name) {
-  if (name.substr(0, 4) != "Text" || name.size() == 4 || name.size() > 8) return 0;
-  int n = 0;
-  for (char c : name.substr(4)) {
-    if (c < '0' || c > '9') return 0;
-    n = n * 10 + (c - '0');
+// A command's arguments: options are taken out by name; what remains must be plain words.
+class Options {
+ public:
+  explicit Options(const Args& args) : words_(args) {}
+
+  // Whether the flag was given (taken out of the words).
+  bool flag(std::string_view name) {
+    bool found = false;
+    for (auto it = words_.begin(); it != words_.end();) {
+      if (*it == name) {
+        found = true;
+        it = words_.erase(it);
+      } else {
+        ++it;
+      }
+    }
+    return found;
   }
-  return n;
+
+  // The remaining words; an option not taken out is refused (with a message on stderr).
+  bool wordsOnly(std::string_view command) const {
+    for (std::string_view w : words_) {
+      if (w.substr(0, 1) == "-") {
+        UsageError(std::string(command) + ": unknown option " + std::string(w) + " (see --help)");
+        return false;
+      }
+    }
+    return true;
+  }
+  const Args& words() const { return words_; }
+
+ private:
+  Args words_;
+};
+
+// Writes all of `text` to a file descriptor; false (errno set) when it cannot.
+bool WriteAll(int fd, std::string_view text) {
+  while (!text.empty()) {
+    ssize_t n = ::write(fd, text.data(), text.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    text.remove_prefix(static_cast<size_t>(n));
+  }
+  return true;
 }
 
-// Checks that the window is a topic window; returns an error text.
-std::string CheckRequest(std::optional<WindowId> window, const std::string& asked, const TopicDesc*& desc) {
-  desc = window ? FindTopic(*window) : nullptr;
-  if (!window) return "unknown window or keyword: " + asked;
-  if (desc == nullptr) return std::string(window->name()) + " is not a topic window";
-  return {};
+int IoError(std::string_view what) {
+  std::cerr << "varnello-cli: cannot " << what << ": " << std::strerror(errno) << "\n";
+  return kIoError;
 }
 
-json FaultJson(const std::optional<FaultKind>& fault) {
-  return fault ? json(std::string(FaultName(*fault))) : json(nullptr);
+// Writes a command's standard output; a failed write is exit status kIoError.
+int Emit(std::string_view text, int status) {
+  return WriteAll(STDOUT_FILENO, text) ? status : IoError("write the output");
 }
 
-int Press(const std::vector<std::string_view>& args) {
+// ---- press ----
+
+int PressWindow(const Args& args) {
   if (args.empty()) {
     std::cerr << "press: name a window or keyword (see --help)\n";
     return kUsageError;
   }
-  bool asJson = false;
-  std::map<int, std::string> texts;
-  std::vector<std::string_view> assignments;
-  for (size_t i = 1; i < args.size(); ++i) {
-    if (args[i] == "--json") {
-      asJson = true;
-    } else {
-      assignments.push_back(args[i]);
-    }
-  }
-  const TopicDesc* desc = nullptr;
-  std::string error = CheckRequest(ResolveWindow(args[0]), std::string(args[0]), desc);
-  if (!error.empty()) {
-    std::cerr << "varnello-cli: " << error << "\n";
+  Options options(args);
+  bool asJson = options.flag("--json");
+  if (!options.wordsOnly("press")) return kUsageError;
+  const Args& words = options.words();
+  if (words.empty()) {
+    std::cerr << "press: name a window or keyword (see --help)\n";
     return kUsageError;
   }
-  for (std::string_view a : assignments) {
+  const TopicDesc* desc = nullptr;
+  std::string error = CheckRequest(ResolveWindow(words[0]), std::string(words[0]), desc);
+  if (!error.empty()) return UsageError(error);
+  std::map<int, std::string> texts;
+  for (size_t i = 1; i < words.size(); ++i) {
+    std::string_view a = words[i];
     size_t eq = a.find('=');
     int n = eq == std::string_view::npos ? 0 : FieldNumber(a.substr(0, eq));
     if (n == 0 || !HasField(*desc, n)) {
-      std::cerr << "varnello-cli: " << desc->id.name() << " has no field " << a.substr(0, eq) << "\n";
-      return kUsageError;
+      return UsageError(std::string(desc->id.name()) + " has no field " + std::string(a.substr(0, eq)));
     }
     texts[n] = std::string(a.substr(eq + 1));
   }
   PressOutcome r = PressFresh(*desc, texts);
+  std::string out;
   if (asJson) {
-    std::cout << json{{"window", desc->id.name()}, {"lines", r.lines}, {"fault", FaultJson(r.fault)}}.dump()
-              << "\n";
+    AppendPressAnswer(out, {}, desc->id.name(), r);
+    out += '\n';
   } else {
-    for (const std::string& line : r.lines) std::cout << line << "\n";
+    for (const std::string& line : r.lines) {
+      out += line;
+      out += '\n';
+    }
   }
+  if (!WriteAll(STDOUT_FILENO, out)) return IoError("write the output");
   if (r.fault) {
     std::cerr << "varnello-cli: " << FaultName(*r.fault) << " (" << FaultMessage(*r.fault) << ")\n";
     return kFaultExit;
@@ -109,46 +147,90 @@ int Press(const std::vector<std::string_view>& args) {
   return 0;
 }
 
-json BatchRequest(const std::string& text) {
-  json req = json::parse(text, nullptr, false);
-  if (req.is_discarded() || !req.is_object()) return {{"error", "malformed request: not a JSON object"}};
-  auto w = req.find("window");
-  if (w == req.end() || !w->is_string()) return {{"error", "request has no \"window\" string"}};
-  std::string asked = w->get<std::string>();
-  const TopicDesc* desc = nullptr;
-  std::string error = CheckRequest(ResolveWindow(asked), asked, desc);
-  if (!error.empty()) return {{"error", error}};
-  std::map<int, std::string> texts;
-  auto f = req.find("fields");
-  if (f != req.end()) {
-    if (!f->is_object()) return {{"error", "\"fields\" must be an object"}};
-    for (auto it = f->begin(); it != f->end(); ++it) {
-      int n = FieldNumber(it.key());
-      if (n == 0 || !HasField(*desc, n))
-        return {{"error", std::string(desc->id.name()) + " has no field " + it.key()}};
-      if (!it->is_string()) return {{"error", "field " + it.key() + " must be a string"}};
-      texts[n] = it->get<std::string>();
+// ---- batch ----
+
+using cli::BatchAnswerer;
+using cli::kMaxRequest;
+constexpr size_t kReadChunk = size_t{1} << 16;
+
+// Reads standard input as lines (without their line feed). A line's bytes are followed by at
+// least simdjson::SIMDJSON_PADDING readable bytes. A line longer than kMaxRequest is not kept
+// (memory stays bounded): it comes back as TooLong.
+class LineReader {
+ public:
+  enum class Result { Line, TooLong, End, Error };
+
+  Result next(std::string_view& line) {
+    bool tooLong = false;
+    size_t scanned = begin_;  // bytes before this hold no line feed
+    for (;;) {
+      if (const void* nl = std::memchr(buf_.data() + scanned, '\n', end_ - scanned)) {
+        size_t pos = static_cast<size_t>(static_cast<const char*>(nl) - buf_.data());
+        line = {buf_.data() + begin_, pos - begin_};
+        begin_ = pos + 1;
+        return tooLong || line.size() > kMaxRequest ? Result::TooLong : Result::Line;
+      }
+      if (eof_) {
+        if (begin_ == end_ && !tooLong) return Result::End;
+        line = {buf_.data() + begin_, end_ - begin_};
+        begin_ = end_;
+        return tooLong || line.size() > kMaxRequest ? Result::TooLong : Result::Line;
+      }
+      if (tooLong || end_ - begin_ > kMaxRequest) {
+        // Too long to answer: its bytes are dropped while looking for its end.
+        tooLong = true;
+        begin_ = end_ = 0;
+      } else if (begin_ > 0) {
+        std::memmove(buf_.data(), buf_.data() + begin_, end_ - begin_);
+        end_ -= begin_;
+        begin_ = 0;
+      }
+      scanned = end_;
+      if (buf_.size() < end_ + kReadChunk + simdjson::SIMDJSON_PADDING) {
+        buf_.resize(end_ + kReadChunk + simdjson::SIMDJSON_PADDING);
+      }
+      ssize_t n = ::read(STDIN_FILENO, buf_.data() + end_, kReadChunk);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) return Result::Error;
+      if (n == 0) eof_ = true;
+      end_ += static_cast<size_t>(n);
     }
   }
-  PressOutcome r = PressFresh(*desc, texts);
-  return {{"window", desc->id.name()}, {"lines", r.lines}, {"fault", FaultJson(r.fault)}};
-}
 
-int Batch() {
-  std::string line;
+ private:
+  std::vector<char> buf_ = std::vector<char>(kReadChunk + simdjson::SIMDJSON_PADDING);
+  size_t begin_ = 0, end_ = 0;
+  bool eof_ = false;
+};
+
+int RunBatch(const Args& args) {
+  if (!Options(args).wordsOnly("batch")) return kUsageError;
+  if (!args.empty()) return UsageError("batch: takes no arguments (see --help)");
+  LineReader reader;
+  BatchAnswerer answerer;
   std::string out;
-  while (std::getline(std::cin, line)) {
-    if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
-    out += BatchRequest(line).dump(-1, ' ', false, json::error_handler_t::replace);
-    out += '\n';
-    if (out.size() > (1 << 16)) {
-      std::cout << out;
+  std::string_view line;
+  for (;;) {
+    LineReader::Result r = reader.next(line);
+    if (r == LineReader::Result::Error) {
+      int status = IoError("read the input");
+      return WriteAll(STDOUT_FILENO, out) ? status : IoError("write the output");
+    }
+    if (r == LineReader::Result::End) break;
+    if (r == LineReader::Result::TooLong) {
+      answerer.answerTooLong(out);
+    } else {
+      answerer.answer(line, out);
+    }
+    if (out.size() > kReadChunk) {
+      if (!WriteAll(STDOUT_FILENO, out)) return IoError("write the output");
       out.clear();
     }
   }
-  std::cout << out;
-  return 0;
+  return Emit(out, 0);
 }
+
+// ---- describe ----
 
 std::string_view KindName(WindowKind k) {
   switch (k) {
@@ -162,100 +244,134 @@ std::string_view KindName(WindowKind k) {
   return "";
 }
 
-json DescribeWindow(WindowId id) {
-  json w{{"name", id.name()}, {"kind", KindName(KindOf(id))}};
-  json keywords = json::array();
+// What describe tells of one window, gathered once and printed as text or JSON.
+struct Described {
+  struct Entry {
+    std::string name;
+    std::string_view caption;
+    std::string_view opens;  // empty: opens nothing
+  };
+  std::string_view name;
+  WindowKind kind = WindowKind::Topic;
+  bool built = true;  // every window is; the key stays for readers of earlier output
+  std::vector<std::string_view> keywords;
+  std::vector<Entry> fields;
+  std::vector<std::string_view> sections;
+  std::vector<Entry> buttons;
+};
+
+Described DescribeWindow(std::string_view name) {
+  Described w;
+  WindowId id = *WindowId::Parse(name);
+  w.name = name;
+  w.kind = KindOf(id);
   for (const KeywordRow& row : Keywords()) {
-    if (row.window == id) keywords.push_back(row.keyword);
+    if (row.window == id) w.keywords.push_back(row.keyword);
   }
-  w["keywords"] = keywords;
-  json fields = json::array(), sections = json::array(), buttons = json::array();
-  if (KindOf(id) == WindowKind::Main) {
-    buttons = json::array({{{"name", "Command1"}, {"caption", "确定"}},
-                           {{"name", "Command3"}, {"caption", "取消"}},
-                           {{"name", "Command2"}, {"caption", "退出"}}});
+  if (w.kind == WindowKind::Main) {
+    w.buttons = {{"Command1", "确定", {}}, {"Command3", "取消", {}}, {"Command2", "退出", {}}};
   } else if (const CategoryDesc* c = FindCategory(id)) {
-    for (const CategoryButton& b : c->buttons) {
-      buttons.push_back({{"name", b.name}, {"caption", b.caption}, {"opens", b.opens.name()}});
-    }
-    for (const CategoryLabel& l : c->labels) sections.push_back(l.text);
+    for (const CategoryButton& b : c->buttons)
+      w.buttons.push_back({std::string(b.name), b.caption, b.opens.name()});
+    for (const CategoryLabel& l : c->labels) w.sections.push_back(l.text);
   } else if (const TopicDesc* t = FindTopic(id)) {
     for (const auto& column : t->columns) {
       for (const Item& item : column) {
         if (item.field != 0) {
-          json field{{"name", "Text" + std::to_string(item.field)}, {"caption", item.caption}};
-          // A caption that opens another window when clicked.
-          if (item.opens) field["opens"] = item.opens.name();
-          fields.push_back(field);
+          // A caption may open another window when clicked.
+          w.fields.push_back({"Text" + std::to_string(item.field), item.caption, item.opens.name()});
         } else {
-          sections.push_back(item.caption);
+          w.sections.push_back(item.caption);
         }
       }
     }
-    WindowLayout layout = LayoutTopic(*t);
-    for (const Control& c : layout.controls) {
-      if (c.kind != ControlKind::Button) continue;
-      json b{{"name", c.name}, {"caption", c.caption}};
-      if (c.opens) b["opens"] = c.opens.name();
-      buttons.push_back(b);
+    for (const Control& c : LayoutTopic(*t).controls) {
+      if (c.kind == ControlKind::Button)
+        w.buttons.push_back({std::string(c.name), c.caption, c.opens.name()});
     }
   }
-  // Every window is built; the key stays for readers of earlier output.
-  w["built"] = true;
-  w["fields"] = fields;
-  w["sections"] = sections;
-  w["buttons"] = buttons;
   return w;
 }
 
-void PrintDescription(const json& w) {
-  std::cout << w["name"].get<std::string>() << " (" << w["kind"].get<std::string>() << ")";
-  std::string sep = " keywords: ";
-  for (const auto& k : w["keywords"]) {
-    std::cout << sep << k.get<std::string>();
+void PrintDescription(const Described& w, std::string& out) {
+  out += w.name;
+  out += " (";
+  out += KindName(w.kind);
+  out += ")";
+  std::string_view sep = " keywords: ";
+  for (std::string_view k : w.keywords) {
+    out += sep;
+    out += k;
     sep = ", ";
   }
-  std::cout << "\n";
-  for (const auto& s : w["sections"]) std::cout << "  [" << s.get<std::string>() << "]\n";
-  for (const auto& f : w["fields"]) {
-    std::cout << "  " << f["name"].get<std::string>() << "  " << f["caption"].get<std::string>();
-    if (f.contains("opens")) std::cout << " (caption opens " << f["opens"].get<std::string>() << ")";
-    std::cout << "\n";
+  out += "\n";
+  for (std::string_view s : w.sections) {
+    out += "  [";
+    out += s;
+    out += "]\n";
   }
-  for (const auto& b : w["buttons"]) {
-    std::cout << "  " << b["name"].get<std::string>() << "  " << b["caption"].get<std::string>();
-    if (b.contains("opens")) std::cout << " -> " << b["opens"].get<std::string>();
-    std::cout << "\n";
+  for (const Described::Entry& f : w.fields) {
+    out += "  " + f.name + "  ";
+    out += f.caption;
+    if (!f.opens.empty()) out += " (caption opens " + std::string(f.opens) + ")";
+    out += "\n";
+  }
+  for (const Described::Entry& b : w.buttons) {
+    out += "  " + b.name + "  ";
+    out += b.caption;
+    // Category buttons always name the window they open, 退出's Form1 included.
+    if (!b.opens.empty()) out += " -> " + std::string(b.opens);
+    out += "\n";
   }
 }
 
-int Describe(const std::vector<std::string_view>& args) {
-  bool asJson = false;
-  std::optional<WindowId> only;
-  for (std::string_view a : args) {
-    if (a == "--json") {
-      asJson = true;
-    } else if (!only) {
-      only = ResolveWindow(a);
-      if (!only) {
-        std::cerr << "varnello-cli: unknown window or keyword: " << a << "\n";
-        return kUsageError;
-      }
-    } else {
+json DescriptionJson(const Described& w) {
+  auto entries = [](const std::vector<Described::Entry>& list) {
+    json a = json::array();
+    for (const Described::Entry& e : list) {
+      json o{{"name", e.name}, {"caption", e.caption}};
+      if (!e.opens.empty()) o["opens"] = e.opens;
+      a.push_back(o);
+    }
+    return a;
+  };
+  json sections = json::array();
+  for (std::string_view s : w.sections) sections.push_back(s);
+  return json{{"name", w.name},
+              {"kind", KindName(w.kind)},
+              {"keywords", w.keywords},
+              {"built", w.built},
+              {"fields", entries(w.fields)},
+              {"sections", sections},
+              {"buttons", entries(w.buttons)}};
+}
+
+int DescribeWindows(const Args& args) {
+  Options options(args);
+  bool asJson = options.flag("--json");
+  if (!options.wordsOnly("describe")) return kUsageError;
+  std::string_view only;
+  for (std::string_view a : options.words()) {
+    if (!only.empty()) {
       std::cerr << "describe: one window at most (see --help)\n";
       return kUsageError;
     }
+    only = ResolveWindow(a);
+    if (only.empty()) return UsageError("unknown window or keyword: " + std::string(a));
   }
-  json windows = json::array();
+  std::vector<Described> windows;
   for (WindowId id : AllWindows()) {
-    if (!only || id == *only) windows.push_back(DescribeWindow(id));
+    if (only.empty() || id.name() == only) windows.push_back(DescribeWindow(id.name()));
   }
+  std::string out;
   if (!asJson) {
-    for (const auto& w : windows) PrintDescription(w);
-    return 0;
+    for (const Described& w : windows) PrintDescription(w, out);
+    return Emit(out, 0);
   }
-  json doc{{"windows", windows}};
-  if (!only) {
+  json list = json::array();
+  for (const Described& w : windows) list.push_back(DescriptionJson(w));
+  json doc{{"windows", list}};
+  if (only.empty()) {
     json keywords = json::array(), menu = json::array();
     for (const KeywordRow& row : Keywords()) keywords.push_back({row.keyword, row.window.name()});
     for (const MenuEntry& m : Menu())
@@ -263,8 +379,46 @@ int Describe(const std::vector<std::string_view>& args) {
     doc["keywords"] = keywords;
     doc["menu"] = menu;
   }
-  std::cout << doc.dump() << "\n";
-  return 0;
+  return Emit(doc.dump() + "\n", 0);
+}
+
+// ---- the command table and help ----
+
+struct Command {
+  std::string_view name;
+  int (*run)(const Args& args);
+  std::string_view help;  // its paragraph of --help
+};
+
+constexpr Command kCommands[] = {
+    {"press", PressWindow,
+     "  varnello-cli press WINDOW [TextN=TEXT ...] [--json]\n"
+     "      One press of 确定 on a fresh window. WINDOW is a window name (Form6) or a keyword\n"
+     "      (买股票). Fields not given are empty. Prints the lines as the window shows them.\n"
+     "      Exit status: 0 done, 2 unknown window or field, 3 arithmetic fault (lines printed\n"
+     "      before the fault are kept on stdout; the fault goes to stderr).\n"},
+    {"batch", RunBatch,
+     "  varnello-cli batch\n"
+     "      Reads JSON lines {\"window\": \"Form6\", \"fields\": {\"Text1\": \"10\"}} from stdin and\n"
+     "      writes one JSON line per request: {\"window\", \"lines\", \"fault\"} or {\"error\"}.\n"
+     "      Every input line gets exactly one answer line, in the same order (a blank or malformed\n"
+     "      line gets an error answer), so answers pair with requests by position. A request's\n"
+     "      optional \"id\" (any JSON value) is echoed first in its answer. Lines longer than 1 MiB\n"
+     "      and repeated keys are answered with an error; the batch goes on. Exit status: 0 done.\n"},
+    {"describe", DescribeWindows,
+     "  varnello-cli describe [WINDOW] [--json]\n"
+     "      Lists every window (or one): kind, keywords, fields, section captions, buttons.\n"},
+};
+
+std::string HelpText() {
+  std::string text = "varnello-cli: compute journal entries without a screen.\n\n";
+  for (const Command& c : kCommands) text += c.help;
+  text += "  varnello-cli --help | COMMAND --help\n";
+  text +=
+      "\nField names are exact (Text1, not Text01). Unknown options or arguments: exit status 2.\n"
+      "Every command ends with exit status 4 when its input cannot be read or its output cannot\n"
+      "be written (a message on stderr says why).\n";
+  return text;
 }
 
 int Main(int argc, char** argv) {
@@ -272,24 +426,18 @@ int Main(int argc, char** argv) {
     for (const std::string& p : problems) std::cerr << "varnello-cli: window tables: " << p << "\n";
     return 1;
   }
-  std::vector<std::string_view> args(argv + 1, argv + argc);
+  Args args(argv + 1, argv + argc);
   if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-    std::cout << kHelp;
-    return args.empty() ? kUsageError : 0;
+    return Emit(HelpText(), args.empty() ? kUsageError : 0);
   }
-  std::string_view command = args[0];
-  std::vector<std::string_view> rest(args.begin() + 1, args.end());
+  Args rest(args.begin() + 1, args.end());
   for (std::string_view a : rest) {
-    if (a == "--help" || a == "-h") {
-      std::cout << kHelp;
-      return 0;
-    }
+    if (a == "--help" || a == "-h") return Emit(HelpText(), 0);
   }
-  if (command == "press") return Press(rest);
-  if (command == "batch") return Batch();
-  if (command == "describe") return Describe(rest);
-  std::cerr << "varnello-cli: unknown command " << command << " (see --help)\n";
-  return kUsageError;
+  for (const Command& c : kCommands) {
+    if (c.name == args[0]) return c.run(rest);
+  }
+  return UsageError("unknown command " + std::string(args[0]) + " (see --help)");
 }
 
 }  // namespace

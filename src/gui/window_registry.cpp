@@ -15,6 +15,7 @@ namespace varnello {
 WindowRegistry::WindowRegistry() {
   main_ = new MainWindow();
   windows_[QStringLiteral("Form1")] = main_;
+  main_->installEventFilter(this);
   connect(main_, &MainWindow::dispatch, this, [this](const QString& w) { move(main_, w); });
   connect(main_, &MainWindow::menuChosen, this, [this](const QString& w) { show(w); });
   connect(main_, &MainWindow::quitRequested, this, &WindowRegistry::quitRequested);
@@ -79,8 +80,34 @@ void WindowRegistry::move(QWidget* from, const QString& to) {
   show(to);
 }
 
+namespace {
+
+// QWidget::destroy is protected; this names it from outside.
+struct NativeWindowAccess : QWidget {
+  using QWidget::destroy;
+};
+
+// A hidden window gives back its native window and the pixel buffer behind it; showing it
+// creates them again. Everything else (fields, printed lines, print position, the focused
+// field) lives in the widgets and stays.
+void ReleaseNativeWindow(QWidget* w) {
+  if (w->isVisible() || !w->testAttribute(Qt::WA_WState_Created)) return;
+  QWidget* focus = w->focusWidget();
+  (w->*&NativeWindowAccess::destroy)(true, true);
+  if (focus != nullptr) focus->setFocus();  // remembered as the window's focus for its next showing
+}
+
+}  // namespace
+
 bool WindowRegistry::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Close) {
+  if (event->type() == QEvent::Hide && watched->isWidgetType() &&
+      static_cast<QWidget*>(watched)->isWindow()) {
+    // After the hide has run its course, not inside it.
+    QTimer::singleShot(0, this, [w = QPointer<QWidget>(static_cast<QWidget*>(watched))] {
+      if (w) ReleaseNativeWindow(w);
+    });
+  }
+  if (event->type() == QEvent::Close && watched != main_) {
     // Closing the last visible window would leave the program running with nothing on screen:
     // bring the main window back instead.
     QWidget* closing = static_cast<QWidget*>(watched);

@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -49,14 +50,35 @@ TEST(Cli, PressJsonAndFault) {
 }
 
 TEST(Cli, UsageErrors) {
-  for (const char* args : {"press 没有这个", "press Form6 Text9=1", "press Form6 Textx=1", "press Form6 junk",
-                           "press Form1", "press Form27", "frobnicate", "describe Form999"}) {
+  for (const char* args :
+       {"press 没有这个", "press Form6 Text9=1", "press Form6 Textx=1", "press Form6 junk", "press Form1",
+        "press Form27", "frobnicate", "describe Form999", "press Form6 Text01=1", "press Form6 Text+1=1",
+        "press Form6 --frobnicate", "press --json", "batch extra", "batch --json", "describe --frobnicate",
+        "describe Form6 Form7"}) {
     CliRun r = Cli(args);
     EXPECT_EQ(r.status, 2) << args;
     EXPECT_EQ(r.out, "") << args;
   }
   EXPECT_EQ(Cli("--help").status, 0);
   EXPECT_EQ(Cli("press --help").status, 0);
+}
+
+// Exit status of a shell command line running varnello-cli with the given redirections.
+int Status(const std::string& argsAndRedirections) {
+  int status = std::system((std::string(VARNELLO_CLI) + " " + argsAndRedirections + " 2>/dev/null").c_str());
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(Cli, FailedReadsAndWritesAreErrors) {
+  std::string input = ::testing::TempDir() + "cli_requests.txt";
+  std::ofstream(input) << "{\"window\": \"Form9\", \"fields\": {\"Text1\": \"10\"}}\n";
+  for (const std::string& args : std::vector<std::string>{
+           "press Form9 Text1=10 >/dev/full", "press Form9 Text1=10 --json >/dev/full", "describe >/dev/full",
+           "describe Form6 --json >/dev/full", "--help >/dev/full", "batch >/dev/full <" + input,
+           "batch >&- <" + input, "batch </ >/dev/null", "batch <&- >/dev/null"}) {
+    EXPECT_EQ(Status(args), 4) << args;
+  }
+  EXPECT_EQ(Status("batch >/dev/null <" + input), 0);
 }
 
 TEST(Cli, BatchGoesOnAfterBadRequests) {
@@ -80,6 +102,51 @@ TEST(Cli, BatchGoesOnAfterBadRequests) {
   for (int i : {1, 2, 3, 4}) EXPECT_TRUE(lines[static_cast<size_t>(i)].contains("error")) << i;
   EXPECT_EQ(lines[5]["fault"], "overflow");
   EXPECT_EQ(lines[5]["lines"].size(), 4u);
+}
+
+std::vector<nlohmann::json> AnswerLines(const std::string& out) {
+  std::vector<nlohmann::json> lines;
+  size_t start = 0;
+  for (size_t nl; (nl = out.find('\n', start)) != std::string::npos; start = nl + 1) {
+    lines.push_back(nlohmann::json::parse(out.substr(start, nl - start)));
+  }
+  return lines;
+}
+
+TEST(Cli, BatchAnswersEveryLineInOrderWithItsId) {
+  std::string many = "{\"window\": \"Form9\", \"fields\": {";
+  for (int i = 0; i < 50000; ++i) many += "\"k" + std::to_string(i) + "\": 1, ";
+  many += "\"Text1\": \"1\"}}";
+  std::string input =
+      "{\"id\": 7, \"window\": \"Form9\", \"fields\": {\"Text1\": \"10\"}}\n"
+      "\n"
+      "   \r\n"
+      "{\"id\": \"b\", \"window\": \"Form999\"}\n"
+      "{\"window\": \"Form9\", \"window\": \"Form6\"}\n"
+      "{\"window\": \"Form9\", \"fields\": {\"Text1\": \"1\", \"Text1\": \"2\"}}\n"
+      "{\"id\": [1, {\"x\": null}], \"window\": \"Form9\", \"fields\": {\"Text01\": \"1\"}}\n" +
+      std::string(2000, '[') + "\n" + "{\"window\": \"Form9\", \"fields\": {\"Text1\": \"" +
+      std::string(1 << 20, '1') + "\"}}\n" + many + "\n" +
+      "{\"id\": 1.5e3, \"window\": \"Form9\", \"fields\": {\"Text1\": \"2\"}}";  // no final line feed
+  CliRun r = Cli("batch", input);
+  EXPECT_EQ(r.status, 0);
+  std::vector<nlohmann::json> a = AnswerLines(r.out);
+  ASSERT_EQ(a.size(), 11u) << r.out.substr(0, 2000);
+  EXPECT_EQ(a[0]["id"], 7);
+  EXPECT_EQ(a[0]["lines"][0], "本年末资产减值损失 10 ");
+  EXPECT_EQ(a[1], nlohmann::json({{"error", "empty request"}}));
+  EXPECT_EQ(a[2], nlohmann::json({{"error", "empty request"}}));
+  EXPECT_EQ(a[3], nlohmann::json({{"id", "b"}, {"error", "unknown window or keyword: Form999"}}));
+  EXPECT_EQ(a[4]["error"], "repeated key \"window\"");
+  EXPECT_EQ(a[5]["error"], "repeated key \"Text1\"");
+  EXPECT_EQ(a[6], nlohmann::json({{"id", {1, {{"x", nullptr}}}}, {"error", "Form9 has no field Text01"}}));
+  EXPECT_EQ(a[7]["error"], "malformed request: not a JSON object");
+  EXPECT_EQ(a[8]["error"], "request longer than 1 MiB");
+  EXPECT_EQ(a[9]["error"], "Form9 has no field k0");
+  EXPECT_EQ(a[10]["id"], 1500.0);
+  EXPECT_EQ(a[10]["lines"][0], "本年末资产减值损失 2 ");
+  // The id stands first, so that a reader of the text sees it without parsing.
+  EXPECT_EQ(r.out.substr(0, 7), "{\"id\":7");
 }
 
 TEST(Cli, DescribeListsEveryWindowKeywordAndMenuEntry) {

@@ -22,10 +22,25 @@ std::vector<const Item*> FieldsOf(const TopicDesc& desc) {
 }
 
 bool HasField(const TopicDesc& desc, int n) {
-  for (const Item* f : FieldsOf(desc)) {
-    if (f->field == n) return true;
+  for (const auto& column : desc.columns) {
+    for (const Item& item : column) {
+      if (item.field != 0 && item.field == n) return true;
+    }
   }
   return false;
+}
+
+int FieldNumber(std::string_view name) {
+  constexpr std::string_view kPrefix = "Text";
+  if (name.substr(0, kPrefix.size()) != kPrefix) return 0;
+  std::string_view digits = name.substr(kPrefix.size());
+  if (digits.empty() || digits.size() > 4 || digits[0] == '0') return 0;
+  int n = 0;
+  for (char c : digits) {
+    if (c < '0' || c > '9') return 0;
+    n = n * 10 + (c - '0');
+  }
+  return n;
 }
 
 std::optional<FaultKind> RunPress(const TopicDesc& desc, const FieldSource& fields, JournalSink& out) {
@@ -39,14 +54,23 @@ std::optional<FaultKind> RunPress(const TopicDesc& desc, const FieldSource& fiel
 }
 
 PressOutcome PressFresh(const TopicDesc& desc, const std::map<int, std::string>& texts) {
+  std::vector<FieldText> list;
+  list.reserve(texts.size());
+  for (const auto& [n, text] : texts) list.push_back({n, text});
+  return PressFresh(desc, list);
+}
+
+PressOutcome PressFresh(const TopicDesc& desc, const std::vector<FieldText>& texts) {
   OutputBuffer out;
   FieldSource source = [&texts](int n) {
-    auto it = texts.find(n);
-    return it == texts.end() ? std::string() : it->second;
+    for (auto it = texts.rbegin(); it != texts.rend(); ++it) {
+      if (it->n == n) return std::string(it->text);
+    }
+    return std::string();
   };
   PressOutcome outcome;
   outcome.fault = RunPress(desc, source, out);
-  outcome.lines = out.lines();
+  outcome.lines = out.takeLines();
   return outcome;
 }
 

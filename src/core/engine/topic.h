@@ -69,6 +69,10 @@ const TopicDesc* FindTopic(WindowId id);
 std::vector<const Item*> FieldsOf(const TopicDesc& desc);
 bool HasField(const TopicDesc& desc, int n);
 
+// The number N of a field name "TextN" written exactly so (no sign, blank or leading zero:
+// "Text01" is not "Text1"); 0 for any other text.
+int FieldNumber(std::string_view name);
+
 // Runs one press of 确定: prints into `out`; returns the fault that ended it, if any.
 std::optional<FaultKind> RunPress(const TopicDesc& desc, const FieldSource& fields, JournalSink& out);
 
@@ -79,5 +83,11 @@ struct PressOutcome {
   std::optional<FaultKind> fault;
 };
 PressOutcome PressFresh(const TopicDesc& desc, const std::map<int, std::string>& texts);
+// The same with the texts as (field number, text) pairs; a number given twice takes the last.
+struct FieldText {
+  int n;
+  std::string_view text;
+};
+PressOutcome PressFresh(const TopicDesc& desc, const std::vector<FieldText>& texts);
 
 }  // namespace varnello

@@ -1,77 +1,111 @@
 #include "core/journal/journal.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <cstdint>
+#include <limits>
 
 namespace varnello {
 
 namespace {
 
-// Exponent form: mantissa digits with a point after the first, "E", sign, at least two digits.
-std::string ExponentForm(const std::string& digits, int exponent) {
-  std::string out(1, digits[0]);
-  if (digits.size() > 1) {
+// Appends the 1 to 17 significant digits of a magnitude whose first digit has the place value
+// 10^exponent: exponent form from 1E+15 and below 1E-4, else plain decimal notation.
+void AppendDigits(std::string& out, std::string_view digits, int exponent) {
+  if (exponent >= 15 || exponent < -4) {
+    // Mantissa digits with a point after the first, "E", sign, at least two exponent digits.
+    out += digits[0];
+    if (digits.size() > 1) {
+      out += '.';
+      out.append(digits.substr(1));
+    }
+    out += 'E';
+    out += exponent < 0 ? '-' : '+';
+    int mag = exponent < 0 ? -exponent : exponent;
+    if (mag >= 100) out += static_cast<char>('0' + mag / 100);
+    out += static_cast<char>('0' + mag / 10 % 10);
+    out += static_cast<char>('0' + mag % 10);
+  } else if (exponent < 0) {
+    out += "0.";
+    out.append(static_cast<size_t>(-exponent - 1), '0');
+    out.append(digits);
+  } else if (digits.size() <= static_cast<size_t>(exponent) + 1) {
+    out.append(digits);
+    out.append(static_cast<size_t>(exponent) + 1 - digits.size(), '0');
+  } else {
+    out.append(digits.substr(0, static_cast<size_t>(exponent) + 1));
     out += '.';
-    out.append(digits, 1, std::string::npos);
+    out.append(digits.substr(static_cast<size_t>(exponent) + 1));
   }
-  out += 'E';
-  out += exponent < 0 ? '-' : '+';
-  int mag = std::abs(exponent);
-  if (mag < 10) out += '0';
-  out += std::to_string(mag);
-  return out;
 }
 
-std::string PlainForm(const std::string& digits, int exponent) {
-  std::string out;
-  int count = static_cast<int>(digits.size());
-  if (exponent < 0) {
-    out = "0.";
-    out.append(static_cast<size_t>(-exponent - 1), '0');
-    out += digits;
-    return out;
+// Splits std::to_chars scientific output "d.ddde+XX" (or "de+XX") into its digits, without
+// trailing zeros, and its exponent.
+int SplitScientific(const char* text, const char* end, char* digits, size_t& count) {
+  const char* e = text;
+  while (*e != 'e') ++e;
+  count = 0;
+  for (const char* p = text; p < e; ++p) {
+    if (*p != '.') digits[count++] = *p;
   }
-  int intDigits = exponent + 1;
-  if (count <= intDigits) {
-    out = digits;
-    out.append(static_cast<size_t>(intDigits - count), '0');
-  } else {
-    out.assign(digits, 0, static_cast<size_t>(intDigits));
-    out += '.';
-    out.append(digits, static_cast<size_t>(intDigits), std::string::npos);
-  }
-  return out;
+  while (count > 1 && digits[count - 1] == '0') --count;
+  int exponent = 0;
+  for (const char* p = e + 2; p < end; ++p) exponent = exponent * 10 + (*p - '0');
+  return e[1] == '-' ? -exponent : exponent;
 }
 
 }  // namespace
 
-std::string FormatAmount(double value) {
+void AppendAmount(std::string& out, double value) {
   if (value == 0.0 || !std::isfinite(value)) {
     // Non-finite amounts never reach printing (the fault rule stops them); zero of either sign is " 0 ".
-    return value == 0.0 ? " 0 " : (std::isnan(value) ? " NaN " : (value < 0 ? "-Inf " : " Inf "));
+    out += value == 0.0 ? " 0 " : (std::isnan(value) ? " NaN " : (value < 0 ? "-Inf " : " Inf "));
+    return;
   }
-  std::string out = value < 0 ? "-" : " ";
-  // Round to 15 significant digits; the exponent is taken after rounding so 999999999999999.9
-  // becomes 1E+15.
-  char buf[40];
-  std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
-  std::string digits;
-  digits += buf[0];
-  digits.append(buf + 2, 14);
-  int exponent = std::atoi(buf + 17);
-  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-  if (exponent >= 15 || exponent < -4) {
-    out += ExponentForm(digits, exponent);
-  } else {
-    out += PlainForm(digits, exponent);
+  out += value < 0 ? '-' : ' ';
+  double magnitude = std::fabs(value);
+  char text[40];
+  if (magnitude < 1e15 && magnitude == std::floor(magnitude)) {
+    // A whole number below 10^15 has at most 15 digits: exact, in plain notation.
+    auto r = std::to_chars(text, text + sizeof text, static_cast<std::uint64_t>(magnitude));
+    out.append(text, r.ptr);
+    out += ' ';
+    return;
   }
+  // The shortest digits that read back as the value are, when there are at most 15 of them, the
+  // value rounded to 15 significant digits: a normal double is finer than 15 digits (half its
+  // spacing is below a ninth of the 15-digit spacing), so no other 15-digit decimal lies as close.
+  // Subnormals are coarser and always take the rounding below. Otherwise round to 15 significant digits
+  // (correctly rounded, as printf's %.14e); the exponent is taken after rounding so 999999999999999.9 becomes
+  // 1E+15.
+  char digits[20];
+  size_t count = 0;
+  std::to_chars_result r{};
+  int exponent = 0;
+  if (magnitude >= std::numeric_limits<double>::min()) {
+    r = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific);
+    exponent = SplitScientific(text, r.ptr, digits, count);
+  }
+  if (count == 0 || count > 15) {
+    r = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific, 14);
+    exponent = SplitScientific(text, r.ptr, digits, count);
+  }
+  AppendDigits(out, std::string_view(digits, count), exponent);
   out += ' ';
+}
+
+std::string FormatAmount(double value) {
+  std::string out;
+  AppendAmount(out, value);
   return out;
 }
 
 std::string& OutputBuffer::Current() {
-  if (!open_) lines_.emplace_back();
+  if (!open_) {
+    // A press prints a dozen lines or more: grow the list in few steps.
+    if (lines_.capacity() == 0) lines_.reserve(16);
+    lines_.emplace_back();
+  }
   return lines_.back();
 }
 
@@ -82,8 +116,10 @@ void OutputBuffer::PrintHeading(std::string_view text) {
 
 void OutputBuffer::PrintJournalLine(std::string_view caption, std::optional<double> amount) {
   std::string& line = Current();
+  // Room for the longest amount text (sign, 17 digits, point, exponent, space): one allocation.
+  if (amount) line.reserve(line.size() + caption.size() + 26);
   line += caption;
-  if (amount) line += FormatAmount(*amount);
+  if (amount) AppendAmount(line, *amount);
   open_ = false;
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace varnello {
@@ -12,6 +13,8 @@ namespace varnello {
 // Renders an amount: sign slot (" " or "-"), at most 15 significant digits,
 // exponent form from 1E+15 (and below 1E-4), one trailing space. Negative zero renders as zero.
 std::string FormatAmount(double value);
+// Appends FormatAmount(value) to `out`.
+void AppendAmount(std::string& out, double value);
 
 // A value slot for an intermediate figure. One that received no value in a press prints
 // as nothing after its caption and counts as 0 in arithmetic and comparisons.
@@ -54,6 +57,11 @@ class OutputBuffer : public JournalSink {
   void ClearOutput() override;
 
   const std::vector<std::string>& lines() const { return lines_; }
+  // Hands the lines over, leaving the buffer empty.
+  std::vector<std::string> takeLines() {
+    open_ = false;
+    return std::move(lines_);
+  }
   bool lastLineOpen() const { return open_; }
 
  private:

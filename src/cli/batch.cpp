@@ -1,0 +1,181 @@
+#include "cli/batch.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "core/tables/tables.h"
+
+namespace varnello::cli {
+
+// A window name or keyword to the window name; empty when neither.
+std::string_view ResolveWindow(std::string_view what) {
+  if (auto w = WindowId::Parse(what)) return w->name();
+  if (auto w = DispatchKeyword(what)) return w->name();
+  return {};
+}
+
+// Checks that the window is a topic window; returns an error text.
+std::string CheckRequest(std::string_view window, const std::string& asked, const TopicDesc*& desc) {
+  desc = nullptr;
+  if (window.empty()) return "unknown window or keyword: " + asked;
+  if (auto id = WindowId::Parse(window)) desc = FindTopic(*id);
+  if (desc == nullptr) return std::string(window) + " is not a topic window";
+  return {};
+}
+
+// Appends text as a JSON string: quotes, backslashes and control characters escaped, everything
+// else (UTF-8 included) as it is.
+void AppendJsonString(std::string& out, std::string_view text) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  out += '"';
+  size_t plain = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    unsigned char c = static_cast<unsigned char>(text[i]);
+    if (c >= 0x20 && c != '"' && c != '\\') continue;
+    out.append(text, plain, i - plain);
+    plain = i + 1;
+    switch (c) {
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\b':
+        out += "\\b";
+        break;
+      case '\f':
+        out += "\\f";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      default:
+        out += "\\u00";
+        out += kHex[c >> 4];
+        out += kHex[c & 0xF];
+    }
+  }
+  out.append(text, plain, std::string_view::npos);
+  out += '"';
+}
+
+namespace {
+
+// The request's "id" (as JSON text) echoed first in its answer; nothing when it has none.
+void AppendId(std::string& out, std::string_view id) {
+  if (id.empty()) return;
+  out += "\"id\":";
+  out += id;
+  out += ',';
+}
+
+}  // namespace
+
+// The answer to a press: {"window", "lines", "fault"}, after the request's "id" if it has one.
+void AppendPressAnswer(std::string& out, std::string_view id, std::string_view window,
+                       const PressOutcome& r) {
+  out += '{';
+  AppendId(out, id);
+  out += "\"window\":";
+  AppendJsonString(out, window);
+  out += ",\"lines\":[";
+  for (size_t i = 0; i < r.lines.size(); ++i) {
+    if (i > 0) out += ',';
+    AppendJsonString(out, r.lines[i]);
+  }
+  out += "],\"fault\":";
+  if (r.fault) {
+    AppendJsonString(out, FaultName(*r.fault));
+  } else {
+    out += "null";
+  }
+  out += '}';
+}
+
+void AppendErrorAnswer(std::string& out, std::string_view id, std::string_view error) {
+  out += '{';
+  AppendId(out, id);
+  out += "\"error\":";
+  AppendJsonString(out, error);
+  out += '}';
+}
+
+namespace {
+
+// The first key that occurs twice among an object's members, if any; linear for the usual few
+// keys, n log n for many.
+std::optional<std::string_view> RepeatedKey(simdjson::dom::object object,
+                                            std::vector<std::string_view>& keys) {
+  keys.clear();
+  for (simdjson::dom::key_value_pair member : object) keys.push_back(member.key);
+  std::sort(keys.begin(), keys.end());
+  auto twice = std::adjacent_find(keys.begin(), keys.end());
+  if (twice == keys.end()) return std::nullopt;
+  return *twice;
+}
+
+}  // namespace
+
+BatchAnswerer::BatchAnswerer() : parser_(kMaxRequest) {}
+
+void BatchAnswerer::answer(std::string_view line, std::string& out) {
+  id_.clear();
+  if (std::string_view error = press(line, out); !error.empty()) AppendErrorAnswer(out, id_, error);
+  out += '\n';
+}
+
+void BatchAnswerer::answerTooLong(std::string& out) {
+  AppendErrorAnswer(out, {}, "request longer than 1 MiB");
+  out += '\n';
+}
+
+std::string_view BatchAnswerer::press(std::string_view line, std::string& out) {
+  if (line.find_first_not_of(" \t\r") == std::string_view::npos) return "empty request";
+  simdjson::dom::object request;
+  if (parser_.parse(line.data(), line.size(), false).get(request) != simdjson::SUCCESS) {
+    return "malformed request: not a JSON object";
+  }
+  if (auto key = RepeatedKey(request, keys_)) return Error("repeated key \"" + std::string(*key) + "\"");
+  simdjson::dom::element id, window, fields;
+  if (request["id"].get(id) == simdjson::SUCCESS) id_ = simdjson::minify(id);
+  std::string_view asked;
+  if (request["window"].get(window) != simdjson::SUCCESS || window.get(asked) != simdjson::SUCCESS) {
+    return "request has no \"window\" string";
+  }
+  const TopicDesc* desc = nullptr;
+  if (std::string e = CheckRequest(ResolveWindow(asked), std::string(asked), desc); !e.empty())
+    return Error(e);
+  texts_.clear();
+  if (request["fields"].get(fields) == simdjson::SUCCESS) {
+    simdjson::dom::object object;
+    if (fields.get(object) != simdjson::SUCCESS) return "\"fields\" must be an object";
+    if (auto key = RepeatedKey(object, keys_)) return Error("repeated key \"" + std::string(*key) + "\"");
+    for (simdjson::dom::key_value_pair member : object) {
+      int n = FieldNumber(member.key);
+      if (n == 0 || !HasField(*desc, n)) {
+        return Error(std::string(desc->id.name()) + " has no field " + std::string(member.key));
+      }
+      std::string_view text;
+      if (member.value.get(text) != simdjson::SUCCESS) {
+        return Error("field " + std::string(member.key) + " must be a string");
+      }
+      texts_.push_back({n, text});
+    }
+  }
+  AppendPressAnswer(out, id_, desc->id.name(), PressFresh(*desc, texts_));
+  return {};
+}
+
+std::string_view BatchAnswerer::Error(std::string text) {
+  error_ = std::move(text);
+  return error_;
+}
+
+}  // namespace varnello::cli

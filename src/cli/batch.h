@@ -1,0 +1,55 @@
+// The command line's requests and answers: window lookup, the JSON answer lines of press --json
+// and batch, and the answering of batch request lines.
+#pragma once
+
+#include <simdjson.h>
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/engine/topic.h"
+
+namespace varnello::cli {
+
+// The longest request line that is answered (longer ones get an error answer).
+constexpr size_t kMaxRequest = size_t{1} << 20;
+
+// A window name or keyword to the window name; empty when neither.
+std::string_view ResolveWindow(std::string_view what);
+// Checks that the window is a built topic window; returns an error text, or empty and sets desc.
+std::string CheckRequest(std::string_view window, const std::string& asked, const TopicDesc*& desc);
+
+// Appends text as a JSON string: quotes, backslashes and control characters escaped (as
+// nlohmann::json's dump escapes them), everything else (UTF-8 included) as it is.
+void AppendJsonString(std::string& out, std::string_view text);
+// The answer to a press: {"window", "lines", "fault"}, after `id` (JSON text) when not empty.
+void AppendPressAnswer(std::string& out, std::string_view id, std::string_view window, const PressOutcome& r);
+void AppendErrorAnswer(std::string& out, std::string_view id, std::string_view error);
+
+// Answers batch request lines, one answer line each. Requests are read with simdjson: the whole
+// document validated, UTF-8 checked, nesting depth bounded without recursion, linear in the
+// input, and every member seen so that repeated keys are refused. Keeps its parser and scratch
+// space from one request to the next.
+class BatchAnswerer {
+ public:
+  BatchAnswerer();
+  // `line` must be followed by simdjson::SIMDJSON_PADDING readable bytes.
+  void answer(std::string_view line, std::string& out);
+  // The answer to a line longer than kMaxRequest.
+  void answerTooLong(std::string& out);
+
+ private:
+  // Presses and appends the answer; or returns the error text.
+  std::string_view press(std::string_view line, std::string& out);
+  std::string_view Error(std::string text);
+
+  simdjson::dom::parser parser_;
+  std::vector<std::string_view> keys_;
+  std::vector<FieldText> texts_;
+  std::string id_;
+  std::string error_;
+};
+
+}  // namespace varnello::cli
