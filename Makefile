@@ -1,12 +1,13 @@
 # Two entry points for a fresh Debian 12 machine:
 #   make run   installs what is needed, builds, and starts Varnello
 #   make test  installs what is needed, builds, and runs every test
+# and make package builds the Debian package $(BUILD)/varnello_<version>_<arch>.deb.
 BUILD ?= build
 JOBS ?= $(shell nproc)
 # WERROR=ON turns compiler warnings into errors (CI does).
 WERROR ?= OFF
 
-.PHONY: deps build run test test-sanitize fuzz bench clean format
+.PHONY: deps build run test package test-sanitize fuzz bench clean format
 
 deps:
 	@bash scripts/install-deps.sh
@@ -21,6 +22,9 @@ run: build
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	@grep -ho 'soak: .*' $(BUILD)/Testing/Temporary/LastTest.log || true
+
+package: build
+	@cd $(BUILD) && { cpack -G DEB >cpack.log 2>&1 || { cat cpack.log; exit 1; }; } && ls "$$PWD"/varnello_*.deb
 
 # Core and command-line tests (the hostile-input sweep among them) under AddressSanitizer and
 # UndefinedBehaviorSanitizer.

@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "gui/main_window.h"
+#include "gui/app_font.h"
 
 class Bare : public QWidget {
  protected:

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "core/tables/tables.h"
+#include "gui/app_font.h"
 #include "gui/main_window.h"
 #include "gui/window_registry.h"
 

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Measures Varnello against floors built and run beside it, and prints five figures as
+# Measures Varnello against floors built and run beside it, and prints six figures as
 # now / floor / ratio against their goals:
 #   1. one press, per printed amount          vs std::to_chars at 15 significant digits
 #   2. varnello-cli batch, mixed requests      vs the JSON library's parse + answer writing
 #   3. one 2.3 MB request line of 200k keys    vs a 50 ms bound
 #   4. memory after visiting every window      vs the main window alone
 #   5. start-up to first paint                 vs a bare Qt window with the same font
+#   6. one keystroke's suggestions             vs exact keyword dispatch
 #   scripts/bench.sh [BUILD_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -130,6 +131,19 @@ echo "bare Qt window with the program's font: $bare ms elapsed, $bareCpu ms CPU;
 row "start-up to first paint, elapsed" "$main ms" "$bare ms" "$(python3 -c "print(f'{$main / $bare:.2f}x')")" "<= 1.1x"
 row "start-up to first paint, CPU time" "$mainCpu ms" "$bareCpu ms" \
   "$(python3 -c "print(f'{$mainCpu / $bareCpu:.2f}x')")" "<= 1.1x"
+
+echo "== one keystroke's suggestions, CPU time"
+"$build/bench/find_bench" --benchmark_min_time=0.2 --benchmark_format=json \
+  --benchmark_out="$build/find.json" --benchmark_out_format=json >/dev/null 2>&1
+python3 - "$build/find.json" "$summary" <<'PY'
+import json, sys
+b = {x["name"]: x for x in json.load(open(sys.argv[1]))["benchmarks"]}
+per = 1e9 / b["FindKeywordsPerKeystroke"]["items_per_second"]
+floor = 1e9 / b["DispatchKeywordFloor"]["items_per_second"]
+print(f"{per:.0f} ns per keystroke over 169 keywords; exact keyword dispatch: {floor:.0f} ns")
+with open(sys.argv[2], "a") as s:
+    s.write(f"{'one keystroke of suggestions, CPU time':44} {per:11.0f} ns {floor:11.0f} ns {per / floor:7.2f}x   <= 100 us\n")
+PY
 
 echo
 echo "== summary"

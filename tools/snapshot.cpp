@@ -10,7 +10,9 @@
 
 #include "core/engine/topic.h"
 #include "core/tables/tables.h"
+#include "gui/app_font.h"
 #include "gui/main_window.h"
+#include "gui/qt_translations.h"
 #include "gui/topic_window.h"
 #include "gui/window_registry.h"
 
@@ -18,6 +20,7 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   varnello::InstallAppFont();
+  varnello::InstallQtTranslations();
   if (argc < 2) {
     std::fprintf(stderr, "usage: varnello-snapshot OUT_DIR [WINDOW[:TextN=V,...] ...]\n");
     return 2;
@@ -32,9 +35,6 @@ int main(int argc, char** argv) {
     }
   }
   varnello::WindowRegistry windows;
-  varnello::TopicWindow::setFaultReporter([](QWidget*, varnello::FaultKind k) {
-    std::fprintf(stderr, "fault: %s\n", varnello::FaultName(k).data());
-  });
   for (const QString& request : requests) {
     QString name = request.section(QLatin1Char(':'), 0, 0);
     QString values = request.section(QLatin1Char(':'), 1);
@@ -44,6 +44,10 @@ int main(int argc, char** argv) {
       continue;
     }
     if (auto* topic = qobject_cast<varnello::TopicWindow*>(w); topic && !values.isEmpty()) {
+      QObject::connect(topic, &varnello::TopicWindow::faulted, topic,
+                       [](varnello::TopicWindow*, varnello::FaultKind k) {
+                         std::fprintf(stderr, "fault: %s\n", varnello::FaultName(k).data());
+                       });
       for (const QString& assignment : values.split(QLatin1Char(','))) {
         QString fieldName = assignment.section(QLatin1Char('='), 0, 0);
         QLineEdit* field = topic->field(varnello::FieldNumber(fieldName.toStdString()));

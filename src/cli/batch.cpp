@@ -1,6 +1,8 @@
 #include "cli/batch.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <optional>
 
 #include "core/tables/tables.h"
@@ -78,9 +80,64 @@ void AppendId(std::string& out, std::string_view id) {
 
 }  // namespace
 
-// The answer to a press: {"window", "lines", "fault"}, after the request's "id" if it has one.
-void AppendPressAnswer(std::string& out, std::string_view id, std::string_view window,
-                       const PressOutcome& r) {
+namespace {
+
+// A whole amount as a JSON integer (9550), any other in its shortest round-trip form.
+void AppendJsonAmount(std::string& out, double amount) {
+  char buf[32];
+  std::to_chars_result end;
+  if (std::trunc(amount) == amount && std::fabs(amount) < 9007199254740992.0) {
+    end = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(amount));
+  } else {
+    end = std::to_chars(buf, buf + sizeof buf, amount);
+  }
+  out.append(buf, end.ptr);
+}
+
+// [{"heading", "rows": [{"account", "side", "amount", "line"}]}]; no heading, side or figure: null.
+void AppendEntries(std::string& out, const std::vector<Entry>& entries) {
+  out += '[';
+  for (size_t i = 0; i < entries.size(); ++i) {
+    const Entry& e = entries[i];
+    if (i > 0) out += ',';
+    out += "{\"heading\":";
+    if (e.headingLine == kNoLine) {
+      out += "null";
+    } else {
+      AppendJsonString(out, e.heading);
+    }
+    out += ",\"rows\":[";
+    for (size_t j = 0; j < e.rows.size(); ++j) {
+      const EntryRow& r = e.rows[j];
+      if (j > 0) out += ',';
+      out += "{\"account\":";
+      AppendJsonString(out, r.account);
+      out += ",\"side\":";
+      if (r.side == Side::None) {
+        out += "null";
+      } else {
+        AppendJsonString(out, SideName(r.side));
+      }
+      out += ",\"amount\":";
+      if (r.amount) {
+        AppendJsonAmount(out, *r.amount);
+      } else {
+        out += "null";
+      }
+      out += ",\"line\":";
+      out += std::to_string(r.line);
+      out += '}';
+    }
+    out += "]}";
+  }
+  out += ']';
+}
+
+}  // namespace
+
+// The answer to a press: {"window", "lines", "entries", "fault"}, after the request's "id" if it
+// has one.
+void AppendPressAnswer(std::string& out, std::string_view id, std::string_view window, const EntryPress& r) {
   out += '{';
   AppendId(out, id);
   out += "\"window\":";
@@ -90,7 +147,9 @@ void AppendPressAnswer(std::string& out, std::string_view id, std::string_view w
     if (i > 0) out += ',';
     AppendJsonString(out, r.lines[i]);
   }
-  out += "],\"fault\":";
+  out += "],\"entries\":";
+  AppendEntries(out, r.entries);
+  out += ",\"fault\":";
   if (r.fault) {
     AppendJsonString(out, FaultName(*r.fault));
   } else {
@@ -169,7 +228,7 @@ std::string_view BatchAnswerer::press(std::string_view line, std::string& out) {
       texts_.push_back({n, text});
     }
   }
-  AppendPressAnswer(out, id_, desc->id.name(), PressFresh(*desc, texts_));
+  AppendPressAnswer(out, id_, desc->id.name(), PressEntries(*desc, texts_));
   return {};
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/engine/topic.h"
+#include "core/entries/entries.h"
 
 namespace varnello::cli {
 
@@ -24,8 +25,9 @@ std::string CheckRequest(std::string_view window, const std::string& asked, cons
 // Appends text as a JSON string: quotes, backslashes and control characters escaped (as
 // nlohmann::json's dump escapes them), everything else (UTF-8 included) as it is.
 void AppendJsonString(std::string& out, std::string_view text);
-// The answer to a press: {"window", "lines", "fault"}, after `id` (JSON text) when not empty.
-void AppendPressAnswer(std::string& out, std::string_view id, std::string_view window, const PressOutcome& r);
+// The answer to a press: {"window", "lines", "entries", "fault"}, after `id` (JSON text) when not
+// empty.
+void AppendPressAnswer(std::string& out, std::string_view id, std::string_view window, const EntryPress& r);
 void AppendErrorAnswer(std::string& out, std::string_view id, std::string_view error);
 
 // Answers batch request lines, one answer line each. Requests are read with simdjson: the whole

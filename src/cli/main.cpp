@@ -1,5 +1,5 @@
 // varnello-cli: the journal calculator without a screen. Presses a window's 确定 with given
-// field texts, runs batches of presses from JSON lines, and describes the windows.
+// field texts, runs batches of presses from JSON lines, describes the windows and finds keywords.
 //
 // Each command is one function taking its arguments and returning the exit status, plus one
 // entry in kCommands with its part of the help text.
@@ -7,18 +7,25 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
+#include <cmath>
 #include <cstring>
 #include <iostream>
 #include <map>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "cli/batch.h"
 #include "core/engine/topic.h"
+#include "core/entries/capital.h"
+#include "core/entries/entries.h"
+#include "core/entries/table.h"
 #include "core/journal/journal.h"
 #include "core/layout/layout.h"
+#include "core/search/keyword_index.h"
 #include "core/tables/tables.h"
 
 namespace varnello {
@@ -53,6 +60,30 @@ class Options {
     for (auto it = words_.begin(); it != words_.end();) {
       if (*it == name) {
         found = true;
+        it = words_.erase(it);
+      } else {
+        ++it;
+      }
+    }
+    return found;
+  }
+
+  // The value of an option given as "NAME VALUE" or "NAME=VALUE" (the last one given, taken out
+  // of the words); empty when not given. `missing` is set when NAME ends the words.
+  std::optional<std::string_view> value(std::string_view name, bool& missing) {
+    std::optional<std::string_view> found;
+    missing = false;
+    for (auto it = words_.begin(); it != words_.end();) {
+      if (*it == name) {
+        it = words_.erase(it);
+        if (it == words_.end()) {
+          missing = true;
+        } else {
+          found = *it;
+          it = words_.erase(it);
+        }
+      } else if (it->size() > name.size() && it->starts_with(name) && (*it)[name.size()] == '=') {
+        found = it->substr(name.size() + 1);
         it = words_.erase(it);
       } else {
         ++it;
@@ -108,7 +139,13 @@ int PressWindow(const Args& args) {
     return kUsageError;
   }
   Options options(args);
-  bool asJson = options.flag("--json");
+  bool missing = false;
+  std::string_view format = options.value("--format", missing).value_or("text");
+  if (options.flag("--json")) format = "json";
+  if (missing) return UsageError("press: --format needs one of text, json, tsv, csv");
+  if (format != "text" && format != "json" && format != "tsv" && format != "csv") {
+    return UsageError("press: unknown format " + std::string(format) + " (text, json, tsv or csv)");
+  }
   if (!options.wordsOnly("press")) return kUsageError;
   const Args& words = options.words();
   if (words.empty()) {
@@ -128,11 +165,15 @@ int PressWindow(const Args& args) {
     }
     texts[n] = std::string(a.substr(eq + 1));
   }
-  PressOutcome r = PressFresh(*desc, texts);
+  EntryPress r = PressEntries(*desc, texts);
   std::string out;
-  if (asJson) {
+  if (format == "json") {
     AppendPressAnswer(out, {}, desc->id.name(), r);
     out += '\n';
+  } else if (format == "tsv") {
+    out = ToTsv(TableOf(r.entries));
+  } else if (format == "csv") {
+    out = ToCsv(TableOf(r.entries), false);
   } else {
     for (const std::string& line : r.lines) {
       out += line;
@@ -230,6 +271,25 @@ int RunBatch(const Args& args) {
   return Emit(out, 0);
 }
 
+// ---- capital ----
+
+int CapitalNumerals(const Args& args) {
+  if (args.empty()) return UsageError("capital: give one or more amounts (see --help)");
+  std::string out;
+  for (std::string_view a : args) {
+    double amount = 0;
+    auto [end, ec] = std::from_chars(a.data(), a.data() + a.size(), amount);
+    if (ec != std::errc() || end != a.data() + a.size() || !std::isfinite(amount)) {
+      return UsageError("capital: not an amount: " + std::string(a));
+    }
+    std::optional<std::string> capital = CapitalAmount(amount);
+    if (!capital) return UsageError("capital: " + std::string(a) + " is beyond 亿亿 (10^16) 元");
+    out += *capital;
+    out += '\n';
+  }
+  return Emit(out, 0);
+}
+
 // ---- describe ----
 
 std::string_view KindName(WindowKind k) {
@@ -255,6 +315,7 @@ struct Described {
   WindowKind kind = WindowKind::Topic;
   bool built = true;  // every window is; the key stays for readers of earlier output
   std::vector<std::string_view> keywords;
+  std::vector<std::string_view> initials;  // the pinyin initials of each keyword
   std::vector<Entry> fields;
   std::vector<std::string_view> sections;
   std::vector<Entry> buttons;
@@ -265,11 +326,15 @@ Described DescribeWindow(std::string_view name) {
   WindowId id = *WindowId::Parse(name);
   w.name = name;
   w.kind = KindOf(id);
-  for (const KeywordRow& row : Keywords()) {
-    if (row.window == id) w.keywords.push_back(row.keyword);
+  for (const KeywordEntry& e : KeywordIndex()) {
+    if (e.window != id) continue;
+    w.keywords.push_back(e.keyword);
+    w.initials.push_back(e.initials);
   }
   if (w.kind == WindowKind::Main) {
-    w.buttons = {{"Command1", "确定", {}}, {"Command3", "取消", {}}, {"Command2", "退出", {}}};
+    for (const Control& c : LayoutMain().controls) {
+      if (c.kind == ControlKind::Button) w.buttons.push_back({std::string(c.name), c.caption, {}});
+    }
   } else if (const CategoryDesc* c = FindCategory(id)) {
     for (const CategoryButton& b : c->buttons)
       w.buttons.push_back({std::string(b.name), b.caption, b.opens.name()});
@@ -299,9 +364,12 @@ void PrintDescription(const Described& w, std::string& out) {
   out += KindName(w.kind);
   out += ")";
   std::string_view sep = " keywords: ";
-  for (std::string_view k : w.keywords) {
+  for (size_t i = 0; i < w.keywords.size(); ++i) {
     out += sep;
-    out += k;
+    out += w.keywords[i];
+    out += " (";
+    out += w.initials[i];
+    out += ")";
     sep = ", ";
   }
   out += "\n";
@@ -337,13 +405,10 @@ json DescriptionJson(const Described& w) {
   };
   json sections = json::array();
   for (std::string_view s : w.sections) sections.push_back(s);
-  return json{{"name", w.name},
-              {"kind", KindName(w.kind)},
-              {"keywords", w.keywords},
-              {"built", w.built},
-              {"fields", entries(w.fields)},
-              {"sections", sections},
-              {"buttons", entries(w.buttons)}};
+  return json{{"name", w.name},         {"kind", KindName(w.kind)},
+              {"keywords", w.keywords}, {"initials", w.initials},
+              {"built", w.built},       {"fields", entries(w.fields)},
+              {"sections", sections},   {"buttons", entries(w.buttons)}};
 }
 
 int DescribeWindows(const Args& args) {
@@ -382,6 +447,43 @@ int DescribeWindows(const Args& args) {
   return Emit(doc.dump() + "\n", 0);
 }
 
+// ---- find ----
+
+int FindKeyword(const Args& args) {
+  Options options(args);
+  bool asJson = options.flag("--json");
+  if (!options.wordsOnly("find")) return kUsageError;
+  if (options.words().size() != 1) return UsageError("find: give one query (see --help)");
+  std::string_view query = options.words()[0];
+  std::vector<KeywordMatch> matches = FindKeywords(query);
+  const int status = matches.empty() ? 1 : 0;
+  if (asJson) {
+    json list = json::array();
+    for (const KeywordMatch& m : matches) {
+      list.push_back({{"keyword", m.entry->keyword},
+                      {"window", m.entry->window.name()},
+                      {"subject", m.entry->subject},
+                      {"pinyin", m.entry->syllables},
+                      {"initials", m.entry->initials},
+                      {"match", MatchKindName(m.kind)}});
+    }
+    json doc{{"query", query}, {"matches", list}};
+    return Emit(doc.dump(-1, ' ', false, json::error_handler_t::replace) + "\n", status);
+  }
+  std::string out;
+  for (const KeywordMatch& m : matches) {
+    out += m.entry->keyword;
+    out += "  ";
+    out += m.entry->window.name();
+    if (!m.entry->subject.empty()) {
+      out += "  ";
+      out += m.entry->subject;
+    }
+    out += "\n";
+  }
+  return Emit(out, status);
+}
+
 // ---- the command table and help ----
 
 struct Command {
@@ -392,28 +494,42 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"press", PressWindow,
-     "  varnello-cli press WINDOW [TextN=TEXT ...] [--json]\n"
+     "  varnello-cli press WINDOW [TextN=TEXT ...] [--format text|json|tsv|csv] [--json]\n"
      "      One press of 确定 on a fresh window. WINDOW is a window name (Form6) or a keyword\n"
-     "      (买股票). Fields not given are empty. Prints the lines as the window shows them.\n"
+     "      (买股票). Fields not given are empty. text (the default) prints the lines as the window\n"
+     "      shows them; json (also --json) gives {\"window\", \"lines\", \"entries\", \"fault\"};\n"
+     "      tsv and csv give the entries as a table (摘要, 会计科目, 借方金额, 贷方金额, 其他金额;\n"
+     "      csv as RFC 4180, without a byte-order mark).\n"
      "      Exit status: 0 done, 2 unknown window or field, 3 arithmetic fault (lines printed\n"
      "      before the fault are kept on stdout; the fault goes to stderr).\n"},
     {"batch", RunBatch,
      "  varnello-cli batch\n"
      "      Reads JSON lines {\"window\": \"Form6\", \"fields\": {\"Text1\": \"10\"}} from stdin and\n"
-     "      writes one JSON line per request: {\"window\", \"lines\", \"fault\"} or {\"error\"}.\n"
+     "      writes one JSON line per request: {\"window\", \"lines\", \"entries\", \"fault\"} or\n"
+     "      {\"error\"}. An entry is {\"heading\", \"rows\": [{\"account\", \"side\": \"debit\" |\n"
+     "      \"credit\" | null, \"amount\", \"line\"}]}, line being the index into \"lines\".\n"
      "      Every input line gets exactly one answer line, in the same order (a blank or malformed\n"
      "      line gets an error answer), so answers pair with requests by position. A request's\n"
      "      optional \"id\" (any JSON value) is echoed first in its answer. Lines longer than 1 MiB\n"
      "      and repeated keys are answered with an error; the batch goes on. Exit status: 0 done.\n"},
+    {"capital", CapitalNumerals,
+     "  varnello-cli capital AMOUNT...\n"
+     "      Each amount in capital numerals, as on a voucher: capital 10050 prints 壹万零伍拾元整.\n"},
     {"describe", DescribeWindows,
      "  varnello-cli describe [WINDOW] [--json]\n"
-     "      Lists every window (or one): kind, keywords, fields, section captions, buttons.\n"},
+     "      Lists every window (or one): kind, keywords with their pinyin initials, fields,\n"
+     "      section captions, buttons.\n"},
+    {"find", FindKeyword,
+     "  varnello-cli find QUERY [--json]\n"
+     "      Lists the keywords matching QUERY, best first: by their characters (股票), their pinyin\n"
+     "      initials (mgp) or their full pinyin (gongzi), with window and subject. Exit status:\n"
+     "      0 something matched, 1 nothing did.\n"},
 };
 
 std::string HelpText() {
   std::string text = "varnello-cli: compute journal entries without a screen.\n\n";
   for (const Command& c : kCommands) text += c.help;
-  text += "  varnello-cli --help | COMMAND --help\n";
+  text += "  varnello-cli --help | --version | COMMAND --help\n";
   text +=
       "\nField names are exact (Text1, not Text01). Unknown options or arguments: exit status 2.\n"
       "Every command ends with exit status 4 when its input cannot be read or its output cannot\n"
@@ -430,6 +546,7 @@ int Main(int argc, char** argv) {
   if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
     return Emit(HelpText(), args.empty() ? kUsageError : 0);
   }
+  if (args[0] == "--version") return Emit("varnello-cli " VARNELLO_VERSION "\n", 0);
   Args rest(args.begin() + 1, args.end());
   for (std::string_view a : rest) {
     if (a == "--help" || a == "-h") return Emit(HelpText(), 0);

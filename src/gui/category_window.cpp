@@ -13,6 +13,8 @@ CategoryWindow::CategoryWindow(const CategoryDesc& desc, QWidget* parent) : QWid
   setObjectName(ToQString(desc.id.name()));
   WindowLayout layout = LayoutCategory(desc);
   resize(ToPixels(layout.width), ToPixels(layout.height));
+  setMinimumSize(ToPixels(layout.minWidth), ToPixels(layout.minHeight));
+  std::vector<QWidget*> widgets;
   QFont bold = font();
   bold.setBold(true);
   for (const Control& c : layout.controls) {
@@ -23,13 +25,16 @@ CategoryWindow::CategoryWindow(const CategoryDesc& desc, QWidget* parent) : QWid
       QString target = ToQString(c.opens.name());
       connect(button, &QPushButton::clicked, this, [this, target] { emit navigate(target); });
       button->setGeometry(ToPixels(c.rect));
+      widgets.push_back(button);
     } else {
       auto* label = new QLabel(ToQString(c.caption), this);
       label->setObjectName(ToQString(c.name));
       if (c.kind == ControlKind::Section) label->setFont(bold);
       label->setGeometry(ToPixels(c.rect));
+      widgets.push_back(label);
     }
   }
+  ApplyTabOrder(layout, widgets);
 }
 
 }  // namespace varnello

@@ -1,10 +1,29 @@
 // Varnello: starts the main window; the program ends on the main window's 退出.
 #include <QApplication>
+#include <QEvent>
+#include <QIcon>
+#include <QTimer>
 #include <cstdio>
 
 #include "core/tables/tables.h"
+#include "gui/app_font.h"
 #include "gui/main_window.h"
+#include "gui/qt_translations.h"
 #include "gui/window_registry.h"
+
+namespace {
+
+// For start-up measurements (VARNELLO_EXIT_AFTER_PAINT set): quits once the main window's first
+// frame has been painted.
+class QuitAfterPaint : public QObject {
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) QTimer::singleShot(0, qApp, &QApplication::quit);
+    return false;
+  }
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
   if (std::vector<std::string> problems = varnello::CheckWindowTables(); !problems.empty()) {
@@ -12,11 +31,19 @@ int main(int argc, char** argv) {
     return 1;
   }
   QApplication app(argc, argv);
+  QApplication::setApplicationVersion(QStringLiteral(VARNELLO_VERSION));
+  // Desktops match the running program to its menu entry and icon by these names.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.varnello.Varnello"));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.varnello.Varnello")));
   varnello::InstallAppFont();
+  varnello::InstallQtTranslations();
   QApplication::setQuitOnLastWindowClosed(false);
 
   varnello::WindowRegistry windows;
   QObject::connect(&windows, &varnello::WindowRegistry::quitRequested, &app, &QApplication::quit);
+  QuitAfterPaint quitAfterPaint;
+  if (qEnvironmentVariableIsSet("VARNELLO_EXIT_AFTER_PAINT"))
+    windows.mainWindow()->installEventFilter(&quitAfterPaint);
   windows.show(QStringLiteral("Form1"));
   return app.exec();
 }

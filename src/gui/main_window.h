@@ -3,14 +3,11 @@
 
 #include <QMainWindow>
 
+#include "core/journal/journal.h"
+
 class QLineEdit;
 
 namespace varnello {
-
-class OutputSurface;
-
-// Sets the application font: 宋体 9 pt, resolved to an installed Song/Ming face.
-void InstallAppFont();
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -27,12 +24,13 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void confirm();
-  QLineEdit* keyword_;
-  OutputSurface* surface_;
+  QLineEdit* keyword_ = nullptr;
+  // The main window prints nothing; its output is only ever cleared.
+  OutputBuffer output_;
 };
 
 }  // namespace varnello

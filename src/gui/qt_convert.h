@@ -3,7 +3,9 @@
 
 #include <QRect>
 #include <QString>
+#include <QWidget>
 #include <string_view>
+#include <vector>
 
 #include "core/layout/layout.h"
 
@@ -25,6 +27,19 @@ inline QString ToQString(std::string_view s) {
 }
 inline QString ToQString(WindowId id) {
   return ToQString(id.name());
+}
+
+// Sets the Tab order of a window's controls (`widgets[i]` shows `layout.controls[i]`), then of
+// `after` where given; the first control of the order gets the focus when the window is shown.
+inline void ApplyTabOrder(const WindowLayout& layout, const std::vector<QWidget*>& widgets,
+                          QWidget* after = nullptr) {
+  QWidget* previous = nullptr;
+  for (size_t i : layout.tabOrder) {
+    if (previous != nullptr) QWidget::setTabOrder(previous, widgets[i]);
+    previous = widgets[i];
+  }
+  if (previous != nullptr && after != nullptr) QWidget::setTabOrder(previous, after);
+  if (!layout.tabOrder.empty()) widgets[layout.tabOrder.front()]->setFocus();
 }
 
 }  // namespace varnello

@@ -2,24 +2,16 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 
 #include "core/layout/layout.h"
-#include "gui/output_surface.h"
+#include "gui/entry_actions.h"
+#include "gui/output_view.h"
 #include "gui/qt_convert.h"
 
 namespace varnello {
 
 namespace {
-
-TopicWindow::FaultReporter& Reporter() {
-  static TopicWindow::FaultReporter reporter = [](QWidget* window, FaultKind kind) {
-    QMessageBox::warning(window, window->windowTitle(),
-                         QString::fromUtf8(FaultMessage(kind).data(), FaultMessage(kind).size()));
-  };
-  return reporter;
-}
 
 // A caption that shows another window when clicked.
 class LinkLabel : public QLabel {
@@ -41,21 +33,34 @@ class LinkLabel : public QLabel {
 
 }  // namespace
 
-void TopicWindow::setFaultReporter(FaultReporter reporter) {
-  Reporter() = std::move(reporter);
-}
-
 TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent) : QWidget(parent), desc_(desc) {
   setWindowTitle(ToQString(desc.id.name()));
   setObjectName(ToQString(desc.id.name()));
   WindowLayout layout = LayoutTopic(desc);
   resize(ToPixels(layout.width), ToPixels(layout.height));
+  setMinimumSize(ToPixels(layout.minWidth), ToPixels(layout.minHeight));
 
-  surface_ = new OutputSurface(this);
-  surface_->setGeometry(ToPixels(layout.output));
+  // The output covers the whole client area and grows and shrinks with it; the controls stand
+  // above it, so a printed line that runs under a control is hidden by it where they overlap.
+  surface_ = new OutputView(this);
+  surface_->setGeometry(rect());
+  surface_->setObjectName(QStringLiteral("Output"));
+  surface_->setAccessibleName(QStringLiteral("输出"));
+  printed_ = std::make_unique<LineRecorder>(&surface_->sink());
+  entryActions_ = new EntryActions(
+      this, ToQString(desc.id.name()), [this] { return entries(); },
+      [this] {
+        std::vector<std::pair<QString, QString>> figures;
+        for (const Item* item : FieldsOf(desc_))
+          figures.emplace_back(ToQString(item->caption), field(item->field)->text());
+        return figures;
+      });
+  entryActions_->attach(surface_);
 
   QFont bold = font();
   bold.setBold(true);
+  std::map<int, QLabel*> captions;
+  std::vector<QWidget*> widgets;
   for (const Control& c : layout.controls) {
     QWidget* w = nullptr;
     switch (c.kind) {
@@ -74,6 +79,8 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent) : QWidget(paren
           label->setWordWrap(true);
           label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         }
+        label->setAutoFillBackground(true);  // hides the printed lines beneath it
+        if (c.field != 0) captions[c.field] = label;
         w = label;
         break;
       }
@@ -102,14 +109,20 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent) : QWidget(paren
       }
     }
     w->setGeometry(ToPixels(c.rect));
+    widgets.push_back(w);
   }
-  // Tab order follows the fields in their display order, then the buttons.
-  QWidget* previous = nullptr;
-  for (const Item* item : FieldsOf(desc)) {
-    QWidget* next = fields_[item->field];
-    if (previous != nullptr) setTabOrder(previous, next);
-    previous = next;
+  // A field is named by its caption, which is what a screen reader announces for it.
+  for (auto& [n, label] : captions) {
+    label->setBuddy(fields_[n]);
+    fields_[n]->setAccessibleName(label->text());
   }
+  // Fields in the order they are filled in, then the buttons, then the printed lines.
+  ApplyTabOrder(layout, widgets, surface_);
+}
+
+void TopicWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  surface_->setGeometry(rect());
 }
 
 QLineEdit* TopicWindow::field(int n) const {
@@ -121,18 +134,36 @@ QPushButton* TopicWindow::button(const QString& name) const {
   return findChild<QPushButton*>(name);
 }
 
-void TopicWindow::press() {
-  FieldSource source = [this](int n) {
+FieldSource TopicWindow::fieldSource() const {
+  return [this](int n) {
     QLineEdit* edit = field(n);
     return edit == nullptr ? std::string() : edit->text().toStdString();
   };
-  std::optional<FaultKind> fault = RunPress(desc_, source, surface_->sink());
+}
+
+void TopicWindow::press() {
+  std::optional<FaultKind> fault = RunPress(desc_, fieldSource(), *printed_);
   surface_->linesChanged();
-  if (fault) Reporter()(this, *fault);
+  if (fault) emit faulted(this, *fault);
+}
+
+QString TopicWindow::faultAdvice(FaultKind kind) const {
+  return ToQString(FaultAdvice(desc_, kind, fieldSource()));
 }
 
 void TopicWindow::clear() {
-  surface_->clear();
+  printed_->ClearOutput();
+  surface_->clearOutput();
+}
+
+std::vector<Entry> TopicWindow::entries() const {
+  // The recorded parts, while they are what the view shows; else the shown text read back.
+  const std::vector<std::string>& shown = surface_->buffer().lines();
+  const std::vector<PrintedLine>& recorded = printed_->lines();
+  if (recorded.size() == shown.size() && (shown.empty() || recorded.back().Render() == shown.back())) {
+    return EntriesOf(recorded);
+  }
+  return EntriesOf(shown);
 }
 
 }  // namespace varnello

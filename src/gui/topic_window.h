@@ -4,15 +4,19 @@
 #include <QWidget>
 #include <functional>
 #include <map>
+#include <memory>
+#include <vector>
 
 #include "core/engine/topic.h"
+#include "core/entries/entries.h"
 
 class QLineEdit;
 class QPushButton;
 
 namespace varnello {
 
-class OutputSurface;
+class EntryActions;
+class OutputView;
 
 class TopicWindow : public QWidget {
   Q_OBJECT
@@ -22,24 +26,37 @@ class TopicWindow : public QWidget {
   const TopicDesc& desc() const { return desc_; }
   QLineEdit* field(int n) const;
   QPushButton* button(const QString& name) const;
-  OutputSurface* surface() const { return surface_; }
+  // The output view: the printed lines.
+  OutputView* surface() const { return surface_; }
 
-  // 确定: reads the fields, prints the entries, reports a fault.
+  // 确定: reads the fields, prints the entries; emits faulted when a fault ended the press.
   void press();
   // 取消: clears the printed lines.
   void clear();
+  // What a fault means for the user, with the fields to look at, from the fields' current texts.
+  QString faultAdvice(FaultKind kind) const;
 
-  // How a fault is shown to the user; replaceable so tests need no modal dialog.
-  using FaultReporter = std::function<void(QWidget* window, FaultKind kind)>;
-  static void setFaultReporter(FaultReporter reporter);
+  // The entries of the printed lines, and the actions that take them elsewhere (copy as a table,
+  // save as CSV, print, capital numerals).
+  std::vector<Entry> entries() const;
+  EntryActions* entryActions() const { return entryActions_; }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
 
  signals:
   // A button or linked caption asks for another window; hideSelf first when set.
   void navigate(const QString& window, bool hideSelf);
+  // A press ended in an arithmetic fault; the lines printed before it stay.
+  void faulted(TopicWindow* window, FaultKind kind);
 
  private:
+  FieldSource fieldSource() const;
   const TopicDesc& desc_;
-  OutputSurface* surface_;
+  OutputView* surface_;
+  // What the press printed, by its parts, passed on to the view.
+  std::unique_ptr<LineRecorder> printed_;
+  EntryActions* entryActions_;
   std::map<int, QLineEdit*> fields_;
 };
 

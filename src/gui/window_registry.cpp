@@ -2,12 +2,15 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QMessageBox>
 #include <QTimer>
 
 #include "core/engine/topic.h"
 #include "core/tables/tables.h"
 #include "gui/category_window.h"
 #include "gui/main_window.h"
+#include "gui/qt_convert.h"
 #include "gui/topic_window.h"
 
 namespace varnello {
@@ -48,6 +51,7 @@ QWidget* WindowRegistry::create(const QString& name) {
         show(to);
       }
     });
+    connect(topic, &TopicWindow::faulted, this, &WindowRegistry::showFault);
     w = topic;
   } else if (const CategoryDesc* c = FindCategory(*id)) {
     auto* category = new CategoryWindow(*c);
@@ -98,6 +102,19 @@ void ReleaseNativeWindow(QWidget* w) {
 }
 
 }  // namespace
+
+void WindowRegistry::showFault(TopicWindow* window, FaultKind kind) {
+  // One box per window: a new fault replaces the box of an earlier one.
+  for (QMessageBox* old : window->findChildren<QMessageBox*>(Qt::FindDirectChildrenOnly)) old->close();
+  auto* box = new QMessageBox(QMessageBox::Warning, window->windowTitle(), ToQString(FaultMessage(kind)),
+                              QMessageBox::Ok, window);
+  box->setInformativeText(window->faultAdvice(kind));
+  // Wide enough that the explanation reads as a few lines, not a narrow column.
+  if (auto* info = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel")))
+    info->setMinimumWidth(info->fontMetrics().horizontalAdvance(QStringLiteral("计")) * 24);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->open();
+}
 
 bool WindowRegistry::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Hide && watched->isWidgetType() &&

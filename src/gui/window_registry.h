@@ -8,9 +8,12 @@
 #include <QWidget>
 #include <map>
 
+#include "core/engine/fault.h"
+
 namespace varnello {
 
 class MainWindow;
+class TopicWindow;
 
 class WindowRegistry : public QObject {
   Q_OBJECT
@@ -37,6 +40,8 @@ class WindowRegistry : public QObject {
 
  private:
   QWidget* create(const QString& name);
+  // The fault's message box: the window's name in its title, the fault and what it means.
+  void showFault(TopicWindow* window, FaultKind kind);
   MainWindow* main_;
   std::map<QString, QPointer<QWidget>> windows_;
 };

@@ -61,6 +61,9 @@ TEST(Cli, UsageErrors) {
   }
   EXPECT_EQ(Cli("--help").status, 0);
   EXPECT_EQ(Cli("press --help").status, 0);
+  CliRun version = Cli("--version");
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "varnello-cli " VARNELLO_VERSION "\n");
 }
 
 // Exit status of a shell command line running varnello-cli with the given redirections.
@@ -167,3 +170,63 @@ TEST(Cli, DescribeListsEveryWindowKeywordAndMenuEntry) {
 }
 
 }  // namespace
+
+TEST(Cli, EntriesAsJsonTableAndCapital) {
+  const std::string form6 = "press 买股票 Text1=10 Text2=0.5 Text3=1000 Text4=50";
+  auto doc = nlohmann::json::parse(Cli(form6 + " --format json").out);
+  EXPECT_EQ(doc["lines"].size(), 21u);
+  const auto& first = doc["entries"][0];
+  EXPECT_EQ(first["heading"], "购入股票");
+  EXPECT_EQ(first["rows"][2].dump(), R"({"account":"银行存款","amount":10050,"line":3,"side":"credit"})");
+  EXPECT_EQ(doc["entries"][1]["heading"], nullptr);
+  EXPECT_EQ(doc["entries"][1]["rows"][0]["side"], nullptr);
+  EXPECT_EQ(Cli(form6 + " --format text").out, Cli(form6).out);
+  std::string tsv = Cli(form6 + " --format tsv").out;
+  EXPECT_EQ(tsv.substr(0, tsv.find("\t银行存款\t\t10050\t\n")),
+            "摘要\t会计科目\t借方金额\t贷方金额\t其他金额\n"
+            "购入股票\t交易性金融资产-成本\t9550\t\t\n\t投资收益\t500\t\t\n");
+  EXPECT_EQ(Cli(form6 + " --format=csv").out.substr(0, 60), "摘要,会计科目,借方金额,贷方金额,其他金额\r\n");
+  for (const char* bad : {" --format", " --format xml"}) EXPECT_EQ(Cli(form6 + bad).status, 2) << bad;
+
+  auto batch =
+      nlohmann::json::parse(Cli("batch", "{\"window\": \"Form6\", \"fields\": {\"Text3\": \"2\"}}\n").out);
+  EXPECT_EQ(batch["entries"].size(), 6u);
+
+  CliRun capital = Cli("capital 10050 -0.5 100000000.01");
+  EXPECT_EQ(capital.status, 0);
+  EXPECT_EQ(capital.out, "壹万零伍拾元整\n负伍角整\n壹亿元零壹分\n");
+  for (const char* bad : {"capital", "capital 12元", "capital 1e16", "capital nan"})
+    EXPECT_EQ(Cli(bad).status, 2) << bad;
+}
+
+TEST(Cli, FindListsMatchesBestFirstAndDescribeShowsInitials) {
+  CliRun r = Cli("find mgp");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "买股票  Form6  股票/债券\n购买股票  Form6  股票/债券\n");
+  std::string maiGu = Cli("find 'MAI GU'").out;
+  EXPECT_EQ(maiGu.substr(0, maiGu.find('\n')), "买股票  Form6  股票/债券");
+  // A keyword no category lists has no subject.
+  EXPECT_EQ(Cli("find 少记").out, "少记折旧  Form3\n");
+
+  auto doc = nlohmann::json::parse(Cli("find 股票 --json").out);
+  EXPECT_EQ(doc["query"], "股票");
+  EXPECT_EQ(doc["matches"].size(), 9u);
+  EXPECT_EQ(doc["matches"][0], nlohmann::json({{"keyword", "股票"},
+                                               {"window", "Form66"},
+                                               {"subject", "股票/债券"},
+                                               {"pinyin", "gu piao"},
+                                               {"initials", "gp"},
+                                               {"match", "exact"}}));
+  EXPECT_EQ(doc["matches"][8]["keyword"], "发行股票");
+
+  CliRun none = Cli("find xq --json");
+  EXPECT_EQ(none.status, 1);
+  EXPECT_EQ(nlohmann::json::parse(none.out)["matches"].size(), 0u);
+  EXPECT_EQ(Cli("find").status, 2);
+  EXPECT_EQ(Cli("find a b").status, 2);
+
+  std::string form103 = Cli("describe 长期借款").out;
+  EXPECT_EQ(form103.substr(0, form103.find('\n')), "Form103 (topic) keywords: 长期借款 (cqjk)");
+  auto form41 = nlohmann::json::parse(Cli("describe Form41 --json").out)["windows"][0];
+  EXPECT_EQ(form41["initials"], nlohmann::json({"gmcqzq", "cycqzq", "cscqzq", "cqzqtz"}));
+}

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "core/engine/press.h"
+#include "core/engine/topic.h"
 #include "core/journal/journal.h"
 
 namespace varnello {
@@ -68,6 +69,28 @@ TEST(FaultRule, AFaultDoesNotLeakIntoTheNextPress) {
   OutputBuffer out;
   EXPECT_EQ(RunBody(out, {}, [](Press& p) { p.Check(1 / p.Read(1)); }), FaultKind::DivisionByZero);
   EXPECT_EQ(RunBody(out, {{1, "2"}}, [](Press& p) { p.Check(p.Read(1) + 1); }), std::nullopt);
+}
+
+}  // namespace
+}  // namespace varnello
+
+namespace varnello {
+namespace {
+
+// The fault box's explanation names the fields that read as 0, in fill order, and no others.
+TEST(FaultRule, AdviceNamesTheFieldsThatReadAsZero) {
+  const TopicDesc* form107 = FindTopic("Form107");
+  ASSERT_NE(form107, nullptr);
+  std::map<int, std::string> texts{{1, "5000"}, {2, " 0 "}, {3, "abc"}};
+  FieldSource fields = [&](int n) { return texts.count(n) ? texts.at(n) : std::string(); };
+  std::string advice = FaultAdvice(*form107, FaultKind::DivisionByZero, fields);
+  EXPECT_NE(advice.find("除以零"), std::string::npos) << advice;
+  EXPECT_NE(advice.find("“租期”、“净残值”。"), std::string::npos) << advice;
+  EXPECT_EQ(advice.find("付款总额"), std::string::npos) << advice;
+  texts = {{1, "1"}, {2, "1e999"}, {3, "1"}};
+  advice = FaultAdvice(*form107, FaultKind::Overflow, fields);
+  EXPECT_NE(advice.find("超出了数值范围"), std::string::npos) << advice;
+  EXPECT_EQ(advice.find("请检查"), std::string::npos) << advice;
 }
 
 }  // namespace

@@ -92,6 +92,46 @@ TEST(Layout, WindowTableCheckFindsFaults) {
   }
 }
 
+// Every window: Tab reaches each field and button exactly once, fields first in fill order; the
+// minimum size holds every control and is no larger than the designed size.
+TEST(Layout, TabOrderAndMinimumSizeOfEveryWindow) {
+  std::vector<std::pair<WindowId, WindowLayout>> all{{kMainWindow, LayoutMain()}};
+  for (const TopicDesc* desc : AllTopics()) all.emplace_back(desc->id, LayoutTopic(*desc));
+  for (const CategoryDesc& desc : Categories()) all.emplace_back(desc.id, LayoutCategory(desc));
+  for (const auto& [name, layout] : all) {
+    std::vector<size_t> focusable;
+    for (size_t i = 0; i < layout.controls.size(); ++i) {
+      ControlKind k = layout.controls[i].kind;
+      if (k == ControlKind::Field || k == ControlKind::Button) focusable.push_back(i);
+      EXPECT_LE(layout.controls[i].rect.right(), layout.minWidth) << name;
+      EXPECT_LE(layout.controls[i].rect.bottom(), layout.minHeight) << name;
+    }
+    std::vector<size_t> order = layout.tabOrder;
+    std::sort(order.begin(), order.end());
+    EXPECT_EQ(order, focusable) << name;
+    EXPECT_LE(layout.minWidth, layout.width) << name;
+    EXPECT_LE(layout.minHeight, layout.height) << name;
+    if (const TopicDesc* desc = FindTopic(name)) {
+      std::vector<int> fields;
+      for (size_t i : layout.tabOrder) {
+        if (layout.controls[i].kind == ControlKind::Field) fields.push_back(layout.controls[i].field);
+      }
+      EXPECT_EQ(fields, FillOrder(*desc)) << name;
+      EXPECT_EQ(layout.controls[layout.tabOrder.front()].kind, ControlKind::Field) << name;
+    }
+  }
+  // The main window's given client area and Tab order: Text1, 取消, 退出, 确定.
+  WindowLayout main = LayoutMain();
+  EXPECT_EQ(main.width, 11070);
+  EXPECT_EQ(main.height, 8730);
+  std::vector<std::string_view> names;
+  for (size_t i : main.tabOrder) names.push_back(main.controls[i].name);
+  EXPECT_EQ(names, (std::vector<std::string_view>{"Text1", "Command3", "Command2", "Command1"}));
+  // Fields in more than one column are filled in the order their window lists them.
+  EXPECT_EQ(FillOrder(*FindTopic("Form98")), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
+  EXPECT_EQ(FillOrder(*FindTopic("Form12")), (std::vector<int>{1, 2, 3, 5, 6, 4, 7, 8}));
+}
+
 TEST(Layout, MainWindowMenuAndKeywordTablesAreComplete) {
   EXPECT_EQ(Keywords().size(), 169u);
   EXPECT_EQ(Menu().size(), 13u);

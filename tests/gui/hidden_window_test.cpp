@@ -5,7 +5,7 @@
 
 #include "gui/gui_tests.h"
 #include "gui/main_window.h"
-#include "gui/output_surface.h"
+#include "gui/output_view.h"
 #include "gui/topic_window.h"
 #include "gui/window_registry.h"
 
@@ -17,7 +17,6 @@ class HiddenWindowTest : public QObject {
 
  private slots:
   void hiddenWindowsReleaseTheirBuffersAndKeepTheirState() {
-    TopicWindow::setFaultReporter([](QWidget*, FaultKind) {});
     WindowRegistry windows;
     windows.show(QStringLiteral("Form1"));
     auto* topic = qobject_cast<TopicWindow*>(windows.show(QStringLiteral("Form9")));

@@ -10,7 +10,7 @@
 #include "core/tables/tables.h"
 #include "gui/gui_tests.h"
 #include "gui/main_window.h"
-#include "gui/output_surface.h"
+#include "gui/output_view.h"
 #include "gui/topic_window.h"
 #include "gui/window_registry.h"
 
@@ -46,9 +46,11 @@ class ShellTest : public QObject {
     windows = std::make_unique<WindowRegistry>();
     windows->show(QStringLiteral("Form1"));
     faults.clear();
-    TopicWindow::setFaultReporter([this](QWidget*, FaultKind k) { faults.push_back(k); });
   }
-  void cleanup() { windows.reset(); }
+  void cleanup() {
+    testing::CloseFaultBoxes();
+    windows.reset();
+  }
 
   void mainWindowLayout() {
     MainWindow* m = windows->mainWindow();
@@ -128,6 +130,7 @@ class ShellTest : public QObject {
   void faultIsReportedAndEarlierLinesStay() {
     type(QStringLiteral("债券价格持续下跌"));
     auto* form9 = static_cast<TopicWindow*>(windows->existing(QStringLiteral("Form9")));
+    connect(form9, &TopicWindow::faulted, this, [this](TopicWindow*, FaultKind k) { faults.push_back(k); });
     form9->field(1)->setText(QStringLiteral("1e300"));
     form9->field(3)->setText(QStringLiteral("1e300"));
     QTest::mouseClick(form9->button(QStringLiteral("Command1")), Qt::LeftButton);

@@ -67,6 +67,7 @@ class SoakTest : public QObject {
           if (clearBetween && i % 2 == 1) click(topic, "Command2");
         }
         click(topic, "Command2");
+        testing::CloseFaultBoxes();
         topic->hide();
       } else {
         w->hide();
@@ -90,7 +91,6 @@ class SoakTest : public QObject {
   void cleanupTestCase() { qInstallMessageHandler(previousHandler); }
 
   void memoryStaysFlatAndWindowsStaySingle() {
-    TopicWindow::setFaultReporter([](QWidget*, FaultKind) {});
     WindowRegistry windows;
     windows.show(QStringLiteral("Form1"));
     // Two walks first: every window now exists and every cache has its working size.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/engine/read_amount.h"
+
 namespace varnello {
 
 const TopicDesc* FindTopic(WindowId id) {
@@ -43,6 +45,14 @@ int FieldNumber(std::string_view name) {
   return n;
 }
 
+std::vector<int> FillOrder(const TopicDesc& desc) {
+  if (!desc.fillOrder.empty()) return {desc.fillOrder.begin(), desc.fillOrder.end()};
+  std::vector<int> order;
+  for (const Item* f : FieldsOf(desc)) order.push_back(f->field);
+  std::sort(order.begin(), order.end());
+  return order;
+}
+
 std::optional<FaultKind> RunPress(const TopicDesc& desc, const FieldSource& fields, JournalSink& out) {
   Press press(fields, out);
   try {
@@ -51,6 +61,35 @@ std::optional<FaultKind> RunPress(const TopicDesc& desc, const FieldSource& fiel
     return fault.kind;
   }
   return std::nullopt;
+}
+
+std::string FaultAdvice(const TopicDesc& desc, FaultKind kind, const FieldSource& fields) {
+  std::string advice = kind == FaultKind::DivisionByZero
+                           ? "计算中出现了除以零的运算。"
+                           : "计算结果超出了数值范围，或出现了无法计算的运算（如零除以零）。";
+  advice += "本次计算已停止，之前打印的分录保留。";
+  std::string zero;
+  int listed = 0;
+  auto readsAsZero = [&fields](int n) {
+    try {
+      return ReadAmount(fields(n)) == 0.0;
+    } catch (const Fault&) {  // a number beyond the range of a double
+      return false;
+    }
+  };
+  std::map<int, std::string_view> captions;
+  for (const Item* f : FieldsOf(desc)) captions[f->field] = f->caption;
+  for (int n : FillOrder(desc)) {
+    if (!readsAsZero(n)) continue;
+    if (++listed > 6) {
+      zero += "等";
+      break;
+    }
+    if (!zero.empty()) zero += "、";
+    zero += "“" + std::string(captions[n]) + "”";
+  }
+  if (!zero.empty()) advice += "请检查为空或为零的栏目：" + zero + "。";
+  return advice;
 }
 
 PressOutcome PressFresh(const TopicDesc& desc, const std::map<int, std::string>& texts) {

@@ -59,6 +59,9 @@ struct TopicDesc {
   PressFunction press = nullptr;
   std::span<const ExtraButton> extraButtons = {};
   WindowId exitTo = kMainWindow;  // the window that 退出 shows
+  // The fields in the order a user fills them in (and Tab walks them), where that is not by
+  // field number.
+  std::span<const int> fillOrder = {};
 };
 
 // All topic windows in window-number order (the table of windows.cpp).
@@ -68,6 +71,8 @@ const TopicDesc* FindTopic(WindowId id);
 // The input fields of a window in display order.
 std::vector<const Item*> FieldsOf(const TopicDesc& desc);
 bool HasField(const TopicDesc& desc, int n);
+// The field numbers in the order a user fills them in: the window's own fillOrder, else by number.
+std::vector<int> FillOrder(const TopicDesc& desc);
 
 // The number N of a field name "TextN" written exactly so (no sign, blank or leading zero:
 // "Text01" is not "Text1"); 0 for any other text.
@@ -75,6 +80,10 @@ int FieldNumber(std::string_view name);
 
 // Runs one press of 确定: prints into `out`; returns the fault that ended it, if any.
 std::optional<FaultKind> RunPress(const TopicDesc& desc, const FieldSource& fields, JournalSink& out);
+
+// What a fault means for the user, in one or two plain sentences for the fault's message box:
+// the press stopped, the lines before it stay, and which fields to look at (those that read as 0).
+std::string FaultAdvice(const TopicDesc& desc, FaultKind kind, const FieldSource& fields);
 
 // One press of a freshly created window whose fields hold `texts` (by field number; the others
 // empty): the lines it prints and the fault that ended it, if any.

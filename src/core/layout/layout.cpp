@@ -21,6 +21,24 @@ constexpr int kMinHeight = 7200;       // windows sized to their controls keep r
 constexpr int kNoteWidth = 4200;       // a descriptive text wraps at this width
 constexpr int kNoteHeight = 780;       // up to three wrapped lines within one row
 
+constexpr int kMinMargin = 120;  // controls stay this far inside a window shrunk to its minimum
+
+// The minimum client area: every control whole, with a small margin.
+void SetMinimumSize(WindowLayout& layout) {
+  for (const Control& c : layout.controls) {
+    layout.minWidth = std::max(layout.minWidth, c.rect.right() + kMinMargin);
+    layout.minHeight = std::max(layout.minHeight, c.rect.bottom() + kMinMargin);
+  }
+}
+
+size_t IndexOf(const WindowLayout& layout, ControlKind kind, std::string_view name, int field = 0) {
+  for (size_t i = 0; i < layout.controls.size(); ++i) {
+    const Control& c = layout.controls[i];
+    if (c.kind == kind && (kind == ControlKind::Field ? c.field == field : c.name == name)) return i;
+  }
+  return layout.controls.size();
+}
+
 struct ColumnGeometry {
   int captionWidth = 0;
   int width = 0;
@@ -58,6 +76,22 @@ int TextWidth(std::string_view text, bool bold) {
       width += 180;  // a lead byte: one CJK character, one em
   }
   return width + (bold ? width / 10 : 0) + 60;
+}
+
+WindowLayout LayoutMain() {
+  WindowLayout out;
+  out.width = 11070;
+  out.height = 8730;
+  out.controls = {
+      Control{ControlKind::Section, "Label1", "Varnello", Rect{7200, 1560, 2175, 375}},
+      Control{ControlKind::Field, "Text1", {}, Rect{6360, 2280, 3615, 495}, 1},
+      Control{ControlKind::Button, "Command1", "确定", Rect{6000, 3360, 1935, 495}},
+      Control{ControlKind::Button, "Command3", "取消", Rect{8520, 3360, 1935, 495}},
+      Control{ControlKind::Button, "Command2", "退出", Rect{7080, 4440, 1935, 495}},
+  };
+  out.tabOrder = {1, 3, 4, 2};  // Text1, 取消, 退出, 确定
+  SetMinimumSize(out);
+  return out;
 }
 
 WindowLayout LayoutTopic(const TopicDesc& desc) {
@@ -155,6 +189,12 @@ WindowLayout LayoutTopic(const TopicDesc& desc) {
                                    .opens = b.opens,
                                    .role = ButtonRole::Navigate});
   }
+  // Tab walks the fields in the order they are filled in, then 确定, 取消, 退出 and further buttons.
+  for (int n : FillOrder(desc)) out.tabOrder.push_back(IndexOf(out, ControlKind::Field, {}, n));
+  for (size_t i = 0; i < out.controls.size(); ++i) {
+    if (out.controls[i].kind == ControlKind::Button) out.tabOrder.push_back(i);
+  }
+  SetMinimumSize(out);
   return out;
 }
 
@@ -232,6 +272,9 @@ WindowLayout LayoutCategory(const CategoryDesc& desc) {
   out.width = kMargin * 2 + contentWidth;
   for (const Control& c : out.controls) out.width = std::max(out.width, c.rect.right() + kMargin);
   out.height = lowest + kMargin;
+  // Tab walks the buttons column by column, 退出 last.
+  for (size_t i = 0; i < desc.buttons.size(); ++i) out.tabOrder.push_back(i);
+  SetMinimumSize(out);
   return out;
 }
 

@@ -39,13 +39,19 @@ struct Control {
 
 struct WindowLayout {
   int width = 0, height = 0;  // client area
-  Rect output;                // where printed lines appear (empty for category windows)
+  // The smallest client area at which every control is still whole in view.
+  int minWidth = 0, minHeight = 0;
+  Rect output;  // the free area at the left where printed lines start (empty for category windows)
   std::vector<Control> controls;
+  // Indices into controls: the fields and buttons in the order Tab walks them.
+  std::vector<size_t> tabOrder;
 };
 
 // Width of a text in the 9-point window font, estimated in twips (CJK characters are one em).
 int TextWidth(std::string_view text, bool bold = false);
 
+// The main window Form1: banner, keyword field and its three buttons, below its menu bar.
+WindowLayout LayoutMain();
 WindowLayout LayoutTopic(const TopicDesc& desc);
 WindowLayout LayoutCategory(const CategoryDesc& desc);
 

@@ -52,6 +52,8 @@ constexpr Item kColumn2[] = {Section("外埠采购"), Field(1, "材料费用"), 
                              Section("申请汇票"), Field(3, "银行汇票"), Field(5, "利率（年）"),
                              Field(6, "到期天数")};
 constexpr Column kColumns[] = {kColumn1, kColumn2};
+// Fields in the order a user fills them in, which is not by field number here.
+constexpr int kFillOrder[] = {1, 2, 3, 5, 6, 4, 7, 8};
 
 }  // namespace
 
@@ -61,6 +63,7 @@ extern constexpr TopicDesc kForm12{
     .height = 9270,
     .columns = kColumns,
     .press = PressForm12,
+    .fillOrder = kFillOrder,
 };
 
 }  // namespace varnello

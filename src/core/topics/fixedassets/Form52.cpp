@@ -54,6 +54,8 @@ constexpr Item kColumn2[] = {Section("年限平均法"),     Field(1, "预计净
                              Field(3, "固定资产原价"),  Section("年数总和法"),     Field(10, "已使用年限"),
                              Field(11, "预计使用年限"), Field(12, "固定资产原价"), Field(13, "净残值")};
 constexpr Column kColumns[] = {kColumn1, kColumn2};
+// Fields in the order a user fills them in, which is not by field number here.
+constexpr int kFillOrder[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 14, 10, 11, 12, 13};
 
 }  // namespace
 
@@ -62,6 +64,7 @@ extern constexpr TopicDesc kForm52{
     .columns = kColumns,
     .press = PressForm52,
     .exitTo = "Form53",
+    .fillOrder = kFillOrder,
 };
 
 }  // namespace varnello

@@ -51,6 +51,8 @@ constexpr Item kItems[] = {Section("购买原材料"), Field(1, "原材料价格
                            Field(3, "运费"),      Field(5, "进仓费"),     Section("自产原材料"),
                            Field(4, "自产原材料")};
 constexpr Column kColumns[] = {kItems};
+// Fields in the order a user fills them in, which is not by field number here.
+constexpr int kFillOrder[] = {1, 2, 3, 5, 4};
 
 }  // namespace
 
@@ -58,6 +60,7 @@ extern constexpr TopicDesc kForm28{
     .id = "Form28",
     .columns = kColumns,
     .press = PressForm28,
+    .fillOrder = kFillOrder,
 };
 
 }  // namespace varnello

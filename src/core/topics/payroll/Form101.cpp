@@ -84,6 +84,8 @@ constexpr Item kColumn2[] = {Field(1, "管理费用"),         Field(2, "销售�
                              Field(6, "医疗保险（公司）"), Field(7, "失业保险（公司）"),
                              Field(8, "工伤保险（公司）"), Field(9, "生育保险（公司）")};
 constexpr Column kColumns[] = {kColumn1, kColumn2};
+// Fields in the order a user fills them in, which is not by field number here.
+constexpr int kFillOrder[] = {1, 2, 3, 4, 18, 5, 6, 7, 8, 9, 10, 11, 12, 13, 19, 14, 15, 16, 17};
 
 }  // namespace
 
@@ -91,6 +93,7 @@ extern constexpr TopicDesc kForm101{
     .id = "Form101",
     .columns = kColumns,
     .press = PressForm101,
+    .fillOrder = kFillOrder,
 };
 
 }  // namespace varnello

@@ -1,0 +1,117 @@
+// Journal entries as data: the printed lines of a press read back into entries, each with its
+// heading and its rows (account, debit or credit side, amount).
+#pragma once
+
+#include <cstddef>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "core/engine/fault.h"
+#include "core/engine/topic.h"
+#include "core/journal/journal.h"
+
+namespace varnello {
+
+// One printed line by its parts.
+struct PrintedLine {
+  enum class Kind { Blank, Heading, Journal };
+  Kind kind = Kind::Blank;
+  // Open text the line began with, printed before its last item.
+  std::string open;
+  // The heading's text or the journal line's caption (side marker included).
+  std::string text;
+  // A journal line's amount; none when its figure was an empty holder.
+  std::optional<double> amount;
+
+  // The line exactly as printed.
+  std::string Render() const;
+  bool operator==(const PrintedLine&) const = default;
+};
+
+// A journal sink that keeps the printed lines by their parts, and passes every print on to
+// `forward` when given (the window's own output). The last line may still be open.
+class LineRecorder : public JournalSink {
+ public:
+  explicit LineRecorder(JournalSink* forward = nullptr) : forward_(forward) {}
+  void PrintHeading(std::string_view text) override;
+  void PrintJournalLine(std::string_view caption, std::optional<double> amount) override;
+  void PrintBlankLine() override;
+  void PrintOpenText(std::string_view text) override;
+  void ClearOutput() override;
+
+  const std::vector<PrintedLine>& lines() const { return lines_; }
+  // Hands the lines over, leaving the recorder empty.
+  std::vector<PrintedLine> takeLines() {
+    open_ = false;
+    return std::move(lines_);
+  }
+
+ private:
+  PrintedLine& Current();
+  JournalSink* forward_;
+  std::vector<PrintedLine> lines_;
+  bool open_ = false;
+};
+
+// Reads a printed line back into its parts: a journal line is a caption followed by exactly what
+// FormatAmount makes of some amount; a caption alone with a side marker is a journal line whose
+// figure was empty; any other text is a heading. Open text cannot be told apart from the text
+// that follows it, so `open` stays empty.
+PrintedLine ParseLine(std::string_view line);
+
+enum class Side { None, Debit, Credit };
+
+// A caption split into its account and side. The marker is read from the caption's end in the
+// regular form "（借）" / "（贷）" and in the irregular forms the windows print: half-width
+// parentheses "(借)", mixed "（贷)", a missing closing parenthesis "（贷". A caption without a
+// marker ("入账价值", "应交税费-应交增值税（进）") has no side. account + marker == caption.
+struct SplitCaption {
+  std::string account;
+  Side side = Side::None;
+  std::string marker;
+};
+SplitCaption SplitSide(std::string_view caption);
+
+inline constexpr std::size_t kNoLine = static_cast<std::size_t>(-1);
+
+struct EntryRow {
+  std::string account;
+  Side side = Side::None;
+  std::optional<double> amount;
+  std::string caption;         // as printed, side marker included
+  std::size_t line = kNoLine;  // index of the printed line
+};
+
+// Each heading opens an entry; journal lines are its rows; a blank line closes it, so rows after
+// a blank line and before any heading form an entry without a heading. Open text at the start of
+// a journal line is that entry's heading (it shares the line with the first row).
+struct Entry {
+  std::string heading;
+  std::size_t headingLine = kNoLine;
+  std::vector<EntryRow> rows;
+};
+
+std::vector<Entry> EntriesOf(const std::vector<PrintedLine>& lines);
+// From printed text alone, each line read with ParseLine.
+std::vector<Entry> EntriesOf(const std::vector<std::string>& lines);
+
+// One press of a freshly created window (as PressFresh): its printed lines as text and by parts,
+// the entries, and the fault that ended it, if any.
+struct EntryPress {
+  std::vector<std::string> lines;
+  std::vector<PrintedLine> printed;
+  std::vector<Entry> entries;
+  std::optional<FaultKind> fault;
+};
+EntryPress PressEntries(const TopicDesc& desc, const std::map<int, std::string>& texts);
+// The same with the texts as (field number, text) pairs; a number given twice takes the last.
+EntryPress PressEntries(const TopicDesc& desc, const std::vector<FieldText>& texts);
+
+// "debit" / "credit" / "" for none.
+std::string_view SideName(Side side);
+
+}  // namespace varnello

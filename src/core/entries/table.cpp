@@ -1,0 +1,136 @@
+#include "core/entries/table.h"
+
+namespace varnello {
+
+namespace {
+
+enum TableColumn { kSummary, kAccount, kDebit, kCredit, kOther, kColumns };
+
+std::string Cell(const std::string& text, char replaceWith, std::string_view specials) {
+  std::string out = text;
+  for (char& c : out) {
+    if (specials.find(c) != std::string_view::npos) c = replaceWith;
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string PlainAmount(double value) {
+  std::string text = FormatAmount(value);
+  std::size_t begin = text.front() == ' ' ? 1 : 0;
+  return text.substr(begin, text.size() - 1 - begin);
+}
+
+EntryTable TableOf(const std::vector<Entry>& entries) {
+  EntryTable table;
+  table.header = {"摘要", "会计科目", "借方金额", "贷方金额", "其他金额"};
+  for (const Entry& entry : entries) {
+    bool first = true;
+    auto row = [&] {
+      std::vector<std::string> cells(kColumns);
+      if (first) cells[kSummary] = entry.heading;
+      first = false;
+      return cells;
+    };
+    if (entry.rows.empty()) table.rows.push_back(row());
+    for (const EntryRow& r : entry.rows) {
+      std::vector<std::string> cells = row();
+      cells[kAccount] = r.account;
+      TableColumn column = r.side == Side::Debit ? kDebit : r.side == Side::Credit ? kCredit : kOther;
+      if (r.amount) cells[column] = PlainAmount(*r.amount);
+      table.rows.push_back(std::move(cells));
+    }
+  }
+  return table;
+}
+
+EntryTotals TotalsOf(const Entry& entry) {
+  EntryTotals totals;
+  for (const EntryRow& r : entry.rows) {
+    if (!r.amount) continue;
+    if (r.side == Side::Debit) totals.debit += *r.amount;
+    if (r.side == Side::Credit) totals.credit += *r.amount;
+  }
+  return totals;
+}
+
+std::string ToTsv(const EntryTable& table) {
+  std::string out;
+  auto line = [&out](const std::vector<std::string>& cells) {
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+      if (i > 0) out += '\t';
+      out += Cell(cells[i], ' ', "\t\r\n");
+    }
+    out += '\n';
+  };
+  line(table.header);
+  for (const auto& row : table.rows) line(row);
+  return out;
+}
+
+std::string ToCsv(const EntryTable& table, bool bom) {
+  std::string out = bom ? "\xEF\xBB\xBF" : "";
+  auto line = [&out](const std::vector<std::string>& cells) {
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+      if (i > 0) out += ',';
+      const std::string& cell = cells[i];
+      if (cell.find_first_of(",\"\r\n") == std::string::npos) {
+        out += cell;
+        continue;
+      }
+      out += '"';
+      for (char c : cell) {
+        if (c == '"') out += '"';
+        out += c;
+      }
+      out += '"';
+    }
+    out += "\r\n";
+  };
+  line(table.header);
+  for (const auto& row : table.rows) line(row);
+  return out;
+}
+
+std::string ToHtml(const EntryTable& table) {
+  auto escaped = [](const std::string& text) {
+    std::string out;
+    for (char c : text) {
+      switch (c) {
+        case '&':
+          out += "&amp;";
+          break;
+        case '<':
+          out += "&lt;";
+          break;
+        case '>':
+          out += "&gt;";
+          break;
+        case '"':
+          out += "&quot;";
+          break;
+        default:
+          out += c;
+      }
+    }
+    return out;
+  };
+  std::string out = "<html><head><meta charset=\"utf-8\"></head><body><table border=\"1\">\n";
+  auto line = [&](const std::vector<std::string>& cells, const char* tag) {
+    out += "<tr>";
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+      // Amount columns right-aligned, as in a ledger.
+      out += std::string("<") + tag + (i >= kDebit ? " align=\"right\">" : ">");
+      out += escaped(cells[i]);
+      out += std::string("</") + tag + ">";
+    }
+    out += "</tr>\n";
+  };
+  line(table.header, "th");
+  for (const auto& row : table.rows) line(row, "td");
+  out += "</table></body></html>\n";
+  return out;
+}
+
+}  // namespace varnello

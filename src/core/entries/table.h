@@ -1,0 +1,40 @@
+// Entries as a table for spreadsheets and word processors: tab-separated text, CSV and HTML.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/entries/entries.h"
+
+namespace varnello {
+
+// Columns 摘要, 会计科目, 借方金额, 贷方金额, 其他金额: one row per entry row, the heading in the
+// first row of its entry (an entry without rows is a row of its heading alone), the amount in the
+// column of its side (其他金额 for a figure without a side), as a plain number.
+struct EntryTable {
+  std::vector<std::string> header;
+  std::vector<std::vector<std::string>> rows;
+};
+EntryTable TableOf(const std::vector<Entry>& entries);
+
+// The amount as a plain number: FormatAmount without the sign slot's space and the trailing space.
+std::string PlainAmount(double value);
+
+// Sums of an entry's debit and of its credit amounts.
+struct EntryTotals {
+  double debit = 0;
+  double credit = 0;
+};
+EntryTotals TotalsOf(const Entry& entry);
+
+// Tab-separated lines ending in "\n"; tabs and line breaks inside a cell become spaces.
+std::string ToTsv(const EntryTable& table);
+// RFC 4180: CRLF line ends; a cell with a comma, quote or line break in double quotes, its quotes
+// doubled. With `bom`, starts with the UTF-8 byte-order mark that spreadsheet programs on Windows
+// need to read the text as UTF-8.
+std::string ToCsv(const EntryTable& table, bool bom);
+// A complete HTML document holding one <table>, with the text escaped.
+std::string ToHtml(const EntryTable& table);
+
+}  // namespace varnello

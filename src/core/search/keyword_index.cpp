@@ -1,0 +1,226 @@
+#include "core/search/keyword_index.h"
+
+#include <algorithm>
+#include <array>
+
+#include "core/search/han_pinyin.h"
+#include "core/tables/tables.h"
+
+namespace varnello {
+namespace {
+
+// A category window is known by its menu caption, or by its keyword when it has no menu entry.
+std::string_view CategoryName(const CategoryDesc& category) {
+  for (const MenuEntry& m : Menu()) {
+    if (m.opens == category.id) return m.caption;
+  }
+  for (const KeywordRow& row : Keywords()) {
+    if (row.window == category.id) return row.keyword;
+  }
+  return {};
+}
+
+bool IsKeywordOf(std::string_view caption, WindowId window) {
+  for (const KeywordRow& row : Keywords()) {
+    if (row.window == window && row.keyword == caption) return true;
+  }
+  return false;
+}
+
+// The category whose button bears the keyword itself fits best (改造 is a button of 商品/货物/原材料,
+// while 固定资产 lists the same window as 改造固定资产); next one whose button bears another keyword
+// of the same window (小规模纳税人 for 改造（小规模纳税人）); next the first category that opens the
+// window; last the menu entry that shows it.
+std::string_view SubjectOf(const KeywordRow& row) {
+  const CategoryDesc* sameWindow = nullptr;
+  const CategoryDesc* first = nullptr;
+  for (const CategoryDesc& c : Categories()) {
+    for (const CategoryButton& b : c.buttons) {
+      if (b.opens != row.window) continue;
+      if (b.caption == row.keyword) return CategoryName(c);
+      if (sameWindow == nullptr && IsKeywordOf(b.caption, row.window)) sameWindow = &c;
+      if (first == nullptr) first = &c;
+    }
+  }
+  if (sameWindow != nullptr) return CategoryName(*sameWindow);
+  if (first != nullptr) return CategoryName(*first);
+  for (const MenuEntry& m : Menu()) {
+    if (m.opens == row.window) return m.caption;
+  }
+  return {};
+}
+
+// Words whose characters have more than one reading and which the character table reads wrongly
+// in these keywords; each correction applies wherever the word occurs. Every keyword's reading
+// was checked once by eye, and 长 of 长期 (long-term, chang) is the only misreading among them:
+// the table gives zhang, its reading as "to grow" or "elder". The other polyphonic characters of
+// the keywords are read right: 行 in 发行 (xing), 应 in 应收/应付/应税 (ying), 得 in 所得税 (de),
+// 模 in 规模 (mo), 卡 in 信用卡 (ka), 转 in 结转/转让 (zhuan), 累 in 累计 (lei), 少 in 少记 (shao),
+// 调, 还, 重 and 传 do not occur.
+struct Correction {
+  std::u32string_view word;
+  std::array<std::string_view, 2> syllables;
+};
+constexpr Correction kCorrections[] = {
+    {U"长期", {"chang", "qi"}},
+};
+
+std::u32string DecodeUtf8(std::string_view s) {
+  std::u32string out;
+  for (size_t i = 0; i < s.size();) {
+    unsigned char c = static_cast<unsigned char>(s[i]);
+    int extra = c < 0x80 ? 0 : c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : 1;
+    char32_t cp = extra == 0 ? c : c & (0x3F >> extra);
+    for (int k = 1; k <= extra && i + k < s.size(); ++k)
+      cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+    out.push_back(cp);
+    i += static_cast<size_t>(extra) + 1;
+  }
+  return out;
+}
+
+// One syllable per Han character; other characters (the full-width parentheses) have none.
+std::string Syllables(std::string_view keyword) {
+  std::u32string chars = DecodeUtf8(keyword);
+  std::vector<std::string_view> syllables;
+  for (char32_t c : chars) syllables.push_back(HanSyllable(c));
+  for (const Correction& fix : kCorrections) {
+    for (size_t at = chars.find(fix.word); at != std::u32string::npos; at = chars.find(fix.word, at + 1)) {
+      for (size_t i = 0; i < fix.word.size(); ++i) syllables[at + i] = fix.syllables[i];
+    }
+  }
+  std::string joined;
+  for (std::string_view s : syllables) {
+    if (s.empty()) continue;
+    if (!joined.empty()) joined += ' ';
+    joined += s;
+  }
+  return joined;
+}
+
+KeywordEntry MakeEntry(const KeywordRow& row) {
+  KeywordEntry e{row.keyword, row.window, SubjectOf(row), Syllables(row.keyword), {}, {}, {}};
+  bool atStart = true;
+  for (char c : e.syllables) {
+    if (c == ' ') {
+      atStart = true;
+      continue;
+    }
+    if (atStart) {
+      e.starts.push_back(e.pinyin.size());
+      e.initials += c;
+      atStart = false;
+    }
+    e.pinyin += c;
+  }
+  return e;
+}
+
+// The query as matched: blanks dropped, Latin letters (also full-width ones) in lower case, ASCII
+// parentheses as the full-width ones the keywords use. `latin` tells whether it is all letters.
+struct Folded {
+  std::string text;
+  bool latin = true;
+};
+
+Folded Fold(std::string_view query) {
+  Folded f;
+  for (size_t i = 0; i < query.size(); ++i) {
+    unsigned char c = static_cast<unsigned char>(query[i]);
+    if (c == ' ' || c == '\t') continue;
+    if (c >= 'A' && c <= 'Z') c = static_cast<unsigned char>(c - 'A' + 'a');
+    if (c >= 'a' && c <= 'z') {
+      f.text += static_cast<char>(c);
+      continue;
+    }
+    if (c == 0xE3 && query.substr(i, 3) == "\xE3\x80\x80") {  // U+3000 ideographic space
+      i += 2;
+      continue;
+    }
+    if (c == 0xEF && i + 2 < query.size()) {
+      unsigned char c1 = static_cast<unsigned char>(query[i + 1]);
+      unsigned char c2 = static_cast<unsigned char>(query[i + 2]);
+      // U+FF21..U+FF3A and U+FF41..U+FF5A: full-width Latin letters.
+      if ((c1 == 0xBC && c2 >= 0xA1 && c2 <= 0xBA) || (c1 == 0xBD && c2 >= 0x81 && c2 <= 0x9A)) {
+        f.text += static_cast<char>('a' + (c1 == 0xBC ? c2 - 0xA1 : c2 - 0x81));
+        i += 2;
+        continue;
+      }
+    }
+    f.latin = false;
+    if (c == '(') {
+      f.text += "（";
+    } else if (c == ')') {
+      f.text += "）";
+    } else {
+      f.text += static_cast<char>(c);
+    }
+  }
+  if (f.text.empty()) f.latin = false;
+  return f;
+}
+
+bool PinyinFromSyllable(const KeywordEntry& e, std::string_view q) {
+  for (size_t s : e.starts) {
+    if (std::string_view(e.pinyin).substr(s).starts_with(q)) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+const std::vector<KeywordEntry>& KeywordIndex() {
+  static const std::vector<KeywordEntry> index = [] {
+    std::vector<KeywordEntry> entries;
+    for (const KeywordRow& row : Keywords()) entries.push_back(MakeEntry(row));
+    return entries;
+  }();
+  return index;
+}
+
+std::vector<KeywordMatch> FindKeywords(std::string_view query) {
+  Folded f = Fold(query);
+  std::vector<KeywordMatch> matches;
+  if (f.text.empty()) return matches;
+  std::string_view q = f.text;
+  for (const KeywordEntry& e : KeywordIndex()) {
+    if (f.latin) {
+      if (e.initials == q || e.pinyin == q) {
+        matches.push_back({&e, MatchKind::PinyinExact});
+      } else if (std::string_view(e.initials).starts_with(q) || std::string_view(e.pinyin).starts_with(q)) {
+        matches.push_back({&e, MatchKind::PinyinPrefix});
+      } else if (e.initials.find(q) != std::string::npos || PinyinFromSyllable(e, q)) {
+        matches.push_back({&e, MatchKind::PinyinSubstring});
+      }
+    } else if (e.keyword == q) {
+      matches.push_back({&e, MatchKind::Exact});
+    } else if (e.keyword.starts_with(q)) {
+      matches.push_back({&e, MatchKind::Prefix});
+    } else if (e.keyword.find(q) != std::string_view::npos) {
+      matches.push_back({&e, MatchKind::Substring});
+    }
+  }
+  std::stable_sort(matches.begin(), matches.end(),
+                   [](const KeywordMatch& a, const KeywordMatch& b) { return a.kind < b.kind; });
+  return matches;
+}
+
+std::string_view MatchKindName(MatchKind kind) {
+  switch (kind) {
+    case MatchKind::Exact:
+      return "exact";
+    case MatchKind::Prefix:
+      return "prefix";
+    case MatchKind::Substring:
+      return "substring";
+    case MatchKind::PinyinExact:
+      return "pinyin";
+    case MatchKind::PinyinPrefix:
+      return "pinyin prefix";
+    case MatchKind::PinyinSubstring:
+      return "pinyin substring";
+  }
+  return "";
+}
+
+}  // namespace varnello

@@ -1,0 +1,293 @@
+#include "gui/entry_actions.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHelpEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTextDocument>
+#include <QToolTip>
+
+#include "core/entries/capital.h"
+#include "core/entries/table.h"
+#include "core/tables/tables.h"
+#include "gui/output_view.h"
+#include "gui/qt_convert.h"
+
+namespace varnello {
+
+namespace {
+
+EntryActions::MessageReporter& Reporter() {
+  static EntryActions::MessageReporter reporter = [](QWidget* window, const QString& message) {
+    QMessageBox::warning(window, window->windowTitle(), message);
+  };
+  return reporter;
+}
+
+QString Q(const std::string& s) {
+  return QString::fromStdString(s);
+}
+
+QString Cell(const QString& text, bool amount = false, bool bold = false) {
+  QString inner = text.toHtmlEscaped();
+  if (bold) inner = "<b>" + inner + "</b>";
+  return QStringLiteral("<td%1>%2</td>").arg(amount ? QStringLiteral(" align=\"right\"") : QString(), inner);
+}
+
+}  // namespace
+
+QMimeData* TableMimeData(const std::vector<Entry>& entries) {
+  EntryTable table = TableOf(entries);
+  auto* mime = new QMimeData;
+  mime->setText(Q(ToTsv(table)));
+  mime->setHtml(Q(ToHtml(table)));
+  return mime;
+}
+
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (error != nullptr) *error = file.errorString();
+    file.cancelWriting();
+    return false;
+  }
+  return true;
+}
+
+QString PrintHtml(const PrintContent& c) {
+  QString html = QStringLiteral("<html><body>");
+  html += QStringLiteral("<h2>%1</h2>").arg(c.window.toHtmlEscaped());
+  if (!c.keywords.isEmpty()) {
+    html += QStringLiteral("<p>关键字：%1</p>").arg(c.keywords.join(QStringLiteral("、")).toHtmlEscaped());
+  }
+  html += QStringLiteral("<p>日期：%1</p>").arg(c.date.toString(QStringLiteral("yyyy年M月d日")));
+  if (!c.figures.empty()) {
+    html += QStringLiteral("<h3>输入数据</h3><table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">");
+    for (const auto& [caption, text] : c.figures) html += "<tr>" + Cell(caption) + Cell(text, true) + "</tr>";
+    html += QStringLiteral("</table>");
+  }
+  bool other = false;
+  for (const Entry& e : c.entries) {
+    for (const EntryRow& r : e.rows) other = other || (r.side == Side::None && r.amount);
+  }
+  html += QStringLiteral(
+      "<h3>会计分录</h3><table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" width=\"100%\">");
+  html += QStringLiteral("<tr><th>摘要</th><th>会计科目</th><th>借方金额</th><th>贷方金额</th>%1</tr>")
+              .arg(other ? QStringLiteral("<th>其他金额</th>") : QString());
+  auto amountCell = [](const std::optional<double>& amount, bool show) {
+    return Cell(show && amount ? Q(PlainAmount(*amount)) : QString(), true);
+  };
+  for (const Entry& e : c.entries) {
+    bool first = true;
+    bool sided = false;
+    auto summary = [&] {
+      QString cell = Cell(first ? Q(e.heading) : QString());
+      first = false;
+      return cell;
+    };
+    if (e.rows.empty()) {
+      html += "<tr>" + summary() + Cell({}) + Cell({}) + Cell({}) + (other ? Cell({}) : QString()) + "</tr>";
+    }
+    for (const EntryRow& r : e.rows) {
+      sided = sided || r.side != Side::None;
+      html += "<tr>" + summary() + Cell(Q(r.account)) + amountCell(r.amount, r.side == Side::Debit) +
+              amountCell(r.amount, r.side == Side::Credit) +
+              (other ? amountCell(r.amount, r.side == Side::None) : QString()) + "</tr>";
+    }
+    if (sided) {
+      EntryTotals t = TotalsOf(e);
+      html += "<tr>" + Cell({}) + Cell(QStringLiteral("合计"), false, true) +
+              Cell(Q(PlainAmount(t.debit)), true, true) + Cell(Q(PlainAmount(t.credit)), true, true) +
+              (other ? Cell({}) : QString()) + "</tr>";
+    }
+  }
+  html += QStringLiteral("</table></body></html>");
+  return html;
+}
+
+void PrintEntries(const PrintContent& content, QPagedPaintDevice* device) {
+  QTextDocument doc;
+  QFont font = QGuiApplication::font();
+  font.setPointSize(10);
+  doc.setDefaultFont(font);
+  doc.setHtml(PrintHtml(content));
+  doc.print(device);
+}
+
+EntryActions::EntryActions(QWidget* window, QString name, EntriesSource entries, FiguresSource figures)
+    : QObject(window),
+      window_(window),
+      name_(std::move(name)),
+      entries_(std::move(entries)),
+      figures_(std::move(figures)) {
+  copyTable_ = new QAction(QStringLiteral("复制为表格"), this);
+  copyTable_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  copyTable_->setShortcutContext(Qt::WindowShortcut);
+  window->addAction(copyTable_);
+  saveCsv_ = new QAction(QStringLiteral("另存为 CSV…"), this);
+  printPreview_ = new QAction(QStringLiteral("打印预览…"), this);
+  print_ = new QAction(QStringLiteral("打印…"), this);
+  exportPdf_ = new QAction(QStringLiteral("导出 PDF…"), this);
+  connect(copyTable_, &QAction::triggered, this, &EntryActions::doCopyTable);
+  connect(saveCsv_, &QAction::triggered, this, &EntryActions::doSaveCsv);
+  connect(printPreview_, &QAction::triggered, this, &EntryActions::doPrintPreview);
+  connect(print_, &QAction::triggered, this, &EntryActions::doPrint);
+  connect(exportPdf_, &QAction::triggered, this, &EntryActions::doExportPdf);
+}
+
+void EntryActions::setMessageReporter(MessageReporter reporter) {
+  Reporter() = std::move(reporter);
+}
+
+void EntryActions::addTo(QMenu* menu, const QString& lineUnderPointer) {
+  bool any = !entries_().empty();
+  menu->addSeparator();
+  for (QAction* a : {copyTable_, saveCsv_, printPreview_, print_, exportPdf_}) {
+    a->setEnabled(any);
+    menu->addAction(a);
+  }
+  if (std::optional<QString> capital = CapitalOfLine(lineUnderPointer)) {
+    QAction* copy = menu->addAction(QStringLiteral("复制大写金额（%1）").arg(*capital));
+    QString text = *capital;
+    connect(copy, &QAction::triggered, menu, [text] { QGuiApplication::clipboard()->setText(text); });
+  }
+  // The shortcut stays live whatever the menu showed.
+  connect(menu, &QMenu::aboutToHide, copyTable_, [this] { copyTable_->setEnabled(true); });
+}
+
+void EntryActions::attach(OutputView* view) {
+  view_ = view;
+  connect(view, &OutputView::contextMenuAboutToShow, this, [this](QMenu* menu, int line) {
+    const auto& lines = view_->buffer().lines();
+    addTo(menu, line >= 0 && static_cast<size_t>(line) < lines.size() ? ToQString(lines[line]) : QString());
+  });
+  view->viewport()->installEventFilter(this);
+}
+
+QString EntryActions::lineAt(const QPoint& viewportPoint) const {
+  int line = view_->lineAt(viewportPoint);
+  const auto& lines = view_->buffer().lines();
+  return line >= 0 && static_cast<size_t>(line) < lines.size() ? ToQString(lines[line]) : QString();
+}
+
+bool EntryActions::eventFilter(QObject* watched, QEvent* event) {
+  if (view_ != nullptr && watched == view_->viewport() && event->type() == QEvent::ToolTip) {
+    auto* help = static_cast<QHelpEvent*>(event);
+    if (std::optional<QString> capital = CapitalOfLine(lineAt(help->pos()))) {
+      QToolTip::showText(help->globalPos(), QStringLiteral("大写金额：%1（右键可复制）").arg(*capital),
+                         view_->viewport());
+    } else {
+      QToolTip::hideText();
+    }
+    return true;
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+std::optional<QString> EntryActions::CapitalOfLine(const QString& line) {
+  PrintedLine parsed = ParseLine(line.toStdString());
+  if (parsed.kind != PrintedLine::Kind::Journal || !parsed.amount) return std::nullopt;
+  std::optional<std::string> capital = CapitalAmount(*parsed.amount);
+  if (!capital) return std::nullopt;
+  return Q(*capital);
+}
+
+PrintContent EntryActions::content() const {
+  PrintContent c;
+  c.window = name_;
+  for (const KeywordRow& row : Keywords()) {
+    if (ToQString(row.window) == name_) c.keywords << ToQString(row.keyword);
+  }
+  c.figures = figures_();
+  c.entries = entries_();
+  c.date = QDate::currentDate();
+  return c;
+}
+
+void EntryActions::doCopyTable() {
+  std::vector<Entry> entries = entries_();
+  if (entries.empty()) return;
+  QGuiApplication::clipboard()->setMimeData(TableMimeData(entries));
+}
+
+QString EntryActions::askPath(const QString& title, const QString& suffix, const QString& filter) {
+  if (!targetPath_.isEmpty()) return targetPath_;
+  QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return QFileDialog::getSaveFileName(window_, title, dir + "/" + name_ + "." + suffix, filter);
+}
+
+void EntryActions::fail(const QString& what, const QString& path, const QString& reason) {
+  Reporter()(window_,
+             QStringLiteral("%1失败：无法写入文件“%2”。\n原因：%3\n没有写入任何内容，原有文件保持不变。")
+                 .arg(what, QDir::toNativeSeparators(path), reason));
+}
+
+bool EntryActions::doSaveCsv() {
+  std::vector<Entry> entries = entries_();
+  if (entries.empty()) return false;
+  QString path =
+      askPath(QStringLiteral("另存为 CSV"), QStringLiteral("csv"), QStringLiteral("CSV 文件 (*.csv)"));
+  if (path.isEmpty()) return false;
+  std::string csv = ToCsv(TableOf(entries), true);
+  QString error;
+  if (!WriteFileAtomically(path, QByteArray::fromStdString(csv), &error)) {
+    fail(QStringLiteral("另存为 CSV "), path, error);
+    return false;
+  }
+  return true;
+}
+
+void EntryActions::doPrintPreview() {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(name_);
+  QPrintPreviewDialog dialog(&printer, window_);
+  dialog.setWindowTitle(QStringLiteral("打印预览 - %1").arg(name_));
+  PrintContent c = content();
+  connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [&c](QPrinter* p) { PrintEntries(c, p); });
+  dialog.exec();
+}
+
+void EntryActions::doPrint() {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(name_);
+  QPrintDialog dialog(&printer, window_);
+  dialog.setWindowTitle(QStringLiteral("打印 - %1").arg(name_));
+  if (dialog.exec() != QDialog::Accepted) return;
+  PrintEntries(content(), &printer);
+}
+
+bool EntryActions::doExportPdf() {
+  QString path =
+      askPath(QStringLiteral("导出 PDF"), QStringLiteral("pdf"), QStringLiteral("PDF 文件 (*.pdf)"));
+  if (path.isEmpty()) return false;
+  QSaveFile file(path);
+  if (file.open(QIODevice::WriteOnly)) {
+    {
+      QPdfWriter writer(&file);
+      writer.setTitle(name_);
+      writer.setCreator(QStringLiteral("Varnello"));
+      writer.setPageSize(QPageSize(QPageSize::A4));
+      writer.setResolution(300);
+      PrintEntries(content(), &writer);
+    }
+    if (file.commit()) return true;
+  }
+  QString error = file.errorString();
+  file.cancelWriting();
+  fail(QStringLiteral("导出 PDF "), path, error);
+  return false;
+}
+
+}  // namespace varnello

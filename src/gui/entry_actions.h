@@ -1,0 +1,105 @@
+// Taking a topic window's printed entries elsewhere: copy as a table, save as CSV, print, export
+// to PDF, and an amount in capital numerals. Attached to a window's output context menu.
+#pragma once
+
+#include <QDate>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "core/entries/entries.h"
+
+class QAction;
+class QMenu;
+class QMimeData;
+class QPagedPaintDevice;
+class QWidget;
+
+namespace varnello {
+class OutputView;
+}
+
+namespace varnello {
+
+// What a printout shows: the window's name and keywords, the typed figures with their captions,
+// the entries, the date.
+struct PrintContent {
+  QString window;
+  QStringList keywords;
+  std::vector<std::pair<QString, QString>> figures;  // caption, text as typed
+  std::vector<Entry> entries;
+  QDate date;
+};
+
+// The entries as tab-separated text and as an HTML table, for a paste into a spreadsheet or a
+// word processor.
+QMimeData* TableMimeData(const std::vector<Entry>& entries);
+// Writes the file through a temporary file renamed into place, so a failure leaves no partial
+// file; on failure returns false and sets `error` to the system's reason.
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error);
+// The printout as an HTML document, and printed onto a printer or PDF writer.
+QString PrintHtml(const PrintContent& content);
+void PrintEntries(const PrintContent& content, QPagedPaintDevice* device);
+
+class EntryActions : public QObject {
+  Q_OBJECT
+ public:
+  using EntriesSource = std::function<std::vector<Entry>()>;
+  using FiguresSource = std::function<std::vector<std::pair<QString, QString>>()>;
+  // `window` hosts the dialogs and the Ctrl+Shift+C shortcut.
+  EntryActions(QWidget* window, QString name, EntriesSource entries, FiguresSource figures);
+
+  QAction* copyTable() const { return copyTable_; }
+  QAction* saveCsv() const { return saveCsv_; }
+  QAction* printPreview() const { return printPreview_; }
+  QAction* print() const { return print_; }
+  QAction* exportPdf() const { return exportPdf_; }
+
+  // Adds the actions to an output context menu; with the printed line under the pointer, also
+  // 复制大写金额 when that line shows an amount.
+  void addTo(QMenu* menu, const QString& lineUnderPointer = {});
+  // Adds them to the view's context menu, and shows the capital numerals of a printed amount in
+  // a tooltip when the pointer rests on it.
+  void attach(OutputView* view);
+  // The capital numerals of the amount a printed line shows, when it shows one.
+  static std::optional<QString> CapitalOfLine(const QString& line);
+
+  PrintContent content() const;
+  // Where saving and exporting write, when set: no file dialog (tests, automation).
+  void setTargetPath(const QString& path) { targetPath_ = path; }
+  // How a failure to write is shown; replaceable so tests need no modal dialog.
+  using MessageReporter = std::function<void(QWidget* window, const QString& message)>;
+  static void setMessageReporter(MessageReporter reporter);
+
+  void doCopyTable();
+  bool doSaveCsv();
+  void doPrintPreview();
+  void doPrint();
+  bool doExportPdf();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QString lineAt(const QPoint& viewportPoint) const;
+  QString askPath(const QString& title, const QString& suffix, const QString& filter);
+  void fail(const QString& what, const QString& path, const QString& reason);
+
+  QWidget* window_;
+  QString name_;
+  EntriesSource entries_;
+  FiguresSource figures_;
+  QString targetPath_;
+  OutputView* view_ = nullptr;
+  QAction* copyTable_;
+  QAction* saveCsv_;
+  QAction* printPreview_;
+  QAction* print_;
+  QAction* exportPdf_;
+};
+
+}  // namespace varnello

@@ -1,0 +1,146 @@
+// Taking the entries elsewhere: copy as a table, CSV, PDF, capital numerals of a printed amount.
+#include "gui/entry_actions.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QtTest>
+
+#include "core/entries/table.h"
+#include "gui/gui_tests.h"
+#include "gui/output_view.h"
+#include "gui/qt_convert.h"
+#include "gui/topic_window.h"
+
+namespace varnello {
+namespace {
+
+QString Q(const std::string& s) {
+  return QString::fromStdString(s);
+}
+
+// Form6 pressed with a share purchase: 9550 debit, 500 debit, 10050 credit in the first entry.
+std::unique_ptr<TopicWindow> SharePurchase() {
+  auto w = std::make_unique<TopicWindow>(*FindTopic("Form6"));
+  w->show();
+  const char* texts[] = {"10", "0.5", "1000", "50"};
+  for (int n = 1; n <= 4; ++n) w->field(n)->setText(QString::fromLatin1(texts[n - 1]));
+  w->press();
+  return w;
+}
+
+QPoint PointOfLine(OutputView* view, int line) {
+  QTextCursor cursor(view->document()->findBlockByNumber(line));
+  return view->cursorRect(cursor).center() + QPoint(20, 0);
+}
+
+class EntryActionsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    EntryActions::setMessageReporter([this](QWidget*, const QString& m) { message_ = m; });
+  }
+
+  // Every window: Ctrl+Shift+C puts the entries of what it printed on the clipboard as a table.
+  void everyWindowCopiesItsTable() {
+    for (const TopicDesc* desc : AllTopics()) {
+      TopicWindow w(*desc);
+      w.show();
+      w.activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(&w));
+      std::map<int, std::string> texts;
+      for (const Item* f : FieldsOf(*desc)) {
+        texts[f->field] = std::to_string(f->field * 37 % 97 + 3);
+        w.field(f->field)->setText(Q(texts[f->field]));
+      }
+      w.press();
+      std::string expected = ToTsv(TableOf(PressEntries(*desc, texts).entries));
+      QApplication::clipboard()->clear();
+      QTest::keyClick(w.surface(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+      QVERIFY2(QApplication::clipboard()->text() == Q(expected),
+               qPrintable(ToQString(desc->id) + "\n" + QApplication::clipboard()->text() + "\n---\n" +
+                          Q(expected)));
+    }
+  }
+
+  void copyTableAsTsvAndHtml() {
+    auto w = SharePurchase();
+    w->entryActions()->copyTable()->trigger();
+    const QMimeData* mime = QApplication::clipboard()->mimeData();
+    QStringList rows = mime->text().split('\n');
+    QCOMPARE(rows[0], QStringLiteral("摘要\t会计科目\t借方金额\t贷方金额\t其他金额"));
+    QCOMPARE(rows[1], QStringLiteral("购入股票\t交易性金融资产-成本\t9550\t\t"));
+    QCOMPARE(rows[3], QStringLiteral("\t银行存款\t\t10050\t"));
+    QVERIFY(mime->html().contains(QStringLiteral("<td align=\"right\">10050</td>")));
+  }
+
+  // The context menu of a printed amount offers the actions and its capital numerals.
+  void contextMenuAndCapital() {
+    auto w = SharePurchase();
+    OutputView* view = w->surface();
+    std::unique_ptr<QMenu> menu(view->createContextMenu(PointOfLine(view, 3)));
+    QStringList texts;
+    for (QAction* a : menu->actions()) texts << a->text();
+    for (const char* t : {"复制为表格", "另存为 CSV…", "打印预览…", "打印…", "导出 PDF…"}) {
+      QVERIFY2(texts.contains(QString::fromUtf8(t)), t);
+    }
+    QCOMPARE(texts.last(), QStringLiteral("复制大写金额（壹万零伍拾元整）"));
+    QCOMPARE(w->entryActions()->copyTable()->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+C")));
+    menu->actions().last()->trigger();
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("壹万零伍拾元整"));
+    // On a heading there is no amount to write out.
+    std::unique_ptr<QMenu> onHeading(view->createContextMenu(PointOfLine(view, 0)));
+    QVERIFY(!onHeading->actions().last()->text().startsWith(QStringLiteral("复制大写金额")));
+  }
+
+  void csvAndPdfFiles() {
+    auto w = SharePurchase();
+    QTemporaryDir dir;
+    EntryActions* actions = w->entryActions();
+    actions->setTargetPath(dir.filePath(QStringLiteral("Form6.csv")));
+    QVERIFY(actions->doSaveCsv());
+    QFile csv(dir.filePath(QStringLiteral("Form6.csv")));
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    QByteArray bytes = csv.readAll();
+    QVERIFY(bytes.startsWith("\xEF\xBB\xBF摘要,会计科目,借方金额,贷方金额,其他金额\r\n"));
+    QVERIFY(bytes.contains("\r\n,银行存款,,10050,\r\n"));
+
+    actions->setTargetPath(dir.filePath(QStringLiteral("Form6.pdf")));
+    QVERIFY(actions->doExportPdf());
+    QFile pdf(dir.filePath(QStringLiteral("Form6.pdf")));
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QByteArray document = pdf.readAll();
+    QVERIFY(document.startsWith("%PDF-"));
+    // One page, its font embedded.
+    QCOMPARE(
+        QString::fromLatin1(document).count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b(?!s)"))), 1);
+    QVERIFY(document.contains("/FontFile"));
+    QVERIFY(PrintHtml(actions->content()).contains(QStringLiteral("合计")));
+
+    // A file that cannot be written: a message in Chinese, and no file at all.
+    QString missing = dir.filePath(QStringLiteral("no/such/dir/x.csv"));
+    actions->setTargetPath(missing);
+    message_.clear();
+    QVERIFY(!actions->doSaveCsv());
+    QVERIFY(message_.startsWith(QStringLiteral("另存为 CSV 失败")));
+    QVERIFY(!QFile::exists(missing));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+  }
+
+ private:
+  QString message_;
+};
+
+testing::RegisterGuiTest<EntryActionsTest> registered;
+
+}  // namespace
+}  // namespace varnello
+
+#include "entry_actions_test.moc"
