@@ -12,6 +12,7 @@
 #include "cli/batch.h"
 #include "core/engine/read_amount.h"
 #include "core/engine/topic.h"
+#include "core/entries/entries.h"
 #include "core/journal/journal.h"
 
 namespace varnello {
@@ -111,7 +112,7 @@ void BatchJsonFloor(benchmark::State& state) {
     return;
   }
   std::vector<simdjson::padded_string> padded(requests.begin(), requests.end());
-  PressOutcome outcome = PressFresh(*FindTopic("Form16"), Figures(*FindTopic("Form16")));
+  EntryPress outcome = PressEntries(*FindTopic("Form16"), Figures(*FindTopic("Form16")));
   simdjson::dom::parser parser;
   std::string out;
   for (auto _ : state) {
