@@ -4,6 +4,8 @@
 # and make package builds the Debian package $(BUILD)/varnello_<version>_<arch>.deb.
 BUILD ?= build
 JOBS ?= $(shell nproc)
+# WERROR=ON turns compiler warnings into errors (CI does).
+WERROR ?= OFF
 
 .PHONY: deps build run test package test-sanitize fuzz bench clean format
 
@@ -11,7 +13,7 @@ deps:
 	@bash scripts/install-deps.sh
 
 build: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNELLO_WERROR=$(WERROR) >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build

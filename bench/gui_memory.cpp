@@ -34,8 +34,8 @@ int main(int argc, char** argv) {
   app.processEvents();
   QByteArray atStart = StatusField("VmRSS:");
   int opened = 0;
-  for (std::string_view name : varnello::AllWindowNames()) {
-    QWidget* w = windows.show(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+  for (varnello::WindowId id : varnello::AllWindows()) {
+    QWidget* w = windows.show(QString::fromUtf8(id.name().data(), static_cast<qsizetype>(id.name().size())));
     if (w == nullptr) continue;
     ++opened;
     app.processEvents();

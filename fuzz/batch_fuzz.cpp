@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,22 +18,22 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace varnello;
   if (size == 0) return 0;
-  const std::vector<const TopicDesc*>& topics = AllTopics();
+  std::span<const TopicDesc* const> topics = AllTopics();
   const TopicDesc& desc = *topics[data[0] % topics.size()];
   std::string_view rest(reinterpret_cast<const char*>(data) + 1, size - 1);
 
   std::vector<FieldText> texts;
-  std::string request =
-      "{\"id\": " + std::to_string(size) + ", \"window\": \"" + std::string(desc.name) + "\", \"fields\": {";
+  std::string request = "{\"id\": " + std::to_string(size) + ", \"window\": \"" +
+                        std::string(desc.id.name()) + "\", \"fields\": {";
   for (const Item* field : FieldsOf(desc)) {
     if (rest.empty()) break;
     size_t end = rest.find('\0');
     std::string_view text = rest.substr(0, end);
     rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
     if (!texts.empty()) request += ", ";
-    request += "\"Text" + std::to_string(field->text) + "\": ";
+    request += "\"Text" + std::to_string(field->field) + "\": ";
     cli::AppendJsonString(request, text);
-    texts.push_back({field->text, text});
+    texts.push_back({field->field, text});
   }
   request += "}}";
   bool validText = simdjson::validate_utf8(request.data(), request.size());
@@ -49,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!validText) return 0;  // answered with an error: the request was not valid UTF-8
   // The answer of a press: the same lines and fault as pressing the window directly.
   std::string expected;
-  cli::AppendPressAnswer(expected, std::to_string(size), desc.name, PressEntries(desc, texts));
+  cli::AppendPressAnswer(expected, std::to_string(size), desc.id.name(), PressEntries(desc, texts));
   if (answer != expected + "\n") std::abort();
   return 0;
 }

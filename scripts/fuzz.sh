@@ -18,6 +18,12 @@ if [ -n "$stall" ]; then
   build=${1:-build-fuzz}
 fi
 cd "$(dirname "$0")/.."
+# libFuzzer comes with clang; without it there is nothing to run. Exit status 77 reports the
+# test as skipped rather than passed.
+if ! command -v clang++ >/dev/null; then
+  echo "fuzzing SKIPPED: clang++ is not installed (libFuzzer needs clang)"
+  exit 77
+fi
 targets=(read_amount_fuzz format_amount_fuzz batch_fuzz)
 CXX=clang++ cmake -S . -B "$build" -DVARNELLO_FUZZ=ON -DVARNELLO_BUILD_GUI=OFF -DVARNELLO_BUILD_TESTS=OFF \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

@@ -30,8 +30,8 @@ int main(int argc, char** argv) {
   QStringList requests;
   for (int i = 2; i < argc; ++i) requests << QString::fromLocal8Bit(argv[i]);
   if (requests.isEmpty()) {
-    for (std::string_view name : varnello::AllWindowNames()) {
-      requests << QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    for (varnello::WindowId id : varnello::AllWindows()) {
+      requests << QString::fromUtf8(id.name().data(), static_cast<qsizetype>(id.name().size()));
     }
   }
   varnello::WindowRegistry windows;

@@ -11,20 +11,17 @@ namespace varnello::cli {
 
 // A window name or keyword to the window name; empty when neither.
 std::string_view ResolveWindow(std::string_view what) {
-  for (std::string_view name : AllWindowNames()) {
-    if (name == what) return name;
-  }
-  if (auto w = DispatchKeyword(what)) return *w;
+  if (auto w = WindowId::Parse(what)) return w->name();
+  if (auto w = DispatchKeyword(what)) return w->name();
   return {};
 }
 
-// Checks that the window is a built topic window and the fields exist; returns an error text.
+// Checks that the window is a topic window; returns an error text.
 std::string CheckRequest(std::string_view window, const std::string& asked, const TopicDesc*& desc) {
   desc = nullptr;
   if (window.empty()) return "unknown window or keyword: " + asked;
-  if (KindOf(window) != WindowKind::Topic) return std::string(window) + " is not a topic window";
-  desc = FindTopic(window);
-  if (desc == nullptr) return std::string(window) + " is not built yet";
+  if (auto id = WindowId::Parse(window)) desc = FindTopic(*id);
+  if (desc == nullptr) return std::string(window) + " is not a topic window";
   return {};
 }
 
@@ -244,7 +241,7 @@ std::string_view BatchAnswerer::press(std::string_view line, std::string& out) {
     for (simdjson::dom::key_value_pair member : object) {
       int n = FieldNumber(member.key);
       if (n == 0 || !HasField(*desc, n)) {
-        return Error(std::string(desc->name) + " has no field " + std::string(member.key));
+        return Error(std::string(desc->id.name()) + " has no field " + std::string(member.key));
       }
       std::string_view text;
       if (member.value.get(text) != simdjson::SUCCESS) {
@@ -258,7 +255,7 @@ std::string_view BatchAnswerer::press(std::string_view line, std::string& out) {
   if (request["explain"].get(explain) == simdjson::SUCCESS && explain.get(working) != simdjson::SUCCESS) {
     working = false;
   }
-  AppendPressAnswer(out, id_, desc->name, PressEntries(*desc, texts_, working), working);
+  AppendPressAnswer(out, id_, desc->id.name(), PressEntries(*desc, texts_, working), working);
   return {};
 }
 

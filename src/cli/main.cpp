@@ -167,14 +167,14 @@ int PressWindow(const Args& args) {
     size_t eq = a.find('=');
     int n = eq == std::string_view::npos ? 0 : FieldNumber(a.substr(0, eq));
     if (n == 0 || !HasField(*desc, n)) {
-      return UsageError(std::string(desc->name) + " has no field " + std::string(a.substr(0, eq)));
+      return UsageError(std::string(desc->id.name()) + " has no field " + std::string(a.substr(0, eq)));
     }
     texts[n] = std::string(a.substr(eq + 1));
   }
   EntryPress r = PressEntries(*desc, texts, explain || format == "json");
   std::string out;
   if (format == "json") {
-    AppendPressAnswer(out, {}, desc->name, r, true);
+    AppendPressAnswer(out, {}, desc->id.name(), r, true);
     out += '\n';
   } else if (format == "tsv") {
     out = ToTsv(TableOf(r.entries));
@@ -325,7 +325,7 @@ struct Described {
   };
   std::string_view name;
   WindowKind kind = WindowKind::Topic;
-  bool built = true;
+  bool built = true;  // every window is; the key stays for readers of earlier output
   std::vector<std::string_view> keywords;
   std::vector<std::string_view> initials;  // the pinyin initials of each keyword
   std::vector<Entry> fields;
@@ -335,10 +335,11 @@ struct Described {
 
 Described DescribeWindow(std::string_view name) {
   Described w;
+  WindowId id = *WindowId::Parse(name);
   w.name = name;
-  w.kind = KindOf(name);
+  w.kind = KindOf(id);
   for (const KeywordEntry& e : KeywordIndex()) {
-    if (e.window != name) continue;
+    if (e.window != id) continue;
     w.keywords.push_back(e.keyword);
     w.initials.push_back(e.initials);
   }
@@ -346,25 +347,25 @@ Described DescribeWindow(std::string_view name) {
     for (const Control& c : LayoutMain().controls) {
       if (c.kind == ControlKind::Button) w.buttons.push_back({std::string(c.name), c.caption, {}});
     }
-  } else if (const CategoryDesc* c = FindCategory(name)) {
-    for (const CategoryButton& b : c->buttons) w.buttons.push_back({std::string(b.name), b.caption, b.opens});
+  } else if (const CategoryDesc* c = FindCategory(id)) {
+    for (const CategoryButton& b : c->buttons)
+      w.buttons.push_back({std::string(b.name), b.caption, b.opens.name()});
     for (const CategoryLabel& l : c->labels) w.sections.push_back(l.text);
-  } else if (const TopicDesc* t = FindTopic(name)) {
+  } else if (const TopicDesc* t = FindTopic(id)) {
     for (const auto& column : t->columns) {
       for (const Item& item : column) {
-        if (item.text != 0) {
+        if (item.field != 0) {
           // A caption may open another window when clicked.
-          w.fields.push_back({"Text" + std::to_string(item.text), item.caption, item.opens});
+          w.fields.push_back({"Text" + std::to_string(item.field), item.caption, item.opens.name()});
         } else {
           w.sections.push_back(item.caption);
         }
       }
     }
     for (const Control& c : LayoutTopic(*t).controls) {
-      if (c.kind == ControlKind::Button) w.buttons.push_back({std::string(c.name), c.caption, c.opens});
+      if (c.kind == ControlKind::Button)
+        w.buttons.push_back({std::string(c.name), c.caption, c.opens.name()});
     }
-  } else {
-    w.built = false;
   }
   return w;
 }
@@ -373,7 +374,6 @@ void PrintDescription(const Described& w, std::string& out) {
   out += w.name;
   out += " (";
   out += KindName(w.kind);
-  out += w.built ? "" : ", not built yet";
   out += ")";
   std::string_view sep = " keywords: ";
   for (size_t i = 0; i < w.keywords.size(); ++i) {
@@ -437,8 +437,8 @@ int DescribeWindows(const Args& args) {
     if (only.empty()) return UsageError("unknown window or keyword: " + std::string(a));
   }
   std::vector<Described> windows;
-  for (std::string_view name : AllWindowNames()) {
-    if (only.empty() || name == only) windows.push_back(DescribeWindow(name));
+  for (WindowId id : AllWindows()) {
+    if (only.empty() || id.name() == only) windows.push_back(DescribeWindow(id.name()));
   }
   std::string out;
   if (!asJson) {
@@ -450,9 +450,9 @@ int DescribeWindows(const Args& args) {
   json doc{{"windows", list}};
   if (only.empty()) {
     json keywords = json::array(), menu = json::array();
-    for (const KeywordRow& row : Keywords()) keywords.push_back({row.keyword, row.window});
+    for (const KeywordRow& row : Keywords()) keywords.push_back({row.keyword, row.window.name()});
     for (const MenuEntry& m : Menu())
-      menu.push_back({{"name", m.name}, {"caption", m.caption}, {"opens", m.opens}});
+      menu.push_back({{"name", m.name}, {"caption", m.caption}, {"opens", m.opens.name()}});
     doc["keywords"] = keywords;
     doc["menu"] = menu;
   }
@@ -473,7 +473,7 @@ int FindKeyword(const Args& args) {
     json list = json::array();
     for (const KeywordMatch& m : matches) {
       list.push_back({{"keyword", m.entry->keyword},
-                      {"window", m.entry->window},
+                      {"window", m.entry->window.name()},
                       {"subject", m.entry->subject},
                       {"pinyin", m.entry->syllables},
                       {"initials", m.entry->initials},
@@ -486,7 +486,7 @@ int FindKeyword(const Args& args) {
   for (const KeywordMatch& m : matches) {
     out += m.entry->keyword;
     out += "  ";
-    out += m.entry->window;
+    out += m.entry->window.name();
     if (!m.entry->subject.empty()) {
       out += "  ";
       out += m.entry->subject;
@@ -525,7 +525,7 @@ int MakeExerciseFigures(const Args& args) {
   if (!seed) seed = std::random_device()();
   json fields = json::object();
   for (const auto& [n, text] : MakeExercise(*desc, *seed)) fields["Text" + std::to_string(n)] = text;
-  return Emit(json{{"window", desc->name}, {"seed", *seed}, {"fields", fields}}.dump() + "\n", 0);
+  return Emit(json{{"window", desc->id.name()}, {"seed", *seed}, {"fields", fields}}.dump() + "\n", 0);
 }
 
 json KeyLineJson(const KeyLine& line, bool withAmount) {
@@ -552,7 +552,7 @@ json MarkRequest(const std::string& text) {
     for (auto it = f->begin(); it != f->end(); ++it) {
       int n = FieldNumber(it.key());
       if (n == 0 || !HasField(*desc, n))
-        return {{"error", std::string(desc->name) + " has no field " + it.key()}};
+        return {{"error", std::string(desc->id.name()) + " has no field " + it.key()}};
       if (!it->is_string()) return {{"error", "field " + it.key() + " must be a string"}};
       texts[n] = it->get<std::string>();
     }
@@ -580,7 +580,7 @@ json MarkRequest(const std::string& text) {
   for (const KeyLine& line : m.missing) missing.push_back(KeyLineJson(line, false));
   for (const KeyLine& line : m.key) key.push_back(KeyLineJson(line, true));
   json answerJson{
-      {"window", desc->name}, {"score", m.score}, {"rows", rows}, {"missing", missing}, {"key", key}};
+      {"window", desc->id.name()}, {"score", m.score}, {"rows", rows}, {"missing", missing}, {"key", key}};
   if (m.fault) answerJson["fault"] = FaultName(*m.fault);
   return answerJson;
 }
@@ -668,6 +668,10 @@ std::string HelpText() {
 }
 
 int Main(int argc, char** argv) {
+  if (std::vector<std::string> problems = CheckWindowTables(); !problems.empty()) {
+    for (const std::string& p : problems) std::cerr << "varnello-cli: window tables: " << p << "\n";
+    return 1;
+  }
   Args args(argv + 1, argv + argc);
   if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
     return Emit(HelpText(), args.empty() ? kUsageError : 0);

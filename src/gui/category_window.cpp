@@ -9,8 +9,8 @@
 namespace varnello {
 
 CategoryWindow::CategoryWindow(const CategoryDesc& desc, QWidget* parent) : QWidget(parent) {
-  setWindowTitle(ToQString(desc.name));
-  setObjectName(ToQString(desc.name));
+  setWindowTitle(ToQString(desc.id.name()));
+  setObjectName(ToQString(desc.id.name()));
   WindowLayout layout = LayoutCategory(desc);
   resize(ToPixels(layout.width), ToPixels(layout.height));
   setMinimumSize(ToPixels(layout.minWidth), ToPixels(layout.minHeight));
@@ -22,7 +22,7 @@ CategoryWindow::CategoryWindow(const CategoryDesc& desc, QWidget* parent) : QWid
       auto* button = new QPushButton(ToQString(c.caption), this);
       button->setObjectName(ToQString(c.name));
       button->setAutoDefault(false);
-      QString target = ToQString(c.opens);
+      QString target = ToQString(c.opens.name());
       connect(button, &QPushButton::clicked, this, [this, target] { emit navigate(target); });
       button->setGeometry(ToPixels(c.rect));
       widgets.push_back(button);

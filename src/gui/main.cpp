@@ -3,7 +3,9 @@
 #include <QEvent>
 #include <QIcon>
 #include <QTimer>
+#include <cstdio>
 
+#include "core/tables/tables.h"
 #include "gui/app_font.h"
 #include "gui/main_window.h"
 #include "gui/qt_translations.h"
@@ -24,6 +26,10 @@ class QuitAfterPaint : public QObject {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (std::vector<std::string> problems = varnello::CheckWindowTables(); !problems.empty()) {
+    for (const std::string& p : problems) std::fprintf(stderr, "varnello: window tables: %s\n", p.c_str());
+    return 1;
+  }
   QApplication app(argc, argv);
   QApplication::setApplicationVersion(QStringLiteral(VARNELLO_VERSION));
   // Desktops match the running program to its menu entry and icon by these names.

@@ -73,7 +73,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   for (const MenuEntry& entry : Menu()) {
     QAction* action = menuBar()->addAction(ToQString(entry.caption));
     action->setObjectName(ToQString(entry.name));
-    QString target = ToQString(entry.opens);
+    QString target = ToQString(entry.opens.name());
     connect(action, &QAction::triggered, this, [this, target] { emit menuChosen(target); });
   }
   // The designed client area below the menu bar, which takes a second row when its 13 entries do
@@ -92,7 +92,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 void MainWindow::confirm() {
   // Every row is compared; the keywords are distinct, so at most one window is shown.
-  if (auto window = DispatchKeyword(keyword_->text().toStdString())) emit dispatch(ToQString(*window));
+  if (auto window = DispatchKeyword(keyword_->text().toStdString())) emit dispatch(ToQString(window->name()));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -194,7 +194,7 @@ class PracticeLink : public QObject {
   void start() {
     bool empty = true;
     for (const Item* f : FieldsOf(topic_->desc())) {
-      if (!topic_->field(f->text)->text().isEmpty()) empty = false;
+      if (!topic_->field(f->field)->text().isEmpty()) empty = false;
     }
     if (empty) sheet()->newExercise();
     sheet()->present();
@@ -383,7 +383,7 @@ void PracticeSheet::enterPressed(int row, int column) {
 void PracticeSheet::mark() {
   std::map<int, std::string> texts;
   for (const Item* f : FieldsOf(topic_->desc()))
-    texts[f->text] = topic_->field(f->text)->text().toStdString();
+    texts[f->field] = topic_->field(f->field)->text().toStdString();
   marked_ = answer();
   marking_ = MarkAnswer(topic_->desc(), texts, marked_);
   showMarks();

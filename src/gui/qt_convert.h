@@ -25,6 +25,9 @@ inline QRect ToPixels(const Rect& r) {
 inline QString ToQString(std::string_view s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
+inline QString ToQString(WindowId id) {
+  return ToQString(id.name());
+}
 
 // Sets the Tab order of a window's controls (`widgets[i]` shows `layout.controls[i]`), then of
 // `after` where given; the first control of the order gets the focus when the window is shown.

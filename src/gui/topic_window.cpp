@@ -35,8 +35,8 @@ class LinkLabel : public QLabel {
 }  // namespace
 
 TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent) : QWidget(parent), desc_(desc) {
-  setWindowTitle(ToQString(desc.name));
-  setObjectName(ToQString(desc.name));
+  setWindowTitle(ToQString(desc.id.name()));
+  setObjectName(ToQString(desc.id.name()));
   WindowLayout layout = LayoutTopic(desc);
   resize(ToPixels(layout.width), ToPixels(layout.height));
   setMinimumSize(ToPixels(layout.minWidth), ToPixels(layout.minHeight));
@@ -49,11 +49,11 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent) : QWidget(paren
   surface_->setAccessibleName(QStringLiteral("输出"));
   printed_ = std::make_unique<LineRecorder>(&surface_->sink());
   entryActions_ = new EntryActions(
-      this, ToQString(desc.name), [this] { return entries(); },
+      this, ToQString(desc.id.name()), [this] { return entries(); },
       [this] {
         std::vector<std::pair<QString, QString>> figures;
         for (const Item* item : FieldsOf(desc_))
-          figures.emplace_back(ToQString(item->caption), field(item->text)->text());
+          figures.emplace_back(ToQString(item->caption), field(item->field)->text());
         return figures;
       });
   entryActions_->attach(surface_);
@@ -68,8 +68,8 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent) : QWidget(paren
       case ControlKind::Caption:
       case ControlKind::Section: {
         QLabel* label;
-        if (!c.opens.empty()) {
-          QString target = ToQString(c.opens);
+        if (c.opens) {
+          QString target = ToQString(c.opens.name());
           label = new LinkLabel(
               ToQString(c.caption), [this, target] { emit navigate(target, false); }, this);
         } else {
@@ -81,14 +81,14 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent) : QWidget(paren
           label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         }
         label->setAutoFillBackground(true);  // hides the printed lines beneath it
-        if (c.text != 0) captions[c.text] = label;
+        if (c.field != 0) captions[c.field] = label;
         w = label;
         break;
       }
       case ControlKind::Field: {
         auto* edit = new QLineEdit(this);
-        edit->setObjectName(QStringLiteral("Text%1").arg(c.text));
-        fields_[c.text] = edit;
+        edit->setObjectName(QStringLiteral("Text%1").arg(c.field));
+        fields_[c.field] = edit;
         w = edit;
         break;
       }
@@ -97,12 +97,12 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent) : QWidget(paren
         button->setObjectName(ToQString(c.name));
         button->setAutoDefault(false);
         button->setDefault(false);
-        if (c.name == "Command1") {
+        if (c.role == ButtonRole::Compute) {
           connect(button, &QPushButton::clicked, this, &TopicWindow::press);
-        } else if (c.name == "Command2") {
+        } else if (c.role == ButtonRole::Clear) {
           connect(button, &QPushButton::clicked, this, &TopicWindow::clear);
         } else {
-          QString target = ToQString(c.opens);
+          QString target = ToQString(c.opens.name());
           connect(button, &QPushButton::clicked, this, [this, target] { emit navigate(target, true); });
         }
         w = button;

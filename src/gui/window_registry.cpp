@@ -34,14 +34,15 @@ QWidget* WindowRegistry::existing(const QString& name) const {
 }
 
 bool WindowRegistry::available(const QString& name) {
-  std::string n = name.toStdString();
-  return n == "Form1" || FindCategory(n) != nullptr || FindTopic(n) != nullptr;
+  // Every window exists (the start-up check makes sure); only a malformed name is not available.
+  return WindowId::Parse(name.toStdString()).has_value();
 }
 
 QWidget* WindowRegistry::create(const QString& name) {
-  std::string n = name.toStdString();
+  std::optional<WindowId> id = WindowId::Parse(name.toStdString());
+  if (!id) return nullptr;
   QWidget* w = nullptr;
-  if (const TopicDesc* t = FindTopic(n)) {
+  if (const TopicDesc* t = FindTopic(*id)) {
     auto* topic = new TopicWindow(*t);
     connect(topic, &TopicWindow::navigate, this, [this, topic](const QString& to, bool hideSelf) {
       if (hideSelf) {
@@ -52,7 +53,7 @@ QWidget* WindowRegistry::create(const QString& name) {
     });
     connect(topic, &TopicWindow::faulted, this, &WindowRegistry::showFault);
     w = topic;
-  } else if (const CategoryDesc* c = FindCategory(n)) {
+  } else if (const CategoryDesc* c = FindCategory(*id)) {
     auto* category = new CategoryWindow(*c);
     connect(category, &CategoryWindow::navigate, this,
             [this, category](const QString& to) { move(category, to); });

@@ -150,8 +150,8 @@ TEST(Entries, EveryWindowEveryLine) {
     std::size_t windowRows = 0;
     for (auto input : inputs) {
       std::map<int, std::string> texts;
-      for (const Item* f : FieldsOf(*desc)) texts[f->text] = input(f->text);
-      SCOPED_TRACE(std::string(desc->name) + " " + (texts.empty() ? "" : texts.begin()->second));
+      for (const Item* f : FieldsOf(*desc)) texts[f->field] = input(f->field);
+      SCOPED_TRACE(std::string(desc->id.name()) + " " + (texts.empty() ? "" : texts.begin()->second));
       PressOutcome plain = PressFresh(*desc, texts);
       EntryPress r = PressEntries(*desc, texts);
       ASSERT_EQ(r.lines, plain.lines);
@@ -184,7 +184,7 @@ TEST(Entries, EveryWindowEveryLine) {
       EXPECT_EQ(rowLines, journalLines);
       windowRows += rowLines.size();
     }
-    EXPECT_GT(windowRows, 0u) << desc->name;
+    EXPECT_GT(windowRows, 0u) << desc->id;
     rows += windowRows;
   }
   EXPECT_GT(rows, 3000u);

@@ -2,14 +2,15 @@
 // and the short close-and-distribute form.
 #include <gtest/gtest.h>
 
+#include "core/layout/layout.h"
 #include "core/press_helper.h"
 
 namespace varnello {
 namespace {
 
 using testing::LineOf;
+using testing::Lines;
 using testing::PressWindow;
-using Lines = std::vector<std::string>;
 
 // The 24 lines that precede the profit transfer, for given closing amounts.
 Lines Form113Head(const Lines& income, const std::string& T, const Lines& expense, const std::string& C,
@@ -95,22 +96,33 @@ TEST(Form113, FaultPoints) {
   }
 }
 
+// Checked on the controls as laid out for the window, which is what the GUI builds.
 TEST(Form113, FourthButtonLeadsToTheDistributionWindow) {
   const TopicDesc* d = FindTopic("Form113");
   ASSERT_NE(d, nullptr);
-  ASSERT_EQ(d->extraButtons.size(), 1u);
-  EXPECT_EQ(d->extraButtons[0].name, "Command4");
-  EXPECT_EQ(d->extraButtons[0].caption, "结转本年利润");
-  EXPECT_EQ(d->extraButtons[0].opens, "Form114");
-  EXPECT_EQ(d->exitTo, "Form1");
+  WindowLayout layout = LayoutTopic(*d);
+  std::vector<const Control*> buttons, fields;
+  for (const Control& c : layout.controls) {
+    if (c.kind == ControlKind::Button) buttons.push_back(&c);
+    if (c.kind == ControlKind::Field) fields.push_back(&c);
+  }
+  ASSERT_EQ(buttons.size(), 4u);
+  EXPECT_EQ(buttons[3]->name, "Command4");
+  EXPECT_EQ(buttons[3]->caption, "结转本年利润");
+  EXPECT_EQ(buttons[3]->role, ButtonRole::Navigate);
+  EXPECT_EQ(buttons[3]->opens, WindowId("Form114"));
+  EXPECT_EQ(buttons[2]->opens, kMainWindow);  // 退出
+  // Below the standard buttons.
+  EXPECT_GT(buttons[3]->rect.y, buttons[2]->rect.bottom());
   // Income on the left, expenses and tax on the right.
-  ASSERT_EQ(d->columns.size(), 2u);
-  EXPECT_EQ(d->columns[0].size(), 5u);
-  EXPECT_EQ(d->columns[1].size(), 9u);
+  ASSERT_EQ(fields.size(), 14u);
+  for (size_t i = 0; i < fields.size(); ++i) {
+    EXPECT_EQ(fields[i]->rect.x > fields[0]->rect.x, i >= 5) << "Text" << fields[i]->field;
+  }
 
   const TopicDesc* next = FindTopic("Form114");
   ASSERT_NE(next, nullptr);
-  EXPECT_EQ(next->exitTo, "Form1");
+  EXPECT_EQ(next->exitTo, kMainWindow);
   EXPECT_TRUE(next->extraButtons.empty());
   EXPECT_FALSE(HasField(*next, 4));
   for (int n : {1, 2, 3, 5, 6, 7, 8}) EXPECT_TRUE(HasField(*next, n)) << n;

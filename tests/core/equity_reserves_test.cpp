@@ -6,8 +6,8 @@
 namespace varnello {
 namespace {
 
+using testing::Lines;
 using testing::PressWindow;
-using Lines = std::vector<std::string>;
 
 TEST(Form121, ShareIssue) {
   struct Case {
@@ -90,7 +90,7 @@ TEST(Form123, SectionCaptions) {
   ASSERT_EQ(d->columns.size(), 1u);
   Lines sections;
   for (const Item& item : d->columns[0]) {
-    if (item.text == 0) sections.emplace_back(item.caption);
+    if (item.field == 0) sections.emplace_back(item.caption);
   }
   EXPECT_EQ(sections, (Lines{"提取盈余公积", "盈余公积补亏", "盈余公积转增资本"}));
   for (int n = 1; n <= 5; ++n) EXPECT_TRUE(HasField(*d, n)) << n;

@@ -46,17 +46,17 @@ TEST(Exercise, EveryWindowEverySeedIsSound) {
     size_t fieldCount = FieldsOf(*desc).size();
     for (std::uint64_t seed = 0; seed < 1000; ++seed) {
       std::map<int, std::string> texts = MakeExercise(*desc, seed);
-      ASSERT_EQ(texts.size(), fieldCount) << desc->name;
+      ASSERT_EQ(texts.size(), fieldCount) << desc->id;
       for (const Item* field : FieldsOf(*desc)) {
         if (FigureKindOf(field->caption) != FigureKind::Rate) continue;
-        double rate = std::strtod(texts[field->text].c_str(), nullptr);
-        ASSERT_TRUE(rate >= 0.01 && rate <= 0.5) << desc->name << " " << field->caption;
+        double rate = std::strtod(texts[field->field].c_str(), nullptr);
+        ASSERT_TRUE(rate >= 0.01 && rate <= 0.5) << desc->id << " " << field->caption;
       }
       NonZeroLines out;
       auto fault = RunPress(
           *desc, [&texts](int n) { return texts[n]; }, out);
-      ASSERT_FALSE(fault) << desc->name << " seed " << seed;
-      ASSERT_GT(out.count, 0) << desc->name << " seed " << seed;
+      ASSERT_FALSE(fault) << desc->id << " seed " << seed;
+      ASSERT_GT(out.count, 0) << desc->id << " seed " << seed;
     }
   }
 }

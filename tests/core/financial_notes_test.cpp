@@ -10,9 +10,10 @@
 namespace varnello {
 namespace {
 
+using testing::Inputs;
+using testing::Lines;
 using testing::PressWindow;
-using Inputs = std::map<int, std::string>;
-using Lines = std::vector<std::string>;
+using testing::With;
 
 struct Case {
   const char* what;
@@ -28,26 +29,11 @@ struct FaultCase {
 };
 
 void CheckCases(const char* window, const std::vector<Case>& cases) {
-  for (const Case& c : cases) {
-    auto r = PressWindow(window, c.in);
-    EXPECT_EQ(r.fault, std::nullopt) << window << ": " << c.what;
-    EXPECT_EQ(r.lines, c.lines) << window << ": " << c.what;
-  }
+  for (const Case& c : cases) testing::ExpectLines(window, c.in, c.lines, c.what);
 }
 
 void CheckFaults(const char* window, const std::vector<FaultCase>& cases) {
-  for (const FaultCase& c : cases) {
-    auto r = PressWindow(window, c.in);
-    EXPECT_EQ(r.fault, FaultKind::Overflow) << window << ": " << c.what;
-    ASSERT_EQ(r.lines.size(), c.kept) << window << ": " << c.what;
-    EXPECT_EQ(r.lines.empty() ? "" : r.lines.back(), c.last) << window << ": " << c.what;
-  }
-}
-
-// The same inputs with one field replaced.
-Inputs With(Inputs in, int n, const char* text) {
-  in[n] = text;
-  return in;
+  for (const FaultCase& c : cases) testing::ExpectFault(window, c.in, c.kept, c.last, c.what);
 }
 
 TEST(Form4, BillWithInterest) {
@@ -91,10 +77,10 @@ TEST(Form10, CashOverAndShort) {
   CheckCases("Form10", {{"both groups, no blank between", full, both},
                         {"over only", {{1, "50"}, {3, "30"}}, kCashOver},
                         {"short only", {{2, "100"}, {3, "30"}}, kCashShort},
-                        {"zero over", With(full, 1, "0"), kCashShort},
-                        {"negative over", With(full, 1, "-50"), kCashShort},
-                        {"zero short", With(full, 2, "0"), kCashOver},
-                        {"negative short", With(full, 2, "-1"), kCashOver},
+                        {"zero over", With(full, {{1, "0"}}), kCashShort},
+                        {"negative over", With(full, {{1, "-50"}}), kCashShort},
+                        {"zero short", With(full, {{2, "0"}}), kCashOver},
+                        {"negative short", With(full, {{2, "-1"}}), kCashOver},
                         {"empty", {}, {}}});
   CheckFaults("Form10",
               {{"write-off overflows", {{1, "50"}, {2, "1.7e308"}, {3, "-1.7e308"}}, 12, "经批准后"}});
@@ -119,10 +105,10 @@ TEST(Form11, OutOfTownPurchase) {
   both.insert(both.end(), remit.begin(), remit.end());
   Inputs full{{1, "1000"}, {2, "130"}, {3, "50"}, {4, "500"}};
   CheckCases("Form11", {{"both groups", full, both},
-                        {"goods only, trailing blank", With(full, 4, ""), purchase},
+                        {"goods only, trailing blank", With(full, {{4, ""}}), purchase},
                         {"remittance only", {{4, "500"}}, remit},
-                        {"zero goods", With(full, 1, "0"), remit},
-                        {"negative remittance", With(full, 4, "-500"), purchase},
+                        {"zero goods", With(full, {{1, "0"}}), remit},
+                        {"negative remittance", With(full, {{4, "-500"}}), purchase},
                         {"empty", {}, {}}});
   CheckFaults("Form11", {{"cost overflows", {{1, "1e308"}, {3, "1e308"}, {4, "500"}}, 0, ""}});
 }
@@ -155,8 +141,8 @@ TEST(Form12, BankBillAndCashiersOrder) {
               {6, "100"},  {4, "2000"}, {7, "0.09"}, {8, "40"}};
   Lines noPurchase(all.begin() + 5, all.end());
   CheckCases("Form12", {{"all groups", full, all},
-                        {"materials without tax", With(full, 2, ""), noPurchase},
-                        {"tax without materials", With(full, 1, "0"), noPurchase},
+                        {"materials without tax", With(full, {{2, ""}}), noPurchase},
+                        {"tax without materials", With(full, {{1, "0"}}), noPurchase},
                         {"order only", {{4, "2000"}, {7, "0.09"}, {8, "40"}}, order},
                         {"bill only", {{3, "1000"}, {5, "0.036"}, {6, "100"}}, bill},
                         {"negative bill", {{3, "-1000"}}, {}},
@@ -203,8 +189,8 @@ TEST(Form13, LetterOfCreditAndCard) {
   both.insert(both.end(), card.begin(), card.end());
   Inputs full{{1, "1000"}, {2, "200"}, {3, "7"}, {4, "50"}, {5, "500"}, {6, "40"}};
   CheckCases("Form13", {{"both groups, no blank between", full, both},
-                        {"zero letter", With(full, 1, "0"), card},
-                        {"negative deposit", With(full, 5, "-500"), letter},
+                        {"zero letter", With(full, {{1, "0"}}), card},
+                        {"negative deposit", With(full, {{5, "-500"}}), letter},
                         {"spending alone prints nothing", {{6, "40"}}, {}}});
   CheckFaults("Form13", {{"letter in yuan overflows", {{1, "1e300"}, {3, "1e300"}}, 8, ""}});
 }
@@ -227,7 +213,7 @@ TEST(Form14, DiscountGainOrLoss) {
   };
   Inputs note{{1, "10000"}, {2, "90"}, {3, "0.08"}, {4, "0.1"}, {5, "30"}};
   CheckCases("Form14", {{"gain credited", note, entries("10030", "财务费用（贷） 30 ", "10000")},
-                        {"loss debited as positive", With(note, 4, "0.3"),
+                        {"loss debited as positive", With(note, {{4, "0.3"}}),
                          entries("9690", "财务费用（借） 310 ", "10000")},
                         {"no interest, no discount: zero is a credit",
                          {{1, "500"}},
@@ -310,23 +296,23 @@ TEST(Form79, ThreeGroupsWithoutBlanks) {
   Lines noOverdue = discount;
   noOverdue.insert(noOverdue.end(), deposit.begin(), deposit.end());
   CheckCases("Form79", {{"all groups", full, all},
-                        {"zero face", With(full, 1, "0"), noDiscount},
-                        {"zero monthly rate", With(full, 2, "0"), noDiscount},
-                        {"negative days", With(full, 3, "-60"), noDiscount},
-                        {"no overdue loan", With(full, 4, ""), noOverdue},
-                        {"second face empty", With(full, 5, ""), firstTwo},
-                        {"annual rate zero", With(full, 6, "0"), firstTwo},
-                        {"deposit days empty, term given", With(full, 7, ""), firstTwo},
-                        {"discount rate negative", With(full, 8, "-0.1"), firstTwo},
+                        {"zero face", With(full, {{1, "0"}}), noDiscount},
+                        {"zero monthly rate", With(full, {{2, "0"}}), noDiscount},
+                        {"negative days", With(full, {{3, "-60"}}), noDiscount},
+                        {"no overdue loan", With(full, {{4, ""}}), noOverdue},
+                        {"second face empty", With(full, {{5, ""}}), firstTwo},
+                        {"annual rate zero", With(full, {{6, "0"}}), firstTwo},
+                        {"deposit days empty, term given", With(full, {{7, ""}}), firstTwo},
+                        {"discount rate negative", With(full, {{8, "-0.1"}}), firstTwo},
                         {"term not tested",
-                         With(full, 9, ""),
+                         With(full, {{9, ""}}),
                          {all[0], all[1], all[2], all[3], all[4], all[5], all[6], "票据存取贴现",
                           "银行存款（借） 9916.66666666667 ", "应收票据（贷） 10000 ",
                           "财务费用（贷）-83.3333333333339 "}},
                         {"empty", {}, {}}});
   CheckFaults("Form79",
               {{"first discount overflows", {{1, "1e308"}, {2, "10"}, {3, "60"}, {4, "300"}}, 0, ""},
-               {"second note overflows", With(full, 5, "1e308"), 7, "短期借款（贷） 300 "}});
+               {"second note overflows", With(full, {{5, "1e308"}}), 7, "短期借款（贷） 300 "}});
 }
 
 }  // namespace

@@ -9,17 +9,11 @@
 namespace varnello {
 namespace {
 
+using testing::Inputs;
+using testing::Lines;
 using testing::PressWindow;
-using Lines = std::vector<std::string>;
-using Inputs = std::map<int, std::string>;
 
-// Printed lines written as one text, separated by "|" ("" between two bars is a blank line).
-Lines Split(const std::string& text) {
-  Lines lines;
-  std::stringstream in(text);
-  for (std::string line; std::getline(in, line, '|');) lines.push_back(line);
-  return lines;
-}
+using testing::Split;
 
 struct Exact {
   const char* window;
@@ -74,12 +68,7 @@ TEST(FixedAssetAcquisition, PrintsEntries) {
        "每月支付设备款|长期应付款（借） 100 |银行存款（贷） 100 ||"
        "最后一期付款|长期应付款（借） 100 |银行存款（贷） 100 "},
   };
-  for (const Exact& c : cases) {
-    SCOPED_TRACE(c.window);
-    auto r = PressWindow(c.window, c.in);
-    EXPECT_EQ(r.fault, std::nullopt);
-    EXPECT_EQ(r.lines, Split(c.lines));
-  }
+  for (const Exact& c : cases) testing::ExpectLines(c.window, c.in, Split(c.lines));
 }
 
 // Single figures that depend on edge inputs.
@@ -158,13 +147,8 @@ TEST(FixedAssetAcquisition, FaultsKeepEarlierLines) {
       {"Form108", {{5, "1"}, {6, "1e308"}}, FaultKind::Overflow, 11, "最后一期付款"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.window + std::string(" ") + c.last);
-    auto r = PressWindow(c.window, c.in);
-    EXPECT_EQ(r.fault, c.fault);
-    ASSERT_EQ(r.lines.size(), c.kept);
-    if (c.kept > 0) {
-      EXPECT_EQ(r.lines.back(), c.last);
-    }
+    testing::ExpectFault(c.window, c.in, c.kept,
+                         c.kept > 0 ? std::optional<std::string>(c.last) : std::nullopt, c.last, c.fault);
   }
 }
 

@@ -9,18 +9,15 @@
 namespace varnello {
 namespace {
 
+using testing::Inputs;
+using testing::Lines;
 using testing::PressWindow;
-using Lines = std::vector<std::string>;
-using Inputs = std::map<int, std::string>;
 
 const Inputs kStraight = {{1, "0.04"}, {2, "10"}, {3, "1000"}};
 const Inputs kUnits = {{7, "1000"}, {8, "0.1"}, {9, "900"}, {14, "90"}};
 const Inputs kYears = {{10, "1"}, {11, "4"}, {12, "1100"}, {13, "100"}};
 
-Inputs With(Inputs a, const Inputs& b) {
-  a.insert(b.begin(), b.end());
-  return a;
-}
+using testing::With;
 
 // Each method prints only when all of its inputs are strictly positive; the groups print in the
 // order straight line, double-declining, units of production, sum of the years' digits. A power
@@ -34,8 +31,8 @@ TEST(Depreciation, MethodsGuardsAndFaults) {
   } cases[] = {
       {"all empty", {}, {}},
       {"straight line", kStraight, {"累计折旧 96 ", "累计折旧（月） 8 "}},
-      {"zero residual rate", With({{1, "0"}}, kStraight), {}},
-      {"negative life", With({{2, "-10"}}, kStraight), {}},
+      {"zero residual rate", With(kStraight, {{1, "0"}}), {}},
+      {"negative life", With(kStraight, {{2, "-10"}}), {}},
       {"double-declining year 1", {{4, "5"}, {5, "1000"}, {6, "1"}}, {"累计折旧 400 "}},
       {"double-declining year 2", {{4, "5"}, {5, "1000"}, {6, "2"}}, {"累计折旧 240 "}},
       {"double-declining year 3", {{4, "5"}, {5, "1000"}, {6, "3"}}, {"累计折旧 144 "}},
@@ -43,10 +40,10 @@ TEST(Depreciation, MethodsGuardsAndFaults) {
       {"negative base", {{4, "1"}, {5, "1000"}, {6, "2"}}, {"累计折旧-2000 "}},
       {"year 0", {{4, "5"}, {5, "1000"}, {6, "0"}}, {}},
       {"units of production", kUnits, {"累计折旧（当期） 90 "}},
-      {"no work done", With({{14, "0"}}, kUnits), {}},
+      {"no work done", With(kUnits, {{14, "0"}}), {}},
       {"sum of years, first year", kYears, {"累计折旧（当期） 400 ", "年折旧率 0.4 "}},
-      {"sum of years, last year", With({{10, "4"}}, kYears), {"累计折旧（当期） 100 ", "年折旧率 0.1 "}},
-      {"no residual value", With({{13, ""}}, kYears), {}},
+      {"sum of years, last year", With(kYears, {{10, "4"}}), {"累计折旧（当期） 100 ", "年折旧率 0.1 "}},
+      {"no residual value", With(kYears, {{13, ""}}), {}},
       {"all four in order",
        With(With(With(kStraight, kUnits), kYears), {{4, "5"}, {5, "1000"}, {6, "3"}}),
        {"累计折旧 96 ", "累计折旧（月） 8 ", "累计折旧 144 ", "累计折旧（当期） 90 ", "累计折旧（当期） 400 ",
@@ -87,7 +84,7 @@ TEST(Depreciation, Distribution) {
 
 const Control* Find(const WindowLayout& layout, ControlKind kind, std::string_view caption, int text = 0) {
   auto it = std::find_if(layout.controls.begin(), layout.controls.end(), [&](const Control& c) {
-    return c.kind == kind && (caption.empty() || c.caption == caption) && (text == 0 || c.text == text);
+    return c.kind == kind && (caption.empty() || c.caption == caption) && (text == 0 || c.field == text);
   });
   return it == layout.controls.end() ? nullptr : &*it;
 }
@@ -101,9 +98,9 @@ TEST(Depreciation, Navigation) {
   const Control* exitDist = Find(dist, ControlKind::Button, "退出");
   const Control* link = Find(dist, ControlKind::Caption, "累计折旧", 6);
   ASSERT_TRUE(exitCalc && exitDist && link);
-  EXPECT_EQ(exitCalc->opens, "Form53");
-  EXPECT_EQ(exitDist->opens, "Form1");
-  EXPECT_EQ(link->opens, "Form52");
+  EXPECT_EQ(exitCalc->opens, WindowId("Form53"));
+  EXPECT_EQ(exitDist->opens, kMainWindow);
+  EXPECT_EQ(link->opens, WindowId("Form52"));
 }
 
 // Double-declining and units of production stand in the left column, straight line and sum of

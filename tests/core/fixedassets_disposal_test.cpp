@@ -8,17 +8,11 @@
 namespace varnello {
 namespace {
 
+using testing::Inputs;
+using testing::Lines;
 using testing::PressWindow;
-using Lines = std::vector<std::string>;
-using Inputs = std::map<int, std::string>;
 
-// Printed lines written as one text, separated by "|" ("" between two bars is a blank line).
-Lines Split(const std::string& text) {
-  Lines lines;
-  std::stringstream in(text);
-  for (std::string line; std::getline(in, line, '|');) lines.push_back(line);
-  return lines;
-}
+using testing::Split;
 
 constexpr const char* kSurplus =
     "盘盈固定资产|批准前|固定资产（借） 500 |待处理财产损溢（贷） 500 ||"
@@ -75,12 +69,7 @@ TEST(FixedAssetLaterLife, PrintsEntries) {
        "工程补付款|在建工程（借） 300 |银行存款（贷） 300 ||"
        "改建固定资产|固定资产（借） 2041 |在建工程（贷） 2041 "},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.window + (" " + c.lines.substr(0, 30)));
-    auto r = PressWindow(c.window, c.in);
-    EXPECT_EQ(r.fault, std::nullopt);
-    EXPECT_EQ(r.lines, Split(c.lines));
-  }
+  for (const Case& c : cases) testing::ExpectLines(c.window, c.in, Split(c.lines));
 }
 
 // The net result of a sale and of a scrapping, by sign.
@@ -142,13 +131,8 @@ TEST(FixedAssetLaterLife, FaultsKeepEarlierLines) {
       {"Form59", {{2, "1e308"}, {8, "1e308"}}, FaultKind::Overflow, 25, ""},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.window + std::string(" ") + c.last);
-    auto r = PressWindow(c.window, c.in);
-    EXPECT_EQ(r.fault, c.fault);
-    ASSERT_EQ(r.lines.size(), c.kept);
-    if (c.kept > 0) {
-      EXPECT_EQ(r.lines.back(), c.last);
-    }
+    testing::ExpectFault(c.window, c.in, c.kept,
+                         c.kept > 0 ? std::optional<std::string>(c.last) : std::nullopt, c.last, c.fault);
   }
 }
 

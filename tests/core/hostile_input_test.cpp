@@ -90,7 +90,7 @@ TEST(HostileInput, EveryWindowSurvivesAndPrintsOnlyFiniteAmounts) {
   const std::string megabyteOfDigits(1 << 20, '7');
   for (const TopicDesc* desc : AllTopics()) {
     std::vector<int> fields;
-    for (const Item* f : FieldsOf(*desc)) fields.push_back(f->text);
+    for (const Item* f : FieldsOf(*desc)) fields.push_back(f->field);
     for (int round = 0; round < 200; ++round) {
       std::map<int, std::string> texts;
       for (int n : fields) texts[n] = RandomText(rng);
@@ -98,10 +98,10 @@ TEST(HostileInput, EveryWindowSurvivesAndPrintsOnlyFiniteAmounts) {
       CheckingSink sink;
       FieldSource source = [&texts](int n) { return texts.count(n) ? texts.at(n) : std::string(); };
       RunPress(*desc, source, sink);
-      ASSERT_EQ(sink.nonFinite, 0) << desc->name << " printed a non-finite amount";
+      ASSERT_EQ(sink.nonFinite, 0) << desc->id << " printed a non-finite amount";
       for (const std::string& line : sink.lines()) {
-        ASSERT_EQ(line.find("Inf "), std::string::npos) << desc->name << ": " << line;
-        ASSERT_EQ(line.find("NaN "), std::string::npos) << desc->name << ": " << line;
+        ASSERT_EQ(line.find("Inf "), std::string::npos) << desc->id << ": " << line;
+        ASSERT_EQ(line.find("NaN "), std::string::npos) << desc->id << ": " << line;
       }
     }
   }
@@ -113,13 +113,13 @@ TEST(HostileInput, PressesAreRepeatable) {
   std::mt19937 rng(7);
   for (const TopicDesc* desc : AllTopics()) {
     std::map<int, std::string> texts;
-    for (const Item* f : FieldsOf(*desc)) texts[f->text] = RandomText(rng);
+    for (const Item* f : FieldsOf(*desc)) texts[f->field] = RandomText(rng);
     FieldSource source = [&texts](int n) { return texts.count(n) ? texts.at(n) : std::string(); };
     OutputBuffer a, b;
     auto fa = RunPress(*desc, source, a);
     auto fb = RunPress(*desc, source, b);
-    EXPECT_EQ(fa, fb) << desc->name;
-    EXPECT_EQ(a.lines(), b.lines()) << desc->name;
+    EXPECT_EQ(fa, fb) << desc->id;
+    EXPECT_EQ(a.lines(), b.lines()) << desc->id;
   }
 }
 

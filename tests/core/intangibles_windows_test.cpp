@@ -6,8 +6,8 @@
 namespace varnello {
 namespace {
 
+using testing::Lines;
 using testing::PressWindow;
-using Lines = std::vector<std::string>;
 
 struct Case {
   const char* what;
@@ -18,11 +18,9 @@ struct Case {
 };
 
 void Check(const std::vector<Case>& cases) {
-  for (const Case& c : cases) {
-    auto r = PressWindow(c.window, c.in);
-    EXPECT_EQ(r.lines, c.lines) << c.window << ": " << c.what;
-    EXPECT_EQ(r.fault, c.fault) << c.window << ": " << c.what;
-  }
+  std::vector<testing::PressCase> presses;
+  for (const Case& c : cases) presses.push_back({c.window, c.in, c.lines, c.fault, 0, c.what});
+  testing::CheckPresses(presses);
 }
 
 constexpr auto kOverflow = FaultKind::Overflow;

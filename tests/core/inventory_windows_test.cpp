@@ -20,13 +20,9 @@ struct Case {
 };
 
 void CheckAll(const std::vector<Case>& cases) {
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.window) + ": " + c.what);
-    auto r = testing::PressWindow(c.window, c.in);
-    EXPECT_EQ(r.fault, c.fault);
-    ASSERT_EQ(r.lines.size(), c.count);
-    for (const auto& [index, line] : c.lines) EXPECT_EQ(r.lines[index], line) << "line " << index;
-  }
+  std::vector<testing::PressCase> presses;
+  for (const Case& c : cases) presses.push_back({c.window, c.in, {}, c.fault, c.count, c.what, c.lines});
+  testing::CheckPresses(presses);
 }
 
 // clang-format off

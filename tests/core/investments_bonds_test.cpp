@@ -8,9 +8,9 @@
 namespace varnello {
 namespace {
 
+using testing::Lines;
 using testing::PressWindow;
-using Lines = std::vector<std::string>;
-using Fields = std::map<int, std::string>;
+using Fields = testing::Inputs;
 
 // The lines from the first `heading` up to, not including, the next blank line.
 Lines Entry(const Lines& lines, const std::string& heading) {
@@ -20,11 +20,7 @@ Lines Entry(const Lines& lines, const std::string& heading) {
 
 // Each press overflows and leaves `kept` lines printed.
 void CheckFaults(const char* window, const std::vector<std::pair<Fields, size_t>>& cases) {
-  for (size_t i = 0; i < cases.size(); ++i) {
-    auto r = PressWindow(window, cases[i].first);
-    EXPECT_EQ(r.fault, FaultKind::Overflow) << window << " case " << i;
-    EXPECT_EQ(r.lines.size(), cases[i].second) << window << " case " << i;
-  }
+  for (const auto& [in, kept] : cases) testing::ExpectFault(window, in, kept);
 }
 
 TEST(Form35, PurchaseBothWaysAndFaults) {

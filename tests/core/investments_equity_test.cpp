@@ -6,9 +6,9 @@
 namespace varnello {
 namespace {
 
+using testing::Lines;
 using testing::PressWindow;
-using Lines = std::vector<std::string>;
-using Fields = std::map<int, std::string>;
+using Fields = testing::Inputs;
 
 // A window pressed with some fields, and the lines expected from it.
 struct Expect {
@@ -23,19 +23,11 @@ struct FaultCase {
 };
 
 void CheckAll(const char* window, const std::vector<Expect>& cases) {
-  for (size_t i = 0; i < cases.size(); ++i) {
-    auto r = PressWindow(window, cases[i].in);
-    EXPECT_EQ(r.fault, std::nullopt) << window << " case " << i;
-    EXPECT_EQ(r.lines, cases[i].lines) << window << " case " << i;
-  }
+  for (const Expect& c : cases) testing::ExpectLines(window, c.in, c.lines);
 }
 
 void CheckFaults(const char* window, const std::vector<FaultCase>& cases) {
-  for (size_t i = 0; i < cases.size(); ++i) {
-    auto r = PressWindow(window, cases[i].in);
-    EXPECT_EQ(r.fault, FaultKind::Overflow) << window << " case " << i;
-    EXPECT_EQ(r.lines.size(), cases[i].kept) << window << " case " << i;
-  }
+  for (const FaultCase& c : cases) testing::ExpectFault(window, c.in, c.kept);
 }
 
 TEST(Form38, OutrightHoldingOnlyWhenPositive) {

@@ -4,6 +4,10 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
+#include <vector>
+
+#include "core/engine/press.h"
 
 namespace varnello {
 namespace {
@@ -64,12 +68,18 @@ TEST(OutputBuffer, LineKindsAndClear) {
 }
 
 TEST(Holder, EmptyPrintsNothingAndCountsAsZero) {
-  Holder h;
+  FigureHolder h;
   EXPECT_TRUE(h.empty());
-  EXPECT_EQ(h.value(), 0.0);
-  h = 2.5;
+  EXPECT_EQ(h.value().value(), 0.0);
+  // Printed the way a topic window prints it: the caption alone, like a heading.
+  OutputBuffer out;
+  Press press([](int) { return std::string(); }, out);
+  press.Line("应收利息（借）", h);
+  h = Figure(2.5);
   EXPECT_FALSE(h.empty());
-  EXPECT_EQ(h.value(), 2.5);
+  EXPECT_EQ(h.value().value(), 2.5);
+  press.Line("应收利息（借）", h);
+  EXPECT_EQ(out.lines(), (std::vector<std::string>{"应收利息（借）", "应收利息（借） 2.5 "}));
 }
 
 }  // namespace

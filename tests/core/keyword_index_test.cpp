@@ -128,7 +128,7 @@ TEST(KeywordIndex, MatchesRankedExactPrefixSubstringThenPinyin) {
       {"股票x", {}},
   };
   for (const auto& [query, expected] : cases) EXPECT_EQ(Found(query), expected) << query;
-  EXPECT_EQ(FindKeywords("mgp").front().entry->window, "Form6");
+  EXPECT_EQ(FindKeywords("mgp").front().entry->window, WindowId{"Form6"});
   EXPECT_EQ(FindKeywords("股票").front().kind, MatchKind::Exact);
   EXPECT_EQ(FindKeywords("gupiao").front().kind, MatchKind::PinyinExact);
   EXPECT_EQ(FindKeywords("gupiao")[1].kind, MatchKind::PinyinPrefix);

@@ -5,11 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
+
+#include "core/tables/tables.h"
 
 namespace varnello {
 namespace {
 
-void ExpectSoundLayout(std::string_view name, const WindowLayout& layout) {
+void ExpectSoundLayout(WindowId name, const WindowLayout& layout) {
   for (size_t i = 0; i < layout.controls.size(); ++i) {
     const Control& a = layout.controls[i];
     EXPECT_GE(a.rect.x, 0) << name << " " << a.caption;
@@ -28,25 +32,25 @@ void ExpectSoundLayout(std::string_view name, const WindowLayout& layout) {
 TEST(Layout, TopicWindowsAreSound) {
   for (const TopicDesc* desc : AllTopics()) {
     WindowLayout layout = LayoutTopic(*desc);
-    ExpectSoundLayout(desc->name, layout);
+    ExpectSoundLayout(desc->id, layout);
     // Sizes given for a window are kept unless its controls need more room.
     if (desc->width > 0) {
-      EXPECT_GE(layout.width, desc->width) << desc->name;
+      EXPECT_GE(layout.width, desc->width) << desc->id;
     }
     if (desc->height > 0) {
-      EXPECT_EQ(layout.height, desc->height) << desc->name;
+      EXPECT_EQ(layout.height, desc->height) << desc->id;
     }
-    EXPECT_GE(layout.output.w, 5000) << desc->name;
+    EXPECT_GE(layout.output.w, 5000) << desc->id;
     // The largest client area of any window stays within a common screen (1280 x 1024 pixels).
-    EXPECT_LE(layout.width, 1280 * 15) << desc->name;
-    EXPECT_LE(layout.height, 1024 * 15 - 1500) << desc->name;
+    EXPECT_LE(layout.width, 1280 * 15) << desc->id;
+    EXPECT_LE(layout.height, 1024 * 15 - 1500) << desc->id;
   }
 }
 
 TEST(Layout, CategoryWindowsAreSound) {
   for (const CategoryDesc& desc : Categories()) {
     WindowLayout layout = LayoutCategory(desc);
-    ExpectSoundLayout(desc.name, layout);
+    ExpectSoundLayout(desc.id, layout);
     // Buttons run top to bottom within a column and columns left to right, 退出 last and centred.
     const Control* previous = nullptr;
     for (const Control& c : layout.controls) {
@@ -54,19 +58,46 @@ TEST(Layout, CategoryWindowsAreSound) {
       if (previous != nullptr) {
         EXPECT_TRUE(c.rect.x > previous->rect.x ||
                     (c.rect.x == previous->rect.x && c.rect.y > previous->rect.y))
-            << desc.name << " " << c.caption;
+            << desc.id << " " << c.caption;
       }
       previous = &c;
     }
   }
 }
 
+// The check the programs run at start-up: one descriptor per window, every target a window, no
+// name twice.
+TEST(Layout, WindowTablesAreConsistent) {
+  EXPECT_EQ(CheckWindowTables(), std::vector<std::string>{});
+}
+
+// The same check finds a window left out, one listed twice, a target that is no window and a
+// name used twice.
+TEST(Layout, WindowTableCheckFindsFaults) {
+  WindowTables program = WindowTables::Program();
+  std::vector<const TopicDesc*> topics(program.topics.begin(), program.topics.end());
+  auto six = std::find(topics.begin(), topics.end(), FindTopic("Form6"));
+  ASSERT_NE(six, topics.end());
+  *six = FindTopic("Form7");
+  const KeywordRow keywords[] = {{"买股票", "Form6"}, {"买股票", "Form2"}};
+  const CategoryButton buttons[] = {{"Command1", "生产成本", "Form26", 1}, {"Command1", "退出", "Form1", 0}};
+  std::vector<CategoryDesc> categories(program.categories.begin(), program.categories.end());
+  categories[0].buttons = buttons;
+  std::vector<std::string> problems = CheckWindowTables({topics, categories, keywords, program.menu});
+  for (const char* expected :
+       {"Form7: listed twice or out of order in the table of windows",
+        "Form6: is missing from the table of windows", "keyword 买股票: shows a window that does not exist",
+        "keyword table: 买股票 is named twice", "Form27: Command1 is named twice"}) {
+    EXPECT_NE(std::find(problems.begin(), problems.end(), expected), problems.end()) << expected;
+  }
+}
+
 // Every window: Tab reaches each field and button exactly once, fields first in fill order; the
 // minimum size holds every control and is no larger than the designed size.
 TEST(Layout, TabOrderAndMinimumSizeOfEveryWindow) {
-  std::vector<std::pair<std::string_view, WindowLayout>> all{{"Form1", LayoutMain()}};
-  for (const TopicDesc* desc : AllTopics()) all.emplace_back(desc->name, LayoutTopic(*desc));
-  for (const CategoryDesc& desc : Categories()) all.emplace_back(desc.name, LayoutCategory(desc));
+  std::vector<std::pair<WindowId, WindowLayout>> all{{kMainWindow, LayoutMain()}};
+  for (const TopicDesc* desc : AllTopics()) all.emplace_back(desc->id, LayoutTopic(*desc));
+  for (const CategoryDesc& desc : Categories()) all.emplace_back(desc.id, LayoutCategory(desc));
   for (const auto& [name, layout] : all) {
     std::vector<size_t> focusable;
     for (size_t i = 0; i < layout.controls.size(); ++i) {
@@ -83,7 +114,7 @@ TEST(Layout, TabOrderAndMinimumSizeOfEveryWindow) {
     if (const TopicDesc* desc = FindTopic(name)) {
       std::vector<int> fields;
       for (size_t i : layout.tabOrder) {
-        if (layout.controls[i].kind == ControlKind::Field) fields.push_back(layout.controls[i].text);
+        if (layout.controls[i].kind == ControlKind::Field) fields.push_back(layout.controls[i].field);
       }
       EXPECT_EQ(fields, FillOrder(*desc)) << name;
       EXPECT_EQ(layout.controls[layout.tabOrder.front()].kind, ControlKind::Field) << name;
@@ -107,13 +138,13 @@ TEST(Layout, MainWindowMenuAndKeywordTablesAreComplete) {
   EXPECT_EQ(Categories().size(), 13u);
   EXPECT_EQ(AllTopics().size(), 111u);
   // Every window from Form2 to Form125 has a keyword.
-  for (std::string_view name : AllWindowNames()) {
-    if (name == "Form1") continue;
+  for (WindowId name : AllWindows()) {
+    if (name == kMainWindow) continue;
     bool found = false;
     for (const KeywordRow& row : Keywords()) found = found || row.window == name;
     EXPECT_TRUE(found) << name;
   }
-  EXPECT_EQ(DispatchKeyword("购买原材料（完整）"), std::optional<std::string_view>("Form28"));
+  EXPECT_EQ(DispatchKeyword("购买原材料（完整）"), std::optional<WindowId>(WindowId("Form28")));
   EXPECT_EQ(DispatchKeyword("购买原材料(完整)"), std::nullopt);
   EXPECT_EQ(DispatchKeyword("买股票 "), std::nullopt);
 }

@@ -134,13 +134,13 @@ TEST(Marking, EveryWindowKeyScoresFullAndEveryChangeIsCaught) {
   for (const TopicDesc* desc : AllTopics()) {
     std::map<int, std::string> texts = MakeExercise(*desc, 1);
     AnswerKey key = KeyOf(*desc, texts);
-    ASSERT_FALSE(key.fault) << desc->name;
+    ASSERT_FALSE(key.fault) << desc->id;
     std::vector<AnswerLine> answer;
     for (const KeyLine& k : key.lines)
       answer.push_back({k.account, std::string(SideText(k.side)), Shown(k.amount)});
-    ASSERT_EQ(MarkAnswer(*desc, texts, answer).score, 1.0) << desc->name;
+    ASSERT_EQ(MarkAnswer(*desc, texts, answer).score, 1.0) << desc->id;
     auto caught = [&](const std::vector<AnswerLine>& changed, const char* what, size_t i) {
-      EXPECT_LT(MarkLines(key.lines, changed).score, 1.0) << desc->name << " " << what << " line " << i;
+      EXPECT_LT(MarkLines(key.lines, changed).score, 1.0) << desc->id << " " << what << " line " << i;
     };
     for (size_t i = 0; i < answer.size(); ++i) {
       std::vector<AnswerLine> changed = answer;

@@ -8,8 +8,8 @@
 namespace varnello {
 namespace {
 
+using testing::Lines;
 using testing::PressWindow;
-using Lines = std::vector<std::string>;
 
 struct Case {
   const char* what;
@@ -20,11 +20,9 @@ struct Case {
 };
 
 void Check(const std::vector<Case>& cases) {
-  for (const Case& c : cases) {
-    auto r = PressWindow(c.window, c.in);
-    EXPECT_EQ(r.lines, c.lines) << c.window << ": " << c.what;
-    EXPECT_EQ(r.fault, c.fault) << c.window << ": " << c.what;
-  }
+  std::vector<testing::PressCase> presses;
+  for (const Case& c : cases) presses.push_back({c.window, c.in, c.lines, c.fault, 0, c.what});
+  testing::CheckPresses(presses);
 }
 
 Lines First(const Lines& lines, size_t n) {
@@ -137,8 +135,8 @@ TEST(Form101, EveryFieldOnceWithPersonalPensionCaption) {
   ASSERT_NE(desc, nullptr);
   std::set<int> seen;
   for (const Item* item : FieldsOf(*desc)) {
-    EXPECT_TRUE(seen.insert(item->text).second) << item->text;
-    if (item->text == 14) {
+    EXPECT_TRUE(seen.insert(item->field).second) << item->field;
+    if (item->field == 14) {
       EXPECT_EQ(item->caption, "养老保险（个人）");
     }
   }

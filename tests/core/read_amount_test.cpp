@@ -61,10 +61,17 @@ TEST(ReadAmount, ExactDecimalConversion) {
   EXPECT_EQ(ReadAmount("0.1"), 0.1);
   EXPECT_EQ(ReadAmount("123456.789"), 123456.789);
   EXPECT_EQ(ReadAmount("1.7976931348623157e308"), 1.7976931348623157e308);
+  // Near the ends of the range: subnormals are kept, what lies below the smallest one reads as
+  // zero, and a mantissa's digits count towards the size as much as its exponent.
+  EXPECT_EQ(ReadAmount("4.9406564584124654e-324"), 4.9406564584124654e-324);
+  EXPECT_EQ(ReadAmount("1e-320"), 1e-320);
+  EXPECT_EQ(ReadAmount("100000e-330"), 0.0);
+  EXPECT_EQ(ReadAmount("-0.00001e-320"), 0.0);
+  EXPECT_EQ(ReadAmount("0.0001e310"), 1e306);
 }
 
 TEST(ReadAmount, BeyondDoubleRangeIsOverflow) {
-  for (const char* text : {"1e400", "-1e309",
+  for (const char* text : {"1e400", "-1e309", "1000e306", "-0.01e311",
                            "&H1"
                            "0000000000000000000000000000000000000000000000000000000000000000000000000"
                            "0000000000000000000000000000000000000000000000000000000000000000000000000"

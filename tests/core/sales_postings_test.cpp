@@ -6,8 +6,8 @@
 namespace varnello {
 namespace {
 
+using testing::Lines;
 using testing::PressWindow;
-using Lines = std::vector<std::string>;
 
 struct ExpenseWindow {
   const char* window;

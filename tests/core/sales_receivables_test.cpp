@@ -10,8 +10,8 @@ namespace varnello {
 namespace {
 
 using testing::LineOf;
+using testing::Lines;
 using testing::PressWindow;
-using Lines = std::vector<std::string>;
 
 TEST(Form16, SeparateAndCombinedEntries) {
   auto r = PressWindow("Form16", {{1, "1000"}, {2, "130"}, {3, "600"}, {4, "50"}});

@@ -111,8 +111,8 @@ TEST(TaxesLevies, BusinessTaxAndSurcharges) {
   WindowLayout layout = LayoutTopic(*FindTopic("Form98"));
   Rect vat, last;
   for (const Control& c : layout.controls) {
-    if (c.kind == ControlKind::Field && c.text == 8) vat = c.rect;
-    if (c.kind == ControlKind::Field && c.text == 9) last = c.rect;
+    if (c.kind == ControlKind::Field && c.field == 8) vat = c.rect;
+    if (c.kind == ControlKind::Field && c.field == 9) last = c.rect;
   }
   EXPECT_EQ(vat.y, last.y);
   EXPECT_LT(vat.right(), last.x);

@@ -142,10 +142,10 @@ TEST(Working, EveryAmountLineOfEveryWindowIsReproducedByItsExpression) {
       std::map<int, double> values;
       size_t i = set;  // each set starts at another field, so a field sees several figures
       for (const Item* f : FieldsOf(*desc)) {
-        if (!figures.empty()) texts[f->text] = figures[i++ % figures.size()];
-        values[f->text] = ReadAmount(texts[f->text]);
+        if (!figures.empty()) texts[f->field] = figures[i++ % figures.size()];
+        values[f->field] = ReadAmount(texts[f->field]);
       }
-      SCOPED_TRACE(std::string(desc->name) + " inputs " + std::to_string(set));
+      SCOPED_TRACE(std::string(desc->id.name()) + " inputs " + std::to_string(set));
       AmountLines out;
       FieldSource source = [&texts](int n) {
         auto it = texts.find(n);
@@ -179,7 +179,7 @@ TEST(Working, EveryAmountLineOfEveryWindowIsReproducedByItsExpression) {
 }
 
 // The working of the line that starts with `line` (its text), from one press with explain.
-std::string WorkingOf(const char* window, const std::map<int, std::string>& texts, const std::string& line) {
+std::string WorkingOf(WindowId window, const std::map<int, std::string>& texts, const std::string& line) {
   PressOutcome r = PressFresh(*FindTopic(window), texts, true);
   for (const WorkingLine& w : r.working) {
     if (r.lines[w.line] == line) return w.text;

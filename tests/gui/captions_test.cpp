@@ -16,7 +16,8 @@ class CaptionsTest : public QObject {
  private slots:
   void noCaptionIsClipped() {
     WindowRegistry windows;
-    for (std::string_view name : AllWindowNames()) {
+    for (WindowId id : AllWindows()) {
+      std::string_view name = id.name();
       QWidget* w = windows.show(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
       QVERIFY(w != nullptr);
       for (QLabel* label : w->findChildren<QLabel*>()) {

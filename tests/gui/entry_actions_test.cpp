@@ -57,15 +57,15 @@ class EntryActionsTest : public QObject {
       QVERIFY(QTest::qWaitForWindowActive(&w));
       std::map<int, std::string> texts;
       for (const Item* f : FieldsOf(*desc)) {
-        texts[f->text] = std::to_string(f->text * 37 % 97 + 3);
-        w.field(f->text)->setText(Q(texts[f->text]));
+        texts[f->field] = std::to_string(f->field * 37 % 97 + 3);
+        w.field(f->field)->setText(Q(texts[f->field]));
       }
       w.press();
       std::string expected = ToTsv(TableOf(PressEntries(*desc, texts).entries));
       QApplication::clipboard()->clear();
       QTest::keyClick(w.surface(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
       QVERIFY2(QApplication::clipboard()->text() == Q(expected),
-               qPrintable(ToQString(desc->name) + "\n" + QApplication::clipboard()->text() + "\n---\n" +
+               qPrintable(ToQString(desc->id) + "\n" + QApplication::clipboard()->text() + "\n---\n" +
                           Q(expected)));
     }
   }

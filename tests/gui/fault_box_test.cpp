@@ -23,7 +23,7 @@ class FaultBoxTest : public QObject {
     WindowRegistry windows;
     int boxes = 0;
     for (const TopicDesc* desc : AllTopics()) {
-      auto* w = static_cast<TopicWindow*>(windows.show(ToQString(desc->name)));
+      auto* w = static_cast<TopicWindow*>(windows.show(ToQString(desc->id)));
       QSignalSpy faulted(w, &TopicWindow::faulted);
       w->press();
       w->press();  // a second fault replaces the first box
@@ -38,7 +38,7 @@ class FaultBoxTest : public QObject {
       }
       ++boxes;
       QMessageBox* box = open.front();
-      QString where = ToQString(desc->name);
+      QString where = ToQString(desc->id);
       QCOMPARE(box->windowTitle(), where);
       // The figure and the operation that faulted, with the fault's name.
       QCOMPARE(box->text(), ToQString(PressFresh(*desc, std::map<int, std::string>{}, true).faultText));

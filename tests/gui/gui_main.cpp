@@ -1,5 +1,6 @@
-// Runs every GUI test class in one process, on the offscreen platform; VARNELLO_GUI_TESTS (class
-// names separated by commas) runs only those.
+// Runs the GUI test classes on the offscreen platform: all of them, or the one named by the first
+// argument (the test runner starts one process per class), or those VARNELLO_GUI_TESTS names (class
+// names separated by commas). Further arguments go to Qt Test.
 #include <QApplication>
 #include <QtTest>
 
@@ -13,12 +14,23 @@ int main(int argc, char** argv) {
   varnello::InstallAppFont();
   if (!varnello::InstallQtTranslations()) qWarning("Qt's zh_CN translations are missing");
   QStringList only = qEnvironmentVariable("VARNELLO_GUI_TESTS").split(QLatin1Char(','), Qt::SkipEmptyParts);
-  int failures = 0;
+  if (argc > 1 && argv[1][0] != '-') {
+    only = QStringList{QString::fromLocal8Bit(argv[1])};
+    argv[1] = argv[0];
+    --argc;
+    ++argv;
+  }
+  int failures = 0, run = 0;
   for (auto& make : varnello::testing::GuiTestClasses()) {
     std::unique_ptr<QObject> test = make();
     QString name = QString::fromLatin1(test->metaObject()->className()).section(QStringLiteral("::"), -1);
     if (!only.isEmpty() && !only.contains(name)) continue;
+    ++run;
     failures += QTest::qExec(test.get(), argc, argv);
+  }
+  if (run == 0) {
+    qWarning("no GUI test class named %s", qPrintable(only.join(QLatin1Char(','))));
+    return 1;
   }
   return failures == 0 ? 0 : 1;
 }

@@ -35,8 +35,7 @@ class NavigationTest : public QObject {
   void cleanup() { windows.reset(); }
 
   void everyWindowIsAvailable() {
-    for (std::string_view name : AllWindowNames())
-      QVERIFY2(WindowRegistry::available(ToQString(name)), name.data());
+    for (WindowId id : AllWindows()) QVERIFY2(WindowRegistry::available(ToQString(id)), id.name().data());
   }
 
   void everyKeywordOpensItsWindowAndHidesTheMainWindow() {
@@ -70,12 +69,12 @@ class NavigationTest : public QObject {
   void everyCategoryButtonOpensItsTarget() {
     for (const CategoryDesc& category : Categories()) {
       for (const CategoryButton& button : category.buttons) {
-        QWidget* c = windows->show(ToQString(category.name));
+        QWidget* c = windows->show(ToQString(category.id));
         click(c, ToQString(button.name));
         QVERIFY2(!c->isVisible(), button.caption.data());
         QWidget* target = windows->existing(ToQString(button.opens));
         QVERIFY2(target != nullptr && target->isVisible(), button.caption.data());
-        if (button.opens != "Form1") target->hide();
+        if (button.opens != kMainWindow) target->hide();
       }
     }
   }
@@ -83,21 +82,22 @@ class NavigationTest : public QObject {
   void everyTopicExitReturnsToTheMainWindow() {
     for (const TopicDesc* topic : AllTopics()) {
       main()->hide();
-      QWidget* w = windows->show(ToQString(topic->name));
+      QWidget* w = windows->show(ToQString(topic->id));
       click(w, QStringLiteral("Command3"));
       QVERIFY(!w->isVisible());
       QWidget* next = windows->existing(ToQString(topic->exitTo));
-      QVERIFY2(next != nullptr && next->isVisible(), topic->name.data());
-      if (topic->exitTo != "Form1") next->hide();
+      QVERIFY2(next != nullptr && next->isVisible(), topic->id.name().data());
+      if (topic->exitTo != kMainWindow) next->hide();
     }
     // The two departures: 退出 of Form52 leads to Form53; Form113's fourth button to Form114.
-    if (FindTopic("Form52") != nullptr) QCOMPARE(FindTopic("Form52")->exitTo, std::string_view("Form53"));
-    if (FindTopic("Form113") != nullptr) {
-      QWidget* w = windows->show(QStringLiteral("Form113"));
-      click(w, QStringLiteral("Command4"));
-      QVERIFY(!w->isVisible());
-      QVERIFY(windows->existing(QStringLiteral("Form114"))->isVisible());
-    }
+    QWidget* calculator = windows->show(QStringLiteral("Form52"));
+    click(calculator, QStringLiteral("Command3"));
+    QVERIFY(!calculator->isVisible());
+    QVERIFY(windows->existing(QStringLiteral("Form53"))->isVisible());
+    QWidget* w = windows->show(QStringLiteral("Form113"));
+    click(w, QStringLiteral("Command4"));
+    QVERIFY(!w->isVisible());
+    QVERIFY(windows->existing(QStringLiteral("Form114"))->isVisible());
   }
 
   void form100LeadsToForm96() {

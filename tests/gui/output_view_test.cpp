@@ -40,11 +40,11 @@ class OutputViewTest : public QObject {
     for (const TopicDesc* desc : AllTopics()) {
       TopicWindow w(*desc);
       w.show();
-      for (const Item* f : FieldsOf(*desc)) w.field(f->text)->setText(QStringLiteral("-1234.5"));
+      for (const Item* f : FieldsOf(*desc)) w.field(f->field)->setText(QStringLiteral("-1234.5"));
       w.press();
       w.press();
       OutputView* view = w.surface();
-      QString where = ToQString(desc->name);
+      QString where = ToQString(desc->id);
       QVERIFY2(view->isReadOnly() && view->lineWrapMode() == QPlainTextEdit::NoWrap, qPrintable(where));
       QCOMPARE(view->toPlainText(), Printed(view));
       QApplication::clipboard()->clear();

@@ -23,7 +23,7 @@ namespace {
 
 std::map<int, std::string> Texts(TopicWindow* w) {
   std::map<int, std::string> texts;
-  for (const Item* f : FieldsOf(w->desc())) texts[f->text] = w->field(f->text)->text().toStdString();
+  for (const Item* f : FieldsOf(w->desc())) texts[f->field] = w->field(f->field)->text().toStdString();
   return texts;
 }
 
@@ -51,18 +51,18 @@ class PracticeTest : public QObject {
     windows.show(QStringLiteral("Form1"));
     windows.mainWindow()->findChild<QCheckBox*>(QStringLiteral("practiceMode"))->setChecked(true);
     for (const TopicDesc* desc : AllTopics()) {
-      auto* w = qobject_cast<TopicWindow*>(windows.show(ToQString(desc->name)));
+      auto* w = qobject_cast<TopicWindow*>(windows.show(ToQString(desc->id.name())));
       QVERIFY(w != nullptr);
       PracticeSheet* sheet = nullptr;
       QTRY_VERIFY2((sheet = w->findChild<PracticeSheet*>()) != nullptr && sheet->isVisible(),
-                   desc->name.data());
+                   desc->id.name().data());
       QCOMPARE(Texts(w), MakeExercise(*desc, sheet->seed()));
       QTest::mouseClick(w->button(QStringLiteral("Command1")), Qt::LeftButton);
-      QVERIFY2(w->surface()->buffer().lines().empty(), desc->name.data());
+      QVERIFY2(w->surface()->buffer().lines().empty(), desc->id.name().data());
       Fill(sheet->table(), KeyOf(*desc, Texts(w)).lines);
       sheet->mark();
       if (!KeyOf(*desc, Texts(w)).lines.empty()) {
-        QVERIFY2(sheet->result()->text().startsWith(QStringLiteral("得分 100%")), desc->name.data());
+        QVERIFY2(sheet->result()->text().startsWith(QStringLiteral("得分 100%")), desc->id.name().data());
       }
       sheet->showAnswer();
       QCOMPARE(w->surface()->buffer().lines(), PressFresh(*desc, Texts(w)).lines);

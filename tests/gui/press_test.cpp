@@ -28,25 +28,25 @@ class PressTest : public QObject {
     for (const TopicDesc* desc : AllTopics()) {
       std::string_view keyword;
       for (const KeywordRow& row : Keywords()) {
-        if (row.window == desc->name && keyword.empty()) keyword = row.keyword;
+        if (row.window == desc->id && keyword.empty()) keyword = row.keyword;
       }
       windows.show(QStringLiteral("Form1"));
       windows.mainWindow()->keywordField()->setText(ToQString(keyword));
       QTest::mouseClick(windows.mainWindow()->findChild<QPushButton*>(QStringLiteral("Command1")),
                         Qt::LeftButton);
-      auto* w = qobject_cast<TopicWindow*>(windows.existing(ToQString(desc->name)));
-      QVERIFY2(w != nullptr && w->isVisible(), desc->name.data());
+      auto* w = qobject_cast<TopicWindow*>(windows.existing(ToQString(desc->id)));
+      QVERIFY2(w != nullptr && w->isVisible(), desc->id.name().data());
 
       std::map<int, std::string> texts;
       size_t i = 0;
       for (const Item* f : FieldsOf(*desc)) {
-        texts[f->text] = figures[i++ % std::size(figures)];
-        w->field(f->text)->setText(QString::fromStdString(texts[f->text]));
+        texts[f->field] = figures[i++ % std::size(figures)];
+        w->field(f->field)->setText(QString::fromStdString(texts[f->field]));
       }
       QSignalSpy faults(w, &TopicWindow::faulted);
       QTest::mouseClick(w->button(QStringLiteral("Command1")), Qt::LeftButton);
-      testing::Pressed expected = testing::PressWindow(desc->name, texts);
-      QVERIFY2(w->surface()->buffer().lines() == expected.lines, desc->name.data());
+      testing::Pressed expected = testing::PressWindow(desc->id.name(), texts);
+      QVERIFY2(w->surface()->buffer().lines() == expected.lines, desc->id.name().data());
       QCOMPARE(faults.size(), expected.fault ? 1 : 0);
       testing::CloseFaultBoxes();
       QTest::mouseClick(w->button(QStringLiteral("Command3")), Qt::LeftButton);

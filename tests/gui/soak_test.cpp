@@ -59,7 +59,7 @@ class SoakTest : public QObject {
       QWidget* w = windows.existing(ToQString(row.window));
       if (auto* topic = qobject_cast<TopicWindow*>(w)) {
         for (const Item* f : FieldsOf(topic->desc()))
-          topic->field(f->text)->setText(QStringLiteral("1234.5"));
+          topic->field(f->field)->setText(QStringLiteral("1234.5"));
         for (int i = 0; i < presses; ++i) {
           click(topic, "Command1");
           QApplication::processEvents();  // let the window paint what it printed
@@ -77,8 +77,8 @@ class SoakTest : public QObject {
     for (QAction* a : m->menuBar()->actions()) a->trigger();
     for (const CategoryDesc& c : Categories()) {
       for (const CategoryButton& b : c.buttons) {
-        click(windows.show(ToQString(c.name)), b.name.data());
-        if (b.opens != "Form1") windows.existing(ToQString(b.opens))->hide();
+        click(windows.show(ToQString(c.id)), b.name.data());
+        if (b.opens != kMainWindow) windows.existing(ToQString(b.opens))->hide();
       }
     }
     QApplication::processEvents();

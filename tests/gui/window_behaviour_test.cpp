@@ -20,7 +20,7 @@
 namespace varnello {
 namespace {
 
-WindowLayout LayoutOf(std::string_view name) {
+WindowLayout LayoutOf(WindowId name) {
   if (KindOf(name) == WindowKind::Main) return LayoutMain();
   if (const CategoryDesc* c = FindCategory(name)) return LayoutCategory(*c);
   return LayoutTopic(*FindTopic(name));
@@ -48,14 +48,15 @@ class WindowBehaviourTest : public QObject {
   // order they are filled in, then the buttons (then, on topic windows, the printed lines).
   void tabWalksEveryWindowInFillOrder() {
     WindowRegistry windows;
-    for (std::string_view name : AllWindowNames()) {
+    for (WindowId name : AllWindows()) {
       QWidget* w = windows.show(ToQString(name));
       QVERIFY(w != nullptr);
       WindowLayout layout = LayoutOf(name);
       QStringList expected;
       for (size_t i : layout.tabOrder) {
         const Control& c = layout.controls[i];
-        expected << (c.kind == ControlKind::Field ? QStringLiteral("Text%1").arg(c.text) : ToQString(c.name));
+        expected << (c.kind == ControlKind::Field ? QStringLiteral("Text%1").arg(c.field)
+                                                  : ToQString(c.name));
       }
       if (KindOf(name) == WindowKind::Topic) expected << QStringLiteral("Output");
       if (KindOf(name) == WindowKind::Main) expected << QStringLiteral("practiceMode");
@@ -63,21 +64,21 @@ class WindowBehaviourTest : public QObject {
       if (KindOf(name) != WindowKind::Main) w->hide();
     }
     // Two windows whose fields stand in more than one column.
-    QCOMPARE(LayoutOf("Form98").controls[LayoutOf("Form98").tabOrder[0]].text, 1);
-    QCOMPARE(LayoutOf("Form12").controls[LayoutOf("Form12").tabOrder[5]].text, 4);
+    QCOMPARE(LayoutOf("Form98").controls[LayoutOf("Form98").tabOrder[0]].field, 1);
+    QCOMPARE(LayoutOf("Form12").controls[LayoutOf("Form12").tabOrder[5]].field, 4);
   }
 
   // The output fills the client area as the window grows and shrinks; no window shrinks below
   // the size at which all its controls are whole in view.
   void outputFollowsTheClientAreaAndControlsStayReachable() {
     WindowRegistry windows;
-    for (std::string_view name : AllWindowNames()) {
+    for (WindowId name : AllWindows()) {
       QWidget* w = windows.show(ToQString(name));
       QSize designed = w->size();
       w->resize(designed + QSize(260, 180));
       if (auto* topic = qobject_cast<TopicWindow*>(w)) QCOMPARE(topic->surface()->geometry(), topic->rect());
       w->resize(50, 50);
-      QVERIFY2(w->width() < designed.width() + 1 && w->height() <= designed.height(), name.data());
+      QVERIFY2(w->width() < designed.width() + 1 && w->height() <= designed.height(), name.name().data());
       QWidget* client = KindOf(name) == WindowKind::Main ? static_cast<MainWindow*>(w)->centralWidget() : w;
       for (QWidget* c : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (qobject_cast<OutputView*>(c) == nullptr) {
@@ -94,9 +95,9 @@ class WindowBehaviourTest : public QObject {
   void everyFieldIsNamedByItsCaption() {
     WindowRegistry windows;
     for (const TopicDesc* desc : AllTopics()) {
-      auto* w = static_cast<TopicWindow*>(windows.show(ToQString(desc->name)));
+      auto* w = static_cast<TopicWindow*>(windows.show(ToQString(desc->id)));
       for (const Item* f : FieldsOf(*desc)) {
-        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w->field(f->text));
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w->field(f->field));
         QCOMPARE(a->text(QAccessible::Name), ToQString(f->caption));
       }
       for (QPushButton* b : w->findChildren<QPushButton*>())

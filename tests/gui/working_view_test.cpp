@@ -65,7 +65,7 @@ class WorkingViewTest : public QObject {
   void showWorkingUnderEveryAmountLine() {
     for (const TopicDesc* desc : AllTopics()) {
       TopicWindow w(*desc);
-      for (const Item* f : FieldsOf(*desc)) w.field(f->text)->setText(QStringLiteral("12.5"));
+      for (const Item* f : FieldsOf(*desc)) w.field(f->field)->setText(QStringLiteral("12.5"));
       w.press();
       w.press();
       OutputView* view = w.surface();

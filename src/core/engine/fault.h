@@ -12,8 +12,12 @@ struct Fault {
 };
 
 // Message box text of a fault ("除数为零" / "溢出").
-std::string_view FaultMessage(FaultKind kind);
+constexpr std::string_view FaultMessage(FaultKind kind) {
+  return kind == FaultKind::DivisionByZero ? "除数为零" : "溢出";
+}
 // Machine name of a fault ("division_by_zero" / "overflow").
-std::string_view FaultName(FaultKind kind);
+constexpr std::string_view FaultName(FaultKind kind) {
+  return kind == FaultKind::DivisionByZero ? "division_by_zero" : "overflow";
+}
 
 }  // namespace varnello

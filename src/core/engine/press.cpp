@@ -3,6 +3,7 @@
 #include <cfenv>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "core/engine/read_amount.h"
 #include "core/engine/working.h"
@@ -26,16 +27,8 @@ void ClearFaults() {
 
 }  // namespace
 
-std::string_view FaultMessage(FaultKind kind) {
-  return kind == FaultKind::DivisionByZero ? "除数为零" : "溢出";
-}
-
-std::string_view FaultName(FaultKind kind) {
-  return kind == FaultKind::DivisionByZero ? "division_by_zero" : "overflow";
-}
-
-Press::Press(const FieldSource& fields, JournalSink& out, Working* working)
-    : fields_(fields), out_(out), working_(working) {
+Press::Press(FieldSource fields, JournalSink& out, Working* working)
+    : fields_(std::move(fields)), out_(out), working_(working) {
   ClearFaults();
 }
 

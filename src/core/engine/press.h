@@ -20,8 +20,9 @@ class Working;
 
 class Press {
  public:
+  // Keeps its own copy of the field source, so a lambda passed in directly stays valid.
   // With `working`, every figure records how it was obtained and every amount line its figure.
-  Press(const FieldSource& fields, JournalSink& out, Working* working = nullptr);
+  Press(FieldSource fields, JournalSink& out, Working* working = nullptr);
 
   // ReadAmount of field TextN. Clears the record of floating-point faults first.
   Figure Read(int n);
@@ -74,7 +75,7 @@ class Press {
   void Printed(std::string_view caption, Figure amount);
   [[noreturn]] void Raise(FaultKind kind, const Step* figure);
 
-  const FieldSource& fields_;
+  FieldSource fields_;
   JournalSink& out_;
   Working* working_;
   size_t lines_ = 0;  // lines begun by this press

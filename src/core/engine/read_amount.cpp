@@ -1,11 +1,9 @@
 #include "core/engine/read_amount.h"
 
-#include <locale.h>
-
-#include <clocale>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <string>
+#include <system_error>
 
 #include "core/engine/fault.h"
 
@@ -105,10 +103,48 @@ size_t DecimalPrefix(const std::string& s) {
   return i;
 }
 
+// Whether a decimal number whose reading fell outside the range of a double is too large (rather
+// than too small): the power of ten of its leading nonzero digit is positive. `digits` is the
+// number without its sign.
+bool BeyondLargest(std::string_view digits) {
+  size_t point = digits.find('.');
+  size_t exponentAt = digits.find_first_of("eE");
+  std::string_view mantissa = digits.substr(0, exponentAt);
+  if (point == std::string_view::npos || point > mantissa.size()) point = mantissa.size();
+  size_t first = mantissa.find_first_not_of("0.");
+  if (first == std::string_view::npos) return false;  // all zeros: nothing out of range
+  long long power =
+      first < point ? static_cast<long long>(point - first) : -static_cast<long long>(first - point);
+  if (exponentAt != std::string_view::npos) {
+    // Saturates: any exponent beyond a million decides the matter alone.
+    std::string_view e = digits.substr(exponentAt + 1);
+    bool negative = !e.empty() && e[0] == '-';
+    if (!e.empty() && (e[0] == '-' || e[0] == '+')) e.remove_prefix(1);
+    long long value = 0;
+    for (char c : e) value = std::min(value * 10 + (c - '0'), 1000000LL);
+    power += negative ? -value : value;
+  }
+  return power > 0;
+}
+
+// Reads a decimal number of the form DecimalPrefix accepts, independent of the process locale
+// (the decimal point is always "."), rounding correctly to the nearest double.
 double ParseDecimal(const std::string& number) {
-  // Independent of the process locale: the decimal point is always ".".
-  static locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-  return CheckRange(strtod_l(number.c_str(), nullptr, cLocale));
+  std::string_view digits(number);
+  bool negative = false;
+  if (!digits.empty() && (digits[0] == '+' || digits[0] == '-')) {
+    negative = digits[0] == '-';
+    digits.remove_prefix(1);
+  }
+  double value = 0.0;
+  auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  (void)end;
+  if (ec == std::errc::result_out_of_range) {
+    // Too large is an overflow; too small reads as zero, as the nearest double.
+    if (BeyondLargest(digits)) throw Fault{FaultKind::Overflow};
+    value = 0.0;
+  }
+  return CheckRange(negative ? -value : value);
 }
 
 }  // namespace

@@ -1,59 +1,23 @@
 #include "core/engine/topic.h"
 
 #include <algorithm>
-#include <charconv>
-#include <memory>
 
 #include "core/engine/read_amount.h"
 
 namespace varnello {
 
-namespace {
-
-struct Registry {
-  std::vector<std::unique_ptr<TopicDesc>> owned;
-  std::vector<const TopicDesc*> sorted;
-  bool dirty = false;
-};
-
-Registry& TheRegistry() {
-  static Registry registry;
-  return registry;
-}
-
-}  // namespace
-
-TopicRegistration::TopicRegistration(TopicDesc desc) {
-  Registry& r = TheRegistry();
-  r.owned.push_back(std::make_unique<TopicDesc>(std::move(desc)));
-  r.dirty = true;
-}
-
-const std::vector<const TopicDesc*>& AllTopics() {
-  Registry& r = TheRegistry();
-  if (r.dirty) {
-    r.sorted.clear();
-    for (const auto& d : r.owned) r.sorted.push_back(d.get());
-    std::sort(r.sorted.begin(), r.sorted.end(), [](const TopicDesc* a, const TopicDesc* b) {
-      return WindowNumber(a->name) < WindowNumber(b->name);
-    });
-    r.dirty = false;
-  }
-  return r.sorted;
-}
-
-const TopicDesc* FindTopic(std::string_view name) {
-  for (const TopicDesc* d : AllTopics()) {
-    if (d->name == name) return d;
-  }
-  return nullptr;
+const TopicDesc* FindTopic(WindowId id) {
+  std::span<const TopicDesc* const> all = AllTopics();
+  auto it = std::lower_bound(all.begin(), all.end(), id,
+                             [](const TopicDesc* d, WindowId wanted) { return d->id < wanted; });
+  return it != all.end() && (*it)->id == id ? *it : nullptr;
 }
 
 std::vector<const Item*> FieldsOf(const TopicDesc& desc) {
   std::vector<const Item*> fields;
   for (const auto& column : desc.columns) {
     for (const Item& item : column) {
-      if (item.text != 0) fields.push_back(&item);
+      if (item.field != 0) fields.push_back(&item);
     }
   }
   return fields;
@@ -62,7 +26,7 @@ std::vector<const Item*> FieldsOf(const TopicDesc& desc) {
 bool HasField(const TopicDesc& desc, int n) {
   for (const auto& column : desc.columns) {
     for (const Item& item : column) {
-      if (item.text != 0 && item.text == n) return true;
+      if (item.field != 0 && item.field == n) return true;
     }
   }
   return false;
@@ -83,14 +47,14 @@ int FieldNumber(std::string_view name) {
 
 std::map<int, std::string> FieldCaptions(const TopicDesc& desc) {
   std::map<int, std::string> captions;
-  for (const Item* f : FieldsOf(desc)) captions.emplace(f->text, std::string(f->caption));
+  for (const Item* f : FieldsOf(desc)) captions.emplace(f->field, std::string(f->caption));
   return captions;
 }
 
 std::vector<int> FillOrder(const TopicDesc& desc) {
-  if (!desc.fillOrder.empty()) return desc.fillOrder;
+  if (!desc.fillOrder.empty()) return {desc.fillOrder.begin(), desc.fillOrder.end()};
   std::vector<int> order;
-  for (const Item* f : FieldsOf(desc)) order.push_back(f->text);
+  for (const Item* f : FieldsOf(desc)) order.push_back(f->field);
   std::sort(order.begin(), order.end());
   return order;
 }
@@ -121,7 +85,7 @@ std::string FaultAdvice(const TopicDesc& desc, FaultKind kind, const FieldSource
     }
   };
   std::map<int, std::string_view> captions;
-  for (const Item* f : FieldsOf(desc)) captions[f->text] = f->caption;
+  for (const Item* f : FieldsOf(desc)) captions[f->field] = f->caption;
   for (int n : FillOrder(desc)) {
     if (!readsAsZero(n)) continue;
     if (++listed > 6) {
@@ -161,14 +125,6 @@ PressOutcome PressFresh(const TopicDesc& desc, const std::vector<FieldText>& tex
   }
   outcome.lines = out.takeLines();
   return outcome;
-}
-
-int WindowNumber(std::string_view name) {
-  if (name.substr(0, 4) != "Form") return 0;
-  int n = 0;
-  auto [ptr, ec] = std::from_chars(name.data() + 4, name.data() + name.size(), n);
-  if (ec != std::errc() || ptr != name.data() + name.size()) return 0;
-  return n;
 }
 
 }  // namespace varnello

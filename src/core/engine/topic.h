@@ -1,9 +1,11 @@
 // A topic window as data: its fields and captions, extra buttons, navigation, and the press
-// function of its computing button. Every topic window registers one TopicDesc.
+// function of its computing button. Every topic window defines one constant TopicDesc, listed
+// in the one table of windows (src/core/topics/windows.cpp).
 #pragma once
 
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,62 +13,61 @@
 #include "core/engine/fault.h"
 #include "core/engine/press.h"
 #include "core/engine/working.h"
+#include "core/engine/window_id.h"
 #include "core/journal/journal.h"
 
 namespace varnello {
 
-// One row of a column of controls: an input field TextN with its caption, or (text == 0) a
+// One row of a column of controls: an input field TextN with its caption, or (field == 0) a
 // bold section caption without a field, or (note) a plain descriptive text that wraps.
 struct Item {
-  int text = 0;
+  int field = 0;  // N of the input field TextN
   std::string_view caption;
   // Clicking the caption shows this window (the current one stays visible).
-  std::string_view opens = {};
+  WindowId opens = {};
   // Row index within the column; -1 follows the previous item.
   int row = -1;
   bool note = false;
 };
 
-inline Item Field(int n, std::string_view caption) {
+constexpr Item Field(int n, std::string_view caption) {
   return Item{n, caption};
 }
-inline Item Section(std::string_view caption) {
+constexpr Item Section(std::string_view caption) {
   return Item{0, caption};
 }
-inline Item Note(std::string_view text) {
+constexpr Item Note(std::string_view text) {
   return Item{0, text, {}, -1, true};
 }
+
+using Column = std::span<const Item>;
 
 // A button beyond the standard 确定/取消/退出: hides this window and shows `opens`.
 struct ExtraButton {
   std::string_view name;
   std::string_view caption;
-  std::string_view opens;
+  WindowId opens;
 };
 
 using PressFunction = void (*)(Press&);
 
+// Constant data: each window file defines one, over arrays of its own.
 struct TopicDesc {
-  std::string_view name;  // "Form16"; also the title
-  int width = 0;          // client area in twips; 0 sizes it to the controls
+  WindowId id;    // its name is also the title
+  int width = 0;  // client area in twips; 0 sizes it to the controls
   int height = 0;
-  std::vector<std::vector<Item>> columns;  // left to right
+  std::span<const Column> columns;  // left to right
   PressFunction press = nullptr;
-  std::vector<ExtraButton> extraButtons = {};
-  std::string_view exitTo = "Form1";  // the window that 退出 shows
+  std::span<const ExtraButton> extraButtons = {};
+  WindowId exitTo = kMainWindow;  // the window that 退出 shows
   // The fields in the order a user fills them in (and Tab walks them), where that is not by
   // field number.
-  std::vector<int> fillOrder = {};
+  std::span<const int> fillOrder = {};
 };
 
-// Registers a topic window at start-up; one per window source file.
-struct TopicRegistration {
-  explicit TopicRegistration(TopicDesc desc);
-};
-
-// All registered topic windows in window-number order.
-const std::vector<const TopicDesc*>& AllTopics();
-const TopicDesc* FindTopic(std::string_view name);
+// All topic windows in window-number order (the table of windows.cpp).
+std::span<const TopicDesc* const> AllTopics();
+const TopicDesc* FindTopic(WindowId id);
 
 // The input fields of a window in display order.
 std::vector<const Item*> FieldsOf(const TopicDesc& desc);
@@ -106,8 +107,5 @@ struct FieldText {
   std::string_view text;
 };
 PressOutcome PressFresh(const TopicDesc& desc, const std::vector<FieldText>& texts, bool explain = false);
-
-// Window number of "FormN" (0 when the name has another form).
-int WindowNumber(std::string_view name);
 
 }  // namespace varnello

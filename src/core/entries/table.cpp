@@ -4,7 +4,7 @@ namespace varnello {
 
 namespace {
 
-enum Column { kSummary, kAccount, kDebit, kCredit, kOther, kColumns };
+enum TableColumn { kSummary, kAccount, kDebit, kCredit, kOther, kColumns };
 
 std::string Cell(const std::string& text, char replaceWith, std::string_view specials) {
   std::string out = text;
@@ -37,7 +37,7 @@ EntryTable TableOf(const std::vector<Entry>& entries) {
     for (const EntryRow& r : entry.rows) {
       std::vector<std::string> cells = row();
       cells[kAccount] = r.account;
-      Column column = r.side == Side::Debit ? kDebit : r.side == Side::Credit ? kCredit : kOther;
+      TableColumn column = r.side == Side::Debit ? kDebit : r.side == Side::Credit ? kCredit : kOther;
       if (r.amount) cells[column] = PlainAmount(*r.amount);
       table.rows.push_back(std::move(cells));
     }

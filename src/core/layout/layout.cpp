@@ -31,10 +31,10 @@ void SetMinimumSize(WindowLayout& layout) {
   }
 }
 
-size_t IndexOf(const WindowLayout& layout, ControlKind kind, std::string_view name, int text = 0) {
+size_t IndexOf(const WindowLayout& layout, ControlKind kind, std::string_view name, int field = 0) {
   for (size_t i = 0; i < layout.controls.size(); ++i) {
     const Control& c = layout.controls[i];
-    if (c.kind == kind && (kind == ControlKind::Field ? c.text == text : c.name == name)) return i;
+    if (c.kind == kind && (kind == ControlKind::Field ? c.field == field : c.name == name)) return i;
   }
   return layout.controls.size();
 }
@@ -45,12 +45,12 @@ struct ColumnGeometry {
   int rows = 0;
 };
 
-ColumnGeometry MeasureColumn(const std::vector<Item>& column) {
+ColumnGeometry MeasureColumn(Column column) {
   ColumnGeometry g;
   int row = 0;
   for (const Item& item : column) {
     if (item.row >= 0) row = item.row;
-    if (item.text != 0) g.captionWidth = std::max(g.captionWidth, TextWidth(item.caption));
+    if (item.field != 0) g.captionWidth = std::max(g.captionWidth, TextWidth(item.caption));
     ++row;
   }
   g.rows = row;
@@ -58,7 +58,7 @@ ColumnGeometry MeasureColumn(const std::vector<Item>& column) {
   for (const Item& item : column) {
     if (item.note) {
       g.width = std::max(g.width, std::min(TextWidth(item.caption), kNoteWidth));
-    } else if (item.text == 0) {
+    } else if (item.field == 0) {
       g.width = std::max(g.width, TextWidth(item.caption, true));
     }
   }
@@ -135,7 +135,7 @@ WindowLayout LayoutTopic(const TopicDesc& desc) {
         Control note{ControlKind::Caption, {}, item.caption, Rect{x, top, g.width, kNoteHeight}};
         note.wrap = true;
         out.controls.push_back(note);
-      } else if (item.text == 0) {
+      } else if (item.field == 0) {
         out.controls.push_back(Control{ControlKind::Section,
                                        {},
                                        item.caption,
@@ -147,13 +147,13 @@ WindowLayout LayoutTopic(const TopicDesc& desc) {
                                        {},
                                        item.caption,
                                        Rect{x, top + 30, g.captionWidth, kCaptionHeight},
-                                       item.text,
+                                       item.field,
                                        item.opens});
         out.controls.push_back(Control{ControlKind::Field,
                                        {},
                                        {},
                                        Rect{x + g.captionWidth + kGap, top, kFieldWidth, kFieldHeight},
-                                       item.text});
+                                       item.field});
       }
       ++row;
     }
@@ -162,18 +162,32 @@ WindowLayout LayoutTopic(const TopicDesc& desc) {
 
   int centre = blockLeft + blockWidth / 2;
   out.controls.push_back(
-      Control{ControlKind::Button, "Command1", "确定",
-              Rect{centre - kGap - kButtonWidth, buttonsTop, kButtonWidth, kButtonHeight}});
-  out.controls.push_back(Control{ControlKind::Button, "Command2", "取消",
-                                 Rect{centre + kGap, buttonsTop, kButtonWidth, kButtonHeight}});
-  out.controls.push_back(Control{ControlKind::Button, "Command3", "退出",
-                                 Rect{centre - kButtonWidth / 2, exitTop, kButtonWidth, kButtonHeight}, 0,
-                                 desc.exitTo});
+      Control{.kind = ControlKind::Button,
+              .name = "Command1",
+              .caption = "确定",
+              .rect = Rect{centre - kGap - kButtonWidth, buttonsTop, kButtonWidth, kButtonHeight},
+              .role = ButtonRole::Compute});
+  out.controls.push_back(Control{.kind = ControlKind::Button,
+                                 .name = "Command2",
+                                 .caption = "取消",
+                                 .rect = Rect{centre + kGap, buttonsTop, kButtonWidth, kButtonHeight},
+                                 .role = ButtonRole::Clear});
+  out.controls.push_back(
+      Control{.kind = ControlKind::Button,
+              .name = "Command3",
+              .caption = "退出",
+              .rect = Rect{centre - kButtonWidth / 2, exitTop, kButtonWidth, kButtonHeight},
+              .opens = desc.exitTo,
+              .role = ButtonRole::Navigate});
   int extraTop = exitTop + kButtonHeight + 300;
   for (const ExtraButton& b : desc.extraButtons) {
     int w = std::max(kButtonWidth, TextWidth(b.caption) + 240);
-    out.controls.push_back(Control{ControlKind::Button, b.name, b.caption,
-                                   Rect{centre - w / 2, extraTop, w, kButtonHeight}, 0, b.opens});
+    out.controls.push_back(Control{.kind = ControlKind::Button,
+                                   .name = b.name,
+                                   .caption = b.caption,
+                                   .rect = Rect{centre - w / 2, extraTop, w, kButtonHeight},
+                                   .opens = b.opens,
+                                   .role = ButtonRole::Navigate});
   }
   // Tab walks the fields in the order they are filled in, then 确定, 取消, 退出 and further buttons.
   for (int n : FillOrder(desc)) out.tabOrder.push_back(IndexOf(out, ControlKind::Field, {}, n));
@@ -236,7 +250,12 @@ WindowLayout LayoutCategory(const CategoryDesc& desc) {
   }
   for (size_t i = 0; i < desc.buttons.size(); ++i) {
     const CategoryButton& b = desc.buttons[i];
-    out.controls.push_back(Control{ControlKind::Button, b.name, b.caption, buttonRects[i], 0, b.opens});
+    out.controls.push_back(Control{.kind = ControlKind::Button,
+                                   .name = b.name,
+                                   .caption = b.caption,
+                                   .rect = buttonRects[i],
+                                   .opens = b.opens,
+                                   .role = ButtonRole::Navigate});
   }
   for (const CategoryLabel& l : desc.labels) {
     Rect r;

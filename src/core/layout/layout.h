@@ -22,14 +22,19 @@ struct Rect {
 
 enum class ControlKind { Caption, Section, Field, Button };
 
+// What pressing a button does: 确定 computes and prints, 取消 clears the printed lines, every other
+// button hides its window and shows `opens`.
+enum class ButtonRole { None, Compute, Clear, Navigate };
+
 struct Control {
   ControlKind kind;
-  std::string_view name;  // "Text3", "Command1"; empty for captions
+  std::string_view name;  // "Command1"; "LabelN" on category windows; empty otherwise
   std::string_view caption;
   Rect rect;
-  int text = 0;                 // N of TextN for fields, and for the caption of a field
-  std::string_view opens = {};  // buttons and linked captions: the window shown
-  bool wrap = false;            // a descriptive text that wraps within its rectangle
+  int field = 0;        // N of TextN for fields, and for the caption of a field
+  WindowId opens = {};  // navigating buttons and linked captions: the window shown
+  bool wrap = false;    // a descriptive text that wraps within its rectangle
+  ButtonRole role = ButtonRole::None;
 };
 
 struct WindowLayout {

@@ -156,7 +156,7 @@ std::map<int, std::string> MakeExercise(const TopicDesc& desc, std::uint64_t see
   constexpr int kAttempts = 64;
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
     std::seed_seq mix{static_cast<std::uint32_t>(seed), static_cast<std::uint32_t>(seed >> 32),
-                      static_cast<std::uint32_t>(WindowNumber(desc.name)),
+                      static_cast<std::uint32_t>(desc.id.number()),
                       static_cast<std::uint32_t>(attempt)};
     std::array<std::uint32_t, 2> state{};
     mix.generate(state.begin(), state.end());
@@ -164,7 +164,7 @@ std::map<int, std::string> MakeExercise(const TopicDesc& desc, std::uint64_t see
     long long scale = 1000 * draw.Between(10, 100);
     texts.clear();
     for (const Item* field : fields)
-      texts[field->text] = DrawFigure(FigureKindOf(field->caption), scale, draw);
+      texts[field->field] = DrawFigure(FigureKindOf(field->caption), scale, draw);
     if (Sound(desc, texts)) break;
   }
   return texts;

@@ -12,15 +12,15 @@ namespace {
 // A category window is known by its menu caption, or by its keyword when it has no menu entry.
 std::string_view CategoryName(const CategoryDesc& category) {
   for (const MenuEntry& m : Menu()) {
-    if (m.opens == category.name) return m.caption;
+    if (m.opens == category.id) return m.caption;
   }
   for (const KeywordRow& row : Keywords()) {
-    if (row.window == category.name) return row.keyword;
+    if (row.window == category.id) return row.keyword;
   }
   return {};
 }
 
-bool IsKeywordOf(std::string_view caption, std::string_view window) {
+bool IsKeywordOf(std::string_view caption, WindowId window) {
   for (const KeywordRow& row : Keywords()) {
     if (row.window == window && row.keyword == caption) return true;
   }

@@ -6,11 +6,13 @@
 #include <string_view>
 #include <vector>
 
+#include "core/engine/window_id.h"
+
 namespace varnello {
 
 struct KeywordEntry {
   std::string_view keyword;
-  std::string_view window;
+  WindowId window;
   // Where the window is listed for browsing: the menu caption of its category window (股票/债券),
   // or the category's keyword when the category has no menu entry (固定资产), or its own menu
   // caption (工资); empty when no category window or menu entry lists it.

@@ -2,26 +2,32 @@
 #pragma once
 
 #include <optional>
+#include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/engine/window_id.h"
+
 namespace varnello {
+
+struct TopicDesc;
 
 struct KeywordRow {
   std::string_view keyword;
-  std::string_view window;
+  WindowId window;
 };
 
 struct MenuEntry {
   std::string_view name;  // control name, e.g. "支出"
   std::string_view caption;
-  std::string_view opens;
+  WindowId opens;
 };
 
 struct CategoryButton {
   std::string_view name;  // "CommandN"
   std::string_view caption;
-  std::string_view opens;
+  WindowId opens;
   int column;  // 1.. left to right; 0 for 退出, centred below the columns
 };
 
@@ -33,27 +39,43 @@ struct CategoryLabel {
 };
 
 struct CategoryDesc {
-  std::string_view name;
-  std::vector<CategoryButton> buttons;  // display order, 退出 last
-  std::vector<CategoryLabel> labels;
+  WindowId id;
+  std::span<const CategoryButton> buttons;  // display order, 退出 last
+  std::span<const CategoryLabel> labels;
 };
 
 enum class WindowKind { Main, Topic, Category };
 
 // 169 (keyword, window) pairs in table order.
-const std::vector<KeywordRow>& Keywords();
+std::span<const KeywordRow> Keywords();
 // 13 menu entries in menu-bar order.
-const std::vector<MenuEntry>& Menu();
+std::span<const MenuEntry> Menu();
 // 13 category windows in window-number order.
-const std::vector<CategoryDesc>& Categories();
-const CategoryDesc* FindCategory(std::string_view name);
+std::span<const CategoryDesc> Categories();
+const CategoryDesc* FindCategory(WindowId id);
 
 // Keyword dispatch: every row is compared exactly with the text (no trimming or folding);
 // returns the window of the matching row.
-std::optional<std::string_view> DispatchKeyword(std::string_view text);
+std::optional<WindowId> DispatchKeyword(std::string_view text);
 
-// Every window name "Form1".."Form125" in order, and the kind of each.
-const std::vector<std::string_view>& AllWindowNames();
-WindowKind KindOf(std::string_view window);
+// Every window Form1..Form125 in order, and the kind of each.
+std::span<const WindowId> AllWindows();
+WindowKind KindOf(WindowId window);
+
+// All the tables that name windows.
+struct WindowTables {
+  std::span<const TopicDesc* const> topics;
+  std::span<const CategoryDesc> categories;
+  std::span<const KeywordRow> keywords;
+  std::span<const MenuEntry> menu;
+  // The program's own tables.
+  static WindowTables Program();
+};
+
+// The consistency of window tables: every window has exactly one descriptor of its kind, every
+// target of a keyword, menu entry, button, caption or 退出 is a window, and every name is unique
+// where it must be. Returns one text per problem; empty when all is sound. Both programs check
+// their own tables at start-up, and so do the tests.
+std::vector<std::string> CheckWindowTables(const WindowTables& tables = WindowTables::Program());
 
 }  // namespace varnello

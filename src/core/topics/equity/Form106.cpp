@@ -28,12 +28,16 @@ void PressForm106(Press& p) {
   p.Line("未分配利润（总）", remaining);
 }
 
-const TopicRegistration reg{{
-    .name = "Form106",
-    .columns = {{Field(1, "年初未分配利润"), Field(2, "本年净利润"), Field(3, "盈余公积"),
-                 Field(4, "现金股利")}},
-    .press = PressForm106,
-}};
+constexpr Item kItems[] = {Field(1, "年初未分配利润"), Field(2, "本年净利润"), Field(3, "盈余公积"),
+                           Field(4, "现金股利")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm106{
+    .id = "Form106",
+    .columns = kColumns,
+    .press = PressForm106,
+};
+
 }  // namespace varnello

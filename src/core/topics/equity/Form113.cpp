@@ -63,18 +63,23 @@ void PressForm113(Press& p) {
   p.Line("营业利润", operating);
 }
 
-const TopicRegistration reg{{
-    .name = "Form113",
-    .columns = {{Field(1, "主营业务收入（贷）"), Field(2, "其他业务收入（贷）"),
-                 Field(3, "公允价值变动损益（贷）"), Field(4, "投资收益（贷）"),
-                 Field(5, "营业外收入（贷）")},
-                {Field(6, "主营业务成本（贷）"), Field(7, "其他业务成本（贷）"),
-                 Field(8, "营业税金及附加（贷）"), Field(9, "销售费用（借）"), Field(10, "管理费用（借）"),
-                 Field(11, "财务费用（借）"), Field(12, "资产减值损失（借）"), Field(13, "营业外支出（借）"),
-                 Field(14, "所得税费用（借）")}},
-    .press = PressForm113,
-    .extraButtons = {{"Command4", "结转本年利润", "Form114"}},
-}};
+constexpr Item kColumn1[] = {Field(1, "主营业务收入（贷）"), Field(2, "其他业务收入（贷）"),
+                             Field(3, "公允价值变动损益（贷）"), Field(4, "投资收益（贷）"),
+                             Field(5, "营业外收入（贷）")};
+constexpr Item kColumn2[] = {
+    Field(6, "主营业务成本（贷）"),  Field(7, "其他业务成本（贷）"), Field(8, "营业税金及附加（贷）"),
+    Field(9, "销售费用（借）"),      Field(10, "管理费用（借）"),    Field(11, "财务费用（借）"),
+    Field(12, "资产减值损失（借）"), Field(13, "营业外支出（借）"),  Field(14, "所得税费用（借）")};
+constexpr Column kColumns[] = {kColumn1, kColumn2};
+constexpr ExtraButton kExtraButtons[] = {{"Command4", "结转本年利润", "Form114"}};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm113{
+    .id = "Form113",
+    .columns = kColumns,
+    .press = PressForm113,
+    .extraButtons = kExtraButtons,
+};
+
 }  // namespace varnello

@@ -53,13 +53,18 @@ void PressForm114(Press& p) {
   p.Line("利润分配-分配普通股利（贷）", D2);
 }
 
-const TopicRegistration reg{{
-    .name = "Form114",
-    .columns = {{Field(1, "本年利润-净利润"), Field(2, "年初余额-净利润"), Field(3, "年初亏损"),
-                 Field(5, "提取法定盈余公积"), Field(6, "提取任意盈余公积"), Field(7, "分配优先股利"),
-                 Field(8, "分配普通股利")}},
-    .press = PressForm114,
-}};
+constexpr Item kItems[] = {Field(1, "本年利润-净利润"),  Field(2, "年初余额-净利润"),
+                           Field(3, "年初亏损"),         Field(5, "提取法定盈余公积"),
+                           Field(6, "提取任意盈余公积"), Field(7, "分配优先股利"),
+                           Field(8, "分配普通股利")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm114{
+    .id = "Form114",
+    .columns = kColumns,
+    .press = PressForm114,
+};
+
 }  // namespace varnello

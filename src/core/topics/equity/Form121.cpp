@@ -17,11 +17,16 @@ void PressForm121(Press& p) {
   p.Line("资本公积-股本溢价（贷）", H);
 }
 
-const TopicRegistration reg{{
-    .name = "Form121",
-    .columns = {{Field(1, "股票数量"), Field(2, "股票面值"), Field(3, "发行面值"), Field(4, "佣金比例")}},
-    .press = PressForm121,
-}};
+constexpr Item kItems[] = {Field(1, "股票数量"), Field(2, "股票面值"), Field(3, "发行面值"),
+                           Field(4, "佣金比例")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm121{
+    .id = "Form121",
+    .columns = kColumns,
+    .press = PressForm121,
+};
+
 }  // namespace varnello

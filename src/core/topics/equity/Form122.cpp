@@ -12,11 +12,15 @@ void PressForm122(Press& p) {
   p.Line("资本公积", share);
 }
 
-const TopicRegistration reg{{
-    .name = "Form122",
-    .columns = {{Field(1, "增加资本公积"), Field(2, "股份比例")}},
-    .press = PressForm122,
-}};
+constexpr Item kItems[] = {Field(1, "增加资本公积"), Field(2, "股份比例")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm122{
+    .id = "Form122",
+    .columns = kColumns,
+    .press = PressForm122,
+};
+
 }  // namespace varnello

@@ -26,13 +26,17 @@ void PressForm123(Press& p) {
   }
 }
 
-const TopicRegistration reg{{
-    .name = "Form123",
-    .columns = {{Section("提取盈余公积"), Field(1, "净利润"), Field(2, "年初未分配利润"),
-                 Field(3, "提取比例"), Section("盈余公积补亏"), Field(4, "盈余公积补亏"),
-                 Section("盈余公积转增资本"), Field(5, "转增资本")}},
-    .press = PressForm123,
-}};
+constexpr Item kItems[] = {Section("提取盈余公积"),     Field(1, "净利润"),      Field(2, "年初未分配利润"),
+                           Field(3, "提取比例"),        Section("盈余公积补亏"), Field(4, "盈余公积补亏"),
+                           Section("盈余公积转增资本"), Field(5, "转增资本")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm123{
+    .id = "Form123",
+    .columns = kColumns,
+    .press = PressForm123,
+};
+
 }  // namespace varnello

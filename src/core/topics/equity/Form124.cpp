@@ -17,11 +17,15 @@ void PressForm124(Press& p) {
   p.Line("银行存款（贷）", D);
 }
 
-const TopicRegistration reg{{
-    .name = "Form124",
-    .columns = {{Field(1, "应付股利"), Field(2, "可调用股利"), Field(3, "盈余公积")}},
-    .press = PressForm124,
-}};
+constexpr Item kItems[] = {Field(1, "应付股利"), Field(2, "可调用股利"), Field(3, "盈余公积")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm124{
+    .id = "Form124",
+    .columns = kColumns,
+    .press = PressForm124,
+};
+
 }  // namespace varnello

@@ -33,14 +33,18 @@ void PressForm10(Press& p) {
   }
 }
 
-const TopicRegistration reg{{
-    .name = "Form10",
-    .width = 9285,
-    .height = 7935,
-    .columns = {{Section("现金盘盈"), Field(1, "现金多余"), Section("现金盘亏"), Field(2, "现金短缺"),
-                 Field(3, "出纳赔款")}},
-    .press = PressForm10,
-}};
+constexpr Item kItems[] = {Section("现金盘盈"), Field(1, "现金多余"), Section("现金盘亏"),
+                           Field(2, "现金短缺"), Field(3, "出纳赔款")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm10{
+    .id = "Form10",
+    .width = 9285,
+    .height = 7935,
+    .columns = kColumns,
+    .press = PressForm10,
+};
+
 }  // namespace varnello

@@ -31,14 +31,18 @@ void PressForm11(Press& p) {
   }
 }
 
-const TopicRegistration reg{{
-    .name = "Form11",
-    .width = 9150,
-    .height = 8250,
-    .columns = {{Section("购买原材料"), Field(1, "货款"), Field(2, "增值税"), Field(3, "运费"),
-                 Section("外埠存款"), Field(4, "外埠存款")}},
-    .press = PressForm11,
-}};
+constexpr Item kItems[] = {Section("购买原材料"), Field(1, "货款"),    Field(2, "增值税"),
+                           Field(3, "运费"),      Section("外埠存款"), Field(4, "外埠存款")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm11{
+    .id = "Form11",
+    .width = 9150,
+    .height = 8250,
+    .columns = kColumns,
+    .press = PressForm11,
+};
+
 }  // namespace varnello

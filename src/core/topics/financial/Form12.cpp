@@ -46,17 +46,24 @@ void PressForm12(Press& p) {
 
 // The cashier's-order group has a column of its own, left of the other fields and level with
 // the bank-bill group, so that no control stands over the printed lines.
-const TopicRegistration reg{{
-    .name = "Form12",
-    .width = 10425,
-    .height = 9270,
-    .columns = {{Item{.caption = "申请本票", .row = 3}, Field(4, "银行本票"), Field(7, "利率（年）"),
-                 Field(8, "到期天数")},
-                {Section("外埠采购"), Field(1, "材料费用"), Field(2, "应交税金"), Section("申请汇票"),
-                 Field(3, "银行汇票"), Field(5, "利率（年）"), Field(6, "到期天数")}},
-    .press = PressForm12,
-    .fillOrder = {1, 2, 3, 5, 6, 4, 7, 8},
-}};
+constexpr Item kColumn1[] = {Item{.caption = "申请本票", .row = 3}, Field(4, "银行本票"),
+                             Field(7, "利率（年）"), Field(8, "到期天数")};
+constexpr Item kColumn2[] = {Section("外埠采购"), Field(1, "材料费用"), Field(2, "应交税金"),
+                             Section("申请汇票"), Field(3, "银行汇票"), Field(5, "利率（年）"),
+                             Field(6, "到期天数")};
+constexpr Column kColumns[] = {kColumn1, kColumn2};
+// Fields in the order a user fills them in, which is not by field number here.
+constexpr int kFillOrder[] = {1, 2, 3, 5, 6, 4, 7, 8};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm12{
+    .id = "Form12",
+    .width = 10425,
+    .height = 9270,
+    .columns = kColumns,
+    .press = PressForm12,
+    .fillOrder = kFillOrder,
+};
+
 }  // namespace varnello

@@ -35,14 +35,19 @@ void PressForm13(Press& p) {
   }
 }
 
-const TopicRegistration reg{{
-    .name = "Form13",
-    .width = 10755,
-    .height = 9885,
-    .columns = {{Section("信用证"), Field(1, "开立信用证（总）"), Field(2, "保证金"), Field(3, "美元中间价"),
-                 Field(4, "手续费"), Section("信用卡"), Field(5, "信用卡存款"), Field(6, "信用卡消费")}},
-    .press = PressForm13,
-}};
+constexpr Item kItems[] = {Section("信用证"),      Field(1, "开立信用证（总）"), Field(2, "保证金"),
+                           Field(3, "美元中间价"), Field(4, "手续费"),           Section("信用卡"),
+                           Field(5, "信用卡存款"), Field(6, "信用卡消费")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm13{
+    .id = "Form13",
+    .width = 10755,
+    .height = 9885,
+    .columns = kColumns,
+    .press = PressForm13,
+};
+
 }  // namespace varnello

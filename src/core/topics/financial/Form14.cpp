@@ -31,14 +31,18 @@ void PressForm14(Press& p) {
   p.Line("短期借款（贷）", N);
 }
 
-const TopicRegistration reg{{
-    .name = "Form14",
-    .width = 9780,
-    .height = 8805,
-    .columns = {{Field(1, "票面价值"), Field(2, "贴现期限（天）"), Field(3, "票面利率（年）"),
-                 Field(4, "年贴现率"), Field(5, "未贴现时间")}},
-    .press = PressForm14,
-}};
+constexpr Item kItems[] = {Field(1, "票面价值"), Field(2, "贴现期限（天）"), Field(3, "票面利率（年）"),
+                           Field(4, "年贴现率"), Field(5, "未贴现时间")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm14{
+    .id = "Form14",
+    .width = 9780,
+    .height = 8805,
+    .columns = kColumns,
+    .press = PressForm14,
+};
+
 }  // namespace varnello

@@ -27,14 +27,18 @@ void PressForm15(Press& p) {
   p.Line("应收票据（贷）", A);
 }
 
-const TopicRegistration reg{{
-    .name = "Form15",
-    .width = 10170,
-    .height = 9165,
-    .columns = {{Field(1, "票据面值"), Field(2, "期限（月）"), Field(3, "货款"), Field(4, "增值税"),
-                 Field(5, "年利率")}},
-    .press = PressForm15,
-}};
+constexpr Item kItems[] = {Field(1, "票据面值"), Field(2, "期限（月）"), Field(3, "货款"), Field(4, "增值税"),
+                           Field(5, "年利率")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm15{
+    .id = "Form15",
+    .width = 10170,
+    .height = 9165,
+    .columns = kColumns,
+    .press = PressForm15,
+};
+
 }  // namespace varnello

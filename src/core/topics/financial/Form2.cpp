@@ -18,14 +18,18 @@ void PressForm2(Press& p) {
   p.Line("盈余公积（贷）", Y);
 }
 
-const TopicRegistration reg{{
-    .name = "Form2",
-    .width = 9915,
-    .height = 9360,
-    .columns = {{Field(1, "所得税影响"), Field(2, "税后净利润差异"), Field(3, "法定盈余公积比例"),
-                 Field(4, "任意盈余公积比例")}},
-    .press = PressForm2,
-}};
+constexpr Item kItems[] = {Field(1, "所得税影响"), Field(2, "税后净利润差异"), Field(3, "法定盈余公积比例"),
+                           Field(4, "任意盈余公积比例")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm2{
+    .id = "Form2",
+    .width = 9915,
+    .height = 9360,
+    .columns = kColumns,
+    .press = PressForm2,
+};
+
 }  // namespace varnello

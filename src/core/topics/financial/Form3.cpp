@@ -47,14 +47,18 @@ void PressForm3(Press& p) {
   p.Line("所有者权益合计上年金额", NET);
 }
 
-const TopicRegistration reg{{
-    .name = "Form3",
-    .width = 10410,
-    .height = 9540,
-    .columns = {{Field(1, "少记折旧费用"), Field(2, "所得税税率"), Field(3, "法定盈余公积比例"),
-                 Field(4, "任意盈余公积比例"), Field(5, "股票数量")}},
-    .press = PressForm3,
-}};
+constexpr Item kItems[] = {Field(1, "少记折旧费用"), Field(2, "所得税税率"), Field(3, "法定盈余公积比例"),
+                           Field(4, "任意盈余公积比例"), Field(5, "股票数量")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm3{
+    .id = "Form3",
+    .width = 10410,
+    .height = 9540,
+    .columns = kColumns,
+    .press = PressForm3,
+};
+
 }  // namespace varnello

@@ -24,14 +24,18 @@ void PressForm4(Press& p) {
   p.Line("应收票据（贷）", WA);
 }
 
-const TopicRegistration reg{{
-    .name = "Form4",
-    .width = 9735,
-    .height = 8655,
-    .columns = {{Field(1, "票据面值"), Field(2, "年利率"), Field(3, "期限（月）"),
-                 Field(4, "取票时间（月）")}},
-    .press = PressForm4,
-}};
+constexpr Item kItems[] = {Field(1, "票据面值"), Field(2, "年利率"), Field(3, "期限（月）"),
+                           Field(4, "取票时间（月）")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm4{
+    .id = "Form4",
+    .width = 9735,
+    .height = 8655,
+    .columns = kColumns,
+    .press = PressForm4,
+};
+
 }  // namespace varnello

@@ -41,14 +41,18 @@ void PressForm5(Press& p) {
   p.Line("贷款摊余成本", M);
 }
 
-const TopicRegistration reg{{
-    .name = "Form5",
-    .width = 10935,
-    .height = 9375,
-    .columns = {{Field(1, "支付价款（总）"), Field(2, "未来现金流"), Field(3, "票面利率"),
-                 Field(4, "实际利率"), Field(5, "年限"), Field(6, "已偿还本金")}},
-    .press = PressForm5,
-}};
+constexpr Item kItems[] = {Field(1, "支付价款（总）"), Field(2, "未来现金流"), Field(3, "票面利率"),
+                           Field(4, "实际利率"),       Field(5, "年限"),       Field(6, "已偿还本金")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm5{
+    .id = "Form5",
+    .width = 10935,
+    .height = 9375,
+    .columns = kColumns,
+    .press = PressForm5,
+};
+
 }  // namespace varnello

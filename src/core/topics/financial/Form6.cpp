@@ -34,13 +34,18 @@ void PressForm6(Press& p) {
   p.Line("应收股利（贷）", V);
 }
 
-const TopicRegistration reg{{
-    .name = "Form6",
-    .width = 10320,
-    .height = 9360,
-    .columns = {{Field(1, "每股价格"), Field(2, "每股股利"), Field(3, "数额"), Field(4, "手续费等")}},
-    .press = PressForm6,
-}};
+constexpr Item kItems[] = {Field(1, "每股价格"), Field(2, "每股股利"), Field(3, "数额"),
+                           Field(4, "手续费等")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm6{
+    .id = "Form6",
+    .width = 10320,
+    .height = 9360,
+    .columns = kColumns,
+    .press = PressForm6,
+};
+
 }  // namespace varnello

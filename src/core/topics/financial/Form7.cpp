@@ -21,13 +21,17 @@ void PressForm7(Press& p) {
   p.Line("出售时确认的投资收益", G);
 }
 
-const TopicRegistration reg{{
-    .name = "Form7",
-    .width = 10590,
-    .height = 9660,
-    .columns = {{Field(1, "公允价值"), Field(2, "账面价值"), Field(3, "出售价值")}},
-    .press = PressForm7,
-}};
+constexpr Item kItems[] = {Field(1, "公允价值"), Field(2, "账面价值"), Field(3, "出售价值")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm7{
+    .id = "Form7",
+    .width = 10590,
+    .height = 9660,
+    .columns = kColumns,
+    .press = PressForm7,
+};
+
 }  // namespace varnello

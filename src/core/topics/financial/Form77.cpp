@@ -46,14 +46,18 @@ void PressForm77(Press& p) {
   p.Line("短期借款（贷）", T);
 }
 
-const TopicRegistration reg{{
-    .name = "Form77",
-    .width = 9150,
-    .height = 8430,
-    .columns = {{Field(1, "票据面值"), Field(2, "票据期限（月）"), Field(3, "货款"), Field(4, "增值税"),
-                 Field(5, "年利率"), Field(6, "手续费")}},
-    .press = PressForm77,
-}};
+constexpr Item kItems[] = {Field(1, "票据面值"), Field(2, "票据期限（月）"), Field(3, "货款"),
+                           Field(4, "增值税"),   Field(5, "年利率"),         Field(6, "手续费")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm77{
+    .id = "Form77",
+    .width = 9150,
+    .height = 8430,
+    .columns = kColumns,
+    .press = PressForm77,
+};
+
 }  // namespace varnello

@@ -34,16 +34,23 @@ void PressForm79(Press& p) {
   }
 }
 
-const TopicRegistration reg{{
-    .name = "Form79",
-    .width = 10200,
-    .height = 11895,
-    .columns = {{Section("票据贴现"), Field(1, "票面金额"), Field(2, "月贴现率"), Field(3, "贴现期限（天）"),
-                 Section("逾期贷款"), Field(4, "短期借款"), Section("票据存取贴现"), Field(5, "票据面额"),
-                 Field(6, "年利率"), Field(9, "贴现期限(天)"), Field(7, "存期（天）"), Field(8, "贴现利率")}},
-    .press = PressForm79,
-    .fillOrder = {1, 2, 3, 4, 5, 6, 9, 7, 8},
-}};
+constexpr Item kItems[] = {Section("票据贴现"),        Field(1, "票面金额"),   Field(2, "月贴现率"),
+                           Field(3, "贴现期限（天）"), Section("逾期贷款"),    Field(4, "短期借款"),
+                           Section("票据存取贴现"),    Field(5, "票据面额"),   Field(6, "年利率"),
+                           Field(9, "贴现期限(天)"),   Field(7, "存期（天）"), Field(8, "贴现利率")};
+constexpr Column kColumns[] = {kItems};
+// Fields in the order a user fills them in, which is not by field number here.
+constexpr int kFillOrder[] = {1, 2, 3, 4, 5, 6, 9, 7, 8};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm79{
+    .id = "Form79",
+    .width = 10200,
+    .height = 11895,
+    .columns = kColumns,
+    .press = PressForm79,
+    .fillOrder = kFillOrder,
+};
+
 }  // namespace varnello

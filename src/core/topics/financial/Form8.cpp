@@ -22,14 +22,18 @@ void PressForm8(Press& p) {
   p.Line("该业务对半年度中期报表损益的影响", E);
 }
 
-const TopicRegistration reg{{
-    .name = "Form8",
-    .width = 10410,
-    .height = 9420,
-    .columns = {{Field(1, "出售价格"), Field(2, "股票数量"), Field(3, "股票成本（总）"),
-                 Field(4, "公允价值变动"), Field(5, "手续费")}},
-    .press = PressForm8,
-}};
+constexpr Item kItems[] = {Field(1, "出售价格"), Field(2, "股票数量"), Field(3, "股票成本（总）"),
+                           Field(4, "公允价值变动"), Field(5, "手续费")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm8{
+    .id = "Form8",
+    .width = 10410,
+    .height = 9420,
+    .columns = kColumns,
+    .press = PressForm8,
+};
+
 }  // namespace varnello

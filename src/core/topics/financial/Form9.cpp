@@ -15,13 +15,17 @@ void PressForm9(Press& p) {
   p.Line("年末投资收益", I);
 }
 
-const TopicRegistration reg{{
-    .name = "Form9",
-    .width = 9675,
-    .height = 8670,
-    .columns = {{Field(1, "购入面值"), Field(2, "公允价值降至"), Field(3, "票面利率")}},
-    .press = PressForm9,
-}};
+constexpr Item kItems[] = {Field(1, "购入面值"), Field(2, "公允价值降至"), Field(3, "票面利率")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm9{
+    .id = "Form9",
+    .width = 9675,
+    .height = 8670,
+    .columns = kColumns,
+    .press = PressForm9,
+};
+
 }  // namespace varnello

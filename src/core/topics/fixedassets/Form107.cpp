@@ -26,11 +26,15 @@ void PressForm107(Press& p) {
   p.Line("固定资产（贷）", L);
 }
 
-const TopicRegistration reg{{
-    .name = "Form107",
-    .columns = {{Field(1, "付款总额"), Field(2, "租期"), Field(3, "净残值")}},
-    .press = PressForm107,
-}};
+constexpr Item kItems[] = {Field(1, "付款总额"), Field(2, "租期"), Field(3, "净残值")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm107{
+    .id = "Form107",
+    .columns = kColumns,
+    .press = PressForm107,
+};
+
 }  // namespace varnello

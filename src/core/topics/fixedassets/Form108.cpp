@@ -23,12 +23,16 @@ void PressForm108(Press& p) {
   p.Line("银行存款（贷）", Z);
 }
 
-const TopicRegistration reg{{
-    .name = "Form108",
-    .columns = {{Field(1, "设备总额"), Field(2, "增值税"), Field(3, "首付"), Field(4, "余付"),
-                 Field(5, "每月付款"), Field(6, "付款年数")}},
-    .press = PressForm108,
-}};
+constexpr Item kItems[] = {Field(1, "设备总额"), Field(2, "增值税"),   Field(3, "首付"),
+                           Field(4, "余付"),     Field(5, "每月付款"), Field(6, "付款年数")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm108{
+    .id = "Form108",
+    .columns = kColumns,
+    .press = PressForm108,
+};
+
 }  // namespace varnello

@@ -38,12 +38,16 @@ void PressForm46(Press& p) {
   }
 }
 
-const TopicRegistration reg{{
-    .name = "Form46",
-    .columns = {{Field(1, "固定资产原价"), Field(2, "相关税费"), Field(3, "保险费"), Field(4, "首付款"),
-                 Field(5, "支付次数")}},
-    .press = PressForm46,
-}};
+constexpr Item kItems[] = {Field(1, "固定资产原价"), Field(2, "相关税费"), Field(3, "保险费"),
+                           Field(4, "首付款"), Field(5, "支付次数")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm46{
+    .id = "Form46",
+    .columns = kColumns,
+    .press = PressForm46,
+};
+
 }  // namespace varnello

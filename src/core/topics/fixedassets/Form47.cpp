@@ -31,13 +31,17 @@ void PressForm47(Press& p) {
   p.Line("在建工程（贷）", Z);
 }
 
-const TopicRegistration reg{{
-    .name = "Form47",
-    .columns = {{Field(1, "固定资产价格"), Field(2, "增值税"), Field(3, "安装运输费"),
-                 Field(4, "安装运输增值税率"), Field(5, "安装领用材料"), Field(6, "材料增值税"),
-                 Field(7, "安装工资"), Field(8, "支付价款")}},
-    .press = PressForm47,
-}};
+constexpr Item kItems[] = {Field(1, "固定资产价格"),     Field(2, "增值税"),       Field(3, "安装运输费"),
+                           Field(4, "安装运输增值税率"), Field(5, "安装领用材料"), Field(6, "材料增值税"),
+                           Field(7, "安装工资"),         Field(8, "支付价款")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm47{
+    .id = "Form47",
+    .columns = kColumns,
+    .press = PressForm47,
+};
+
 }  // namespace varnello

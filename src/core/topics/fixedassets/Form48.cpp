@@ -36,12 +36,16 @@ void PressForm48(Press& p) {
   p.Line("在建工程（贷）", Z);
 }
 
-const TopicRegistration reg{{
-    .name = "Form48",
-    .columns = {{Field(1, "工程物资"), Field(2, "工程增值税"), Field(3, "生产实际成本"), Field(4, "工人工资"),
-                 Field(5, "安装费"), Field(6, "安装增值税")}},
-    .press = PressForm48,
-}};
+constexpr Item kItems[] = {Field(1, "工程物资"), Field(2, "工程增值税"), Field(3, "生产实际成本"),
+                           Field(4, "工人工资"), Field(5, "安装费"),     Field(6, "安装增值税")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm48{
+    .id = "Form48",
+    .columns = kColumns,
+    .press = PressForm48,
+};
+
 }  // namespace varnello

@@ -24,12 +24,16 @@ void PressForm49(Press& p) {
   p.Line("在建工程（贷）", Z);
 }
 
-const TopicRegistration reg{{
-    .name = "Form49",
-    .columns = {{Field(1, "固定资产款"), Field(2, "工程增值税额"), Field(3, "补付款"),
-                 Field(4, "补付增值税")}},
-    .press = PressForm49,
-}};
+constexpr Item kItems[] = {Field(1, "固定资产款"), Field(2, "工程增值税额"), Field(3, "补付款"),
+                           Field(4, "补付增值税")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm49{
+    .id = "Form49",
+    .columns = kColumns,
+    .press = PressForm49,
+};
+
 }  // namespace varnello

@@ -15,11 +15,16 @@ void PressForm50(Press& p) {
   p.Line("资本公积（贷）", Y);
 }
 
-const TopicRegistration reg{{
-    .name = "Form50",
-    .columns = {{Field(1, "固定资产原价"), Field(2, "评估价"), Field(3, "相关税费"), Field(4, "实收资本")}},
-    .press = PressForm50,
-}};
+constexpr Item kItems[] = {Field(1, "固定资产原价"), Field(2, "评估价"), Field(3, "相关税费"),
+                           Field(4, "实收资本")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm50{
+    .id = "Form50",
+    .columns = kColumns,
+    .press = PressForm50,
+};
+
 }  // namespace varnello

@@ -47,18 +47,24 @@ void PressForm52(Press& p) {
   }
 }
 
-const TopicRegistration reg{{
-    .name = "Form52",
-    .columns = {{Section("双倍余额递减法"), Field(4, "预计使用寿命"), Field(5, "固定资产原价"),
-                 Field(6, "使用年数"), Section("工作量法"), Field(7, "固定资产原价"),
-                 Field(8, "预计净残值率"), Field(9, "预计总工作量"), Field(14, "当期工作量")},
-                {Section("年限平均法"), Field(1, "预计净残值率"), Field(2, "预计使用寿命"),
-                 Field(3, "固定资产原价"), Section("年数总和法"), Field(10, "已使用年限"),
-                 Field(11, "预计使用年限"), Field(12, "固定资产原价"), Field(13, "净残值")}},
-    .press = PressForm52,
-    .exitTo = "Form53",
-    .fillOrder = {1, 2, 3, 4, 5, 6, 7, 8, 9, 14, 10, 11, 12, 13},
-}};
+constexpr Item kColumn1[] = {Section("双倍余额递减法"), Field(4, "预计使用寿命"), Field(5, "固定资产原价"),
+                             Field(6, "使用年数"),      Section("工作量法"),      Field(7, "固定资产原价"),
+                             Field(8, "预计净残值率"),  Field(9, "预计总工作量"), Field(14, "当期工作量")};
+constexpr Item kColumn2[] = {Section("年限平均法"),     Field(1, "预计净残值率"),  Field(2, "预计使用寿命"),
+                             Field(3, "固定资产原价"),  Section("年数总和法"),     Field(10, "已使用年限"),
+                             Field(11, "预计使用年限"), Field(12, "固定资产原价"), Field(13, "净残值")};
+constexpr Column kColumns[] = {kColumn1, kColumn2};
+// Fields in the order a user fills them in, which is not by field number here.
+constexpr int kFillOrder[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 14, 10, 11, 12, 13};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm52{
+    .id = "Form52",
+    .columns = kColumns,
+    .press = PressForm52,
+    .exitTo = "Form53",
+    .fillOrder = kFillOrder,
+};
+
 }  // namespace varnello

@@ -16,12 +16,16 @@ void PressForm53(Press& p) {
   p.Line("累计折旧（贷）", T);
 }
 
-const TopicRegistration reg{{
-    .name = "Form53",
-    .columns = {{Field(1, "在建工程"), Field(2, "管理费用"), Field(3, "销售费用"), Field(4, "制造费用"),
-                 Field(5, "其他业务成本"), Item{6, "累计折旧", "Form52"}}},
-    .press = PressForm53,
-}};
+constexpr Item kItems[] = {Field(1, "在建工程"), Field(2, "管理费用"),     Field(3, "销售费用"),
+                           Field(4, "制造费用"), Field(5, "其他业务成本"), Item{6, "累计折旧", "Form52"}};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm53{
+    .id = "Form53",
+    .columns = kColumns,
+    .press = PressForm53,
+};
+
 }  // namespace varnello

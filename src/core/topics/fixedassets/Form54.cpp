@@ -31,12 +31,16 @@ void PressForm54(Press& p) {
   }
 }
 
-const TopicRegistration reg{{
-    .name = "Form54",
-    .columns = {{Section("盘盈固定资产"), Field(1, "盘盈设备"), Section("盘亏固定资产"), Field(2, "账面原价"),
-                 Field(3, "计提折旧累计")}},
-    .press = PressForm54,
-}};
+constexpr Item kItems[] = {Section("盘盈固定资产"), Field(1, "盘盈设备"), Section("盘亏固定资产"),
+                           Field(2, "账面原价"), Field(3, "计提折旧累计")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm54{
+    .id = "Form54",
+    .columns = kColumns,
+    .press = PressForm54,
+};
+
 }  // namespace varnello

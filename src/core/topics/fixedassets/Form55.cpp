@@ -30,12 +30,16 @@ void PressForm55(Press& p) {
   p.Line("固定资产-融资租入固定资产（贷）", C);
 }
 
-const TopicRegistration reg{{
-    .name = "Form55",
-    .columns = {{Field(1, "租金总额"), Field(2, "每年支付"), Field(3, "到期支付"), Field(4, "租赁税费"),
-                 Field(5, "安装费")}},
-    .press = PressForm55,
-}};
+constexpr Item kItems[] = {Field(1, "租金总额"), Field(2, "每年支付"), Field(3, "到期支付"),
+                           Field(4, "租赁税费"), Field(5, "安装费")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm55{
+    .id = "Form55",
+    .columns = kColumns,
+    .press = PressForm55,
+};
+
 }  // namespace varnello

@@ -35,11 +35,16 @@ void PressForm56(Press& p) {
   }
 }
 
-const TopicRegistration reg{{
-    .name = "Form56",
-    .columns = {{Field(1, "固定资产原价"), Field(2, "转让价"), Field(3, "计提折旧"), Field(4, "增值税税率")}},
-    .press = PressForm56,
-}};
+constexpr Item kItems[] = {Field(1, "固定资产原价"), Field(2, "转让价"), Field(3, "计提折旧"),
+                           Field(4, "增值税税率")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm56{
+    .id = "Form56",
+    .columns = kColumns,
+    .press = PressForm56,
+};
+
 }  // namespace varnello

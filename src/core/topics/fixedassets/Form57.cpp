@@ -33,12 +33,16 @@ void PressForm57(Press& p) {
   p.Line("固定资产清理（贷）", L);
 }
 
-const TopicRegistration reg{{
-    .name = "Form57",
-    .columns = {{Field(1, "固定资产原价"), Field(2, "已提折旧"), Field(3, "固定资产清理费"),
-                 Field(4, "出售残料"), Field(5, "过错方赔偿"), Field(6, "保险公司赔偿")}},
-    .press = PressForm57,
-}};
+constexpr Item kItems[] = {Field(1, "固定资产原价"), Field(2, "已提折旧"),   Field(3, "固定资产清理费"),
+                           Field(4, "出售残料"),     Field(5, "过错方赔偿"), Field(6, "保险公司赔偿")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm57{
+    .id = "Form57",
+    .columns = kColumns,
+    .press = PressForm57,
+};
+
 }  // namespace varnello

@@ -15,12 +15,16 @@ void PressForm58(Press& p) {
   p.Line("银行存款（贷）", bank);
 }
 
-const TopicRegistration reg{{
-    .name = "Form58",
-    .columns = {{Field(1, "器械维修费用"), Field(2, "修理备件费用"), Field(3, "人员费用"),
-                 Field(4, "办公楼维修费用")}},
-    .press = PressForm58,
-}};
+constexpr Item kItems[] = {Field(1, "器械维修费用"), Field(2, "修理备件费用"), Field(3, "人员费用"),
+                           Field(4, "办公楼维修费用")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm58{
+    .id = "Form58",
+    .columns = kColumns,
+    .press = PressForm58,
+};
+
 }  // namespace varnello

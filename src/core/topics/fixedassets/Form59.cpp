@@ -41,13 +41,17 @@ void PressForm59(Press& p) {
   p.Line("在建工程（贷）", Z);
 }
 
-const TopicRegistration reg{{
-    .name = "Form59",
-    .columns = {{Field(1, "工程承包费用"), Field(2, "预付工程款"), Field(3, "购入工程物资"),
-                 Field(4, "增值税"), Field(5, "领用生产材料"), Field(6, "生产材料增值税"),
-                 Field(7, "拆除收入"), Field(8, "补付款")}},
-    .press = PressForm59,
-}};
+constexpr Item kItems[] = {Field(1, "工程承包费用"), Field(2, "预付工程款"),   Field(3, "购入工程物资"),
+                           Field(4, "增值税"),       Field(5, "领用生产材料"), Field(6, "生产材料增值税"),
+                           Field(7, "拆除收入"),     Field(8, "补付款")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm59{
+    .id = "Form59",
+    .columns = kColumns,
+    .press = PressForm59,
+};
+
 }  // namespace varnello

@@ -14,12 +14,16 @@ void PressForm109(Press& p) {
   p.Line("应交税金（贷）", T);
 }
 
-const TopicRegistration reg{{
-    .name = "Form109",
-    .columns = {{Field(1, "转让专利收入"), Field(2, "应交税费"), Field(3, "专利账面余额"),
-                 Field(4, "计提减值准备")}},
-    .press = PressForm109,
-}};
+constexpr Item kItems[] = {Field(1, "转让专利收入"), Field(2, "应交税费"), Field(3, "专利账面余额"),
+                           Field(4, "计提减值准备")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm109{
+    .id = "Form109",
+    .columns = kColumns,
+    .press = PressForm109,
+};
+
 }  // namespace varnello

@@ -20,12 +20,16 @@ void PressForm60(Press& p) {
   }
 }
 
-const TopicRegistration reg{{
-    .name = "Form60",
-    .columns = {{Section("外购无形资产"), Field(1, "无形资产"), Field(2, "增值税"),
-                 Section("投资者投入无形资产"), Field(3, "无形资产"), Field(4, "增值税")}},
-    .press = PressForm60,
-}};
+constexpr Item kItems[] = {Section("外购无形资产"),       Field(1, "无形资产"), Field(2, "增值税"),
+                           Section("投资者投入无形资产"), Field(3, "无形资产"), Field(4, "增值税")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm60{
+    .id = "Form60",
+    .columns = kColumns,
+    .press = PressForm60,
+};
+
 }  // namespace varnello

@@ -25,11 +25,15 @@ void PressForm61(Press& p) {
   }
 }
 
-const TopicRegistration reg{{
-    .name = "Form61",
-    .columns = {{Field(1, "使用年限"), Field(2, "无形资产使用权"), Field(3, "固定资产价格")}},
-    .press = PressForm61,
-}};
+constexpr Item kItems[] = {Field(1, "使用年限"), Field(2, "无形资产使用权"), Field(3, "固定资产价格")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm61{
+    .id = "Form61",
+    .columns = kColumns,
+    .press = PressForm61,
+};
+
 }  // namespace varnello

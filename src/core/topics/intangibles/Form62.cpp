@@ -22,12 +22,17 @@ void PressForm62(Press& p) {
   p.Line("研发支出（贷）", C);
 }
 
-const TopicRegistration reg{{
-    .name = "Form62",
-    .columns = {{Field(1, "开发费用"), Field(2, "研发材料费"), Field(3, "人员工资"), Field(4, "其他费用"),
-                 Field(5, "专利登记费"), Field(6, "律师费用"), Field(7, "资本化支出")}},
-    .press = PressForm62,
-}};
+constexpr Item kItems[] = {Field(1, "开发费用"),  Field(2, "研发材料费"), Field(3, "人员工资"),
+                           Field(4, "其他费用"),  Field(5, "专利登记费"), Field(6, "律师费用"),
+                           Field(7, "资本化支出")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm62{
+    .id = "Form62",
+    .columns = kColumns,
+    .press = PressForm62,
+};
+
 }  // namespace varnello

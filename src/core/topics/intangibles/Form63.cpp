@@ -31,12 +31,16 @@ void PressForm63(Press& p) {
   if (H > 0) p.Line("营业外收入（贷）", H);
 }
 
-const TopicRegistration reg{{
-    .name = "Form63",
-    .columns = {{Field(1, "无形资产价值"), Field(2, "专利年限"), Field(3, "转让价格"), Field(4, "转让费用"),
-                 Field(5, "税金"), Field(6, "使用时间（月）")}},
-    .press = PressForm63,
-}};
+constexpr Item kItems[] = {Field(1, "无形资产价值"), Field(2, "专利年限"), Field(3, "转让价格"),
+                           Field(4, "转让费用"),     Field(5, "税金"),     Field(6, "使用时间（月）")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm63{
+    .id = "Form63",
+    .columns = kColumns,
+    .press = PressForm63,
+};
+
 }  // namespace varnello

@@ -46,14 +46,19 @@ void PressForm64(Press& p) {
 }
 
 // The scrapping group stands in the left column, the two renting groups in the right one.
-const TopicRegistration reg{{
-    .name = "Form64",
-    .columns = {{Section("无形资产报废"), Field(8, "无形资产余额"), Field(9, "累计摊销")},
-                {Section("出租无形资产（加盟）"), Field(1, "出租费用"), Field(2, "营业税税率"),
-                 Field(3, "人员费用"), Section("出租无形资产（摊销）"), Field(4, "收取费用"),
-                 Field(5, "营业税额"), Field(6, "账面价值"), Field(7, "摊销期限（年）")}},
-    .press = PressForm64,
-}};
+constexpr Item kColumn1[] = {Section("无形资产报废"), Field(8, "无形资产余额"), Field(9, "累计摊销")};
+constexpr Item kColumn2[] = {
+    Section("出租无形资产（加盟）"), Field(1, "出租费用"), Field(2, "营业税税率"), Field(3, "人员费用"),
+    Section("出租无形资产（摊销）"), Field(4, "收取费用"), Field(5, "营业税额"),   Field(6, "账面价值"),
+    Field(7, "摊销期限（年）")};
+constexpr Column kColumns[] = {kColumn1, kColumn2};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm64{
+    .id = "Form64",
+    .columns = kColumns,
+    .press = PressForm64,
+};
+
 }  // namespace varnello

@@ -39,13 +39,17 @@ void PressForm67(Press& p) {
   }
 }
 
-const TopicRegistration reg{{
-    .name = "Form67",
-    .columns = {{Section("长期待摊费用"), Field(1, "长期待摊费用"), Field(2, "待摊时间"),
-                 Section("工程长期待摊费用"), Field(3, "领用生产材料"), Field(4, "增值税"),
-                 Field(5, "劳务支出"), Field(6, "工程人员薪酬"), Field(7, "时间（年）")}},
-    .press = PressForm67,
-}};
+constexpr Item kItems[] = {Section("长期待摊费用"),     Field(1, "长期待摊费用"), Field(2, "待摊时间"),
+                           Section("工程长期待摊费用"), Field(3, "领用生产材料"), Field(4, "增值税"),
+                           Field(5, "劳务支出"),        Field(6, "工程人员薪酬"), Field(7, "时间（年）")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm67{
+    .id = "Form67",
+    .columns = kColumns,
+    .press = PressForm67,
+};
+
 }  // namespace varnello

@@ -21,11 +21,15 @@ void PressForm104(Press& p) {
   p.Line("库存现金（贷）", p.Check(D - R));
 }
 
-const TopicRegistration reg{{
-    .name = "Form104",
-    .columns = {{Field(1, "实际成本"), Field(2, "押金"), Field(3, "租金")}},
-    .press = PressForm104,
-}};
+constexpr Item kItems[] = {Field(1, "实际成本"), Field(2, "押金"), Field(3, "租金")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm104{
+    .id = "Form104",
+    .columns = kColumns,
+    .press = PressForm104,
+};
+
 }  // namespace varnello

@@ -36,12 +36,16 @@ void PressForm105(Press& p) {
   p.Line("出租商品（贷）", X);
 }
 
-const TopicRegistration reg{{
-    .name = "Form105",
-    .columns = {{Field(1, "出租品进价"), Field(2, "出租品售价"), Field(3, "出租品数量"), Field(4, "租金"),
-                 Field(5, "押金"), Field(6, "报废款")}},
-    .press = PressForm105,
-}};
+constexpr Item kItems[] = {Field(1, "出租品进价"), Field(2, "出租品售价"), Field(3, "出租品数量"),
+                           Field(4, "租金"),       Field(5, "押金"),       Field(6, "报废款")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm105{
+    .id = "Form105",
+    .columns = kColumns,
+    .press = PressForm105,
+};
+
 }  // namespace varnello

@@ -25,12 +25,16 @@ void PressForm110(Press& p) {
   p.Line("固定资产清理（贷）", Z);
 }
 
-const TopicRegistration reg{{
-    .name = "Form110",
-    .columns = {{Field(1, "残料估值"), Field(2, "账面原值"), Field(3, "计提累计折旧"), Field(4, "支付清理费"),
-                 Field(5, "保险公司赔款")}},
-    .press = PressForm110,
-}};
+constexpr Item kItems[] = {Field(1, "残料估值"), Field(2, "账面原值"), Field(3, "计提累计折旧"),
+                           Field(4, "支付清理费"), Field(5, "保险公司赔款")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm110{
+    .id = "Form110",
+    .columns = kColumns,
+    .press = PressForm110,
+};
+
 }  // namespace varnello

@@ -47,13 +47,20 @@ void PressForm28(Press& p) {
   }
 }
 
-const TopicRegistration reg{{
-    .name = "Form28",
-    .columns = {{Section("购买原材料"), Field(1, "原材料价格"), Field(2, "增值税"), Field(3, "运费"),
-                 Field(5, "进仓费"), Section("自产原材料"), Field(4, "自产原材料")}},
-    .press = PressForm28,
-    .fillOrder = {1, 2, 3, 5, 4},
-}};
+constexpr Item kItems[] = {Section("购买原材料"), Field(1, "原材料价格"), Field(2, "增值税"),
+                           Field(3, "运费"),      Field(5, "进仓费"),     Section("自产原材料"),
+                           Field(4, "自产原材料")};
+constexpr Column kColumns[] = {kItems};
+// Fields in the order a user fills them in, which is not by field number here.
+constexpr int kFillOrder[] = {1, 2, 3, 5, 4};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm28{
+    .id = "Form28",
+    .columns = kColumns,
+    .press = PressForm28,
+    .fillOrder = kFillOrder,
+};
+
 }  // namespace varnello

@@ -66,14 +66,19 @@ void PressForm29(Press& p) {
   }
 }
 
-const TopicRegistration reg{{
-    .name = "Form29",
-    .columns = {{Section("包装押金或出租"), Field(6, "出租成本"), Field(7, "出借成本"), Field(8, "押金"),
-                 Field(9, "最终租金")},
-                {Section("领用包装"), Field(1, "包装成本"), Section("包装随物"), Field(2, "包装成本"),
-                 Section("分次转销法"), Field(3, "包装成本"), Field(4, "使用次数"), Field(5, "残值")}},
-    .press = PressForm29,
-}};
+constexpr Item kColumn1[] = {Section("包装押金或出租"), Field(6, "出租成本"), Field(7, "出借成本"),
+                             Field(8, "押金"), Field(9, "最终租金")};
+constexpr Item kColumn2[] = {Section("领用包装"),  Field(1, "包装成本"),  Section("包装随物"),
+                             Field(2, "包装成本"), Section("分次转销法"), Field(3, "包装成本"),
+                             Field(4, "使用次数"), Field(5, "残值")};
+constexpr Column kColumns[] = {kColumn1, kColumn2};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm29{
+    .id = "Form29",
+    .columns = kColumns,
+    .press = PressForm29,
+};
+
 }  // namespace varnello

@@ -61,12 +61,17 @@ void PressForm30(Press& p) {
   }
 }
 
-const TopicRegistration reg{{
-    .name = "Form30",
-    .columns = {{Section("存货盘盈"), Field(1, "盘盈"), Section("存货盘亏"), Field(2, "总损失"),
-                 Field(3, "残料价值"), Field(4, "增值税税率"), Field(5, "保险赔偿"), Field(6, "管理员赔偿")}},
-    .press = PressForm30,
-}};
+constexpr Item kItems[] = {Section("存货盘盈"),  Field(1, "盘盈"),      Section("存货盘亏"),
+                           Field(2, "总损失"),   Field(3, "残料价值"),  Field(4, "增值税税率"),
+                           Field(5, "保险赔偿"), Field(6, "管理员赔偿")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm30{
+    .id = "Form30",
+    .columns = kColumns,
+    .press = PressForm30,
+};
+
 }  // namespace varnello

@@ -26,12 +26,16 @@ void PressForm31(Press& p) {
   p.Line("待处理财产损溢（贷）", S);
 }
 
-const TopicRegistration reg{{
-    .name = "Form31",
-    .columns = {{Field(1, "原材料盘亏数量"), Field(2, "原材料成本"), Field(3, "增值税税率"),
-                 Field(4, "保险赔偿"), Field(5, "原材料残料"), Field(6, "人员赔偿")}},
-    .press = PressForm31,
-}};
+constexpr Item kItems[] = {Field(1, "原材料盘亏数量"), Field(2, "原材料成本"), Field(3, "增值税税率"),
+                           Field(4, "保险赔偿"),       Field(5, "原材料残料"), Field(6, "人员赔偿")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm31{
+    .id = "Form31",
+    .columns = kColumns,
+    .press = PressForm31,
+};
+
 }  // namespace varnello

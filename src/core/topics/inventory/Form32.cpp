@@ -16,11 +16,15 @@ void PressForm32(Press& p) {
   p.Line("原材料（贷）", G);
 }
 
-const TopicRegistration reg{{
-    .name = "Form32",
-    .columns = {{Field(5, "原材料盘盈")}},
-    .press = PressForm32,
-}};
+constexpr Item kItems[] = {Field(5, "原材料盘盈")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm32{
+    .id = "Form32",
+    .columns = kColumns,
+    .press = PressForm32,
+};
+
 }  // namespace varnello

@@ -29,13 +29,17 @@ void PressForm34(Press& p) {
   p.Line("待处理财产损溢-待处理流动财产损溢（贷）", S);
 }
 
-const TopicRegistration reg{{
-    .name = "Form34",
-    .columns = {{Field(1, "在产品损失"), Field(2, "产品损失"), Field(3, "在产品材料成本"),
-                 Field(4, "产品成本"), Field(5, "在产品残料"), Field(6, "产品残料"), Field(7, "保险赔偿"),
-                 Field(8, "增值税税率")}},
-    .press = PressForm34,
-}};
+constexpr Item kItems[] = {Field(1, "在产品损失"), Field(2, "产品损失"),   Field(3, "在产品材料成本"),
+                           Field(4, "产品成本"),   Field(5, "在产品残料"), Field(6, "产品残料"),
+                           Field(7, "保险赔偿"),   Field(8, "增值税税率")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm34{
+    .id = "Form34",
+    .columns = kColumns,
+    .press = PressForm34,
+};
+
 }  // namespace varnello

@@ -30,11 +30,16 @@ void PressForm68(Press& p) {
   }
 }
 
-const TopicRegistration reg{{
-    .name = "Form68",
-    .columns = {{Field(1, "购买价格"), Field(2, "增值税"), Field(3, "折扣（元）"), Field(4, "折扣率")}},
-    .press = PressForm68,
-}};
+constexpr Item kItems[] = {Field(1, "购买价格"), Field(2, "增值税"), Field(3, "折扣（元）"),
+                           Field(4, "折扣率")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm68{
+    .id = "Form68",
+    .columns = kColumns,
+    .press = PressForm68,
+};
+
 }  // namespace varnello

@@ -21,12 +21,16 @@ void PressForm72(Press& p) {
   p.Line("应交税金-应交增值税（进）（贷）", X);
 }
 
-const TopicRegistration reg{{
-    .name = "Form72",
-    .columns = {{Field(1, "产品数量"), Field(2, "实际成本"), Field(3, "耗用材料"), Field(4, "回收价格(总)"),
-                 Field(5, "保险赔偿"), Field(6, "增值税税率")}},
-    .press = PressForm72,
-}};
+constexpr Item kItems[] = {Field(1, "产品数量"),     Field(2, "实际成本"), Field(3, "耗用材料"),
+                           Field(4, "回收价格(总)"), Field(5, "保险赔偿"), Field(6, "增值税税率")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm72{
+    .id = "Form72",
+    .columns = kColumns,
+    .press = PressForm72,
+};
+
 }  // namespace varnello

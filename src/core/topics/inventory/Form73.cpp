@@ -17,12 +17,16 @@ void PressForm73(Press& p) {
   p.Line("应交税金（贷）", V);
 }
 
-const TopicRegistration reg{{
-    .name = "Form73",
-    .columns = {{Field(1, "生产成本"), Field(2, "制造费用"), Field(3, "管理费用"), Field(4, "销售费用"),
-                 Field(5, "在建工程"), Field(6, "增值税")}},
-    .press = PressForm73,
-}};
+constexpr Item kItems[] = {Field(1, "生产成本"), Field(2, "制造费用"), Field(3, "管理费用"),
+                           Field(4, "销售费用"), Field(5, "在建工程"), Field(6, "增值税")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm73{
+    .id = "Form73",
+    .columns = kColumns,
+    .press = PressForm73,
+};
+
 }  // namespace varnello

@@ -16,11 +16,15 @@ void PressForm75(Press& p) {
   p.Line("银行存款/库存现金（贷）", F);
 }
 
-const TopicRegistration reg{{
-    .name = "Form75",
-    .columns = {{Field(1, "商品总价"), Field(2, "应交增值税（销）"), Field(3, "运费")}},
-    .press = PressForm75,
-}};
+constexpr Item kItems[] = {Field(1, "商品总价"), Field(2, "应交增值税（销）"), Field(3, "运费")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm75{
+    .id = "Form75",
+    .columns = kColumns,
+    .press = PressForm75,
+};
+
 }  // namespace varnello

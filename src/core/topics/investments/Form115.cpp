@@ -13,11 +13,15 @@ void PressForm115(Press& p) {
   p.Line("资本公积（贷）", X);
 }
 
-const TopicRegistration reg{{
-    .name = "Form115",
-    .columns = {{Field(1, "注册资本"), Field(2, "投入资本"), Field(3, "投入占比")}},
-    .press = PressForm115,
-}};
+constexpr Item kItems[] = {Field(1, "注册资本"), Field(2, "投入资本"), Field(3, "投入占比")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm115{
+    .id = "Form115",
+    .columns = kColumns,
+    .press = PressForm115,
+};
+
 }  // namespace varnello

@@ -23,12 +23,17 @@ void PressForm116(Press& p) {
   p.Line("实收资本-丁（贷）", C);
 }
 
-const TopicRegistration reg{{
-    .name = "Form116",
-    .columns = {{Field(1, "技术投资"), Field(2, "技术增值税"), Field(3, "土地投资"), Field(4, "土地增值税"),
-                 Field(5, "原材料投资"), Field(6, "原材料增值税"), Field(7, "货币投资")}},
-    .press = PressForm116,
-}};
+constexpr Item kItems[] = {Field(1, "技术投资"),   Field(2, "技术增值税"), Field(3, "土地投资"),
+                           Field(4, "土地增值税"), Field(5, "原材料投资"), Field(6, "原材料增值税"),
+                           Field(7, "货币投资")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm116{
+    .id = "Form116",
+    .columns = kColumns,
+    .press = PressForm116,
+};
+
 }  // namespace varnello

@@ -26,12 +26,16 @@ void PressForm117(Press& p) {
   }
 }
 
-const TopicRegistration reg{{
-    .name = "Form117",
-    .columns = {{Section("追加投资"), Field(1, "资金投资"), Section("投资转盈余公积"), Field(2, "盈余公积"),
-                 Section("投资转资本公积"), Field(3, "资本公积")}},
-    .press = PressForm117,
-}};
+constexpr Item kItems[] = {Section("追加投资"),  Field(1, "资金投资"),      Section("投资转盈余公积"),
+                           Field(2, "盈余公积"), Section("投资转资本公积"), Field(3, "资本公积")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm117{
+    .id = "Form117",
+    .columns = kColumns,
+    .press = PressForm117,
+};
+
 }  // namespace varnello

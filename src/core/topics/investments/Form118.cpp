@@ -38,12 +38,16 @@ void PressForm118(Press& p) {
   }
 }
 
-const TopicRegistration reg{{
-    .name = "Form118",
-    .columns = {{Field(1, "股本单价"), Field(2, "资本公积（股本溢价）"), Field(3, "盈余公积"),
-                 Field(4, "回购数量"), Field(5, "回购价格")}},
-    .press = PressForm118,
-}};
+constexpr Item kItems[] = {Field(1, "股本单价"), Field(2, "资本公积（股本溢价）"), Field(3, "盈余公积"),
+                           Field(4, "回购数量"), Field(5, "回购价格")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm118{
+    .id = "Form118",
+    .columns = kColumns,
+    .press = PressForm118,
+};
+
 }  // namespace varnello

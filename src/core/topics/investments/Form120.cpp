@@ -14,11 +14,15 @@ void PressForm120(Press& p) {
   p.Line("资本公积-资本溢价（贷）", X);
 }
 
-const TopicRegistration reg{{
-    .name = "Form120",
-    .columns = {{Field(1, "现有投资"), Field(2, "追加投资"), Field(3, "占有股份")}},
-    .press = PressForm120,
-}};
+constexpr Item kItems[] = {Field(1, "现有投资"), Field(2, "追加投资"), Field(3, "占有股份")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm120{
+    .id = "Form120",
+    .columns = kColumns,
+    .press = PressForm120,
+};
+
 }  // namespace varnello

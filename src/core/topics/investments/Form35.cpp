@@ -35,12 +35,16 @@ void PressForm35(Press& p) {
   p.Line("应收利息（贷）", I);
 }
 
-const TopicRegistration reg{{
-    .name = "Form35",
-    .columns = {{Field(1, "支付债券价款"), Field(2, "债券利息"), Field(3, "交易费用"), Field(4, "交易增值税"),
-                 Field(5, "收到利息")}},
-    .press = PressForm35,
-}};
+constexpr Item kItems[] = {Field(1, "支付债券价款"), Field(2, "债券利息"), Field(3, "交易费用"),
+                           Field(4, "交易增值税"), Field(5, "收到利息")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm35{
+    .id = "Form35",
+    .columns = kColumns,
+    .press = PressForm35,
+};
+
 }  // namespace varnello

@@ -43,14 +43,18 @@ void PressForm36(Press& p) {
                B1, B2, B3, B4, B5);
 }
 
-const TopicRegistration reg{{
-    .name = "Form36",
-    .columns = {{Section("出售债券"), Field(1, "债券买价/账面余额"), Field(2, "发放债利"),
-                 Field(3, "购买税费"), Field(4, "债券售价"), Field(5, "出售税费")},
-                {Section("出售股票"), Field(6, "股票买价"), Field(7, "发放股利"), Field(8, "购买税费"),
-                 Field(9, "股票售价"), Field(10, "出售税费")}},
-    .press = PressForm36,
-}};
+constexpr Item kColumn1[] = {Section("出售债券"),  Field(1, "债券买价/账面余额"), Field(2, "发放债利"),
+                             Field(3, "购买税费"), Field(4, "债券售价"),          Field(5, "出售税费")};
+constexpr Item kColumn2[] = {Section("出售股票"),  Field(6, "股票买价"), Field(7, "发放股利"),
+                             Field(8, "购买税费"), Field(9, "股票售价"), Field(10, "出售税费")};
+constexpr Column kColumns[] = {kColumn1, kColumn2};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm36{
+    .id = "Form36",
+    .columns = kColumns,
+    .press = PressForm36,
+};
+
 }  // namespace varnello

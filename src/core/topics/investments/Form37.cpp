@@ -52,14 +52,18 @@ void PressForm37(Press& p) {
   p.Line("债券总利息", total);
 }
 
-const TopicRegistration reg{{
-    .name = "Form37",
-    .columns = {{Field(1, "支付债价合计"), Field(2, "未领取利息"), Field(3, "交易费用"),
-                 Field(4, "债券面值/初期公允"), Field(5, "票面年利率"), Field(6, "年付息次数"),
-                 Field(7, "当期公允价值"), Field(8, "总年限"), Field(9, "债券售价"),
-                 Field(10, "前期公允价值")}},
-    .press = PressForm37,
-}};
+constexpr Item kItems[] = {Field(1, "支付债价合计"),      Field(2, "未领取利息"), Field(3, "交易费用"),
+                           Field(4, "债券面值/初期公允"), Field(5, "票面年利率"), Field(6, "年付息次数"),
+                           Field(7, "当期公允价值"),      Field(8, "总年限"),     Field(9, "债券售价"),
+                           Field(10, "前期公允价值")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm37{
+    .id = "Form37",
+    .columns = kColumns,
+    .press = PressForm37,
+};
+
 }  // namespace varnello

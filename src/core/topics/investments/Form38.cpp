@@ -23,12 +23,17 @@ void PressForm38(Press& p) {
   p.Line("应收股利（贷）", R);
 }
 
-const TopicRegistration reg{{
-    .name = "Form38",
-    .columns = {{Section("长期股权投资"), Field(1, "长期股权投资"), Section("长期持有股权"),
-                 Field(2, "股票数量"), Field(3, "每股价格"), Field(4, "每股股利"), Field(5, "相关税费")}},
-    .press = PressForm38,
-}};
+constexpr Item kItems[] = {Section("长期股权投资"), Field(1, "长期股权投资"), Section("长期持有股权"),
+                           Field(2, "股票数量"),    Field(3, "每股价格"),     Field(4, "每股股利"),
+                           Field(5, "相关税费")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm38{
+    .id = "Form38",
+    .columns = kColumns,
+    .press = PressForm38,
+};
+
 }  // namespace varnello

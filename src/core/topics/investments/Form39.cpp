@@ -31,12 +31,16 @@ void PressForm39(Press& p) {
   }
 }
 
-const TopicRegistration reg{{
-    .name = "Form39",
-    .columns = {{Field(1, "取得股权总额"), Field(2, "长期股权投资"), Field(3, "专利技术"),
-                 Field(4, "占用银行存款"), Field(5, "投资账面余额"), Field(6, "无形资产账面价值")}},
-    .press = PressForm39,
-}};
+constexpr Item kItems[] = {Field(1, "取得股权总额"), Field(2, "长期股权投资"), Field(3, "专利技术"),
+                           Field(4, "占用银行存款"), Field(5, "投资账面余额"), Field(6, "无形资产账面价值")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm39{
+    .id = "Form39",
+    .columns = kColumns,
+    .press = PressForm39,
+};
+
 }  // namespace varnello

@@ -21,12 +21,16 @@ void PressForm40(Press& p) {
   p.Line("固定资产清理（贷）", N);
 }
 
-const TopicRegistration reg{{
-    .name = "Form40",
-    .columns = {{Field(1, "固定资产账面原价"), Field(2, "已提折旧"), Field(3, "固定资产评估价值"),
-                 Field(4, "相关税费")}},
-    .press = PressForm40,
-}};
+constexpr Item kItems[] = {Field(1, "固定资产账面原价"), Field(2, "已提折旧"), Field(3, "固定资产评估价值"),
+                           Field(4, "相关税费")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm40{
+    .id = "Form40",
+    .columns = kColumns,
+    .press = PressForm40,
+};
+
 }  // namespace varnello

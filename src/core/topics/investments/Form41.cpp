@@ -30,12 +30,16 @@ void PressForm41(Press& p) {
   p.Line("长期债权投资（面值）", N);
 }
 
-const TopicRegistration reg{{
-    .name = "Form41",
-    .columns = {{Field(1, "债券面值"), Field(2, "支付价款"), Field(3, "相关税费"), Field(4, "票面利率"),
-                 Field(5, "发行年限")}},
-    .press = PressForm41,
-}};
+constexpr Item kItems[] = {Field(1, "债券面值"), Field(2, "支付价款"), Field(3, "相关税费"),
+                           Field(4, "票面利率"), Field(5, "发行年限")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm41{
+    .id = "Form41",
+    .columns = kColumns,
+    .press = PressForm41,
+};
+
 }  // namespace varnello

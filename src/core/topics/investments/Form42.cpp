@@ -28,12 +28,16 @@ void PressForm42(Press& p) {
   p.Line("应收利息（贷）", J);
 }
 
-const TopicRegistration reg{{
-    .name = "Form42",
-    .columns = {{Field(1, "债券面值"), Field(2, "支付价款"), Field(3, "相关税费"), Field(4, "票面利率"),
-                 Field(5, "存续期（月）"), Field(6, "摊销存续期（月）")}},
-    .press = PressForm42,
-}};
+constexpr Item kItems[] = {Field(1, "债券面值"), Field(2, "支付价款"),     Field(3, "相关税费"),
+                           Field(4, "票面利率"), Field(5, "存续期（月）"), Field(6, "摊销存续期（月）")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm42{
+    .id = "Form42",
+    .columns = kColumns,
+    .press = PressForm42,
+};
+
 }  // namespace varnello

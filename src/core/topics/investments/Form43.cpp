@@ -63,13 +63,17 @@ void PressForm43(Press& p) {
   }
 }
 
-const TopicRegistration reg{{
-    .name = "Form43",
-    .columns = {{Field(1, "债券数量"), Field(2, "债券面值"), Field(3, "购入价格"), Field(4, "相关税费"),
-                 Field(5, "票面利率"), Field(6, "转让年限"), Field(7, "转让净收入"),
-                 Field(8, "转让时间（年）")}},
-    .press = PressForm43,
-}};
+constexpr Item kItems[] = {Field(1, "债券数量"),   Field(2, "债券面值"),      Field(3, "购入价格"),
+                           Field(4, "相关税费"),   Field(5, "票面利率"),      Field(6, "转让年限"),
+                           Field(7, "转让净收入"), Field(8, "转让时间（年）")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm43{
+    .id = "Form43",
+    .columns = kColumns,
+    .press = PressForm43,
+};
+
 }  // namespace varnello

@@ -25,12 +25,16 @@ void PressForm44(Press& p) {
   p.Line("长期债券投资（利息）（贷）", X);
 }
 
-const TopicRegistration reg{{
-    .name = "Form44",
-    .columns = {{Field(1, "票面利率"), Field(2, "债券面值"), Field(3, "发行年限"), Field(4, "已计年限"),
-                 Field(5, "归还价值")}},
-    .press = PressForm44,
-}};
+constexpr Item kItems[] = {Field(1, "票面利率"), Field(2, "债券面值"), Field(3, "发行年限"),
+                           Field(4, "已计年限"), Field(5, "归还价值")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm44{
+    .id = "Form44",
+    .columns = kColumns,
+    .press = PressForm44,
+};
+
 }  // namespace varnello

@@ -26,11 +26,16 @@ void PressForm45(Press& p) {
   p.Line("股票投资成本", K);
 }
 
-const TopicRegistration reg{{
-    .name = "Form45",
-    .columns = {{Field(1, "实际支付股价"), Field(2, "股票份额"), Field(3, "经营获利"), Field(4, "发放股利")}},
-    .press = PressForm45,
-}};
+constexpr Item kItems[] = {Field(1, "实际支付股价"), Field(2, "股票份额"), Field(3, "经营获利"),
+                           Field(4, "发放股利")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm45{
+    .id = "Form45",
+    .columns = kColumns,
+    .press = PressForm45,
+};
+
 }  // namespace varnello

@@ -73,18 +73,27 @@ void PressForm101(Press& p) {
 
 // Right column: the cost-bearing accounts and the company's insurance contributions; left
 // column: wages, bonuses, housing fund, income tax, welfare and the withheld personal shares.
-const TopicRegistration reg{{
-    .name = "Form101",
-    .columns = {{Field(10, "职工工资"), Field(11, "奖金"), Field(12, "住房公积金（公司）"),
-                 Field(13, "个人所得税"), Field(19, "其他费用（福利费）"), Field(14, "养老保险（个人）"),
-                 Field(15, "医疗保险（个人）"), Field(16, "失业保险（个人）"),
-                 Field(17, "住房公积金（个人）")},
-                {Field(1, "管理费用"), Field(2, "销售费用"), Field(3, "制造费用"), Field(4, "生产成本"),
-                 Field(18, "在建工程"), Field(5, "养老保险（公司）"), Field(6, "医疗保险（公司）"),
-                 Field(7, "失业保险（公司）"), Field(8, "工伤保险（公司）"), Field(9, "生育保险（公司）")}},
-    .press = PressForm101,
-    .fillOrder = {1, 2, 3, 4, 18, 5, 6, 7, 8, 9, 10, 11, 12, 13, 19, 14, 15, 16, 17},
-}};
+constexpr Item kColumn1[] = {Field(10, "职工工资"),           Field(11, "奖金"),
+                             Field(12, "住房公积金（公司）"), Field(13, "个人所得税"),
+                             Field(19, "其他费用（福利费）"), Field(14, "养老保险（个人）"),
+                             Field(15, "医疗保险（个人）"),   Field(16, "失业保险（个人）"),
+                             Field(17, "住房公积金（个人）")};
+constexpr Item kColumn2[] = {Field(1, "管理费用"),         Field(2, "销售费用"),
+                             Field(3, "制造费用"),         Field(4, "生产成本"),
+                             Field(18, "在建工程"),        Field(5, "养老保险（公司）"),
+                             Field(6, "医疗保险（公司）"), Field(7, "失业保险（公司）"),
+                             Field(8, "工伤保险（公司）"), Field(9, "生育保险（公司）")};
+constexpr Column kColumns[] = {kColumn1, kColumn2};
+// Fields in the order a user fills them in, which is not by field number here.
+constexpr int kFillOrder[] = {1, 2, 3, 4, 18, 5, 6, 7, 8, 9, 10, 11, 12, 13, 19, 14, 15, 16, 17};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm101{
+    .id = "Form101",
+    .columns = kColumns,
+    .press = PressForm101,
+    .fillOrder = kFillOrder,
+};
+
 }  // namespace varnello

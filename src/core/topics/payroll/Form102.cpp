@@ -10,11 +10,15 @@ void PressForm102(Press& p) {
   PrintShortTermLoan(p, L, i, n, LoanTerm::Months);
 }
 
-const TopicRegistration reg{{
-    .name = "Form102",
-    .columns = {{Field(1, "银行借款"), Field(2, "年利率"), Field(3, "期限（月）")}},
-    .press = PressForm102,
-}};
+constexpr Item kItems[] = {Field(1, "银行借款"), Field(2, "年利率"), Field(3, "期限（月）")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm102{
+    .id = "Form102",
+    .columns = kColumns,
+    .press = PressForm102,
+};
+
 }  // namespace varnello

@@ -33,12 +33,18 @@ void PressForm103(Press& p) {
 }
 
 // The short-term case stands in the right column, the long-term case in the left one.
-const TopicRegistration reg{{
-    .name = "Form103",
-    .columns = {{Section("长期借款"), Field(4, "银行借款"), Field(5, "年利率"), Field(6, "期限（年）")},
-                {Section("短期长期借款"), Field(1, "银行借款"), Field(2, "年利率"), Field(3, "期限（季）")}},
-    .press = PressForm103,
-}};
+constexpr Item kColumn1[] = {Section("长期借款"), Field(4, "银行借款"), Field(5, "年利率"),
+                             Field(6, "期限（年）")};
+constexpr Item kColumn2[] = {Section("短期长期借款"), Field(1, "银行借款"), Field(2, "年利率"),
+                             Field(3, "期限（季）")};
+constexpr Column kColumns[] = {kColumn1, kColumn2};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm103{
+    .id = "Form103",
+    .columns = kColumns,
+    .press = PressForm103,
+};
+
 }  // namespace varnello

@@ -18,8 +18,16 @@ void PressForm111(Press& p) {
   p.Line("待处理财产损溢（贷）", L);
 }
 
-const TopicRegistration reg{postings::TwoFieldWindow(
-    "Form111", "营业外支出：企业罚款支出、捐赠支出、非常损失", "账面价值", "已提折旧", PressForm111)};
+constexpr auto kItems =
+    postings::TwoFields("营业外支出：企业罚款支出、捐赠支出、非常损失", "账面价值", "已提折旧");
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm111{
+    .id = "Form111",
+    .columns = kColumns,
+    .press = PressForm111,
+};
+
 }  // namespace varnello

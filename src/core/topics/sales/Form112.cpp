@@ -12,9 +12,16 @@ void PressForm112(Press& p) {
   p.Line("营业外收入（贷）", N);
 }
 
-const TopicRegistration reg{
-    postings::TwoFieldWindow("Form112", "营业外收入：企业转让固定资产、处置无形资产、确认的政府补助利得",
-                             "营业外收入", "应交税费", PressForm112)};
+constexpr auto kItems = postings::TwoFields("营业外收入：企业转让固定资产、处置无形资产、确认的政府补助利得",
+                                            "营业外收入", "应交税费");
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm112{
+    .id = "Form112",
+    .columns = kColumns,
+    .press = PressForm112,
+};
+
 }  // namespace varnello

@@ -45,11 +45,16 @@ void PressForm16(Press& p) {
   p.Line("主营业务成本（贷）", C);
 }
 
-const TopicRegistration reg{{
-    .name = "Form16",
-    .columns = {{Field(1, "商品总价"), Field(2, "应交增值税（销）"), Field(3, "成本总额"), Field(4, "运费")}},
-    .press = PressForm16,
-}};
+constexpr Item kItems[] = {Field(1, "商品总价"), Field(2, "应交增值税（销）"), Field(3, "成本总额"),
+                           Field(4, "运费")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm16{
+    .id = "Form16",
+    .columns = kColumns,
+    .press = PressForm16,
+};
+
 }  // namespace varnello

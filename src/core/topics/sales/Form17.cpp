@@ -29,12 +29,16 @@ void PressForm17(Press& p) {
   p.Line("财务费用（贷）", D);
 }
 
-const TopicRegistration reg{{
-    .name = "Form17",
-    .columns = {{Field(1, "销售数量"), Field(2, "销售价格"), Field(3, "销售成本"), Field(4, "折扣"),
-                 Field(5, "折扣条件"), Field(6, "应交增值税")}},
-    .press = PressForm17,
-}};
+constexpr Item kItems[] = {Field(1, "销售数量"), Field(2, "销售价格"), Field(3, "销售成本"),
+                           Field(4, "折扣"),     Field(5, "折扣条件"), Field(6, "应交增值税")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm17{
+    .id = "Form17",
+    .columns = kColumns,
+    .press = PressForm17,
+};
+
 }  // namespace varnello

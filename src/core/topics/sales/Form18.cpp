@@ -83,12 +83,16 @@ void PressForm18(Press& p) {
   }
 }
 
-const TopicRegistration reg{{
-    .name = "Form18",
-    .columns = {{Field(1, "坏账准备（本年应收）"), Field(2, "坏账准备（上年应收）"),
-                 Field(3, "+坏账准备/-收回坏账（实际）")}},
-    .press = PressForm18,
-}};
+constexpr Item kItems[] = {Field(1, "坏账准备（本年应收）"), Field(2, "坏账准备（上年应收）"),
+                           Field(3, "+坏账准备/-收回坏账（实际）")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm18{
+    .id = "Form18",
+    .columns = kColumns,
+    .press = PressForm18,
+};
+
 }  // namespace varnello

@@ -9,9 +9,16 @@ void PressForm19(Press& p) {
       p, {.debit = "管理费用（借）", .closingHeading = "结转管理费用", .closingCredit = "管理费用（贷）"});
 }
 
-const TopicRegistration reg{postings::TwoFieldWindow("Form19",
-                                                     "管理费用：包括公司经费、劳动保险费、董事会会费等",
-                                                     "管理费用", "应交税费-应交增值税（进）", PressForm19)};
+constexpr auto kItems = postings::TwoFields("管理费用：包括公司经费、劳动保险费、董事会会费等", "管理费用",
+                                            "应交税费-应交增值税（进）");
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm19{
+    .id = "Form19",
+    .columns = kColumns,
+    .press = PressForm19,
+};
+
 }  // namespace varnello

@@ -18,9 +18,16 @@ void PressForm20(Press& p) {
   p.Line("应交税费-应交增值税（贷）", V);
 }
 
-const TopicRegistration reg{
-    postings::TwoFieldWindow("Form20", "其他应收款：收取保险公司赔款、职工垫款备用金租金、押金等",
-                             "其他应收款", "应交税费-应交增值税（销）", PressForm20)};
+constexpr auto kItems = postings::TwoFields("其他应收款：收取保险公司赔款、职工垫款备用金租金、押金等",
+                                            "其他应收款", "应交税费-应交增值税（销）");
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm20{
+    .id = "Form20",
+    .columns = kColumns,
+    .press = PressForm20,
+};
+
 }  // namespace varnello

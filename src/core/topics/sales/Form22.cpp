@@ -18,9 +18,16 @@ void PressForm22(Press& p) {
   p.Line("各种费用（贷）", total);
 }
 
-const TopicRegistration reg{postings::TwoFieldWindow("Form22",
-                                                     "其他应付款：应付租入固定资产和包装物的租金、暂付款项等",
-                                                     "其他应付款", "应交税费-应交增值税（进）", PressForm22)};
+constexpr auto kItems = postings::TwoFields("其他应付款：应付租入固定资产和包装物的租金、暂付款项等",
+                                            "其他应付款", "应交税费-应交增值税（进）");
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm22{
+    .id = "Form22",
+    .columns = kColumns,
+    .press = PressForm22,
+};
+
 }  // namespace varnello

@@ -8,9 +8,16 @@ void PressForm23(Press& p) {
   postings::PressExpense(p, {.debit = "制造费用（借）"});
 }
 
-const TopicRegistration reg{postings::TwoFieldWindow("Form23",
-                                                     "制造费用：包括间接材料费、折旧费、低值易耗品等",
-                                                     "制造费用", "应交税费-应交增值税（进）", PressForm23)};
+constexpr auto kItems = postings::TwoFields("制造费用：包括间接材料费、折旧费、低值易耗品等", "制造费用",
+                                            "应交税费-应交增值税（进）");
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm23{
+    .id = "Form23",
+    .columns = kColumns,
+    .press = PressForm23,
+};
+
 }  // namespace varnello

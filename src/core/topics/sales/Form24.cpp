@@ -9,8 +9,16 @@ void PressForm24(Press& p) {
       p, {.debit = "财务费用（借）", .closingHeading = "结转财务费用", .closingCredit = "财务费用（贷）"});
 }
 
-const TopicRegistration reg{postings::TwoFieldWindow("Form24", "财务费用：包括利息支出、汇兑损失、手续费等",
-                                                     "财务费用", "应交税费-应交增值税（进）", PressForm24)};
+constexpr auto kItems = postings::TwoFields("财务费用：包括利息支出、汇兑损失、手续费等", "财务费用",
+                                            "应交税费-应交增值税（进）");
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm24{
+    .id = "Form24",
+    .columns = kColumns,
+    .press = PressForm24,
+};
+
 }  // namespace varnello

@@ -8,9 +8,16 @@ void PressForm26(Press& p) {
   postings::PressExpense(p, {.debit = "生产成本（借）"});
 }
 
-const TopicRegistration reg{postings::TwoFieldWindow("Form26",
-                                                     "生产成本：包括直接材料费、直接人工、制造费用等",
-                                                     "生产成本", "应交税费-应交增值税（进）", PressForm26)};
+constexpr auto kItems = postings::TwoFields("生产成本：包括直接材料费、直接人工、制造费用等", "生产成本",
+                                            "应交税费-应交增值税（进）");
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm26{
+    .id = "Form26",
+    .columns = kColumns,
+    .press = PressForm26,
+};
+
 }  // namespace varnello

@@ -39,11 +39,16 @@ void PressForm69(Press& p) {
   p.Line("应交税费-应交增值税（进）（贷）", V);
 }
 
-const TopicRegistration reg{{
-    .name = "Form69",
-    .columns = {{Field(1, "商品总价（原材料、包装物）"), Field(2, "应交增值税（销）"), Field(3, "成本总额")}},
-    .press = PressForm69,
-}};
+constexpr Item kItems[] = {Field(1, "商品总价（原材料、包装物）"), Field(2, "应交增值税（销）"),
+                           Field(3, "成本总额")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm69{
+    .id = "Form69",
+    .columns = kColumns,
+    .press = PressForm69,
+};
+
 }  // namespace varnello

@@ -38,12 +38,16 @@ void PressForm70(Press& p) {
   p.Line("应收账款（贷）", B);
 }
 
-const TopicRegistration reg{{
-    .name = "Form70",
-    .columns = {{Field(1, "销售商品数量"), Field(2, "销售单价"), Field(3, "销售成本"),
-                 Field(4, "手续费比例")}},
-    .press = PressForm70,
-}};
+constexpr Item kItems[] = {Field(1, "销售商品数量"), Field(2, "销售单价"), Field(3, "销售成本"),
+                           Field(4, "手续费比例")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm70{
+    .id = "Form70",
+    .columns = kColumns,
+    .press = PressForm70,
+};
+
 }  // namespace varnello

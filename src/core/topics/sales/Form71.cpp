@@ -17,11 +17,15 @@ void PressForm71(Press& p) {
   p.Line("原材料（贷）", C);
 }
 
-const TopicRegistration reg{{
-    .name = "Form71",
-    .columns = {{Field(1, "其他业务总额"), Field(2, "应交增值税（销）"), Field(3, "成本总额")}},
-    .press = PressForm71,
-}};
+constexpr Item kItems[] = {Field(1, "其他业务总额"), Field(2, "应交增值税（销）"), Field(3, "成本总额")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm71{
+    .id = "Form71",
+    .columns = kColumns,
+    .press = PressForm71,
+};
+
 }  // namespace varnello

@@ -22,11 +22,15 @@ void PressForm76(Press& p) {
   p.Line("预收账款（贷）", rest);
 }
 
-const TopicRegistration reg{{
-    .name = "Form76",
-    .columns = {{Field(1, "售价"), Field(2, "增值税"), Field(3, "预收款")}},
-    .press = PressForm76,
-}};
+constexpr Item kItems[] = {Field(1, "售价"), Field(2, "增值税"), Field(3, "预收款")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm76{
+    .id = "Form76",
+    .columns = kColumns,
+    .press = PressForm76,
+};
+
 }  // namespace varnello

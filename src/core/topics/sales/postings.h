@@ -3,20 +3,17 @@
 // differs only in its account texts, and some close the expense to the year's profit.
 #pragma once
 
+#include <array>
 #include <string_view>
 
 #include "core/engine/topic.h"
 
 namespace varnello::postings {
 
-// A window with the account description on its first row and Text1, Text2 below it.
-inline TopicDesc TwoFieldWindow(std::string_view name, std::string_view description,
-                                std::string_view caption1, std::string_view caption2, PressFunction press) {
-  return TopicDesc{
-      .name = name,
-      .columns = {{Note(description), Field(1, caption1), Field(2, caption2)}},
-      .press = press,
-  };
+// The column of such a window: the account description on its first row, Text1 and Text2 below.
+constexpr std::array<Item, 3> TwoFields(std::string_view description, std::string_view caption1,
+                                        std::string_view caption2) {
+  return {Note(description), Field(1, caption1), Field(2, caption2)};
 }
 
 struct ExpenseTexts {

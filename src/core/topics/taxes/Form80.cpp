@@ -18,11 +18,16 @@ void PressForm80(Press& p) {
   p.Line("资本公积-资本溢价（贷）", premium);
 }
 
-const TopicRegistration reg{{
-    .name = "Form80",
-    .columns = {{Field(1, "注册资本"), Field(2, "投资占比"), Field(3, "产品总估值"), Field(4, "增值税税率")}},
-    .press = PressForm80,
-}};
+constexpr Item kItems[] = {Field(1, "注册资本"), Field(2, "投资占比"), Field(3, "产品总估值"),
+                           Field(4, "增值税税率")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm80{
+    .id = "Form80",
+    .columns = kColumns,
+    .press = PressForm80,
+};
+
 }  // namespace varnello

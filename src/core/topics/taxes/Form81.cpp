@@ -34,12 +34,16 @@ void PressForm81(Press& p) {
   p.Line("银行存款（贷）", paid);
 }
 
-const TopicRegistration reg{{
-    .name = "Form81",
-    .columns = {{Field(1, "物资成本"), Field(2, "加工费"), Field(3, "增值税"), Field(4, "运费"),
-                 Field(5, "运费增值税额")}},
-    .press = PressForm81,
-}};
+constexpr Item kItems[] = {Field(1, "物资成本"), Field(2, "加工费"), Field(3, "增值税"), Field(4, "运费"),
+                           Field(5, "运费增值税额")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm81{
+    .id = "Form81",
+    .columns = kColumns,
+    .press = PressForm81,
+};
+
 }  // namespace varnello

@@ -14,11 +14,16 @@ void PressForm82(Press& p) {
   p.Line("银行存款（贷）", bank);
 }
 
-const TopicRegistration reg{{
-    .name = "Form82",
-    .columns = {{Field(1, "人民币价格"), Field(2, "海关关税"), Field(3, "海关增值税"), Field(4, "信用证款")}},
-    .press = PressForm82,
-}};
+constexpr Item kItems[] = {Field(1, "人民币价格"), Field(2, "海关关税"), Field(3, "海关增值税"),
+                           Field(4, "信用证款")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm82{
+    .id = "Form82",
+    .columns = kColumns,
+    .press = PressForm82,
+};
+
 }  // namespace varnello

@@ -14,11 +14,15 @@ void PressForm83(Press& p) {
   p.Line("银行存款（贷）", H);
 }
 
-const TopicRegistration reg{{
-    .name = "Form83",
-    .columns = {{Field(1, "免税产品价格"), Field(2, "运费"), Field(3, "税率")}},
-    .press = PressForm83,
-}};
+constexpr Item kItems[] = {Field(1, "免税产品价格"), Field(2, "运费"), Field(3, "税率")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm83{
+    .id = "Form83",
+    .columns = kColumns,
+    .press = PressForm83,
+};
+
 }  // namespace varnello

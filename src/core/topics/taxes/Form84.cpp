@@ -27,12 +27,16 @@ void PressForm84(Press& p) {
   p.Line("库存商品（贷）", K);
 }
 
-const TopicRegistration reg{{
-    .name = "Form84",
-    .columns = {{Section("改造"), Field(1, "在建工程"), Field(2, "税率"), Section("分发福利"),
-                 Field(3, "成本"), Field(4, "货值"), Field(5, "税率")}},
-    .press = PressForm84,
-}};
+constexpr Item kItems[] = {Section("改造"),  Field(1, "在建工程"), Field(2, "税率"), Section("分发福利"),
+                           Field(3, "成本"), Field(4, "货值"),     Field(5, "税率")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm84{
+    .id = "Form84",
+    .columns = kColumns,
+    .press = PressForm84,
+};
+
 }  // namespace varnello

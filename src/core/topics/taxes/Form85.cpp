@@ -17,11 +17,15 @@ void PressForm85(Press& p) {
   p.Line("原材料（贷）", K);
 }
 
-const TopicRegistration reg{{
-    .name = "Form85",
-    .columns = {{Field(1, "捐赠成本"), Field(2, "计税价格"), Field(3, "增值税")}},
-    .press = PressForm85,
-}};
+constexpr Item kItems[] = {Field(1, "捐赠成本"), Field(2, "计税价格"), Field(3, "增值税")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm85{
+    .id = "Form85",
+    .columns = kColumns,
+    .press = PressForm85,
+};
+
 }  // namespace varnello

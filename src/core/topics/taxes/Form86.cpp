@@ -19,11 +19,16 @@ void PressForm86(Press& p) {
   p.Line("应交税费-未交增值税（贷）", N);
 }
 
-const TopicRegistration reg{{
-    .name = "Form86",
-    .columns = {{Field(1, "上月未缴增值税"), Field(2, "本月应缴增值税"), Field(3, "本月未缴增值税")}},
-    .press = PressForm86,
-}};
+constexpr Item kItems[] = {Field(1, "上月未缴增值税"), Field(2, "本月应缴增值税"),
+                           Field(3, "本月未缴增值税")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm86{
+    .id = "Form86",
+    .columns = kColumns,
+    .press = PressForm86,
+};
+
 }  // namespace varnello

@@ -32,11 +32,16 @@ void PressForm87(Press& p) {
   p.Line("其他应收款-出口退税（贷）", G);
 }
 
-const TopicRegistration reg{{
-    .name = "Form87",
-    .columns = {{Field(1, "商品价款"), Field(2, "增值税"), Field(3, "退税率"), Field(4, "销货款折合价")}},
-    .press = PressForm87,
-}};
+constexpr Item kItems[] = {Field(1, "商品价款"), Field(2, "增值税"), Field(3, "退税率"),
+                           Field(4, "销货款折合价")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm87{
+    .id = "Form87",
+    .columns = kColumns,
+    .press = PressForm87,
+};
+
 }  // namespace varnello

@@ -74,12 +74,17 @@ void PressForm88(Press& p) {
   }
 }
 
-const TopicRegistration reg{{
-    .name = "Form88",
-    .columns = {{Field(1, "出口收入"), Field(2, "内销收入"), Field(3, "销项税额"), Field(4, "购进原材料价格"),
-                 Field(5, "进项税额"), Field(6, "留抵进项税"), Field(7, "征税率"), Field(8, "退税率")}},
-    .press = PressForm88,
-}};
+constexpr Item kItems[] = {Field(1, "出口收入"),       Field(2, "内销收入"), Field(3, "销项税额"),
+                           Field(4, "购进原材料价格"), Field(5, "进项税额"), Field(6, "留抵进项税"),
+                           Field(7, "征税率"),         Field(8, "退税率")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm88{
+    .id = "Form88",
+    .columns = kColumns,
+    .press = PressForm88,
+};
+
 }  // namespace varnello

@@ -35,13 +35,17 @@ void PressForm89(Press& p) {
   }
 }
 
-const TopicRegistration reg{{
-    .name = "Form89",
-    .columns = {{Section("小规模纳税人购买"), Field(1, "价款"), Field(2, "运费"), Section("小规模纳税人销售"),
-                 Field(3, "销售收入"), Field(4, "增值税税率"), Section("小规模纳税人工程"),
-                 Field(5, "改造工程")}},
-    .press = PressForm89,
-}};
+constexpr Item kItems[] = {Section("小规模纳税人购买"), Field(1, "价款"),     Field(2, "运费"),
+                           Section("小规模纳税人销售"), Field(3, "销售收入"), Field(4, "增值税税率"),
+                           Section("小规模纳税人工程"), Field(5, "改造工程")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm89{
+    .id = "Form89",
+    .columns = kColumns,
+    .press = PressForm89,
+};
+
 }  // namespace varnello

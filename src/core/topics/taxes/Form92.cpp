@@ -18,11 +18,15 @@ void PressForm92(Press& p) {
   p.Line("应交税费-应交消费税（贷）", C);
 }
 
-const TopicRegistration reg{{
-    .name = "Form92",
-    .columns = {{Field(1, "价款"), Field(2, "增值税"), Field(3, "消费税率")}},
-    .press = PressForm92,
-}};
+constexpr Item kItems[] = {Field(1, "价款"), Field(2, "增值税"), Field(3, "消费税率")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm92{
+    .id = "Form92",
+    .columns = kColumns,
+    .press = PressForm92,
+};
+
 }  // namespace varnello

@@ -31,12 +31,17 @@ void PressForm93(Press& p) {
   }
 }
 
-const TopicRegistration reg{{
-    .name = "Form93",
-    .columns = {{Section("无增值税"), Field(1, "产品成本"), Field(2, "消费税"), Section("有增值税"),
-                 Field(3, "产品成本"), Field(4, "售价"), Field(5, "增值税税率"), Field(6, "消费税税率")}},
-    .press = PressForm93,
-}};
+constexpr Item kItems[] = {Section("无增值税"),    Field(1, "产品成本"),  Field(2, "消费税"),
+                           Section("有增值税"),    Field(3, "产品成本"),  Field(4, "售价"),
+                           Field(5, "增值税税率"), Field(6, "消费税税率")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm93{
+    .id = "Form93",
+    .columns = kColumns,
+    .press = PressForm93,
+};
+
 }  // namespace varnello

@@ -39,11 +39,16 @@ void PressForm94(Press& p) {
   p.Line("委托加工物资（贷）", backForSale);
 }
 
-const TopicRegistration reg{{
-    .name = "Form94",
-    .columns = {{Field(1, "成本"), Field(2, "应付加工费"), Field(3, "增值税税率"), Field(4, "消费税额")}},
-    .press = PressForm94,
-}};
+constexpr Item kItems[] = {Field(1, "成本"), Field(2, "应付加工费"), Field(3, "增值税税率"),
+                           Field(4, "消费税额")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm94{
+    .id = "Form94",
+    .columns = kColumns,
+    .press = PressForm94,
+};
+
 }  // namespace varnello

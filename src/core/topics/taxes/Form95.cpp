@@ -20,12 +20,16 @@ void PressForm95(Press& p) {
   p.Line("应交增值税税额", vat);
 }
 
-const TopicRegistration reg{{
-    .name = "Form95",
-    .columns = {{Field(1, "关税完税价"), Field(2, "关税"), Field(3, "消费税税率"), Field(4, "增值税税率"),
-                 Field(5, "消费税税额"), Field(6, "增值税税额")}},
-    .press = PressForm95,
-}};
+constexpr Item kItems[] = {Field(1, "关税完税价"), Field(2, "关税"),       Field(3, "消费税税率"),
+                           Field(4, "增值税税率"), Field(5, "消费税税额"), Field(6, "增值税税额")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm95{
+    .id = "Form95",
+    .columns = kColumns,
+    .press = PressForm95,
+};
+
 }  // namespace varnello

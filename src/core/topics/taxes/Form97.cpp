@@ -20,11 +20,15 @@ void PressForm97(Press& p) {
   p.Line("银行存款（贷）", L);
 }
 
-const TopicRegistration reg{{
-    .name = "Form97",
-    .columns = {{Field(1, "当月收入"), Field(2, "营业税率"), Field(3, "上月应交营业税")}},
-    .press = PressForm97,
-}};
+constexpr Item kItems[] = {Field(1, "当月收入"), Field(2, "营业税率"), Field(3, "上月应交营业税")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm97{
+    .id = "Form97",
+    .columns = kColumns,
+    .press = PressForm97,
+};
+
 }  // namespace varnello

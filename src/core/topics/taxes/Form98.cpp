@@ -42,13 +42,18 @@ void PressForm98(Press& p) {
   p.Line("教育费附加", education);
 }
 
-const TopicRegistration reg{{
-    .name = "Form98",
-    .columns = {{Item{.text = 8, .caption = "增值税", .row = 7}},
-                {Field(1, "消费税"), Field(2, "资源税"), Field(3, "城建税"), Field(4, "教育费附加"),
-                 Field(5, "房产税"), Field(6, "车船税"), Field(7, "土地税"), Field(9, "文化税")}},
-    .press = PressForm98,
-}};
+constexpr Item kColumn1[] = {Item{.field = 8, .caption = "增值税", .row = 7}};
+constexpr Item kColumn2[] = {Field(1, "消费税"),     Field(2, "资源税"), Field(3, "城建税"),
+                             Field(4, "教育费附加"), Field(5, "房产税"), Field(6, "车船税"),
+                             Field(7, "土地税"),     Field(9, "文化税")};
+constexpr Column kColumns[] = {kColumn1, kColumn2};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm98{
+    .id = "Form98",
+    .columns = kColumns,
+    .press = PressForm98,
+};
+
 }  // namespace varnello

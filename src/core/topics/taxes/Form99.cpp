@@ -26,12 +26,17 @@ void PressForm99(Press& p) {
   }
 }
 
-const TopicRegistration reg{{
-    .name = "Form99",
-    .columns = {{Section("个人所得税"), Field(1, "应付工资"), Field(2, "个税"), Section("企业所得税"),
-                 Field(3, "利润总额"), Field(4, "利息收入"), Field(5, "所得税税率")}},
-    .press = PressForm99,
-}};
+constexpr Item kItems[] = {Section("个人所得税"), Field(1, "应付工资"), Field(2, "个税"),
+                           Section("企业所得税"), Field(3, "利润总额"), Field(4, "利息收入"),
+                           Field(5, "所得税税率")};
+constexpr Column kColumns[] = {kItems};
 
 }  // namespace
+
+extern constexpr TopicDesc kForm99{
+    .id = "Form99",
+    .columns = kColumns,
+    .press = PressForm99,
+};
+
 }  // namespace varnello
