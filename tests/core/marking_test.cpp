@@ -26,6 +26,9 @@ TEST(Marking, AccountsSidesAndAmountsAsStudentsWriteThem) {
   EXPECT_EQ(Cents(12.345), 1235);
   EXPECT_EQ(Cents(-0.005), -1);
   EXPECT_EQ(Cents(1e300), Cents(1e300));
+  // 10^13 元 is not 10^15 元; beyond 10^16 元 the printed digits still count.
+  EXPECT_NE(Cents(1.5e13), Cents(1.5e15));
+  EXPECT_EQ(ReadCents("1.23456789012346E+20"), Cents(1.2345678901234567e20));
   EXPECT_EQ(ReadCents(""), std::nullopt);
   EXPECT_EQ(ReadCents("abc"), std::nullopt);
 }

@@ -1,10 +1,9 @@
 #include "core/entries/capital.h"
 
-#include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string_view>
+
+#include "core/journal/fen.h"
 
 namespace varnello {
 
@@ -60,23 +59,12 @@ std::string Integer(std::uint64_t n) {
 }  // namespace
 
 std::optional<std::string> CapitalAmount(double value) {
-  if (!std::isfinite(value)) return std::nullopt;
-  // The 15 significant digits the amount prints with, rounded half up at 分.
-  char buf[40];
-  std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
-  std::string digits(1, buf[0]);
-  digits.append(buf + 2, 14);
-  int exponent = std::atoi(buf + 17);
-  if (exponent >= 16) return std::nullopt;
-  int keep = exponent + 3;  // digits down to 分
-  std::uint64_t cents = 0;
-  for (int i = 0; i < keep; ++i)
-    cents = cents * 10 + (i < 15 ? static_cast<std::uint64_t>(digits[i] - '0') : 0);
-  if (keep >= 0 && keep < 15 && digits[static_cast<size_t>(keep)] >= '5') ++cents;
+  std::optional<std::int64_t> whole = WholeFen(value);
+  if (!whole) return std::nullopt;
+  auto cents = static_cast<std::uint64_t>(*whole < 0 ? -*whole : *whole);
   std::uint64_t yuan = cents / 100, jiao = cents / 10 % 10, fen = cents % 10;
-  if (yuan >= kYi * kYi) return std::nullopt;
   if (cents == 0) return "零元整";
-  std::string out = value < 0 ? "负" : "";
+  std::string out = *whole < 0 ? "负" : "";
   if (yuan != 0) out += Integer(yuan) + "元";
   if (jiao != 0) {
     out += kDigits[jiao];

@@ -1,13 +1,14 @@
 #include "core/practice/marking.h"
 
 #include <algorithm>
-#include <array>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <cstdint>
 #include <set>
 
 #include "core/engine/read_amount.h"
+#include "core/journal/fen.h"
+#include "core/journal/journal.h"
 #include "core/practice/exercise.h"
 
 namespace varnello {
@@ -69,11 +70,13 @@ std::optional<Side> ReadSide(std::string_view text) {
 }
 
 double Cents(double amount) {
-  // Rounded from the decimal digits the window prints (15 significant), so that 12.345 shown
-  // is 12.35 even where the double just below 12.345 times 100 would round down.
-  std::array<char, 48> text{};
-  std::snprintf(text.data(), text.size(), "%.15ge2", amount);
-  return std::round(std::strtod(text.data(), nullptr));
+  if (std::optional<std::int64_t> fen = WholeFen(amount)) return static_cast<double>(*fen);
+  // Beyond 10^16 元 the amount as printed, scaled like the rest so that none meets an amount in
+  // range; NaN meets nothing, not even itself.
+  std::string shown = FormatAmount(amount);
+  double printed = amount;
+  std::from_chars(shown.data() + 1, shown.data() + shown.size(), printed);
+  return std::copysign(printed, amount) * 100;
 }
 
 std::optional<double> ReadCents(std::string_view text) {

@@ -53,8 +53,8 @@ std::optional<Side> ReadSide(std::string_view text);
 // An amount as a student writes it, in 分: blanks and thousands separators ignored, "元" allowed
 // at the end. Nothing when the text holds no number.
 std::optional<double> ReadCents(std::string_view text);
-// A computed amount in 分, rounded half away from zero (a whole number held as a double, so no amount
-// overflows it).
+// A computed amount in 分 as WholeFen rounds it, held as a double; one beyond WholeFen's reach as
+// printed, times 100 (a NaN stays NaN).
 double Cents(double amount);
 
 Marking MarkLines(const std::vector<KeyLine>& key, const std::vector<AnswerLine>& answer);
