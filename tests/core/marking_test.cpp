@@ -31,6 +31,7 @@ TEST(Marking, AccountsSidesAndAmountsAsStudentsWriteThem) {
   EXPECT_EQ(ReadCents("1.23456789012346E+20"), Cents(1.2345678901234567e20));
   EXPECT_EQ(ReadCents(""), std::nullopt);
   EXPECT_EQ(ReadCents("abc"), std::nullopt);
+  EXPECT_EQ(ReadCents("1e999"), std::nullopt);
 }
 
 const std::vector<KeyLine> kKey = {{"交易性金融资产-成本", Side::Debit, 9550},

@@ -85,7 +85,11 @@ std::optional<double> ReadCents(std::string_view text) {
   ReplaceAll(folded, "，", "");
   if (EndsWith(folded, "元")) folded.resize(folded.size() - std::string_view("元").size());
   if (folded.find_first_of("0123456789") == std::string::npos) return std::nullopt;
-  return Cents(ReadAmount(folded));
+  try {
+    return Cents(ReadAmount(folded));
+  } catch (const Fault&) {
+    return std::nullopt;  // beyond the range of a double: no key amount is that large
+  }
 }
 
 Marking MarkLines(const std::vector<KeyLine>& key, const std::vector<AnswerLine>& answer) {

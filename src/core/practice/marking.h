@@ -51,7 +51,7 @@ std::string NormalizeAccount(std::string_view account);
 // the end of an account.
 std::optional<Side> ReadSide(std::string_view text);
 // An amount as a student writes it, in 分: blanks and thousands separators ignored, "元" allowed
-// at the end. Nothing when the text holds no number.
+// at the end. Nothing when the text holds no number or one beyond the range of a double.
 std::optional<double> ReadCents(std::string_view text);
 // A computed amount in 分 as WholeFen rounds it, held as a double; one beyond WholeFen's reach as
 // printed, times 100 (a NaN stays NaN).
