@@ -32,7 +32,7 @@ std::map<int, std::string> Figures(const TopicDesc& desc) {
 void PressWindow(benchmark::State& state, WindowId window, bool explain) {
   const TopicDesc* desc = FindTopic(window);
   std::map<int, std::string> texts = Figures(*desc);
-  for (auto _ : state) benchmark::DoNotOptimize(PressFresh(*desc, texts, explain));
+  for (auto _ : state) benchmark::DoNotOptimize(PressFresh(*desc, FieldTexts(texts), explain));
 }
 void PressWithFigures(benchmark::State& state, WindowId window) {
   PressWindow(state, window, false);
@@ -72,9 +72,7 @@ const Workload& EveryWindow() {
     w.texts.reserve(AllTopics().size());
     for (const TopicDesc* desc : AllTopics()) {
       const std::map<int, std::string>& texts = w.texts.emplace_back(Figures(*desc));
-      std::vector<FieldText> list;
-      for (const auto& [n, text] : texts) list.push_back({n, text});
-      w.presses.emplace_back(desc, list);
+      w.presses.emplace_back(desc, FieldTexts(texts));
       AmountRecorder recorder;
       RunPress(
           *desc, [&texts](int n) { return texts.count(n) != 0 ? texts.at(n) : std::string(); }, recorder);
@@ -123,7 +121,7 @@ void BatchJsonFloor(benchmark::State& state) {
     return;
   }
   std::vector<simdjson::padded_string> padded(requests.begin(), requests.end());
-  EntryPress outcome = PressEntries(*FindTopic("Form16"), Figures(*FindTopic("Form16")));
+  EntryPress outcome = PressEntries(*FindTopic("Form16"), FieldTexts(Figures(*FindTopic("Form16"))));
   simdjson::dom::parser parser;
   std::string out;
   for (auto _ : state) {

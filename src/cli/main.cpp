@@ -161,7 +161,7 @@ int PressWindow(const Args& args) {
   const TopicDesc* desc = nullptr;
   std::string error = CheckRequest(ResolveWindow(words[0]), std::string(words[0]), desc);
   if (!error.empty()) return UsageError(error);
-  std::map<int, std::string> texts;
+  std::vector<FieldText> texts;
   for (size_t i = 1; i < words.size(); ++i) {
     std::string_view a = words[i];
     size_t eq = a.find('=');
@@ -169,7 +169,7 @@ int PressWindow(const Args& args) {
     if (n == 0 || !HasField(*desc, n)) {
       return UsageError(std::string(desc->id.name()) + " has no field " + std::string(a.substr(0, eq)));
     }
-    texts[n] = std::string(a.substr(eq + 1));
+    texts.push_back({n, a.substr(eq + 1)});
   }
   EntryPress r = PressEntries(*desc, texts, explain || format == "json");
   std::string out;

@@ -152,8 +152,8 @@ TEST(Entries, EveryWindowEveryLine) {
       std::map<int, std::string> texts;
       for (const Item* f : FieldsOf(*desc)) texts[f->field] = input(f->field);
       SCOPED_TRACE(std::string(desc->id.name()) + " " + (texts.empty() ? "" : texts.begin()->second));
-      PressOutcome plain = PressFresh(*desc, texts);
-      EntryPress r = PressEntries(*desc, texts);
+      PressOutcome plain = PressFresh(*desc, FieldTexts(texts));
+      EntryPress r = PressEntries(*desc, FieldTexts(texts));
       ASSERT_EQ(r.lines, plain.lines);
       EXPECT_EQ(r.fault, plain.fault);
       std::vector<std::size_t> rowLines;

@@ -21,7 +21,7 @@ inline Pressed PressWindow(std::string_view window, const std::map<int, std::str
   std::optional<WindowId> id = WindowId::Parse(window);
   const TopicDesc* desc = id ? FindTopic(*id) : nullptr;
   if (desc == nullptr) return {{"<no window " + std::string(window) + ">"}, std::nullopt};
-  return PressFresh(*desc, texts);
+  return PressFresh(*desc, FieldTexts(texts));
 }
 
 // The line that starts with `caption` (first match), or "" when none.

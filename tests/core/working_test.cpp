@@ -155,7 +155,7 @@ TEST(Working, EveryAmountLineOfEveryWindowIsReproducedByItsExpression) {
       std::optional<FaultKind> fault = RunPress(*desc, source, out, &working);
 
       // Recording the working changes nothing that is printed.
-      PressOutcome plain = PressFresh(*desc, texts);
+      PressOutcome plain = PressFresh(*desc, FieldTexts(texts));
       EXPECT_EQ(out.lines(), plain.lines);
       EXPECT_EQ(fault, plain.fault);
       EXPECT_EQ(fault.has_value(), !working.FaultText().empty()) << working.FaultText();
@@ -180,7 +180,7 @@ TEST(Working, EveryAmountLineOfEveryWindowIsReproducedByItsExpression) {
 
 // The working of the line that starts with `line` (its text), from one press with explain.
 std::string WorkingOf(WindowId window, const std::map<int, std::string>& texts, const std::string& line) {
-  PressOutcome r = PressFresh(*FindTopic(window), texts, true);
+  PressOutcome r = PressFresh(*FindTopic(window), FieldTexts(texts), true);
   for (const WorkingLine& w : r.working) {
     if (r.lines[w.line] == line) return w.text;
   }
@@ -226,12 +226,11 @@ TEST(Working, ReadsLikeAnAccountantsWorkingInLongerWindows) {
 }
 
 TEST(Working, FaultNamesTheFigureAndTheOperation) {
-  PressOutcome empty = PressFresh(*FindTopic("Form107"), std::map<int, std::string>{}, true);
+  PressOutcome empty = PressFresh(*FindTopic("Form107"), {}, true);
   EXPECT_EQ(empty.faultText, "计算 每年租金 = 付款总额 ÷ 租期 时溢出：付款总额 与 租期 都为 0");
-  PressOutcome zero = PressFresh(*FindTopic("Form107"), std::map<int, std::string>{{1, "5"}}, true);
+  PressOutcome zero = PressFresh(*FindTopic("Form107"), {{1, "5"}}, true);
   EXPECT_EQ(zero.faultText, "计算 每年租金 = 付款总额 ÷ 租期 时除数为零：租期 为 0");
-  PressOutcome huge =
-      PressFresh(*FindTopic("Form6"), std::map<int, std::string>{{1, "1e300"}, {3, "1e300"}}, true);
+  PressOutcome huge = PressFresh(*FindTopic("Form6"), {{1, "1e300"}, {3, "1e300"}}, true);
   EXPECT_EQ(huge.fault, FaultKind::Overflow);
   EXPECT_EQ(huge.faultText, "计算 买价 = 数额 × 每股价格 时溢出：结果超出可表示的范围");
 }

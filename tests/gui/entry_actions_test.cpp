@@ -61,7 +61,7 @@ class EntryActionsTest : public QObject {
         w.field(f->field)->setText(Q(texts[f->field]));
       }
       w.press();
-      std::string expected = ToTsv(TableOf(PressEntries(*desc, texts).entries));
+      std::string expected = ToTsv(TableOf(PressEntries(*desc, FieldTexts(texts)).entries));
       QApplication::clipboard()->clear();
       QTest::keyClick(w.surface(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
       QVERIFY2(QApplication::clipboard()->text() == Q(expected),

@@ -27,7 +27,7 @@ class FaultBoxTest : public QObject {
       QSignalSpy faulted(w, &TopicWindow::faulted);
       w->press();
       w->press();  // a second fault replaces the first box
-      auto expected = PressFresh(*desc, std::map<int, std::string>{}).fault;
+      auto expected = PressFresh(*desc, {}).fault;
       QCOMPARE(faulted.size(), expected ? 2 : 0);
       QList<QMessageBox*> open = w->findChildren<QMessageBox*>();
       open.removeIf([](QMessageBox* b) { return !b->isVisible(); });
@@ -41,7 +41,7 @@ class FaultBoxTest : public QObject {
       QString where = ToQString(desc->id);
       QCOMPARE(box->windowTitle(), where);
       // The figure and the operation that faulted, with the fault's name.
-      QCOMPARE(box->text(), ToQString(PressFresh(*desc, std::map<int, std::string>{}, true).faultText));
+      QCOMPARE(box->text(), ToQString(PressFresh(*desc, {}, true).faultText));
       QVERIFY2(box->text().contains(ToQString(FaultMessage(*expected))), qPrintable(where));
       QVERIFY2(box->informativeText().contains(QStringLiteral("本次计算已停止")), qPrintable(where));
       QCOMPARE(box->button(QMessageBox::Ok)->text().remove(QLatin1Char('&')), QStringLiteral("确定"));
@@ -57,7 +57,7 @@ class FaultBoxTest : public QObject {
       w->hide();
     }
     QVERIFY(boxes > 0);
-    QVERIFY(PressFresh(*FindTopic("Form107"), std::map<int, std::string>{}).fault.has_value());
+    QVERIFY(PressFresh(*FindTopic("Form107"), {}).fault.has_value());
   }
 };
 

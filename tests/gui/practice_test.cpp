@@ -65,7 +65,7 @@ class PracticeTest : public QObject {
         QVERIFY2(sheet->result()->text().startsWith(QStringLiteral("得分 100%")), desc->id.name().data());
       }
       sheet->showAnswer();
-      QCOMPARE(w->surface()->buffer().lines(), PressFresh(*desc, Texts(w)).lines);
+      QCOMPARE(w->surface()->buffer().lines(), PressFresh(*desc, FieldTexts(Texts(w))).lines);
       w->hide();
       QVERIFY(!sheet->isVisible());
     }

@@ -99,11 +99,11 @@ std::string FaultAdvice(const TopicDesc& desc, FaultKind kind, const FieldSource
   return advice;
 }
 
-PressOutcome PressFresh(const TopicDesc& desc, const std::map<int, std::string>& texts, bool explain) {
+std::vector<FieldText> FieldTexts(const std::map<int, std::string>& texts) {
   std::vector<FieldText> list;
   list.reserve(texts.size());
   for (const auto& [n, text] : texts) list.push_back({n, text});
-  return PressFresh(desc, list, explain);
+  return list;
 }
 
 PressOutcome PressFresh(const TopicDesc& desc, const std::vector<FieldText>& texts, bool explain) {

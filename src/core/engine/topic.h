@@ -12,8 +12,8 @@
 
 #include "core/engine/fault.h"
 #include "core/engine/press.h"
-#include "core/engine/working.h"
 #include "core/engine/window_id.h"
+#include "core/engine/working.h"
 #include "core/journal/journal.h"
 
 namespace varnello {
@@ -100,12 +100,13 @@ struct PressOutcome {
   std::vector<WorkingLine> working = {};
   std::string faultText = {};
 };
-PressOutcome PressFresh(const TopicDesc& desc, const std::map<int, std::string>& texts, bool explain = false);
-// The same with the texts as (field number, text) pairs; a number given twice takes the last.
+// The texts are (field number, text) pairs; a number given twice takes the last.
 struct FieldText {
   int n;
   std::string_view text;
 };
 PressOutcome PressFresh(const TopicDesc& desc, const std::vector<FieldText>& texts, bool explain = false);
+// The pairs of texts held by field number; they view `texts`, which must outlive them.
+std::vector<FieldText> FieldTexts(const std::map<int, std::string>& texts);
 
 }  // namespace varnello

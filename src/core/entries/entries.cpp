@@ -164,13 +164,6 @@ std::vector<Entry> EntriesOf(const std::vector<std::string>& lines) {
   return EntriesOf(parsed);
 }
 
-EntryPress PressEntries(const TopicDesc& desc, const std::map<int, std::string>& texts, bool explain) {
-  std::vector<FieldText> list;
-  list.reserve(texts.size());
-  for (const auto& [n, text] : texts) list.push_back({n, text});
-  return PressEntries(desc, list, explain);
-}
-
 EntryPress PressEntries(const TopicDesc& desc, const std::vector<FieldText>& texts, bool explain) {
   LineRecorder out;
   FieldSource source = [&texts](int n) {

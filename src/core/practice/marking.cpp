@@ -160,7 +160,7 @@ Marking MarkLines(const std::vector<KeyLine>& key, const std::vector<AnswerLine>
 }
 
 AnswerKey KeyOf(const TopicDesc& desc, const std::map<int, std::string>& texts) {
-  EntryPress press = PressEntries(desc, texts);
+  EntryPress press = PressEntries(desc, FieldTexts(texts));
   AnswerKey key;
   key.fault = press.fault;
   for (const Entry& entry : press.entries) {
@@ -187,7 +187,7 @@ const std::vector<std::string>& KnownAccounts() {
   static const std::vector<std::string> accounts = [] {
     std::set<std::string> seen;
     for (const TopicDesc* desc : AllTopics()) {
-      for (const Entry& entry : PressEntries(*desc, MakeExercise(*desc, 0)).entries) {
+      for (const Entry& entry : PressEntries(*desc, FieldTexts(MakeExercise(*desc, 0))).entries) {
         for (const EntryRow& row : entry.rows) {
           if (row.side != Side::None) seen.insert(row.account);
         }
