@@ -6,7 +6,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QHelpEvent>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
@@ -17,9 +16,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTextDocument>
-#include <QToolTip>
 
-#include "core/entries/capital.h"
 #include "core/entries/table.h"
 #include "core/tables/tables.h"
 #include "gui/output_view.h"
@@ -151,14 +148,14 @@ void EntryActions::setMessageReporter(MessageReporter reporter) {
   Reporter() = std::move(reporter);
 }
 
-void EntryActions::addTo(QMenu* menu, const QString& lineUnderPointer) {
+void EntryActions::addTo(QMenu* menu, const std::optional<QString>& capital) {
   bool any = !entries_().empty();
   menu->addSeparator();
   for (QAction* a : {copyTable_, saveCsv_, printPreview_, print_, exportPdf_}) {
     a->setEnabled(any);
     menu->addAction(a);
   }
-  if (std::optional<QString> capital = CapitalOfLine(lineUnderPointer)) {
+  if (capital) {
     QAction* copy = menu->addAction(QStringLiteral("复制大写金额（%1）").arg(*capital));
     QString text = *capital;
     connect(copy, &QAction::triggered, menu, [text] { QGuiApplication::clipboard()->setText(text); });
@@ -168,45 +165,8 @@ void EntryActions::addTo(QMenu* menu, const QString& lineUnderPointer) {
 }
 
 void EntryActions::attach(OutputView* view) {
-  view_ = view;
-  connect(view, &OutputView::contextMenuAboutToShow, this, [this](QMenu* menu, int line) {
-    const auto& lines = view_->buffer().lines();
-    addTo(menu, line >= 0 && static_cast<size_t>(line) < lines.size() ? ToQString(lines[line]) : QString());
-  });
-  view->viewport()->installEventFilter(this);
-}
-
-QString EntryActions::lineAt(const QPoint& viewportPoint) const {
-  int line = view_->lineAt(viewportPoint);
-  const auto& lines = view_->buffer().lines();
-  return line >= 0 && static_cast<size_t>(line) < lines.size() ? ToQString(lines[line]) : QString();
-}
-
-bool EntryActions::eventFilter(QObject* watched, QEvent* event) {
-  if (view_ != nullptr && watched == view_->viewport() && event->type() == QEvent::ToolTip) {
-    // An amount line's working, then its amount in capital numerals.
-    auto* help = static_cast<QHelpEvent*>(event);
-    QString text = view_->workingOf(view_->lineAt(help->pos()));
-    if (std::optional<QString> capital = CapitalOfLine(lineAt(help->pos()))) {
-      if (!text.isEmpty()) text += QLatin1Char('\n');
-      text += QStringLiteral("大写金额：%1（右键可复制）").arg(*capital);
-    }
-    if (!text.isEmpty()) {
-      QToolTip::showText(help->globalPos(), text, view_->viewport());
-    } else {
-      QToolTip::hideText();
-    }
-    return true;
-  }
-  return QObject::eventFilter(watched, event);
-}
-
-std::optional<QString> EntryActions::CapitalOfLine(const QString& line) {
-  PrintedLine parsed = ParseLine(line.toStdString());
-  if (parsed.kind != PrintedLine::Kind::Journal || !parsed.amount) return std::nullopt;
-  std::optional<std::string> capital = CapitalAmount(*parsed.amount);
-  if (!capital) return std::nullopt;
-  return Q(*capital);
+  connect(view, &OutputView::contextMenuAboutToShow, this,
+          [this, view](QMenu* menu, int line) { addTo(menu, view->capitalOf(line)); });
 }
 
 PrintContent EntryActions::content() const {

@@ -59,14 +59,11 @@ class EntryActions : public QObject {
   QAction* print() const { return print_; }
   QAction* exportPdf() const { return exportPdf_; }
 
-  // Adds the actions to an output context menu; with the printed line under the pointer, also
-  // 复制大写金额 when that line shows an amount.
-  void addTo(QMenu* menu, const QString& lineUnderPointer = {});
-  // Adds them to the view's context menu, and shows the capital numerals of a printed amount in
-  // a tooltip when the pointer rests on it.
+  // Adds the actions to an output context menu; with the capital numerals of the amount under
+  // the pointer, also 复制大写金额.
+  void addTo(QMenu* menu, const std::optional<QString>& capital = std::nullopt);
+  // Adds them to the view's context menu.
   void attach(OutputView* view);
-  // The capital numerals of the amount a printed line shows, when it shows one.
-  static std::optional<QString> CapitalOfLine(const QString& line);
 
   PrintContent content() const;
   // Where saving and exporting write, when set: no file dialog (tests, automation).
@@ -81,11 +78,7 @@ class EntryActions : public QObject {
   void doPrint();
   bool doExportPdf();
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
-  QString lineAt(const QPoint& viewportPoint) const;
   QString askPath(const QString& title, const QString& suffix, const QString& filter);
   void fail(const QString& what, const QString& path, const QString& reason);
 
@@ -94,7 +87,6 @@ class EntryActions : public QObject {
   EntriesSource entries_;
   FiguresSource figures_;
   QString targetPath_;
-  OutputView* view_ = nullptr;
   QAction* copyTable_;
   QAction* saveCsv_;
   QAction* printPreview_;

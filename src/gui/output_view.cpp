@@ -9,6 +9,8 @@
 #include <QToolTip>
 #include <set>
 
+#include "core/entries/capital.h"
+#include "core/entries/entries.h"
 #include "gui/qt_convert.h"
 
 namespace varnello {
@@ -58,6 +60,25 @@ void OutputView::addWorking(size_t firstLine, const std::vector<WorkingLine>& wo
 QString OutputView::workingOf(int line) const {
   auto it = line < 0 ? notes_.end() : notes_.find(static_cast<size_t>(line));
   return it == notes_.end() ? QString() : it->second.text;
+}
+
+std::optional<QString> OutputView::capitalOf(int line) const {
+  const auto& lines = buffer_.lines();
+  if (line < 0 || static_cast<size_t>(line) >= lines.size()) return std::nullopt;
+  PrintedLine parsed = ParseLine(lines[static_cast<size_t>(line)]);
+  if (parsed.kind != PrintedLine::Kind::Journal || !parsed.amount) return std::nullopt;
+  std::optional<std::string> capital = CapitalAmount(*parsed.amount);
+  if (!capital) return std::nullopt;
+  return ToQString(*capital);
+}
+
+QString OutputView::toolTipOf(int line) const {
+  QString text = workingOf(line);
+  if (std::optional<QString> capital = capitalOf(line)) {
+    if (!text.isEmpty()) text += QLatin1Char('\n');
+    text += QStringLiteral("大写金额：%1（右键可复制）").arg(*capital);
+  }
+  return text;
 }
 
 void OutputView::rebuild() {
@@ -172,7 +193,7 @@ QMenu* OutputView::createContextMenu(const QPoint& viewportPoint) {
 bool OutputView::viewportEvent(QEvent* event) {
   if (event->type() == QEvent::ToolTip) {
     auto* help = static_cast<QHelpEvent*>(event);
-    QString text = workingOf(lineAt(help->pos()));
+    QString text = toolTipOf(lineAt(help->pos()));
     if (text.isEmpty()) {
       QToolTip::hideText();
     } else {

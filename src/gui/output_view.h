@@ -5,6 +5,7 @@
 
 #include <QPlainTextEdit>
 #include <map>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -41,6 +42,11 @@ class OutputView : public QPlainTextEdit {
   void addWorking(size_t firstLine, const std::vector<WorkingLine>& working);
   // The working of a printed line, empty when it has none.
   QString workingOf(int line) const;
+  // The amount a printed line shows, in capital numerals; none when it shows no amount.
+  std::optional<QString> capitalOf(int line) const;
+  // What hovering a printed line shows: its working, when it has one, then its amount in capital
+  // numerals; empty when it has neither.
+  QString toolTipOf(int line) const;
   // 显示算式: every output view shows the working of each amount line under it, muted and
   // indented (and then copied with the lines); remembered for the run.
   static void setWorkingShown(bool shown);

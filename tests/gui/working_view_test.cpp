@@ -58,6 +58,7 @@ class WorkingViewTest : public QObject {
                                               "投资收益 500 = 数额 1000 × 每股股利 0.5\n"
                                               "大写金额：玖仟伍佰伍拾元整（右键可复制）"));
     QVERIFY(view->workingOf(LineIndex(view, "购入股票")).isEmpty());
+    QVERIFY(view->toolTipOf(LineIndex(view, "购入股票")).isEmpty());
   }
 
   // Every window, two presses: with 显示算式 the text holds each printed line in order and, under
