@@ -95,7 +95,7 @@ std::string FaultAdvice(const TopicDesc& desc, FaultKind kind, const FieldSource
 // empty): the lines it prints and the fault that ended it, if any; with `explain` also the
 // working of its amount lines and, on a fault, what faulted in words.
 struct PressOutcome {
-  std::vector<std::string> lines;
+  TextLines lines;
   std::optional<FaultKind> fault;
   std::vector<WorkingLine> working = {};
   std::string faultText = {};

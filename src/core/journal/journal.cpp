@@ -100,36 +100,41 @@ std::string FormatAmount(double value) {
   return out;
 }
 
-std::string& OutputBuffer::Current() {
-  if (!open_) {
-    // A press prints a dozen lines or more: grow the list in few steps.
-    if (lines_.capacity() == 0) lines_.reserve(16);
-    lines_.emplace_back();
+TextLines::TextLines(std::initializer_list<std::string_view> lines) {
+  for (std::string_view line : lines) {
+    AddLine();
+    Append(line);
   }
-  return lines_.back();
+}
+
+void OutputBuffer::StartLine() {
+  if (open_) return;
+  // A press prints a dozen lines or more, 30 bytes or so each: grow in few steps.
+  if (lines_.empty()) lines_.reserve(32, 1024);
+  lines_.AddLine();
 }
 
 void OutputBuffer::PrintHeading(std::string_view text) {
-  Current() += text;
+  StartLine();
+  lines_.Append(text);
   open_ = false;
 }
 
 void OutputBuffer::PrintJournalLine(std::string_view caption, std::optional<double> amount) {
-  std::string& line = Current();
-  // Room for the longest amount text (sign, 17 digits, point, exponent, space): one allocation.
-  if (amount) line.reserve(line.size() + caption.size() + 26);
-  line += caption;
-  if (amount) AppendAmount(line, *amount);
+  StartLine();
+  lines_.Append(caption);
+  if (amount) lines_.AppendAmount(*amount);
   open_ = false;
 }
 
 void OutputBuffer::PrintBlankLine() {
-  Current();
+  StartLine();
   open_ = false;
 }
 
 void OutputBuffer::PrintOpenText(std::string_view text) {
-  Current() += text;
+  StartLine();
+  lines_.Append(text);
   open_ = true;
 }
 
