@@ -33,7 +33,6 @@ Press::Press(FieldSource fields, JournalSink& out, Working* working)
 }
 
 Figure Press::Read(int n) {
-  ClearFaults();
   if (working_ == nullptr) return ReadAmount(fields_(n));
   double value = 0;
   try {

@@ -24,11 +24,13 @@ class Press {
   // With `working`, every figure records how it was obtained and every amount line its figure.
   Press(FieldSource fields, JournalSink& out, Working* working = nullptr);
 
-  // ReadAmount of field TextN. Clears the record of floating-point faults first.
+  // ReadAmount of field TextN. Reading raises no floating-point fault, so the record of faults
+  // is left as it is: what the arithmetic raised since the last check counts at the next one.
   Figure Read(int n);
 
   // The fault check, applied to every computed figure before anything is printed from it:
-  // throws Fault when the value is not finite or a fault was raised since the last check.
+  // throws Fault when the value is not finite or a fault was raised since the last check (or
+  // since the press began).
   // `name` is what the window calls the figure (净利润), for its working.
   Figure Check(Figure value, std::string_view name = {});
   // Checked a / b: a zero divisor is a division by zero (0/0 an invalid operation, reported as
