@@ -87,8 +87,7 @@ class WorkingViewTest : public QObject {
       QCOMPARE(view->toPlainText(), expected.join(QLatin1Char('\n')));
       for (QTextBlock b = view->document()->begin(); b.isValid(); b = b.next()) {
         int line = view->lineAtPosition(b.position());
-        QVERIFY(line >= 0 &&
-                b.text().startsWith(ToQString(lines[line])) == (b.userState() >= 0));
+        QVERIFY(line >= 0 && b.text().startsWith(ToQString(lines[line])) == (b.userState() >= 0));
       }
       action->setChecked(false);
       QStringList printed;

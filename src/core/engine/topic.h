@@ -12,8 +12,8 @@
 
 #include "core/engine/fault.h"
 #include "core/engine/press.h"
-#include "core/engine/working.h"
 #include "core/engine/window_id.h"
+#include "core/engine/working.h"
 #include "core/journal/journal.h"
 
 namespace varnello {
