@@ -156,8 +156,7 @@ std::map<int, std::string> MakeExercise(const TopicDesc& desc, std::uint64_t see
   constexpr int kAttempts = 64;
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
     std::seed_seq mix{static_cast<std::uint32_t>(seed), static_cast<std::uint32_t>(seed >> 32),
-                      static_cast<std::uint32_t>(desc.id.number()),
-                      static_cast<std::uint32_t>(attempt)};
+                      static_cast<std::uint32_t>(desc.id.number()), static_cast<std::uint32_t>(attempt)};
     std::array<std::uint32_t, 2> state{};
     mix.generate(state.begin(), state.end());
     Draw draw((std::uint64_t{state[0]} << 32) | state[1]);
