@@ -86,6 +86,8 @@ std::map<int, std::string> FieldCaptions(const TopicDesc& desc);
 // `working` (made from the window's FieldCaptions) the press also records its working there.
 std::optional<FaultKind> RunPress(const TopicDesc& desc, const FieldSource& fields, JournalSink& out,
                                   Working* working = nullptr);
+std::optional<FaultKind> RunPress(const TopicDesc& desc, FieldTexts texts, JournalSink& out,
+                                  Working* working = nullptr);
 
 // What a fault means for the user, in one or two plain sentences for the fault's message box:
 // the press stopped, the lines before it stay, and which fields to look at (those that read as 0).
@@ -102,10 +104,6 @@ struct PressOutcome {
 };
 PressOutcome PressFresh(const TopicDesc& desc, const std::map<int, std::string>& texts, bool explain = false);
 // The same with the texts as (field number, text) pairs; a number given twice takes the last.
-struct FieldText {
-  int n;
-  std::string_view text;
-};
 PressOutcome PressFresh(const TopicDesc& desc, const std::vector<FieldText>& texts, bool explain = false);
 
 }  // namespace varnello
