@@ -1,6 +1,5 @@
 #include "core/engine/read_amount.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -68,7 +67,7 @@ double CheckRange(double v) {
   return v;
 }
 
-double ReadRadixInteger(std::string_view s, size_t pos, int base) {
+double ReadRadixInteger(const std::string& s, size_t pos, int base) {
   double v = 0;
   for (; pos < s.size(); ++pos) {
     int d = DigitValue(s[pos], base);
@@ -79,7 +78,7 @@ double ReadRadixInteger(std::string_view s, size_t pos, int base) {
 }
 
 // Length of the longest prefix of s that forms a decimal number; 0 if no digit is found.
-size_t DecimalPrefix(std::string_view s) {
+size_t DecimalPrefix(const std::string& s) {
   size_t i = 0;
   if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
   bool digits = false, point = false;
@@ -130,8 +129,8 @@ bool BeyondLargest(std::string_view digits) {
 
 // Reads a decimal number of the form DecimalPrefix accepts, independent of the process locale
 // (the decimal point is always "."), rounding correctly to the nearest double.
-double ParseDecimal(std::string_view number) {
-  std::string_view digits = number;
+double ParseDecimal(const std::string& number) {
+  std::string_view digits(number);
   bool negative = false;
   if (!digits.empty() && (digits[0] == '+' || digits[0] == '-')) {
     negative = digits[0] == '-';
@@ -148,29 +147,9 @@ double ParseDecimal(std::string_view number) {
   return CheckRange(negative ? -value : value);
 }
 
-// Reads text that is ASCII without blanks.
-double ReadFolded(std::string_view s) {
-  if (s.size() >= 2 && s[0] == '&') {
-    char p = s[1];
-    if (p == 'H' || p == 'h') return ReadRadixInteger(s, 2, 16);
-    if (p == 'O' || p == 'o') return ReadRadixInteger(s, 2, 8);
-    return 0.0;
-  }
-  size_t len = DecimalPrefix(s);
-  if (len == 0) return 0.0;
-  return ParseDecimal(s.substr(0, len));
-}
-
-// An ASCII character that is no blank: it stands as it is in folded text.
-bool IsPlain(char c) {
-  return static_cast<unsigned char>(c) < 0x80 && !IsBlank(static_cast<unsigned char>(c));
-}
-
 }  // namespace
 
 double ReadAmount(std::string_view text) {
-  // Most texts are plain ASCII already (what a batch request or a test types).
-  if (std::all_of(text.begin(), text.end(), IsPlain)) return ReadFolded(text);
   // Blanks are dropped wherever they stand; only the characters that may form a number matter.
   std::string s;
   s.reserve(text.size());
@@ -181,7 +160,16 @@ double ReadAmount(std::string_view text) {
     s += c;
     if (c == '\x01') break;  // nothing after a stopper can matter
   }
-  return ReadFolded(s);
+  if (s.size() >= 2 && s[0] == '&') {
+    char p = s[1];
+    if (p == 'H' || p == 'h') return ReadRadixInteger(s, 2, 16);
+    if (p == 'O' || p == 'o') return ReadRadixInteger(s, 2, 8);
+    return 0.0;
+  }
+  size_t len = DecimalPrefix(s);
+  if (len == 0) return 0.0;
+  s.resize(len);
+  return ParseDecimal(s);
 }
 
 }  // namespace varnello
