@@ -171,12 +171,12 @@ void TopicWindow::clear() {
 
 std::vector<Entry> TopicWindow::entries() const {
   // The recorded parts, while they are what the view shows; else the shown text read back.
-  const std::vector<std::string>& shown = surface_->buffer().lines();
+  const TextLines& shown = surface_->buffer().lines();
   const std::vector<PrintedLine>& recorded = printed_->lines();
   if (recorded.size() == shown.size() && (shown.empty() || recorded.back().Render() == shown.back())) {
     return EntriesOf(recorded);
   }
-  return EntriesOf(shown);
+  return EntriesOf(shown.ToStrings());
 }
 
 }  // namespace varnello

@@ -99,7 +99,7 @@ TEST(HostileInput, EveryWindowSurvivesAndPrintsOnlyFiniteAmounts) {
       FieldSource source = [&texts](int n) { return texts.count(n) ? texts.at(n) : std::string(); };
       RunPress(*desc, source, sink);
       ASSERT_EQ(sink.nonFinite, 0) << desc->id << " printed a non-finite amount";
-      for (const std::string& line : sink.lines()) {
+      for (std::string_view line : sink.lines()) {
         ASSERT_EQ(line.find("Inf "), std::string::npos) << desc->id << ": " << line;
         ASSERT_EQ(line.find("NaN "), std::string::npos) << desc->id << ": " << line;
       }

@@ -13,7 +13,7 @@ using testing::PressWindow;
 using Fields = testing::Inputs;
 
 // The lines from the first `heading` up to, not including, the next blank line.
-Lines Entry(const Lines& lines, const std::string& heading) {
+Lines Entry(const TextLines& lines, const std::string& heading) {
   auto from = std::find(lines.begin(), lines.end(), heading);
   return Lines(from, std::find(from, lines.end(), std::string()));
 }

@@ -67,6 +67,35 @@ TEST(OutputBuffer, LineKindsAndClear) {
   EXPECT_EQ(out.lines().size(), 1u);
 }
 
+// Lines kept as one text: empty lines count, line breaks matter to equality, and the lines read
+// back the same through every way a consumer takes them.
+TEST(TextLines, LinesInOneText) {
+  TextLines lines;
+  EXPECT_TRUE(lines.empty());
+  lines.AddLine();
+  lines.Append("面值");
+  lines.Append("（借）");
+  lines.AddLine();
+  lines.AddLine();
+  lines.Append("x");
+  lines.AddLine();
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines.front(), "面值（借）");
+  EXPECT_EQ(lines[1], "");
+  EXPECT_EQ(lines[2], "x");
+  EXPECT_EQ(lines.back(), "");
+  const std::vector<std::string> expected{"面值（借）", "", "x", ""};
+  EXPECT_EQ(lines, expected);
+  EXPECT_EQ(lines.ToStrings(), expected);
+  EXPECT_EQ(std::vector<std::string>(lines.end() - 2, lines.end()), (std::vector<std::string>{"x", ""}));
+  EXPECT_EQ(lines, (TextLines{"面值（借）", "", "x", ""}));
+  EXPECT_FALSE(lines == (TextLines{"面值（借）", "x", ""}));  // the same text, other lines
+  EXPECT_FALSE(lines == (std::vector<std::string>{"面值（借）", "", "x"}));
+  lines.clear();
+  EXPECT_TRUE(lines.empty());
+  EXPECT_EQ(lines, std::vector<std::string>{});
+}
+
 TEST(Holder, EmptyPrintsNothingAndCountsAsZero) {
   FigureHolder h;
   EXPECT_TRUE(h.empty());

@@ -111,7 +111,7 @@ TEST(Form101, SixEntriesFromNineteenFields) {
 }
 
 TEST(Form101, FaultsKeepEarlierEntries) {
-  Lines empty = PressWindow("Form101", {}).lines;
+  TextLines empty = PressWindow("Form101", {}).lines;
   struct FaultCase {
     const char* what;
     std::map<int, std::string> in;
@@ -125,7 +125,7 @@ TEST(Form101, FaultsKeepEarlierEntries) {
     auto r = PressWindow("Form101", c.in);
     EXPECT_EQ(r.fault, kOverflow) << c.what;
     ASSERT_EQ(r.lines.size(), c.kept) << c.what;
-    auto caption = [](const std::string& line) { return line.substr(0, line.find(' ')); };
+    auto caption = [](std::string_view line) { return line.substr(0, line.find(' ')); };
     EXPECT_EQ(caption(r.lines.back()), caption(empty[c.kept - 1])) << c.what;
   }
 }

@@ -26,8 +26,8 @@ inline Pressed PressWindow(std::string_view window, const std::map<int, std::str
 
 // The line that starts with `caption` (first match), or "" when none.
 inline std::string LineOf(const Pressed& p, const std::string& caption) {
-  for (const std::string& line : p.lines) {
-    if (line.rfind(caption, 0) == 0) return line;
+  for (std::string_view line : p.lines) {
+    if (line.starts_with(caption)) return std::string(line);
   }
   return "";
 }

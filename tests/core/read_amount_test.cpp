@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfenv>
 #include <string>
 
 #include "core/engine/fault.h"
@@ -87,6 +88,20 @@ TEST(ReadAmount, BeyondDoubleRangeIsOverflow) {
   std::string longDigits(400, '9');
   EXPECT_THROW(ReadAmount(longDigits), Fault);
   EXPECT_EQ(ReadAmount("0." + longDigits), 1.0);
+}
+
+// A reading that succeeds leaves no floating-point fault raised: a press's fault checks see only
+// what its arithmetic raised.
+TEST(ReadAmount, RaisesNoFloatingPointFault) {
+  std::string longDigits(400, '9');
+  for (const std::string& text : {std::string("1e-400"), std::string("100000e-330"), std::string("1e-320"),
+                                  std::string("1.7976931348623157e308"), std::string("0.0001e310"),
+                                  std::string("&HFFFFFFFFFFFFFFFFFFFFFFFF"), "0." + longDigits,
+                                  std::string("１２３．５"), std::string("2.0000000000000000001")}) {
+    std::feclearexcept(FE_ALL_EXCEPT);
+    ReadAmount(text);
+    EXPECT_EQ(std::fetestexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW), 0) << text;
+  }
 }
 
 }  // namespace

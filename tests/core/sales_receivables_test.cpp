@@ -60,7 +60,7 @@ TEST(SalesWindows, EmptyFieldsPrintFullSequenceOfZeros) {
     auto r = PressWindow(window, {});
     EXPECT_EQ(r.fault, std::nullopt) << window;
     EXPECT_EQ(r.lines.size(), count) << window;
-    for (const std::string& line : r.lines) {
+    for (std::string_view line : r.lines) {
       // Journal lines end in an amount; with nothing typed it is zero, never "-0".
       if (line.ends_with(" ")) {
         EXPECT_TRUE(line.ends_with("） 0 ")) << window << ": " << line;
@@ -186,8 +186,8 @@ TEST(Form18, ConditionGroups) {
     auto r = PressWindow("Form18", c.in);
     ASSERT_EQ(r.fault, std::nullopt);
     Lines headings;
-    for (const std::string& line : r.lines) {
-      if (!line.empty() && !line.ends_with(" ")) headings.push_back(line);
+    for (std::string_view line : r.lines) {
+      if (!line.empty() && !line.ends_with(" ")) headings.emplace_back(line);
     }
     EXPECT_EQ(headings, c.headings) << "W=" << (c.in.count(3) ? c.in.at(3) : "");
     ASSERT_GE(r.lines.size(), 4u);

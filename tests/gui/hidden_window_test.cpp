@@ -26,7 +26,7 @@ class HiddenWindowTest : public QObject {
     topic->field(3)->setFocus();
     QApplication::processEvents();
     QVERIFY(topic->testAttribute(Qt::WA_WState_Created));
-    std::vector<std::string> lines = topic->surface()->buffer().lines();
+    TextLines lines = topic->surface()->buffer().lines();
 
     // Hidden as 退出 hides it (a click would move the focus to the button); once the events have
     // run, its native window is gone.

@@ -20,7 +20,7 @@ namespace {
 
 QString Printed(const OutputView* view) {
   QStringList lines;
-  for (const std::string& l : view->buffer().lines()) lines << QString::fromStdString(l);
+  for (std::string_view l : view->buffer().lines()) lines << ToQString(l);
   return lines.join(QLatin1Char('\n'));
 }
 

@@ -11,6 +11,7 @@
 #include "gui/gui_tests.h"
 #include "gui/main_window.h"
 #include "gui/output_view.h"
+#include "gui/qt_convert.h"
 #include "gui/topic_window.h"
 #include "gui/window_registry.h"
 
@@ -23,8 +24,8 @@ QPushButton* Button(QWidget* w, const char* name) {
 
 QStringList SurfaceLines(QWidget* w) {
   QStringList lines;
-  for (const std::string& l : static_cast<TopicWindow*>(w)->surface()->buffer().lines()) {
-    lines << QString::fromStdString(l);
+  for (std::string_view l : static_cast<TopicWindow*>(w)->surface()->buffer().lines()) {
+    lines << ToQString(l);
   }
   return lines;
 }
@@ -98,7 +99,7 @@ class ShellTest : public QObject {
     QTest::mouseClick(form6->button(QStringLiteral("Command1")), Qt::LeftButton);
     auto expected = testing::PressWindow("Form6", {{1, "10"}, {3, "1000"}}).lines;
     QCOMPARE(SurfaceLines(form6).size(), static_cast<qsizetype>(expected.size()));
-    QCOMPARE(SurfaceLines(form6)[1], QString::fromStdString(expected[1]));
+    QCOMPARE(SurfaceLines(form6)[1], ToQString(expected[1]));
     // A second press prints below the first; hiding and showing keeps lines and fields.
     QTest::mouseClick(form6->button(QStringLiteral("Command1")), Qt::LeftButton);
     QCOMPARE(SurfaceLines(form6).size(), static_cast<qsizetype>(2 * expected.size()));

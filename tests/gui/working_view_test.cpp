@@ -12,6 +12,7 @@
 #include "core/engine/topic.h"
 #include "gui/gui_tests.h"
 #include "gui/output_view.h"
+#include "gui/qt_convert.h"
 #include "gui/topic_window.h"
 
 namespace varnello {
@@ -77,7 +78,7 @@ class WorkingViewTest : public QObject {
       QStringList expected;
       const auto& lines = view->buffer().lines();
       for (size_t i = 0; i < lines.size(); ++i) {
-        expected << QString::fromStdString(lines[i]);
+        expected << ToQString(lines[i]);
         QString working = view->workingOf(static_cast<int>(i));
         if (working.isEmpty()) continue;
         QStringList steps = working.split(QLatin1Char('\n'));
@@ -87,12 +88,11 @@ class WorkingViewTest : public QObject {
       QCOMPARE(view->toPlainText(), expected.join(QLatin1Char('\n')));
       for (QTextBlock b = view->document()->begin(); b.isValid(); b = b.next()) {
         int line = view->lineAtPosition(b.position());
-        QVERIFY(line >= 0 &&
-                b.text().startsWith(QString::fromStdString(lines[line])) == (b.userState() >= 0));
+        QVERIFY(line >= 0 && b.text().startsWith(ToQString(lines[line])) == (b.userState() >= 0));
       }
       action->setChecked(false);
       QStringList printed;
-      for (const std::string& l : lines) printed << QString::fromStdString(l);
+      for (std::string_view l : lines) printed << ToQString(l);
       QCOMPARE(view->toPlainText(), printed.join(QLatin1Char('\n')));
     }
   }

@@ -32,12 +32,24 @@ Press::Press(FieldSource fields, JournalSink& out, Working* working)
   ClearFaults();
 }
 
-Figure Press::Read(int n) {
+Press::Press(std::span<const FieldText> texts, JournalSink& out, Working* working)
+    : texts_(texts), out_(out), working_(working) {
   ClearFaults();
-  if (working_ == nullptr) return ReadAmount(fields_(n));
+}
+
+double Press::ReadField(int n) const {
+  if (fields_) return ReadAmount(fields_(n));
+  for (auto it = texts_.rbegin(); it != texts_.rend(); ++it) {
+    if (it->n == n) return ReadAmount(it->text);
+  }
+  return ReadAmount({});
+}
+
+Figure Press::Read(int n) {
+  if (working_ == nullptr) return ReadField(n);
   double value = 0;
   try {
-    value = ReadAmount(fields_(n));
+    value = ReadField(n);
   } catch (const Fault&) {
     working_->FaultedReading(n);
     throw;

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,13 @@ namespace varnello {
 // Supplies the current text of input field TextN.
 using FieldSource = std::function<std::string(int n)>;
 
+// Field texts as (field number, text) pairs, as a request gives them; a number given twice takes
+// the last, a number not given is an empty field.
+struct FieldText {
+  int n;
+  std::string_view text;
+};
+
 class Working;
 
 class Press {
@@ -23,12 +31,16 @@ class Press {
   // Keeps its own copy of the field source, so a lambda passed in directly stays valid.
   // With `working`, every figure records how it was obtained and every amount line its figure.
   Press(FieldSource fields, JournalSink& out, Working* working = nullptr);
+  // Reads the given texts, which must outlive the press.
+  Press(std::span<const FieldText> texts, JournalSink& out, Working* working = nullptr);
 
-  // ReadAmount of field TextN. Clears the record of floating-point faults first.
+  // ReadAmount of field TextN. Reading raises no floating-point fault, so the record of faults
+  // is left as it is: what the arithmetic raised since the last check counts at the next one.
   Figure Read(int n);
 
   // The fault check, applied to every computed figure before anything is printed from it:
-  // throws Fault when the value is not finite or a fault was raised since the last check.
+  // throws Fault when the value is not finite or a fault was raised since the last check (or
+  // since the press began).
   // `name` is what the window calls the figure (净利润), for its working.
   Figure Check(Figure value, std::string_view name = {});
   // Checked a / b: a zero divisor is a division by zero (0/0 an invalid operation, reported as
@@ -72,10 +84,12 @@ class Press {
     if (open_ && working_ != nullptr) openText_.clear();
     open_ = false;
   }
+  double ReadField(int n) const;
   void Printed(std::string_view caption, Figure amount);
   [[noreturn]] void Raise(FaultKind kind, const Step* figure);
 
-  FieldSource fields_;
+  FieldSource fields_;  // when empty, the field texts are read from texts_
+  std::span<const FieldText> texts_;
   JournalSink& out_;
   Working* working_;
   size_t lines_ = 0;  // lines begun by this press

@@ -59,15 +59,29 @@ std::vector<int> FillOrder(const TopicDesc& desc) {
   return order;
 }
 
-std::optional<FaultKind> RunPress(const TopicDesc& desc, const FieldSource& fields, JournalSink& out,
-                                  Working* working) {
-  Press press(fields, out, working);
+namespace {
+
+std::optional<FaultKind> RunPressFunction(const TopicDesc& desc, Press& press) {
   try {
     desc.press(press);
   } catch (const Fault& fault) {
     return fault.kind;
   }
   return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<FaultKind> RunPress(const TopicDesc& desc, const FieldSource& fields, JournalSink& out,
+                                  Working* working) {
+  Press press(fields, out, working);
+  return RunPressFunction(desc, press);
+}
+
+std::optional<FaultKind> RunPress(const TopicDesc& desc, std::span<const FieldText> texts, JournalSink& out,
+                                  Working* working) {
+  Press press(texts, out, working);
+  return RunPressFunction(desc, press);
 }
 
 std::string FaultAdvice(const TopicDesc& desc, FaultKind kind, const FieldSource& fields) {
@@ -108,20 +122,14 @@ std::vector<FieldText> FieldTexts(const std::map<int, std::string>& texts) {
 
 PressOutcome PressFresh(const TopicDesc& desc, const std::vector<FieldText>& texts, bool explain) {
   OutputBuffer out;
-  FieldSource source = [&texts](int n) {
-    for (auto it = texts.rbegin(); it != texts.rend(); ++it) {
-      if (it->n == n) return std::string(it->text);
-    }
-    return std::string();
-  };
   PressOutcome outcome;
   if (explain) {
     Working working(FieldCaptions(desc));
-    outcome.fault = RunPress(desc, source, out, &working);
+    outcome.fault = RunPress(desc, texts, out, &working);
     outcome.working = working.Lines();
     outcome.faultText = working.FaultText();
   } else {
-    outcome.fault = RunPress(desc, source, out);
+    outcome.fault = RunPress(desc, texts, out);
   }
   outcome.lines = out.takeLines();
   return outcome;

@@ -86,6 +86,8 @@ std::map<int, std::string> FieldCaptions(const TopicDesc& desc);
 // `working` (made from the window's FieldCaptions) the press also records its working there.
 std::optional<FaultKind> RunPress(const TopicDesc& desc, const FieldSource& fields, JournalSink& out,
                                   Working* working = nullptr);
+std::optional<FaultKind> RunPress(const TopicDesc& desc, std::span<const FieldText> texts, JournalSink& out,
+                                  Working* working = nullptr);
 
 // What a fault means for the user, in one or two plain sentences for the fault's message box:
 // the press stopped, the lines before it stay, and which fields to look at (those that read as 0).
@@ -95,16 +97,12 @@ std::string FaultAdvice(const TopicDesc& desc, FaultKind kind, const FieldSource
 // empty): the lines it prints and the fault that ended it, if any; with `explain` also the
 // working of its amount lines and, on a fault, what faulted in words.
 struct PressOutcome {
-  std::vector<std::string> lines;
+  TextLines lines;
   std::optional<FaultKind> fault;
   std::vector<WorkingLine> working = {};
   std::string faultText = {};
 };
 // The texts are (field number, text) pairs; a number given twice takes the last.
-struct FieldText {
-  int n;
-  std::string_view text;
-};
 PressOutcome PressFresh(const TopicDesc& desc, const std::vector<FieldText>& texts, bool explain = false);
 // The pairs of texts held by field number; they view `texts`, which must outlive them.
 std::vector<FieldText> FieldTexts(const std::map<int, std::string>& texts);

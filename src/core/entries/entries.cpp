@@ -166,20 +166,14 @@ std::vector<Entry> EntriesOf(const std::vector<std::string>& lines) {
 
 EntryPress PressEntries(const TopicDesc& desc, const std::vector<FieldText>& texts, bool explain) {
   LineRecorder out;
-  FieldSource source = [&texts](int n) {
-    for (auto it = texts.rbegin(); it != texts.rend(); ++it) {
-      if (it->n == n) return std::string(it->text);
-    }
-    return std::string();
-  };
   EntryPress result;
   if (explain) {
     Working working(FieldCaptions(desc));
-    result.fault = RunPress(desc, source, out, &working);
+    result.fault = RunPress(desc, texts, out, &working);
     result.working = working.Lines();
     result.faultText = working.FaultText();
   } else {
-    result.fault = RunPress(desc, source, out);
+    result.fault = RunPress(desc, texts, out);
   }
   result.printed = out.takeLines();
   result.lines.reserve(result.printed.size());

@@ -110,6 +110,8 @@ struct EntryPress {
   std::vector<WorkingLine> working = {};
   std::string faultText = {};
 };
+EntryPress PressEntries(const TopicDesc& desc, const std::map<int, std::string>& texts, bool explain = false);
+// The same with the texts as (field number, text) pairs; a number given twice takes the last.
 EntryPress PressEntries(const TopicDesc& desc, const std::vector<FieldText>& texts, bool explain = false);
 
 // "debit" / "credit" / "" for none.

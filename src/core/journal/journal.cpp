@@ -1,42 +1,49 @@
 #include "core/journal/journal.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 #include <limits>
 
 namespace varnello {
 
 namespace {
 
-// Appends the 1 to 17 significant digits of a magnitude whose first digit has the place value
-// 10^exponent: exponent form from 1E+15 and below 1E-4, else plain decimal notation.
-void AppendDigits(std::string& out, std::string_view digits, int exponent) {
+// Writes the 1 to 17 significant digits of a magnitude whose first digit has the place value
+// 10^exponent at `out` (at most 23 characters): exponent form from 1E+15 and below 1E-4, else
+// plain decimal notation. Returns the end of what it wrote.
+char* WriteDigits(char* out, std::string_view digits, int exponent) {
   if (exponent >= 15 || exponent < -4) {
     // Mantissa digits with a point after the first, "E", sign, at least two exponent digits.
-    out += digits[0];
+    *out++ = digits[0];
     if (digits.size() > 1) {
-      out += '.';
-      out.append(digits.substr(1));
+      *out++ = '.';
+      out = std::copy(digits.begin() + 1, digits.end(), out);
     }
-    out += 'E';
-    out += exponent < 0 ? '-' : '+';
+    *out++ = 'E';
+    *out++ = exponent < 0 ? '-' : '+';
     int mag = exponent < 0 ? -exponent : exponent;
-    if (mag >= 100) out += static_cast<char>('0' + mag / 100);
-    out += static_cast<char>('0' + mag / 10 % 10);
-    out += static_cast<char>('0' + mag % 10);
+    if (mag >= 100) *out++ = static_cast<char>('0' + mag / 100);
+    *out++ = static_cast<char>('0' + mag / 10 % 10);
+    *out++ = static_cast<char>('0' + mag % 10);
   } else if (exponent < 0) {
-    out += "0.";
-    out.append(static_cast<size_t>(-exponent - 1), '0');
-    out.append(digits);
+    *out++ = '0';
+    *out++ = '.';
+    out = std::fill_n(out, -exponent - 1, '0');
+    out = std::copy(digits.begin(), digits.end(), out);
   } else if (digits.size() <= static_cast<size_t>(exponent) + 1) {
-    out.append(digits);
-    out.append(static_cast<size_t>(exponent) + 1 - digits.size(), '0');
+    out = std::copy(digits.begin(), digits.end(), out);
+    out = std::fill_n(out, static_cast<size_t>(exponent) + 1 - digits.size(), '0');
   } else {
-    out.append(digits.substr(0, static_cast<size_t>(exponent) + 1));
-    out += '.';
-    out.append(digits.substr(static_cast<size_t>(exponent) + 1));
+    std::string_view whole = digits.substr(0, static_cast<size_t>(exponent) + 1);
+    std::string_view fraction = digits.substr(static_cast<size_t>(exponent) + 1);
+    out = std::copy(whole.begin(), whole.end(), out);
+    *out++ = '.';
+    out = std::copy(fraction.begin(), fraction.end(), out);
   }
+  return out;
 }
 
 // Splits std::to_chars scientific output "d.ddde+XX" (or "de+XX") into its digits, without
@@ -62,14 +69,16 @@ void AppendAmount(std::string& out, double value) {
     out += value == 0.0 ? " 0 " : (std::isnan(value) ? " NaN " : (value < 0 ? "-Inf " : " Inf "));
     return;
   }
-  out += value < 0 ? '-' : ' ';
+  // The amount is put together here and appended in one go: sign slot, digits, space.
+  char amount[32];
+  char* end = amount;
+  *end++ = value < 0 ? '-' : ' ';
   double magnitude = std::fabs(value);
-  char text[40];
   if (magnitude < 1e15 && magnitude == std::floor(magnitude)) {
     // A whole number below 10^15 has at most 15 digits: exact, in plain notation.
-    auto r = std::to_chars(text, text + sizeof text, static_cast<std::uint64_t>(magnitude));
-    out.append(text, r.ptr);
-    out += ' ';
+    end = std::to_chars(end, std::end(amount), static_cast<std::uint64_t>(magnitude)).ptr;
+    *end++ = ' ';
+    out.append(amount, static_cast<size_t>(end - amount));
     return;
   }
   // The shortest digits that read back as the value are, when there are at most 15 of them, the
@@ -78,6 +87,7 @@ void AppendAmount(std::string& out, double value) {
   // Subnormals are coarser and always take the rounding below. Otherwise round to 15 significant digits
   // (correctly rounded, as printf's %.14e); the exponent is taken after rounding so 999999999999999.9 becomes
   // 1E+15.
+  char text[40];
   char digits[20];
   size_t count = 0;
   std::to_chars_result r{};
@@ -90,8 +100,9 @@ void AppendAmount(std::string& out, double value) {
     r = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific, 14);
     exponent = SplitScientific(text, r.ptr, digits, count);
   }
-  AppendDigits(out, std::string_view(digits, count), exponent);
-  out += ' ';
+  end = WriteDigits(end, std::string_view(digits, count), exponent);
+  *end++ = ' ';
+  out.append(amount, static_cast<size_t>(end - amount));
 }
 
 std::string FormatAmount(double value) {
@@ -100,36 +111,41 @@ std::string FormatAmount(double value) {
   return out;
 }
 
-std::string& OutputBuffer::Current() {
-  if (!open_) {
-    // A press prints a dozen lines or more: grow the list in few steps.
-    if (lines_.capacity() == 0) lines_.reserve(16);
-    lines_.emplace_back();
+TextLines::TextLines(std::initializer_list<std::string_view> lines) {
+  for (std::string_view line : lines) {
+    AddLine();
+    Append(line);
   }
-  return lines_.back();
+}
+
+void OutputBuffer::StartLine() {
+  if (open_) return;
+  // A press prints a dozen lines or more, 30 bytes or so each: grow in few steps.
+  if (lines_.empty()) lines_.reserve(32, 1024);
+  lines_.AddLine();
 }
 
 void OutputBuffer::PrintHeading(std::string_view text) {
-  Current() += text;
+  StartLine();
+  lines_.Append(text);
   open_ = false;
 }
 
 void OutputBuffer::PrintJournalLine(std::string_view caption, std::optional<double> amount) {
-  std::string& line = Current();
-  // Room for the longest amount text (sign, 17 digits, point, exponent, space): one allocation.
-  if (amount) line.reserve(line.size() + caption.size() + 26);
-  line += caption;
-  if (amount) AppendAmount(line, *amount);
+  StartLine();
+  lines_.Append(caption);
+  if (amount) lines_.AppendAmount(*amount);
   open_ = false;
 }
 
 void OutputBuffer::PrintBlankLine() {
-  Current();
+  StartLine();
   open_ = false;
 }
 
 void OutputBuffer::PrintOpenText(std::string_view text) {
-  Current() += text;
+  StartLine();
+  lines_.Append(text);
   open_ = true;
 }
 

@@ -2,6 +2,11 @@
 // the sink that topic computations print into, and a retained buffer of printed lines.
 #pragma once
 
+#include <algorithm>
+#include <compare>
+#include <cstddef>
+#include <initializer_list>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -46,8 +51,93 @@ class JournalSink {
   virtual void ClearOutput() = 0;
 };
 
-// Keeps the printed lines of a window as text, one entry per output line. The last line may
-// still be open (open text waiting for the rest of its line).
+// Lines of text held as one string, with the offset where each line begins: a press's printed
+// lines cost a few allocations in all rather than one each. Lines are read as string views, valid
+// until the lines change.
+class TextLines {
+ public:
+  class Iterator {
+   public:
+    using iterator_category = std::random_access_iterator_tag;
+    using value_type = std::string_view;
+    using difference_type = std::ptrdiff_t;
+    using pointer = void;
+    using reference = std::string_view;
+
+    Iterator() = default;
+    Iterator(const TextLines* lines, size_t i) : lines_(lines), i_(i) {}
+    std::string_view operator*() const { return (*lines_)[i_]; }
+    std::string_view operator[](difference_type d) const { return *(*this + d); }
+    Iterator& operator++() { return *this += 1; }
+    Iterator operator++(int) { return std::exchange(*this, *this + 1); }
+    Iterator& operator--() { return *this -= 1; }
+    Iterator operator--(int) { return std::exchange(*this, *this - 1); }
+    Iterator& operator+=(difference_type d) {
+      i_ = static_cast<size_t>(static_cast<difference_type>(i_) + d);
+      return *this;
+    }
+    Iterator& operator-=(difference_type d) { return *this += -d; }
+    friend Iterator operator+(Iterator it, difference_type d) { return it += d; }
+    friend Iterator operator+(difference_type d, Iterator it) { return it += d; }
+    friend Iterator operator-(Iterator it, difference_type d) { return it -= d; }
+    friend difference_type operator-(Iterator a, Iterator b) {
+      return static_cast<difference_type>(a.i_) - static_cast<difference_type>(b.i_);
+    }
+    friend bool operator==(Iterator a, Iterator b) { return a.i_ == b.i_; }
+    friend auto operator<=>(Iterator a, Iterator b) { return a.i_ <=> b.i_; }
+
+   private:
+    const TextLines* lines_ = nullptr;
+    size_t i_ = 0;
+  };
+  using iterator = Iterator;
+  using const_iterator = Iterator;
+  using value_type = std::string_view;
+
+  TextLines() = default;
+  TextLines(std::initializer_list<std::string_view> lines);
+
+  size_t size() const { return starts_.size(); }
+  bool empty() const { return starts_.empty(); }
+  std::string_view operator[](size_t i) const {
+    size_t end = i + 1 < starts_.size() ? starts_[i + 1] : text_.size();
+    return std::string_view(text_).substr(starts_[i], end - starts_[i]);
+  }
+  std::string_view front() const { return (*this)[0]; }
+  std::string_view back() const { return (*this)[size() - 1]; }
+  Iterator begin() const { return {this, 0}; }
+  Iterator end() const { return {this, size()}; }
+  // Each line as a string of its own, for consumers that keep them apart.
+  std::vector<std::string> ToStrings() const { return {begin(), end()}; }
+
+  // Begins a new, empty last line.
+  void AddLine() { starts_.push_back(text_.size()); }
+  // Continues the last line (there must be one).
+  void Append(std::string_view text) { text_ += text; }
+  void AppendAmount(double value) { varnello::AppendAmount(text_, value); }
+  void reserve(size_t lines, size_t chars) {
+    starts_.reserve(lines);
+    text_.reserve(chars);
+  }
+  void clear() {
+    starts_.clear();
+    text_.clear();
+  }
+
+  friend bool operator==(const TextLines& a, const TextLines& b) {
+    return a.starts_ == b.starts_ && a.text_ == b.text_;
+  }
+  friend bool operator==(const TextLines& a, const std::vector<std::string>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end());
+  }
+
+ private:
+  std::string text_;
+  std::vector<size_t> starts_;
+};
+
+// Keeps the printed lines of a window as text. The last line may still be open (open text
+// waiting for the rest of its line).
 class OutputBuffer : public JournalSink {
  public:
   void PrintHeading(std::string_view text) override;
@@ -56,17 +146,17 @@ class OutputBuffer : public JournalSink {
   void PrintOpenText(std::string_view text) override;
   void ClearOutput() override;
 
-  const std::vector<std::string>& lines() const { return lines_; }
+  const TextLines& lines() const { return lines_; }
   // Hands the lines over, leaving the buffer empty.
-  std::vector<std::string> takeLines() {
+  TextLines takeLines() {
     open_ = false;
-    return std::move(lines_);
+    return std::exchange(lines_, {});
   }
   bool lastLineOpen() const { return open_; }
 
  private:
-  std::string& Current();  // the open line, or a new one
-  std::vector<std::string> lines_;
+  void StartLine();  // begins a new line unless the last one is open
+  TextLines lines_;
   bool open_ = false;
 };
 
