@@ -20,7 +20,12 @@ using Pressed = PressOutcome;
 inline Pressed PressWindow(std::string_view window, const std::map<int, std::string>& texts) {
   std::optional<WindowId> id = WindowId::Parse(window);
   const TopicDesc* desc = id ? FindTopic(*id) : nullptr;
-  if (desc == nullptr) return {{"<no window " + std::string(window) + ">"}, std::nullopt};
+  if (desc == nullptr) {
+    Pressed missing;
+    std::string text = "<no window " + std::string(window) + ">";
+    missing.lines = {text};
+    return missing;
+  }
   return PressFresh(*desc, FieldTexts(texts));
 }
 

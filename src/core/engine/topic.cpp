@@ -120,17 +120,23 @@ std::vector<FieldText> FieldTexts(const std::map<int, std::string>& texts) {
   return list;
 }
 
-PressOutcome PressFresh(const TopicDesc& desc, const std::vector<FieldText>& texts, bool explain) {
-  OutputBuffer out;
-  PressOutcome outcome;
+PressResult PressInto(const TopicDesc& desc, std::span<const FieldText> texts, JournalSink& out,
+                      bool explain) {
+  PressResult result;
   if (explain) {
     Working working(FieldCaptions(desc));
-    outcome.fault = RunPress(desc, texts, out, &working);
-    outcome.working = working.Lines();
-    outcome.faultText = working.FaultText();
+    result.fault = RunPress(desc, texts, out, &working);
+    result.working = working.Lines();
+    result.faultText = working.FaultText();
   } else {
-    outcome.fault = RunPress(desc, texts, out);
+    result.fault = RunPress(desc, texts, out);
   }
+  return result;
+}
+
+PressOutcome PressFresh(const TopicDesc& desc, const std::vector<FieldText>& texts, bool explain) {
+  OutputBuffer out;
+  PressOutcome outcome{PressInto(desc, texts, out, explain)};
   outcome.lines = out.takeLines();
   return outcome;
 }

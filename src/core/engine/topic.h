@@ -93,14 +93,21 @@ std::optional<FaultKind> RunPress(const TopicDesc& desc, std::span<const FieldTe
 // the press stopped, the lines before it stay, and which fields to look at (those that read as 0).
 std::string FaultAdvice(const TopicDesc& desc, FaultKind kind, const FieldSource& fields);
 
-// One press of a freshly created window whose fields hold `texts` (by field number; the others
-// empty): the lines it prints and the fault that ended it, if any; with `explain` also the
-// working of its amount lines and, on a fault, what faulted in words.
-struct PressOutcome {
-  TextLines lines;
+// What a press ended with besides its lines: the fault that ended it, if any; when the working
+// was asked for, the working of its amount lines and, on a fault, what faulted in words.
+struct PressResult {
   std::optional<FaultKind> fault;
   std::vector<WorkingLine> working = {};
   std::string faultText = {};
+};
+// Runs one press into `out` over the given field texts, recording the working when `explain`.
+PressResult PressInto(const TopicDesc& desc, std::span<const FieldText> texts, JournalSink& out,
+                      bool explain);
+
+// One press of a freshly created window whose fields hold `texts` (the others empty): the lines
+// it prints, beside how it ended.
+struct PressOutcome : PressResult {
+  TextLines lines = {};
 };
 // The texts are (field number, text) pairs; a number given twice takes the last.
 PressOutcome PressFresh(const TopicDesc& desc, const std::vector<FieldText>& texts, bool explain = false);

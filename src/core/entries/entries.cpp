@@ -166,15 +166,7 @@ std::vector<Entry> EntriesOf(const std::vector<std::string>& lines) {
 
 EntryPress PressEntries(const TopicDesc& desc, const std::vector<FieldText>& texts, bool explain) {
   LineRecorder out;
-  EntryPress result;
-  if (explain) {
-    Working working(FieldCaptions(desc));
-    result.fault = RunPress(desc, texts, out, &working);
-    result.working = working.Lines();
-    result.faultText = working.FaultText();
-  } else {
-    result.fault = RunPress(desc, texts, out);
-  }
+  EntryPress result{PressInto(desc, texts, out, explain)};
   result.printed = out.takeLines();
   result.lines.reserve(result.printed.size());
   for (const PrintedLine& line : result.printed) result.lines.push_back(line.Render());

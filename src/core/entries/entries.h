@@ -102,16 +102,11 @@ std::vector<Entry> EntriesOf(const std::vector<std::string>& lines);
 // One press of a freshly created window (as PressFresh): its printed lines as text and by parts,
 // the entries, and the fault that ended it, if any. With `explain` also the working of its amount
 // lines and the words for its fault.
-struct EntryPress {
-  std::vector<std::string> lines;
-  std::vector<PrintedLine> printed;
-  std::vector<Entry> entries;
-  std::optional<FaultKind> fault;
-  std::vector<WorkingLine> working = {};
-  std::string faultText = {};
+struct EntryPress : PressResult {
+  std::vector<std::string> lines = {};
+  std::vector<PrintedLine> printed = {};
+  std::vector<Entry> entries = {};
 };
-EntryPress PressEntries(const TopicDesc& desc, const std::map<int, std::string>& texts, bool explain = false);
-// The same with the texts as (field number, text) pairs; a number given twice takes the last.
 EntryPress PressEntries(const TopicDesc& desc, const std::vector<FieldText>& texts, bool explain = false);
 
 // "debit" / "credit" / "" for none.
