@@ -49,10 +49,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
       case ControlKind::Button: {
         auto* button = new QPushButton(ToQString(c.caption), client);
         button->setAutoDefault(false);
-        if (c.name == "Command1") connect(button, &QPushButton::clicked, this, &MainWindow::confirm);
-        if (c.name == "Command3")
+        if (c.role == ButtonRole::Compute) connect(button, &QPushButton::clicked, this, &MainWindow::confirm);
+        if (c.role == ButtonRole::Clear)
           connect(button, &QPushButton::clicked, this, [this] { output_.ClearOutput(); });
-        if (c.name == "Command2") connect(button, &QPushButton::clicked, this, &MainWindow::quitRequested);
+        if (c.role == ButtonRole::Quit)
+          connect(button, &QPushButton::clicked, this, &MainWindow::quitRequested);
         w = button;
         break;
       }

@@ -103,6 +103,12 @@ TEST(Layout, TabOrderAndMinimumSizeOfEveryWindow) {
     for (size_t i = 0; i < layout.controls.size(); ++i) {
       ControlKind k = layout.controls[i].kind;
       if (k == ControlKind::Field || k == ControlKind::Button) focusable.push_back(i);
+      // Every button does something, and a navigating one opens a window.
+      if (k == ControlKind::Button) {
+        EXPECT_NE(layout.controls[i].role, ButtonRole::None) << name << " " << layout.controls[i].name;
+        EXPECT_EQ(layout.controls[i].role == ButtonRole::Navigate, bool(layout.controls[i].opens))
+            << name << " " << layout.controls[i].name;
+      }
       EXPECT_LE(layout.controls[i].rect.right(), layout.minWidth) << name;
       EXPECT_LE(layout.controls[i].rect.bottom(), layout.minHeight) << name;
     }

@@ -85,9 +85,21 @@ WindowLayout LayoutMain() {
   out.controls = {
       Control{ControlKind::Section, "Label1", "Varnello", Rect{7200, 1560, 2175, 375}},
       Control{ControlKind::Field, "Text1", {}, Rect{6360, 2280, 3615, 495}, 1},
-      Control{ControlKind::Button, "Command1", "确定", Rect{6000, 3360, 1935, 495}},
-      Control{ControlKind::Button, "Command3", "取消", Rect{8520, 3360, 1935, 495}},
-      Control{ControlKind::Button, "Command2", "退出", Rect{7080, 4440, 1935, 495}},
+      Control{.kind = ControlKind::Button,
+              .name = "Command1",
+              .caption = "确定",
+              .rect = Rect{6000, 3360, 1935, 495},
+              .role = ButtonRole::Compute},
+      Control{.kind = ControlKind::Button,
+              .name = "Command3",
+              .caption = "取消",
+              .rect = Rect{8520, 3360, 1935, 495},
+              .role = ButtonRole::Clear},
+      Control{.kind = ControlKind::Button,
+              .name = "Command2",
+              .caption = "退出",
+              .rect = Rect{7080, 4440, 1935, 495},
+              .role = ButtonRole::Quit},
   };
   out.tabOrder = {1, 3, 4, 2};  // Text1, 取消, 退出, 确定
   SetMinimumSize(out);

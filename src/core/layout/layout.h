@@ -22,9 +22,10 @@ struct Rect {
 
 enum class ControlKind { Caption, Section, Field, Button };
 
-// What pressing a button does: 确定 computes and prints, 取消 clears the printed lines, every other
-// button hides its window and shows `opens`.
-enum class ButtonRole { None, Compute, Clear, Navigate };
+// What pressing a button does: 确定 computes and prints (on the main window: opens the keyword's
+// window), 取消 clears the printed lines, a navigating button hides its window and shows `opens`,
+// and the main window's 退出 ends the program.
+enum class ButtonRole { None, Compute, Clear, Navigate, Quit };
 
 struct Control {
   ControlKind kind;
