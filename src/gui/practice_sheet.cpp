@@ -77,7 +77,7 @@ class SheetDelegate : public QStyledItemDelegate {
     QWidget* editor = nullptr;
     if (index.column() == kSide) {
       auto* box = new QComboBox(parent);
-      box->addItems({QStringLiteral("借"), QStringLiteral("贷")});
+      box->addItems({ToQString(SideText(Side::Debit)), ToQString(SideText(Side::Credit))});
       editor = box;
     } else if (index.column() == kAccount) {
       auto* edit = new QLineEdit(parent);
@@ -98,7 +98,7 @@ class SheetDelegate : public QStyledItemDelegate {
 
   void setEditorData(QWidget* editor, const QModelIndex& index) const override {
     if (auto* box = qobject_cast<QComboBox*>(editor)) {
-      box->setCurrentIndex(index.data().toString() == QStringLiteral("贷") ? 1 : 0);
+      box->setCurrentIndex(index.data().toString() == ToQString(SideText(Side::Credit)) ? 1 : 0);
     } else {
       QStyledItemDelegate::setEditorData(editor, index);
     }
