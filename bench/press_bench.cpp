@@ -74,8 +74,7 @@ const Workload& EveryWindow() {
       const std::map<int, std::string>& texts = w.texts.emplace_back(Figures(*desc));
       w.presses.emplace_back(desc, FieldTexts(texts));
       AmountRecorder recorder;
-      RunPress(
-          *desc, [&texts](int n) { return texts.count(n) != 0 ? texts.at(n) : std::string(); }, recorder);
+      RunPress(*desc, w.presses.back().second, recorder);
       w.amounts.insert(w.amounts.end(), recorder.amounts.begin(), recorder.amounts.end());
     }
     return w;

@@ -381,11 +381,8 @@ void PracticeSheet::enterPressed(int row, int column) {
 }
 
 void PracticeSheet::mark() {
-  std::map<int, std::string> texts;
-  for (const Item* f : FieldsOf(topic_->desc()))
-    texts[f->field] = topic_->field(f->field)->text().toStdString();
   marked_ = answer();
-  marking_ = MarkAnswer(topic_->desc(), texts, marked_);
+  marking_ = MarkAnswer(topic_->desc(), topic_->fieldTexts(), marked_);
   showMarks();
 }
 

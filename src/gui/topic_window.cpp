@@ -136,11 +136,10 @@ QPushButton* TopicWindow::button(const QString& name) const {
   return findChild<QPushButton*>(name);
 }
 
-FieldSource TopicWindow::fieldSource() const {
-  return [this](int n) {
-    QLineEdit* edit = field(n);
-    return edit == nullptr ? std::string() : edit->text().toStdString();
-  };
+std::map<int, std::string> TopicWindow::fieldTexts() const {
+  std::map<int, std::string> texts;
+  for (const Item* f : FieldsOf(desc_)) texts[f->field] = field(f->field)->text().toStdString();
+  return texts;
 }
 
 void TopicWindow::press() {
@@ -153,7 +152,8 @@ void TopicWindow::printEntries() {
   Working working(FieldCaptions(desc_));
   const OutputBuffer& printed = surface_->buffer();
   size_t first = printed.lines().size() - (printed.lastLineOpen() ? 1 : 0);
-  std::optional<FaultKind> fault = RunPress(desc_, fieldSource(), *printed_, &working);
+  std::map<int, std::string> texts = fieldTexts();
+  std::optional<FaultKind> fault = RunPress(desc_, FieldTexts(texts), *printed_, &working);
   surface_->addWorking(first, working.Lines());
   faultText_ = ToQString(working.FaultText());
   surface_->linesChanged();
@@ -161,7 +161,7 @@ void TopicWindow::printEntries() {
 }
 
 QString TopicWindow::faultAdvice(FaultKind kind) const {
-  return ToQString(FaultAdvice(desc_, kind, fieldSource()));
+  return ToQString(FaultAdvice(desc_, kind, FieldTexts(fieldTexts())));
 }
 
 void TopicWindow::clear() {

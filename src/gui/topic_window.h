@@ -37,6 +37,8 @@ class TopicWindow : public QWidget {
   void setPressHook(std::function<bool()> hook) { pressHook_ = std::move(hook); }
   // 取消: clears the printed lines.
   void clear();
+  // The fields' current texts by field number.
+  std::map<int, std::string> fieldTexts() const;
   // What a fault means for the user, with the fields to look at, from the fields' current texts.
   QString faultAdvice(FaultKind kind) const;
 
@@ -59,7 +61,6 @@ class TopicWindow : public QWidget {
   void faulted(TopicWindow* window, FaultKind kind);
 
  private:
-  FieldSource fieldSource() const;
   const TopicDesc& desc_;
   OutputView* surface_;
   // What the press printed, by its parts, passed on to the view.

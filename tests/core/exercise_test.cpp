@@ -53,8 +53,7 @@ TEST(Exercise, EveryWindowEverySeedIsSound) {
         ASSERT_TRUE(rate >= 0.01 && rate <= 0.5) << desc->id << " " << field->caption;
       }
       NonZeroLines out;
-      auto fault = RunPress(
-          *desc, [&texts](int n) { return texts[n]; }, out);
+      auto fault = RunPress(*desc, FieldTexts(texts), out);
       ASSERT_FALSE(fault) << desc->id << " seed " << seed;
       ASSERT_GT(out.count, 0) << desc->id << " seed " << seed;
     }

@@ -13,7 +13,7 @@ namespace {
 // Runs a press body on field texts and returns the fault kind it ended with (if any).
 template <typename Body>
 std::optional<FaultKind> RunBody(OutputBuffer& out, const std::map<int, std::string>& texts, Body body) {
-  FieldSource source = [&](int n) { return texts.count(n) ? texts.at(n) : std::string(); };
+  std::vector<FieldText> source = FieldTexts(texts);
   Press p(source, out);
   try {
     body(p);
@@ -82,13 +82,12 @@ TEST(FaultRule, AdviceNamesTheFieldsThatReadAsZero) {
   const TopicDesc* form107 = FindTopic("Form107");
   ASSERT_NE(form107, nullptr);
   std::map<int, std::string> texts{{1, "5000"}, {2, " 0 "}, {3, "abc"}};
-  FieldSource fields = [&](int n) { return texts.count(n) ? texts.at(n) : std::string(); };
-  std::string advice = FaultAdvice(*form107, FaultKind::DivisionByZero, fields);
+  std::string advice = FaultAdvice(*form107, FaultKind::DivisionByZero, FieldTexts(texts));
   EXPECT_NE(advice.find("除以零"), std::string::npos) << advice;
   EXPECT_NE(advice.find("“租期”、“净残值”。"), std::string::npos) << advice;
   EXPECT_EQ(advice.find("付款总额"), std::string::npos) << advice;
   texts = {{1, "1"}, {2, "1e999"}, {3, "1"}};
-  advice = FaultAdvice(*form107, FaultKind::Overflow, fields);
+  advice = FaultAdvice(*form107, FaultKind::Overflow, FieldTexts(texts));
   EXPECT_NE(advice.find("超出了数值范围"), std::string::npos) << advice;
   EXPECT_EQ(advice.find("请检查"), std::string::npos) << advice;
 }

@@ -96,8 +96,7 @@ TEST(HostileInput, EveryWindowSurvivesAndPrintsOnlyFiniteAmounts) {
       for (int n : fields) texts[n] = RandomText(rng);
       if (round == 0 && !fields.empty()) texts[fields[0]] = megabyteOfDigits;
       CheckingSink sink;
-      FieldSource source = [&texts](int n) { return texts.count(n) ? texts.at(n) : std::string(); };
-      RunPress(*desc, source, sink);
+      RunPress(*desc, FieldTexts(texts), sink);
       ASSERT_EQ(sink.nonFinite, 0) << desc->id << " printed a non-finite amount";
       for (std::string_view line : sink.lines()) {
         ASSERT_EQ(line.find("Inf "), std::string::npos) << desc->id << ": " << line;
@@ -114,7 +113,7 @@ TEST(HostileInput, PressesAreRepeatable) {
   for (const TopicDesc* desc : AllTopics()) {
     std::map<int, std::string> texts;
     for (const Item* f : FieldsOf(*desc)) texts[f->field] = RandomText(rng);
-    FieldSource source = [&texts](int n) { return texts.count(n) ? texts.at(n) : std::string(); };
+    std::vector<FieldText> source = FieldTexts(texts);
     OutputBuffer a, b;
     auto fa = RunPress(*desc, source, a);
     auto fb = RunPress(*desc, source, b);

@@ -102,7 +102,7 @@ TEST(Holder, EmptyPrintsNothingAndCountsAsZero) {
   EXPECT_EQ(h.value().value(), 0.0);
   // Printed the way a topic window prints it: the caption alone, like a heading.
   OutputBuffer out;
-  Press press([](int) { return std::string(); }, out);
+  Press press({}, out);
   press.Line("应收利息（借）", h);
   h = Figure(2.5);
   EXPECT_FALSE(h.empty());

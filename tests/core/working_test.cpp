@@ -147,12 +147,8 @@ TEST(Working, EveryAmountLineOfEveryWindowIsReproducedByItsExpression) {
       }
       SCOPED_TRACE(std::string(desc->id.name()) + " inputs " + std::to_string(set));
       AmountLines out;
-      FieldSource source = [&texts](int n) {
-        auto it = texts.find(n);
-        return it == texts.end() ? std::string() : it->second;
-      };
       Working working(FieldCaptions(*desc));
-      std::optional<FaultKind> fault = RunPress(*desc, source, out, &working);
+      std::optional<FaultKind> fault = RunPress(*desc, FieldTexts(texts), out, &working);
 
       // Recording the working changes nothing that is printed.
       PressOutcome plain = PressFresh(*desc, FieldTexts(texts));

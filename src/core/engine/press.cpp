@@ -27,29 +27,23 @@ void ClearFaults() {
 
 }  // namespace
 
-Press::Press(FieldSource fields, JournalSink& out, Working* working)
-    : fields_(std::move(fields)), out_(out), working_(working) {
-  ClearFaults();
-}
-
 Press::Press(std::span<const FieldText> texts, JournalSink& out, Working* working)
     : texts_(texts), out_(out), working_(working) {
   ClearFaults();
 }
 
-double Press::ReadField(int n) const {
-  if (fields_) return ReadAmount(fields_(n));
-  for (auto it = texts_.rbegin(); it != texts_.rend(); ++it) {
-    if (it->n == n) return ReadAmount(it->text);
+std::string_view TextOf(std::span<const FieldText> texts, int n) {
+  for (auto it = texts.rbegin(); it != texts.rend(); ++it) {
+    if (it->n == n) return it->text;
   }
-  return ReadAmount({});
+  return {};
 }
 
 Figure Press::Read(int n) {
-  if (working_ == nullptr) return ReadField(n);
+  if (working_ == nullptr) return ReadAmount(TextOf(texts_, n));
   double value = 0;
   try {
-    value = ReadField(n);
+    value = ReadAmount(TextOf(texts_, n));
   } catch (const Fault&) {
     working_->FaultedReading(n);
     throw;

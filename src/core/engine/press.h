@@ -2,7 +2,6 @@
 // for arithmetic faults, and prints journal lines.
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -14,24 +13,21 @@
 
 namespace varnello {
 
-// Supplies the current text of input field TextN.
-using FieldSource = std::function<std::string(int n)>;
-
 // Field texts as (field number, text) pairs, as a request gives them; a number given twice takes
 // the last, a number not given is an empty field.
 struct FieldText {
   int n;
   std::string_view text;
 };
+// The text of field TextN among `texts` (the last given; empty when none is).
+std::string_view TextOf(std::span<const FieldText> texts, int n);
 
 class Working;
 
 class Press {
  public:
-  // Keeps its own copy of the field source, so a lambda passed in directly stays valid.
-  // With `working`, every figure records how it was obtained and every amount line its figure.
-  Press(FieldSource fields, JournalSink& out, Working* working = nullptr);
-  // Reads the given texts, which must outlive the press.
+  // Reads the given texts, which must outlive the press. With `working`, every figure records how
+  // it was obtained and every amount line its figure.
   Press(std::span<const FieldText> texts, JournalSink& out, Working* working = nullptr);
 
   // ReadAmount of field TextN. Reading raises no floating-point fault, so the record of faults
@@ -84,11 +80,9 @@ class Press {
     if (open_ && working_ != nullptr) openText_.clear();
     open_ = false;
   }
-  double ReadField(int n) const;
   void Printed(std::string_view caption, Figure amount);
   [[noreturn]] void Raise(FaultKind kind, const Step* figure);
 
-  FieldSource fields_;  // when empty, the field texts are read from texts_
   std::span<const FieldText> texts_;
   JournalSink& out_;
   Working* working_;

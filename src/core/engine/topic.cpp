@@ -59,9 +59,9 @@ std::vector<int> FillOrder(const TopicDesc& desc) {
   return order;
 }
 
-namespace {
-
-std::optional<FaultKind> RunPressFunction(const TopicDesc& desc, Press& press) {
+std::optional<FaultKind> RunPress(const TopicDesc& desc, std::span<const FieldText> texts, JournalSink& out,
+                                  Working* working) {
+  Press press(texts, out, working);
   try {
     desc.press(press);
   } catch (const Fault& fault) {
@@ -70,30 +70,16 @@ std::optional<FaultKind> RunPressFunction(const TopicDesc& desc, Press& press) {
   return std::nullopt;
 }
 
-}  // namespace
-
-std::optional<FaultKind> RunPress(const TopicDesc& desc, const FieldSource& fields, JournalSink& out,
-                                  Working* working) {
-  Press press(fields, out, working);
-  return RunPressFunction(desc, press);
-}
-
-std::optional<FaultKind> RunPress(const TopicDesc& desc, std::span<const FieldText> texts, JournalSink& out,
-                                  Working* working) {
-  Press press(texts, out, working);
-  return RunPressFunction(desc, press);
-}
-
-std::string FaultAdvice(const TopicDesc& desc, FaultKind kind, const FieldSource& fields) {
+std::string FaultAdvice(const TopicDesc& desc, FaultKind kind, std::span<const FieldText> texts) {
   std::string advice = kind == FaultKind::DivisionByZero
                            ? "计算中出现了除以零的运算。"
                            : "计算结果超出了数值范围，或出现了无法计算的运算（如零除以零）。";
   advice += "本次计算已停止，之前打印的分录保留。";
   std::string zero;
   int listed = 0;
-  auto readsAsZero = [&fields](int n) {
+  auto readsAsZero = [texts](int n) {
     try {
-      return ReadAmount(fields(n)) == 0.0;
+      return ReadAmount(TextOf(texts, n)) == 0.0;
     } catch (const Fault&) {  // a number beyond the range of a double
       return false;
     }

@@ -82,16 +82,15 @@ int FieldNumber(std::string_view name);
 // Captions of a window's fields by field number.
 std::map<int, std::string> FieldCaptions(const TopicDesc& desc);
 
-// Runs one press of 确定: prints into `out`; returns the fault that ended it, if any. With
+// Runs one press of 确定 over the field texts: prints into `out`; returns the fault that ended
+// it, if any. With
 // `working` (made from the window's FieldCaptions) the press also records its working there.
-std::optional<FaultKind> RunPress(const TopicDesc& desc, const FieldSource& fields, JournalSink& out,
-                                  Working* working = nullptr);
 std::optional<FaultKind> RunPress(const TopicDesc& desc, std::span<const FieldText> texts, JournalSink& out,
                                   Working* working = nullptr);
 
 // What a fault means for the user, in one or two plain sentences for the fault's message box:
 // the press stopped, the lines before it stay, and which fields to look at (those that read as 0).
-std::string FaultAdvice(const TopicDesc& desc, FaultKind kind, const FieldSource& fields);
+std::string FaultAdvice(const TopicDesc& desc, FaultKind kind, std::span<const FieldText> texts);
 
 // What a press ended with besides its lines: the fault that ended it, if any; when the working
 // was asked for, the working of its amount lines and, on a fault, what faulted in words.

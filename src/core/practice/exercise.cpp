@@ -111,11 +111,7 @@ class NonZeroWatch : public JournalSink {
 
 bool Sound(const TopicDesc& desc, const std::map<int, std::string>& texts) {
   NonZeroWatch watch;
-  FieldSource source = [&texts](int n) {
-    auto it = texts.find(n);
-    return it == texts.end() ? std::string() : it->second;
-  };
-  return !RunPress(desc, source, watch) && watch.seen;
+  return !RunPress(desc, FieldTexts(texts), watch) && watch.seen;
 }
 
 }  // namespace
