@@ -96,7 +96,7 @@ TEST(TextLines, LinesInOneText) {
   EXPECT_EQ(lines, std::vector<std::string>{});
 }
 
-TEST(Holder, EmptyPrintsNothingAndCountsAsZero) {
+TEST(FigureHolder, EmptyPrintsNothingAndCountsAsZero) {
   FigureHolder h;
   EXPECT_TRUE(h.empty());
   EXPECT_EQ(h.value().value(), 0.0);

@@ -1,5 +1,5 @@
-// Journal output: the one textual form of an amount, the general numeric holder,
-// the sink that topic computations print into, and a retained buffer of printed lines.
+// Journal output: the one textual form of an amount, the sink that topic computations print
+// into, and a retained buffer of printed lines.
 #pragma once
 
 #include <algorithm>
@@ -20,23 +20,6 @@ namespace varnello {
 std::string FormatAmount(double value);
 // Appends FormatAmount(value) to `out`.
 void AppendAmount(std::string& out, double value);
-
-// A value slot for an intermediate figure. One that received no value in a press prints
-// as nothing after its caption and counts as 0 in arithmetic and comparisons.
-class Holder {
- public:
-  Holder() = default;
-  Holder& operator=(double v) {
-    value_ = v;
-    return *this;
-  }
-  bool empty() const { return !value_.has_value(); }
-  double value() const { return value_.value_or(0.0); }
-  std::optional<double> get() const { return value_; }
-
- private:
-  std::optional<double> value_;
-};
 
 // The journal output operations of one window.
 class JournalSink {
