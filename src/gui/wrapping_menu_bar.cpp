@@ -4,30 +4,33 @@
 
 namespace varnello {
 
-namespace {
-
-// Width of a menu bar showing just these actions.
-int BarWidth(const QList<QAction*>& actions, const QFont& font) {
-  QMenuBar bar;
-  bar.setNativeMenuBar(false);
-  bar.setFont(font);
-  bar.addActions(actions);
-  return bar.sizeHint().width();
-}
-
-}  // namespace
-
 WrappingMenuBar::WrappingMenuBar(QWidget* parent) : QMenuBar(parent) {
   setNativeMenuBar(false);
 }
 
-std::vector<std::vector<QAction*>> WrappingMenuBar::split(int width) const {
-  QList<QAction*> all = actions();
-  if (widths_.size() != static_cast<size_t>(all.size())) {
-    widths_.clear();
-    empty_ = BarWidth({}, font());
-    for (QAction* action : all) widths_.push_back(BarWidth({action}, font()) - empty_);
+void WrappingMenuBar::measure() const {
+  if (measured_) return;
+  const QList<QAction*> all = actions();
+  // One plain bar, never shown, measures a bar without entries, each entry alone and all of them;
+  // a menu bar is costly to make, so it is not made afresh for each.
+  QMenuBar bar;
+  bar.setNativeMenuBar(false);
+  bar.setFont(font());
+  empty_ = bar.sizeHint().width();
+  widths_.clear();
+  for (QAction* action : all) {
+    bar.addAction(action);
+    widths_.push_back(bar.sizeHint().width() - empty_);
+    bar.removeAction(action);
   }
+  bar.addActions(all);
+  whole_ = bar.sizeHint().width();
+  measured_ = true;
+}
+
+std::vector<std::vector<QAction*>> WrappingMenuBar::split(int width) const {
+  measure();
+  QList<QAction*> all = actions();
   std::vector<std::vector<QAction*>> rows;
   QList<QAction*> row;
   int used = empty_;
@@ -54,7 +57,8 @@ int WrappingMenuBar::heightForWidth(int width) const {
 }
 
 QSize WrappingMenuBar::sizeHint() const {
-  return QSize(BarWidth(actions(), font()), heightForWidth(width()));
+  measure();
+  return QSize(whole_, heightForWidth(width()));
 }
 
 QSize WrappingMenuBar::minimumSizeHint() const {
@@ -85,9 +89,19 @@ void WrappingMenuBar::layoutRows() {
 
 void WrappingMenuBar::actionEvent(QActionEvent* event) {
   QMenuBar::actionEvent(event);
-  widths_.clear();
+  measured_ = false;
   updateGeometry();
   if (isVisible()) layoutRows();
+}
+
+void WrappingMenuBar::changeEvent(QEvent* event) {
+  QMenuBar::changeEvent(event);
+  // The entries' widths follow the font and the style: measured again, and the rows split anew.
+  if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+    measured_ = false;
+    updateGeometry();
+    if (isVisible()) layoutRows();
+  }
 }
 
 void WrappingMenuBar::resizeEvent(QResizeEvent* event) {

@@ -136,6 +136,12 @@ class WindowBehaviourTest : public QObject {
     QApplication::processEvents();
     QCOMPARE(shownRows(), 1);
     QCOMPARE(m->centralWidget()->geometry().top(), bar->geometry().bottom() + 1);
+    // A larger font makes the entries wider: they are measured again and take more rows.
+    QFont large = bar->font();
+    large.setPointSizeF(large.pointSizeF() * 2);
+    bar->setFont(large);
+    QApplication::processEvents();
+    QVERIFY(shownRows() >= 2);
   }
 
   // Back from a topic window, the keyword field has the focus with its text selected, so the next
