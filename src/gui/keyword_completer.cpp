@@ -14,9 +14,23 @@
 
 namespace varnello {
 
-KeywordCompleter::KeywordCompleter(QLineEdit* field)
-    : QCompleter(field), field_(field), model_(new QStandardItemModel(0, 2, this)), view_(new QTreeView) {
+KeywordCompleter::KeywordCompleter(QLineEdit* field) : QCompleter(field), field_(field) {
   setObjectName(QStringLiteral("keywordCompleter"));
+  // Attached with setWidget rather than QLineEdit::setCompleter, so that moving through the list
+  // leaves the typed text alone; only a choice replaces it.
+  setWidget(field);
+  field->installEventFilter(this);
+  field->window()->installEventFilter(this);
+  // textEdited, not textChanged: committed input-method text and keys update the list, while the
+  // field's text set by a choice does not open it again.
+  connect(field, &QLineEdit::textEdited, this, &KeywordCompleter::suggest);
+  connect(this, qOverload<const QString&>(&QCompleter::activated), field, &QLineEdit::setText);
+}
+
+void KeywordCompleter::prepare() {
+  if (view_ != nullptr) return;
+  model_ = new QStandardItemModel(0, 2, this);
+  view_ = new QTreeView;
   // The list is filled by the core's matching, not filtered by QCompleter.
   setModel(model_);
   setCompletionMode(QCompleter::UnfilteredPopupCompletion);
@@ -34,18 +48,22 @@ KeywordCompleter::KeywordCompleter(QLineEdit* field)
   // reaches its target (one click on 确定 dispatches) while the field's focus-out closes the list.
   view_->setWindowFlags(Qt::ToolTip);
   view_->setAttribute(Qt::WA_ShowWithoutActivating);
-  // Attached with setWidget rather than QLineEdit::setCompleter, so that moving through the list
-  // leaves the typed text alone; only a choice replaces it.
-  setWidget(field);
-  field->installEventFilter(this);
-  field->window()->installEventFilter(this);
-  // textEdited, not textChanged: committed input-method text and keys update the list, while the
-  // field's text set by a choice does not open it again.
-  connect(field, &QLineEdit::textEdited, this, &KeywordCompleter::suggest);
-  connect(this, qOverload<const QString&>(&QCompleter::activated), field, &QLineEdit::setText);
+  // The keywords' pinyin is worked out once, on first use.
+  KeywordIndex();
+}
+
+QStandardItemModel* KeywordCompleter::suggestions() {
+  prepare();
+  return model_;
+}
+
+QAbstractItemView* KeywordCompleter::popup() {
+  prepare();
+  return view_;
 }
 
 void KeywordCompleter::suggest(const QString& text) {
+  prepare();
   model_->removeRows(0, model_->rowCount());
   std::vector<KeywordMatch> matches = FindKeywords(text.toStdString());
   if (matches.empty()) {
@@ -83,11 +101,13 @@ void KeywordCompleter::suggest(const QString& text) {
 bool KeywordCompleter::eventFilter(QObject* watched, QEvent* event) {
   if (watched == field_->window()) {
     // The list stays under the field: it closes when the window moves, resizes or hides.
-    if (event->type() == QEvent::Move || event->type() == QEvent::Resize || event->type() == QEvent::Hide)
+    if (view_ != nullptr &&
+        (event->type() == QEvent::Move || event->type() == QEvent::Resize || event->type() == QEvent::Hide))
       view_->hide();
     return false;
   }
-  if (watched != field_ || !view_->isVisible()) return QCompleter::eventFilter(watched, event);
+  if (watched != field_ || view_ == nullptr || !view_->isVisible())
+    return QCompleter::eventFilter(watched, event);
   if (event->type() == QEvent::FocusOut) {
     view_->hide();
     return false;

@@ -5,6 +5,7 @@
 
 #include <QCompleter>
 
+class QAbstractItemView;
 class QLineEdit;
 class QStandardItemModel;
 class QTreeView;
@@ -16,8 +17,14 @@ class KeywordCompleter : public QCompleter {
  public:
   // Attaches itself to the field, as the field's child.
   explicit KeywordCompleter(QLineEdit* field);
+  // Makes the list and its model, and the keyword index, unless made already. The first
+  // suggestion makes them if nothing did before; the program does it once the main window is
+  // painted, so that the user's first keystroke does not wait for them.
+  void prepare();
   // The suggestions shown: keyword in column 0, subject in column 1.
-  QStandardItemModel* suggestions() const { return model_; }
+  QStandardItemModel* suggestions();
+  // The list (QCompleter's own would make a plain list if asked before the first suggestion).
+  QAbstractItemView* popup();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -25,8 +32,8 @@ class KeywordCompleter : public QCompleter {
  private:
   void suggest(const QString& text);
   QLineEdit* field_;
-  QStandardItemModel* model_;
-  QTreeView* view_;
+  QStandardItemModel* model_ = nullptr;
+  QTreeView* view_ = nullptr;
 };
 
 }  // namespace varnello

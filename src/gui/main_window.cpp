@@ -43,7 +43,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
       case ControlKind::Field:
         keyword_ = new QLineEdit(client);
         keyword_->setAccessibleName(QStringLiteral("关键字"));
-        new KeywordCompleter(keyword_);
+        completer_ = new KeywordCompleter(keyword_);
         w = keyword_;
         break;
       case ControlKind::Button: {

@@ -9,11 +9,14 @@ class QLineEdit;
 
 namespace varnello {
 
+class KeywordCompleter;
+
 class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
   explicit MainWindow(QWidget* parent = nullptr);
   QLineEdit* keywordField() const { return keyword_; }
+  KeywordCompleter* keywordCompleter() const { return completer_; }
 
  signals:
   // Keyword dispatch found a window: hide the main window, then show it.
@@ -29,6 +32,7 @@ class MainWindow : public QMainWindow {
  private:
   void confirm();
   QLineEdit* keyword_ = nullptr;
+  KeywordCompleter* completer_ = nullptr;
   // The main window prints nothing; its output is only ever cleared.
   OutputBuffer output_;
 };
