@@ -4,14 +4,39 @@
 #include <QIcon>
 #include <QTimer>
 #include <cstdio>
+#include <functional>
 
 #include "core/tables/tables.h"
 #include "gui/app_font.h"
+#include "gui/keyword_completer.h"
 #include "gui/main_window.h"
 #include "gui/qt_translations.h"
 #include "gui/window_registry.h"
 
 namespace {
+
+// Runs work once the main window's first frame is painted and the events then pending are
+// handled: what that frame does not need waits until the user sees the window.
+class AfterFirstPaint : public QObject {
+ public:
+  explicit AfterFirstPaint(std::function<void()> work) {
+    idle_.setSingleShot(true);
+    idle_.setInterval(0);
+    connect(&idle_, &QTimer::timeout, this, std::move(work));
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      watched->removeEventFilter(this);
+      idle_.start();
+    }
+    return false;
+  }
+
+ private:
+  QTimer idle_;
+};
 
 // For start-up measurements (VARNELLO_EXIT_AFTER_PAINT set): quits once the main window's first
 // frame has been painted.
@@ -34,13 +59,22 @@ int main(int argc, char** argv) {
   QApplication::setApplicationVersion(QStringLiteral(VARNELLO_VERSION));
   // Desktops match the running program to its menu entry and icon by these names.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.varnello.Varnello"));
-  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.varnello.Varnello")));
   varnello::InstallAppFont();
   varnello::InstallQtTranslations();
   QApplication::setQuitOnLastWindowClosed(false);
 
   varnello::WindowRegistry windows;
   QObject::connect(&windows, &varnello::WindowRegistry::quitRequested, &app, &QApplication::quit);
+  // Left until the main window is first painted: the suggestions' list and the keyword index,
+  // ready before the user's first keystroke; and the icon, whose lookup in the icon theme and
+  // handing every size of it to the window manager take longer than building the main window.
+  // The main window gets the icon right after it shows; windows opened later have it from the
+  // start.
+  AfterFirstPaint rest([&windows] {
+    windows.mainWindow()->keywordCompleter()->prepare();
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.varnello.Varnello")));
+  });
+  windows.mainWindow()->installEventFilter(&rest);
   QuitAfterPaint quitAfterPaint;
   if (qEnvironmentVariableIsSet("VARNELLO_EXIT_AFTER_PAINT"))
     windows.mainWindow()->installEventFilter(&quitAfterPaint);
