@@ -106,25 +106,37 @@ with open(sys.argv[1], "a") as s:
     s.write(f"{'memory after visiting every window':44} {after:10.1f} MiB {alone:10.1f} MiB {after / alone:7.2f}x   <= 60 MiB\n")
 PY
 
-# Start-up to the first paint, as a whole-process time, under a virtual X display.
-startup() {  # prints the mean elapsed and CPU milliseconds of N runs of a command
-  local runs=$1; shift
-  local elapsed=0 cpu=0 e u s
-  for _ in $(seq "$runs"); do
-    /usr/bin/time -f "%e %U %S" -o /tmp/varnello-startup.$$ "$@" >/dev/null 2>&1
-    read -r e u s </tmp/varnello-startup.$$
-    elapsed=$(awk "BEGIN {print $elapsed + $e}") cpu=$(awk "BEGIN {print $cpu + $u + $s}")
-  done
-  rm -f /tmp/varnello-startup.$$
-  awk "BEGIN {printf \"%d %d\\n\", $elapsed * 1000 / $runs, $cpu * 1000 / $runs}"
-}
+# Start-up to the first paint, as a whole-process time, under a virtual X display. The yardstick
+# and the program run in turn, so that a change of the machine's speed reaches both alike; each
+# run's CPU time is the finished process's own accounting to the microsecond (a figure printed to
+# hundredths of a second, cut off, would take up to 10 ms off each side of a 30 ms figure).
+cat > "$build/startup.py" <<'PY'
+import os, sys, time
+warmup, runs, commands = int(sys.argv[1]), int(sys.argv[2]), sys.argv[3:]
+def once(command):  # elapsed and CPU seconds of one run, its output thrown away
+    with open(os.devnull, "wb") as null:
+        start = time.monotonic()
+        pid = os.posix_spawn(command, [command], os.environ,
+                             file_actions=[(os.POSIX_SPAWN_DUP2, null.fileno(), 1),
+                                           (os.POSIX_SPAWN_DUP2, null.fileno(), 2)])
+        _, _, usage = os.wait4(pid, 0)
+        return time.monotonic() - start, usage.ru_utime + usage.ru_stime
+for _ in range(warmup):  # warm the caches
+    for command in commands:
+        once(command)
+sums = [[0.0, 0.0] for _ in commands]
+for _ in range(runs):
+    for total, command in zip(sums, commands):
+        elapsed, cpu = once(command)
+        total[0] += elapsed
+        total[1] += cpu
+print(" ".join(f"{s * 1000 / runs:.0f}" for total in sums for s in total))
+PY
 cat > "$build/startup.sh" <<INNER
 #!/usr/bin/env bash
-$(declare -f startup)
-startup 3 "$build/bench/bare_window" >/dev/null  # warm the caches
-echo "\$(startup 20 "$build/bench/bare_window") \$(VARNELLO_EXIT_AFTER_PAINT=1 startup 20 "$build/varnello")"
+python3 "$build/startup.py" 3 20 "$build/bench/bare_window" "$build/varnello"
 INNER
-echo "== start-up to first paint (mean of 20 runs; elapsed, and CPU time, which a busy machine disturbs less)"
+echo "== start-up to first paint (mean of 20 runs each, in turn; elapsed, and CPU time, which a busy machine disturbs less)"
 read -r bare bareCpu main mainCpu < <(VARNELLO_EXIT_AFTER_PAINT=1 run_display bash "$build/startup.sh")
 echo "bare Qt window with the program's font: $bare ms elapsed, $bareCpu ms CPU;" \
   "Varnello main window: $main ms elapsed, $mainCpu ms CPU"
