@@ -80,11 +80,14 @@ void AppendJsonString(std::string& out, std::string_view text) {
   const char* data = text.data();
   size_t n = text.size(), i = 0, plain = 0;
   while (i < n) {
-    if (n - i >= 8) {
+    // The last word of a text of eight bytes or more overlaps bytes already looked at: the
+    // test only decides whether any byte needs looking at one by one.
+    size_t at = n - i >= 8 ? i : n >= 8 ? n - 8 : i;
+    if (n - at >= 8) {
       uint64_t w;
-      std::memcpy(&w, data + i, 8);
+      std::memcpy(&w, data + at, 8);
       if (!AnyToEscape(w)) {
-        i += 8;
+        i = at + 8;
         continue;
       }
     }
