@@ -120,7 +120,9 @@ void BatchJsonFloor(benchmark::State& state) {
     return;
   }
   std::vector<simdjson::padded_string> padded(requests.begin(), requests.end());
-  EntryPress outcome = PressEntries(*FindTopic("Form16"), FieldTexts(Figures(*FindTopic("Form16"))));
+  EntryRecord record;
+  PressResult outcome =
+      PressEntriesInto(*FindTopic("Form16"), FieldTexts(Figures(*FindTopic("Form16"))), record);
   simdjson::dom::parser parser;
   std::string out;
   for (auto _ : state) {
@@ -131,7 +133,7 @@ void BatchJsonFloor(benchmark::State& state) {
       size_t fields = 0;
       for (auto member : request) fields += member.key.size();
       benchmark::DoNotOptimize(fields);
-      cli::AppendPressAnswer(out, {}, "Form16", outcome);
+      cli::AppendPressAnswer(out, {}, "Form16", outcome, record);
       out += '\n';
     }
   }

@@ -50,7 +50,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!validText) return 0;  // answered with an error: the request was not valid UTF-8
   // The answer of a press: the same lines and fault as pressing the window directly.
   std::string expected;
-  cli::AppendPressAnswer(expected, std::to_string(size), desc.id.name(), PressEntries(desc, texts));
+  EntryRecord record;
+  PressResult pressed = PressEntriesInto(desc, texts, record);
+  cli::AppendPressAnswer(expected, std::to_string(size), desc.id.name(), pressed, record);
   if (answer != expected + "\n") std::abort();
   return 0;
 }

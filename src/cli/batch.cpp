@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <optional>
 
 #include "core/tables/tables.h"
@@ -25,46 +27,79 @@ std::string CheckRequest(std::string_view window, const std::string& asked, cons
   return {};
 }
 
-// Appends text as a JSON string: quotes, backslashes and control characters escaped, everything
-// else (UTF-8 included) as it is.
-void AppendJsonString(std::string& out, std::string_view text) {
+namespace {
+
+// Whether any byte of the 8 in `w` is below 0x20, a quote or a backslash. Each test is exact
+// for "any" (a borrow only runs on from a byte that itself matches); bytes of 0x80 and above
+// (UTF-8 sequences) never match.
+bool AnyToEscape(uint64_t w) {
+  constexpr uint64_t kOnes = 0x0101010101010101, kHigh = 0x8080808080808080;
+  uint64_t quote = w ^ (kOnes * '"');
+  uint64_t backslash = w ^ (kOnes * '\\');
+  uint64_t hits = ((w - kOnes * 0x20) & ~w) | ((quote - kOnes) & ~quote) | ((backslash - kOnes) & ~backslash);
+  return (hits & kHigh) != 0;
+}
+
+void AppendEscaped(std::string& out, unsigned char c) {
   static constexpr char kHex[] = "0123456789abcdef";
-  out += '"';
-  size_t plain = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    unsigned char c = static_cast<unsigned char>(text[i]);
-    if (c >= 0x20 && c != '"' && c != '\\') continue;
-    out.append(text, plain, i - plain);
-    plain = i + 1;
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\b':
-        out += "\\b";
-        break;
-      case '\f':
-        out += "\\f";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      default:
-        out += "\\u00";
-        out += kHex[c >> 4];
-        out += kHex[c & 0xF];
+  switch (c) {
+    case '"':
+      out += "\\\"";
+      break;
+    case '\\':
+      out += "\\\\";
+      break;
+    case '\b':
+      out += "\\b";
+      break;
+    case '\f':
+      out += "\\f";
+      break;
+    case '\n':
+      out += "\\n";
+      break;
+    case '\r':
+      out += "\\r";
+      break;
+    case '\t':
+      out += "\\t";
+      break;
+    default: {
+      const char escape[6] = {'\\', 'u', '0', '0', kHex[c >> 4], kHex[c & 0xF]};
+      out.append(escape, sizeof escape);
     }
   }
-  out.append(text, plain, std::string_view::npos);
+}
+
+}  // namespace
+
+// Appends text as a JSON string: quotes, backslashes and control characters escaped, everything
+// else (UTF-8 included) as it is. Runs of plain bytes are found eight at a time and appended whole.
+void AppendJsonString(std::string& out, std::string_view text) {
+  out += '"';
+  const char* data = text.data();
+  size_t n = text.size(), i = 0, plain = 0;
+  while (i < n) {
+    // The last word of a text of eight bytes or more overlaps bytes already looked at: the
+    // test only decides whether any byte needs looking at one by one.
+    size_t at = n - i >= 8 ? i : n >= 8 ? n - 8 : i;
+    if (n - at >= 8) {
+      uint64_t w;
+      std::memcpy(&w, data + at, 8);
+      if (!AnyToEscape(w)) {
+        i = at + 8;
+        continue;
+      }
+    }
+    for (size_t stop = std::min(i + 8, n); i < stop; ++i) {
+      unsigned char c = static_cast<unsigned char>(data[i]);
+      if (c >= 0x20 && c != '"' && c != '\\') continue;
+      out.append(data + plain, i - plain);
+      AppendEscaped(out, c);
+      plain = i + 1;
+    }
+  }
+  out.append(data + plain, n - plain);
   out += '"';
 }
 
@@ -97,23 +132,24 @@ void AppendJsonAmount(std::string& out, double amount) {
 }
 
 // [{"heading", "rows": [{"account", "side", "amount", "line"}]}]; no heading, side or figure: null.
-void AppendEntries(std::string& out, const std::vector<Entry>& entries) {
+void AppendEntries(std::string& out, const EntryRecord& record) {
   out += '[';
+  const std::vector<EntryRecord::EntryAt>& entries = record.entries();
   for (size_t i = 0; i < entries.size(); ++i) {
-    const Entry& e = entries[i];
+    const EntryRecord::EntryAt& e = entries[i];
     if (i > 0) out += ',';
     out += "{\"heading\":";
     if (e.headingLine == kNoLine) {
       out += "null";
     } else {
-      AppendJsonString(out, e.heading);
+      AppendJsonString(out, record.heading(e));
     }
     out += ",\"rows\":[";
-    for (size_t j = 0; j < e.rows.size(); ++j) {
-      const EntryRow& r = e.rows[j];
-      if (j > 0) out += ',';
+    for (size_t j = e.firstRow; j < e.endRow; ++j) {
+      const EntryRecord::Row& r = record.rows()[j];
+      if (j > e.firstRow) out += ',';
       out += "{\"account\":";
-      AppendJsonString(out, r.account);
+      AppendJsonString(out, record.account(r));
       out += ",\"side\":";
       if (r.side == Side::None) {
         out += "null";
@@ -121,13 +157,14 @@ void AppendEntries(std::string& out, const std::vector<Entry>& entries) {
         AppendJsonString(out, SideName(r.side));
       }
       out += ",\"amount\":";
-      if (r.amount) {
-        AppendJsonAmount(out, *r.amount);
+      if (const std::optional<double>& amount = record.amount(r)) {
+        AppendJsonAmount(out, *amount);
       } else {
         out += "null";
       }
       out += ",\"line\":";
-      out += std::to_string(r.line);
+      char line[24];
+      out.append(line, std::to_chars(line, line + sizeof line, r.line).ptr);
       out += '}';
     }
     out += "]}";
@@ -139,22 +176,23 @@ void AppendEntries(std::string& out, const std::vector<Entry>& entries) {
 
 // The answer to a press: {"window", "lines", "entries", "fault"}, after the request's "id" if it
 // has one; "working" after "lines" when asked for.
-void AppendPressAnswer(std::string& out, std::string_view id, std::string_view window, const EntryPress& r,
-                       bool working) {
+void AppendPressAnswer(std::string& out, std::string_view id, std::string_view window, const PressResult& r,
+                       const EntryRecord& record, bool working) {
+  const TextLines& lines = record.lines();
   out += '{';
   AppendId(out, id);
   out += "\"window\":";
   AppendJsonString(out, window);
   out += ",\"lines\":[";
-  for (size_t i = 0; i < r.lines.size(); ++i) {
+  for (size_t i = 0; i < lines.size(); ++i) {
     if (i > 0) out += ',';
-    AppendJsonString(out, r.lines[i]);
+    AppendJsonString(out, lines[i]);
   }
   out += ']';
   if (working) {
     out += ",\"working\":[";
     size_t next = 0;  // the next amount line's working
-    for (size_t i = 0; i < r.lines.size(); ++i) {
+    for (size_t i = 0; i < lines.size(); ++i) {
       if (i > 0) out += ',';
       while (next < r.working.size() && r.working[next].line < i) ++next;
       if (next < r.working.size() && r.working[next].line == i) {
@@ -170,7 +208,7 @@ void AppendPressAnswer(std::string& out, std::string_view id, std::string_view w
     out += ']';
   }
   out += ",\"entries\":";
-  AppendEntries(out, r.entries);
+  AppendEntries(out, record);
   out += ",\"fault\":";
   if (r.fault) {
     AppendJsonString(out, FaultName(*r.fault));
@@ -255,7 +293,8 @@ std::string_view BatchAnswerer::press(std::string_view line, std::string& out) {
   if (request["explain"].get(explain) == simdjson::SUCCESS && explain.get(working) != simdjson::SUCCESS) {
     working = false;
   }
-  AppendPressAnswer(out, id_, desc->id.name(), PressEntries(*desc, texts_, working), working);
+  PressResult result = PressEntriesInto(*desc, texts_, record_, working);
+  AppendPressAnswer(out, id_, desc->id.name(), result, record_, working);
   return {};
 }
 

@@ -28,8 +28,8 @@ void AppendJsonString(std::string& out, std::string_view text);
 // The answer to a press: {"window", "lines", "entries", "fault"}, after `id` (JSON text) when not
 // empty. With `working` also "working" after "lines": parallel to the lines, for an amount line
 // {"text", "expr"}, else null.
-void AppendPressAnswer(std::string& out, std::string_view id, std::string_view window, const EntryPress& r,
-                       bool working = false);
+void AppendPressAnswer(std::string& out, std::string_view id, std::string_view window,
+                       const PressResult& result, const EntryRecord& record, bool working = false);
 void AppendErrorAnswer(std::string& out, std::string_view id, std::string_view error);
 
 // Answers batch request lines, one answer line each. Requests are read with simdjson: the whole
@@ -52,6 +52,7 @@ class BatchAnswerer {
   simdjson::dom::parser parser_;
   std::vector<std::string_view> keys_;
   std::vector<FieldText> texts_;
+  EntryRecord record_;
   std::string id_;
   std::string error_;
 };

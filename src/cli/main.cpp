@@ -138,6 +138,17 @@ int Emit(std::string_view text, int status) {
 
 // ---- press ----
 
+// Writes a press's output; then tells of its fault, if any, with the exit status to end with.
+int PressExit(std::string_view out, const PressResult& r, bool explain) {
+  if (!WriteAll(STDOUT_FILENO, out)) return IoError("write the output");
+  if (r.fault) {
+    std::cerr << "varnello-cli: " << FaultName(*r.fault) << " (" << FaultMessage(*r.fault) << ")\n";
+    if (explain && !r.faultText.empty()) std::cerr << "varnello-cli: " << r.faultText << "\n";
+    return kFaultExit;
+  }
+  return 0;
+}
+
 int PressWindow(const Args& args) {
   if (args.empty()) {
     std::cerr << "press: name a window or keyword (see --help)\n";
@@ -171,12 +182,16 @@ int PressWindow(const Args& args) {
     }
     texts.push_back({n, a.substr(eq + 1)});
   }
-  EntryPress r = PressEntries(*desc, texts, explain || format == "json");
   std::string out;
   if (format == "json") {
-    AppendPressAnswer(out, {}, desc->id.name(), r, true);
+    EntryRecord record;
+    PressResult r = PressEntriesInto(*desc, texts, record, true);
+    AppendPressAnswer(out, {}, desc->id.name(), r, record, true);
     out += '\n';
-  } else if (format == "tsv") {
+    return PressExit(out, r, explain);
+  }
+  EntryPress r = PressEntries(*desc, texts, explain);
+  if (format == "tsv") {
     out = ToTsv(TableOf(r.entries));
   } else if (format == "csv") {
     out = ToCsv(TableOf(r.entries), false);
@@ -191,13 +206,7 @@ int PressWindow(const Args& args) {
       }
     }
   }
-  if (!WriteAll(STDOUT_FILENO, out)) return IoError("write the output");
-  if (r.fault) {
-    std::cerr << "varnello-cli: " << FaultName(*r.fault) << " (" << FaultMessage(*r.fault) << ")\n";
-    if (explain && !r.faultText.empty()) std::cerr << "varnello-cli: " << r.faultText << "\n";
-    return kFaultExit;
-  }
-  return 0;
+  return PressExit(out, r, explain);
 }
 
 // ---- batch ----

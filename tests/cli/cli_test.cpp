@@ -8,6 +8,9 @@
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <string_view>
+
+#include "cli/batch.h"
 
 namespace {
 
@@ -29,6 +32,42 @@ CliRun Cli(const std::string& args, const std::string& input = "") {
   while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) out.append(buf, n);
   int status = pclose(pipe);
   return {out, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+}
+
+// Every byte value at every place of an eight-byte word, amid UTF-8 and plain ASCII: escaped as
+// byte-by-byte escaping does.
+TEST(Cli, JsonStringsEscapeEveryByteAsByByte) {
+  auto byByte = [](std::string_view text) {
+    std::string out = "\"";
+    for (unsigned char c : text) {
+      const char* named = c == '"'    ? "\\\""
+                          : c == '\\' ? "\\\\"
+                          : c == '\b' ? "\\b"
+                          : c == '\f' ? "\\f"
+                          : c == '\n' ? "\\n"
+                          : c == '\r' ? "\\r"
+                          : c == '\t' ? "\\t"
+                                      : nullptr;
+      char hex[8];
+      if (named == nullptr && c < 0x20) std::snprintf(hex, sizeof hex, "\\u%04x", c);
+      out += named != nullptr ? named : c < 0x20 ? hex : std::string(1, static_cast<char>(c));
+    }
+    return out + "\"";
+  };
+  for (std::string filler : {"借贷记账法则", "abcdefghijklmnopqr"}) {
+    for (int c = 0; c < 256; ++c) {
+      for (size_t at = 0; at <= filler.size(); ++at) {
+        std::string text = filler;
+        text.insert(at, 1, static_cast<char>(c));
+        std::string out = "x";
+        varnello::cli::AppendJsonString(out, text);
+        ASSERT_EQ(out, "x" + byByte(text)) << "byte " << c << " at " << at;
+      }
+    }
+  }
+  std::string out;
+  varnello::cli::AppendJsonString(out, "\"\\\n\x01\x1f\x7f");
+  EXPECT_EQ(out, nlohmann::json("\"\\\n\x01\x1f\x7f").dump());
 }
 
 TEST(Cli, PressByKeywordPrintsLines) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -90,11 +91,22 @@ TEST(Entries, SharesPurchaseWindow) {
 TEST(Entries, OpenTextHeadsTheEntryItShares) {
   OutputBuffer text;
   LineRecorder out(&text);
-  out.PrintOpenText("收回债券");
-  out.PrintJournalLine("银行存款（借）", 10.0);
-  out.PrintJournalLine("投资收益（贷）", 10.0);
-  out.PrintBlankLine();
-  out.PrintOpenText("收回");
+  EntryRecord record;
+  for (JournalSink* sink : std::initializer_list<JournalSink*>{&out, &record}) {
+    sink->PrintOpenText("收回债券");
+    sink->PrintJournalLine("银行存款（借）", 10.0);
+    sink->PrintJournalLine("投资收益（贷）", 10.0);
+    sink->PrintBlankLine();
+    sink->PrintOpenText("收回");
+  }
+  record.finish();
+  ASSERT_EQ(record.entries().size(), 2u);
+  EXPECT_EQ(record.heading(record.entries()[0]), "收回债券");
+  EXPECT_EQ(record.account(record.rows()[0]), "银行存款");
+  EXPECT_EQ(record.caption(record.rows()[1]), "投资收益（贷）");
+  EXPECT_EQ(record.entries()[0].endRow, 2u);
+  EXPECT_EQ(record.heading(record.entries()[1]), "收回");
+  EXPECT_EQ(record.lines(), text.lines());
   ASSERT_EQ(out.lines().size(), 4u);
   EXPECT_EQ(out.lines()[0].Render(), "收回债券银行存款（借） 10 ");
   std::vector<Entry> entries = EntriesOf(out.lines());
@@ -146,6 +158,7 @@ TEST(Entries, EveryWindowEveryLine) {
       [](int n) { return n % 2 ? std::to_string(-20 * n) : std::to_string(7 * n); },
   };
   std::size_t rows = 0;
+  EntryRecord reused;  // one record for every press, as batch keeps it
   for (const TopicDesc* desc : AllTopics()) {
     std::size_t windowRows = 0;
     for (auto input : inputs) {
@@ -156,6 +169,38 @@ TEST(Entries, EveryWindowEveryLine) {
       EntryPress r = PressEntries(*desc, FieldTexts(texts));
       ASSERT_EQ(r.lines, plain.lines);
       EXPECT_EQ(r.fault, plain.fault);
+      // The recorder the window's output goes through reads the same lines and entries; a reused
+      // record keeps nothing of earlier presses.
+      LineRecorder recorder;
+      PressInto(*desc, FieldTexts(texts), recorder, false);
+      ASSERT_EQ(recorder.lines(), r.printed);
+      std::vector<Entry> recorded = EntriesOf(recorder.lines());
+      PressEntriesInto(*desc, FieldTexts(texts), reused);
+      ASSERT_EQ(reused.lines(), r.lines);
+      ASSERT_EQ(recorded.size(), r.entries.size());
+      ASSERT_EQ(reused.entries().size(), r.entries.size());
+      for (std::size_t i = 0; i < r.entries.size(); ++i) {
+        const Entry& e = r.entries[i];
+        const EntryRecord::EntryAt& at = reused.entries()[i];
+        EXPECT_EQ(recorded[i].heading, e.heading);
+        EXPECT_EQ(recorded[i].headingLine, e.headingLine);
+        EXPECT_EQ(at.headingLine, e.headingLine);
+        if (at.headingLine != kNoLine) {
+          EXPECT_EQ(reused.heading(at), e.heading);
+        }
+        ASSERT_EQ(recorded[i].rows.size(), e.rows.size());
+        ASSERT_EQ(at.endRow - at.firstRow, e.rows.size());
+        for (std::size_t j = 0; j < e.rows.size(); ++j) {
+          const EntryRow& a = recorded[i].rows[j];
+          const EntryRecord::Row& b = reused.rows()[at.firstRow + j];
+          EXPECT_TRUE(a.account == e.rows[j].account && a.side == e.rows[j].side &&
+                      a.amount == e.rows[j].amount && a.caption == e.rows[j].caption &&
+                      a.line == e.rows[j].line);
+          EXPECT_TRUE(reused.account(b) == e.rows[j].account && b.side == e.rows[j].side &&
+                      reused.amount(b) == e.rows[j].amount && reused.caption(b) == e.rows[j].caption &&
+                      b.line == e.rows[j].line);
+        }
+      }
       std::vector<std::size_t> rowLines;
       for (const Entry& e : r.entries) {
         if (e.headingLine != kNoLine) {

@@ -36,7 +36,8 @@ TEST(FormatAmountDiff, SameTextAsPrintfDigits) {
     }
   };
   for (double v : {0.0, -0.0, DBL_MIN, -DBL_MIN, DBL_MAX, -DBL_MAX, DBL_TRUE_MIN, 1e15, 1e15 - 0.125, 1e-4,
-                   9.99999999999999e-5, 0.000099999999999999995, 999999999999999.4, 999999999999999.5}) {
+                   9.99999999999999e-5, 0.000099999999999999995, std::nextafter(1e-4, 0.0), 999999999999999.4,
+                   999999999999999.5}) {
     check(v);
   }
   for (long i = 0; i < Count(); ++i) {
@@ -46,6 +47,8 @@ TEST(FormatAmountDiff, SameTextAsPrintfDigits) {
     check(v);                                                                   // any bit pattern
     check(static_cast<double>(static_cast<int64_t>(rng() >> (rng() % 64))));    // whole numbers
     check(static_cast<double>(static_cast<int64_t>(rng() % 100000000)) / 100);  // cents
+    // Any 53-bit fraction from about 2^-67 to 2^49: the range of ordinary amounts, both sides of 1E-4.
+    check(std::ldexp(static_cast<double>(rng() >> 11), static_cast<int>(rng() % 64) - 67));
     // Sixteen significant digits ending in 5: the nearest double to a halfway point of the
     // 15-digit rounding, exactly halfway when it is representable (below 2^53 as a whole number,
     // or with a fraction of .5 or .25).

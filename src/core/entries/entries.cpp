@@ -113,7 +113,7 @@ PrintedLine ParseLine(std::string_view line) {
   return parsed;
 }
 
-SplitCaption SplitSide(std::string_view caption) {
+CaptionSide FindSide(std::string_view caption) {
   std::string_view rest = caption;
   if (!StripSuffix(rest, "）")) StripSuffix(rest, ")");
   Side side = Side::None;
@@ -122,38 +122,68 @@ SplitCaption SplitSide(std::string_view caption) {
   } else if (StripSuffix(rest, "贷")) {
     side = Side::Credit;
   }
-  if (side == Side::None || !(StripSuffix(rest, "（") || StripSuffix(rest, "("))) {
-    return {std::string(caption), Side::None, ""};
-  }
-  return {std::string(rest), side, std::string(caption.substr(rest.size()))};
+  if (side == Side::None || !(StripSuffix(rest, "（") || StripSuffix(rest, "(")))
+    return {caption.size(), Side::None};
+  return {rest.size(), side};
 }
 
-std::vector<Entry> EntriesOf(const std::vector<PrintedLine>& lines) {
-  std::vector<Entry> entries;
+SplitCaption SplitSide(std::string_view caption) {
+  CaptionSide split = FindSide(caption);
+  return {std::string(caption.substr(0, split.account)), split.side,
+          std::string(caption.substr(split.account))};
+}
+
+namespace {
+
+// Groups printed lines into entries (see Entry), the one reading of both forms of lines: calls
+// openEntry(i) when line i opens an entry (kNoLine for an entry without a heading) and addRow(i)
+// for each journal line, in line order.
+template <class KindOf, class HasOpen, class OpenEntry, class AddRow>
+void GroupEntries(std::size_t count, KindOf kindOf, HasOpen hasOpen, OpenEntry openEntry, AddRow addRow) {
   bool inEntry = false;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const PrintedLine& line = lines[i];
-    switch (line.kind) {
+  for (std::size_t i = 0; i < count; ++i) {
+    switch (kindOf(i)) {
       case PrintedLine::Kind::Blank:
         inEntry = false;
         break;
       case PrintedLine::Kind::Heading:
-        entries.push_back({line.open + line.text, i, {}});
+        openEntry(i);
         inEntry = true;
         break;
-      case PrintedLine::Kind::Journal: {
-        if (!line.open.empty()) {
-          entries.push_back({line.open, i, {}});
+      case PrintedLine::Kind::Journal:
+        if (hasOpen(i)) {
+          openEntry(i);
         } else if (!inEntry) {
-          entries.emplace_back();
+          openEntry(kNoLine);
         }
         inEntry = true;
-        SplitCaption split = SplitSide(line.text);
-        entries.back().rows.push_back({std::move(split.account), split.side, line.amount, line.text, i});
+        addRow(i);
         break;
-      }
     }
   }
+}
+
+}  // namespace
+
+std::vector<Entry> EntriesOf(const std::vector<PrintedLine>& lines) {
+  std::vector<Entry> entries;
+  GroupEntries(
+      lines.size(), [&](std::size_t i) { return lines[i].kind; },
+      [&](std::size_t i) { return !lines[i].open.empty(); },
+      [&](std::size_t i) {
+        if (i == kNoLine) {
+          entries.emplace_back();
+        } else if (lines[i].kind == PrintedLine::Kind::Heading) {
+          entries.push_back({lines[i].open + lines[i].text, i, {}});
+        } else {
+          entries.push_back({lines[i].open, i, {}});
+        }
+      },
+      [&](std::size_t i) {
+        SplitCaption split = SplitSide(lines[i].text);
+        entries.back().rows.push_back(
+            {std::move(split.account), split.side, lines[i].amount, lines[i].text, i});
+      });
   return entries;
 }
 
@@ -164,13 +194,105 @@ std::vector<Entry> EntriesOf(const std::vector<std::string>& lines) {
   return EntriesOf(parsed);
 }
 
+EntryRecord::Line& EntryRecord::Current() {
+  if (!open_) {
+    // A press prints a dozen lines or more, 30 bytes or so each: grow in few steps.
+    if (lines_.empty()) text_.reserve(32, 1024);
+    text_.AddLine();
+    lines_.emplace_back();
+  }
+  return lines_.back();
+}
+
+void EntryRecord::PrintHeading(std::string_view text) {
+  Line& line = Current();
+  text_.Append(text);
+  line.kind = PrintedLine::Kind::Heading;
+  line.text = text.size();
+  open_ = false;
+}
+
+void EntryRecord::PrintJournalLine(std::string_view caption, std::optional<double> amount) {
+  Line& line = Current();
+  text_.Append(caption);
+  if (amount) text_.AppendAmount(*amount);
+  line.kind = PrintedLine::Kind::Journal;
+  line.text = caption.size();
+  line.amount = amount;
+  open_ = false;
+}
+
+void EntryRecord::PrintBlankLine() {
+  Current();
+  open_ = false;
+}
+
+void EntryRecord::PrintOpenText(std::string_view text) {
+  // Until something ends it, a line of open text alone reads as a heading.
+  Line& line = Current();
+  text_.Append(text);
+  line.kind = PrintedLine::Kind::Heading;
+  line.open += text.size();
+  open_ = true;
+}
+
+void EntryRecord::ClearOutput() {
+  text_.clear();
+  lines_.clear();
+  entries_.clear();
+  rows_.clear();
+  open_ = false;
+}
+
+void EntryRecord::finish() {
+  entries_.clear();
+  rows_.clear();
+  GroupEntries(
+      lines_.size(), [this](std::size_t i) { return lines_[i].kind; },
+      [this](std::size_t i) { return lines_[i].open > 0; },
+      [this](std::size_t i) {
+        std::size_t heading = 0;
+        if (i != kNoLine) {
+          heading = lines_[i].open + (lines_[i].kind == PrintedLine::Kind::Heading ? lines_[i].text : 0);
+        }
+        entries_.push_back({i, heading, rows_.size(), rows_.size()});
+      },
+      [this](std::size_t i) {
+        CaptionSide split = FindSide(text_[i].substr(lines_[i].open, lines_[i].text));
+        rows_.push_back({i, split.account, split.side});
+        entries_.back().endRow = rows_.size();
+      });
+}
+
+PressResult PressEntriesInto(const TopicDesc& desc, std::span<const FieldText> texts, EntryRecord& record,
+                             bool explain) {
+  record.ClearOutput();
+  PressResult result = PressInto(desc, texts, record, explain);
+  record.finish();
+  return result;
+}
+
 EntryPress PressEntries(const TopicDesc& desc, const std::vector<FieldText>& texts, bool explain) {
-  LineRecorder out;
-  EntryPress result{PressInto(desc, texts, out, explain)};
-  result.printed = out.takeLines();
-  result.lines.reserve(result.printed.size());
-  for (const PrintedLine& line : result.printed) result.lines.push_back(line.Render());
-  result.entries = EntriesOf(result.printed);
+  EntryRecord record;
+  EntryPress result{PressEntriesInto(desc, texts, record, explain)};
+  const TextLines& text = record.lines();
+  result.lines = text.ToStrings();
+  result.printed.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const EntryRecord::Line& parts = record.parts()[i];
+    result.printed.push_back({parts.kind, std::string(text[i].substr(0, parts.open)),
+                              std::string(text[i].substr(parts.open, parts.text)), parts.amount});
+  }
+  for (const EntryRecord::EntryAt& e : record.entries()) {
+    Entry& entry = result.entries.emplace_back();
+    if (e.headingLine != kNoLine) entry.heading = record.heading(e);
+    entry.headingLine = e.headingLine;
+    for (std::size_t r = e.firstRow; r < e.endRow; ++r) {
+      const EntryRecord::Row& row = record.rows()[r];
+      entry.rows.push_back({std::string(record.account(row)), row.side, record.amount(row),
+                            std::string(record.caption(row)), row.line});
+    }
+  }
   return result;
 }
 

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -75,6 +76,12 @@ struct SplitCaption {
   std::string marker;
 };
 SplitCaption SplitSide(std::string_view caption);
+// Where SplitSide splits a caption: the account is its first `account` bytes.
+struct CaptionSide {
+  std::size_t account = 0;
+  Side side = Side::None;
+};
+CaptionSide FindSide(std::string_view caption);
 
 inline constexpr std::size_t kNoLine = static_cast<std::size_t>(-1);
 
@@ -98,6 +105,68 @@ struct Entry {
 std::vector<Entry> EntriesOf(const std::vector<PrintedLine>& lines);
 // From printed text alone, each line read with ParseLine.
 std::vector<Entry> EntriesOf(const std::vector<std::string>& lines);
+
+// The printed lines of a press as one text, each line's parts and the entries as offsets into
+// it: what EntryPress holds, without a string of its own per line, heading or account. Kept from
+// one press to the next it allocates only while it grows. A journal sink: call finish() once the
+// press is done to group the lines into entries.
+class EntryRecord : public JournalSink {
+ public:
+  // A printed line's parts: open text is its first `open` bytes, the heading text or caption the
+  // `text` bytes after it, then a journal line's amount.
+  struct Line {
+    PrintedLine::Kind kind = PrintedLine::Kind::Blank;
+    std::size_t open = 0;
+    std::size_t text = 0;
+    std::optional<double> amount;
+  };
+  // A journal line as a row: its account is the first `account` bytes of its caption.
+  struct Row {
+    std::size_t line = 0;
+    std::size_t account = 0;
+    Side side = Side::None;
+  };
+  // An entry: its heading is the first `heading` bytes of line `headingLine` (kNoLine for none);
+  // its rows are rows()[firstRow, endRow).
+  struct EntryAt {
+    std::size_t headingLine = kNoLine;
+    std::size_t heading = 0;
+    std::size_t firstRow = 0;
+    std::size_t endRow = 0;
+  };
+
+  void PrintHeading(std::string_view text) override;
+  void PrintJournalLine(std::string_view caption, std::optional<double> amount) override;
+  void PrintBlankLine() override;
+  void PrintOpenText(std::string_view text) override;
+  void ClearOutput() override;
+  // Groups the lines printed so far into entries.
+  void finish();
+
+  const TextLines& lines() const { return text_; }
+  const std::vector<Line>& parts() const { return lines_; }
+  const std::vector<EntryAt>& entries() const { return entries_; }
+  const std::vector<Row>& rows() const { return rows_; }
+  std::string_view heading(const EntryAt& e) const { return text_[e.headingLine].substr(0, e.heading); }
+  std::string_view caption(const Row& r) const {
+    return text_[r.line].substr(lines_[r.line].open, lines_[r.line].text);
+  }
+  std::string_view account(const Row& r) const { return caption(r).substr(0, r.account); }
+  const std::optional<double>& amount(const Row& r) const { return lines_[r.line].amount; }
+
+ private:
+  Line& Current();
+  TextLines text_;
+  std::vector<Line> lines_;
+  std::vector<EntryAt> entries_;
+  std::vector<Row> rows_;
+  bool open_ = false;
+};
+
+// One press of a freshly created window into `record` (cleared first, finished after): the
+// lines and entries of PressEntries, beside how it ended.
+PressResult PressEntriesInto(const TopicDesc& desc, std::span<const FieldText> texts, EntryRecord& record,
+                             bool explain = false);
 
 // One press of a freshly created window (as PressFresh): its printed lines as text and by parts,
 // the entries, and the fault that ended it, if any. With `explain` also the working of its amount

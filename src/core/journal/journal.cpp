@@ -1,6 +1,7 @@
 #include "core/journal/journal.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -61,6 +62,62 @@ int SplitScientific(const char* text, const char* end, char* digits, size_t& cou
   return e[1] == '-' ? -exponent : exponent;
 }
 
+// 10^k for k from 0 to 19, the powers that fit 64 bits.
+constexpr std::uint64_t kPow10[] = {1,
+                                    10,
+                                    100,
+                                    1000,
+                                    10000,
+                                    100000,
+                                    1000000,
+                                    10000000,
+                                    100000000,
+                                    1000000000,
+                                    10000000000,
+                                    100000000000,
+                                    1000000000000,
+                                    10000000000000,
+                                    100000000000000,
+                                    1000000000000000,
+                                    10000000000000000,
+                                    100000000000000000,
+                                    1000000000000000000,
+                                    10000000000000000000u};
+
+// Rounds a magnitude from 1E-4 up to 1E+15 that is not a whole number to 15 significant digits,
+// exactly and half to even as printf's %.14e does, in integer arithmetic: the value is m * 2^-s
+// with a 53-bit m, and m * 10^(14-k) (at most 117 bits) shifted right by s gives the 15 digits of
+// a value whose first digit has the place value 10^k. Writes the digits without trailing zeros and
+// returns their count; `exponent` is the first digit's place value after rounding.
+size_t RoundTo15Digits(double magnitude, char* digits, int& exponent) {
+  __extension__ using Wide = unsigned __int128;
+  std::uint64_t bits = std::bit_cast<std::uint64_t>(magnitude);
+  int binaryExponent = static_cast<int>(bits >> 52) - 1075;  // normal: value = m * 2^binaryExponent
+  std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+  int shift = -binaryExponent;  // from 3 (below 2^50) to 66 (from 2^-14)
+  // About floor(log10(2^(binaryExponent + 52))): k or k - 1, never more than k (1233 / 4096 is
+  // just below log10(2), and none of these powers of two lies that close below a power of ten).
+  int k = ((binaryExponent + 52) * 1233) >> 12;
+  Wide scaled = 0, digits15 = 0;
+  for (;; ++k) {
+    scaled = static_cast<Wide>(m) * kPow10[14 - k];
+    digits15 = scaled >> shift;
+    if (digits15 < kPow10[15]) break;
+  }
+  Wide rest = scaled - (digits15 << shift);
+  Wide half = static_cast<Wide>(1) << (shift - 1);
+  if (rest > half || (rest == half && (digits15 & 1) != 0)) ++digits15;
+  exponent = k;
+  if (digits15 == kPow10[15]) {  // 999999999999999.5 and the like round up to the next power
+    ++exponent;
+    digits[0] = '1';
+    return 1;
+  }
+  char* end = std::to_chars(digits, digits + 15, static_cast<std::uint64_t>(digits15)).ptr;
+  while (end[-1] == '0') --end;
+  return static_cast<size_t>(end - digits);
+}
+
 }  // namespace
 
 void AppendAmount(std::string& out, double value) {
@@ -81,6 +138,16 @@ void AppendAmount(std::string& out, double value) {
     out.append(amount, static_cast<size_t>(end - amount));
     return;
   }
+  char digits[20];
+  size_t count = 0;
+  int exponent = 0;
+  if (magnitude >= 1e-4 && magnitude < 1e15) {
+    count = RoundTo15Digits(magnitude, digits, exponent);
+    end = WriteDigits(end, std::string_view(digits, count), exponent);
+    *end++ = ' ';
+    out.append(amount, static_cast<size_t>(end - amount));
+    return;
+  }
   // The shortest digits that read back as the value are, when there are at most 15 of them, the
   // value rounded to 15 significant digits: a normal double is finer than 15 digits (half its
   // spacing is below a ninth of the 15-digit spacing), so no other 15-digit decimal lies as close.
@@ -88,10 +155,7 @@ void AppendAmount(std::string& out, double value) {
   // (correctly rounded, as printf's %.14e); the exponent is taken after rounding so 999999999999999.9 becomes
   // 1E+15.
   char text[40];
-  char digits[20];
-  size_t count = 0;
   std::to_chars_result r{};
-  int exponent = 0;
   if (magnitude >= std::numeric_limits<double>::min()) {
     r = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific);
     exponent = SplitScientific(text, r.ptr, digits, count);
