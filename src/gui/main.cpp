@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <QEvent>
 #include <QIcon>
+#include <QIconEngine>
+#include <QProxyStyle>
 #include <QTimer>
 #include <cstdio>
 #include <functional>
@@ -38,6 +40,52 @@ class AfterFirstPaint : public QObject {
   QTimer idle_;
 };
 
+// The icon of a menu bar's extension button, read from the style's image files only when first
+// drawn.
+class ExtensionIcon : public QIconEngine {
+ public:
+  explicit ExtensionIcon(const QStyle* style) : style_(style) {}
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return icon().pixmap(size, mode, state);
+  }
+  QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+    return icon().pixmap(size / scale, scale, mode, state);
+  }
+  QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return icon().actualSize(size, mode, state);
+  }
+  QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+    return icon().availableSizes(mode, state);
+  }
+  QIconEngine* clone() const override { return new ExtensionIcon(style_); }
+  QString key() const override { return QStringLiteral("ExtensionIcon"); }
+
+ private:
+  const QIcon& icon() {
+    if (!read_) icon_ = style_->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    read_ = true;
+    return icon_;
+  }
+  const QStyle* style_;
+  QIcon icon_;
+  bool read_ = false;
+};
+
+// The application's style as it is, but every menu bar makes an extension button, whose icon the
+// style reads from image files (loading Qt's image format plugins for the first); the program's
+// menu rows never show theirs, so its icon is read only if one is ever drawn.
+class AppStyle : public QProxyStyle {
+ public:
+  QIcon standardIcon(StandardPixmap which, const QStyleOption* option, const QWidget* widget) const override {
+    if (which == SP_ToolBarHorizontalExtensionButton && option == nullptr)
+      return QIcon(new ExtensionIcon(baseStyle()));
+    return QProxyStyle::standardIcon(which, option, widget);
+  }
+};
+
 // For start-up measurements (VARNELLO_EXIT_AFTER_PAINT set): quits once the main window's first
 // frame has been painted.
 class QuitAfterPaint : public QObject {
@@ -59,6 +107,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationVersion(QStringLiteral(VARNELLO_VERSION));
   // Desktops match the running program to its menu entry and icon by these names.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.varnello.Varnello"));
+  QApplication::setStyle(new AppStyle);
   varnello::InstallAppFont();
   varnello::InstallQtTranslations();
   QApplication::setQuitOnLastWindowClosed(false);

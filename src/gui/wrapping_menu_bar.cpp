@@ -70,6 +70,8 @@ void WrappingMenuBar::layoutRows() {
   while (rows_.size() < rows.size()) {
     auto* row = new QMenuBar(this);
     row->setNativeMenuBar(false);
+    // Opaque, so that what lies beneath (this bar's own extension button) is not drawn at all.
+    row->setAutoFillBackground(true);
     rows_.push_back(row);
   }
   int h = rowHeight();
