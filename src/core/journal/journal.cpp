@@ -84,7 +84,7 @@ constexpr std::uint64_t kPow10[] = {1,
                                     1000000000000000000,
                                     10000000000000000000u};
 
-// Rounds a magnitude from 1E-4 up to 1E+15 that is not a whole number to 15 significant digits,
+// Rounds a magnitude from 1E-4 up to 1E+15 to 15 significant digits,
 // exactly and half to even as printf's %.14e does, in integer arithmetic: the value is m * 2^-s
 // with a 53-bit m, and m * 10^(14-k) (at most 117 bits) shifted right by s gives the 15 digits of
 // a value whose first digit has the place value 10^k. Writes the digits without trailing zeros and
@@ -120,6 +120,31 @@ size_t RoundTo15Digits(double magnitude, char* digits, int& exponent) {
 
 }  // namespace
 
+PrintedDigits PrintedDigitsOf(double magnitude) {
+  PrintedDigits d;
+  if (magnitude >= 1e-4 && magnitude < 1e15) {
+    d.count = RoundTo15Digits(magnitude, d.digits, d.exponent);
+    return d;
+  }
+  // The shortest digits that read back as the value are, when there are at most 15 of them, the
+  // value rounded to 15 significant digits: a normal double is finer than 15 digits (half its
+  // spacing is below a ninth of the 15-digit spacing), so no other 15-digit decimal lies as close.
+  // Subnormals are coarser and always take the rounding below. Otherwise round to 15 significant
+  // digits (correctly rounded, as printf's %.14e); the exponent is taken after rounding so
+  // 9.999999999999999E+15 becomes 1E+16.
+  char text[40];
+  std::to_chars_result r{};
+  if (magnitude >= std::numeric_limits<double>::min()) {
+    r = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific);
+    d.exponent = SplitScientific(text, r.ptr, d.digits, d.count);
+  }
+  if (d.count == 0 || d.count > 15) {
+    r = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific, 14);
+    d.exponent = SplitScientific(text, r.ptr, d.digits, d.count);
+  }
+  return d;
+}
+
 void AppendAmount(std::string& out, double value) {
   if (value == 0.0 || !std::isfinite(value)) {
     // Non-finite amounts never reach printing (the fault rule stops them); zero of either sign is " 0 ".
@@ -138,33 +163,8 @@ void AppendAmount(std::string& out, double value) {
     out.append(amount, static_cast<size_t>(end - amount));
     return;
   }
-  char digits[20];
-  size_t count = 0;
-  int exponent = 0;
-  if (magnitude >= 1e-4 && magnitude < 1e15) {
-    count = RoundTo15Digits(magnitude, digits, exponent);
-    end = WriteDigits(end, std::string_view(digits, count), exponent);
-    *end++ = ' ';
-    out.append(amount, static_cast<size_t>(end - amount));
-    return;
-  }
-  // The shortest digits that read back as the value are, when there are at most 15 of them, the
-  // value rounded to 15 significant digits: a normal double is finer than 15 digits (half its
-  // spacing is below a ninth of the 15-digit spacing), so no other 15-digit decimal lies as close.
-  // Subnormals are coarser and always take the rounding below. Otherwise round to 15 significant digits
-  // (correctly rounded, as printf's %.14e); the exponent is taken after rounding so 999999999999999.9 becomes
-  // 1E+15.
-  char text[40];
-  std::to_chars_result r{};
-  if (magnitude >= std::numeric_limits<double>::min()) {
-    r = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific);
-    exponent = SplitScientific(text, r.ptr, digits, count);
-  }
-  if (count == 0 || count > 15) {
-    r = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific, 14);
-    exponent = SplitScientific(text, r.ptr, digits, count);
-  }
-  end = WriteDigits(end, std::string_view(digits, count), exponent);
+  PrintedDigits d = PrintedDigitsOf(magnitude);
+  end = WriteDigits(end, d.view(), d.exponent);
   *end++ = ' ';
   out.append(amount, static_cast<size_t>(end - amount));
 }

@@ -21,6 +21,18 @@ std::string FormatAmount(double value);
 // Appends FormatAmount(value) to `out`.
 void AppendAmount(std::string& out, double value);
 
+// The significant digits an amount prints with: its magnitude rounded to 15 significant digits
+// (correctly, half to even, as printf's %.14e), without trailing zeros, and the place value
+// 10^exponent of the first digit, taken after rounding.
+struct PrintedDigits {
+  char digits[20];
+  size_t count = 0;
+  int exponent = 0;
+  std::string_view view() const { return {digits, count}; }
+};
+// For a finite magnitude above zero.
+PrintedDigits PrintedDigitsOf(double magnitude);
+
 // The journal output operations of one window.
 class JournalSink {
  public:
