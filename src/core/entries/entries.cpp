@@ -195,53 +195,43 @@ std::vector<Entry> EntriesOf(const std::vector<std::string>& lines) {
 }
 
 EntryRecord::Line& EntryRecord::Current() {
-  if (!open_) {
-    // A press prints a dozen lines or more, 30 bytes or so each: grow in few steps.
-    if (lines_.empty()) text_.reserve(32, 1024);
-    text_.AddLine();
-    lines_.emplace_back();
-  }
+  if (lines_.size() < text_.lines().size()) lines_.emplace_back();
   return lines_.back();
 }
 
 void EntryRecord::PrintHeading(std::string_view text) {
+  text_.PrintHeading(text);
   Line& line = Current();
-  text_.Append(text);
   line.kind = PrintedLine::Kind::Heading;
   line.text = text.size();
-  open_ = false;
 }
 
 void EntryRecord::PrintJournalLine(std::string_view caption, std::optional<double> amount) {
+  text_.PrintJournalLine(caption, amount);
   Line& line = Current();
-  text_.Append(caption);
-  if (amount) text_.AppendAmount(*amount);
   line.kind = PrintedLine::Kind::Journal;
   line.text = caption.size();
   line.amount = amount;
-  open_ = false;
 }
 
 void EntryRecord::PrintBlankLine() {
+  text_.PrintBlankLine();
   Current();
-  open_ = false;
 }
 
 void EntryRecord::PrintOpenText(std::string_view text) {
+  text_.PrintOpenText(text);
   // Until something ends it, a line of open text alone reads as a heading.
   Line& line = Current();
-  text_.Append(text);
   line.kind = PrintedLine::Kind::Heading;
   line.open += text.size();
-  open_ = true;
 }
 
 void EntryRecord::ClearOutput() {
-  text_.clear();
+  text_.ClearOutput();
   lines_.clear();
   entries_.clear();
   rows_.clear();
-  open_ = false;
 }
 
 void EntryRecord::finish() {
@@ -258,7 +248,7 @@ void EntryRecord::finish() {
         entries_.push_back({i, heading, rows_.size(), rows_.size()});
       },
       [this](std::size_t i) {
-        CaptionSide split = FindSide(text_[i].substr(lines_[i].open, lines_[i].text));
+        CaptionSide split = FindSide(text_.lines()[i].substr(lines_[i].open, lines_[i].text));
         rows_.push_back({i, split.account, split.side});
         entries_.back().endRow = rows_.size();
       });

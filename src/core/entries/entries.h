@@ -106,8 +106,9 @@ std::vector<Entry> EntriesOf(const std::vector<PrintedLine>& lines);
 // From printed text alone, each line read with ParseLine.
 std::vector<Entry> EntriesOf(const std::vector<std::string>& lines);
 
-// The printed lines of a press as one text, each line's parts and the entries as offsets into
-// it: what EntryPress holds, without a string of its own per line, heading or account. Kept from
+// The printed lines of a press as one text (an OutputBuffer's), each line's parts and the entries
+// as offsets into it: what EntryPress holds, without a string of its own per line, heading or
+// account. Kept from
 // one press to the next it allocates only while it grows. A journal sink: call finish() once the
 // press is done to group the lines into entries.
 class EntryRecord : public JournalSink {
@@ -143,24 +144,24 @@ class EntryRecord : public JournalSink {
   // Groups the lines printed so far into entries.
   void finish();
 
-  const TextLines& lines() const { return text_; }
+  const TextLines& lines() const { return text_.lines(); }
   const std::vector<Line>& parts() const { return lines_; }
   const std::vector<EntryAt>& entries() const { return entries_; }
   const std::vector<Row>& rows() const { return rows_; }
-  std::string_view heading(const EntryAt& e) const { return text_[e.headingLine].substr(0, e.heading); }
+  std::string_view heading(const EntryAt& e) const { return lines()[e.headingLine].substr(0, e.heading); }
   std::string_view caption(const Row& r) const {
-    return text_[r.line].substr(lines_[r.line].open, lines_[r.line].text);
+    return lines()[r.line].substr(lines_[r.line].open, lines_[r.line].text);
   }
   std::string_view account(const Row& r) const { return caption(r).substr(0, r.account); }
   const std::optional<double>& amount(const Row& r) const { return lines_[r.line].amount; }
 
  private:
+  // The parts of the line the last print went to (begun when that print began a line).
   Line& Current();
-  TextLines text_;
+  OutputBuffer text_;  // the lines as printed
   std::vector<Line> lines_;
   std::vector<EntryAt> entries_;
   std::vector<Row> rows_;
-  bool open_ = false;
 };
 
 // One press of a freshly created window into `record` (cleared first, finished after): the
