@@ -10,7 +10,6 @@
 #include <set>
 
 #include "core/entries/capital.h"
-#include "core/entries/entries.h"
 #include "gui/qt_convert.h"
 
 namespace varnello {
@@ -65,9 +64,7 @@ QString OutputView::workingOf(int line) const {
 std::optional<QString> OutputView::capitalOf(int line) const {
   const auto& lines = buffer_.lines();
   if (line < 0 || static_cast<size_t>(line) >= lines.size()) return std::nullopt;
-  PrintedLine parsed = ParseLine(lines[static_cast<size_t>(line)]);
-  if (parsed.kind != PrintedLine::Kind::Journal || !parsed.amount) return std::nullopt;
-  std::optional<std::string> capital = CapitalAmount(*parsed.amount);
+  std::optional<std::string> capital = CapitalOfLine(lines[static_cast<size_t>(line)]);
   if (!capital) return std::nullopt;
   return ToQString(*capital);
 }

@@ -61,5 +61,12 @@ TEST(CapitalAmount, BeyondTheUnits) {
   EXPECT_EQ(CapitalAmount(std::nan("")), std::nullopt);
 }
 
+TEST(CapitalAmount, OfAPrintedLine) {
+  EXPECT_EQ(CapitalOfLine("银行存款（贷） 10050 "), "壹万零伍拾元整");
+  EXPECT_EQ(CapitalOfLine("应交税费-应交增值税（进项税额）（借）-12.345 "), "负壹拾贰元叁角伍分");
+  EXPECT_EQ(CapitalOfLine("购入股票"), std::nullopt);
+  EXPECT_EQ(CapitalOfLine("银行存款（贷）"), std::nullopt);  // an empty figure
+}
+
 }  // namespace
 }  // namespace varnello

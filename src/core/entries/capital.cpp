@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/entries/entries.h"
 #include "core/journal/fen.h"
 
 namespace varnello {
@@ -79,6 +80,12 @@ std::optional<std::string> CapitalAmount(double value) {
     out += "整";
   }
   return out;
+}
+
+std::optional<std::string> CapitalOfLine(std::string_view line) {
+  PrintedLine parsed = ParseLine(line);
+  if (parsed.kind != PrintedLine::Kind::Journal || !parsed.amount) return std::nullopt;
+  return CapitalAmount(*parsed.amount);
 }
 
 }  // namespace varnello

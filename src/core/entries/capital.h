@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace varnello {
 
@@ -11,5 +12,7 @@ namespace varnello {
 // empty 角 before 分, 整 after 元 or 角 when there is no 分, 负 before a negative amount, 零元整 for
 // zero. None when the amount is not finite or reaches 10^16 元.
 std::optional<std::string> CapitalAmount(double value);
+// The capital numerals of the amount a printed line shows; none for a line without an amount.
+std::optional<std::string> CapitalOfLine(std::string_view line);
 
 }  // namespace varnello
