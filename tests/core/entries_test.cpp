@@ -174,33 +174,10 @@ TEST(Entries, EveryWindowEveryLine) {
       LineRecorder recorder;
       PressInto(*desc, FieldTexts(texts), recorder, false);
       ASSERT_EQ(recorder.lines(), r.printed);
-      std::vector<Entry> recorded = EntriesOf(recorder.lines());
+      EXPECT_EQ(EntriesOf(recorder.lines()), r.entries);
       PressEntriesInto(*desc, FieldTexts(texts), reused);
       ASSERT_EQ(reused.lines(), r.lines);
-      ASSERT_EQ(recorded.size(), r.entries.size());
-      ASSERT_EQ(reused.entries().size(), r.entries.size());
-      for (std::size_t i = 0; i < r.entries.size(); ++i) {
-        const Entry& e = r.entries[i];
-        const EntryRecord::EntryAt& at = reused.entries()[i];
-        EXPECT_EQ(recorded[i].heading, e.heading);
-        EXPECT_EQ(recorded[i].headingLine, e.headingLine);
-        EXPECT_EQ(at.headingLine, e.headingLine);
-        if (at.headingLine != kNoLine) {
-          EXPECT_EQ(reused.heading(at), e.heading);
-        }
-        ASSERT_EQ(recorded[i].rows.size(), e.rows.size());
-        ASSERT_EQ(at.endRow - at.firstRow, e.rows.size());
-        for (std::size_t j = 0; j < e.rows.size(); ++j) {
-          const EntryRow& a = recorded[i].rows[j];
-          const EntryRecord::Row& b = reused.rows()[at.firstRow + j];
-          EXPECT_TRUE(a.account == e.rows[j].account && a.side == e.rows[j].side &&
-                      a.amount == e.rows[j].amount && a.caption == e.rows[j].caption &&
-                      a.line == e.rows[j].line);
-          EXPECT_TRUE(reused.account(b) == e.rows[j].account && b.side == e.rows[j].side &&
-                      reused.amount(b) == e.rows[j].amount && reused.caption(b) == e.rows[j].caption &&
-                      b.line == e.rows[j].line);
-        }
-      }
+      EXPECT_EQ(EntriesOf(reused), r.entries);
       std::vector<std::size_t> rowLines;
       for (const Entry& e : r.entries) {
         if (e.headingLine != kNoLine) {

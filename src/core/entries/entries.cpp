@@ -254,6 +254,22 @@ void EntryRecord::finish() {
       });
 }
 
+std::vector<Entry> EntriesOf(const EntryRecord& record) {
+  std::vector<Entry> entries;
+  entries.reserve(record.entries().size());
+  for (const EntryRecord::EntryAt& e : record.entries()) {
+    Entry& entry = entries.emplace_back();
+    if (e.headingLine != kNoLine) entry.heading = record.heading(e);
+    entry.headingLine = e.headingLine;
+    for (std::size_t r = e.firstRow; r < e.endRow; ++r) {
+      const EntryRecord::Row& row = record.rows()[r];
+      entry.rows.push_back({std::string(record.account(row)), row.side, record.amount(row),
+                            std::string(record.caption(row)), row.line});
+    }
+  }
+  return entries;
+}
+
 PressResult PressEntriesInto(const TopicDesc& desc, std::span<const FieldText> texts, EntryRecord& record,
                              bool explain) {
   record.ClearOutput();
@@ -273,16 +289,7 @@ EntryPress PressEntries(const TopicDesc& desc, const std::vector<FieldText>& tex
     result.printed.push_back({parts.kind, std::string(text[i].substr(0, parts.open)),
                               std::string(text[i].substr(parts.open, parts.text)), parts.amount});
   }
-  for (const EntryRecord::EntryAt& e : record.entries()) {
-    Entry& entry = result.entries.emplace_back();
-    if (e.headingLine != kNoLine) entry.heading = record.heading(e);
-    entry.headingLine = e.headingLine;
-    for (std::size_t r = e.firstRow; r < e.endRow; ++r) {
-      const EntryRecord::Row& row = record.rows()[r];
-      entry.rows.push_back({std::string(record.account(row)), row.side, record.amount(row),
-                            std::string(record.caption(row)), row.line});
-    }
-  }
+  result.entries = EntriesOf(record);
   return result;
 }
 

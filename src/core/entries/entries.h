@@ -91,6 +91,7 @@ struct EntryRow {
   std::optional<double> amount;
   std::string caption;         // as printed, side marker included
   std::size_t line = kNoLine;  // index of the printed line
+  bool operator==(const EntryRow&) const = default;
 };
 
 // Each heading opens an entry; journal lines are its rows; a blank line closes it, so rows after
@@ -100,6 +101,7 @@ struct Entry {
   std::string heading;
   std::size_t headingLine = kNoLine;
   std::vector<EntryRow> rows;
+  bool operator==(const Entry&) const = default;
 };
 
 std::vector<Entry> EntriesOf(const std::vector<PrintedLine>& lines);
@@ -108,9 +110,8 @@ std::vector<Entry> EntriesOf(const std::vector<std::string>& lines);
 
 // The printed lines of a press as one text (an OutputBuffer's), each line's parts and the entries
 // as offsets into it: what EntryPress holds, without a string of its own per line, heading or
-// account. Kept from
-// one press to the next it allocates only while it grows. A journal sink: call finish() once the
-// press is done to group the lines into entries.
+// account. Kept from one press to the next it allocates only while it grows. A journal sink: call finish()
+// once the press is done to group the lines into entries.
 class EntryRecord : public JournalSink {
  public:
   // A printed line's parts: open text is its first `open` bytes, the heading text or caption the
@@ -163,6 +164,9 @@ class EntryRecord : public JournalSink {
   std::vector<EntryAt> entries_;
   std::vector<Row> rows_;
 };
+
+// The entries of a finished record, each with strings of its own.
+std::vector<Entry> EntriesOf(const EntryRecord& record);
 
 // One press of a freshly created window into `record` (cleared first, finished after): the
 // lines and entries of PressEntries, beside how it ended.
