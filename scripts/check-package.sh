@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Checks the Debian package: its control data, that it holds the programs and the desktop files,
-# that its metainfo names its version, and that varnello-cli runs from the unpacked tree.
+# Checks the Debian package: its control data, that it holds the programs, the print module and the
+# desktop files, that its metainfo names its version, and that varnello-cli runs from the unpacked
+# tree.
 #   check-package.sh --cpack BUILD_DIR   builds the package from BUILD_DIR first (into its own folder)
 #   check-package.sh [--install] DEB     checks DEB; --install also installs it with apt-get
 set -euo pipefail
@@ -29,12 +30,12 @@ version=$(dpkg-deb -f "$deb" Version)
 arch=$(dpkg-deb -f "$deb" Architecture)
 [ "$(basename "$deb")" = "varnello_${version}_${arch}.deb" ] || fail "file name $(basename "$deb")"
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in libqt6widgets6 libstdc++6 fonts-arphic-uming qt6-translations-l10n; do
+for dep in libqt6widgets6 libqt6printsupport6 libstdc++6 fonts-arphic-uming qt6-translations-l10n; do
   [[ "$depends" == *"$dep"* ]] || fail "Depends lacks $dep: $depends"
 done
 
 listing=$(dpkg-deb -c "$deb")
-for path in ./usr/bin/varnello ./usr/bin/varnello-cli \
+for path in ./usr/bin/varnello ./usr/bin/varnello-cli ./usr/lib/varnello/libvarnello-print.so \
             ./usr/share/applications/org.varnello.Varnello.desktop \
             ./usr/share/icons/hicolor/scalable/apps/org.varnello.Varnello.svg \
             ./usr/share/metainfo/org.varnello.Varnello.metainfo.xml \
@@ -57,7 +58,11 @@ cli="$tree/usr/bin/varnello-cli"
 out=$("$cli" press 少记折旧 Text1=1000 Text2=0.25 Text3=0.1 Text4=0.05)
 echo "$out"
 grep -qx "调整未分配利润 637.5 " <<<"$out" || fail "the 少记折旧 example printed other lines"
-if ldd "$tree/usr/bin/varnello" | grep -q "not found"; then fail "varnello lacks libraries"; fi
+for binary in usr/bin/varnello usr/lib/varnello/libvarnello-print.so; do
+  if ldd "$tree/$binary" | grep -q "not found"; then fail "$binary lacks libraries"; fi
+done
+# The program finds its print module where the package puts it.
+strings "$tree/usr/bin/varnello" | grep -x "../lib/varnello" >/dev/null || fail "varnello does not look for its print module in ../lib/varnello"
 
 if [ "$install" = 1 ]; then
   sudo=""

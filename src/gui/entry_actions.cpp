@@ -10,9 +10,6 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTextDocument>
@@ -20,6 +17,7 @@
 #include "core/entries/table.h"
 #include "core/tables/tables.h"
 #include "gui/output_view.h"
+#include "gui/print_dialogs.h"
 #include "gui/qt_convert.h"
 
 namespace varnello {
@@ -214,23 +212,29 @@ bool EntryActions::doSaveCsv() {
   return true;
 }
 
+const PrintDialogs* EntryActions::printDialogs(const QString& what) {
+  QString error;
+  const PrintDialogs* dialogs = LoadPrintDialogs(PrintModuleFolders(), &error);
+  if (dialogs == nullptr) {
+    Reporter()(window_, QStringLiteral("%1失败：无法载入打印模块。\n原因：%2").arg(what, error));
+  }
+  return dialogs;
+}
+
 void EntryActions::doPrintPreview() {
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(name_);
-  QPrintPreviewDialog dialog(&printer, window_);
-  dialog.setWindowTitle(QStringLiteral("打印预览 - %1").arg(name_));
+  const PrintDialogs* dialogs = printDialogs(QStringLiteral("打印预览"));
+  if (dialogs == nullptr) return;
   PrintContent c = content();
-  connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [&c](QPrinter* p) { PrintEntries(c, p); });
-  dialog.exec();
+  dialogs->preview(window_, QStringLiteral("打印预览 - %1").arg(name_), name_,
+                   [&c](QPagedPaintDevice* device) { PrintEntries(c, device); });
 }
 
 void EntryActions::doPrint() {
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(name_);
-  QPrintDialog dialog(&printer, window_);
-  dialog.setWindowTitle(QStringLiteral("打印 - %1").arg(name_));
-  if (dialog.exec() != QDialog::Accepted) return;
-  PrintEntries(content(), &printer);
+  const PrintDialogs* dialogs = printDialogs(QStringLiteral("打印"));
+  if (dialogs == nullptr) return;
+  // The figures and entries as they are when the user accepts the dialog.
+  dialogs->print(window_, QStringLiteral("打印 - %1").arg(name_), name_,
+                 [this](QPagedPaintDevice* device) { PrintEntries(content(), device); });
 }
 
 bool EntryActions::doExportPdf() {

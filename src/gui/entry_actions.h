@@ -21,7 +21,8 @@ class QWidget;
 
 namespace varnello {
 class OutputView;
-}
+struct PrintDialogs;
+}  // namespace varnello
 
 namespace varnello {
 
@@ -80,6 +81,8 @@ class EntryActions : public QObject {
 
  private:
   QString askPath(const QString& title, const QString& suffix, const QString& filter);
+  // The print module's dialogs; null, with the reason shown to the user, when it does not load.
+  const PrintDialogs* printDialogs(const QString& what);
   void fail(const QString& what, const QString& path, const QString& reason);
 
   QWidget* window_;

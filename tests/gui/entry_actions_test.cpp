@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -15,6 +16,7 @@
 #include "core/entries/table.h"
 #include "gui/gui_tests.h"
 #include "gui/output_view.h"
+#include "gui/print_dialogs.h"
 #include "gui/qt_convert.h"
 #include "gui/topic_window.h"
 
@@ -132,6 +134,43 @@ class EntryActionsTest : public QObject {
     QVERIFY(message_.startsWith(QStringLiteral("另存为 CSV 失败")));
     QVERIFY(!QFile::exists(missing));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+  }
+
+  // Qt's print support is mapped only once the user prints: a module that cannot be found is
+  // told in Chinese; once found, the preview shows the printout's one page under the window's name.
+  void printModuleLoadsOnFirstUse() {
+    auto mapped = [] {
+      QFile maps(QStringLiteral("/proc/self/maps"));
+      return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6PrintSupport");
+    };
+    QVERIFY(!mapped());
+    auto w = SharePurchase();
+    message_.clear();
+    w->entryActions()->doPrintPreview();  // the test program's folder holds no module
+    QVERIFY2(message_.startsWith(QStringLiteral("打印预览失败：无法载入打印模块。\n原因：")),
+             qPrintable(message_));
+    QVERIFY(!mapped());
+
+    QString error;
+    QVERIFY2(LoadPrintDialogs({QStringLiteral(VARNELLO_PRINT_MODULE_BUILD_DIR)}, &error) != nullptr,
+             qPrintable(error));
+    QVERIFY(mapped());
+    QString title;
+    QString pages;
+    QTimer::singleShot(0, this, [&] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      if (dialog == nullptr) return;
+      title = dialog->windowTitle();
+      // The page count beside the page number, read from the label (the test does not link Qt's
+      // print support, which would put it in the map above).
+      for (QLabel* label : dialog->findChildren<QLabel*>()) {
+        if (label->text().contains(QLatin1Char('/'))) pages = label->text().simplified();
+      }
+      dialog->close();
+    });
+    w->entryActions()->doPrintPreview();
+    QCOMPARE(title, QStringLiteral("打印预览 - Form6"));
+    QCOMPARE(pages, QStringLiteral("/ 1"));
   }
 
  private:
