@@ -11,20 +11,22 @@ WrappingMenuBar::WrappingMenuBar(QWidget* parent) : QMenuBar(parent) {
 void WrappingMenuBar::measure() const {
   if (measured_) return;
   const QList<QAction*> all = actions();
-  // One plain bar, never shown, measures a bar without entries, each entry alone and all of them;
-  // a menu bar is costly to make, so it is not made afresh for each.
+  // One plain bar, never shown, measures a bar without entries (its margins), then holding every
+  // entry: the bar's width and the height of a row, and the place of each entry. A bar lays out
+  // every entry at its full width however narrow the bar is, so this one layout gives each entry's
+  // width as it would take it alone in a bar: the bar's lead before its first entry, and the entry.
+  // Each layout measures every entry's text anew, so the bar is laid out as few times as can be.
   QMenuBar bar;
   bar.setNativeMenuBar(false);
   bar.setFont(font());
   empty_ = bar.sizeHint().width();
-  widths_.clear();
-  for (QAction* action : all) {
-    bar.addAction(action);
-    widths_.push_back(bar.sizeHint().width() - empty_);
-    bar.removeAction(action);
-  }
   bar.addActions(all);
-  whole_ = bar.sizeHint().width();
+  const QSize whole = bar.sizeHint();
+  whole_ = whole.width();
+  rowHeight_ = whole.height();
+  const int lead = all.isEmpty() ? 0 : bar.actionGeometry(all.first()).left();
+  widths_.clear();
+  for (QAction* action : all) widths_.push_back(lead + bar.actionGeometry(action).width());
   measured_ = true;
 }
 
@@ -49,7 +51,8 @@ std::vector<std::vector<QAction*>> WrappingMenuBar::split(int width) const {
 }
 
 int WrappingMenuBar::rowHeight() const {
-  return QMenuBar::sizeHint().height();
+  measure();
+  return rowHeight_;
 }
 
 int WrappingMenuBar::heightForWidth(int width) const {

@@ -28,16 +28,18 @@ class WrappingMenuBar : public QMenuBar {
  private:
   // The entries, split into rows that fit in `width`.
   std::vector<std::vector<QAction*>> split(int width) const;
-  // Fills widths_, empty_ and whole_ unless they are measured for the present entries and font.
+  // Fills widths_, empty_, whole_ and rowHeight_ unless they are measured for the present entries
+  // and font.
   void measure() const;
   int rowHeight() const;
   void layoutRows();
   std::vector<QMenuBar*> rows_;
   // Width each entry takes in a row, of a row without entries (its margins) and of one plain bar
-  // holding every entry.
+  // holding every entry, and the height of a row.
   mutable std::vector<int> widths_;
   mutable int empty_ = 0;
   mutable int whole_ = 0;
+  mutable int rowHeight_ = 0;
   mutable bool measured_ = false;
 };
 
