@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <set>
 #include <string>
 
 #include "core/engine/topic.h"
@@ -434,31 +433,33 @@ namespace {
 // Collects the problems of the tables, each as "<where>: <what>".
 class Checker {
  public:
-  explicit Checker(const WindowTables& t) : t_(t) {}
+  explicit Checker(const WindowTables& t) : t_(t) {
+    for (const TopicDesc* d : t.topics) topics_.push_back(d->id);
+    for (const CategoryDesc& c : t.categories) categories_.push_back(c.id);
+    std::sort(topics_.begin(), topics_.end());
+    std::sort(categories_.begin(), categories_.end());
+  }
 
-  const TopicDesc* Topic(WindowId w) const {
-    for (const TopicDesc* d : t_.topics) {
-      if (d->id == w) return d;
-    }
-    return nullptr;
-  }
-  const CategoryDesc* Category(WindowId w) const {
-    for (const CategoryDesc& c : t_.categories) {
-      if (c.id == w) return &c;
-    }
-    return nullptr;
-  }
+  bool IsTopic(WindowId w) const { return std::binary_search(topics_.begin(), topics_.end(), w); }
+  bool IsCategory(WindowId w) const { return std::binary_search(categories_.begin(), categories_.end(), w); }
   // A window that can be shown: the main window, or one with a descriptor of its own.
-  bool Exists(WindowId w) const {
-    return w && (w == kMainWindow || Category(w) != nullptr || Topic(w) != nullptr);
-  }
+  bool Exists(WindowId w) const { return w && (w == kMainWindow || IsCategory(w) || IsTopic(w)); }
 
-  void Target(const std::string& where, WindowId target) {
-    if (!Exists(target)) Add(where, "shows a window that does not exist");
+  // The program checks its tables at every start: `where` (a callable naming the place) is called
+  // only for a problem, and the names seen so far are kept in plain lists, which are short, so that
+  // sound tables cost no allocation per name.
+  template <typename Where>
+  void Target(const Where& where, WindowId target) {
+    if (!Exists(target)) Add(where(), "shows a window that does not exist");
   }
   // Records a name; reports it when the same name was recorded before in this scope.
-  void Unique(std::set<std::string_view>& seen, const std::string& where, std::string_view name) {
-    if (!seen.insert(name).second) Add(where, std::string(name) + " is named twice");
+  template <typename Where>
+  void Unique(std::vector<std::string_view>& seen, const Where& where, std::string_view name) {
+    if (std::find(seen.begin(), seen.end(), name) != seen.end()) {
+      Add(where(), std::string(name) + " is named twice");
+    } else {
+      seen.push_back(name);
+    }
   }
   void Add(const std::string& where, std::string_view what) {
     list_.push_back(where + ": " + std::string(what));
@@ -471,6 +472,9 @@ class Checker {
 
  private:
   const WindowTables& t_;
+  std::vector<WindowId> topics_;      // the windows with a topic descriptor, sorted
+  std::vector<WindowId> categories_;  // and with a category descriptor
+  std::vector<int> fields_;           // the field numbers of the topic window being checked
   std::vector<std::string> list_;
 };
 
@@ -486,28 +490,33 @@ void Checker::Topics() {
     if (i > 0 && !(t_.topics[i - 1]->id < t.id)) {
       Add(Where(t.id), "listed twice or out of order in the table of windows");
     }
-    if (!t.id || t.id == kMainWindow || Category(t.id) != nullptr) Add(Where(t.id), "is not a topic window");
+    if (!t.id || t.id == kMainWindow || IsCategory(t.id)) Add(Where(t.id), "is not a topic window");
     if (t.press == nullptr) Add(Where(t.id), "has no press function");
-    std::set<std::string_view> buttons = {"Command1", "Command2", "Command3"};
-    std::set<int> fields;
+    std::vector<std::string_view> buttons = {"Command1", "Command2", "Command3"};
+    fields_.clear();
     for (const Column& column : t.columns) {
       for (const Item& item : column) {
         if (item.field < 0) Add(Where(t.id), "has a negative field number");
-        if (item.field > 0 && !fields.insert(item.field).second) {
-          Add(Where(t.id), "Text" + std::to_string(item.field) + " is named twice");
+        if (item.field > 0) {
+          if (std::find(fields_.begin(), fields_.end(), item.field) != fields_.end()) {
+            Add(Where(t.id), "Text" + std::to_string(item.field) + " is named twice");
+          } else {
+            fields_.push_back(item.field);
+          }
         }
-        if (item.opens) Target(Where(t.id, item.caption), item.opens);
+        if (item.opens) Target([&] { return Where(t.id, item.caption); }, item.opens);
       }
     }
-    Target(Where(t.id, "退出"), t.exitTo);
+    Target([&] { return Where(t.id, "退出"); }, t.exitTo);
     for (const ExtraButton& b : t.extraButtons) {
-      Unique(buttons, Where(t.id), b.name);
-      Target(Where(t.id, b.name), b.opens);
+      Unique(
+          buttons, [&] { return Where(t.id); }, b.name);
+      Target([&] { return Where(t.id, b.name); }, b.opens);
     }
   }
   // Every window that is neither the main window nor a category window is a topic window.
   for (WindowId w : AllWindows()) {
-    if (w != kMainWindow && Category(w) == nullptr && Topic(w) == nullptr) {
+    if (w != kMainWindow && !IsCategory(w) && !IsTopic(w)) {
       Add(Where(w), "is missing from the table of windows");
     }
   }
@@ -520,13 +529,15 @@ void Checker::Categories() {
       Add(Where(c.id), "listed twice or out of order among the category windows");
     }
     if (!c.id || c.id == kMainWindow) Add(Where(c.id), "is not a category window");
-    std::set<std::string_view> names;
+    std::vector<std::string_view> names;
     for (const CategoryButton& b : c.buttons) {
-      Unique(names, Where(c.id), b.name);
-      Target(Where(c.id, b.name), b.opens);
+      Unique(
+          names, [&] { return Where(c.id); }, b.name);
+      Target([&] { return Where(c.id, b.name); }, b.opens);
     }
     for (const CategoryLabel& l : c.labels) {
-      Unique(names, Where(c.id), l.name);
+      Unique(
+          names, [&] { return Where(c.id); }, l.name);
       if (l.beside >= static_cast<int>(c.buttons.size())) {
         Add(Where(c.id, l.name), "describes a button that does not exist");
       }
@@ -535,15 +546,17 @@ void Checker::Categories() {
 }
 
 void Checker::KeywordsAndMenu() {
-  std::set<std::string_view> keywords;
+  std::vector<std::string_view> keywords;
   for (const KeywordRow& row : t_.keywords) {
-    Unique(keywords, "keyword table", row.keyword);
-    Target("keyword " + std::string(row.keyword), row.window);
+    Unique(
+        keywords, [] { return std::string("keyword table"); }, row.keyword);
+    Target([&] { return "keyword " + std::string(row.keyword); }, row.window);
   }
-  std::set<std::string_view> menu;
+  std::vector<std::string_view> menu;
   for (const MenuEntry& m : t_.menu) {
-    Unique(menu, "menu bar", m.name);
-    Target("menu entry " + std::string(m.name), m.opens);
+    Unique(
+        menu, [] { return std::string("menu bar"); }, m.name);
+    Target([&] { return "menu entry " + std::string(m.name); }, m.opens);
   }
 }
 
