@@ -7,21 +7,19 @@
 
 namespace {
 
-void Preview(QWidget* parent, const QString& title, const QString& docName,
-             const varnello::PaintPrintout& paint) {
+// Shows the preview, or the print dialog and then prints; false when the user cancels printing.
+bool Run(bool preview, QWidget* parent, const QString& title, const QString& docName,
+         const varnello::PaintPrintout& paint) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(docName);
-  QPrintPreviewDialog dialog(&printer, parent);
-  dialog.setWindowTitle(title);
-  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                   [&paint](QPrinter* p) { paint(p); });
-  dialog.exec();
-}
-
-bool Print(QWidget* parent, const QString& title, const QString& docName,
-           const varnello::PaintPrintout& paint) {
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(docName);
+  if (preview) {
+    QPrintPreviewDialog dialog(&printer, parent);
+    dialog.setWindowTitle(title);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&paint](QPrinter* p) { paint(p); });
+    dialog.exec();
+    return true;
+  }
   QPrintDialog dialog(&printer, parent);
   dialog.setWindowTitle(title);
   if (dialog.exec() != QDialog::Accepted) return false;
@@ -29,7 +27,13 @@ bool Print(QWidget* parent, const QString& title, const QString& docName,
   return true;
 }
 
-const varnello::PrintDialogs kDialogs{Preview, Print};
+const varnello::PrintDialogs kDialogs{
+    [](QWidget* parent, const QString& title, const QString& docName, const varnello::PaintPrintout& paint) {
+      Run(true, parent, title, docName, paint);
+    },
+    [](QWidget* parent, const QString& title, const QString& docName, const varnello::PaintPrintout& paint) {
+      return Run(false, parent, title, docName, paint);
+    }};
 
 }  // namespace
 
