@@ -30,23 +30,21 @@ void WrappingMenuBar::measure() const {
   measured_ = true;
 }
 
-std::vector<std::vector<QAction*>> WrappingMenuBar::split(int width) const {
+std::vector<QList<QAction*>> WrappingMenuBar::split(int width) const {
   measure();
-  QList<QAction*> all = actions();
-  std::vector<std::vector<QAction*>> rows;
-  QList<QAction*> row;
-  int used = empty_;
+  const QList<QAction*> all = actions();
+  std::vector<QList<QAction*>> rows;
+  int used = 0;
   for (qsizetype i = 0; i < all.size(); ++i) {
     int w = widths_[static_cast<size_t>(i)];
-    if (!row.isEmpty() && used + w > width) {
-      rows.emplace_back(row.begin(), row.end());
-      row.clear();
+    // A row takes entries while they fit; its first entry goes in whatever its width.
+    if (rows.empty() || used + w > width) {
+      rows.emplace_back();
       used = empty_;
     }
-    row << all[i];
+    rows.back() << all[i];
     used += w;
   }
-  if (!row.isEmpty()) rows.emplace_back(row.begin(), row.end());
   return rows;
 }
 
@@ -80,8 +78,7 @@ void WrappingMenuBar::layoutRows() {
   int h = rowHeight();
   for (size_t i = 0; i < rows_.size(); ++i) {
     QMenuBar* row = rows_[i];
-    QList<QAction*> wanted =
-        i < rows.size() ? QList<QAction*>(rows[i].begin(), rows[i].end()) : QList<QAction*>();
+    QList<QAction*> wanted = i < rows.size() ? rows[i] : QList<QAction*>();
     if (row->actions() != wanted) {
       row->clear();
       row->addActions(wanted);

@@ -27,7 +27,7 @@ class WrappingMenuBar : public QMenuBar {
 
  private:
   // The entries, split into rows that fit in `width`.
-  std::vector<std::vector<QAction*>> split(int width) const;
+  std::vector<QList<QAction*>> split(int width) const;
   // Fills widths_, empty_, whole_ and rowHeight_ unless they are measured for the present entries
   // and font.
   void measure() const;
