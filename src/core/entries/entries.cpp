@@ -108,7 +108,7 @@ PrintedLine ParseLine(std::string_view line) {
       return parsed;
     }
   }
-  parsed.kind = SplitSide(line).side == Side::None ? PrintedLine::Kind::Heading : PrintedLine::Kind::Journal;
+  parsed.kind = FindSide(line).side == Side::None ? PrintedLine::Kind::Heading : PrintedLine::Kind::Journal;
   parsed.text = line;
   return parsed;
 }

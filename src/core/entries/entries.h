@@ -45,11 +45,6 @@ class LineRecorder : public JournalSink {
   void ClearOutput() override;
 
   const std::vector<PrintedLine>& lines() const { return lines_; }
-  // Hands the lines over, leaving the recorder empty.
-  std::vector<PrintedLine> takeLines() {
-    open_ = false;
-    return std::move(lines_);
-  }
 
  private:
   PrintedLine& Current();
