@@ -20,11 +20,9 @@ class QPagedPaintDevice;
 class QWidget;
 
 namespace varnello {
+
 class OutputView;
 struct PrintDialogs;
-}  // namespace varnello
-
-namespace varnello {
 
 // What a printout shows: the window's name and keywords, the typed figures with their captions,
 // the entries, the date.

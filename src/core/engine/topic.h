@@ -83,8 +83,8 @@ int FieldNumber(std::string_view name);
 std::map<int, std::string> FieldCaptions(const TopicDesc& desc);
 
 // Runs one press of 确定 over the field texts: prints into `out`; returns the fault that ended
-// it, if any. With
-// `working` (made from the window's FieldCaptions) the press also records its working there.
+// it, if any. With `working` (made from the window's FieldCaptions) the press also records its
+// working there.
 std::optional<FaultKind> RunPress(const TopicDesc& desc, std::span<const FieldText> texts, JournalSink& out,
                                   Working* working = nullptr);
 
