@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Measures Varnello against floors built and run beside it, and prints six figures as
+# Measures Varnello against floors built and run beside it, and prints each figure as
 # now / floor / ratio against their goals:
 #   1. one press, per printed amount          vs std::to_chars at 15 significant digits
 #   2. varnello-cli batch, mixed requests      vs the JSON library's parse + answer writing
+#      varnello-cli mark, the same requests     vs batch (rate), and 1 M requests vs 10k (memory)
 #   3. one 2.3 MB request line of 200k keys    vs a 50 ms bound
 #   4. memory after visiting every window      vs the main window alone
 #   5. start-up to first paint                 vs a bare Qt window with the same font, both weights
@@ -69,6 +70,43 @@ print(f"{rate / 1000:.0f} k requests/s of CPU time; JSON floor {floor_us:.2f} us
 with open(sys.argv[4], "a") as s:
     s.write(f"{'varnello-cli batch, requests/s (CPU time)':44} {rate / 1000:10.0f} k/s "
             f"{1000 / floor_us:10.0f} k/s {(1e6 / rate) / floor_us:7.2f}x   >= 200 k/s, flat memory\n")
+PY
+
+echo "== varnello-cli mark, the same 100000 requests with a three-line answer each; 1 M requests for memory"
+python3 - "$build/requests.jsonl" "$build/marks.jsonl" <<'PY'
+import json, sys
+answer = [{"account": "银行存款", "side": "借", "amount": "1000"},
+          {"account": "应交税费——应交增值税（进项税额）", "side": "借", "amount": "130.5"},
+          {"account": "主营业务收入", "side": "贷", "amount": "1,130.50元"}]
+with open(sys.argv[1]) as requests, open(sys.argv[2], "w") as marks:
+    for line in requests:
+        request = json.loads(line)
+        request["answer"] = answer
+        marks.write(json.dumps(request, ensure_ascii=False) + "\n")
+PY
+/usr/bin/time -f "%e %U %S %M" -o "$build/time.txt" "$build/varnello-cli" mark <"$build/marks.jsonl" \
+  >"$build/marked.jsonl"
+read -r markElapsed markUser markSys markPeak <"$build/time.txt"
+head -n 10000 "$build/marks.jsonl" >"$build/marks-10k.jsonl"
+/usr/bin/time -f "%e %U %S %M" -o "$build/time.txt" "$build/varnello-cli" mark <"$build/marks-10k.jsonl" >/dev/null
+read -r _ _ _ markPeak10k <"$build/time.txt"
+# 1 M requests: the 10000 lines a hundred times over, through a pipe.
+for _ in $(seq 100); do cat "$build/marks-10k.jsonl"; done |
+  /usr/bin/time -f "%e %U %S %M" -o "$build/time.txt" "$build/varnello-cli" mark | wc -l >"$build/marked-1m.count"
+read -r _ _ _ markPeak1m <"$build/time.txt"
+echo "answers: $(wc -l <"$build/marked.jsonl"); ${markElapsed} s elapsed, $markUser s user + $markSys s system CPU;" \
+  "peak memory ${markPeak} KB; 10000 requests ${markPeak10k} KB; $(cat "$build/marked-1m.count") requests ${markPeak1m} KB"
+python3 - "$markUser" "$markSys" "$user" "$sys" "$markPeak1m" "$markPeak10k" "$summary" <<'PY'
+import sys
+mark = 100000 / (float(sys.argv[1]) + float(sys.argv[2]))
+batch = 100000 / (float(sys.argv[3]) + float(sys.argv[4]))
+peak1m, peak10k = int(sys.argv[5]) / 1024, int(sys.argv[6]) / 1024
+print(f"{mark / 1000:.0f} k requests/s of CPU time; batch {batch / 1000:.0f} k/s")
+with open(sys.argv[7], "a") as s:
+    s.write(f"{'varnello-cli mark, requests/s (CPU time)':44} {mark / 1000:10.0f} k/s "
+            f"{batch / 1000:10.0f} k/s {mark / batch:7.2f}x   >= 0.5x batch\n")
+    s.write(f"{'varnello-cli mark, peak memory 1 M vs 10k':44} {peak1m:10.1f} MiB {peak10k:10.1f} MiB "
+            f"{peak1m / peak10k:7.2f}x   within a few MB\n")
 PY
 
 echo "== one request line of 2.3 MB with 200000 distinct keys, an ordinary request, a line of 90000 keys"

@@ -11,6 +11,7 @@ packages=(
   fonts-arphic-uming fontconfig qt6-translations-l10n
   desktop-file-utils appstream librsvg2-bin dpkg-dev file
   xvfb xauth locales
+  openbox xdotool imagemagick
 )
 
 missing=()
