@@ -69,6 +69,13 @@ TEST_F(WholeFileTest, FailuresLeaveEverythingAsItWas) {
   EXPECT_NE(WriteWholeFile(dir_ / "no" / "such" / "x.csv", "x"), "");
   EXPECT_NE(WriteWholeFile("", "x"), "");
   EXPECT_EQ(Files(), 1u);
+  // A file the user may not write stays (root may write anything).
+  if (::geteuid() != 0) {
+    Put(dir_ / "ro", "ro");
+    ::chmod((dir_ / "ro").c_str(), 0444);
+    EXPECT_NE(WriteWholeFile(dir_ / "ro", "x"), "");
+    EXPECT_EQ(Read(dir_ / "ro"), "ro");
+  }
 }
 
 // Any write cut short by the file-size limit: the original stays byte for byte, nothing is left.

@@ -56,6 +56,8 @@ std::string WriteWholeFile(const std::string& path, std::string_view bytes) {
   std::string folder = slash == std::string::npos ? std::string(".") : target.substr(0, slash + 1);
   std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
   if (name.empty()) return Reason("open", EISDIR);
+  // A file the user may not write is not replaced behind its back, though its folder allows it.
+  if (::access(target.c_str(), W_OK) != 0 && errno != ENOENT) return Reason("open", errno);
 
   // A new name beside the target, taken with O_EXCL so that no other file is ever opened; 0666
   // lets the umask decide a new file's permissions, as for any file the user creates.
