@@ -57,8 +57,10 @@ void WatchFieldReading(const std::vector<QLineEdit*>& fields) {
     auto* mark =
         new QAction(QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning), QString(), field);
     mark->setObjectName(QString::fromLatin1(kWarningName));
-    mark->setVisible(false);
+    // Added visible, then hidden (unless the text warrants it): the field shows its button for
+    // the action only once the action changes.
     field->addAction(mark, QLineEdit::TrailingPosition);
+    ShowReading(field, mark);
     QObject::connect(field, &QLineEdit::textChanged, mark, [field, mark] { ShowReading(field, mark); });
     QObject::connect(field, &QLineEdit::textEdited, field, [shared, i](const QString& text) {
       if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')) ||
