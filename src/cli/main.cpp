@@ -27,6 +27,7 @@
 #include "core/entries/entries.h"
 #include "core/entries/table.h"
 #include "core/journal/journal.h"
+#include "core/journal/number_text.h"
 #include "core/layout/layout.h"
 #include "core/practice/exercise.h"
 #include "core/practice/marking.h"
@@ -299,7 +300,7 @@ int CapitalNumerals(const Args& args) {
   std::string out;
   for (std::string_view a : args) {
     double amount = 0;
-    auto [end, ec] = std::from_chars(a.data(), a.data() + a.size(), amount);
+    auto [end, ec] = ReadDouble(a.data(), a.data() + a.size(), amount);
     if (ec != std::errc() || end != a.data() + a.size() || !std::isfinite(amount)) {
       return UsageError("capital: not an amount: " + std::string(a));
     }

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "core/engine/fault.h"
+#include "core/journal/number_text.h"
 
 namespace varnello {
 
@@ -137,7 +138,7 @@ double ParseDecimal(const std::string& number) {
     digits.remove_prefix(1);
   }
   double value = 0.0;
-  auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  auto [end, ec] = ReadDouble(digits.data(), digits.data() + digits.size(), value);
   (void)end;
   if (ec == std::errc::result_out_of_range) {
     // Too large is an overflow; too small reads as zero, as the nearest double.

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "core/journal/number_text.h"
+
 namespace varnello {
 
 std::string PrintedLine::Render() const {
@@ -99,8 +101,9 @@ PrintedLine ParseLine(std::string_view line) {
   if (line.empty()) return parsed;
   std::size_t at = AmountStart(line);
   if (at != std::string_view::npos) {
-    std::string number(line.substr(at));
-    double amount = std::strtod(number.c_str(), nullptr);
+    std::string_view number = line.substr(at + (line[at] == ' ' ? 1 : 0));
+    double amount = 0.0;
+    ReadDouble(number.data(), number.data() + number.size(), amount);
     if (line.substr(at) == FormatAmount(amount)) {
       parsed.kind = PrintedLine::Kind::Journal;
       parsed.text = line.substr(0, at);
