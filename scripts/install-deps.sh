@@ -7,11 +7,13 @@ packages=(
   build-essential cmake pkg-config ccache
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libsimdjson-dev libicu-dev
+  libdragonbox-dev libfmt-dev libfast-float-dev
   clang libclang-rt-14-dev clang-format
   fonts-arphic-uming fontconfig qt6-translations-l10n
   desktop-file-utils appstream librsvg2-bin dpkg-dev file
   xvfb xauth locales
   openbox xdotool imagemagick
+  emscripten chromium python3
 )
 
 missing=()

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <optional>
 
+#include "core/journal/number_text.h"
 #include "core/tables/tables.h"
 
 namespace varnello::cli {
@@ -126,7 +127,7 @@ void AppendJsonAmount(std::string& out, double amount) {
   } else {
     // Shortest round-trip digits, with an exponent for large and small magnitudes: a plain
     // integer of more than 19 digits is valid JSON but beyond what many readers take as a number.
-    end = std::to_chars(buf, buf + sizeof buf, amount, std::chars_format::general);
+    end.ptr = WriteShortestGeneral(buf, amount);
   }
   out.append(buf, end.ptr);
 }

@@ -29,6 +29,7 @@
 #include "core/entries/entries.h"
 #include "core/entries/table.h"
 #include "core/journal/journal.h"
+#include "core/journal/number_text.h"
 #include "core/layout/layout.h"
 #include "core/practice/exercise.h"
 #include "core/practice/marking.h"

@@ -9,6 +9,7 @@
 
 #include "core/engine/fault.h"
 #include "core/journal/journal.h"
+#include "core/journal/number_text.h"
 
 namespace varnello {
 
@@ -190,7 +191,7 @@ double ParseDecimal(const std::string& number) {
     digits.remove_prefix(1);
   }
   double value = 0.0;
-  auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  auto [end, ec] = ReadDouble(digits.data(), digits.data() + digits.size(), value);
   (void)end;
   if (ec == std::errc::result_out_of_range) {
     // Too large is an overflow; too small reads as zero, as the nearest double.

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "core/journal/journal.h"
+#include "core/journal/number_text.h"
 
 namespace varnello {
 
@@ -44,9 +45,8 @@ std::string Num(double v) {
 
 // The shortest decimal that reads back as exactly v.
 std::string Exact(double v) {
-  std::array<char, 32> buf{};
-  auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), v);
-  std::string text(buf.data(), ec == std::errc() ? end : buf.data());
+  char buf[kMaxNumberText];
+  std::string text(buf, WriteShortest(buf, v));
   return std::signbit(v) ? "(" + text + ")" : text;
 }
 

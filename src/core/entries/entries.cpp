@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "core/journal/number_text.h"
+
 namespace varnello {
 
 std::string PrintedLine::Render() const {
@@ -102,11 +104,9 @@ PrintedLine ParseLine(std::string_view line) {
   if (line.empty()) return parsed;
   std::size_t at = AmountStart(line);
   if (at != std::string_view::npos) {
-    // Read without the C locale's say: a printed amount always has a '.' as its decimal point.
-    std::string_view number = line.substr(at);
-    if (number.front() == ' ') number.remove_prefix(1);
-    double amount = 0;
-    std::from_chars(number.data(), number.data() + number.size(), amount);
+    std::string_view number = line.substr(at + (line[at] == ' ' ? 1 : 0));
+    double amount = 0.0;
+    ReadDouble(number.data(), number.data() + number.size(), amount);
     if (line.substr(at) == FormatAmount(amount)) {
       parsed.kind = PrintedLine::Kind::Journal;
       parsed.text = line.substr(0, at);

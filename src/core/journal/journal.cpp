@@ -47,21 +47,6 @@ char* WriteDigits(char* out, std::string_view digits, int exponent) {
   return out;
 }
 
-// Splits std::to_chars scientific output "d.ddde+XX" (or "de+XX") into its digits, without
-// trailing zeros, and its exponent.
-int SplitScientific(const char* text, const char* end, char* digits, size_t& count) {
-  const char* e = text;
-  while (*e != 'e') ++e;
-  count = 0;
-  for (const char* p = text; p < e; ++p) {
-    if (*p != '.') digits[count++] = *p;
-  }
-  while (count > 1 && digits[count - 1] == '0') --count;
-  int exponent = 0;
-  for (const char* p = e + 2; p < end; ++p) exponent = exponent * 10 + (*p - '0');
-  return e[1] == '-' ? -exponent : exponent;
-}
-
 // 10^k for k from 0 to 19, the powers that fit 64 bits.
 constexpr std::uint64_t kPow10[] = {1,
                                     10,
@@ -132,16 +117,8 @@ PrintedDigits PrintedDigitsOf(double magnitude) {
   // Subnormals are coarser and always take the rounding below. Otherwise round to 15 significant
   // digits (correctly rounded, as printf's %.14e); the exponent is taken after rounding so
   // 9.999999999999999E+15 becomes 1E+16.
-  char text[40];
-  std::to_chars_result r{};
-  if (magnitude >= std::numeric_limits<double>::min()) {
-    r = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific);
-    d.exponent = SplitScientific(text, r.ptr, d.digits, d.count);
-  }
-  if (d.count == 0 || d.count > 15) {
-    r = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific, 14);
-    d.exponent = SplitScientific(text, r.ptr, d.digits, d.count);
-  }
+  if (magnitude >= std::numeric_limits<double>::min()) d = ShortestDigits(magnitude);
+  if (d.count == 0 || d.count > 15) d = RoundedDigits(magnitude, 15);
   return d;
 }
 

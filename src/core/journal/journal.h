@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/journal/number_text.h"
+
 namespace varnello {
 
 // Renders an amount: sign slot (" " or "-"), at most 15 significant digits,
@@ -24,12 +26,7 @@ void AppendAmount(std::string& out, double value);
 // The significant digits an amount prints with: its magnitude rounded to 15 significant digits
 // (correctly, half to even, as printf's %.14e), without trailing zeros, and the place value
 // 10^exponent of the first digit, taken after rounding.
-struct PrintedDigits {
-  char digits[20];
-  size_t count = 0;
-  int exponent = 0;
-  std::string_view view() const { return {digits, count}; }
-};
+using PrintedDigits = DecimalDigits;
 // For a finite magnitude above zero.
 PrintedDigits PrintedDigitsOf(double magnitude);
 

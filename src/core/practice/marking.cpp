@@ -9,6 +9,7 @@
 #include "core/engine/read_amount.h"
 #include "core/journal/fen.h"
 #include "core/journal/journal.h"
+#include "core/journal/number_text.h"
 #include "core/practice/exercise.h"
 
 namespace varnello {
@@ -85,7 +86,7 @@ double Cents(double amount) {
   // range; NaN meets nothing, not even itself.
   std::string shown = FormatAmount(amount);
   double printed = amount;
-  std::from_chars(shown.data() + 1, shown.data() + shown.size(), printed);
+  ReadDouble(shown.data() + 1, shown.data() + shown.size(), printed);
   return std::copysign(printed, amount) * 100;
 }
 
