@@ -7,6 +7,7 @@
 #include <simdjson.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -507,23 +508,36 @@ int FindKeyword(const Args& args) {
 
 // ---- exercise and mark ----
 
+// A whole number given to an option: --seed N, --entry K.
+std::optional<std::uint64_t> WholeNumber(std::string_view n) {
+  std::uint64_t value = 0;
+  auto [end, ec] = std::from_chars(n.data(), n.data() + n.size(), value);
+  if (ec != std::errc() || end != n.data() + n.size()) return std::nullopt;
+  return value;
+}
+
+// The entries an exercise can ask of, as a list for a message: "0, 4, 7".
+std::string QuestionList(const AnswerKey& key) {
+  std::string list;
+  for (size_t q : key.questions) list += (list.empty() ? "" : ", ") + std::to_string(q);
+  return list.empty() ? "none" : list;
+}
+
 int MakeExerciseFigures(const Args& args) {
   Options options(args);
-  std::optional<std::uint64_t> seed;
+  std::optional<std::uint64_t> seed, entry;
   Args words;
   for (size_t i = 0; i < options.words().size(); ++i) {
     std::string_view w = options.words()[i];
-    if (w != "--seed") {
+    if (w != "--seed" && w != "--entry") {
       words.push_back(w);
       continue;
     }
-    if (i + 1 == options.words().size()) return UsageError("exercise: --seed takes a whole number");
-    std::string_view n = options.words()[++i];
-    std::uint64_t value = 0;
-    auto [end, ec] = std::from_chars(n.data(), n.data() + n.size(), value);
-    if (ec != std::errc() || end != n.data() + n.size())
-      return UsageError("exercise: --seed takes a whole number");
-    seed = value;
+    std::string what = "exercise: " + std::string(w) + " takes a whole number";
+    if (i + 1 == options.words().size()) return UsageError(what);
+    std::optional<std::uint64_t> value = WholeNumber(options.words()[++i]);
+    if (!value) return UsageError(what);
+    (w == "--seed" ? seed : entry) = value;
   }
   if (!Options(words).wordsOnly("exercise")) return kUsageError;
   if (words.size() != 1) return UsageError("exercise: name one window or keyword (see --help)");
@@ -532,9 +546,22 @@ int MakeExerciseFigures(const Args& args) {
   if (!error.empty()) return UsageError(error);
   // Without a seed, a fresh one; it is printed, so that the exercise can be given again.
   if (!seed) seed = std::random_device()();
+  std::map<int, std::string> texts = MakeExercise(*desc, *seed);
   json fields = json::object();
-  for (const auto& [n, text] : MakeExercise(*desc, *seed)) fields["Text" + std::to_string(n)] = text;
-  return Emit(json{{"window", desc->id.name()}, {"seed", *seed}, {"fields", fields}}.dump() + "\n", 0);
+  for (const auto& [n, text] : texts) fields["Text" + std::to_string(n)] = text;
+  json answer{{"window", desc->id.name()}, {"seed", *seed}, {"fields", fields}};
+  // The question: the entry asked for, else the window's first.
+  AnswerKey key = KeyOf(*desc, texts);
+  if (entry && std::find(key.questions.begin(), key.questions.end(), *entry) == key.questions.end()) {
+    return UsageError("exercise: " + std::string(desc->id.name()) + " has no question in entry " +
+                      std::to_string(*entry) + " (entries with questions: " + QuestionList(key) + ")");
+  }
+  if (!entry && !key.questions.empty()) entry = key.questions.front();
+  if (entry) {
+    answer["entry"] = {{"index", *entry}, {"heading", key.entries[*entry].heading}};
+    answer["question"] = QuestionText(*desc, texts, *entry);
+  }
+  return Emit(answer.dump(-1, ' ', false, json::error_handler_t::replace) + "\n", 0);
 }
 
 json KeyLineJson(const KeyLine& line, bool withAmount) {
@@ -583,13 +610,76 @@ json MarkRequest(const std::string& text) {
     if (!account || !side || !amount) return {{"error", "answer parts must be strings or numbers"}};
     answer.push_back({*account, *side, *amount});
   }
-  Marking m = MarkAnswer(*desc, texts, answer);
-  json rows = json::array(), missing = json::array(), key = json::array();
-  for (Mark mark : m.rows) rows.push_back({{"mark", MarkName(mark)}});
-  for (const KeyLine& line : m.missing) missing.push_back(KeyLineJson(line, false));
-  for (const KeyLine& line : m.key) key.push_back(KeyLineJson(line, true));
-  json answerJson{
-      {"window", desc->id.name()}, {"score", m.score}, {"rows", rows}, {"missing", missing}, {"key", key}};
+  MarkOptions options;
+  if (auto d = req.find("detail"); d != req.end()) {
+    if (*d != "required" && *d != "optional")
+      return {{"error", "\"detail\" must be \"required\" or \"optional\""}};
+    options.detailRequired = *d == "required";
+  }
+  if (auto u = req.find("unit"); u != req.end()) {
+    if (*u != "yuan" && *u != "wan") return {{"error", "\"unit\" must be \"yuan\" or \"wan\""}};
+    options.inWan = *u == "wan";
+  }
+  if (auto r = req.find("reveal"); r != req.end()) {
+    if (!r->is_boolean()) return {{"error", "\"reveal\" must be true or false"}};
+    options.reveal = r->get<bool>();
+  }
+  AnswerKey key = KeyOf(*desc, texts);
+  // An entry by its index, or as exercise names it ({"index", "heading"}), so that an exercise's
+  // answer can be sent back as it came.
+  auto entryIndex = [&key](const json& given) -> std::optional<size_t> {
+    const json* value = &given;
+    if (given.is_object() && given.contains("index")) value = &given["index"];
+    if (!value->is_number_unsigned() || value->get<std::uint64_t>() >= key.entries.size())
+      return std::nullopt;
+    return value->get<size_t>();
+  };
+  std::optional<size_t> entry;
+  if (auto e = req.find("entry"); e != req.end()) {
+    entry = entryIndex(*e);
+    if (!entry) return {{"error", "\"entry\" must be the index of one of the window's entries"}};
+  }
+  for (size_t i = 0; i < a->size(); ++i) {
+    if (auto e = (*a)[i].find("entry"); e != (*a)[i].end()) {
+      answer[i].entry = entryIndex(*e);
+      if (!answer[i].entry)
+        return {{"error", "an answer line's \"entry\" must be the index of one of the window's entries"}};
+    }
+  }
+  AnswerMarking m = MarkAnswer(*desc, texts, answer, options, entry);
+  auto missingJson = [](const Marking& marking) {
+    json missing = json::array();
+    for (size_t i = 0; i < marking.missing.size(); ++i) {
+      json line = KeyLineJson(marking.missing[i], false);
+      line["reason"] = marking.missingReasons[i];
+      missing.push_back(line);
+    }
+    return missing;
+  };
+  json rows = json::array(), keyJson = json::array(), entries = json::array();
+  for (size_t i = 0; i < m.rows.size(); ++i) {
+    json row{{"mark", MarkName(m.rows[i])}, {"reason", m.reasons[i]}};
+    if (m.entryOf[i]) row["entry"] = *m.entryOf[i];
+    rows.push_back(row);
+  }
+  // The key of the entry asked for, else of the whole press.
+  for (const KeyLine& line : entry ? key.entryLines[*entry] : m.key)
+    keyJson.push_back(KeyLineJson(line, true));
+  for (const EntryMarking& e : m.entries) {
+    json entryRows = json::array();
+    for (size_t j = 0; j < e.lines.size(); ++j) {
+      entryRows.push_back(
+          {{"line", e.lines[j]}, {"mark", MarkName(e.marking.rows[j])}, {"reason", e.marking.reasons[j]}});
+    }
+    entries.push_back({{"index", e.index},
+                       {"heading", e.heading},
+                       {"score", e.marking.score},
+                       {"rows", entryRows},
+                       {"missing", missingJson(e.marking)}});
+  }
+  json answerJson{{"window", desc->id.name()}, {"score", m.score},   {"rows", rows},
+                  {"missing", missingJson(m)}, {"entries", entries}, {"key", keyJson}};
+  if (entry) answerJson["entry"] = {{"index", *entry}, {"heading", m.entries.front().heading}};
   if (m.fault) answerJson["fault"] = FaultName(*m.fault);
   return answerJson;
 }
@@ -650,19 +740,31 @@ constexpr Command kCommands[] = {
      "      initials (mgp) or their full pinyin (gongzi), with window and subject. Exit status:\n"
      "      0 something matched, 1 nothing did.\n"},
     {"exercise", MakeExerciseFigures,
-     "  varnello-cli exercise WINDOW [--seed N]\n"
+     "  varnello-cli exercise WINDOW [--seed N] [--entry K]\n"
      "      Figures for an exercise on the window, chosen by its field captions (rates as fractions,\n"
-     "      counts as small whole numbers, money as round amounts) so that the press neither faults\n"
-     "      nor prints only zeros: {\"window\", \"seed\", \"fields\"}. The same seed gives the same\n"
-     "      figures; without one a fresh seed is drawn and printed.\n"},
+     "      counts as small whole numbers, money as round amounts; fields that must agree derived\n"
+     "      from each other) so that the press does not fault and every entry balances without a\n"
+     "      negative amount, and the question on one entry (K, an index into the press's entries;\n"
+     "      by default the first with a question): {\"window\", \"seed\", \"fields\", \"entry\":\n"
+     "      {\"index\", \"heading\"}, \"question\"}. The same seed gives the same figures; without one\n"
+     "      a fresh seed is drawn and printed.\n"},
     {"mark", MarkAnswers,
      "  varnello-cli mark\n"
      "      Reads JSON lines {\"window\", \"fields\", \"answer\": [{\"account\", \"side\": \"借\"|\"贷\",\n"
-     "      \"amount\"}, ...]} and marks each answer against the journal lines the window computes\n"
-     "      (order and grouping ignored; amounts compared to the 分): one JSON line each,\n"
-     "      {\"window\", \"score\", \"rows\": [{\"mark\": \"correct\"|\"wrong_side\"|\"wrong_amount\"|\n"
-     "      \"not_in_key\"}], \"missing\": [{\"account\", \"side\"}], \"key\": [{\"account\", \"side\",\n"
-     "      \"amount\"}]} (and \"fault\" when the press faults), or {\"error\"}. Exit status: 0 done.\n"},
+     "      \"amount\", \"entry\"}, ...], \"entry\", \"detail\": \"required\"|\"optional\", \"unit\":\n"
+     "      \"yuan\"|\"wan\", \"reveal\"} and marks the answer entry by entry against the entries the\n"
+     "      window computes: with \"entry\" (an index, or exercise's {\"index\", \"heading\"}) against\n"
+     "      that entry alone; without, each line against the entry it names, else the entry being\n"
+     "      written (lines read in order). Accounts in their usual forms (：, ——, 进项税额, old\n"
+     "      names), amounts as written (¥, grouping commas, full-width digits; within one 分 when\n"
+     "      the entry balances); detail optional: the first-level account is enough; unit wan:\n"
+     "      amounts in 万元; reveal: reasons give the right amounts. One JSON line each:\n"
+     "      {\"window\", \"score\" (the mean of the entries'), \"rows\": [{\"mark\": \"correct\"|\n"
+     "      \"wrong_side\"|\"wrong_amount\"|\"wrong_detail\"|\"not_in_key\", \"reason\", \"entry\"}],\n"
+     "      \"missing\": [{\"account\", \"side\", \"reason\"}], \"entries\": [{\"index\", \"heading\",\n"
+     "      \"score\", \"rows\", \"missing\"}], \"key\": [{\"account\", \"side\", \"amount\"}]} (the key of\n"
+     "      the entry asked for; \"entry\" then too; \"fault\" when the press faults), or {\"error\"}.\n"
+     "      Exit status: 0 done.\n"},
 };
 
 std::string HelpText() {

@@ -335,16 +335,131 @@ std::map<int, std::string> MakeExercise(const TopicDesc& desc, std::uint64_t see
     long long scale = 1000 * draw.Between(10, 100);
     texts.clear();
     for (const Item* field : fields) {
-      FigureKind kind = FigureKindOf(field->caption);
-      for (const FieldRule& r : kRules) {
-        if (r.window == desc.id && r.field == field->field && r.rule == Rule::Kind) kind = r.kind;
-      }
-      texts[field->field] = DrawFigure(kind, scale, draw);
+      texts[field->field] = DrawFigure(FieldKind(desc, field->field), scale, draw);
     }
     ApplyRules(desc.id, texts, draw);
     if (SoundEntries(desc, texts)) break;
   }
   return texts;
+}
+
+FigureKind FieldKind(const TopicDesc& desc, int field) {
+  for (const FieldRule& r : kRules) {
+    if (r.window == desc.id && r.field == field && r.rule == Rule::Kind) return r.kind;
+  }
+  for (const Item* item : FieldsOf(desc)) {
+    if (item->field == field) return FigureKindOf(item->caption);
+  }
+  return FigureKind::Money;
+}
+
+namespace {
+
+// The amounts of an entry as compared for a change, and whether the entry is there at all.
+std::vector<std::optional<double>> AmountsOf(const EntryPress& press, std::size_t index) {
+  std::vector<std::optional<double>> amounts;
+  if (press.fault || index >= press.entries.size()) return {std::nullopt};
+  for (const EntryRow& row : press.entries[index].rows) amounts.push_back(row.amount.value_or(0));
+  return amounts;
+}
+
+std::string Trimmed(double value) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.10g", value);
+  return buffer;
+}
+
+// A caption with the unit of its figure: "期限（月）" and 3 make "期限 3 个月", a rate shows as a
+// percentage, money in 元.
+std::string CaptionWithFigure(std::string caption, FigureKind kind, const std::string& text) {
+  double value = std::strtod(text.c_str(), nullptr);
+  struct Unit {
+    std::string_view inCaption;
+    std::string_view after;
+  };
+  static constexpr Unit kUnits[] = {{"（年）", " 年"}, {"(年)", " 年"},       {"（月）", " 个月"},
+                                    {"(月)", " 个月"}, {"（季）", " 个季度"}, {"(季)", " 个季度"},
+                                    {"（天）", " 天"}, {"(天)", " 天"}};
+  for (const Unit& u : kUnits) {
+    if (caption.ends_with(u.inCaption)) {
+      caption.resize(caption.size() - u.inCaption.size());
+      return caption + " " + text + std::string(u.after);
+    }
+  }
+  switch (kind) {
+    case FigureKind::Rate:
+    case FigureKind::VatRate:
+    case FigureKind::IncomeRate:
+      return caption + " " + Trimmed(value * 100) + "%";
+    case FigureKind::Years:
+    case FigureKind::YearsUsed:
+      return caption + " " + text + " 年";
+    case FigureKind::Months:
+      return caption + " " + text + " 个月";
+    case FigureKind::Quarters:
+      return caption + " " + text + " 个季度";
+    case FigureKind::Days:
+    case FigureKind::DaysLeft:
+      return caption + " " + text + " 天";
+    case FigureKind::Times:
+      return caption + " " + text + " 次";
+    case FigureKind::Exchange:
+    case FigureKind::Quantity:
+    case FigureKind::TotalWork:
+    case FigureKind::Work:
+      return caption + " " + text;
+    case FigureKind::UnitPrice:
+    case FigureKind::PerShare:
+    case FigureKind::Fee:
+    case FigureKind::Money:
+      break;
+  }
+  return caption + " " + text + " 元";
+}
+
+}  // namespace
+
+std::vector<int> FieldsOfEntry(const TopicDesc& desc, const std::map<int, std::string>& texts,
+                               std::size_t index) {
+  std::vector<std::optional<double>> base = AmountsOf(PressEntries(desc, FieldTexts(texts)), index);
+  std::vector<int> fields;
+  for (const Item* field : FieldsOf(desc)) {
+    std::map<int, std::string> changed = texts;
+    double value = std::strtod(changed[field->field].c_str(), nullptr);
+    changed[field->field] = Trimmed(value * 1.37 + 1);
+    if (AmountsOf(PressEntries(desc, FieldTexts(changed)), index) != base) fields.push_back(field->field);
+  }
+  return fields;
+}
+
+std::string QuestionText(const TopicDesc& desc, const std::map<int, std::string>& texts, std::size_t index) {
+  EntryPress press = PressEntries(desc, FieldTexts(texts));
+  std::string heading = index < press.entries.size() ? press.entries[index].heading : std::string();
+  // A caption that more than one field bears is told apart by the section it stands in.
+  std::map<std::string_view, int> bearers;
+  for (const Item* field : FieldsOf(desc)) ++bearers[field->caption];
+  std::map<int, std::string> captions;
+  for (const Column& column : desc.columns) {
+    std::string_view section;
+    for (const Item& item : column) {
+      if (item.field == 0 && !item.note) section = item.caption;
+      if (item.field == 0) continue;
+      std::string caption(item.caption);
+      if (bearers[item.caption] > 1 && !section.empty()) caption += "（" + std::string(section) + "）";
+      captions[item.field] = caption;
+    }
+  }
+  std::string figures;
+  for (int field : FieldsOfEntry(desc, texts, index)) {
+    auto it = texts.find(field);
+    if (!figures.empty()) figures += "，";
+    figures +=
+        CaptionWithFigure(captions[field], FieldKind(desc, field), it == texts.end() ? "0" : it->second);
+  }
+  std::string text = heading;
+  if (!heading.empty() && !figures.empty()) text += "：";
+  text += figures;
+  return text + (text.empty() ? "" : "。") + "请编制会计分录。";
 }
 
 }  // namespace varnello
