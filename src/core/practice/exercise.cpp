@@ -145,6 +145,11 @@ constexpr FieldRule kRules[] = {
     KindOf("Form17", 4, FigureKind::Rate),
     // 支付债价合计 = 面值 + 未领取利息 + 交易费用.
     SumOf("Form37", 1, {4, 2, 3}),
+    // Bonds bought at about their face value, each; the transfer entry books the bank at the
+    // purchase price, so the net proceeds are that price.
+    KindOf("Form43", 2, FigureKind::UnitPrice),
+    ProductOf("Form43", 3, {2}, 90, 110),
+    ProductOf("Form43", 7, {1, 3}, 100, 100),
     // 累计折旧 = the depreciation charged to the five accounts.
     SumOf("Form53", 6, {1, 2, 3, 4, 5}),
     // 开发费用 = 材料费 + 人员工资 + 其他费用.
