@@ -7,6 +7,7 @@
 #include <simdjson.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -546,19 +547,35 @@ int FindKeyword(const Args& args) {
 
 // ---- exercise and mark ----
 
+// A whole number given to an option: --seed N, --entry K.
+std::optional<std::uint64_t> WholeNumber(std::string_view n) {
+  std::uint64_t value = 0;
+  auto [end, ec] = std::from_chars(n.data(), n.data() + n.size(), value);
+  if (ec != std::errc() || end != n.data() + n.size()) return std::nullopt;
+  return value;
+}
+
+// The entries an exercise can ask of, as a list for a message: "0, 4, 7".
+std::string QuestionList(const AnswerKey& key) {
+  std::string list;
+  for (size_t q : key.questions) list += (list.empty() ? "" : ", ") + std::to_string(q);
+  return list.empty() ? "none" : list;
+}
+
 int MakeExerciseFigures(const Args& args) {
   Options options(args);
-  std::optional<std::uint64_t> seed;
-  std::string problem;
-  if (std::optional<std::string_view> n = options.value("--seed", problem)) {
-    std::uint64_t value = 0;
-    auto [end, ec] = std::from_chars(n->data(), n->data() + n->size(), value);
-    if (ec != std::errc() || end != n->data() + n->size())
-      return UsageError("exercise: --seed takes a whole number");
-    seed = value;
+  std::optional<std::uint64_t> seed, entry;
+  for (std::string_view name : {"--seed", "--entry"}) {
+    std::string problem;
+    std::optional<std::string_view> n = options.value(name, problem);
+    std::string what = "exercise: " + std::string(name) + " takes a whole number";
+    if (problem.ends_with("needs a value")) return UsageError(what);
+    if (!problem.empty()) return UsageError("exercise: " + problem);
+    if (!n) continue;
+    std::optional<std::uint64_t> value = WholeNumber(*n);
+    if (!value) return UsageError(what);
+    (name == "--seed" ? seed : entry) = value;
   }
-  if (problem.ends_with("needs a value")) return UsageError("exercise: --seed takes a whole number");
-  if (!problem.empty()) return UsageError("exercise: " + problem);
   if (!options.wordsOnly("exercise")) return kUsageError;
   const Args& words = options.words();
   if (words.size() != 1) return UsageError("exercise: name one window or keyword (see --help)");
@@ -567,9 +584,22 @@ int MakeExerciseFigures(const Args& args) {
   if (!error.empty()) return UsageError(error);
   // Without a seed, a fresh one; it is printed, so that the exercise can be given again.
   if (!seed) seed = std::random_device()();
+  std::map<int, std::string> texts = MakeExercise(*desc, *seed);
   json fields = json::object();
-  for (const auto& [n, text] : MakeExercise(*desc, *seed)) fields["Text" + std::to_string(n)] = text;
-  return Emit(json{{"window", desc->id.name()}, {"seed", *seed}, {"fields", fields}}.dump() + "\n", 0);
+  for (const auto& [n, text] : texts) fields["Text" + std::to_string(n)] = text;
+  json answer{{"window", desc->id.name()}, {"seed", *seed}, {"fields", fields}};
+  // The question: the entry asked for, else the window's first.
+  AnswerKey key = KeyOf(*desc, texts);
+  if (entry && std::find(key.questions.begin(), key.questions.end(), *entry) == key.questions.end()) {
+    return UsageError("exercise: " + std::string(desc->id.name()) + " has no question in entry " +
+                      std::to_string(*entry) + " (entries with questions: " + QuestionList(key) + ")");
+  }
+  if (!entry && !key.questions.empty()) entry = key.questions.front();
+  if (entry) {
+    answer["entry"] = {{"index", *entry}, {"heading", key.entries[*entry].heading}};
+    answer["question"] = QuestionText(*desc, texts, *entry);
+  }
+  return Emit(answer.dump(-1, ' ', false, json::error_handler_t::replace) + "\n", 0);
 }
 
 int MarkAnswers(const Args& args) {
@@ -630,21 +660,32 @@ constexpr Command kCommands[] = {
      "      initials (mgp) or their full pinyin (gongzi), with window and subject. Exit status:\n"
      "      0 something matched, 1 nothing did.\n"},
     {"exercise", MakeExerciseFigures,
-     "  varnello-cli exercise WINDOW [--seed N]\n"
+     "  varnello-cli exercise WINDOW [--seed N] [--entry K]\n"
      "      Figures for an exercise on the window, chosen by its field captions (rates as fractions,\n"
-     "      counts as small whole numbers, money as round amounts) so that the press neither faults\n"
-     "      nor prints only zeros: {\"window\", \"seed\", \"fields\"}. The same seed gives the same\n"
-     "      figures; without one a fresh seed is drawn and printed.\n"},
+     "      counts as small whole numbers, money as round amounts; fields that must agree derived\n"
+     "      from each other) so that the press does not fault and every entry balances without a\n"
+     "      negative amount, and the question on one entry (K, an index into the press's entries;\n"
+     "      by default the first with a question): {\"window\", \"seed\", \"fields\", \"entry\":\n"
+     "      {\"index\", \"heading\"}, \"question\"}. The same seed gives the same figures; without one\n"
+     "      a fresh seed is drawn and printed.\n"},
     {"mark", MarkAnswers,
      "  varnello-cli mark\n"
      "      Reads JSON lines {\"window\", \"fields\", \"answer\": [{\"account\", \"side\": \"借\"|\"贷\",\n"
-     "      \"amount\"}, ...]} and marks each answer against the journal lines the window computes\n"
-     "      (order and grouping ignored; amounts compared to the 分): one JSON line each,\n"
-     "      {\"window\", \"score\", \"rows\": [{\"mark\": \"correct\"|\"wrong_side\"|\"wrong_amount\"|\n"
-     "      \"not_in_key\"}], \"missing\": [{\"account\", \"side\"}], \"key\": [{\"account\", \"side\",\n"
-     "      \"amount\"}]}, \"warnings\" as for press, or {\"error\"}; when the press faults,\n"
-     "      \"fault\" in place of \"score\". Requests are read as batch reads them (\"id\" echoed,\n"
-     "      the same errors). Exit status: 0 done.\n"},
+     "      \"amount\", \"entry\"}, ...], \"entry\", \"detail\": \"required\"|\"optional\", \"unit\":\n"
+     "      \"yuan\"|\"wan\", \"reveal\"} and marks the answer entry by entry against the entries the\n"
+     "      window computes: with \"entry\" (an index, or exercise's {\"index\", \"heading\"}) against\n"
+     "      that entry alone; without, each line against the entry it names, else the entry being\n"
+     "      written (lines read in order). Accounts in their usual forms (：, ——, 进项税额, old\n"
+     "      names), amounts as written (¥, grouping commas, full-width digits; within one 分 when\n"
+     "      the entry balances); detail optional: the first-level account is enough; unit wan:\n"
+     "      amounts in 万元; reveal: reasons give the right amounts. One JSON line each:\n"
+     "      {\"window\", \"score\" (the mean of the entries'), \"rows\": [{\"mark\": \"correct\"|\n"
+     "      \"wrong_side\"|\"wrong_amount\"|\"wrong_detail\"|\"not_in_key\", \"reason\", \"entry\"}],\n"
+     "      \"missing\": [{\"account\", \"side\", \"reason\"}], \"entries\": [{\"index\", \"heading\",\n"
+     "      \"score\", \"rows\", \"missing\"}], \"key\": [{\"account\", \"side\", \"amount\"}]} (the key of\n"
+     "      the entry asked for; \"entry\" then too; \"warnings\" as for press), or {\"error\"}; when\n"
+     "      the press faults, \"fault\" in place of \"score\". Requests are read as batch reads them\n"
+     "      (\"id\" echoed, the same errors). Exit status: 0 done.\n"},
 };
 
 std::string HelpText() {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <optional>
 
 #include "cli/batch.h"
 #include "core/journal/journal.h"
@@ -11,8 +12,9 @@ namespace varnello::cli {
 namespace {
 
 // "seed" is what exercise gives with the figures, so that its line can be marked as it is.
-constexpr std::string_view kMarkKeys[] = {"id", "window", "fields", "answer", "seed"};
-constexpr std::string_view kAnswerLineKeys[] = {"account", "side", "amount"};
+constexpr std::string_view kMarkKeys[] = {"id",     "window", "fields", "answer", "seed",
+                                          "entry", "detail", "unit",   "reveal"};
+constexpr std::string_view kAnswerLineKeys[] = {"account", "side", "amount", "entry"};
 
 // A number as JSON writers commonly give it: the shortest digits that read back the same, with
 // ".0" after a whole number so that it reads as a real (1.0, 0.5).
@@ -23,19 +25,59 @@ void AppendReal(std::string& out, double value) {
   if (std::find_if(buf, end, [](char c) { return c == '.' || c == 'e' || c == 'n'; }) == end) out += ".0";
 }
 
-void AppendKeyLine(std::string& out, const KeyLine& line, bool withAmount) {
+void AppendKeyLine(std::string& out, const KeyLine& line, bool withAmount,
+                   const std::string* reason = nullptr) {
   out += "{\"account\":";
   AppendJsonString(out, line.account);
   out += ",\"side\":";
   AppendJsonString(out, SideText(line.side));
   if (withAmount) {
     // The amount as printed, without the sign position's blank and the trailing blank.
-    std::string amount = FormatAmount(line.amount);
     out += ",\"amount\":";
-    AppendJsonString(
-        out, std::string_view(amount).substr(amount[0] == ' ', amount.size() - 1 - (amount[0] == ' ')));
+    AppendJsonString(out, AmountText(line.amount));
+  }
+  if (reason) {
+    out += ",\"reason\":";
+    AppendJsonString(out, *reason);
   }
   out += '}';
+}
+
+void AppendMissing(std::string& out, const Marking& marking) {
+  out += '[';
+  for (size_t i = 0; i < marking.missing.size(); ++i) {
+    if (i > 0) out += ',';
+    AppendKeyLine(out, marking.missing[i], false, &marking.missingReasons[i]);
+  }
+  out += ']';
+}
+
+void AppendIndex(std::string& out, size_t index) {
+  char buf[24];
+  out.append(buf, std::to_chars(buf, buf + sizeof buf, index).ptr);
+}
+
+// An entry named by its index, or as exercise names it ({"index", "heading"}), so that an
+// exercise's answer can be sent back as it came. Nothing when it names none of `count` entries.
+std::optional<size_t> EntryIndex(simdjson::dom::element given, size_t count) {
+  simdjson::dom::object object;
+  if (given.get(object) == simdjson::SUCCESS && object["index"].get(given) != simdjson::SUCCESS) {
+    return std::nullopt;
+  }
+  uint64_t index = 0;
+  if (given.get(index) != simdjson::SUCCESS || index >= count) return std::nullopt;
+  return static_cast<size_t>(index);
+}
+
+// One of the words an option takes, into `chosen`: false when the value is none of them.
+bool ReadChoice(simdjson::dom::object request, std::string_view key, std::string_view yes, std::string_view no,
+                bool& chosen) {
+  simdjson::dom::element value;
+  if (request[key].get(value) != simdjson::SUCCESS) return true;
+  std::string_view text;
+  if (value.get(text) != simdjson::SUCCESS || (text != yes && text != no)) return false;
+  chosen = text == yes;
+  return true;
 }
 
 // A part of an answer line: left out or null (empty), a string, or a number (as its digits).
@@ -95,6 +137,20 @@ std::string_view MarkAnswerer::mark(std::string_view line, std::string& out) {
   if (request["answer"].get(answer) != simdjson::SUCCESS || answer.get(lines) != simdjson::SUCCESS) {
     return "request has no \"answer\" array";
   }
+  MarkOptions options;
+  if (!ReadChoice(request, "detail", "required", "optional", options.detailRequired)) {
+    return "\"detail\" must be \"required\" or \"optional\"";
+  }
+  if (!ReadChoice(request, "unit", "wan", "yuan", options.inWan)) return "\"unit\" must be \"yuan\" or \"wan\"";
+  if (simdjson::dom::element reveal; request["reveal"].get(reveal) == simdjson::SUCCESS) {
+    if (reveal.get(options.reveal) != simdjson::SUCCESS) return "\"reveal\" must be true or false";
+  }
+  AnswerKey key = KeyOf(*desc, fields_);
+  std::optional<size_t> entry;
+  if (simdjson::dom::element given; request["entry"].get(given) == simdjson::SUCCESS) {
+    entry = EntryIndex(given, key.entries.size());
+    if (!entry) return "\"entry\" must be the index of one of the window's entries";
+  }
   answer_.clear();
   for (simdjson::dom::element element : lines) {
     simdjson::dom::object line;
@@ -112,8 +168,12 @@ std::string_view MarkAnswerer::mark(std::string_view line, std::string& out) {
         !ReadPart(line, "amount", a.amount)) {
       return "answer parts must be strings or numbers";
     }
+    if (simdjson::dom::element given; line["entry"].get(given) == simdjson::SUCCESS) {
+      a.entry = EntryIndex(given, key.entries.size());
+      if (!a.entry) return "an answer line's \"entry\" must be the index of one of the window's entries";
+    }
   }
-  Marking m = MarkAnswer(*desc, fields_, answer_);
+  AnswerMarking m = MarkAnswer(*desc, fields_, answer_, options, entry);
   out += '{';
   if (!reader_.id().empty()) {
     out += "\"id\":";
@@ -131,19 +191,54 @@ std::string_view MarkAnswerer::mark(std::string_view line, std::string& out) {
   for (size_t i = 0; i < m.rows.size(); ++i) {
     out += i > 0 ? ",{\"mark\":" : "{\"mark\":";
     AppendJsonString(out, MarkName(m.rows[i]));
+    out += ",\"reason\":";
+    AppendJsonString(out, m.reasons[i]);
+    if (m.entryOf[i]) {
+      out += ",\"entry\":";
+      AppendIndex(out, *m.entryOf[i]);
+    }
     out += '}';
   }
-  out += "],\"missing\":[";
-  for (size_t i = 0; i < m.missing.size(); ++i) {
-    if (i > 0) out += ',';
-    AppendKeyLine(out, m.missing[i], false);
+  out += "],\"missing\":";
+  AppendMissing(out, m);
+  out += ",\"entries\":[";
+  for (size_t i = 0; i < m.entries.size(); ++i) {
+    const EntryMarking& e = m.entries[i];
+    out += i > 0 ? ",{\"index\":" : "{\"index\":";
+    AppendIndex(out, e.index);
+    out += ",\"heading\":";
+    AppendJsonString(out, e.heading);
+    out += ",\"score\":";
+    AppendReal(out, e.marking.score);
+    out += ",\"rows\":[";
+    for (size_t j = 0; j < e.lines.size(); ++j) {
+      out += j > 0 ? ",{\"line\":" : "{\"line\":";
+      AppendIndex(out, e.lines[j]);
+      out += ",\"mark\":";
+      AppendJsonString(out, MarkName(e.marking.rows[j]));
+      out += ",\"reason\":";
+      AppendJsonString(out, e.marking.reasons[j]);
+      out += '}';
+    }
+    out += "],\"missing\":";
+    AppendMissing(out, e.marking);
+    out += '}';
   }
+  // The key of the entry asked for, else of the whole press.
   out += "],\"key\":[";
-  for (size_t i = 0; i < m.key.size(); ++i) {
+  const std::vector<KeyLine>& keyLines = entry ? key.entryLines[*entry] : m.key;
+  for (size_t i = 0; i < keyLines.size(); ++i) {
     if (i > 0) out += ',';
-    AppendKeyLine(out, m.key[i], true);
+    AppendKeyLine(out, keyLines[i], true);
   }
   out += ']';
+  if (entry) {
+    out += ",\"entry\":{\"index\":";
+    AppendIndex(out, *entry);
+    out += ",\"heading\":";
+    AppendJsonString(out, key.entries[*entry].heading);
+    out += '}';
+  }
   if (m.fault) {
     out += ",\"fault\":";
     AppendJsonString(out, FaultName(*m.fault));

@@ -517,3 +517,32 @@ TEST(Cli, ArgumentsAndExitStatuses) {
 }
 
 }  // namespace
+
+// A question is one entry: exercise names it and words it; mark takes it back with its options.
+TEST(Cli, ExerciseEntryQuestionAndMarkOptions) {
+  auto ex = nlohmann::json::parse(Cli("exercise 买股票 --seed 4 --entry 4").out);
+  EXPECT_EQ(ex["entry"], nlohmann::json({{"index", 4}, {"heading", "分配股利"}}));
+  std::string question = ex["question"];
+  EXPECT_EQ(question.rfind("分配股利：每股股利 ", 0), 0u) << question;
+  EXPECT_NE(question.find("。请编制会计分录。"), std::string::npos);
+  EXPECT_EQ(Cli("exercise Form6 --entry 1").status, 2);  // a heading without rows
+  nlohmann::json request = {
+      {"window", "Form6"},
+      {"fields", {{"Text1", "10"}, {"Text2", "0.5"}, {"Text3", "1000"}, {"Text4", "50"}}},
+      {"entry", 0},
+      {"detail", "optional"},
+      {"unit", "wan"},
+      {"answer",
+       {{{"account", "交易性金融资产"}, {"side", "借"}, {"amount", "0.955"}},
+        {{"account", "投资收益"}, {"side", "借"}, {"amount", "0.05"}},
+        {{"account", "银行存款"}, {"side", "贷"}, {"amount", "1.005"}}}}};
+  auto marked = nlohmann::json::parse(Cli("mark", request.dump() + "\n").out);
+  EXPECT_EQ(marked["score"], 1.0) << marked.dump();
+  EXPECT_EQ(marked["key"].size(), 3u);
+  request["detail"] = "required";
+  marked = nlohmann::json::parse(Cli("mark", request.dump() + "\n").out);
+  EXPECT_EQ(marked["rows"][0]["mark"], "wrong_detail");
+  EXPECT_EQ(marked["rows"][0]["reason"], "明细科目不符：应为 交易性金融资产-成本");
+  request["unit"] = "万元";
+  EXPECT_TRUE(nlohmann::json::parse(Cli("mark", request.dump() + "\n").out).contains("error"));
+}

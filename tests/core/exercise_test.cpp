@@ -9,18 +9,6 @@
 namespace varnello {
 namespace {
 
-// Counts the journal lines whose amount is not zero.
-struct NonZeroLines : JournalSink {
-  void PrintHeading(std::string_view) override {}
-  void PrintJournalLine(std::string_view, std::optional<double> amount) override {
-    if (amount.value_or(0) != 0) ++count;
-  }
-  void PrintBlankLine() override {}
-  void PrintOpenText(std::string_view) override {}
-  void ClearOutput() override {}
-  int count = 0;
-};
-
 TEST(Exercise, CaptionsChooseTheKindOfFigure) {
   const std::pair<std::string_view, FigureKind> cases[] = {
       {"年利率", FigureKind::Rate},           {"法定盈余公积比例", FigureKind::Rate},
@@ -39,8 +27,19 @@ TEST(Exercise, CaptionsChooseTheKindOfFigure) {
   for (const auto& [caption, kind] : cases) EXPECT_EQ(FigureKindOf(caption), kind) << caption;
 }
 
+// Entries that do not balance whatever the figures, as the windows print them.
+struct Unbalanced {
+  std::string_view window, heading, why;
+};
+constexpr Unbalanced kUnbalanced[] = {
+    {"Form29", "出租出借时", "销售费用 debit against 其他业务成本 and 包装物 with 销售费用 in it"},
+    {"Form69", "结转业务收入", "the revenue against the revenue with its VAT"},
+    {"Form114", "", "a balance line on its own"},
+};
+
 // Every window, 1000 seeds: every field filled, rates within 0.01..0.5, and the press neither
-// faults nor prints only zero amounts on its journal lines.
+// faults nor prints only zero amounts on its journal lines; every entry balances (but those
+// above) and no amount with a side is negative.
 TEST(Exercise, EveryWindowEverySeedIsSound) {
   for (const TopicDesc* desc : AllTopics()) {
     size_t fieldCount = FieldsOf(*desc).size();
@@ -52,10 +51,20 @@ TEST(Exercise, EveryWindowEverySeedIsSound) {
         double rate = std::strtod(texts[field->field].c_str(), nullptr);
         ASSERT_TRUE(rate >= 0.01 && rate <= 0.5) << desc->id << " " << field->caption;
       }
-      NonZeroLines out;
-      auto fault = RunPress(*desc, FieldTexts(texts), out);
-      ASSERT_FALSE(fault) << desc->id << " seed " << seed;
-      ASSERT_GT(out.count, 0) << desc->id << " seed " << seed;
+      EntryPress press = PressEntries(*desc, FieldTexts(texts));
+      ASSERT_FALSE(press.fault) << desc->id << " seed " << seed;
+      bool nonZero = false;
+      for (const Entry& entry : press.entries) {
+        EntryCheck check = CheckEntry(entry);
+        nonZero = nonZero || check.nonZero;
+        ASSERT_FALSE(check.negative) << desc->id << " seed " << seed << " " << entry.heading;
+        if (check.balanced) continue;
+        bool listed = false;
+        for (const Unbalanced& u : kUnbalanced)
+          listed = listed || (u.window == desc->id.name() && u.heading == entry.heading);
+        ASSERT_TRUE(listed) << desc->id << " seed " << seed << " " << entry.heading;
+      }
+      ASSERT_TRUE(nonZero) << desc->id << " seed " << seed;
     }
   }
 }

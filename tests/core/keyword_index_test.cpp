@@ -135,5 +135,21 @@ TEST(KeywordIndex, MatchesRankedExactPrefixSubstringThenPinyin) {
   EXPECT_EQ(FindKeywords("gupiao").back().kind, MatchKind::PinyinSubstring);
 }
 
+// Texts of one's own are found as keywords are: accounts by pinyin initials, pinyin, characters.
+TEST(KeywordIndex, TextFinderFindsAccountsAsKeywords) {
+  TextFinder finder({"银行存款", "应交税费-应交增值税（进）", "投资收益", "其他货币资金-银行汇票"});
+  auto found = [&finder](std::string_view query) {
+    std::vector<std::string> texts;
+    for (size_t i : finder.find(query)) texts.push_back(finder.texts()[i]);
+    return texts;
+  };
+  EXPECT_EQ(found("yhck"), std::vector<std::string>{"银行存款"});
+  EXPECT_EQ(found("yjsf"), std::vector<std::string>{"应交税费-应交增值税（进）"});
+  EXPECT_EQ(found("yh"), (std::vector<std::string>{"银行存款", "其他货币资金-银行汇票"}));
+  EXPECT_EQ(found("touzi"), std::vector<std::string>{"投资收益"});
+  EXPECT_EQ(found("增值税(进)"), std::vector<std::string>{"应交税费-应交增值税（进）"});
+  EXPECT_TRUE(found("").empty());
+}
+
 }  // namespace
 }  // namespace varnello

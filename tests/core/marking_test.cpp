@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
 
 #include "core/journal/journal.h"
 #include "core/practice/exercise.h"
@@ -12,14 +15,33 @@ namespace varnello {
 namespace {
 
 TEST(Marking, AccountsSidesAndAmountsAsStudentsWriteThem) {
-  EXPECT_EQ(NormalizeAccount(" 应交税费-应交增值税（销）（贷） "), "应交税费-应交增值税(销)");
-  EXPECT_EQ(NormalizeAccount("交易性金融资产——成本"), "交易性金融资产-成本");
-  EXPECT_EQ(NormalizeAccount("银行存款(借方)"), "银行存款");
+  // The table of forms: each pair must compare alike.
+  const std::pair<std::string_view, std::string_view> alike[] = {
+      {" 应交税费-应交增值税（销）（贷） ", "应交税费：应交增值税（销项税额）"},
+      {"应交税费-应交增值税（进）", "应交税费 应交增值税 进项税额"},
+      {"应交税费-应交增值税（进）", "应交税费——应交增值税(进项)"},
+      {"应交增值税（进）", "应交税费:应交增值税－进项税额"},
+      {"应交税金-应交营业税", "应交税费-应交营业税"},
+      {"应交税费-消费税", "应交税费—应交消费税"},
+      {"营业税金及附加", "税金及附加"},
+      {"其他业务支出", "其他业务成本"},
+      {"交易性金融资产——成本", "交易性金融资产-成本"},
+      {"长期债券投资（利息）", "长期债券投资-利息"},
+      {"银行存款(借方)", "银行存款"},
+  };
+  for (const auto& [a, b] : alike) EXPECT_EQ(NormalizeAccount(a), NormalizeAccount(b)) << a << " / " << b;
+  EXPECT_EQ(NormalizeAccount(" 应交税费-应交增值税（销）（贷） "), "应交税费-应交增值税-销项税额");
+  EXPECT_EQ(NormalizeAccount("应付账款/银行存款"), "应付账款/银行存款");
+  EXPECT_NE(NormalizeAccount("应交税费-应交增值税（进）"), NormalizeAccount("应交税费-应交增值税（销）"));
   EXPECT_EQ(NormalizeAccount("短期借款"), "短期借款");
   EXPECT_EQ(ReadSide(" 借方"), Side::Debit);
   EXPECT_EQ(ReadSide("银行存款（贷）"), Side::Credit);
   EXPECT_EQ(ReadSide("短期借款"), std::nullopt);
   EXPECT_EQ(ReadCents("10,050 元"), 1005000);
+  EXPECT_EQ(ReadCents("¥9,550.00"), 955000);
+  EXPECT_EQ(ReadCents("￥９５５０．５"), 955050);
+  EXPECT_EQ(ReadCents("３５４００"), 3540000);
+  EXPECT_EQ(ReadCents("0.955万元"), 955000);
   EXPECT_EQ(ReadCents("983.33"), Cents(983.333333333333));
   EXPECT_EQ(ReadCents("983.34"), 98334);
   // Half a 分 rounds up from the printed digits, whatever the binary value below them.
@@ -163,6 +185,171 @@ TEST(Marking, EveryWindowKeyScoresFullAndEveryChangeIsCaught) {
     added.push_back(answer.empty() ? AnswerLine{"银行存款", "借", "1"} : answer.front());
     caught(added, "added", answer.size());
   }
+}
+
+}  // namespace
+}  // namespace varnello
+
+namespace varnello {
+namespace {
+
+// 9550 -> ¥9,550.00 ; -0.5 -> ¥-0.50
+std::string Written(double amount) {
+  char digits[64];
+  std::snprintf(digits, sizeof digits, "%.2f", std::fabs(amount));
+  std::string whole(digits, std::strchr(digits, '.') - digits), grouped;
+  for (size_t i = 0; i < whole.size(); ++i) {
+    if (i > 0 && (whole.size() - i) % 3 == 0) grouped += ',';
+    grouped += whole[i];
+  }
+  return std::string("¥") + (amount < 0 ? "-" : "") + grouped + std::strchr(digits, '.');
+}
+
+std::string FullWidth(const std::string& text) {
+  static const char* kDigits[] = {"０", "１", "２", "３", "４", "５", "６", "７", "８", "９"};
+  std::string out;
+  for (char c : text) out += c >= '0' && c <= '9' ? kDigits[c - '0'] : c == '.' ? "．" : std::string(1, c);
+  return out;
+}
+
+std::string Colons(std::string account) {
+  for (size_t at = account.find('-'); at != std::string::npos; at = account.find('-', at))
+    account.replace(at, 1, "：");
+  return account;
+}
+
+// Every question of every window: its own entry in every accepted form scores 1.0 when marked as
+// that entry; every single-line change of it is caught.
+TEST(Marking, EveryEntryInEveryFormAndEveryChangeCaught) {
+  for (const TopicDesc* desc : AllTopics()) {
+    std::map<int, std::string> texts = MakeExercise(*desc, 3);
+    AnswerKey key = KeyOf(*desc, texts);
+    for (size_t e : key.questions) {
+      const std::vector<KeyLine>& lines = key.entryLines[e];
+      std::vector<AnswerLine> plain, colons, wide;
+      for (const KeyLine& k : lines) {
+        Side other = k.side == Side::Debit ? Side::Credit : Side::Debit;
+        plain.push_back({k.account, std::string(SideText(k.side)), AmountText(k.amount)});
+        // A negative amount written positive on the other side.
+        colons.push_back({Colons(k.account), std::string(SideText(k.amount < 0 ? other : k.side)),
+                          Written(std::fabs(k.amount))});
+        wide.push_back(
+            {k.account + (k.side == Side::Debit ? "（借）" : "（贷）"), "", FullWidth(AmountText(k.amount))});
+      }
+      for (const auto* answer : {&plain, &colons, &wide}) {
+        AnswerMarking m = MarkAnswer(*desc, texts, *answer, {}, e);
+        ASSERT_EQ(m.score, 1.0) << desc->id << " entry " << e << " " << answer->front().account;
+      }
+      auto caught = [&](const std::vector<AnswerLine>& changed, const char* what, size_t i) {
+        EXPECT_LT(MarkLines(lines, changed).score, 1.0)
+            << desc->id << " entry " << e << " " << what << " " << i;
+      };
+      for (size_t i = 0; i < plain.size(); ++i) {
+        std::vector<AnswerLine> changed = plain;
+        changed[i].side = lines[i].side == Side::Debit ? "贷" : "借";
+        caught(changed, "side flipped", i);
+        changed = plain;
+        changed[i].amount = AmountText(lines[i].amount + 1);
+        caught(changed, "amount off by 1", i);
+        if (Cents(lines[i].amount) != 0) {
+          changed = plain;
+          changed.erase(changed.begin() + static_cast<long>(i));
+          caught(changed, "dropped", i);
+        }
+      }
+      std::vector<AnswerLine> added = plain;
+      added.push_back(plain.front());
+      caught(added, "added", plain.size());
+    }
+  }
+}
+
+TEST(Marking, AsAnExaminerMarks) {
+  const TopicDesc* form6 = FindTopic("Form6");
+  ASSERT_NE(form6, nullptr);
+  std::map<int, std::string> texts = {{1, "10"}, {2, "0.5"}, {3, "1000"}, {4, "50"}};
+  AnswerKey key = KeyOf(*form6, texts);
+  ASSERT_FALSE(key.questions.empty());
+  size_t purchase = key.questions.front();
+  EXPECT_EQ(key.entries[purchase].heading, "购入股票");
+  const std::vector<AnswerLine> forms[] = {
+      {{"交易性金融资产：成本", "借", "¥9,550.00"},
+       {"投资收益", "借", "¥500.00"},
+       {"银行存款", "贷", "¥10,050.00"}},
+      {{"交易性金融资产——成本", "借", "９５５０"},
+       {"投资收益", "借", "５００"},
+       {"银行存款", "贷", "１００５０"}},
+      // One line split into two of the same account and side.
+      {{"交易性金融资产-成本", "借", "9000"},
+       {"交易性金融资产-成本", "借", "550"},
+       {"投资收益", "借", "500"},
+       {"银行存款", "贷", "10050"}},
+  };
+  for (const auto& answer : forms) EXPECT_EQ(MarkAnswer(*form6, texts, answer, {}, purchase).score, 1.0);
+
+  AnswerMarking m = MarkAnswer(
+      *form6, texts,
+      {{"交易性金融资产-成本", "借", "9550"}, {"投资收益", "贷", "500"}, {"银行存款", "贷", "10050"}}, {},
+      purchase);
+  EXPECT_EQ(m.rows[1], Mark::WrongSide);
+  EXPECT_EQ(m.reasons[1], "方向错误：投资收益应记借方");
+  EXPECT_LT(m.score, 1.0);
+
+  // The amount is withheld until the answer is shown; a missing line names account and side.
+  m = MarkAnswer(*form6, texts, {{"交易性金融资产-成本", "借", "9500"}, {"投资收益", "借", "500"}}, {},
+                 purchase);
+  EXPECT_EQ(m.reasons[0], "金额错误");
+  ASSERT_EQ(m.missingReasons.size(), 1u);
+  EXPECT_EQ(m.missingReasons[0], "少了一行：银行存款 贷");
+  m = MarkAnswer(*form6, texts, {{"交易性金融资产-成本", "借", "9500"}, {"库存现金", "贷", "1"}},
+                 {.reveal = true}, purchase);
+  EXPECT_EQ(m.reasons[0], "金额错误：应为 9550");
+  EXPECT_EQ(m.reasons[1], "本分录没有这一科目");
+  EXPECT_EQ(m.missingReasons.back(), "少了一行：银行存款 贷 10050");
+
+  // A line of another entry never earns credit in this one.
+  m = MarkAnswer(*form6, texts, {{"应收股利", "借", "500"}}, {}, purchase);
+  EXPECT_EQ(m.rows[0], Mark::NotInKey);
+
+  // Without an entry, each entry is marked on its own and the score is their mean.
+  m = MarkAnswer(*form6, texts, forms[0]);
+  EXPECT_EQ(m.entries.size(), key.questions.size());
+  EXPECT_DOUBLE_EQ(m.score, 1.0 / static_cast<double>(key.questions.size()));
+}
+
+TEST(Marking, RoundingDetailUnitAndEitherAccount) {
+  const std::vector<KeyLine> key = {{"原材料", Side::Debit, 35249.225},
+                                    {"应交税费-应交增值税（进）", Side::Debit, 750.775000000001},
+                                    {"应付账款/银行存款", Side::Credit, 36000},
+                                    {"营业外收入", Side::Credit, -20},
+                                    {"管理费用", Side::Debit, -20}};
+  // Rounded to the 分 and balanced: right.
+  std::vector<AnswerLine> answer = {{"原材料", "借", "35249.23"},
+                                    {"应交税费-应交增值税（进项税额）", "借", "750.77"},
+                                    {"银行存款", "贷", "36000"},
+                                    {"营业外收入", "借", "20"},
+                                    {"管理费用", "贷", "20"}};
+  EXPECT_EQ(MarkLines(key, answer).score, 1.0);
+  // A 分 off in an entry that does not balance is wrong.
+  answer[2].amount = "36000.01";
+  EXPECT_LT(MarkLines(key, answer).score, 1.0);
+  answer[2].amount = "36000";
+  answer[2].account = "应付账款";
+  EXPECT_EQ(MarkLines(key, answer).score, 1.0);
+  // The first-level account is enough only when the detail is optional.
+  answer[1].account = "应交税费";
+  Marking m = MarkLines(key, answer);
+  EXPECT_EQ(m.rows[1], Mark::WrongDetail);
+  EXPECT_EQ(m.reasons[1], "明细科目不符：应为 应交税费-应交增值税（进）");
+  EXPECT_EQ(MarkLines(key, answer, {.detailRequired = false}).score, 1.0);
+  // In 万元.
+  answer = {{"原材料", "借", "3.5249225"},
+            {"应交税费-应交增值税（进）", "借", "0.0750775"},
+            {"银行存款", "贷", "3.6"},
+            {"营业外收入", "借", "0.002"},
+            {"管理费用", "贷", "0.002"}};
+  EXPECT_EQ(MarkLines(key, answer, {.inWan = true}).score, 1.0);
+  EXPECT_LT(MarkLines(key, answer).score, 1.0);
 }
 
 }  // namespace

@@ -2,12 +2,15 @@
 // chosen from the field captions and reproducible from a seed.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/engine/topic.h"
+#include "core/entries/entries.h"
 
 namespace varnello {
 
@@ -36,9 +39,36 @@ enum class FigureKind {
 
 FigureKind FigureKindOf(std::string_view caption);
 
+// What an exercise asks of one entry of the key: its amounts are not all zero, its rows with a
+// side balance (within one 分), and none of them is negative.
+struct EntryCheck {
+  bool nonZero = false;
+  bool balanced = true;
+  bool negative = false;
+};
+EntryCheck CheckEntry(const Entry& entry);
+
+// The entries of a window (by heading) that do not balance whatever the figures: the window
+// prints a figure without its counterpart. Exercise figures keep every other entry balanced and
+// every amount non-negative.
+bool UnbalancedByNature(WindowId window, std::string_view heading);
+
 // The field texts of an exercise on `desc`, by field number: every field gets a figure. The same
 // window and seed always give the same figures. The figures are drawn again (from the seed) until
 // the press neither faults nor prints only zero amounts on its journal lines.
 std::map<int, std::string> MakeExercise(const TopicDesc& desc, std::uint64_t seed);
+
+// The kind of figure an exercise draws for a field: its caption's, unless the window says otherwise.
+FigureKind FieldKind(const TopicDesc& desc, int field);
+
+// The fields whose figures the entry at `index` of the press depends on: changing one changes an
+// amount of the entry (or the entries themselves), in field display order.
+std::vector<int> FieldsOfEntry(const TopicDesc& desc, const std::map<int, std::string>& texts,
+                               std::size_t index);
+
+// The task of one entry in plain Chinese: the heading, then each caption the entry depends on
+// with its figure and unit, then what to do: "购入股票：每股价格 10 元，每股股利 0.5 元，数额 1000，
+// 手续费等 50 元。请编制会计分录。"
+std::string QuestionText(const TopicDesc& desc, const std::map<int, std::string>& texts, std::size_t index);
 
 }  // namespace varnello

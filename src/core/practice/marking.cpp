@@ -32,22 +32,69 @@ void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
   text = std::move(replaced);
 }
 
-bool EndsWith(std::string_view text, std::string_view end) {
-  return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
+bool StripEnd(std::string& text, std::string_view end) {
+  if (!text.ends_with(end)) return false;
+  text.resize(text.size() - end.size());
+  return true;
 }
 
-// Blanks dropped (the ideographic space too), parentheses and dashes half-width.
-std::string Fold(std::string_view text) {
-  std::string folded;
-  for (char c : text) {
-    if (c != ' ' && c != '\t' && c != '\n' && c != '\r') folded += c;
+// One form of an account by its levels: 应交税费 / 应交增值税 / 进项税额.
+using Levels = std::vector<std::string>;
+// The forms an account may be written in: one, or each account of a caption "A/B".
+using Forms = std::vector<Levels>;
+
+// The forms of a level that stand for one another, as students and the windows write them. A
+// level is replaced when the level before it is `parent` ("" for a first level); `to` may hold
+// several levels.
+struct Alias {
+  std::string_view parent;
+  std::string_view from;
+  std::string_view to;
+};
+constexpr Alias kAliases[] = {
+    // Old names the windows print, for the current ones.
+    {"", "应交税金", "应交税费"},
+    {"", "营业税金及附加", "税金及附加"},
+    {"", "其他业务支出", "其他业务成本"},
+    {"", "现金", "库存现金"},
+    {"", "短期投资", "交易性金融资产"},
+    // 应交增值税（进） without its first level.
+    {"", "应交增值税", "应交税费-应交增值税"},
+    // Short forms of the VAT details.
+    {"应交增值税", "进", "进项税额"},
+    {"应交增值税", "进项", "进项税额"},
+    {"应交增值税", "销", "销项税额"},
+    {"应交增值税", "销项", "销项税额"},
+    {"应交增值税", "转出未交", "转出未交增值税"},
+    // Taxes payable as the windows shorten them.
+    {"应交税费", "消费税", "应交消费税"},
+    {"应交税费", "城建税", "应交城市维护建设税"},
+    {"应交税费", "房产税", "应交房产税"},
+    {"应交税费", "车船税", "应交车船税"},
+    {"应交税费", "资源税", "应交资源税"},
+    {"应交税费", "教育费附加", "应交教育费附加"},
+    {"应交税费", "应交个税", "应交个人所得税"},
+    {"应交税费", "代扣个人所得税", "应交个人所得税"},
+    {"应交税费", "代扣代缴个人所得税", "应交个人所得税"},
+};
+
+// Separators between the levels of an account as students write them, each made "-".
+constexpr std::string_view kSeparators[] = {"——", "—", "－", "–", "：", ":", "\u3000", " ", "\t", "\r", "\n"};
+
+std::string Folded(std::string_view account) {
+  std::string text(account);
+  ReplaceAll(text, "（", "(");
+  ReplaceAll(text, "）", ")");
+  ReplaceAll(text, "／", "/");
+  for (std::string_view s : kSeparators) ReplaceAll(text, s, "-");
+  return text;
+}
+
+void TrimDashes(std::string& text) {
+  while (StripEnd(text, "-")) {
   }
-  ReplaceAll(folded, "\u3000", "");
-  ReplaceAll(folded, "（", "(");
-  ReplaceAll(folded, "）", ")");
-  // 交易性金融资产——成本 is the textbook form of 交易性金融资产-成本.
-  for (std::string_view dash : {"——", "—", "－", "–"}) ReplaceAll(folded, dash, "-");
-  return folded;
+  size_t start = text.find_first_not_of('-');
+  text.erase(0, start == std::string::npos ? text.size() : start);
 }
 
 struct Marker {
@@ -57,27 +104,138 @@ struct Marker {
 constexpr Marker kMarkers[] = {
     {"(借)", Side::Debit}, {"(借方)", Side::Debit}, {"(贷)", Side::Credit}, {"(贷方)", Side::Credit}};
 
+// The folded account without a side marker at its end; the marker's side, if there was one.
+std::optional<Side> TakeMarker(std::string& folded) {
+  TrimDashes(folded);
+  for (const Marker& m : kMarkers) {
+    if (StripEnd(folded, m.text)) {
+      TrimDashes(folded);
+      return m.side;
+    }
+  }
+  return std::nullopt;
+}
+
+void AddLevel(Levels& levels, std::string level) {
+  if (level.empty()) return;
+  std::string_view parent = levels.empty() ? std::string_view() : std::string_view(levels.back());
+  for (const Alias& a : kAliases) {
+    if (a.parent == parent && a.from == level) {
+      std::string to(a.to);
+      for (size_t start = 0;;) {
+        size_t dash = to.find('-', start);
+        levels.push_back(to.substr(start, dash - start));
+        if (dash == std::string::npos) return;
+        start = dash + 1;
+      }
+    }
+  }
+  levels.push_back(std::move(level));
+}
+
+Forms FormsOf(std::string_view account) {
+  std::string folded = Folded(account);
+  TakeMarker(folded);
+  Forms forms;
+  for (size_t start = 0;;) {
+    size_t slash = folded.find('/', start);
+    std::string_view form = std::string_view(folded).substr(start, slash - start);
+    Levels levels;
+    std::string level;
+    for (char c : form) {
+      if (c == '-' || c == '(' || c == ')') {
+        AddLevel(levels, std::move(level));
+        level.clear();
+      } else {
+        level += c;
+      }
+    }
+    AddLevel(levels, std::move(level));
+    if (!levels.empty()) forms.push_back(std::move(levels));
+    if (slash == std::string::npos) break;
+    start = slash + 1;
+  }
+  return forms;
+}
+
+bool PrefixOf(const Levels& a, const Levels& b) {
+  return a.size() <= b.size() && std::equal(a.begin(), a.end(), b.begin());
+}
+
+enum class Fit { None, FirstLevel, Account };
+
+// How well a student's account fits a key account: the same account (with the detail accounts when
+// they are required; else one may stop short of the other), or only the same first level.
+Fit FitOf(const Forms& given, const Forms& key, bool detailRequired) {
+  Fit best = Fit::None;
+  for (const Levels& g : given) {
+    for (const Levels& k : key) {
+      if (g.front() != k.front()) continue;
+      if (g == k || (!detailRequired && (PrefixOf(g, k) || PrefixOf(k, g)))) return Fit::Account;
+      best = Fit::FirstLevel;
+    }
+  }
+  return best;
+}
+
+Side Other(Side side) {
+  return side == Side::Debit ? Side::Credit : Side::Debit;
+}
+
+// Full-width digits and signs as students type them with a Chinese input method.
+std::string HalfWidth(std::string_view text) {
+  std::string out(text);
+  static constexpr std::string_view kDigits[] = {"０", "１", "２", "３", "４", "５", "６", "７", "８", "９"};
+  for (size_t d = 0; d < 10; ++d) ReplaceAll(out, kDigits[d], std::string(1, static_cast<char>('0' + d)));
+  ReplaceAll(out, "．", ".");
+  ReplaceAll(out, "－", "-");
+  ReplaceAll(out, "＋", "+");
+  ReplaceAll(out, "Ｅ", "E");
+  ReplaceAll(out, "ｅ", "e");
+  return out;
+}
+
+std::optional<double> ReadFen(std::string_view text, double unit) {
+  std::string folded = HalfWidth(text);
+  for (std::string_view drop : {" ", "\t", "\r", "\n", "\u3000", ",", "，", "¥", "￥"})
+    ReplaceAll(folded, drop, "");
+  StripEnd(folded, "元");
+  if (StripEnd(folded, "万")) unit *= 10000;
+  if (folded.find_first_of("0123456789") == std::string::npos) return std::nullopt;
+  try {
+    double amount = ReadAmount(folded);
+    return Cents(unit == 1 ? amount : amount * unit);
+  } catch (const Fault&) {
+    return std::nullopt;  // beyond the range of a double: no key amount is that large
+  }
+}
+
+std::string SideWord(Side side) {
+  return std::string(SideText(side)) + "方";
+}
+
+// A key amount in the unit the student writes.
+std::string UnitAmount(double cents, const MarkOptions& options) {
+  return AmountText(options.inWan ? cents / 1000000 : cents / 100);
+}
+
 }  // namespace
 
 std::string NormalizeAccount(std::string_view account) {
-  std::string folded = Fold(account);
-  for (const Marker& m : kMarkers) {
-    if (EndsWith(folded, m.text)) {
-      folded.resize(folded.size() - m.text.size());
-      break;
-    }
+  std::string text;
+  for (const Levels& form : FormsOf(account)) {
+    if (!text.empty()) text += '/';
+    for (size_t i = 0; i < form.size(); ++i) text += (i == 0 ? "" : "-") + form[i];
   }
-  return folded;
+  return text;
 }
 
 std::optional<Side> ReadSide(std::string_view text) {
-  std::string folded = Fold(text);
+  std::string folded = Folded(text);
+  std::optional<Side> marker = TakeMarker(folded);
   if (folded == "借" || folded == "借方") return Side::Debit;
   if (folded == "贷" || folded == "贷方") return Side::Credit;
-  for (const Marker& m : kMarkers) {
-    if (EndsWith(folded, m.text)) return m.side;
-  }
-  return std::nullopt;
+  return marker;
 }
 
 double Cents(double amount) {
@@ -91,81 +249,156 @@ double Cents(double amount) {
 }
 
 std::optional<double> ReadCents(std::string_view text) {
-  std::string folded = Fold(text);
-  ReplaceAll(folded, ",", "");
-  ReplaceAll(folded, "，", "");
-  if (EndsWith(folded, "元")) folded.resize(folded.size() - std::string_view("元").size());
-  if (folded.find_first_of("0123456789") == std::string::npos) return std::nullopt;
-  try {
-    return Cents(ReadAmount(folded));
-  } catch (const Fault&) {
-    return std::nullopt;  // beyond the range of a double: no key amount is that large
-  }
+  return ReadFen(text, 1);
 }
 
-Marking MarkLines(const std::vector<KeyLine>& key, const std::vector<AnswerLine>& answer) {
+Marking MarkLines(const std::vector<KeyLine>& key, const std::vector<AnswerLine>& answer,
+                  const MarkOptions& options) {
+  // A negative amount is the same line with its side turned: both key and answer are compared so.
   struct Wanted {
-    std::string account;
+    Forms forms;
     Side side;
     double cents;
     bool taken = false;
+    bool answered = false;
   };
   std::vector<Wanted> wanted;
-  for (const KeyLine& k : key) wanted.push_back({NormalizeAccount(k.account), k.side, Cents(k.amount)});
+  for (const KeyLine& k : key) {
+    double cents = Cents(k.amount);
+    wanted.push_back({FormsOf(k.account), cents < 0 ? Other(k.side) : k.side, std::fabs(cents)});
+  }
 
   struct Given {
-    std::string account;
+    Forms forms;
     std::optional<Side> side;
     std::optional<double> cents;
   };
   std::vector<Given> given;
+  double debit = 0, credit = 0;
   for (const AnswerLine& a : answer) {
     std::optional<Side> side = ReadSide(a.side);
-    if (!side && Fold(a.side).empty()) side = ReadSide(a.account);
-    given.push_back({NormalizeAccount(a.account), side, ReadCents(a.amount)});
+    std::string sideText = Folded(a.side);
+    TrimDashes(sideText);
+    if (!side && sideText.empty()) side = ReadSide(a.account);
+    std::optional<double> cents = ReadFen(a.amount, options.inWan ? 10000 : 1);
+    if (side && cents && *cents < 0) {
+      side = Other(*side);
+      *cents = -*cents;
+    }
+    if (side && cents) (*side == Side::Debit ? debit : credit) += *cents;
+    given.push_back({FormsOf(a.account), side, cents});
   }
+  // Rounding each amount to the 分 is what a student must do: within one 分 of the key when the
+  // student's entry balances, else to the 分.
+  double tolerance = !answer.empty() && debit == credit ? 1.0 : 0.0;
+  auto amountFits = [tolerance](const Given& g, const Wanted& w) {
+    return g.cents && std::fabs(*g.cents - w.cents) <= tolerance;
+  };
 
   Marking result;
   result.key = key;
   result.rows.assign(answer.size(), Mark::NotInKey);
   result.matched.assign(answer.size(), -1);
+  result.reasons.assign(answer.size(), std::string());
   std::vector<bool> marked(answer.size(), false);
+  auto take = [&](size_t i, size_t k, Mark mark) {
+    marked[i] = true;
+    result.rows[i] = mark;
+    result.matched[i] = static_cast<int>(k);
+    wanted[k].taken = true;
+    if (mark == Mark::Correct) wanted[k].answered = true;
+  };
+  auto accountFits = [&](size_t i, size_t k) {
+    return FitOf(given[i].forms, wanted[k].forms, options.detailRequired) == Fit::Account;
+  };
   // Closest fits first, so that a wrong line cannot take the key line a right one stands for:
   // account, side and amount; then account and amount (wrong side); account and side (wrong
   // amount); the account alone (wrong side, the amount withheld as well).
   auto pass = [&](Mark mark, bool sameSide, bool sameAmount) {
     for (size_t i = 0; i < given.size(); ++i) {
-      if (marked[i]) continue;
-      for (size_t k = 0; k < wanted.size(); ++k) {
-        Wanted& w = wanted[k];
-        if (w.taken || w.account != given[i].account) continue;
-        if (sameSide != (given[i].side == w.side)) continue;
-        if (sameAmount != (given[i].cents == w.cents)) continue;
-        w.taken = true;
-        marked[i] = true;
-        result.rows[i] = mark;
-        result.matched[i] = static_cast<int>(k);
-        break;
+      for (size_t k = 0; k < wanted.size() && !marked[i]; ++k) {
+        if (wanted[k].taken || !accountFits(i, k)) continue;
+        if (sameSide != (given[i].side == wanted[k].side)) continue;
+        if (sameAmount != amountFits(given[i], wanted[k])) continue;
+        take(i, k, mark);
       }
     }
   };
   pass(Mark::Correct, true, true);
+  // A key line answered by several lines of its account and side that add up to it.
+  for (size_t k = 0; k < wanted.size(); ++k) {
+    if (wanted[k].taken) continue;
+    std::vector<size_t> parts;
+    double sum = 0;
+    for (size_t i = 0; i < given.size(); ++i) {
+      if (marked[i] || !accountFits(i, k) || given[i].side != wanted[k].side || !given[i].cents) continue;
+      parts.push_back(i);
+      sum += *given[i].cents;
+    }
+    if (parts.size() < 2 || std::fabs(sum - wanted[k].cents) > tolerance) continue;
+    for (size_t i : parts) take(i, k, Mark::Correct);
+  }
   pass(Mark::WrongSide, false, true);
   pass(Mark::WrongAmount, true, false);
   pass(Mark::WrongSide, false, false);
-
-  size_t counted = 0;
-  for (size_t i = 0; i < wanted.size(); ++i) {
-    bool optional = wanted[i].cents == 0;
-    if (!optional || wanted[i].taken) ++counted;
-    if (!optional && !wanted[i].taken) result.missing.push_back(key[i]);
+  // The right first-level account with the wrong detail.
+  for (size_t i = 0; i < given.size(); ++i) {
+    for (size_t k = 0; k < wanted.size() && !marked[i]; ++k) {
+      if (!wanted[k].taken && FitOf(given[i].forms, wanted[k].forms, true) == Fit::FirstLevel)
+        take(i, k, Mark::WrongDetail);
+    }
   }
-  long long correct = std::count(result.rows.begin(), result.rows.end(), Mark::Correct);
+
+  for (size_t i = 0; i < given.size(); ++i) {
+    std::string& reason = result.reasons[i];
+    if (result.matched[i] < 0) {
+      bool inEntry = false;
+      for (size_t k = 0; k < wanted.size(); ++k) inEntry = inEntry || accountFits(i, k);
+      reason = inEntry ? "多余的一行：本分录的这一科目已经写过" : "本分录没有这一科目";
+      continue;
+    }
+    size_t k = static_cast<size_t>(result.matched[i]);
+    const std::string& account = key[k].account;
+    reason = MarkReason(result.rows[i]);
+    switch (result.rows[i]) {
+      case Mark::Correct:
+      case Mark::NotInKey:
+        break;
+      case Mark::WrongSide:
+        reason =
+            (given[i].side ? "方向错误：" : "没有写借贷方向：") + account + "应记" + SideWord(wanted[k].side);
+        break;
+      case Mark::WrongAmount:
+        if (!given[i].cents) {
+          reason += "：没有读出金额";
+        } else if (options.reveal) {
+          reason += "：应为 " + UnitAmount(wanted[k].cents, options);
+        }
+        break;
+      case Mark::WrongDetail:
+        reason += "：应为 " + account;
+        break;
+    }
+  }
+
+  size_t counted = 0, answered = 0;
+  for (size_t k = 0; k < wanted.size(); ++k) {
+    bool optional = wanted[k].cents == 0;
+    if (!optional || wanted[k].taken) ++counted;
+    if (wanted[k].answered) ++answered;
+    if (optional || wanted[k].taken) continue;
+    KeyLine line{key[k].account, wanted[k].side, key[k].amount < 0 ? -key[k].amount : key[k].amount};
+    std::string reason = "少了一行：" + line.account + " " + std::string(SideText(line.side));
+    if (options.reveal) reason += " " + UnitAmount(wanted[k].cents, options);
+    result.missing.push_back(std::move(line));
+    result.missingReasons.push_back(std::move(reason));
+  }
   long long extra = std::count(result.rows.begin(), result.rows.end(), Mark::NotInKey);
   if (counted == 0) {
     result.score = extra == 0 ? 1.0 : 0.0;
   } else {
-    result.score = static_cast<double>(std::max(0LL, correct - extra)) / static_cast<double>(counted);
+    result.score = static_cast<double>(std::max(0LL, static_cast<long long>(answered) - extra)) /
+                   static_cast<double>(counted);
   }
   return result;
 }
@@ -174,22 +407,145 @@ AnswerKey KeyOf(const TopicDesc& desc, const std::map<int, std::string>& texts) 
   EntryPress press = PressEntries(desc, FieldTexts(texts));
   AnswerKey key;
   key.fault = press.fault;
-  for (const Entry& entry : press.entries) {
-    for (const EntryRow& row : entry.rows) {
+  for (size_t e = 0; e < press.entries.size(); ++e) {
+    std::vector<KeyLine>& lines = key.entryLines.emplace_back();
+    bool question = false;
+    for (const EntryRow& row : press.entries[e].rows) {
+      if (row.side == Side::None) continue;
       // An empty holder on a journal line counts as 0.
-      if (row.side != Side::None) key.lines.push_back({row.account, row.side, row.amount.value_or(0)});
+      lines.push_back({row.account, row.side, row.amount.value_or(0)});
+      question = question || Cents(lines.back().amount) != 0;
+      key.lines.push_back(lines.back());
     }
+    if (question) key.questions.push_back(e);
   }
   key.entries = std::move(press.entries);
   return key;
 }
 
-Marking MarkAnswer(const TopicDesc& desc, const std::map<int, std::string>& texts,
-                   const std::vector<AnswerLine>& answer) {
+namespace {
+
+// The entry each answer line answers when the student did not say: the lines are read in order
+// as the student wrote the entries, one after another (see MarkAnswer).
+std::vector<std::optional<size_t>> PlaceLines(const AnswerKey& key, const std::vector<AnswerLine>& answer,
+                                              const MarkOptions& options) {
+  std::vector<std::optional<size_t>> placed(answer.size());
+  // Every entry with a line a student may write, zero lines too.
+  std::vector<size_t> entries;
+  for (size_t e = 0; e < key.entryLines.size(); ++e) {
+    if (!key.entryLines[e].empty()) entries.push_back(e);
+  }
+  if (entries.empty()) return placed;
+  size_t current = 0;  // among entries
+  // The key lines of entry q whose account is the student's: written alike (`same`), or one that
+  // fits it; on the given side if any.
+  auto count = [&](size_t q, const Forms& forms, const std::string& normal, bool same,
+                   std::optional<Side> side) {
+    size_t n = 0;
+    for (const KeyLine& k : key.entryLines[entries[q]]) {
+      if (side && (k.amount < 0 ? Other(k.side) : k.side) != *side) continue;
+      if (same ? NormalizeAccount(k.account) == normal
+               : FitOf(forms, FormsOf(k.account), options.detailRequired) == Fit::Account)
+        ++n;
+    }
+    return n;
+  };
+  auto later = [&](const Forms& forms, const std::string& normal, bool same,
+                   std::optional<Side> side) -> std::optional<size_t> {
+    for (size_t q = current + 1; q < entries.size(); ++q) {
+      if (count(q, forms, normal, same, side) > 0) return q;
+    }
+    return std::nullopt;
+  };
+  std::vector<std::string> written;  // the accounts written in the current entry
+  for (size_t i = 0; i < answer.size(); ++i) {
+    if (answer[i].entry) {
+      placed[i] = answer[i].entry;
+      continue;
+    }
+    Forms forms = FormsOf(answer[i].account);
+    std::optional<Side> side = ReadSide(answer[i].side);
+    if (!side) side = ReadSide(answer[i].account);
+    std::string normal = NormalizeAccount(answer[i].account);
+    // The current entry keeps the line while it has a line of its account not yet written; a
+    // later entry with the account takes it otherwise. An account written alike counts before
+    // one that only fits (either account of "A/B").
+    auto times = static_cast<size_t>(std::count(written.begin(), written.end(), normal));
+    std::optional<size_t> next;
+    for (bool same : {true, false}) {
+      if (count(current, forms, normal, same, std::nullopt) > times) break;
+      next = later(forms, normal, same, side);
+      if (!next) next = later(forms, normal, same, std::nullopt);
+      if (next) break;
+    }
+    if (next) {
+      current = *next;
+      written.clear();
+    }
+    written.push_back(normal);
+    placed[i] = entries[current];
+  }
+  return placed;
+}
+
+}  // namespace
+
+AnswerMarking MarkAnswer(const TopicDesc& desc, const std::map<int, std::string>& texts,
+                         const std::vector<AnswerLine>& answer, const MarkOptions& options,
+                         std::optional<size_t> entry) {
   AnswerKey key = KeyOf(desc, texts);
-  Marking marking = MarkLines(key.lines, answer);
-  marking.fault = key.fault;
-  return marking;
+  AnswerMarking result;
+  result.fault = key.fault;
+  result.key = key.lines;
+  result.rows.assign(answer.size(), Mark::NotInKey);
+  result.matched.assign(answer.size(), -1);
+  result.reasons.assign(answer.size(), "本题没有这一分录");
+  result.entryOf.assign(answer.size(), std::nullopt);
+  if (entry) {
+    result.entryOf.assign(answer.size(), *entry);
+  } else {
+    result.entryOf = PlaceLines(key, answer, options);
+  }
+  // The entries marked: the one asked for, else every question and any entry a line names.
+  std::set<size_t> marked;
+  if (entry) {
+    marked.insert(*entry);
+  } else {
+    marked.insert(key.questions.begin(), key.questions.end());
+    for (const std::optional<size_t>& e : result.entryOf) {
+      if (e) marked.insert(*e);
+    }
+  }
+  static const std::vector<KeyLine> kNone;
+  double total = 0;
+  for (size_t e : marked) {
+    EntryMarking& em = result.entries.emplace_back();
+    em.index = e;
+    if (e < key.entries.size()) em.heading = key.entries[e].heading;
+    std::vector<AnswerLine> lines;
+    for (size_t i = 0; i < answer.size(); ++i) {
+      if (result.entryOf[i] != e) continue;
+      em.lines.push_back(i);
+      lines.push_back(answer[i]);
+    }
+    em.marking = MarkLines(e < key.entryLines.size() ? key.entryLines[e] : kNone, lines, options);
+    for (size_t j = 0; j < em.lines.size(); ++j) {
+      size_t i = em.lines[j];
+      result.rows[i] = em.marking.rows[j];
+      result.matched[i] = em.marking.matched[j];
+      result.reasons[i] = em.marking.reasons[j];
+    }
+    result.missing.insert(result.missing.end(), em.marking.missing.begin(), em.marking.missing.end());
+    result.missingReasons.insert(result.missingReasons.end(), em.marking.missingReasons.begin(),
+                                 em.marking.missingReasons.end());
+    total += em.marking.score;
+  }
+  if (!result.entries.empty()) {
+    result.score = total / static_cast<double>(result.entries.size());
+  } else {
+    result.score = answer.empty() ? 1.0 : 0.0;
+  }
+  return result;
 }
 
 const std::vector<std::string>& KnownAccounts() {
@@ -217,6 +573,8 @@ std::string_view MarkName(Mark mark) {
       return "wrong_side";
     case Mark::WrongAmount:
       return "wrong_amount";
+    case Mark::WrongDetail:
+      return "wrong_detail";
     case Mark::NotInKey:
       return "not_in_key";
   }
@@ -228,13 +586,21 @@ std::string_view MarkReason(Mark mark) {
     case Mark::Correct:
       return "正确";
     case Mark::WrongSide:
-      return "借贷方向错误";
+      return "方向错误";
     case Mark::WrongAmount:
       return "金额错误";
+    case Mark::WrongDetail:
+      return "明细科目不符";
     case Mark::NotInKey:
-      return "答案中没有这一行";
+      return "本分录没有这一科目";
   }
   return "";
+}
+
+std::string AmountText(double amount) {
+  std::string text = FormatAmount(amount);
+  size_t start = text.front() == ' ' ? 1 : 0;
+  return text.substr(start, text.size() - 1 - start);
 }
 
 std::string_view SideText(Side side) {

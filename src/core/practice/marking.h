@@ -1,6 +1,9 @@
-// Marking: a student's journal lines compared with the lines a window computes (the key).
+// Marking: a student's journal lines compared with the entries a window computes (the key), entry
+// by entry, as an examiner marks: accounts and amounts in the forms students write them, and a short
+// reason for every line.
 #pragma once
 
+#include <cstddef>
 #include <map>
 #include <optional>
 #include <string>
@@ -22,62 +25,107 @@ struct KeyLine {
 };
 
 // One line of a student's answer as typed. The side may be empty when the account carries it
-// ("银行存款（贷）").
+// ("银行存款（贷）"). `entry` names the key entry the line answers, when the student said so.
 struct AnswerLine {
   std::string account;
   std::string side;
   std::string amount;
+  std::optional<std::size_t> entry = std::nullopt;
 };
 
-enum class Mark { Correct, WrongSide, WrongAmount, NotInKey };
+struct MarkOptions {
+  // Whether the detail accounts must be written; when not, the first-level account is enough.
+  bool detailRequired = true;
+  // Amounts written in 万元 rather than 元.
+  bool inWan = false;
+  // The right answer has been shown: reasons may give the right amounts.
+  bool reveal = false;
+};
 
+enum class Mark { Correct, WrongSide, WrongAmount, WrongDetail, NotInKey };
+
+// The marking of one entry of the key, or of a whole answer.
 struct Marking {
   std::vector<Mark> rows;  // one per answer line, in the answer's order
   // The key line each answer line stands for (its index in `key`), or -1 for a line not in it.
   std::vector<int> matched;
-  std::vector<KeyLine> missing;  // key lines no answer line stands for (zero lines excepted)
+  std::vector<std::string> reasons;  // one per answer line, for the student
+  std::vector<KeyLine> missing;      // key lines no answer line stands for (zero lines excepted)
+  std::vector<std::string> missingReasons;
   std::vector<KeyLine> key;
-  // Correct lines less lines not in the key, over the key lines that count (every line with a
-  // non-zero amount, and a zero line the student did write); never below 0.
+  // Key lines answered, less lines not in the key, over the key lines that count (every line with
+  // a non-zero amount, and a zero line the student did write); never below 0.
   double score = 0;
   // The fault that ended the press of the window, if any (the key then holds the lines before it).
   std::optional<FaultKind> fault;
 };
 
-// The account as compared: blanks dropped, parentheses half-width, a side marker at the end
-// ("（借）", "(贷)", "借", "贷方") taken off.
+// One entry of the key as marked: where it stands among the press's entries, its heading, the
+// answer lines it was given (indices into the answer) and their marks.
+struct EntryMarking {
+  std::size_t index = 0;
+  std::string heading;
+  std::vector<std::size_t> lines;
+  Marking marking;
+};
+
+// A whole answer marked entry by entry: `rows`, `matched` and `reasons` of the whole answer in its
+// order (matched indices into its entry's key), `missing` of every entry, `key` every key line,
+// `score` the mean of the entries' scores.
+struct AnswerMarking : Marking {
+  std::vector<EntryMarking> entries;
+  std::vector<std::optional<std::size_t>> entryOf;  // per answer line: the entry it was marked in
+};
+
+// The account as compared, its levels joined by "-": blanks, dashes and colons between levels,
+// a trailing "（…）" as one more level, forms of a level as the table of aliases has them
+// (进 → 进项税额, 应交税金 → 应交税费), a side marker at the end taken off. An account of a caption
+// "A/B" is either A or B: the forms are joined by "/".
 std::string NormalizeAccount(std::string_view account);
 // The side named by a text ("借", "借方", "贷", "贷方"; blanks ignored), or by the side marker at
 // the end of an account.
 std::optional<Side> ReadSide(std::string_view text);
-// An amount as a student writes it, in 分: blanks and thousands separators ignored, "元" allowed
-// at the end. Nothing when the text holds no number or one beyond the range of a double.
+// An amount as a student writes it, in 分: blanks, grouping commas, "¥"/"￥" in front and "元" at the
+// end ignored, full-width digits read; "万" or "万元" at the end multiplies by 10000. Nothing when
+// the text holds no number or one beyond the range of a double.
 std::optional<double> ReadCents(std::string_view text);
 // A computed amount in 分 as WholeFen rounds it, held as a double; one beyond WholeFen's reach as
 // printed, times 100 (a NaN stays NaN).
 double Cents(double amount);
 
-Marking MarkLines(const std::vector<KeyLine>& key, const std::vector<AnswerLine>& answer);
+// Marks answer lines against the key lines of one entry.
+Marking MarkLines(const std::vector<KeyLine>& key, const std::vector<AnswerLine>& answer,
+                  const MarkOptions& options = {});
 
-// The key of one press of a window with the given field texts: its journal lines with a side,
-// the entries they stand in (figures without a side too, for showing), and the fault that ended
-// the press, if any.
+// The key of one press of a window with the given field texts: the entries it prints (figures
+// without a side too, for showing), the journal lines with a side of each entry, and the fault
+// that ended the press, if any.
 struct AnswerKey {
-  std::vector<KeyLine> lines;
   std::vector<Entry> entries;
+  std::vector<std::vector<KeyLine>> entryLines;  // parallel to `entries`
+  std::vector<KeyLine> lines;                    // every entry's lines, in order
   std::optional<FaultKind> fault;
+  // The entries a question can be asked of: each has a line with a side and an amount that is
+  // not zero to the 分.
+  std::vector<std::size_t> questions;
 };
 AnswerKey KeyOf(const TopicDesc& desc, const std::map<int, std::string>& texts);
 
-// Marks a student's answer on a window with the given field texts.
-Marking MarkAnswer(const TopicDesc& desc, const std::map<int, std::string>& texts,
-                   const std::vector<AnswerLine>& answer);
+// Marks a student's answer on a window with the given field texts. With `entry`, every line is
+// marked against that entry alone (and `entries` holds just it); without, each line answers the
+// entry it names, or else the entry the student is writing: lines are read in order, and a line
+// whose account the current entry lacks while a later entry has it moves on to that entry.
+AnswerMarking MarkAnswer(const TopicDesc& desc, const std::map<int, std::string>& texts,
+                         const std::vector<AnswerLine>& answer, const MarkOptions& options = {},
+                         std::optional<std::size_t> entry = std::nullopt);
 
 // Every account the windows print on a journal line with a side, sorted (for completion).
 const std::vector<std::string>& KnownAccounts();
 
 std::string_view MarkName(Mark mark);    // "correct", "wrong_side", ...
-std::string_view MarkReason(Mark mark);  // a short reason for the student: "正确", "方向错误", ...
+std::string_view MarkReason(Mark mark);  // the reason's first words: "正确", "方向错误", ...
 std::string_view SideText(Side side);    // "借", "贷", or "" for none
+// An amount as a student reads it: FormatAmount without its sign slot and trailing space.
+std::string AmountText(double amount);
 
 }  // namespace varnello

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 #include "core/search/han_pinyin.h"
 #include "core/tables/tables.h"
@@ -58,13 +59,14 @@ std::string_view SubjectOf(const KeywordRow& row) {
 // the table gives zhang, its reading as "to grow" or "elder". The other polyphonic characters of
 // the keywords are read right: 行 in 发行 (xing), 应 in 应收/应付/应税 (ying), 得 in 所得税 (de),
 // 模 in 规模 (mo), 卡 in 信用卡 (ka), 转 in 结转/转让 (zhuan), 累 in 累计 (lei), 少 in 少记 (shao),
-// 调, 还, 重 and 传 do not occur.
+// 调, 还, 重 and 传 do not occur. Accounts, found the same way in practice, add 行 of 银行 (hang).
 struct Correction {
   std::u32string_view word;
   std::array<std::string_view, 2> syllables;
 };
 constexpr Correction kCorrections[] = {
     {U"长期", {"chang", "qi"}},
+    {U"银行", {"yin", "hang"}},
 };
 
 std::u32string DecodeUtf8(std::string_view s) {
@@ -100,21 +102,27 @@ std::string Syllables(std::string_view keyword) {
   return joined;
 }
 
-KeywordEntry MakeEntry(const KeywordRow& row) {
-  KeywordEntry e{row.keyword, row.window, SubjectOf(row), Syllables(row.keyword), {}, {}, {}};
+// The full pinyin, initials and syllable starts of spaced syllables ("mai gu piao").
+void Spell(std::string_view syllables, std::string& pinyin, std::string& initials,
+           std::vector<size_t>& starts) {
   bool atStart = true;
-  for (char c : e.syllables) {
+  for (char c : syllables) {
     if (c == ' ') {
       atStart = true;
       continue;
     }
     if (atStart) {
-      e.starts.push_back(e.pinyin.size());
-      e.initials += c;
+      starts.push_back(pinyin.size());
+      initials += c;
       atStart = false;
     }
-    e.pinyin += c;
+    pinyin += c;
   }
+}
+
+KeywordEntry MakeEntry(const KeywordRow& row) {
+  KeywordEntry e{row.keyword, row.window, SubjectOf(row), Syllables(row.keyword), {}, {}, {}};
+  Spell(e.syllables, e.pinyin, e.initials, e.starts);
   return e;
 }
 
@@ -162,11 +170,30 @@ Folded Fold(std::string_view query) {
   return f;
 }
 
-bool PinyinFromSyllable(const KeywordEntry& e, std::string_view q) {
-  for (size_t s : e.starts) {
-    if (std::string_view(e.pinyin).substr(s).starts_with(q)) return true;
+bool PinyinFromSyllable(std::string_view pinyin, const std::vector<size_t>& starts, std::string_view q) {
+  for (size_t s : starts) {
+    if (pinyin.substr(s).starts_with(q)) return true;
   }
   return false;
+}
+
+// How one text matches a folded query, if it does.
+std::optional<MatchKind> MatchOf(const Folded& f, std::string_view text, std::string_view pinyin,
+                                 std::string_view initials, const std::vector<size_t>& starts) {
+  std::string_view q = f.text;
+  if (f.latin) {
+    if (initials == q || pinyin == q) return MatchKind::PinyinExact;
+    if (initials.starts_with(q) || pinyin.starts_with(q)) return MatchKind::PinyinPrefix;
+    if (initials.find(q) != std::string_view::npos || PinyinFromSyllable(pinyin, starts, q))
+      return MatchKind::PinyinSubstring;
+  } else if (text == q) {
+    return MatchKind::Exact;
+  } else if (text.starts_with(q)) {
+    return MatchKind::Prefix;
+  } else if (text.find(q) != std::string_view::npos) {
+    return MatchKind::Substring;
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -186,27 +213,36 @@ std::vector<KeywordMatch> FindKeywords(std::string_view query) {
   if (!simdjson::validate_utf8(query.data(), query.size())) return matches;
   Folded f = Fold(query);
   if (f.text.empty()) return matches;
-  std::string_view q = f.text;
   for (const KeywordEntry& e : KeywordIndex()) {
-    if (f.latin) {
-      if (e.initials == q || e.pinyin == q) {
-        matches.push_back({&e, MatchKind::PinyinExact});
-      } else if (std::string_view(e.initials).starts_with(q) || std::string_view(e.pinyin).starts_with(q)) {
-        matches.push_back({&e, MatchKind::PinyinPrefix});
-      } else if (e.initials.find(q) != std::string::npos || PinyinFromSyllable(e, q)) {
-        matches.push_back({&e, MatchKind::PinyinSubstring});
-      }
-    } else if (e.keyword == q) {
-      matches.push_back({&e, MatchKind::Exact});
-    } else if (e.keyword.starts_with(q)) {
-      matches.push_back({&e, MatchKind::Prefix});
-    } else if (e.keyword.find(q) != std::string_view::npos) {
-      matches.push_back({&e, MatchKind::Substring});
-    }
+    if (std::optional<MatchKind> kind = MatchOf(f, e.keyword, e.pinyin, e.initials, e.starts))
+      matches.push_back({&e, *kind});
   }
   std::stable_sort(matches.begin(), matches.end(),
                    [](const KeywordMatch& a, const KeywordMatch& b) { return a.kind < b.kind; });
   return matches;
+}
+
+TextFinder::TextFinder(std::vector<std::string> texts) : texts_(std::move(texts)) {
+  for (const std::string& text : texts_) {
+    Spelled& s = spelled_.emplace_back();
+    Spell(Syllables(text), s.pinyin, s.initials, s.starts);
+  }
+}
+
+std::vector<size_t> TextFinder::find(std::string_view query) const {
+  Folded f = Fold(query);
+  std::vector<std::pair<MatchKind, size_t>> found;
+  if (f.text.empty()) return {};
+  for (size_t i = 0; i < texts_.size(); ++i) {
+    const Spelled& s = spelled_[i];
+    if (std::optional<MatchKind> kind = MatchOf(f, texts_[i], s.pinyin, s.initials, s.starts))
+      found.emplace_back(*kind, i);
+  }
+  std::stable_sort(found.begin(), found.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::vector<size_t> indices;
+  for (const auto& [kind, i] : found) indices.push_back(i);
+  return indices;
 }
 
 std::string_view MatchKindName(MatchKind kind) {

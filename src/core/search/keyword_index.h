@@ -49,4 +49,22 @@ std::vector<KeywordMatch> FindKeywords(std::string_view query);
 
 std::string_view MatchKindName(MatchKind kind);
 
+// Texts of one's own (accounts, say) found as keywords are: by their characters, pinyin initials
+// or full pinyin, with the same folding of the query and the same order of matches.
+class TextFinder {
+ public:
+  explicit TextFinder(std::vector<std::string> texts);
+  // The indices of the matching texts, best kind first and in the texts' order within a kind.
+  std::vector<size_t> find(std::string_view query) const;
+  const std::vector<std::string>& texts() const { return texts_; }
+
+ private:
+  struct Spelled {
+    std::string pinyin, initials;
+    std::vector<size_t> starts;
+  };
+  std::vector<std::string> texts_;
+  std::vector<Spelled> spelled_;
+};
+
 }  // namespace varnello
