@@ -7,6 +7,7 @@ packages=(
   build-essential cmake pkg-config ccache
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libsimdjson-dev libicu-dev
+  libxlsxwriter-dev libcairo2-dev libpango1.0-dev poppler-utils
   clang libclang-rt-14-dev clang-format
   fonts-arphic-uming fontconfig qt6-translations-l10n
   desktop-file-utils appstream librsvg2-bin dpkg-dev file

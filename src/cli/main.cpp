@@ -11,8 +11,13 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <fstream>
 #include <iostream>
+#include <iterator>
 #include <map>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -22,6 +27,8 @@
 #include <vector>
 
 #include "cli/batch.h"
+#include "cli/voucher_pdf.h"
+#include "core/accounts/chart.h"
 #include "core/engine/topic.h"
 #include "core/entries/capital.h"
 #include "core/entries/entries.h"
@@ -32,6 +39,8 @@
 #include "core/practice/marking.h"
 #include "core/search/keyword_index.h"
 #include "core/tables/tables.h"
+#include "core/vouchers/voucher.h"
+#include "core/vouchers/voucher_layout.h"
 
 namespace varnello {
 namespace {
@@ -149,6 +158,146 @@ int PressExit(std::string_view out, const PressResult& r, bool explain) {
   return 0;
 }
 
+// ---- files and the books: account charts, vouchers, import files ----
+
+// Reads a whole file; false (errno set) when it cannot.
+bool ReadWholeFile(const std::string& path, std::string& bytes) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return !in.bad();
+}
+
+// The chart given by --chart FILE over the standard one; or the exit status of the failure.
+std::optional<Chart> ChartOption(Options& options, std::string_view command, int& status) {
+  bool missing = false;
+  std::optional<std::string_view> file = options.value("--chart", missing);
+  status = 0;
+  if (missing) {
+    status = UsageError(std::string(command) + ": --chart needs a file");
+    return std::nullopt;
+  }
+  if (!file) return Chart::Standard();
+  std::string csv;
+  if (!ReadWholeFile(std::string(*file), csv)) {
+    status = IoError("read the chart " + std::string(*file));
+    return std::nullopt;
+  }
+  std::string error;
+  std::optional<Chart> chart = Chart::WithUserCsv(csv, &error);
+  if (!chart) status = UsageError(std::string(command) + ": chart " + std::string(*file) + ": " + error);
+  return chart;
+}
+
+// The options of vouchers and import files: --date, --word, --number, --attachments, --preparer,
+// --per-page, --digit-grid. Empty (and a message on stderr) when one is not valid.
+struct BookOptions {
+  VoucherOptions voucher;
+  VoucherLayoutOptions layout;
+};
+std::optional<BookOptions> ParseBookOptions(Options& options) {
+  BookOptions book;
+  bool missing = false;
+  auto value = [&](std::string_view name) {
+    std::optional<std::string_view> v = options.value(name, missing);
+    if (missing) UsageError("press: " + std::string(name) + " needs a value");
+    return v;
+  };
+  auto whole = [&](std::string_view name, int low, int high, int& out) {
+    std::optional<std::string_view> v = value(name);
+    if (missing) return false;
+    if (!v) return true;
+    auto [end, ec] = std::from_chars(v->data(), v->data() + v->size(), out);
+    if (ec != std::errc() || end != v->data() + v->size() || out < low || out > high) {
+      UsageError("press: " + std::string(name) + " takes a whole number from " + std::to_string(low) +
+                 " to " + std::to_string(high));
+      return false;
+    }
+    return true;
+  };
+  std::optional<std::string_view> date = value("--date");
+  if (missing) return std::nullopt;
+  if (date) {
+    book.voucher.date = std::string(*date);
+  } else {
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[16];
+    std::strftime(text, sizeof text, "%Y-%m-%d", &local);
+    book.voucher.date = text;
+  }
+  if (!ParseVoucherDate(book.voucher.date)) {
+    UsageError("press: --date takes a date as YYYY-MM-DD, not " + book.voucher.date);
+    return std::nullopt;
+  }
+  std::optional<std::string_view> word = value("--word");
+  if (missing) return std::nullopt;
+  if (word) book.voucher.word = std::string(*word);
+  std::optional<std::string_view> preparer = value("--preparer");
+  if (missing) return std::nullopt;
+  if (preparer) book.voucher.preparer = std::string(*preparer);
+  if (!whole("--number", 1, 99999999, book.voucher.firstNumber) ||
+      !whole("--attachments", 0, 9999, book.voucher.attachments) ||
+      !whole("--per-page", 1, 3, book.layout.perPage)) {
+    return std::nullopt;
+  }
+  book.layout.digitGrid = options.flag("--digit-grid");
+  return book;
+}
+
+// Writes a file whole: a temporary file beside it, flushed to the disk, then renamed over it; the
+// file is untouched when anything fails.
+bool WriteWholeFile(const std::string& path, std::string_view bytes) {
+  std::string temp = path + ".XXXXXX";
+  int fd = ::mkstemp(temp.data());
+  if (fd < 0) return false;
+  bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+  int saved = errno;
+  if (::close(fd) != 0 && written) {
+    written = false;
+    saved = errno;
+  }
+  if (written && ::rename(temp.c_str(), path.c_str()) == 0) return true;
+  if (written) saved = errno;
+  ::unlink(temp.c_str());
+  errno = saved;
+  return false;
+}
+
+// The press's entries booked as vouchers into the file of the format; refused entries are told
+// on stderr. A press that faulted books nothing.
+int WriteBooks(std::string_view format, const std::string& output, const BookOptions& book,
+               const Chart& chart, const EntryPress& r, std::string_view summary) {
+  if (r.fault) return PressExit("", r, false);
+  VoucherSet set = VouchersOf(r.entries, chart, book.voucher, summary);
+  for (const RefusedEntry& refused : set.refused) {
+    std::cerr << "varnello-cli: not booked: " << (refused.heading.empty() ? "(no heading)" : refused.heading)
+              << ": " << refused.reason << "\n";
+  }
+  if (set.vouchers.empty()) {
+    std::cerr << "varnello-cli: no entry to book; " << output << " not written\n";
+    return 1;
+  }
+  std::optional<std::string> bytes;
+  std::string error;
+  if (format == "xlsx") {
+    bytes = ImportXlsx(set, book.voucher, &error);
+  } else if (format == "import-csv") {
+    bytes = ImportCsv(set, book.voucher);
+  } else {
+    bytes = cli::VoucherPdf(LayoutVouchers(set, book.voucher, book.layout), &error);
+  }
+  if (!bytes) {
+    std::cerr << "varnello-cli: cannot make " << output << ": " << error << "\n";
+    return kIoError;
+  }
+  if (!WriteWholeFile(output, *bytes)) return IoError("write " + output);
+  return 0;
+}
+
+constexpr std::string_view kPressFormats = "text, json, tsv, csv, xlsx, import-csv or voucher-pdf";
+
 int PressWindow(const Args& args) {
   if (args.empty()) {
     std::cerr << "press: name a window or keyword (see --help)\n";
@@ -158,10 +307,22 @@ int PressWindow(const Args& args) {
   bool missing = false;
   std::string_view format = options.value("--format", missing).value_or("text");
   if (options.flag("--json")) format = "json";
-  if (missing) return UsageError("press: --format needs one of text, json, tsv, csv");
-  if (format != "text" && format != "json" && format != "tsv" && format != "csv") {
-    return UsageError("press: unknown format " + std::string(format) + " (text, json, tsv or csv)");
+  if (missing) return UsageError("press: --format needs one of " + std::string(kPressFormats));
+  const bool books = format == "xlsx" || format == "import-csv" || format == "voucher-pdf";
+  if (format != "text" && format != "json" && format != "tsv" && format != "csv" && !books) {
+    return UsageError("press: unknown format " + std::string(format) + " (" + std::string(kPressFormats) +
+                      ")");
   }
+  std::optional<std::string_view> output = options.value("--output", missing);
+  if (missing || (books && !output))
+    return UsageError("press: --format " + std::string(format) + " needs --output FILE");
+  if (output && !books)
+    return UsageError("press: --output goes with --format xlsx, import-csv or voucher-pdf");
+  int status = 0;
+  std::optional<Chart> chart = ChartOption(options, "press", status);
+  if (!chart) return status;
+  std::optional<BookOptions> book = ParseBookOptions(options);
+  if (!book) return kUsageError;
   bool explain = options.flag("--explain");
   if (!options.wordsOnly("press")) return kUsageError;
   const Args& words = options.words();
@@ -191,6 +352,19 @@ int PressWindow(const Args& args) {
     return PressExit(out, r, explain);
   }
   EntryPress r = PressEntries(*desc, texts, explain);
+  if (books) {
+    // An entry without a heading is summarised by the case's keyword.
+    std::string_view summary = words[0];
+    if (summary == desc->id.name()) {
+      for (const KeywordRow& row : Keywords()) {
+        if (row.window == desc->id) {
+          summary = row.keyword;
+          break;
+        }
+      }
+    }
+    return WriteBooks(format, std::string(*output), *book, *chart, r, summary);
+  }
   if (format == "tsv") {
     out = ToTsv(TableOf(r.entries));
   } else if (format == "csv") {
@@ -207,6 +381,53 @@ int PressWindow(const Args& args) {
     }
   }
   return PressExit(out, r, explain);
+}
+
+// ---- accounts ----
+
+int ListAccounts(const Args& args) {
+  Options options(args);
+  bool asJson = options.flag("--json");
+  int status = 0;
+  std::optional<Chart> chart = ChartOption(options, "accounts", status);
+  if (!chart) return status;
+  if (!options.wordsOnly("accounts")) return kUsageError;
+  if (!options.words().empty()) return UsageError("accounts: takes no arguments (see --help)");
+  struct Listed {
+    PrintedAccount printed;
+    std::optional<AccountCode> code;
+  };
+  std::vector<Listed> listed;
+  for (PrintedAccount& a : PrintedAccounts()) {
+    std::optional<AccountCode> code = chart->Find(a.account);
+    listed.push_back({std::move(a), std::move(code)});
+  }
+  std::stable_sort(listed.begin(), listed.end(), [](const Listed& a, const Listed& b) {
+    return (a.code ? a.code->code : "~") < (b.code ? b.code->code : "~");
+  });
+  bool uncoded = false;
+  std::string out;
+  json list = json::array();
+  for (const Listed& l : listed) {
+    uncoded = uncoded || !l.code;
+    if (asJson) {
+      json item{{"account", l.printed.account}};
+      item["code"] = l.code ? json(l.code->code) : json();
+      item["name"] = l.code ? json(l.code->name) : json();
+      item["general"] = l.code ? json(l.code->general) : json();
+      item["general_code"] = l.code ? json(l.code->generalCode) : json();
+      item["detail"] = l.code ? json(l.code->detail) : json();
+      item["windows"] = l.printed.windows;
+      list.push_back(std::move(item));
+      continue;
+    }
+    out += l.code ? l.code->code : "----";
+    out += "\t" + l.printed.account + "\t" + (l.code ? l.code->name : "(no code)") + "\t";
+    for (std::size_t i = 0; i < l.printed.windows.size(); ++i) out += (i ? " " : "") + l.printed.windows[i];
+    out += "\n";
+  }
+  if (asJson) out = json{{"accounts", list}}.dump() + "\n";
+  return Emit(out, uncoded ? 1 : 0);
 }
 
 // ---- batch ----
@@ -616,7 +837,9 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"press", PressWindow,
-     "  varnello-cli press WINDOW [TextN=TEXT ...] [--format text|json|tsv|csv] [--json] [--explain]\n"
+     "  varnello-cli press WINDOW [TextN=TEXT ...] [--format FORMAT] [--json] [--explain]\n"
+     "                    [--output FILE] [voucher options]\n"
+     "      FORMAT: text, json, tsv, csv, xlsx, import-csv or voucher-pdf.\n"
      "      One press of 确定 on a fresh window. WINDOW is a window name (Form6) or a keyword\n"
      "      (买股票). Fields not given are empty. text (the default) prints the lines as the window\n"
      "      shows them; --explain follows each amount line with its working, indented. json (also\n"
@@ -624,8 +847,26 @@ constexpr Command kCommands[] = {
      "      parallel to \"lines\", for an amount line {\"text\", \"expr\"} (expr over the fields:\n"
      "      TextN, + - * /, pow), else null. tsv and csv give the entries as a table (摘要, 会计科目,\n"
      "      借方金额, 贷方金额, 其他金额; csv as RFC 4180, without a byte-order mark).\n"
-     "      Exit status: 0 done, 2 unknown window or field, 3 arithmetic fault (lines printed\n"
-     "      before the fault are kept on stdout; the fault goes to stderr).\n"},
+     "      xlsx, import-csv and voucher-pdf book the entries, one voucher (记账凭证) per balanced\n"
+     "      entry, into --output FILE: the import file of accounting software (日期, 凭证字, 凭证号,\n"
+     "      附单据数, 摘要, 科目代码, 科目名称, 借方金额, 贷方金额, 制单人) as a workbook or CSV, or the\n"
+     "      printed vouchers as PDF. Their options: --date YYYY-MM-DD (today), --word 记, --number N\n"
+     "      (the first voucher's number, 1), --attachments N (附单据 张, 0), --preparer NAME (制单),\n"
+     "      --chart FILE (as for accounts); for the PDF --per-page 1|2|3 (2) and --digit-grid\n"
+     "      (amounts in the columns 亿 … 元 角 分). Amounts are rounded to the 分; an unbalanced\n"
+     "      entry is not booked (stderr says why).\n"
+     "      Exit status: 0 done, 1 nothing to book, 2 unknown window or field, 3 arithmetic fault\n"
+     "      (lines printed before the fault are kept on stdout; the fault goes to stderr; no file\n"
+     "      is written).\n"},
+    {"accounts", ListAccounts,
+     "  varnello-cli accounts [--json] [--chart FILE]\n"
+     "      Lists every account the windows print on a debit or credit side, with its code in\n"
+     "      the standard chart of accounts and the windows that print it, one per line: code,\n"
+     "      account as printed, account in the chart (levels joined by -), windows; tab-separated.\n"
+     "      --chart FILE lays the user's own chart over the standard one: CSV rows of\n"
+     "      科目编码,科目名称 (a header row allowed); detail accounts then take its codes. json gives\n"
+     "      {\"accounts\": [{\"account\", \"code\", \"name\", \"general\", \"general_code\", \"detail\",\n"
+     "      \"windows\"}]}. Exit status: 0 every account has a code, 1 some has none.\n"},
     {"batch", RunBatch,
      "  varnello-cli batch\n"
      "      Reads JSON lines {\"window\": \"Form6\", \"fields\": {\"Text1\": \"10\"}} from stdin and\n"
