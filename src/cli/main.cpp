@@ -4,6 +4,7 @@
 //
 // Each command is one function taking its arguments and returning the exit status, plus one
 // entry in kCommands with its part of the help text.
+#include <dlfcn.h>
 #include <simdjson.h>
 #include <unistd.h>
 
@@ -265,6 +266,31 @@ bool WriteWholeFile(const std::string& path, std::string_view bytes) {
   return false;
 }
 
+// The PDF module, from the installed program's folder for it (relative to the binary) or the
+// binary's own folder (the build tree); loaded once. Null, with the loader's reason, when none loads.
+const cli::VoucherPdfModule* LoadVoucherPdf(std::string& error) {
+  static const cli::VoucherPdfModule* loaded = nullptr;
+  if (loaded != nullptr) return loaded;
+  std::string self(4096, '\0');
+  ssize_t n = ::readlink("/proc/self/exe", self.data(), self.size() - 1);
+  std::string bin = n > 0 ? self.substr(0, static_cast<size_t>(n)) : std::string();
+  bin = bin.substr(0, bin.rfind('/') + 1);
+  error = "libvarnello-voucher-pdf.so not found in " + bin + VARNELLO_MODULE_DIR + " or " + bin;
+  for (const std::string& folder : {bin + VARNELLO_MODULE_DIR + "/", bin}) {
+    std::string path = folder + "libvarnello-voucher-pdf.so";
+    if (::access(path.c_str(), F_OK) != 0) continue;
+    // Kept loaded until the program ends.
+    void* module = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    using Entry = const cli::VoucherPdfModule* (*)();
+    auto entry =
+        module != nullptr ? reinterpret_cast<Entry>(::dlsym(module, "varnello_voucher_pdf")) : nullptr;
+    if (entry != nullptr) return loaded = entry();
+    const char* reason = ::dlerror();
+    error = reason != nullptr ? reason : "cannot load " + path;
+  }
+  return nullptr;
+}
+
 // The press's entries booked as vouchers into the file of the format; refused entries are told
 // on stderr. A press that faulted books nothing.
 int WriteBooks(std::string_view format, const std::string& output, const BookOptions& book,
@@ -286,7 +312,9 @@ int WriteBooks(std::string_view format, const std::string& output, const BookOpt
   } else if (format == "import-csv") {
     bytes = ImportCsv(set, book.voucher);
   } else {
-    bytes = cli::VoucherPdf(LayoutVouchers(set, book.voucher, book.layout), &error);
+    if (const cli::VoucherPdfModule* pdf = LoadVoucherPdf(error)) {
+      bytes = pdf->render(LayoutVouchers(set, book.voucher, book.layout), &error);
+    }
   }
   if (!bytes) {
     std::cerr << "varnello-cli: cannot make " << output << ": " << error << "\n";

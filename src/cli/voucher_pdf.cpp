@@ -46,9 +46,7 @@ void DrawText(cairo_t* cr, PangoLayout* layout, const DrawnText& t) {
   pango_cairo_show_layout(cr, layout);
 }
 
-}  // namespace
-
-std::optional<std::string> VoucherPdf(const std::vector<VoucherPage>& pages, std::string* error) {
+std::optional<std::string> Render(const std::vector<VoucherPage>& pages, std::string* error) {
   std::string bytes;
   cairo_surface_t* surface = cairo_pdf_surface_create_for_stream(Append, &bytes, kPageWidthMm * kPointsPerMm,
                                                                  kPageHeightMm * kPointsPerMm);
@@ -80,4 +78,12 @@ std::optional<std::string> VoucherPdf(const std::vector<VoucherPage>& pages, std
   return bytes;
 }
 
+const VoucherPdfModule kModule{Render};
+
+}  // namespace
 }  // namespace varnello::cli
+
+extern "C" __attribute__((visibility("default"))) const varnello::cli::VoucherPdfModule*
+varnello_voucher_pdf() {
+  return &varnello::cli::kModule;
+}

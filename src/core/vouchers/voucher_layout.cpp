@@ -35,8 +35,8 @@ struct Columns {
 };
 
 Columns ColumnsOf(bool grid) {
-  if (grid) return {38, 32, 39.6, 35.2};
-  return {40, 36, 40, 32};
+  if (grid) return {30, 42, 37.6, 35.2};
+  return {34, 44, 38, 32};
 }
 
 class Painter {
