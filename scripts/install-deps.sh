@@ -11,7 +11,7 @@ packages=(
   clang libclang-rt-14-dev clang-format
   fonts-arphic-uming fontconfig qt6-translations-l10n
   desktop-file-utils appstream librsvg2-bin dpkg-dev file
-  xvfb xauth
+  xvfb xauth locales
 )
 
 missing=()
@@ -21,10 +21,22 @@ for p in "${packages[@]}"; do
   fi
 done
 
-[ ${#missing[@]} -eq 0 ] && exit 0
-
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+# A locale whose decimal point is a comma, for the tests that numbers are read and written the
+# same under any LC_NUMERIC (the locales package provides its source).
+de_locale() {
+  if command -v localedef >/dev/null && [ -d /usr/share/i18n/locales ] &&
+    ! locale -a 2>/dev/null | grep -qix 'de_DE.utf-\?8'; then
+    $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8 || true
+  fi
+}
+
+if [ ${#missing[@]} -eq 0 ]; then
+  de_locale
+  exit 0
+fi
+
 echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update -qq
@@ -34,3 +46,4 @@ $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 if printf '%s\n' "${missing[@]}" | grep -q '^fonts-\|^fontconfig$'; then
   $sudo fc-cache -f >/dev/null 2>&1 || true
 fi
+de_locale

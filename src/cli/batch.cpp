@@ -227,26 +227,13 @@ void AppendErrorAnswer(std::string& out, std::string_view id, std::string_view e
 }
 
 namespace {
-
-// The first key that occurs twice among an object's members, if any; linear for the usual few
-// keys, n log n for many.
-std::optional<std::string_view> RepeatedKey(simdjson::dom::object object,
-                                            std::vector<std::string_view>& keys) {
-  keys.clear();
-  for (simdjson::dom::key_value_pair member : object) keys.push_back(member.key);
-  std::sort(keys.begin(), keys.end());
-  auto twice = std::adjacent_find(keys.begin(), keys.end());
-  if (twice == keys.end()) return std::nullopt;
-  return *twice;
-}
-
+constexpr std::string_view kBatchKeys[] = {"id", "window", "fields", "explain"};
 }  // namespace
 
-BatchAnswerer::BatchAnswerer() : parser_(kMaxRequest) {}
+BatchAnswerer::BatchAnswerer() : reader_(kBatchKeys) {}
 
 void BatchAnswerer::answer(std::string_view line, std::string& out) {
-  id_.clear();
-  if (std::string_view error = press(line, out); !error.empty()) AppendErrorAnswer(out, id_, error);
+  if (std::string_view error = press(line, out); !error.empty()) AppendErrorAnswer(out, reader_.id(), error);
   out += '\n';
 }
 
@@ -256,51 +243,26 @@ void BatchAnswerer::answerTooLong(std::string& out) {
 }
 
 std::string_view BatchAnswerer::press(std::string_view line, std::string& out) {
-  if (line.find_first_not_of(" \t\r") == std::string_view::npos) return "empty request";
-  simdjson::dom::object request;
-  if (parser_.parse(line.data(), line.size(), false).get(request) != simdjson::SUCCESS) {
-    return "malformed request: not a JSON object";
-  }
-  if (auto key = RepeatedKey(request, keys_)) return Error("repeated key \"" + std::string(*key) + "\"");
-  simdjson::dom::element id, window, fields, explain;
-  if (request["id"].get(id) == simdjson::SUCCESS) id_ = simdjson::minify(id);
+  if (std::string_view error = reader_.read(line); !error.empty()) return error;
+  simdjson::dom::object request = reader_.request();
+  simdjson::dom::element window, explain;
   std::string_view asked;
   if (request["window"].get(window) != simdjson::SUCCESS || window.get(asked) != simdjson::SUCCESS) {
     return "request has no \"window\" string";
   }
   const TopicDesc* desc = nullptr;
-  if (std::string e = CheckRequest(ResolveWindow(asked), std::string(asked), desc); !e.empty())
-    return Error(e);
-  texts_.clear();
-  if (request["fields"].get(fields) == simdjson::SUCCESS) {
-    simdjson::dom::object object;
-    if (fields.get(object) != simdjson::SUCCESS) return "\"fields\" must be an object";
-    if (auto key = RepeatedKey(object, keys_)) return Error("repeated key \"" + std::string(*key) + "\"");
-    for (simdjson::dom::key_value_pair member : object) {
-      int n = FieldNumber(member.key);
-      if (n == 0 || !HasField(*desc, n)) {
-        return Error(std::string(desc->id.name()) + " has no field " + std::string(member.key));
-      }
-      std::string_view text;
-      if (member.value.get(text) != simdjson::SUCCESS) {
-        return Error("field " + std::string(member.key) + " must be a string");
-      }
-      texts_.push_back({n, text});
-    }
+  if (std::string e = CheckRequest(ResolveWindow(asked), std::string(asked), desc); !e.empty()) {
+    return reader_.error(e);
   }
+  if (std::string_view error = reader_.fields(*desc, texts_); !error.empty()) return error;
   // "explain": true asks for the working as well; any other value is a plain press.
   bool working = false;
   if (request["explain"].get(explain) == simdjson::SUCCESS && explain.get(working) != simdjson::SUCCESS) {
     working = false;
   }
   PressResult result = PressEntriesInto(*desc, texts_, record_, working);
-  AppendPressAnswer(out, id_, desc->id.name(), result, record_, working);
+  AppendPressAnswer(out, reader_.id(), desc->id.name(), result, record_, working);
   return {};
-}
-
-std::string_view BatchAnswerer::Error(std::string text) {
-  error_ = std::move(text);
-  return error_;
 }
 
 }  // namespace varnello::cli

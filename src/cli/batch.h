@@ -9,13 +9,11 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/request.h"
 #include "core/engine/topic.h"
 #include "core/entries/entries.h"
 
 namespace varnello::cli {
-
-// The longest request line that is answered (longer ones get an error answer).
-constexpr size_t kMaxRequest = size_t{1} << 20;
 
 // A window name or keyword to the window name; empty when neither.
 std::string_view ResolveWindow(std::string_view what);
@@ -32,10 +30,8 @@ void AppendPressAnswer(std::string& out, std::string_view id, std::string_view w
                        const PressResult& result, const EntryRecord& record, bool working = false);
 void AppendErrorAnswer(std::string& out, std::string_view id, std::string_view error);
 
-// Answers batch request lines, one answer line each. Requests are read with simdjson: the whole
-// document validated, UTF-8 checked, nesting depth bounded without recursion, linear in the
-// input, and every member seen so that repeated keys are refused. Keeps its parser and scratch
-// space from one request to the next.
+// Answers batch request lines, one answer line each, the requests read by a RequestReader.
+// Keeps its scratch space from one request to the next.
 class BatchAnswerer {
  public:
   BatchAnswerer();
@@ -47,14 +43,10 @@ class BatchAnswerer {
  private:
   // Presses and appends the answer; or returns the error text.
   std::string_view press(std::string_view line, std::string& out);
-  std::string_view Error(std::string text);
 
-  simdjson::dom::parser parser_;
-  std::vector<std::string_view> keys_;
+  RequestReader reader_;
   std::vector<FieldText> texts_;
   EntryRecord record_;
-  std::string id_;
-  std::string error_;
 };
 
 }  // namespace varnello::cli

@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -28,12 +29,14 @@
 #include <vector>
 
 #include "cli/batch.h"
+#include "cli/mark.h"
 #include "cli/voucher_pdf.h"
 #include "core/accounts/chart.h"
 #include "core/engine/topic.h"
 #include "core/entries/capital.h"
 #include "core/entries/entries.h"
 #include "core/entries/table.h"
+#include "core/files/whole_file.h"
 #include "core/journal/journal.h"
 #include "core/layout/layout.h"
 #include "core/practice/exercise.h"
@@ -83,26 +86,30 @@ class Options {
     return found;
   }
 
-  // The value of an option given as "NAME VALUE" or "NAME=VALUE" (the last one given, taken out
-  // of the words); empty when not given. `missing` is set when NAME ends the words.
-  std::optional<std::string_view> value(std::string_view name, bool& missing) {
+  // The value of an option given as "NAME VALUE" or "NAME=VALUE" (taken out of the words);
+  // nothing when not given. `problem` tells of NAME ending the words or given twice.
+  std::optional<std::string_view> value(std::string_view name, std::string& problem) {
     std::optional<std::string_view> found;
-    missing = false;
+    problem.clear();
     for (auto it = words_.begin(); it != words_.end();) {
+      std::optional<std::string_view> given;
       if (*it == name) {
         it = words_.erase(it);
         if (it == words_.end()) {
-          missing = true;
-        } else {
-          found = *it;
-          it = words_.erase(it);
+          problem = std::string(name) + " needs a value";
+          break;
         }
+        given = *it;
+        it = words_.erase(it);
       } else if (it->size() > name.size() && it->starts_with(name) && (*it)[name.size()] == '=') {
-        found = it->substr(name.size() + 1);
+        given = it->substr(name.size() + 1);
         it = words_.erase(it);
       } else {
         ++it;
+        continue;
       }
+      if (found) problem = std::string(name) + " given twice";
+      found = given;
     }
     return found;
   }
@@ -171,11 +178,11 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
 
 // The chart given by --chart FILE over the standard one; or the exit status of the failure.
 std::optional<Chart> ChartOption(Options& options, std::string_view command, int& status) {
-  bool missing = false;
-  std::optional<std::string_view> file = options.value("--chart", missing);
+  std::string problem;
+  std::optional<std::string_view> file = options.value("--chart", problem);
   status = 0;
-  if (missing) {
-    status = UsageError(std::string(command) + ": --chart needs a file");
+  if (!problem.empty()) {
+    status = UsageError(std::string(command) + ": " + problem);
     return std::nullopt;
   }
   if (!file) return Chart::Standard();
@@ -198,10 +205,12 @@ struct BookOptions {
 };
 std::optional<BookOptions> ParseBookOptions(Options& options) {
   BookOptions book;
-  bool missing = false;
+  bool missing = false;  // a value missing or given twice, told on stderr
   auto value = [&](std::string_view name) {
-    std::optional<std::string_view> v = options.value(name, missing);
-    if (missing) UsageError("press: " + std::string(name) + " needs a value");
+    std::string problem;
+    std::optional<std::string_view> v = options.value(name, problem);
+    missing = !problem.empty();
+    if (missing) UsageError("press: " + problem);
     return v;
   };
   auto whole = [&](std::string_view name, int low, int high, int& out) {
@@ -245,25 +254,6 @@ std::optional<BookOptions> ParseBookOptions(Options& options) {
   }
   book.layout.digitGrid = options.flag("--digit-grid");
   return book;
-}
-
-// Writes a file whole: a temporary file beside it, flushed to the disk, then renamed over it; the
-// file is untouched when anything fails.
-bool WriteWholeFile(const std::string& path, std::string_view bytes) {
-  std::string temp = path + ".XXXXXX";
-  int fd = ::mkstemp(temp.data());
-  if (fd < 0) return false;
-  bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-  int saved = errno;
-  if (::close(fd) != 0 && written) {
-    written = false;
-    saved = errno;
-  }
-  if (written && ::rename(temp.c_str(), path.c_str()) == 0) return true;
-  if (written) saved = errno;
-  ::unlink(temp.c_str());
-  errno = saved;
-  return false;
 }
 
 // The PDF module, from the installed program's folder for it (relative to the binary) or the
@@ -320,7 +310,10 @@ int WriteBooks(std::string_view format, const std::string& output, const BookOpt
     std::cerr << "varnello-cli: cannot make " << output << ": " << error << "\n";
     return kIoError;
   }
-  if (!WriteWholeFile(output, *bytes)) return IoError("write " + output);
+  if (std::string reason = WriteWholeFile(output, *bytes); !reason.empty()) {
+    std::cerr << "varnello-cli: cannot write " << output << ": " << reason << "\n";
+    return kIoError;
+  }
   return 0;
 }
 
@@ -332,18 +325,20 @@ int PressWindow(const Args& args) {
     return kUsageError;
   }
   Options options(args);
-  bool missing = false;
-  std::string_view format = options.value("--format", missing).value_or("text");
+  std::string problem;
+  std::string_view format = options.value("--format", problem).value_or("text");
   if (options.flag("--json")) format = "json";
-  if (missing) return UsageError("press: --format needs one of " + std::string(kPressFormats));
+  if (problem.ends_with("needs a value"))
+    return UsageError("press: --format needs one of " + std::string(kPressFormats));
+  if (!problem.empty()) return UsageError("press: " + problem);
   const bool books = format == "xlsx" || format == "import-csv" || format == "voucher-pdf";
   if (format != "text" && format != "json" && format != "tsv" && format != "csv" && !books) {
     return UsageError("press: unknown format " + std::string(format) + " (" + std::string(kPressFormats) +
                       ")");
   }
-  std::optional<std::string_view> output = options.value("--output", missing);
-  if (missing || (books && !output))
-    return UsageError("press: --format " + std::string(format) + " needs --output FILE");
+  std::optional<std::string_view> output = options.value("--output", problem);
+  if (!problem.empty()) return UsageError("press: " + problem);
+  if (books && !output) return UsageError("press: --format " + std::string(format) + " needs --output FILE");
   if (output && !books)
     return UsageError("press: --output goes with --format xlsx, import-csv or voucher-pdf");
   int status = 0;
@@ -368,6 +363,9 @@ int PressWindow(const Args& args) {
     int n = eq == std::string_view::npos ? 0 : FieldNumber(a.substr(0, eq));
     if (n == 0 || !HasField(*desc, n)) {
       return UsageError(std::string(desc->id.name()) + " has no field " + std::string(a.substr(0, eq)));
+    }
+    for (const FieldText& t : texts) {
+      if (t.n == n) return UsageError("press: field " + std::string(a.substr(0, eq)) + " given twice");
     }
     texts.push_back({n, a.substr(eq + 1)});
   }
@@ -466,10 +464,14 @@ constexpr size_t kReadChunk = size_t{1} << 16;
 
 // Reads standard input as lines (without their line feed). A line's bytes are followed by at
 // least simdjson::SIMDJSON_PADDING readable bytes. A line longer than kMaxRequest is not kept
-// (memory stays bounded): it comes back as TooLong.
+// (memory stays bounded): it comes back as TooLong. Before any read that may wait for input, the
+// answers not yet written are written, so that a client sending one request at a time gets each
+// answer while the input stays open.
 class LineReader {
  public:
-  enum class Result { Line, TooLong, End, Error };
+  enum class Result { Line, TooLong, End, ReadError, WriteError };
+
+  explicit LineReader(std::string& pending) : pending_(pending) {}
 
   Result next(std::string_view& line) {
     bool tooLong = false;
@@ -500,30 +502,40 @@ class LineReader {
       if (buf_.size() < end_ + kReadChunk + simdjson::SIMDJSON_PADDING) {
         buf_.resize(end_ + kReadChunk + simdjson::SIMDJSON_PADDING);
       }
+      if (!pending_.empty()) {
+        if (!WriteAll(STDOUT_FILENO, pending_)) return Result::WriteError;
+        pending_.clear();
+      }
       ssize_t n = ::read(STDIN_FILENO, buf_.data() + end_, kReadChunk);
       if (n < 0 && errno == EINTR) continue;
-      if (n < 0) return Result::Error;
+      if (n < 0) return Result::ReadError;
       if (n == 0) eof_ = true;
       end_ += static_cast<size_t>(n);
     }
   }
 
  private:
+  std::string& pending_;
   std::vector<char> buf_ = std::vector<char>(kReadChunk + simdjson::SIMDJSON_PADDING);
   size_t begin_ = 0, end_ = 0;
   bool eof_ = false;
 };
 
-int RunBatch(const Args& args) {
-  if (!Options(args).wordsOnly("batch")) return kUsageError;
-  if (!args.empty()) return UsageError("batch: takes no arguments (see --help)");
-  LineReader reader;
-  BatchAnswerer answerer;
+// Answers JSON request lines from standard input, one answer line each on standard output, as
+// they come: answers are written before the program waits for more input, and whenever 64 KiB
+// of them have built up, so memory stays flat however many lines come.
+template <typename Answerer>
+int AnswerLines(const Args& args, std::string_view command) {
+  if (!Options(args).wordsOnly(command)) return kUsageError;
+  if (!args.empty()) return UsageError(std::string(command) + ": takes no arguments (see --help)");
+  Answerer answerer;
   std::string out;
+  LineReader reader(out);
   std::string_view line;
   for (;;) {
     LineReader::Result r = reader.next(line);
-    if (r == LineReader::Result::Error) {
+    if (r == LineReader::Result::WriteError) return IoError("write the output");
+    if (r == LineReader::Result::ReadError) {
       int status = IoError("read the input");
       return WriteAll(STDOUT_FILENO, out) ? status : IoError("write the output");
     }
@@ -539,6 +551,10 @@ int RunBatch(const Args& args) {
     }
   }
   return Emit(out, 0);
+}
+
+int RunBatch(const Args& args) {
+  return AnswerLines<BatchAnswerer>(args, "batch");
 }
 
 // ---- capital ----
@@ -759,22 +775,18 @@ int FindKeyword(const Args& args) {
 int MakeExerciseFigures(const Args& args) {
   Options options(args);
   std::optional<std::uint64_t> seed;
-  Args words;
-  for (size_t i = 0; i < options.words().size(); ++i) {
-    std::string_view w = options.words()[i];
-    if (w != "--seed") {
-      words.push_back(w);
-      continue;
-    }
-    if (i + 1 == options.words().size()) return UsageError("exercise: --seed takes a whole number");
-    std::string_view n = options.words()[++i];
+  std::string problem;
+  if (std::optional<std::string_view> n = options.value("--seed", problem)) {
     std::uint64_t value = 0;
-    auto [end, ec] = std::from_chars(n.data(), n.data() + n.size(), value);
-    if (ec != std::errc() || end != n.data() + n.size())
+    auto [end, ec] = std::from_chars(n->data(), n->data() + n->size(), value);
+    if (ec != std::errc() || end != n->data() + n->size())
       return UsageError("exercise: --seed takes a whole number");
     seed = value;
   }
-  if (!Options(words).wordsOnly("exercise")) return kUsageError;
+  if (problem.ends_with("needs a value")) return UsageError("exercise: --seed takes a whole number");
+  if (!problem.empty()) return UsageError("exercise: " + problem);
+  if (!options.wordsOnly("exercise")) return kUsageError;
+  const Args& words = options.words();
   if (words.size() != 1) return UsageError("exercise: name one window or keyword (see --help)");
   const TopicDesc* desc = nullptr;
   std::string error = CheckRequest(ResolveWindow(words[0]), std::string(words[0]), desc);
@@ -786,73 +798,8 @@ int MakeExerciseFigures(const Args& args) {
   return Emit(json{{"window", desc->id.name()}, {"seed", *seed}, {"fields", fields}}.dump() + "\n", 0);
 }
 
-json KeyLineJson(const KeyLine& line, bool withAmount) {
-  json j{{"account", line.account}, {"side", SideText(line.side)}};
-  if (withAmount) {
-    std::string amount = FormatAmount(line.amount);
-    j["amount"] = amount.substr(amount[0] == ' ' ? 1 : 0, amount.size() - (amount[0] == ' ' ? 2 : 1));
-  }
-  return j;
-}
-
-json MarkRequest(const std::string& text) {
-  json req = json::parse(text, nullptr, false);
-  if (req.is_discarded() || !req.is_object()) return {{"error", "malformed request: not a JSON object"}};
-  auto w = req.find("window");
-  if (w == req.end() || !w->is_string()) return {{"error", "request has no \"window\" string"}};
-  std::string asked = w->get<std::string>();
-  const TopicDesc* desc = nullptr;
-  std::string error = CheckRequest(ResolveWindow(asked), asked, desc);
-  if (!error.empty()) return {{"error", error}};
-  std::map<int, std::string> texts;
-  if (auto f = req.find("fields"); f != req.end()) {
-    if (!f->is_object()) return {{"error", "\"fields\" must be an object"}};
-    for (auto it = f->begin(); it != f->end(); ++it) {
-      int n = FieldNumber(it.key());
-      if (n == 0 || !HasField(*desc, n))
-        return {{"error", std::string(desc->id.name()) + " has no field " + it.key()}};
-      if (!it->is_string()) return {{"error", "field " + it.key() + " must be a string"}};
-      texts[n] = it->get<std::string>();
-    }
-  }
-  auto a = req.find("answer");
-  if (a == req.end() || !a->is_array()) return {{"error", "request has no \"answer\" array"}};
-  std::vector<AnswerLine> answer;
-  for (const json& line : *a) {
-    if (!line.is_object()) return {{"error", "an answer line must be an object"}};
-    // A part may be left out or null (empty), or given as a string or a number.
-    auto part = [&line](const char* key) -> std::optional<std::string> {
-      auto it = line.find(key);
-      if (it == line.end() || it->is_null()) return std::string();
-      if (it->is_string()) return it->get<std::string>();
-      if (it->is_number()) return it->dump();
-      return std::nullopt;
-    };
-    auto account = part("account"), side = part("side"), amount = part("amount");
-    if (!account || !side || !amount) return {{"error", "answer parts must be strings or numbers"}};
-    answer.push_back({*account, *side, *amount});
-  }
-  Marking m = MarkAnswer(*desc, texts, answer);
-  json rows = json::array(), missing = json::array(), key = json::array();
-  for (Mark mark : m.rows) rows.push_back({{"mark", MarkName(mark)}});
-  for (const KeyLine& line : m.missing) missing.push_back(KeyLineJson(line, false));
-  for (const KeyLine& line : m.key) key.push_back(KeyLineJson(line, true));
-  json answerJson{
-      {"window", desc->id.name()}, {"score", m.score}, {"rows", rows}, {"missing", missing}, {"key", key}};
-  if (m.fault) answerJson["fault"] = FaultName(*m.fault);
-  return answerJson;
-}
-
 int MarkAnswers(const Args& args) {
-  if (!Options(args).wordsOnly("mark")) return kUsageError;
-  if (!args.empty()) return UsageError("mark: takes no arguments (see --help)");
-  std::string line, out;
-  while (std::getline(std::cin, line)) {
-    out += MarkRequest(line).dump(-1, ' ', false, json::error_handler_t::replace);
-    out += '\n';
-  }
-  if (std::cin.bad()) return IoError("read the input");
-  return Emit(out, 0);
+  return AnswerLines<cli::MarkAnswerer>(args, "mark");
 }
 
 // ---- the command table and help ----
@@ -903,9 +850,11 @@ constexpr Command kCommands[] = {
      "      \"credit\" | null, \"amount\", \"line\"}]}, line being the index into \"lines\".\n"
      "      Every input line gets exactly one answer line, in the same order (a blank or malformed\n"
      "      line gets an error answer), so answers pair with requests by position. A request's\n"
-     "      optional \"id\" (any JSON value) is echoed first in its answer. Lines longer than 1 MiB\n"
-     "      and repeated keys are answered with an error; the batch goes on. A request with\n"
-     "      \"explain\": true also gets \"working\", as press --json does. Exit status: 0 done.\n"},
+     "      optional \"id\" (any JSON value) is echoed first in its answer, as it was written.\n"
+     "      Lines longer than 1 MiB, repeated keys, unknown keys, bytes after the object and text\n"
+     "      that is not UTF-8 are answered with an error; the batch goes on. A request with\n"
+     "      \"explain\": true also gets \"working\", as press --json does. Each answer is written\n"
+     "      before the next request is waited for. Exit status: 0 done.\n"},
     {"capital", CapitalNumerals,
      "  varnello-cli capital AMOUNT...\n"
      "      Each amount in capital numerals, as on a voucher: capital 10050 prints 壹万零伍拾元整.\n"},
@@ -931,7 +880,9 @@ constexpr Command kCommands[] = {
      "      (order and grouping ignored; amounts compared to the 分): one JSON line each,\n"
      "      {\"window\", \"score\", \"rows\": [{\"mark\": \"correct\"|\"wrong_side\"|\"wrong_amount\"|\n"
      "      \"not_in_key\"}], \"missing\": [{\"account\", \"side\"}], \"key\": [{\"account\", \"side\",\n"
-     "      \"amount\"}]} (and \"fault\" when the press faults), or {\"error\"}. Exit status: 0 done.\n"},
+     "      \"amount\"}]}, or {\"error\"}; when the press faults, \"fault\" in place of \"score\".\n"
+     "      Requests are read as batch reads them (\"id\" echoed, the same errors). Exit status:\n"
+     "      0 done.\n"},
 };
 
 std::string HelpText() {
@@ -940,8 +891,9 @@ std::string HelpText() {
   text += "  varnello-cli --help | --version | COMMAND --help\n";
   text +=
       "\nField names are exact (Text1, not Text01). Unknown options or arguments: exit status 2.\n"
-      "Every command ends with exit status 4 when its input cannot be read or its output cannot\n"
-      "be written (a message on stderr says why).\n";
+      "Options take their value as --name VALUE or --name=VALUE; an option or field given twice\n"
+      "is refused. Every command ends with exit status 4 when its input cannot be read or its\n"
+      "output cannot be written, a reader that went away included (a message on stderr says why).\n";
   return text;
 }
 
@@ -951,6 +903,11 @@ int Main(int argc, char** argv) {
     return 1;
   }
   Args args(argv + 1, argv + argc);
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (!simdjson::validate_utf8(args[i].data(), args[i].size())) {
+      return UsageError("argument " + std::to_string(i + 1) + " is not valid UTF-8");
+    }
+  }
   if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
     return Emit(HelpText(), args.empty() ? kUsageError : 0);
   }
@@ -970,5 +927,8 @@ int Main(int argc, char** argv) {
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
+  // A reader that goes away (| head -1) is a failed write, exit status 4 with a message, not a
+  // silent death by the signal.
+  std::signal(SIGPIPE, SIG_IGN);
   return varnello::Main(argc, argv);
 }

@@ -1,8 +1,10 @@
 #include "gui/entry_actions.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -10,11 +12,11 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTextDocument>
 
 #include "core/entries/table.h"
+#include "core/files/whole_file.h"
 #include "core/tables/tables.h"
 #include "gui/output_view.h"
 #include "gui/print_dialogs.h"
@@ -52,13 +54,11 @@ QMimeData* TableMimeData(const std::vector<Entry>& entries) {
 }
 
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-    if (error != nullptr) *error = file.errorString();
-    file.cancelWriting();
-    return false;
-  }
-  return true;
+  std::string reason = WriteWholeFile(QFile::encodeName(path).toStdString(),
+                                      std::string_view(bytes.constData(), bytes.size()));
+  if (reason.empty()) return true;
+  if (error != nullptr) *error = QString::fromLocal8Bit(reason);
+  return false;
 }
 
 QString PrintHtml(const PrintContent& c) {
@@ -241,20 +241,20 @@ bool EntryActions::doExportPdf() {
   QString path =
       askPath(QStringLiteral("导出 PDF"), QStringLiteral("pdf"), QStringLiteral("PDF 文件 (*.pdf)"));
   if (path.isEmpty()) return false;
-  QSaveFile file(path);
-  if (file.open(QIODevice::WriteOnly)) {
-    {
-      QPdfWriter writer(&file);
-      writer.setTitle(name_);
-      writer.setCreator(QStringLiteral("Varnello"));
-      writer.setPageSize(QPageSize(QPageSize::A4));
-      writer.setResolution(300);
-      PrintEntries(content(), &writer);
-    }
-    if (file.commit()) return true;
+  // The whole document is made in memory first, so that the file is written in one piece.
+  QByteArray document;
+  {
+    QBuffer buffer(&document);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setTitle(name_);
+    writer.setCreator(QStringLiteral("Varnello"));
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setResolution(300);
+    PrintEntries(content(), &writer);
   }
-  QString error = file.errorString();
-  file.cancelWriting();
+  QString error;
+  if (WriteFileAtomically(path, document, &error)) return true;
   fail(QStringLiteral("导出 PDF "), path, error);
   return false;
 }

@@ -37,8 +37,8 @@ struct PrintContent {
 // The entries as tab-separated text and as an HTML table, for a paste into a spreadsheet or a
 // word processor.
 QMimeData* TableMimeData(const std::vector<Entry>& entries);
-// Writes the file through a temporary file renamed into place, so a failure leaves no partial
-// file; on failure returns false and sets `error` to the system's reason.
+// Writes the file whole through WriteWholeFile: on failure the file is as it was, the function
+// returns false and sets `error` to the system's reason.
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error);
 // The printout as an HTML document, and printed onto a printer or PDF writer.
 QString PrintHtml(const PrintContent& content);

@@ -1,8 +1,10 @@
 // The command-line contract: output lines, JSON shapes, errors and exit statuses.
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -211,7 +213,7 @@ TEST(Cli, BatchAnswersEveryLineInOrderWithItsId) {
   EXPECT_EQ(a[4]["error"], "repeated key \"window\"");
   EXPECT_EQ(a[5]["error"], "repeated key \"Text1\"");
   EXPECT_EQ(a[6], nlohmann::json({{"id", {1, {{"x", nullptr}}}}, {"error", "Form9 has no field Text01"}}));
-  EXPECT_EQ(a[7]["error"], "malformed request: not a JSON object");
+  EXPECT_EQ(a[7]["error"], "malformed request: not JSON");
   EXPECT_EQ(a[8]["error"], "request longer than 1 MiB");
   EXPECT_EQ(a[9]["error"], "Form9 has no field k0");
   EXPECT_EQ(a[10]["id"], 1500.0);
@@ -331,3 +333,132 @@ TEST(Cli, ExerciseFiguresMarkedBack) {
     EXPECT_EQ(Cli(args).status, 2) << args;
   }
 }
+
+namespace {
+
+// batch and mark read their requests alike: each hostile line gets this exact answer from both.
+TEST(Cli, BatchAndMarkHoldRequestsToOneRule) {
+  struct Case {
+    std::string request, answer;
+  };
+  const std::vector<Case> cases = {
+      {R"({"id": 1.10, "window": "Form6", "feilds": {}})", R"({"id":1.10,"error":"unknown key \"feilds\""})"},
+      {R"({"window": "Form6", "window": "Form6"})", R"({"error":"repeated key \"window\""})"},
+      {R"({"id": -0, "window": "Form6", "fields": {"Text1": "1", "Text1": "2"}})",
+       R"({"id":-0,"error":"repeated key \"Text1\""})"},
+      {R"({"id": 2, "window": "Form6"} junk)",
+       R"({"id":2,"error":"trailing bytes after the request object"})"},
+      {R"({"window": "Form6"}{})", R"({"error":"trailing bytes after the request object"})"},
+      {"{\"id\": 3, \"window\": \"Form6\", \"fields\": {\"Text1\": \"1\xC0\xAE"
+       "5\"}}",
+       R"({"error":"request is not valid UTF-8"})"},
+      {R"({"id": 123456789012345678901234567890, "window": "Form6", "fields": {"Text1": 1e999}})",
+       R"({"id":123456789012345678901234567890,"error":"malformed request: a number that is not JSON or is beyond the range of a double"})"},
+      {R"({"id": 12345678901234567890123, "window": "Form999"})",
+       R"({"id":12345678901234567890123,"error":"unknown window or keyword: Form999"})"},
+      {R"({"id": {"a": [1, "}"]}, "window": "Form6", "fields": []})",
+       R"({"id":{"a": [1, "}"]},"error":"\"fields\" must be an object"})"},
+      {R"({"id": [1,], "window": "Form6"})", R"({"error":"malformed request: not JSON"})"},
+      {R"([{"window": "Form6"}])", R"({"error":"request is not a JSON object"})"},
+      {R"({"window": "Form6", "fields": {"Text1": "\u00"}})",
+       R"({"error":"malformed request: a string that is not JSON"})"},
+  };
+  std::string input;
+  for (const Case& c : cases) input += c.request + "\n";
+  for (const char* command : {"batch", "mark"}) {
+    CliRun r = Cli(command, input);
+    EXPECT_EQ(r.status, 0);
+    size_t at = 0;
+    for (const Case& c : cases) {
+      size_t end = r.out.find('\n', at);
+      ASSERT_NE(end, std::string::npos) << command;
+      EXPECT_EQ(r.out.substr(at, end - at), c.answer) << command << ": " << c.request;
+      at = end + 1;
+    }
+    EXPECT_EQ(at, r.out.size()) << command;
+  }
+  // An id as written on an answer that is not an error.
+  EXPECT_EQ(Cli("batch", "{\"id\": 1.10, \"window\": \"Form9\"}\n").out.substr(0, 22),
+            "{\"id\":1.10,\"window\":\"F");
+  std::string marked = Cli("mark", "{\"id\": 1E+2, \"window\": \"Form9\", \"answer\": []}\n").out;
+  EXPECT_EQ(marked.substr(0, 32), "{\"id\":1E+2,\"window\":\"Form9\",\"sco");
+}
+
+// The answer of a press that faults marks the lines against the key up to the fault, but gives
+// no score.
+TEST(Cli, MarkGivesNoScoreBesideAFault) {
+  auto answer = nlohmann::json::parse(
+      Cli("mark", R"({"window": "Form9", "fields": {"Text1": "1e300", "Text3": "1e300"}, "answer": []})"
+                  "\n")
+          .out);
+  EXPECT_EQ(answer["fault"], "overflow");
+  EXPECT_FALSE(answer.contains("score"));
+  EXPECT_TRUE(answer.contains("key"));
+}
+
+// A client that sends one request and waits for its answer gets it while the input stays open.
+TEST(Cli, AnswersComeBeforeTheInputEnds) {
+  for (const char* command : {"batch", "mark"}) {
+    int in[2], out[2];
+    ASSERT_EQ(::pipe(in), 0);
+    ASSERT_EQ(::pipe(out), 0);
+    pid_t pid = ::fork();
+    if (pid == 0) {
+      ::dup2(in[0], 0);
+      ::dup2(out[1], 1);
+      ::close(in[1]);
+      ::close(out[0]);
+      ::execl(VARNELLO_CLI, VARNELLO_CLI, command, static_cast<char*>(nullptr));
+      ::_exit(127);
+    }
+    ::close(in[0]);
+    ::close(out[1]);
+    std::string got;
+    for (int request = 0; request < 3; ++request) {
+      std::string line = "{\"id\": " + std::to_string(request) + ", \"window\": \"Form9\", \"answer\": []}\n";
+      ASSERT_EQ(::write(in[1], line.data(), line.size()), static_cast<ssize_t>(line.size()));
+      // Waits (60 s at most, for a loaded machine) for the answer's line feed.
+      pollfd p{out[0], POLLIN, 0};
+      while (std::count(got.begin(), got.end(), '\n') <= request && ::poll(&p, 1, 60000) == 1) {
+        char buf[4096];
+        ssize_t n = ::read(out[0], buf, sizeof buf);
+        if (n <= 0) break;
+        got.append(buf, static_cast<size_t>(n));
+      }
+      ASSERT_EQ(std::count(got.begin(), got.end(), '\n'), request + 1) << command;
+      EXPECT_NE(got.find("{\"id\":" + std::to_string(request) + ","), std::string::npos) << got;
+    }
+    ::close(in[1]);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    ::close(out[0]);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+  }
+}
+
+// Options as --name VALUE or --name=VALUE, not twice; fields not twice; arguments in UTF-8; a
+// reader that goes away is exit status 4.
+TEST(Cli, ArgumentsAndExitStatuses) {
+  EXPECT_EQ(Cli("exercise Form18 --seed=5").out, Cli("exercise Form18 --seed 5").out);
+  EXPECT_EQ(Cli("exercise Form18 --seed=5").status, 0);
+  for (const char* args : {"exercise Form18 --seed 1 --seed=2", "press Form6 --format=csv --format csv",
+                           "press Form6 Text1=1 Text1=2", "press Form6 \"Text1=$(printf '1\\300\\2565')\"",
+                           "find \"$(printf '\\377')\"", "describe \"$(printf 'Form6\\377')\""}) {
+    CliRun r = Cli(std::string("") + args);
+    EXPECT_EQ(r.status, 2) << args;
+    EXPECT_EQ(r.out, "") << args;
+  }
+  std::string input = ::testing::TempDir() + "cli_many.txt";
+  {
+    std::ofstream many(input);
+    for (int i = 0; i < 20000; ++i) many << "{\"window\": \"Form9\", \"fields\": {\"Text1\": \"10\"}}\n";
+  }
+  for (std::string command : {"batch", "mark"}) {
+    std::string shell = "bash -c '" + std::string(VARNELLO_CLI) + " " + command + " <" + input +
+                        " 2>/dev/null | head -c 1 >/dev/null; exit ${PIPESTATUS[0]}'";
+    int status = std::system(shell.c_str());
+    EXPECT_EQ(WEXITSTATUS(status), 4) << command;
+  }
+}
+
+}  // namespace

@@ -1,10 +1,13 @@
 // Taking the entries elsewhere: copy as a table, CSV, PDF, capital numerals of a printed amount.
 #include "gui/entry_actions.h"
 
+#include <sys/resource.h>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -12,6 +15,9 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QtTest>
+#include <clocale>
+#include <csignal>
+#include <string>
 
 #include "core/entries/table.h"
 #include "gui/gui_tests.h"
@@ -134,6 +140,68 @@ class EntryActionsTest : public QObject {
     QVERIFY(message_.startsWith(QStringLiteral("另存为 CSV 失败")));
     QVERIFY(!QFile::exists(missing));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+  }
+
+  // Saving over a file when the disk fills up part way (a file-size limit cuts the writes short
+  // as a full disk does, and needs no right to mount): the message, and the file as it was.
+  void fullDiskLeavesTheFileAsItWas() {
+    auto w = SharePurchase();
+    EntryActions* actions = w->entryActions();
+    QTemporaryDir dir;
+    struct sigaction ignore {
+    }, old{};
+    ignore.sa_handler = SIG_IGN;
+    ::sigaction(SIGXFSZ, &ignore, &old);
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    const QByteArray original = "the file as it was\n";
+    for (bool csv : {true, false}) {
+      QString path = dir.filePath(csv ? QStringLiteral("Form6.csv") : QStringLiteral("Form6.pdf"));
+      actions->setTargetPath(path);
+      QVERIFY(csv ? actions->doSaveCsv() : actions->doExportPdf());
+      // Cut off at the start, early, and half way through.
+      const rlim_t whole = static_cast<rlim_t>(QFileInfo(path).size());
+      for (rlim_t limit : {rlim_t{0}, rlim_t{100}, whole / 2}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(original) == original.size());
+        file.close();
+        message_.clear();
+        rlimit small{limit, saved.rlim_max};
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        bool saved_ok = csv ? actions->doSaveCsv() : actions->doExportPdf();
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        QVERIFY(!saved_ok);
+        QVERIFY2(
+            message_.startsWith(csv ? QStringLiteral("另存为 CSV 失败") : QStringLiteral("导出 PDF 失败")),
+            qPrintable(message_));
+        QVERIFY(message_.endsWith(QStringLiteral("原有文件保持不变。")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), original);
+        file.close();
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), csv ? 1 : 2);
+      }
+    }
+    ::sigaction(SIGXFSZ, &old, nullptr);
+  }
+
+  // The capital numerals of a printed amount do not depend on the C library's number locale
+  // (a decimal comma in German).
+  void capitalUnderAnyNumberLocale() {
+    std::string before = std::setlocale(LC_NUMERIC, nullptr);
+    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) {
+      QSKIP("the de_DE.UTF-8 locale is not installed (scripts/install-deps.sh makes it)");
+    }
+    TopicWindow w(*FindTopic("Form3"));
+    w.show();
+    const char* texts[] = {"1000", "0.25", "0.1", "0.05"};
+    for (int n = 1; n <= 4; ++n) w.field(n)->setText(QString::fromLatin1(texts[n - 1]));
+    w.press();
+    QStringList tips;
+    for (int line = 0; line < w.surface()->document()->blockCount(); ++line)
+      tips << w.surface()->toolTipOf(line);
+    std::setlocale(LC_NUMERIC, before.c_str());
+    QVERIFY2(tips.join('\n').contains(QStringLiteral("大写金额：陆佰叁拾柒元伍角")),
+             qPrintable(tips.join('\n')));
   }
 
   // Qt's print support is mapped only once the user prints: a module that cannot be found is

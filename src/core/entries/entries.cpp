@@ -1,5 +1,6 @@
 #include "core/entries/entries.h"
 
+#include <charconv>
 #include <cstdlib>
 
 namespace varnello {
@@ -99,8 +100,11 @@ PrintedLine ParseLine(std::string_view line) {
   if (line.empty()) return parsed;
   std::size_t at = AmountStart(line);
   if (at != std::string_view::npos) {
-    std::string number(line.substr(at));
-    double amount = std::strtod(number.c_str(), nullptr);
+    // Read without the C locale's say: a printed amount always has a '.' as its decimal point.
+    std::string_view number = line.substr(at);
+    if (number.front() == ' ') number.remove_prefix(1);
+    double amount = 0;
+    std::from_chars(number.data(), number.data() + number.size(), amount);
     if (line.substr(at) == FormatAmount(amount)) {
       parsed.kind = PrintedLine::Kind::Journal;
       parsed.text = line.substr(0, at);

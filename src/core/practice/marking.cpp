@@ -15,10 +15,20 @@ namespace varnello {
 
 namespace {
 
+// In one pass into a new string, so that the time stays linear however many there are.
 void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
-  for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
-    text.replace(at, from.size(), to);
+  size_t at = text.find(from);
+  if (at == std::string::npos) return;
+  std::string replaced;
+  replaced.reserve(text.size());
+  size_t done = 0;
+  for (; at != std::string::npos; at = text.find(from, done)) {
+    replaced.append(text, done, at - done);
+    replaced += to;
+    done = at + from.size();
   }
+  replaced.append(text, done);
+  text = std::move(replaced);
 }
 
 bool EndsWith(std::string_view text, std::string_view end) {

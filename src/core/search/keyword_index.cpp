@@ -1,5 +1,7 @@
 #include "core/search/keyword_index.h"
 
+#include <simdjson.h>
+
 #include <algorithm>
 #include <array>
 
@@ -179,8 +181,10 @@ const std::vector<KeywordEntry>& KeywordIndex() {
 }
 
 std::vector<KeywordMatch> FindKeywords(std::string_view query) {
-  Folded f = Fold(query);
   std::vector<KeywordMatch> matches;
+  // A stray byte would match inside the characters of any keyword that has it.
+  if (!simdjson::validate_utf8(query.data(), query.size())) return matches;
+  Folded f = Fold(query);
   if (f.text.empty()) return matches;
   std::string_view q = f.text;
   for (const KeywordEntry& e : KeywordIndex()) {
