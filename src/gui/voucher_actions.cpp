@@ -204,6 +204,7 @@ void VoucherActions::setMessageReporter(MessageReporter reporter) {
 void VoucherActions::attach(OutputView* view) {
   connect(view, &OutputView::contextMenuAboutToShow, this, [this](QMenu* menu, int) {
     bool any = !entries_().empty();
+    menu->addSeparator();
     for (QAction* a : {export_, print_}) {
       a->setEnabled(any);
       menu->addAction(a);
