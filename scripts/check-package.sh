@@ -30,12 +30,14 @@ version=$(dpkg-deb -f "$deb" Version)
 arch=$(dpkg-deb -f "$deb" Architecture)
 [ "$(basename "$deb")" = "varnello_${version}_${arch}.deb" ] || fail "file name $(basename "$deb")"
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in libqt6widgets6 libqt6printsupport6 libstdc++6 fonts-arphic-uming qt6-translations-l10n; do
+for dep in libqt6widgets6 libqt6printsupport6 libstdc++6 libxlsxwriter libpangocairo fonts-arphic-uming \
+           qt6-translations-l10n; do
   [[ "$depends" == *"$dep"* ]] || fail "Depends lacks $dep: $depends"
 done
 
 listing=$(dpkg-deb -c "$deb")
 for path in ./usr/bin/varnello ./usr/bin/varnello-cli ./usr/lib/varnello/libvarnello-print.so \
+            ./usr/lib/varnello/libvarnello-voucher-pdf.so \
             ./usr/share/applications/org.varnello.Varnello.desktop \
             ./usr/share/icons/hicolor/scalable/apps/org.varnello.Varnello.svg \
             ./usr/share/metainfo/org.varnello.Varnello.metainfo.xml \
@@ -58,9 +60,12 @@ cli="$tree/usr/bin/varnello-cli"
 out=$("$cli" press 少记折旧 Text1=1000 Text2=0.25 Text3=0.1 Text4=0.05)
 echo "$out"
 grep -qx "调整未分配利润 637.5 " <<<"$out" || fail "the 少记折旧 example printed other lines"
-for binary in usr/bin/varnello usr/lib/varnello/libvarnello-print.so; do
+for binary in usr/bin/varnello usr/lib/varnello/libvarnello-print.so usr/lib/varnello/libvarnello-voucher-pdf.so; do
   if ldd "$tree/$binary" | grep -q "not found"; then fail "$binary lacks libraries"; fi
 done
+# The command line finds its PDF module where the package puts it.
+"$cli" press 买股票 Text1=10 Text2=0.5 Text3=1000 Text4=50 --format voucher-pdf --output "$tree/v.pdf"
+[ "$(head -c 5 "$tree/v.pdf")" = "%PDF-" ] || fail "varnello-cli wrote no voucher PDF"
 # The program finds its print module where the package puts it.
 strings "$tree/usr/bin/varnello" | grep -x "../lib/varnello" >/dev/null || fail "varnello does not look for its print module in ../lib/varnello"
 

@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libsimdjson-dev libicu-dev
   libdragonbox-dev libfmt-dev libfast-float-dev
+  libxlsxwriter-dev libcairo2-dev libpango1.0-dev poppler-utils
   clang libclang-rt-14-dev clang-format
   fonts-arphic-uming fontconfig qt6-translations-l10n
   desktop-file-utils appstream librsvg2-bin dpkg-dev file

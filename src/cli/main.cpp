@@ -4,6 +4,7 @@
 //
 // Each command is one function taking its arguments and returning the exit status, plus one
 // entry in kCommands with its part of the help text.
+#include <dlfcn.h>
 #include <simdjson.h>
 #include <unistd.h>
 
@@ -13,8 +14,13 @@
 #include <cmath>
 #include <csignal>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <fstream>
 #include <iostream>
+#include <iterator>
 #include <map>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -25,10 +31,13 @@
 
 #include "cli/batch.h"
 #include "cli/mark.h"
+#include "cli/voucher_pdf.h"
+#include "core/accounts/chart.h"
 #include "core/engine/topic.h"
 #include "core/entries/capital.h"
 #include "core/entries/entries.h"
 #include "core/entries/table.h"
+#include "core/files/whole_file.h"
 #include "core/journal/journal.h"
 #include "core/journal/number_text.h"
 #include "core/layout/layout.h"
@@ -36,6 +45,8 @@
 #include "core/practice/marking.h"
 #include "core/search/keyword_index.h"
 #include "core/tables/tables.h"
+#include "core/vouchers/voucher.h"
+#include "core/vouchers/voucher_layout.h"
 
 namespace varnello {
 namespace {
@@ -157,6 +168,159 @@ int PressExit(std::string_view out, const PressResult& r, bool explain) {
   return 0;
 }
 
+// ---- files and the books: account charts, vouchers, import files ----
+
+// Reads a whole file; false (errno set) when it cannot.
+bool ReadWholeFile(const std::string& path, std::string& bytes) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return !in.bad();
+}
+
+// The chart given by --chart FILE over the standard one; or the exit status of the failure.
+std::optional<Chart> ChartOption(Options& options, std::string_view command, int& status) {
+  std::string problem;
+  std::optional<std::string_view> file = options.value("--chart", problem);
+  status = 0;
+  if (!problem.empty()) {
+    status = UsageError(std::string(command) + ": " + problem);
+    return std::nullopt;
+  }
+  if (!file) return Chart::Standard();
+  std::string csv;
+  if (!ReadWholeFile(std::string(*file), csv)) {
+    status = IoError("read the chart " + std::string(*file));
+    return std::nullopt;
+  }
+  std::string error;
+  std::optional<Chart> chart = Chart::WithUserCsv(csv, &error);
+  if (!chart) status = UsageError(std::string(command) + ": chart " + std::string(*file) + ": " + error);
+  return chart;
+}
+
+// The options of vouchers and import files: --date, --word, --number, --attachments, --preparer,
+// --per-page, --digit-grid. Empty (and a message on stderr) when one is not valid.
+struct BookOptions {
+  VoucherOptions voucher;
+  VoucherLayoutOptions layout;
+};
+std::optional<BookOptions> ParseBookOptions(Options& options) {
+  BookOptions book;
+  bool missing = false;  // a value missing or given twice, told on stderr
+  auto value = [&](std::string_view name) {
+    std::string problem;
+    std::optional<std::string_view> v = options.value(name, problem);
+    missing = !problem.empty();
+    if (missing) UsageError("press: " + problem);
+    return v;
+  };
+  auto whole = [&](std::string_view name, int low, int high, int& out) {
+    std::optional<std::string_view> v = value(name);
+    if (missing) return false;
+    if (!v) return true;
+    auto [end, ec] = std::from_chars(v->data(), v->data() + v->size(), out);
+    if (ec != std::errc() || end != v->data() + v->size() || out < low || out > high) {
+      UsageError("press: " + std::string(name) + " takes a whole number from " + std::to_string(low) +
+                 " to " + std::to_string(high));
+      return false;
+    }
+    return true;
+  };
+  std::optional<std::string_view> date = value("--date");
+  if (missing) return std::nullopt;
+  if (date) {
+    book.voucher.date = std::string(*date);
+  } else {
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[16];
+    std::strftime(text, sizeof text, "%Y-%m-%d", &local);
+    book.voucher.date = text;
+  }
+  if (!ParseVoucherDate(book.voucher.date)) {
+    UsageError("press: --date takes a date as YYYY-MM-DD, not " + book.voucher.date);
+    return std::nullopt;
+  }
+  std::optional<std::string_view> word = value("--word");
+  if (missing) return std::nullopt;
+  if (word) book.voucher.word = std::string(*word);
+  std::optional<std::string_view> preparer = value("--preparer");
+  if (missing) return std::nullopt;
+  if (preparer) book.voucher.preparer = std::string(*preparer);
+  if (!whole("--number", 1, 99999999, book.voucher.firstNumber) ||
+      !whole("--attachments", 0, 9999, book.voucher.attachments) ||
+      !whole("--per-page", 1, 3, book.layout.perPage)) {
+    return std::nullopt;
+  }
+  book.layout.digitGrid = options.flag("--digit-grid");
+  return book;
+}
+
+// The PDF module, from the installed program's folder for it (relative to the binary) or the
+// binary's own folder (the build tree); loaded once. Null, with the loader's reason, when none loads.
+const cli::VoucherPdfModule* LoadVoucherPdf(std::string& error) {
+  static const cli::VoucherPdfModule* loaded = nullptr;
+  if (loaded != nullptr) return loaded;
+  std::string self(4096, '\0');
+  ssize_t n = ::readlink("/proc/self/exe", self.data(), self.size() - 1);
+  std::string bin = n > 0 ? self.substr(0, static_cast<size_t>(n)) : std::string();
+  bin = bin.substr(0, bin.rfind('/') + 1);
+  error = "libvarnello-voucher-pdf.so not found in " + bin + VARNELLO_MODULE_DIR + " or " + bin;
+  for (const std::string& folder : {bin + VARNELLO_MODULE_DIR + "/", bin}) {
+    std::string path = folder + "libvarnello-voucher-pdf.so";
+    if (::access(path.c_str(), F_OK) != 0) continue;
+    // Kept loaded until the program ends.
+    void* module = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    using Entry = const cli::VoucherPdfModule* (*)();
+    auto entry =
+        module != nullptr ? reinterpret_cast<Entry>(::dlsym(module, "varnello_voucher_pdf")) : nullptr;
+    if (entry != nullptr) return loaded = entry();
+    const char* reason = ::dlerror();
+    error = reason != nullptr ? reason : "cannot load " + path;
+  }
+  return nullptr;
+}
+
+// The press's entries booked as vouchers into the file of the format; refused entries are told
+// on stderr. A press that faulted books nothing.
+int WriteBooks(std::string_view format, const std::string& output, const BookOptions& book,
+               const Chart& chart, const EntryPress& r, std::string_view summary) {
+  if (r.fault) return PressExit("", r, false);
+  VoucherSet set = VouchersOf(r.entries, chart, book.voucher, summary);
+  for (const RefusedEntry& refused : set.refused) {
+    std::cerr << "varnello-cli: not booked: " << (refused.heading.empty() ? "(no heading)" : refused.heading)
+              << ": " << refused.reason << "\n";
+  }
+  if (set.vouchers.empty()) {
+    std::cerr << "varnello-cli: no entry to book; " << output << " not written\n";
+    return 1;
+  }
+  std::optional<std::string> bytes;
+  std::string error;
+  if (format == "xlsx") {
+    bytes = ImportXlsx(set, book.voucher, &error);
+  } else if (format == "import-csv") {
+    bytes = ImportCsv(set, book.voucher);
+  } else {
+    if (const cli::VoucherPdfModule* pdf = LoadVoucherPdf(error)) {
+      bytes = pdf->render(LayoutVouchers(set, book.voucher, book.layout), &error);
+    }
+  }
+  if (!bytes) {
+    std::cerr << "varnello-cli: cannot make " << output << ": " << error << "\n";
+    return kIoError;
+  }
+  if (std::string reason = WriteWholeFile(output, *bytes); !reason.empty()) {
+    std::cerr << "varnello-cli: cannot write " << output << ": " << reason << "\n";
+    return kIoError;
+  }
+  return 0;
+}
+
+constexpr std::string_view kPressFormats = "text, json, tsv, csv, xlsx, import-csv or voucher-pdf";
+
 int PressWindow(const Args& args) {
   if (args.empty()) {
     std::cerr << "press: name a window or keyword (see --help)\n";
@@ -167,11 +331,23 @@ int PressWindow(const Args& args) {
   std::string_view format = options.value("--format", problem).value_or("text");
   if (options.flag("--json")) format = "json";
   if (problem.ends_with("needs a value"))
-    return UsageError("press: --format needs one of text, json, tsv, csv");
+    return UsageError("press: --format needs one of " + std::string(kPressFormats));
   if (!problem.empty()) return UsageError("press: " + problem);
-  if (format != "text" && format != "json" && format != "tsv" && format != "csv") {
-    return UsageError("press: unknown format " + std::string(format) + " (text, json, tsv or csv)");
+  const bool books = format == "xlsx" || format == "import-csv" || format == "voucher-pdf";
+  if (format != "text" && format != "json" && format != "tsv" && format != "csv" && !books) {
+    return UsageError("press: unknown format " + std::string(format) + " (" + std::string(kPressFormats) +
+                      ")");
   }
+  std::optional<std::string_view> output = options.value("--output", problem);
+  if (!problem.empty()) return UsageError("press: " + problem);
+  if (books && !output) return UsageError("press: --format " + std::string(format) + " needs --output FILE");
+  if (output && !books)
+    return UsageError("press: --output goes with --format xlsx, import-csv or voucher-pdf");
+  int status = 0;
+  std::optional<Chart> chart = ChartOption(options, "press", status);
+  if (!chart) return status;
+  std::optional<BookOptions> book = ParseBookOptions(options);
+  if (!book) return kUsageError;
   bool explain = options.flag("--explain");
   if (!options.wordsOnly("press")) return kUsageError;
   const Args& words = options.words();
@@ -207,6 +383,19 @@ int PressWindow(const Args& args) {
   for (const FieldWarning& w : FieldWarnings(texts))
     std::cerr << "varnello-cli: Text" << w.n << " " << ReadingNote(w.reading) << "\n";
   EntryPress r = PressEntries(*desc, texts, explain);
+  if (books) {
+    // An entry without a heading is summarised by the case's keyword.
+    std::string_view summary = words[0];
+    if (summary == desc->id.name()) {
+      for (const KeywordRow& row : Keywords()) {
+        if (row.window == desc->id) {
+          summary = row.keyword;
+          break;
+        }
+      }
+    }
+    return WriteBooks(format, std::string(*output), *book, *chart, r, summary);
+  }
   if (format == "tsv") {
     out = ToTsv(TableOf(r.entries));
   } else if (format == "csv") {
@@ -223,6 +412,53 @@ int PressWindow(const Args& args) {
     }
   }
   return PressExit(out, r, explain);
+}
+
+// ---- accounts ----
+
+int ListAccounts(const Args& args) {
+  Options options(args);
+  bool asJson = options.flag("--json");
+  int status = 0;
+  std::optional<Chart> chart = ChartOption(options, "accounts", status);
+  if (!chart) return status;
+  if (!options.wordsOnly("accounts")) return kUsageError;
+  if (!options.words().empty()) return UsageError("accounts: takes no arguments (see --help)");
+  struct Listed {
+    PrintedAccount printed;
+    std::optional<AccountCode> code;
+  };
+  std::vector<Listed> listed;
+  for (PrintedAccount& a : PrintedAccounts()) {
+    std::optional<AccountCode> code = chart->Find(a.account);
+    listed.push_back({std::move(a), std::move(code)});
+  }
+  std::stable_sort(listed.begin(), listed.end(), [](const Listed& a, const Listed& b) {
+    return (a.code ? a.code->code : "~") < (b.code ? b.code->code : "~");
+  });
+  bool uncoded = false;
+  std::string out;
+  json list = json::array();
+  for (const Listed& l : listed) {
+    uncoded = uncoded || !l.code;
+    if (asJson) {
+      json item{{"account", l.printed.account}};
+      item["code"] = l.code ? json(l.code->code) : json();
+      item["name"] = l.code ? json(l.code->name) : json();
+      item["general"] = l.code ? json(l.code->general) : json();
+      item["general_code"] = l.code ? json(l.code->generalCode) : json();
+      item["detail"] = l.code ? json(l.code->detail) : json();
+      item["windows"] = l.printed.windows;
+      list.push_back(std::move(item));
+      continue;
+    }
+    out += l.code ? l.code->code : "----";
+    out += "\t" + l.printed.account + "\t" + (l.code ? l.code->name : "(no code)") + "\t";
+    for (std::size_t i = 0; i < l.printed.windows.size(); ++i) out += (i ? " " : "") + l.printed.windows[i];
+    out += "\n";
+  }
+  if (asJson) out = json{{"accounts", list}}.dump() + "\n";
+  return Emit(out, uncoded ? 1 : 0);
 }
 
 // ---- batch ----
@@ -616,7 +852,9 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"press", PressWindow,
-     "  varnello-cli press WINDOW [TextN=TEXT ...] [--format text|json|tsv|csv] [--json] [--explain]\n"
+     "  varnello-cli press WINDOW [TextN=TEXT ...] [--format FORMAT] [--json] [--explain]\n"
+     "                    [--output FILE] [voucher options]\n"
+     "      FORMAT: text, json, tsv, csv, xlsx, import-csv or voucher-pdf.\n"
      "      One press of 确定 on a fresh window. WINDOW is a window name (Form6) or a keyword\n"
      "      (买股票). Fields not given are empty. text (the default) prints the lines as the window\n"
      "      shows them; --explain follows each amount line with its working, indented. json (also\n"
@@ -626,8 +864,26 @@ constexpr Command kCommands[] = {
      "      借方金额, 贷方金额, 其他金额; csv as RFC 4180, without a byte-order mark).\n"
      "      A field whose text is not read whole (1,00 reads as 1) is told on stderr (text, tsv,\n"
      "      csv) or in \"warnings\": [{\"field\", \"text\", \"read_as\"}] (json; absent when none).\n"
-     "      Exit status: 0 done, 2 unknown window or field, 3 arithmetic fault (lines printed\n"
-     "      before the fault are kept on stdout; the fault goes to stderr).\n"},
+     "      xlsx, import-csv and voucher-pdf book the entries, one voucher (记账凭证) per balanced\n"
+     "      entry, into --output FILE: the import file of accounting software (日期, 凭证字, 凭证号,\n"
+     "      附单据数, 摘要, 科目代码, 科目名称, 借方金额, 贷方金额, 制单人) as a workbook or CSV, or the\n"
+     "      printed vouchers as PDF. Their options: --date YYYY-MM-DD (today), --word 记, --number N\n"
+     "      (the first voucher's number, 1), --attachments N (附单据 张, 0), --preparer NAME (制单),\n"
+     "      --chart FILE (as for accounts); for the PDF --per-page 1|2|3 (2) and --digit-grid\n"
+     "      (amounts in the columns 亿 … 元 角 分). Amounts are rounded to the 分; an unbalanced\n"
+     "      entry is not booked (stderr says why).\n"
+     "      Exit status: 0 done, 1 nothing to book, 2 unknown window or field, 3 arithmetic fault\n"
+     "      (lines printed before the fault are kept on stdout; the fault goes to stderr; no file\n"
+     "      is written).\n"},
+    {"accounts", ListAccounts,
+     "  varnello-cli accounts [--json] [--chart FILE]\n"
+     "      Lists every account the windows print on a debit or credit side, with its code in\n"
+     "      the standard chart of accounts and the windows that print it, one per line: code,\n"
+     "      account as printed, account in the chart (levels joined by -), windows; tab-separated.\n"
+     "      --chart FILE lays the user's own chart over the standard one: CSV rows of\n"
+     "      科目编码,科目名称 (a header row allowed); detail accounts then take its codes. json gives\n"
+     "      {\"accounts\": [{\"account\", \"code\", \"name\", \"general\", \"general_code\", \"detail\",\n"
+     "      \"windows\"}]}. Exit status: 0 every account has a code, 1 some has none.\n"},
     {"batch", RunBatch,
      "  varnello-cli batch\n"
      "      Reads JSON lines {\"window\": \"Form6\", \"fields\": {\"Text1\": \"10\"}} from stdin and\n"

@@ -11,6 +11,7 @@
 #include "gui/output_view.h"
 #include "gui/practice_sheet.h"
 #include "gui/qt_convert.h"
+#include "gui/voucher_actions.h"
 
 namespace varnello {
 
@@ -59,6 +60,7 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent) : QWidget(paren
         return figures;
       });
   entryActions_->attach(surface_);
+  AttachVoucherActions(this, desc, surface_, [this] { return entries(); });
 
   QFont bold = font();
   bold.setBold(true);

@@ -1,0 +1,23 @@
+// Voucher pages as a PDF document, drawn with cairo and pango (no Qt on the command line). They
+// live in a module of their own (libvarnello-voucher-pdf.so), loaded only when a PDF is asked for:
+// the command line itself does not link cairo and pango, so its other commands start quickly.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/vouchers/voucher_layout.h"
+
+namespace varnello::cli {
+
+struct VoucherPdfModule {
+  // The PDF's bytes: one A4 page per layout page, the texts in a Song/Ming face found through
+  // fontconfig and embedded. Empty, with cairo's reason in `error`, when cairo fails.
+  std::optional<std::string> (*render)(const std::vector<VoucherPage>& pages, std::string* error);
+};
+
+}  // namespace varnello::cli
+
+// The module's one entry point, looked up by name.
+extern "C" const varnello::cli::VoucherPdfModule* varnello_voucher_pdf();
