@@ -243,6 +243,9 @@ AmountReading Read(std::string_view text, std::vector<size_t>* at) {
 }  // namespace
 
 AmountReading ReadAmountFully(std::string_view text) {
+  // Most texts are read whole: where the rest begins is only looked for when one is not.
+  AmountReading reading = Read(text, nullptr);
+  if (reading.whole) return reading;
   std::vector<size_t> at;
   at.reserve(text.size());
   return Read(text, &at);
