@@ -24,7 +24,7 @@ std::string_view Next(std::string_view& rest, char stop) {
   return part;
 }
 
-simdjson::dom::object Mark(const std::string& request, simdjson::dom::parser& parser) {
+simdjson::dom::object Answer(const std::string& request, simdjson::dom::parser& parser) {
   static varnello::cli::MarkAnswerer answerer;
   std::string line = request;
   line.append(simdjson::SIMDJSON_PADDING, '\0');
@@ -71,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   request += "]}";
 
   simdjson::dom::parser parser;
-  simdjson::dom::object answer = Mark(request, parser);
+  simdjson::dom::object answer = Answer(request, parser);
   simdjson::dom::element key, score;
   if (answer["error"].error() == simdjson::SUCCESS) return 0;  // text that is not UTF-8
   if (answer["key"].get(key) != simdjson::SUCCESS) std::abort();
@@ -81,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (fault) return 0;
 
   simdjson::dom::parser again;
-  simdjson::dom::object back = Mark(head + simdjson::minify(key) + "}", again);
+  simdjson::dom::object back = Answer(head + simdjson::minify(key) + "}", again);
   if (back["score"].get(score) != simdjson::SUCCESS || double(score) != 1.0) std::abort();
   return 0;
 }
