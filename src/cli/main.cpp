@@ -187,10 +187,13 @@ int PressWindow(const Args& args) {
   if (format == "json") {
     EntryRecord record;
     PressResult r = PressEntriesInto(*desc, texts, record, true);
-    AppendPressAnswer(out, {}, desc->id.name(), r, record, true);
+    AppendPressAnswer(out, {}, desc->id.name(), r, record, true, texts);
     out += '\n';
     return PressExit(out, r, explain);
   }
+  // A field not read whole is told on stderr, where it cannot mix with the lines.
+  for (const FieldWarning& w : FieldWarnings(texts))
+    std::cerr << "varnello-cli: Text" << w.n << " " << ReadingNote(w.reading) << "\n";
   EntryPress r = PressEntries(*desc, texts, explain);
   if (format == "tsv") {
     out = ToTsv(TableOf(r.entries));
@@ -299,14 +302,20 @@ int CapitalNumerals(const Args& args) {
   if (args.empty()) return UsageError("capital: give one or more amounts (see --help)");
   std::string out;
   for (std::string_view a : args) {
-    double amount = 0;
-    auto [end, ec] = std::from_chars(a.data(), a.data() + a.size(), amount);
-    if (ec != std::errc() || end != a.data() + a.size() || !std::isfinite(amount)) {
-      return UsageError("capital: not an amount: " + std::string(a));
+    // From the digits as given: a double would lose the 分 of amounts of 16 significant digits.
+    Capital capital = CapitalOfDecimal(a);
+    switch (capital.refusal) {
+      case CapitalRefusal::None:
+        break;
+      case CapitalRefusal::Beyond:
+        return UsageError("capital: " + std::string(a) + " is beyond 亿亿 (10^16) 元");
+      case CapitalRefusal::BelowFen:
+        return UsageError("capital: " + std::string(a) +
+                          " has a digit below 分 (0.01 元): capital numerals cannot write it exactly");
+      default:
+        return UsageError("capital: not an amount: " + std::string(a));
     }
-    std::optional<std::string> capital = CapitalAmount(amount);
-    if (!capital) return UsageError("capital: " + std::string(a) + " is beyond 亿亿 (10^16) 元");
-    out += *capital;
+    out += *capital.text;
     out += '\n';
   }
   return Emit(out, 0);
@@ -564,6 +573,13 @@ int MakeExerciseFigures(const Args& args) {
   return Emit(answer.dump(-1, ' ', false, json::error_handler_t::replace) + "\n", 0);
 }
 
+// A whole amount as a JSON integer, any other as a number, as the press answers write them.
+json JsonAmount(double amount) {
+  if (std::trunc(amount) == amount && std::fabs(amount) < 9007199254740992.0)
+    return static_cast<long long>(amount);
+  return amount;
+}
+
 json KeyLineJson(const KeyLine& line, bool withAmount) {
   json j{{"account", line.account}, {"side", SideText(line.side)}};
   if (withAmount) {
@@ -681,6 +697,12 @@ json MarkRequest(const std::string& text) {
                   {"missing", missingJson(m)}, {"entries", entries}, {"key", keyJson}};
   if (entry) answerJson["entry"] = {{"index", *entry}, {"heading", m.entries.front().heading}};
   if (m.fault) answerJson["fault"] = FaultName(*m.fault);
+  json warnings = json::array();
+  for (const FieldWarning& w : FieldWarnings(FieldTexts(texts)))
+    warnings.push_back({{"field", "Text" + std::to_string(w.n)},
+                        {"text", w.text},
+                        {"read_as", JsonAmount(w.reading.value)}});
+  if (!warnings.empty()) answerJson["warnings"] = warnings;
   return answerJson;
 }
 
@@ -714,6 +736,8 @@ constexpr Command kCommands[] = {
      "      parallel to \"lines\", for an amount line {\"text\", \"expr\"} (expr over the fields:\n"
      "      TextN, + - * /, pow), else null. tsv and csv give the entries as a table (摘要, 会计科目,\n"
      "      借方金额, 贷方金额, 其他金额; csv as RFC 4180, without a byte-order mark).\n"
+     "      A field whose text is not read whole (1,00 reads as 1) is told on stderr (text, tsv,\n"
+     "      csv) or in \"warnings\": [{\"field\", \"text\", \"read_as\"}] (json; absent when none).\n"
      "      Exit status: 0 done, 2 unknown window or field, 3 arithmetic fault (lines printed\n"
      "      before the fault are kept on stdout; the fault goes to stderr).\n"},
     {"batch", RunBatch,
@@ -721,7 +745,11 @@ constexpr Command kCommands[] = {
      "      Reads JSON lines {\"window\": \"Form6\", \"fields\": {\"Text1\": \"10\"}} from stdin and\n"
      "      writes one JSON line per request: {\"window\", \"lines\", \"entries\", \"fault\"} or\n"
      "      {\"error\"}. An entry is {\"heading\", \"rows\": [{\"account\", \"side\": \"debit\" |\n"
-     "      \"credit\" | null, \"amount\", \"line\"}]}, line being the index into \"lines\".\n"
+     "      \"credit\" | null, \"amount\", \"line\"}], \"debit\", \"credit\", \"balanced\"}, line being\n"
+     "      the index into \"lines\"; debit and credit are the sums of its rows, balanced whether\n"
+     "      they agree to half a 分. A row whose caption prints no side but whose entry balances\n"
+     "      only on one side gets that side and \"side_inferred\": true; a line stating a balance\n"
+     "      (未分配利润总) has \"balance_line\": true and is in no sum. \"warnings\" as for press.\n"
      "      Every input line gets exactly one answer line, in the same order (a blank or malformed\n"
      "      line gets an error answer), so answers pair with requests by position. A request's\n"
      "      optional \"id\" (any JSON value) is echoed first in its answer. Lines longer than 1 MiB\n"
@@ -729,7 +757,9 @@ constexpr Command kCommands[] = {
      "      \"explain\": true also gets \"working\", as press --json does. Exit status: 0 done.\n"},
     {"capital", CapitalNumerals,
      "  varnello-cli capital AMOUNT...\n"
-     "      Each amount in capital numerals, as on a voucher: capital 10050 prints 壹万零伍拾元整.\n"},
+     "      Each amount in capital numerals, as on a voucher: capital 10050 prints 壹万零伍拾元整.\n"
+     "      Written from the digits as given, exactly: a digit below 分 or an amount of 10^16 元\n"
+     "      or more is refused (exit status 2), never rounded.\n"},
     {"describe", DescribeWindows,
      "  varnello-cli describe [WINDOW] [--json]\n"
      "      Lists every window (or one): kind, keywords with their pinyin initials, fields,\n"
@@ -763,8 +793,8 @@ constexpr Command kCommands[] = {
      "      \"wrong_side\"|\"wrong_amount\"|\"wrong_detail\"|\"not_in_key\", \"reason\", \"entry\"}],\n"
      "      \"missing\": [{\"account\", \"side\", \"reason\"}], \"entries\": [{\"index\", \"heading\",\n"
      "      \"score\", \"rows\", \"missing\"}], \"key\": [{\"account\", \"side\", \"amount\"}]} (the key of\n"
-     "      the entry asked for; \"entry\" then too; \"fault\" when the press faults), or {\"error\"}.\n"
-     "      Exit status: 0 done.\n"},
+     "      the entry asked for; \"entry\" then too; \"fault\" when the press faults, \"warnings\"\n"
+     "      as for press), or {\"error\"}. Exit status: 0 done.\n"},
 };
 
 std::string HelpText() {
