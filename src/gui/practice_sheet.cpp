@@ -14,6 +14,7 @@
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QShortcut>
+#include <QStringListModel>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QTimer>
@@ -21,6 +22,7 @@
 
 #include "core/journal/journal.h"
 #include "core/practice/exercise.h"
+#include "core/search/keyword_index.h"
 #include "gui/qt_convert.h"
 #include "gui/topic_window.h"
 
@@ -33,22 +35,14 @@ enum Column { kAccount, kSide, kAmount, kMark, kColumns };
 // Pixels between a window and its sheet.
 constexpr int kGap = 8;
 
-QStringList AccountList() {
-  QStringList list;
-  for (const std::string& account : KnownAccounts()) list << ToQString(account);
-  return list;
+// Every account the windows print, found by its characters or pinyin as keywords are.
+const TextFinder& Accounts() {
+  static const TextFinder finder(KnownAccounts());
+  return finder;
 }
 
-// An amount as the student reads it: FormatAmount without its sign slot and trailing space.
-QString AmountText(double amount) {
-  return ToQString(FormatAmount(amount)).trimmed();
-}
-
-QString KeyLineText(const KeyLine& line, bool withAmount) {
-  QString text = ToQString(line.account) + QStringLiteral(" ") + ToQString(SideText(line.side));
-  if (withAmount) text += QStringLiteral(" ") + AmountText(line.amount);
-  return text;
-}
+// The most accounts a completion list offers at once.
+constexpr size_t kMaxCompletions = 40;
 
 QColor MarkColour(Mark mark) {
   switch (mark) {
@@ -57,6 +51,7 @@ QColor MarkColour(Mark mark) {
     case Mark::WrongSide:
       return QColor(0xff, 0xd8, 0xa8);
     case Mark::WrongAmount:
+    case Mark::WrongDetail:
       return QColor(0xff, 0xf0, 0x9c);
     case Mark::NotInKey:
       return QColor(0xff, 0xc4, 0xc4);
@@ -64,13 +59,14 @@ QColor MarkColour(Mark mark) {
   return {};
 }
 
-// The cell editors: the account with completion over every account the windows know, the side
-// as a choice of 借 and 贷 (J and D choose them too), the amount as plain text. Enter ends the
-// cell and moves on to the next one.
+// The cell editors: the account with completion over every account the windows know (by its
+// characters or pinyin initials, as the keyword field finds keywords), the side as a choice of 借
+// and 贷 (J and D choose them too), the amount as plain text, right-aligned. Enter ends the cell
+// and moves on to the next one.
 class SheetDelegate : public QStyledItemDelegate {
  public:
   SheetDelegate(std::function<void(int, int)> onEnter, QObject* parent)
-      : QStyledItemDelegate(parent), onEnter_(std::move(onEnter)), accounts_(AccountList()) {}
+      : QStyledItemDelegate(parent), onEnter_(std::move(onEnter)) {}
 
   QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                         const QModelIndex& index) const override {
@@ -81,15 +77,28 @@ class SheetDelegate : public QStyledItemDelegate {
       editor = box;
     } else if (index.column() == kAccount) {
       auto* edit = new QLineEdit(parent);
-      auto* completer = new QCompleter(accounts_, edit);
-      completer->setFilterMode(Qt::MatchContains);
-      completer->setCaseSensitivity(Qt::CaseInsensitive);
+      auto* found = new QStringListModel(edit);
+      auto* completer = new QCompleter(found, edit);
+      // The list holds what the search found; the completer shows it as it is.
+      completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
       edit->setCompleter(completer);
+      // Before the field's own completion runs on the same edit, so that it shows the new list.
+      QObject::connect(edit, &QLineEdit::textEdited, found, [found, edit](const QString& text) {
+        edit->setProperty("chosen", false);
+        QStringList list;
+        for (size_t i : Accounts().find(text.toStdString())) {
+          if (static_cast<size_t>(list.size()) == kMaxCompletions) break;
+          list << ToQString(Accounts().texts()[i]);
+        }
+        found->setStringList(list);
+      });
       completer->popup()->setProperty("editor", QVariant::fromValue<QWidget*>(edit));
       completer->popup()->installEventFilter(const_cast<SheetDelegate*>(this));
       editor = edit;
     } else {
       editor = QStyledItemDelegate::createEditor(parent, option, index);
+      if (auto* edit = qobject_cast<QLineEdit*>(editor); edit != nullptr && index.column() == kAmount)
+        edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
     editor->setProperty("row", index.row());
     editor->setProperty("column", index.column());
@@ -121,20 +130,27 @@ class SheetDelegate : public QStyledItemDelegate {
     if (!fromList) editor = qobject_cast<QWidget*>(object);
     if (editor == nullptr) return QStyledItemDelegate::eventFilter(object, event);
     auto* key = static_cast<QKeyEvent*>(event);
+    // The list marks its likeliest account as current; the student chooses one with the arrows.
+    if (fromList && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down || key->key() == Qt::Key_PageUp ||
+                     key->key() == Qt::Key_PageDown))
+      editor->setProperty("chosen", true);
     if (auto* box = qobject_cast<QComboBox*>(editor)) {
       if (key->key() == Qt::Key_J || key->key() == Qt::Key_D) {
         box->setCurrentIndex(key->key() == Qt::Key_J ? 0 : 1);
         return true;
       }
     }
-    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) {
+    // Ctrl+Enter marks (the sheet's shortcut); only a plain Enter ends the cell here.
+    if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
+        (key->modifiers() & Qt::ControlModifier) != 0) {
       return fromList ? false : QStyledItemDelegate::eventFilter(object, event);
     }
     // Enter on a chosen completion takes it; with none chosen, the text stands as typed and
     // Enter moves on like anywhere else.
     if (auto* edit = qobject_cast<QLineEdit*>(editor); edit != nullptr && edit->completer() != nullptr) {
       QAbstractItemView* list = edit->completer()->popup();
-      if (list->isVisible() && list->currentIndex().isValid()) return false;
+      if (list->isVisible() && list->currentIndex().isValid() && edit->property("chosen").toBool())
+        return false;
       list->hide();
     }
     int row = editor->property("row").toInt(), column = editor->property("column").toInt();
@@ -146,7 +162,6 @@ class SheetDelegate : public QStyledItemDelegate {
 
  private:
   std::function<void(int, int)> onEnter_;
-  QStringList accounts_;
 };
 
 // Follows one topic window: shows its sheet with the window in practice mode, hides it with
@@ -171,7 +186,8 @@ class PracticeLink : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Show && PracticeMode::instance().on()) {
+    // A window opened by the user (not one the window system shows again after minimising).
+    if (event->type() == QEvent::Show && !event->spontaneous() && PracticeMode::instance().on()) {
       // After the window has been brought to the front, so that the sheet comes up over it.
       QTimer::singleShot(0, this, [this] {
         if (topic_->isVisible()) start();
@@ -190,13 +206,9 @@ class PracticeLink : public QObject {
     if (sheet_ == nullptr) sheet_ = new PracticeSheet(topic_);
     return sheet_;
   }
-  // A window opened without figures gets an exercise at once.
+  // A window opened in practice mode starts clean: fresh figures, no lines printed before.
   void start() {
-    bool empty = true;
-    for (const Item* f : FieldsOf(topic_->desc())) {
-      if (!topic_->field(f->field)->text().isEmpty()) empty = false;
-    }
-    if (empty) sheet()->newExercise();
+    sheet()->newExercise();
     sheet()->present();
   }
   TopicWindow* topic_;
@@ -235,11 +247,14 @@ PracticeSheet::PracticeSheet(TopicWindow* topic) : QWidget(topic, Qt::Window), t
   setObjectName(QStringLiteral("practiceSheet"));
   setWindowTitle(QStringLiteral("练习 - ") + topic->windowTitle());
   auto* layout = new QVBoxLayout(this);
-  auto* heading = new QLabel(QStringLiteral("按左边窗口中的数字写出会计分录，然后批改。"), this);
-  heading->setWordWrap(true);
-  layout->addWidget(heading);
   seedLabel_ = new QLabel(this);
+  seedLabel_->setObjectName(QStringLiteral("questionNumber"));
   layout->addWidget(seedLabel_);
+  question_ = new QLabel(this);
+  question_->setObjectName(QStringLiteral("question"));
+  question_->setWordWrap(true);
+  question_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  layout->addWidget(question_);
 
   table_ = new QTableWidget(0, kColumns, this);
   table_->setHorizontalHeaderLabels(
@@ -250,10 +265,13 @@ PracticeSheet::PracticeSheet(TopicWindow* topic) : QWidget(topic, Qt::Window), t
                           QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   table_->verticalHeader()->setVisible(true);
-  table_->setColumnWidth(kAccount, 190);
+  table_->setColumnWidth(kAccount, 200);
   table_->setColumnWidth(kSide, 52);
   table_->setColumnWidth(kAmount, 100);
+  // Reasons wrap within their column, rows grow to show them whole.
   table_->horizontalHeader()->setStretchLastSection(true);
+  table_->setWordWrap(true);
+  table_->setTextElideMode(Qt::ElideNone);
   table_->setAccessibleName(QStringLiteral("分录"));
   connect(table_, &QTableWidget::cellChanged, this, [this](int row, int) {
     if (!showingMarks_) clearMark(row);
@@ -282,6 +300,7 @@ PracticeSheet::PracticeSheet(TopicWindow* topic) : QWidget(topic, Qt::Window), t
          &PracticeSheet::deleteRow);
   button(buttons, QStringLiteral("批改(&M)"), QStringLiteral("mark"), &PracticeSheet::mark);
   button(buttons, QStringLiteral("看答案(&A)"), QStringLiteral("showAnswer"), &PracticeSheet::showAnswer);
+  button(buttons, QStringLiteral("下一题(&X)"), QStringLiteral("nextQuestion"), &PracticeSheet::nextQuestion);
   button(buttons, QStringLiteral("出题(&N)"), QStringLiteral("newExercise"),
          static_cast<void (PracticeSheet::*)()>(&PracticeSheet::newExercise));
   layout->addLayout(rowButtons);
@@ -300,7 +319,13 @@ PracticeSheet::PracticeSheet(TopicWindow* topic) : QWidget(topic, Qt::Window), t
   shortcut(QKeySequence(Qt::CTRL | Qt::Key_Return), &PracticeSheet::mark);
   shortcut(QKeySequence(Qt::CTRL | Qt::Key_Enter), &PracticeSheet::mark);
 
-  resize(480, 440);
+  // Figures changed by hand make another question: the text follows them.
+  for (const Item* field : FieldsOf(topic->desc())) {
+    connect(topic->field(field->field), &QLineEdit::textChanged, this, [this] {
+      if (!settingFigures_) refreshQuestion();
+    });
+  }
+  resize(640, 480);
   addRow();
 }
 
@@ -324,8 +349,31 @@ void PracticeSheet::newExercise() {
 
 void PracticeSheet::newExercise(std::uint32_t seed) {
   seed_ = seed;
+  settingFigures_ = true;
   for (const auto& [n, text] : MakeExercise(topic_->desc(), seed)) topic_->field(n)->setText(ToQString(text));
-  seedLabel_->setText(QStringLiteral("题号 %1").arg(seed));
+  settingFigures_ = false;
+  questions_ = KeyOf(topic_->desc(), topic_->fieldTexts()).questions;
+  entry_ = questions_.empty() ? 0 : questions_.front();
+  startQuestion();
+}
+
+void PracticeSheet::nextQuestion() {
+  // The figures in the window may have been changed by hand since: their entries count.
+  questions_ = KeyOf(topic_->desc(), topic_->fieldTexts()).questions;
+  auto next = std::upper_bound(questions_.begin(), questions_.end(), entry_);
+  if (next == questions_.end()) next = questions_.begin();
+  entry_ = next == questions_.end() ? 0 : *next;
+  startQuestion();
+}
+
+void PracticeSheet::refreshQuestion() {
+  questions_ = KeyOf(topic_->desc(), topic_->fieldTexts()).questions;
+  if (std::find(questions_.begin(), questions_.end(), entry_) == questions_.end())
+    entry_ = questions_.empty() ? 0 : questions_.front();
+  if (isVisible()) showQuestion();
+}
+
+void PracticeSheet::startQuestion() {
   topic_->clear();
   table_->setRowCount(0);
   addRow();
@@ -333,6 +381,22 @@ void PracticeSheet::newExercise(std::uint32_t seed) {
   marking_ = {};
   marked_.clear();
   answerShown_ = false;
+  showQuestion();
+}
+
+void PracticeSheet::showQuestion() {
+  auto at = std::find(questions_.begin(), questions_.end(), entry_);
+  if (at == questions_.end()) {
+    seedLabel_->setText(QStringLiteral("题号 %1").arg(seed_));
+    question_->setText(QStringLiteral("这组数字没有可出的分录题，请按 出题 换一组数字。"));
+    return;
+  }
+  long number = std::distance(questions_.begin(), at) + 1;
+  seedLabel_->setText(QStringLiteral("题号 %1-%2（本组数字第 %2 题，共 %3 题）")
+                          .arg(seed_)
+                          .arg(number)
+                          .arg(static_cast<long>(questions_.size())));
+  question_->setText(ToQString(QuestionText(topic_->desc(), topic_->fieldTexts(), entry_)));
 }
 
 void PracticeSheet::addRow() {
@@ -342,6 +406,7 @@ void PracticeSheet::addRow() {
     auto* item = new QTableWidgetItem;
     // The mark is read, not written: the cursor passes over it.
     if (column == kMark) item->setFlags(Qt::NoItemFlags);
+    if (column == kAmount) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     table_->setItem(row, column, item);
   }
   editCell(row, kAccount);
@@ -380,17 +445,33 @@ void PracticeSheet::enterPressed(int row, int column) {
   }
 }
 
+void PracticeSheet::commitEdit() {
+  QModelIndex index = table_->currentIndex();
+  QWidget* editor = table_->indexWidget(index);
+  if (editor == nullptr) return;
+  table_->itemDelegate()->setModelData(editor, table_->model(), index);
+  // The editor loses the keyboard and closes, as when the student clicks elsewhere, so that no
+  // typed text stands beside a mark it had no part in.
+  table_->setFocus();
+}
+
 void PracticeSheet::mark() {
+  commitEdit();
   marked_ = answer();
-  marking_ = MarkAnswer(topic_->desc(), topic_->fieldTexts(), marked_);
+  marking_ = MarkAnswer(topic_->desc(), topic_->fieldTexts(), marked_, {.reveal = answerShown_}, entry_);
   showMarks();
 }
 
 void PracticeSheet::showAnswer() {
+  commitEdit();
   topic_->clear();
   topic_->printEntries();
   answerShown_ = true;
-  if (!marked_.empty() || !marking_.key.empty()) showMarks();
+  // Marked before: the marks again, now with the right amounts in their reasons.
+  if (!marking_.entries.empty()) {
+    marking_ = MarkAnswer(topic_->desc(), topic_->fieldTexts(), marked_, {.reveal = true}, entry_);
+    showMarks();
+  }
 }
 
 void PracticeSheet::clearMark(int row) {
@@ -415,12 +496,8 @@ void PracticeSheet::showMarks() {
       continue;
     }
     Mark mark = marking_.rows[next];
-    int key = marking_.matched[next];
+    QString reason = ToQString(marking_.reasons[next]);
     ++next;
-    QString reason = ToQString(MarkReason(mark));
-    if (answerShown_ && key >= 0 && mark != Mark::Correct) {
-      reason += QStringLiteral("，应为 ") + KeyLineText(marking_.key[static_cast<size_t>(key)], true);
-    }
     for (int column = 0; column < kColumns; ++column) {
       QTableWidgetItem* item = table_->item(row, column);
       if (item == nullptr) table_->setItem(row, column, item = new QTableWidgetItem);
@@ -436,20 +513,20 @@ void PracticeSheet::showMarks() {
   if (marking_.fault) {
     text = QStringLiteral("这组数字算不出分录：") + ToQString(FaultMessage(*marking_.fault)) +
            QStringLiteral("。请按 出题 换一组数字。");
-  } else if (marking_.key.empty()) {
+  } else if (questions_.empty()) {
     text = QStringLiteral("本题没有借贷分录可批改，按 看答案 查看计算结果。");
   } else {
     text = QStringLiteral("得分 %1%").arg(qRound(marking_.score * 100));
     if (!marking_.missing.empty()) {
       QStringList missing;
-      for (const KeyLine& line : marking_.missing) missing << KeyLineText(line, answerShown_);
-      text +=
-          QStringLiteral("　还缺 %1 行：").arg(marking_.missing.size()) + missing.join(QStringLiteral("；"));
+      for (const std::string& reason : marking_.missingReasons) missing << ToQString(reason);
+      text += QStringLiteral("　") + missing.join(QStringLiteral("；"));
     } else if (marking_.score == 1.0) {
       text += QStringLiteral("　全部正确！");
     }
   }
   result_->setText(text);
+  table_->resizeRowsToContents();
   showingMarks_ = false;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QWidget>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -46,14 +47,19 @@ class PracticeSheet : public QWidget {
 
   QTableWidget* table() const { return table_; }
   QLabel* result() const { return result_; }
+  QLabel* question() const { return question_; }
   std::uint32_t seed() const { return seed_; }
+  // The entry of the window's press the question asks for (an index into its entries).
+  std::size_t entry() const { return entry_; }
 
   // The student's lines, blank rows left out.
   std::vector<AnswerLine> answer() const;
-  // 出题: new figures in the window's fields, an empty sheet.
+  // 出题: new figures in the window's fields, the question on their first entry, an empty sheet.
   void newExercise(std::uint32_t seed);
   void newExercise();
-  // 批改: marks every row.
+  // 下一题: the question on the next entry of the same figures (after the last, the first again).
+  void nextQuestion();
+  // 批改: takes in the cell being edited, then marks every row against the question's entry.
   void mark();
   // 看答案: prints the computed entries on the window and completes the marks with the right amounts.
   void showAnswer();
@@ -69,18 +75,27 @@ class PracticeSheet : public QWidget {
 
  private:
   void showMarks();
+  void showQuestion();
+  void startQuestion();
+  // The questions of the figures as they stand in the window now.
+  void refreshQuestion();
+  void commitEdit();
   void clearMark(int row);
   void editCell(int row, int column);
   void enterPressed(int row, int column);
   TopicWindow* topic_;
   QTableWidget* table_;
   QLabel* seedLabel_;
+  QLabel* question_;
   QLabel* result_;
   std::uint32_t seed_ = 0;
-  Marking marking_;
+  std::size_t entry_ = 0;
+  std::vector<std::size_t> questions_;  // the entries of the figures that make a question
+  AnswerMarking marking_;
   std::vector<AnswerLine> marked_;  // the lines the marks stand for
   bool answerShown_ = false;
   bool showingMarks_ = false;
+  bool settingFigures_ = false;
 };
 
 }  // namespace varnello

@@ -59,9 +59,14 @@ class PracticeTest : public QObject {
       QCOMPARE(Texts(w), MakeExercise(*desc, sheet->seed()));
       QTest::mouseClick(w->button(QStringLiteral("Command1")), Qt::LeftButton);
       QVERIFY2(w->surface()->buffer().lines().empty(), desc->id.name().data());
-      Fill(sheet->table(), KeyOf(*desc, Texts(w)).lines);
-      sheet->mark();
-      if (!KeyOf(*desc, Texts(w)).lines.empty()) {
+      AnswerKey key = KeyOf(*desc, Texts(w));
+      QVERIFY2(
+          sheet->question()->text().endsWith(QStringLiteral("请编制会计分录。")) || key.questions.empty(),
+          desc->id.name().data());
+      if (!key.questions.empty()) {
+        QCOMPARE(sheet->entry(), key.questions.front());
+        Fill(sheet->table(), key.entryLines[sheet->entry()]);
+        sheet->mark();
         QVERIFY2(sheet->result()->text().startsWith(QStringLiteral("得分 100%")), desc->id.name().data());
       }
       sheet->showAnswer();
@@ -128,7 +133,7 @@ class PracticeTest : public QObject {
     // A mnemonic clicks its button with a short animation: the marks come a moment later.
     QTest::keyClick(sheet, Qt::Key_M, Qt::AltModifier);
     QTRY_COMPARE(table->item(0, 3)->text(), QStringLiteral("正确"));
-    QCOMPARE(table->item(1, 3)->text(), ToQString(MarkReason(Mark::WrongSide)));
+    QCOMPARE(table->item(1, 3)->text(), QStringLiteral("方向错误：投资收益应记借方"));
     QCOMPARE(table->item(2, 3)->text(), QStringLiteral("正确"));
     QVERIFY(table->item(1, 0)->background().color() != table->item(0, 0)->background().color());
     QVERIFY(w->surface()->buffer().lines().empty());
@@ -136,10 +141,29 @@ class PracticeTest : public QObject {
     // Editing a marked row takes its mark away; the whole key then scores 100 %.
     table->item(1, 1)->setText(QStringLiteral("借"));
     QCOMPARE(table->item(1, 3)->text(), QString());
-    std::vector<KeyLine> key = KeyOf(w->desc(), Texts(w)).lines;
-    Fill(table, key);
-    QTest::keyClick(sheet, Qt::Key_Return, Qt::ControlModifier);
+    // The amount typed last, in full-width digits, is still being edited when Ctrl+Enter marks:
+    // it counts.
+    table->item(2, 2)->setText(QString());
+    sheet->activateWindow();
+    table->setCurrentCell(2, 2);
+    QTRY_VERIFY(table->indexWidget(table->currentIndex()) != nullptr);
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("１００５０"));
+    QApplication::sendEvent(QApplication::focusWidget(), &commit);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return, Qt::ControlModifier);
     QVERIFY(sheet->result()->text().startsWith(QStringLiteral("得分 100%")));
+    QCOMPARE(table->item(2, 2)->text(), QStringLiteral("１００５０"));
+    QCOMPARE(table->item(2, 3)->text(), QStringLiteral("正确"));
+    QVERIFY(table->indexWidget(table->currentIndex()) == nullptr);
+
+    // 下一题: the next entry of the same figures, on a clean sheet.
+    QString first = sheet->question()->text();
+    QVERIFY(first.startsWith(QStringLiteral("购入股票：每股价格 10 元")));
+    QTest::keyClick(sheet, Qt::Key_X, Qt::AltModifier);
+    QTRY_VERIFY(sheet->question()->text() != first);
+    QCOMPARE(sheet->entry(), KeyOf(w->desc(), Texts(w)).questions[1]);
+    QCOMPARE(table->rowCount(), 1);
+    QCOMPARE(Texts(w)[1], std::string("10"));
 
     QTest::keyClick(sheet, Qt::Key_A, Qt::AltModifier);
     QTRY_VERIFY(!w->surface()->buffer().lines().empty());
@@ -153,6 +177,17 @@ class PracticeTest : public QObject {
     QVERIFY(!sheet->isVisible());
     QTest::mouseClick(w->button(QStringLiteral("Command1")), Qt::LeftButton);
     QVERIFY(!w->surface()->buffer().lines().empty());
+
+    // Ticking practice mode with the window open starts clean: fresh figures, nothing printed,
+    // a question number.
+    std::map<int, std::string> before = Texts(w);
+    PracticeMode::instance().setOn(true);
+    QTRY_VERIFY(sheet->isVisible());
+    QVERIFY(w->surface()->buffer().lines().empty());
+    QVERIFY(Texts(w) != before);
+    QVERIFY(sheet->findChild<QLabel*>(QStringLiteral("questionNumber"))
+                ->text()
+                .startsWith(QStringLiteral("题号 ")));
   }
 };
 
