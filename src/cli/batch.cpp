@@ -131,7 +131,9 @@ void AppendJsonAmount(std::string& out, double amount) {
   out.append(buf, end.ptr);
 }
 
-// [{"heading", "rows": [{"account", "side", "amount", "line"}]}]; no heading, side or figure: null.
+// [{"heading", "rows": [{"account", "side", "amount", "line"}], "debit", "credit", "balanced"}];
+// no heading, side or figure: null. A row whose side is inferred adds "side_inferred": true, a
+// balance line "balance_line": true.
 void AppendEntries(std::string& out, const EntryRecord& record) {
   out += '[';
   const std::vector<EntryRecord::EntryAt>& entries = record.entries();
@@ -165,19 +167,47 @@ void AppendEntries(std::string& out, const EntryRecord& record) {
       out += ",\"line\":";
       char line[24];
       out.append(line, std::to_chars(line, line + sizeof line, r.line).ptr);
+      if (r.sideInferred) out += ",\"side_inferred\":true";
+      if (r.balanceLine) out += ",\"balance_line\":true";
       out += '}';
     }
-    out += "]}";
+    EntryBalance balance = record.balance(e);
+    out += "],\"debit\":";
+    AppendJsonAmount(out, balance.debit);
+    out += ",\"credit\":";
+    AppendJsonAmount(out, balance.credit);
+    out += balance.balanced ? ",\"balanced\":true}" : ",\"balanced\":false}";
   }
   out += ']';
 }
 
 }  // namespace
 
+// ,"warnings":[{"field", "text", "read_as"}] for the fields not read whole; nothing when none is.
+void AppendWarnings(std::string& out, std::span<const FieldText> texts) {
+  std::vector<FieldWarning> warnings = FieldWarnings(texts);
+  if (warnings.empty()) return;
+  out += ",\"warnings\":[";
+  for (size_t i = 0; i < warnings.size(); ++i) {
+    if (i > 0) out += ',';
+    out += "{\"field\":\"Text";
+    char n[24];
+    out.append(n, std::to_chars(n, n + sizeof n, warnings[i].n).ptr);
+    out += "\",\"text\":";
+    AppendJsonString(out, warnings[i].text);
+    out += ",\"read_as\":";
+    AppendJsonAmount(out, warnings[i].reading.value);
+    out += '}';
+  }
+  out += ']';
+}
+
+namespace {}  // namespace
+
 // The answer to a press: {"window", "lines", "entries", "fault"}, after the request's "id" if it
 // has one; "working" after "lines" when asked for.
 void AppendPressAnswer(std::string& out, std::string_view id, std::string_view window, const PressResult& r,
-                       const EntryRecord& record, bool working) {
+                       const EntryRecord& record, bool working, std::span<const FieldText> texts) {
   const TextLines& lines = record.lines();
   out += '{';
   AppendId(out, id);
@@ -215,6 +245,7 @@ void AppendPressAnswer(std::string& out, std::string_view id, std::string_view w
   } else {
     out += "null";
   }
+  AppendWarnings(out, texts);
   out += '}';
 }
 
@@ -261,7 +292,7 @@ std::string_view BatchAnswerer::press(std::string_view line, std::string& out) {
     working = false;
   }
   PressResult result = PressEntriesInto(*desc, texts_, record_, working);
-  AppendPressAnswer(out, reader_.id(), desc->id.name(), result, record_, working);
+  AppendPressAnswer(out, reader_.id(), desc->id.name(), result, record_, working, texts_);
   return {};
 }
 

@@ -5,6 +5,7 @@
 #include <simdjson.h>
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,9 +26,13 @@ std::string CheckRequest(std::string_view window, const std::string& asked, cons
 void AppendJsonString(std::string& out, std::string_view text);
 // The answer to a press: {"window", "lines", "entries", "fault"}, after `id` (JSON text) when not
 // empty. With `working` also "working" after "lines": parallel to the lines, for an amount line
-// {"text", "expr"}, else null.
+// {"text", "expr"}, else null. Then "warnings" for the fields of `texts` not read whole.
 void AppendPressAnswer(std::string& out, std::string_view id, std::string_view window,
-                       const PressResult& result, const EntryRecord& record, bool working = false);
+                       const PressResult& result, const EntryRecord& record, bool working = false,
+                       std::span<const FieldText> texts = {});
+// ,"warnings":[{"field": "Text3", "text": "1,00", "read_as": 1}] for the fields of `texts` not
+// read whole (each field's last text, by field number); nothing when every one is.
+void AppendWarnings(std::string& out, std::span<const FieldText> texts);
 void AppendErrorAnswer(std::string& out, std::string_view id, std::string_view error);
 
 // Answers batch request lines, one answer line each, the requests read by a RequestReader.

@@ -373,10 +373,13 @@ int PressWindow(const Args& args) {
   if (format == "json") {
     EntryRecord record;
     PressResult r = PressEntriesInto(*desc, texts, record, true);
-    AppendPressAnswer(out, {}, desc->id.name(), r, record, true);
+    AppendPressAnswer(out, {}, desc->id.name(), r, record, true, texts);
     out += '\n';
     return PressExit(out, r, explain);
   }
+  // A field not read whole is told on stderr, where it cannot mix with the lines.
+  for (const FieldWarning& w : FieldWarnings(texts))
+    std::cerr << "varnello-cli: Text" << w.n << " " << ReadingNote(w.reading) << "\n";
   EntryPress r = PressEntries(*desc, texts, explain);
   if (books) {
     // An entry without a heading is summarised by the case's keyword.
@@ -563,14 +566,20 @@ int CapitalNumerals(const Args& args) {
   if (args.empty()) return UsageError("capital: give one or more amounts (see --help)");
   std::string out;
   for (std::string_view a : args) {
-    double amount = 0;
-    auto [end, ec] = std::from_chars(a.data(), a.data() + a.size(), amount);
-    if (ec != std::errc() || end != a.data() + a.size() || !std::isfinite(amount)) {
-      return UsageError("capital: not an amount: " + std::string(a));
+    // From the digits as given: a double would lose the 分 of amounts of 16 significant digits.
+    Capital capital = CapitalOfDecimal(a);
+    switch (capital.refusal) {
+      case CapitalRefusal::None:
+        break;
+      case CapitalRefusal::Beyond:
+        return UsageError("capital: " + std::string(a) + " is beyond 亿亿 (10^16) 元");
+      case CapitalRefusal::BelowFen:
+        return UsageError("capital: " + std::string(a) +
+                          " has a digit below 分 (0.01 元): capital numerals cannot write it exactly");
+      default:
+        return UsageError("capital: not an amount: " + std::string(a));
     }
-    std::optional<std::string> capital = CapitalAmount(amount);
-    if (!capital) return UsageError("capital: " + std::string(a) + " is beyond 亿亿 (10^16) 元");
-    out += *capital;
+    out += *capital.text;
     out += '\n';
   }
   return Emit(out, 0);
@@ -822,6 +831,8 @@ constexpr Command kCommands[] = {
      "      parallel to \"lines\", for an amount line {\"text\", \"expr\"} (expr over the fields:\n"
      "      TextN, + - * /, pow), else null. tsv and csv give the entries as a table (摘要, 会计科目,\n"
      "      借方金额, 贷方金额, 其他金额; csv as RFC 4180, without a byte-order mark).\n"
+     "      A field whose text is not read whole (1,00 reads as 1) is told on stderr (text, tsv,\n"
+     "      csv) or in \"warnings\": [{\"field\", \"text\", \"read_as\"}] (json; absent when none).\n"
      "      xlsx, import-csv and voucher-pdf book the entries, one voucher (记账凭证) per balanced\n"
      "      entry, into --output FILE: the import file of accounting software (日期, 凭证字, 凭证号,\n"
      "      附单据数, 摘要, 科目代码, 科目名称, 借方金额, 贷方金额, 制单人) as a workbook or CSV, or the\n"
@@ -847,7 +858,11 @@ constexpr Command kCommands[] = {
      "      Reads JSON lines {\"window\": \"Form6\", \"fields\": {\"Text1\": \"10\"}} from stdin and\n"
      "      writes one JSON line per request: {\"window\", \"lines\", \"entries\", \"fault\"} or\n"
      "      {\"error\"}. An entry is {\"heading\", \"rows\": [{\"account\", \"side\": \"debit\" |\n"
-     "      \"credit\" | null, \"amount\", \"line\"}]}, line being the index into \"lines\".\n"
+     "      \"credit\" | null, \"amount\", \"line\"}], \"debit\", \"credit\", \"balanced\"}, line being\n"
+     "      the index into \"lines\"; debit and credit are the sums of its rows, balanced whether\n"
+     "      they agree to half a 分. A row whose caption prints no side but whose entry balances\n"
+     "      only on one side gets that side and \"side_inferred\": true; a line stating a balance\n"
+     "      (未分配利润总) has \"balance_line\": true and is in no sum. \"warnings\" as for press.\n"
      "      Every input line gets exactly one answer line, in the same order (a blank or malformed\n"
      "      line gets an error answer), so answers pair with requests by position. A request's\n"
      "      optional \"id\" (any JSON value) is echoed first in its answer, as it was written.\n"
@@ -857,7 +872,9 @@ constexpr Command kCommands[] = {
      "      before the next request is waited for. Exit status: 0 done.\n"},
     {"capital", CapitalNumerals,
      "  varnello-cli capital AMOUNT...\n"
-     "      Each amount in capital numerals, as on a voucher: capital 10050 prints 壹万零伍拾元整.\n"},
+     "      Each amount in capital numerals, as on a voucher: capital 10050 prints 壹万零伍拾元整.\n"
+     "      Written from the digits as given, exactly: a digit below 分 or an amount of 10^16 元\n"
+     "      or more is refused (exit status 2), never rounded.\n"},
     {"describe", DescribeWindows,
      "  varnello-cli describe [WINDOW] [--json]\n"
      "      Lists every window (or one): kind, keywords with their pinyin initials, fields,\n"
@@ -880,9 +897,9 @@ constexpr Command kCommands[] = {
      "      (order and grouping ignored; amounts compared to the 分): one JSON line each,\n"
      "      {\"window\", \"score\", \"rows\": [{\"mark\": \"correct\"|\"wrong_side\"|\"wrong_amount\"|\n"
      "      \"not_in_key\"}], \"missing\": [{\"account\", \"side\"}], \"key\": [{\"account\", \"side\",\n"
-     "      \"amount\"}]}, or {\"error\"}; when the press faults, \"fault\" in place of \"score\".\n"
-     "      Requests are read as batch reads them (\"id\" echoed, the same errors). Exit status:\n"
-     "      0 done.\n"},
+     "      \"amount\"}]} (\"warnings\" as for press), or {\"error\"}; when the press faults,\n"
+     "      \"fault\" in place of \"score\". Requests are read as batch reads them (\"id\" echoed,\n"
+     "      the same errors). Exit status: 0 done.\n"},
 };
 
 std::string HelpText() {

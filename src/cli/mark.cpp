@@ -148,6 +148,7 @@ std::string_view MarkAnswerer::mark(std::string_view line, std::string& out) {
     out += ",\"fault\":";
     AppendJsonString(out, FaultName(*m.fault));
   }
+  AppendWarnings(out, FieldTexts(fields_));
   out += '}';
   return {};
 }

@@ -46,7 +46,7 @@ QString Cell(const QString& text, bool amount = false, bool bold = false) {
 }  // namespace
 
 QMimeData* TableMimeData(const std::vector<Entry>& entries) {
-  EntryTable table = TableOf(entries);
+  EntryTable table = TableOf(entries, true);
   auto* mime = new QMimeData;
   mime->setText(Q(ToTsv(table)));
   mime->setHtml(Q(ToHtml(table)));
@@ -96,16 +96,18 @@ QString PrintHtml(const PrintContent& c) {
       html += "<tr>" + summary() + Cell({}) + Cell({}) + Cell({}) + (other ? Cell({}) : QString()) + "</tr>";
     }
     for (const EntryRow& r : e.rows) {
-      sided = sided || r.side != Side::None;
+      sided = sided || (r.side != Side::None && !r.balanceLine);
       html += "<tr>" + summary() + Cell(Q(r.account)) + amountCell(r.amount, r.side == Side::Debit) +
               amountCell(r.amount, r.side == Side::Credit) +
               (other ? amountCell(r.amount, r.side == Side::None) : QString()) + "</tr>";
     }
     if (sided) {
-      EntryTotals t = TotalsOf(e);
-      html += "<tr>" + Cell({}) + Cell(QStringLiteral("合计"), false, true) +
-              Cell(Q(PlainAmount(t.debit)), true, true) + Cell(Q(PlainAmount(t.credit)), true, true) +
-              (other ? Cell({}) : QString()) + "</tr>";
+      // The sums leave out a line that states a balance; an entry that does not balance says so.
+      EntryBalance b = BalanceOf(e);
+      QString total = QStringLiteral("合计");
+      if (!b.balanced) total += QStringLiteral(" ⚠ ") + Q(UnbalancedFlag(b));
+      html += "<tr>" + Cell({}) + Cell(total, false, true) + Cell(Q(PlainAmount(b.debit)), true, true) +
+              Cell(Q(PlainAmount(b.credit)), true, true) + (other ? Cell({}) : QString()) + "</tr>";
     }
   }
   html += QStringLiteral("</table></body></html>");
@@ -146,7 +148,7 @@ void EntryActions::setMessageReporter(MessageReporter reporter) {
   Reporter() = std::move(reporter);
 }
 
-void EntryActions::addTo(QMenu* menu, const std::optional<QString>& capital) {
+void EntryActions::addTo(QMenu* menu, const std::optional<QString>& capital, const QString& refusal) {
   bool any = !entries_().empty();
   menu->addSeparator();
   for (QAction* a : {copyTable_, saveCsv_, printPreview_, print_, exportPdf_}) {
@@ -157,14 +159,17 @@ void EntryActions::addTo(QMenu* menu, const std::optional<QString>& capital) {
     QAction* copy = menu->addAction(QStringLiteral("复制大写金额（%1）").arg(*capital));
     QString text = *capital;
     connect(copy, &QAction::triggered, menu, [text] { QGuiApplication::clipboard()->setText(text); });
+  } else if (!refusal.isEmpty()) {
+    menu->addAction(QStringLiteral("复制大写金额：%1").arg(refusal))->setEnabled(false);
   }
   // The shortcut stays live whatever the menu showed.
   connect(menu, &QMenu::aboutToHide, copyTable_, [this] { copyTable_->setEnabled(true); });
 }
 
 void EntryActions::attach(OutputView* view) {
-  connect(view, &OutputView::contextMenuAboutToShow, this,
-          [this, view](QMenu* menu, int line) { addTo(menu, view->capitalOf(line)); });
+  connect(view, &OutputView::contextMenuAboutToShow, this, [this, view](QMenu* menu, int line) {
+    addTo(menu, view->capitalOf(line), view->capitalRefusalOf(line));
+  });
 }
 
 PrintContent EntryActions::content() const {

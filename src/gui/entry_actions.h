@@ -60,7 +60,9 @@ class EntryActions : public QObject {
 
   // Adds the actions to an output context menu; with the capital numerals of the amount under
   // the pointer, also 复制大写金额.
-  void addTo(QMenu* menu, const std::optional<QString>& capital = std::nullopt);
+  // When the amount under the mouse cannot be written exactly, `refusal` says why, on a disabled
+  // 复制大写金额 entry.
+  void addTo(QMenu* menu, const std::optional<QString>& capital = std::nullopt, const QString& refusal = {});
   // Adds them to the view's context menu.
   void attach(OutputView* view);
 

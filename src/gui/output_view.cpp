@@ -4,7 +4,9 @@
 #include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QMenu>
+#include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTextBlock>
 #include <QToolTip>
 #include <set>
@@ -50,6 +52,7 @@ void OutputView::addWorking(size_t firstLine, const std::vector<WorkingLine>& wo
   for (const WorkingLine& w : working) {
     Note& note = notes_[firstLine + w.line];
     note.text = ToQString(w.text);
+    note.value = w.value;
     note.shown = {QString::fromLatin1(kFormulaIndent) + ToQString(w.formula)};
     for (const std::string& step : w.steps)
       note.shown.push_back(QString::fromLatin1(kStepIndent) + ToQString(step));
@@ -61,19 +64,76 @@ QString OutputView::workingOf(int line) const {
   return it == notes_.end() ? QString() : it->second.text;
 }
 
+namespace {
+
+// The capital numerals of a printed line: from the amount as computed when the working has it
+// (the print may have rounded it), else from the printed digits.
+Capital CapitalAt(const OutputBuffer& buffer, int line, std::optional<double> computed) {
+  const auto& lines = buffer.lines();
+  if (line < 0 || static_cast<size_t>(line) >= lines.size()) return {};
+  Capital printed = CapitalOfLine(lines[static_cast<size_t>(line)]);
+  if (printed.refusal == CapitalRefusal::NotANumber || !computed) return printed;
+  return CapitalOfAmount(*computed);
+}
+
+}  // namespace
+
+std::optional<double> OutputView::computedOf(int line) const {
+  auto it = line < 0 ? notes_.end() : notes_.find(static_cast<size_t>(line));
+  return it == notes_.end() ? std::nullopt : std::optional<double>(it->second.value);
+}
+
 std::optional<QString> OutputView::capitalOf(int line) const {
-  const auto& lines = buffer_.lines();
-  if (line < 0 || static_cast<size_t>(line) >= lines.size()) return std::nullopt;
-  std::optional<std::string> capital = CapitalOfLine(lines[static_cast<size_t>(line)]);
-  if (!capital) return std::nullopt;
-  return ToQString(*capital);
+  Capital capital = CapitalAt(buffer_, line, computedOf(line));
+  if (!capital.text) return std::nullopt;
+  return ToQString(*capital.text);
+}
+
+QString OutputView::capitalRefusalOf(int line) const {
+  Capital capital = CapitalAt(buffer_, line, computedOf(line));
+  if (capital.text || capital.refusal == CapitalRefusal::NotANumber) return {};
+  return ToQString(CapitalRefusalText(capital.refusal));
+}
+
+void OutputView::markLine(size_t line, const QString& note) {
+  marks_[line] = note;
+  viewport()->update();
+}
+
+QString OutputView::markOf(int line) const {
+  auto it = line < 0 ? marks_.end() : marks_.find(static_cast<size_t>(line));
+  return it == marks_.end() ? QString() : it->second;
+}
+
+void OutputView::paintEvent(QPaintEvent* event) {
+  QPlainTextEdit::paintEvent(event);
+  if (marks_.empty()) return;
+  QPainter painter(viewport());
+  QIcon icon = style()->standardIcon(QStyle::SP_MessageBoxWarning);
+  for (const auto& [line, note] : marks_) {
+    QTextBlock block = blockOfLine(line);
+    if (!block.isValid()) continue;
+    QRectF box = blockBoundingGeometry(block).translated(contentOffset());
+    if (box.bottom() < 0 || box.top() > viewport()->height()) continue;
+    int size = fontMetrics().height();
+    int x = static_cast<int>(box.left() + document()->documentMargin()) +
+            fontMetrics().horizontalAdvance(block.text()) + size / 2;
+    icon.paint(&painter, QRect(x, static_cast<int>(box.top()), size, size));
+  }
 }
 
 QString OutputView::toolTipOf(int line) const {
-  QString text = workingOf(line);
+  QString text = markOf(line);
+  if (QString working = workingOf(line); !working.isEmpty()) {
+    if (!text.isEmpty()) text += QLatin1Char('\n');
+    text += working;
+  }
   if (std::optional<QString> capital = capitalOf(line)) {
     if (!text.isEmpty()) text += QLatin1Char('\n');
     text += QStringLiteral("大写金额：%1（右键可复制）").arg(*capital);
+  } else if (QString refusal = capitalRefusalOf(line); !refusal.isEmpty()) {
+    if (!text.isEmpty()) text += QLatin1Char('\n');
+    text += QStringLiteral("大写金额：%1").arg(refusal);
   }
   return text;
 }
@@ -150,6 +210,7 @@ void OutputView::linesChanged() {
 void OutputView::clearOutput() {
   buffer_.ClearOutput();
   notes_.clear();
+  marks_.clear();
   document()->clear();
   shown_ = 0;
 }

@@ -42,8 +42,11 @@ class OutputView : public QPlainTextEdit {
   void addWorking(size_t firstLine, const std::vector<WorkingLine>& working);
   // The working of a printed line, empty when it has none.
   QString workingOf(int line) const;
-  // The amount a printed line shows, in capital numerals; none when it shows no amount.
+  // The amount a printed line shows, in capital numerals (from the amount as computed when the
+  // line has its working); none when it shows no amount or they cannot write it exactly.
   std::optional<QString> capitalOf(int line) const;
+  // Why capitalOf has none for a line that shows an amount; empty otherwise.
+  QString capitalRefusalOf(int line) const;
   // What hovering a printed line shows: its working, when it has one, then its amount in capital
   // numerals; empty when it has neither.
   QString toolTipOf(int line) const;
@@ -51,6 +54,12 @@ class OutputView : public QPlainTextEdit {
   // indented (and then copied with the lines); remembered for the run.
   static void setWorkingShown(bool shown);
   static bool workingShown();
+
+  // Marks a printed line (the heading of an entry that does not balance) with a warning sign drawn
+  // after its text, not part of it; hovering the line shows `note` first. Cleared with the output.
+  void markLine(size_t line, const QString& note);
+  // The note of a marked line; empty when it has none.
+  QString markOf(int line) const;
 
   // The context menu: Qt's own 复制 and 全选, 显示算式, then whatever the contextMenuAboutToShow
   // handlers add.
@@ -64,19 +73,24 @@ class OutputView : public QPlainTextEdit {
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
   bool viewportEvent(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   struct Note {
     QString text;                // for the tooltip
     std::vector<QString> shown;  // the lines shown under the amount line
+    double value = 0;            // the amount printed, as computed
   };
   // Shows the lines again from the buffer, with or without the working.
   void rebuild();
+  // The amount a line printed, as computed, when its working has it.
+  std::optional<double> computedOf(int line) const;
   QTextBlock blockOfLine(size_t line) const;
 
   OutputBuffer buffer_;
-  std::map<size_t, Note> notes_;  // by printed line
-  size_t shown_ = 0;              // lines of the buffer that the text shows
+  std::map<size_t, Note> notes_;     // by printed line
+  std::map<size_t, QString> marks_;  // by printed line
+  size_t shown_ = 0;                 // lines of the buffer that the text shows
 };
 
 }  // namespace varnello

@@ -5,7 +5,9 @@
 #include <QPushButton>
 
 #include "core/layout/layout.h"
+#include "gui/balance_marks.h"
 #include "gui/entry_actions.h"
+#include "gui/field_reading.h"
 #include "gui/output_view.h"
 #include "gui/practice_sheet.h"
 #include "gui/qt_convert.h"
@@ -121,6 +123,9 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent) : QWidget(paren
   }
   // Fields in the order they are filled in, then the buttons, then the printed lines.
   ApplyTabOrder(layout, widgets, surface_);
+  std::vector<QLineEdit*> filled;
+  for (int n : FillOrder(desc)) filled.push_back(fields_[n]);
+  WatchFieldReading(filled);
   AttachPractice(this);
 }
 
@@ -156,9 +161,11 @@ void TopicWindow::printEntries() {
   size_t first = printed.lines().size() - (printed.lastLineOpen() ? 1 : 0);
   std::map<int, std::string> texts = fieldTexts();
   std::optional<FaultKind> fault = RunPress(desc_, FieldTexts(texts), *printed_, &working);
-  surface_->addWorking(first, working.Lines());
+  std::vector<WorkingLine> lines = working.Lines();
+  surface_->addWorking(first, lines);
   faultText_ = ToQString(working.FaultText());
   surface_->linesChanged();
+  MarkUnbalancedEntries(*surface_, entries(), first, lines, FieldCaptions(desc_));
   if (fault) emit faulted(this, *fault);
 }
 

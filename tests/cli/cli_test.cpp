@@ -21,12 +21,14 @@ struct CliRun {
   int status;
 };
 
-// Runs varnello-cli with arguments (already shell-quoted) and optional stdin text.
-CliRun Cli(const std::string& args, const std::string& input = "") {
+// Runs varnello-cli with arguments (already shell-quoted) and optional stdin text; stderr is
+// dropped, or with `stderrFile` written there.
+CliRun Cli(const std::string& args, const std::string& input = "",
+           const std::string& stderrFile = "/dev/null") {
   // One input file per test process: ctest runs the tests side by side.
   std::string inFile = ::testing::TempDir() + "cli_in_" + std::to_string(getpid()) + ".txt";
   std::ofstream(inFile) << input;
-  std::string cmd = std::string(VARNELLO_CLI) + " " + args + " < " + inFile + " 2>/dev/null";
+  std::string cmd = std::string(VARNELLO_CLI) + " " + args + " < " + inFile + " 2>" + stderrFile;
   FILE* pipe = popen(cmd.c_str(), "r");
   std::string out;
   char buf[4096];
@@ -267,6 +269,59 @@ TEST(Cli, EntriesAsJsonTableAndCapital) {
   EXPECT_EQ(capital.out, "壹万零伍拾元整\n负伍角整\n壹亿元零壹分\n");
   for (const char* bad : {"capital", "capital 12元", "capital 1e16", "capital nan"})
     EXPECT_EQ(Cli(bad).status, 2) << bad;
+}
+
+// A field not read whole is told wherever a press is answered; every entry says whether it
+// balances; a side the print leaves out is supplied and said to be.
+TEST(Cli, WarningsBalancesAndInferredSides) {
+  const std::string form6 = "press 买股票 Text1=10 Text2=0.5 Text4=50";
+  EXPECT_NE(Cli(form6 + " Text3=1,000").out.find("\n银行存款（贷） 10050 \n"), std::string::npos);
+  std::string errFile = ::testing::TempDir() + "cli_err_" + std::to_string(getpid()) + ".txt";
+  CliRun classic = Cli(form6 + " Text3=1,00", "", errFile);
+  EXPECT_EQ(classic.status, 0);
+  EXPECT_EQ(classic.out, Cli(form6 + " Text3=1").out);
+  std::ifstream err(errFile);
+  std::string errText((std::istreambuf_iterator<char>(err)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(errText, "varnello-cli: Text3 读作 1：“,00”未读入\n");
+
+  auto doc = nlohmann::json::parse(Cli(form6 + " Text3=1,00 Text2=5万元 --json").out);
+  EXPECT_EQ(doc["warnings"].dump(),
+            R"([{"field":"Text2","read_as":5,"text":"5万元"},{"field":"Text3","read_as":1,"text":"1,00"}])");
+  EXPECT_FALSE(nlohmann::json::parse(Cli(form6 + " Text3=1,000 --json").out).contains("warnings"));
+  const auto& bought = doc["entries"][0];
+  EXPECT_EQ(bought["credit"], 60);  // 1 share at 10 and the fees of 50
+  EXPECT_EQ(bought["debit"], bought["credit"]);
+  EXPECT_EQ(bought["balanced"], true);
+
+  std::string batch = Cli("batch",
+                          "{\"window\": \"Form122\", \"fields\": {\"Text1\": \"13320\", \"Text2\": \"1\"}}\n"
+                          "{\"window\": \"Form15\", \"fields\": {\"Text1\": \"1000\", \"Text3\": \"1000\", "
+                          "\"Text4\": \"130\", \"Text5\": \"abc\"}}\n")
+                          .out;
+  auto capital = nlohmann::json::parse(batch.substr(0, batch.find('\n')));
+  const auto& row = capital["entries"][0]["rows"][1];
+  EXPECT_EQ(row["account"], "资本公积");
+  EXPECT_EQ(row["side"], "credit");
+  EXPECT_EQ(row["side_inferred"], true);
+  EXPECT_FALSE(capital["entries"][0]["rows"][0].contains("side_inferred"));
+  EXPECT_EQ(capital["entries"][0]["balanced"], true);
+  EXPECT_FALSE(capital.contains("warnings"));
+  auto note = nlohmann::json::parse(batch.substr(batch.find('\n') + 1));
+  EXPECT_EQ(note["entries"][0]["balanced"], false);  // 票据面值 1000 against 货款 1000 + 增值税 130
+  EXPECT_EQ(note["entries"][0]["credit"], 1130);
+  EXPECT_EQ(note["warnings"][0]["field"], "Text5");
+
+  auto closing = nlohmann::json::parse(Cli("press Form114 Text1=100 Text3=500 --json").out);
+  EXPECT_EQ(closing["entries"][0]["rows"][0]["balance_line"], true);
+  EXPECT_EQ(closing["entries"][0]["balanced"], true);
+
+  auto marked = nlohmann::json::parse(
+      Cli("mark", "{\"window\": \"Form6\", \"fields\": {\"Text3\": \"1,00\"}, \"answer\": []}\n").out);
+  EXPECT_EQ(marked["warnings"].dump(), R"([{"field":"Text3","read_as":1,"text":"1,00"}])");
+
+  EXPECT_EQ(Cli("capital 12345678901234.56").out,
+            "壹拾贰万叁仟肆佰伍拾陆亿柒仟捌佰玖拾万壹仟贰佰叁拾肆元伍角陆分\n");
+  EXPECT_EQ(Cli("capital 12.345").status, 2);
 }
 
 TEST(Cli, FindListsMatchesBestFirstAndDescribeShowsInitials) {

@@ -29,14 +29,8 @@ TEST(CapitalAmount, Table) {
       {100000000.01, "壹亿元零壹分"},
       {0, "零元整"},
       {-0.0, "零元整"},
-      {-0.004, "零元整"},  // rounds to nothing: no 负
       {-10050, "负壹万零伍拾元整"},
       {-0.5, "负伍角整"},
-      {12.345, "壹拾贰元叁角伍分"},  // half up from the printed digits
-      {0.005, "壹分"},
-      {0.0049, "零元整"},
-      {1.999, "贰元整"},
-      {99999.995, "壹拾万元整"},
       {1001, "壹仟零壹元整"},
       {1010, "壹仟零壹拾元整"},
       {1000.5, "壹仟元伍角整"},
@@ -48,10 +42,59 @@ TEST(CapitalAmount, Table) {
       {1e12 + 5, "壹万亿零伍元整"},
       {1234567890123.45, "壹万贰仟叁佰肆拾伍亿陆仟柒佰捌拾玖万零壹佰贰拾叁元肆角伍分"},
       {999999999999999, "玖佰玖拾玖万玖仟玖佰玖拾玖亿玖仟玖佰玖拾玖万玖仟玖佰玖拾玖元整"},
-      {2.0 / 3.0, "陆角柒分"},
-      {1e-300, "零元整"},
+      // The 分 of an amount of 16 significant digits, which its print rounds away.
+      {12345678901234.56, "壹拾贰万叁仟肆佰伍拾陆亿柒仟捌佰玖拾万壹仟贰佰叁拾肆元伍角陆分"},
+      {0.1 + 0.2, "叁角整"},  // binary noise far below the 分 is no digit of the amount
+      {12.34 + 0.01, "壹拾贰元叁角伍分"},
   };
   for (const Case& c : cases) EXPECT_EQ(CapitalAmount(c.value), c.text) << c.value;
+}
+
+// Digits below the 分 are refused, never rounded.
+TEST(CapitalAmount, RefusedRatherThanRounded) {
+  for (double value :
+       {12.345, 0.005, 0.0049, -0.004, 1.999, 99999.995, 2.0 / 3.0, 1e-300, 1234567890123.455}) {
+    Capital c = CapitalOfAmount(value);
+    EXPECT_EQ(c.text, std::nullopt) << value;
+    EXPECT_EQ(c.refusal, CapitalRefusal::BelowFen) << value;
+  }
+}
+
+TEST(CapitalAmount, FromDecimalDigitsExactly) {
+  struct Case {
+    const char* text;
+    const char* capital;  // nullptr: refused
+    CapitalRefusal refusal;
+  };
+  const Case cases[] = {
+      {"12345678901234.56", "壹拾贰万叁仟肆佰伍拾陆亿柒仟捌佰玖拾万壹仟贰佰叁拾肆元伍角陆分", {}},
+      {"9999999999999999.99", "玖仟玖佰玖拾玖万玖仟玖佰玖拾玖亿玖仟玖佰玖拾玖万玖仟玖佰玖拾玖元玖角玖分", {}},
+      {"10050", "壹万零伍拾元整", {}},
+      {"-0.5", "负伍角整", {}},
+      {"+1.50000", "壹元伍角整", {}},
+      {"1.5e3", "壹仟伍佰元整", {}},
+      {"125E-2", "壹元贰角伍分", {}},
+      {".05", "伍分", {}},
+      {"-0", "零元整", {}},
+      {"0e999999", "零元整", {}},
+      {"12.345", nullptr, CapitalRefusal::BelowFen},
+      {"1e-3", nullptr, CapitalRefusal::BelowFen},
+      {"1e16", nullptr, CapitalRefusal::Beyond},
+      {"10000000000000000", nullptr, CapitalRefusal::Beyond},
+      {"12元", nullptr, CapitalRefusal::NotANumber},
+      {"nan", nullptr, CapitalRefusal::NotANumber},
+      {"1e", nullptr, CapitalRefusal::NotANumber},
+      {"", nullptr, CapitalRefusal::NotANumber},
+  };
+  for (const Case& c : cases) {
+    Capital got = CapitalOfDecimal(c.text);
+    if (c.capital == nullptr) {
+      EXPECT_EQ(got.text, std::nullopt) << c.text;
+    } else {
+      EXPECT_EQ(got.text, c.capital) << c.text;
+    }
+    EXPECT_EQ(got.refusal, c.refusal) << c.text;
+  }
 }
 
 TEST(CapitalAmount, BeyondTheUnits) {
@@ -62,10 +105,13 @@ TEST(CapitalAmount, BeyondTheUnits) {
 }
 
 TEST(CapitalAmount, OfAPrintedLine) {
-  EXPECT_EQ(CapitalOfLine("银行存款（贷） 10050 "), "壹万零伍拾元整");
-  EXPECT_EQ(CapitalOfLine("应交税费-应交增值税（进项税额）（借）-12.345 "), "负壹拾贰元叁角伍分");
-  EXPECT_EQ(CapitalOfLine("购入股票"), std::nullopt);
-  EXPECT_EQ(CapitalOfLine("银行存款（贷）"), std::nullopt);  // an empty figure
+  EXPECT_EQ(CapitalOfLine("银行存款（贷） 10050 ").text, "壹万零伍拾元整");
+  EXPECT_EQ(CapitalOfLine("应交税费-应交增值税（进项税额）（借）-12.34 ").text, "负壹拾贰元叁角肆分");
+  EXPECT_EQ(CapitalOfLine("应交税费-应交增值税（进项税额）（借）-12.345 ").refusal, CapitalRefusal::BelowFen);
+  // Fifteen digits down to the 角: the print may have rounded the 分 away.
+  EXPECT_EQ(CapitalOfLine("银行存款（借） 12345678901234.6 ").refusal, CapitalRefusal::Rounded);
+  EXPECT_EQ(CapitalOfLine("购入股票").text, std::nullopt);
+  EXPECT_EQ(CapitalOfLine("银行存款（贷）").text, std::nullopt);  // an empty figure
 }
 
 }  // namespace

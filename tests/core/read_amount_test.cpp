@@ -30,7 +30,6 @@ TEST(ReadAmount, Table) {
       {"-.5", -0.5},
       {"+5", 5},
       {"- 5", -5},
-      {"1,500", 1},
       {"12元", 12},
       {"$12", 0},
       {",5", 0},
@@ -56,6 +55,62 @@ TEST(ReadAmount, Table) {
       {"12\xe4\xb8", 12},  // a cut-off sequence stops the number
   };
   for (const Case& c : cases) EXPECT_DOUBLE_EQ(ReadAmount(c.text), c.value) << '"' << c.text << '"';
+}
+
+// What a person means, and what is left unread: the warning a field shows.
+TEST(ReadAmount, GroupingCurrencyPercentAndWhatIsLeft) {
+  struct Case {
+    const char* text;
+    double value;
+    const char* rest;  // nullptr: read whole
+  };
+  const Case cases[] = {
+      {"1,000", 1000, nullptr},
+      {"1，000.50", 1000.5, nullptr},  // full-width comma
+      {"-12,345,678.9", -12345678.9, nullptr},
+      {"1, 000", 1000, nullptr},  // blanks are dropped first
+      {"1,00", 1, ",00"},
+      {"1,500", 1500, nullptr},
+      {"12,5", 12, ",5"},
+      {"1,0000", 1, ",0000"},
+      {"1234,567", 1234, ",567"},   // a first group of more than three
+      {"0,001", 0, ",001"},         // no group starts with 0
+      {"1,000,00", 1, ",000,00"},   // one bad group: no grouping at all
+      {"1,000.5,1", 1000.5, ",1"},  // commas only in the whole part
+      {",5", 0, ",5"},
+      {"¥100", 100, nullptr},
+      {"￥1,200.5", 1200.5, nullptr},
+      {"-¥5", -5, nullptr},
+      {"¥-5", -5, nullptr},
+      {"¥¥5", 0, "¥¥5"},
+      {"5¥", 5, "¥"},
+      {"3%", 0.03, nullptr},
+      {"12.5％", 0.125, nullptr},
+      {"0.1%", 0.001, nullptr},  // the decimal divided, not the double
+      {"1e2%", 1, nullptr},
+      {"¥1,000%", 10, nullptr},
+      {"3%%", 0.03, "%"},
+      {"%", 0, "%"},
+      {"5万元", 5, "万元"},
+      {"abc", 0, "abc"},
+      {"12 元 ", 12, "元"},
+      {"12e", 12, "e"},
+      {"&H10", 16, nullptr},
+      {"&Hxyz", 0, "&Hxyz"},
+      {"", 0, nullptr},
+      {" 2 5 ", 25, nullptr},
+      {"１２３．５", 123.5, nullptr},
+      {"1\n2\n", 12, nullptr},  // lines joined: a field of several lines is the GUI's to spread
+  };
+  for (const Case& c : cases) {
+    AmountReading r = ReadAmountFully(c.text);
+    EXPECT_EQ(r.value, c.value) << '"' << c.text << '"';
+    EXPECT_EQ(r.value, ReadAmount(c.text)) << c.text;
+    EXPECT_EQ(r.whole, c.rest == nullptr) << c.text;
+    EXPECT_EQ(r.rest, c.rest == nullptr ? "" : c.rest) << c.text;
+  }
+  EXPECT_EQ(ReadingNote(ReadAmountFully("1,00")), "读作 1：“,00”未读入");
+  EXPECT_EQ(ReadingNote(ReadAmountFully("-2.5元")), "读作 -2.5：“元”未读入");
 }
 
 TEST(ReadAmount, ExactDecimalConversion) {

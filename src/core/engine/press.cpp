@@ -1,5 +1,6 @@
 #include "core/engine/press.h"
 
+#include <algorithm>
 #include <cfenv>
 #include <cmath>
 #include <limits>
@@ -37,6 +38,23 @@ std::string_view TextOf(std::span<const FieldText> texts, int n) {
     if (it->n == n) return it->text;
   }
   return {};
+}
+
+std::vector<FieldWarning> FieldWarnings(std::span<const FieldText> texts) {
+  std::vector<int> fields;
+  for (const FieldText& t : texts) fields.push_back(t.n);
+  std::sort(fields.begin(), fields.end());
+  fields.erase(std::unique(fields.begin(), fields.end()), fields.end());
+  std::vector<FieldWarning> warnings;
+  for (int n : fields) {
+    std::string_view text = TextOf(texts, n);
+    try {
+      AmountReading reading = ReadAmountFully(text);
+      if (!reading.whole) warnings.push_back({n, text, std::move(reading)});
+    } catch (const Fault&) {
+    }
+  }
+  return warnings;
 }
 
 Figure Press::Read(int n) {

@@ -6,9 +6,11 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/engine/fault.h"
 #include "core/engine/figure.h"
+#include "core/engine/read_amount.h"
 #include "core/journal/journal.h"
 
 namespace varnello {
@@ -21,6 +23,16 @@ struct FieldText {
 };
 // The text of field TextN among `texts` (the last given; empty when none is).
 std::string_view TextOf(std::span<const FieldText> texts, int n);
+
+// A field whose text is not read whole ("1,00" reads as 1, ",00" left unread).
+struct FieldWarning {
+  int n = 0;
+  std::string_view text;
+  AmountReading reading;
+};
+// The warnings of the fields among `texts` (each field's last text), by field number. A text
+// beyond the range of a double gets none: its press faults.
+std::vector<FieldWarning> FieldWarnings(std::span<const FieldText> texts);
 
 class Working;
 

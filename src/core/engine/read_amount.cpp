@@ -1,11 +1,14 @@
 #include "core/engine/read_amount.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "core/engine/fault.h"
+#include "core/journal/journal.h"
 
 namespace varnello {
 
@@ -41,10 +44,15 @@ bool IsBlank(char32_t cp) {
   return cp == ' ' || cp == '\t' || cp == '\n' || cp == '\r' || cp == 0x3000;
 }
 
-// Folds the full-width ASCII block to ASCII; anything else outside ASCII becomes a stopper.
+constexpr char kStopper = '\x01';
+constexpr char kCurrency = '\x02';  // ¥ or ￥
+
+// Folds the full-width ASCII block to ASCII and the yen signs to kCurrency; control characters
+// and anything else outside ASCII become a stopper.
 char ToAscii(char32_t cp) {
+  if (cp == 0xA5 || cp == 0xFFE5) return kCurrency;
   if (cp >= 0xFF01 && cp <= 0xFF5E) cp -= 0xFEE0;
-  return cp < 0x80 ? static_cast<char>(cp) : '\x01';
+  return cp >= 0x20 && cp < 0x80 ? static_cast<char>(cp) : kStopper;
 }
 
 bool IsDigit(char c) {
@@ -77,30 +85,75 @@ double ReadRadixInteger(const std::string& s, size_t pos, int base) {
   return CheckRange(v);
 }
 
-// Length of the longest prefix of s that forms a decimal number; 0 if no digit is found.
-size_t DecimalPrefix(const std::string& s) {
+size_t DigitsFrom(const std::string& s, size_t i) {
+  while (i < s.size() && IsDigit(s[i])) ++i;
+  return i;
+}
+
+// Where a whole part that begins at `start` with `first` digits ends when commas group it in
+// threes: 1 to 3 digits (not starting with 0), then groups of a comma and exactly three digits,
+// and no digit or comma after them. `start + first` when the commas do not group it so: reading
+// then stops at the first comma, as for any other character.
+size_t GroupedEnd(const std::string& s, size_t start, size_t first) {
+  size_t end = start + first;
+  if (first == 0 || first > 3 || s[start] == '0' || end >= s.size() || s[end] != ',') return end;
+  size_t j = end;
+  while (j < s.size() && s[j] == ',') {
+    if (DigitsFrom(s, j + 1) != j + 4) return end;
+    j += 4;
+  }
+  return j < s.size() && IsDigit(s[j]) ? end : j;
+}
+
+// The longest prefix of s that forms an amount: [currency] [sign] [currency] digits (whole part
+// possibly grouped) with an optional fraction and exponent, then an optional percent sign.
+// `number` gets it as plain decimal text (sign, digits, ".", exponent: no currency sign, commas
+// or percent sign); returns its length in s, 0 when no digit is found.
+size_t DecimalPrefix(const std::string& s, std::string& number, bool& percent) {
   size_t i = 0;
-  if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-  bool digits = false, point = false;
-  for (; i < s.size(); ++i) {
-    if (IsDigit(s[i])) {
-      digits = true;
-    } else if (s[i] == '.' && !point) {
-      point = true;
-    } else {
-      break;
-    }
+  bool currency = false;
+  if (i < s.size() && s[i] == kCurrency) {
+    currency = true;
+    ++i;
+  }
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) number += s[i++];
+  if (!currency && i < s.size() && s[i] == kCurrency) ++i;
+  size_t wholeAt = i;
+  size_t wholeEnd = GroupedEnd(s, wholeAt, DigitsFrom(s, wholeAt) - wholeAt);
+  for (; i < wholeEnd; ++i) {
+    if (s[i] != ',') number += s[i];
+  }
+  bool digits = wholeEnd > wholeAt;
+  if (i < s.size() && s[i] == '.') {
+    size_t end = DigitsFrom(s, i + 1);
+    digits = digits || end > i + 1;
+    number.append(s, i, end - i);
+    i = end;
   }
   if (!digits) return 0;
   if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
     size_t j = i + 1;
     if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
     if (j < s.size() && IsDigit(s[j])) {
-      while (j < s.size() && IsDigit(s[j])) ++j;
+      j = DigitsFrom(s, j);
+      number.append(s, i, j - i);
       i = j;
     }
   }
-  return i;
+  percent = i < s.size() && s[i] == '%';
+  return percent ? i + 1 : i;
+}
+
+// The decimal text divided by 100: its exponent lowered by 2 (saturating far beyond any double).
+std::string Hundredth(const std::string& number) {
+  size_t at = number.find_first_of("eE");
+  if (at == std::string::npos) return number + "e-2";
+  std::string_view e = std::string_view(number).substr(at + 1);
+  bool negative = !e.empty() && e[0] == '-';
+  if (!e.empty() && (e[0] == '-' || e[0] == '+')) e.remove_prefix(1);
+  long long value = 0;
+  for (char c : e) value = std::min(value * 10 + (c - '0'), 1000000LL);
+  return number.substr(0, at) + "e" + std::to_string((negative ? -value : value) - 2);
 }
 
 // Whether a decimal number whose reading fell outside the range of a double is too large (rather
@@ -149,27 +202,65 @@ double ParseDecimal(const std::string& number) {
 
 }  // namespace
 
-double ReadAmount(std::string_view text) {
+namespace {
+
+// The reading; with `at`, also where the unread rest begins (the plain reading skips that work).
+AmountReading Read(std::string_view text, std::vector<size_t>* at) {
   // Blanks are dropped wherever they stand; only the characters that may form a number matter.
+  // (*at)[k] is where s[k] stands in the text.
   std::string s;
   s.reserve(text.size());
   for (size_t i = 0; i < text.size();) {
+    size_t start = i;
     char32_t cp = NextCodePoint(text, i);
     if (IsBlank(cp)) continue;
     char c = ToAscii(cp);
     s += c;
-    if (c == '\x01') break;  // nothing after a stopper can matter
+    if (at != nullptr) at->push_back(start);
+    if (c == kStopper) break;  // nothing after a stopper can matter
   }
-  if (s.size() >= 2 && s[0] == '&') {
-    char p = s[1];
-    if (p == 'H' || p == 'h') return ReadRadixInteger(s, 2, 16);
-    if (p == 'O' || p == 'o') return ReadRadixInteger(s, 2, 8);
-    return 0.0;
+  AmountReading reading;
+  size_t used = 0;
+  if (s.size() >= 2 && s[0] == '&' && (s[1] == 'H' || s[1] == 'h' || s[1] == 'O' || s[1] == 'o')) {
+    int base = s[1] == 'H' || s[1] == 'h' ? 16 : 8;
+    used = 2;
+    while (used < s.size() && DigitValue(s[used], base) >= 0) ++used;
+    if (used == 2) used = 0;  // "&H" without digits reads nothing
+    reading.value = ReadRadixInteger(s, 2, base);
+  } else {
+    std::string number;
+    bool percent = false;
+    used = DecimalPrefix(s, number, percent);
+    if (used > 0) reading.value = ParseDecimal(percent ? Hundredth(number) : number);
   }
-  size_t len = DecimalPrefix(s);
-  if (len == 0) return 0.0;
-  s.resize(len);
-  return ParseDecimal(s);
+  reading.whole = used == s.size();
+  if (!reading.whole && at != nullptr) {
+    std::string_view rest = text.substr((*at)[used]);
+    size_t i = rest.size();
+    while (i > 0 && (rest[i - 1] == ' ' || rest[i - 1] == '\t' || rest[i - 1] == '\n' || rest[i - 1] == '\r'))
+      --i;
+    reading.rest = rest.substr(0, i);
+  }
+  return reading;
+}
+
+}  // namespace
+
+AmountReading ReadAmountFully(std::string_view text) {
+  std::vector<size_t> at;
+  at.reserve(text.size());
+  return Read(text, &at);
+}
+
+double ReadAmount(std::string_view text) {
+  return Read(text, nullptr).value;
+}
+
+std::string ReadingNote(const AmountReading& reading) {
+  std::string value = FormatAmount(reading.value);
+  value = value.substr(value[0] == ' ' ? 1 : 0);
+  value.pop_back();
+  return "读作 " + value + "：“" + reading.rest + "”未读入";
 }
 
 }  // namespace varnello

@@ -1,10 +1,13 @@
 #include "core/entries/capital.h"
 
+#include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <string_view>
 
 #include "core/entries/entries.h"
-#include "core/journal/fen.h"
+#include "core/journal/journal.h"
 
 namespace varnello {
 
@@ -57,15 +60,11 @@ std::string Integer(std::uint64_t n) {
   return Grouped(n, kYi, "亿", BelowYi);
 }
 
-}  // namespace
-
-std::optional<std::string> CapitalAmount(double value) {
-  std::optional<std::int64_t> whole = WholeFen(value);
-  if (!whole) return std::nullopt;
-  auto cents = static_cast<std::uint64_t>(*whole < 0 ? -*whole : *whole);
+// The capital numerals of a whole number of 分, below 10^18.
+std::string FromFen(bool negative, std::uint64_t cents) {
   std::uint64_t yuan = cents / 100, jiao = cents / 10 % 10, fen = cents % 10;
   if (cents == 0) return "零元整";
-  std::string out = *whole < 0 ? "负" : "";
+  std::string out = negative ? "负" : "";
   if (yuan != 0) out += Integer(yuan) + "元";
   if (jiao != 0) {
     out += kDigits[jiao];
@@ -82,10 +81,109 @@ std::optional<std::string> CapitalAmount(double value) {
   return out;
 }
 
-std::optional<std::string> CapitalOfLine(std::string_view line) {
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+}  // namespace
+
+Capital CapitalOfDecimal(std::string_view text) {
+  std::size_t i = 0;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  // The digits without the point; `point` of them stand before it.
+  std::string digits;
+  std::size_t point = std::string::npos;
+  for (; i < text.size(); ++i) {
+    if (IsDigit(text[i])) {
+      digits += text[i];
+    } else if (text[i] == '.' && point == std::string::npos) {
+      point = digits.size();
+    } else {
+      break;
+    }
+  }
+  if (digits.empty()) return {std::nullopt, CapitalRefusal::NotANumber};
+  if (point == std::string::npos) point = digits.size();
+  long long exponent = 0;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    ++i;
+    bool down = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) down = text[i++] == '-';
+    if (i == text.size()) return {std::nullopt, CapitalRefusal::NotANumber};
+    for (; i < text.size() && IsDigit(text[i]); ++i)
+      exponent = std::min(exponent * 10 + (text[i] - '0'), 1000000LL);
+    if (down) exponent = -exponent;
+  }
+  if (i != text.size()) return {std::nullopt, CapitalRefusal::NotANumber};
+  // Digit k stands at the place 10^(point + exponent - 1 - k); the 分 is the place 10^-2.
+  long long top = static_cast<long long>(point) + exponent - 1;
+  std::uint64_t cents = 0;
+  for (std::size_t k = 0; k < digits.size(); ++k) {
+    if (digits[k] == '0') continue;
+    long long place = top - static_cast<long long>(k);
+    if (place < -2) return {std::nullopt, CapitalRefusal::BelowFen};
+    if (place >= 16) return {std::nullopt, CapitalRefusal::Beyond};
+  }
+  for (std::size_t k = 0; k < digits.size(); ++k) {
+    long long place = top - static_cast<long long>(k);
+    if (place >= -2) cents = cents * 10 + static_cast<std::uint64_t>(digits[k] - '0');
+  }
+  // Places between the last digit and the 分 are zeros.
+  for (long long place = top - static_cast<long long>(digits.size()); place >= -2; --place) {
+    if (cents == 0) break;
+    cents *= 10;
+  }
+  return {FromFen(negative && cents != 0, cents), CapitalRefusal::None};
+}
+
+Capital CapitalOfAmount(double value) {
+  if (!std::isfinite(value)) return {std::nullopt, CapitalRefusal::Beyond};
+  char buf[64];
+  auto end = std::to_chars(buf, buf + sizeof buf, value).ptr;
+  Capital capital = CapitalOfDecimal(std::string_view(buf, static_cast<std::size_t>(end - buf)));
+  if (capital.refusal == CapitalRefusal::BelowFen && std::fabs(value) < 1e12) {
+    std::string printed = FormatAmount(value);
+    Capital shown = CapitalOfDecimal(std::string_view(printed).substr(
+        printed[0] == ' ' ? 1 : 0, printed.size() - (printed[0] == ' ' ? 2 : 1)));
+    if (shown.text) return shown;
+  }
+  return capital;
+}
+
+std::optional<std::string> CapitalAmount(double value) {
+  return CapitalOfAmount(value).text;
+}
+
+Capital CapitalOfLine(std::string_view line) {
   PrintedLine parsed = ParseLine(line);
-  if (parsed.kind != PrintedLine::Kind::Journal || !parsed.amount) return std::nullopt;
-  return CapitalAmount(*parsed.amount);
+  if (parsed.kind != PrintedLine::Kind::Journal || !parsed.amount)
+    return {std::nullopt, CapitalRefusal::NotANumber};
+  if (*parsed.amount != 0) {
+    PrintedDigits d = PrintedDigitsOf(std::fabs(*parsed.amount));
+    if (d.count >= 15 && d.exponent - static_cast<int>(d.count) + 1 >= -2)
+      return {std::nullopt, CapitalRefusal::Rounded};
+  }
+  std::string_view amount = line.substr(parsed.text.size());
+  amount.remove_prefix(amount[0] == ' ' ? 1 : 0);
+  amount.remove_suffix(1);
+  return CapitalOfDecimal(amount);
+}
+
+std::string_view CapitalRefusalText(CapitalRefusal refusal) {
+  switch (refusal) {
+    case CapitalRefusal::BelowFen:
+      return "金额有分以下的数字，大写金额只写到分，不能精确写出";
+    case CapitalRefusal::Beyond:
+      return "金额达到亿亿元（10^16 元），大写金额写不下";
+    case CapitalRefusal::Rounded:
+      return "金额显示时已舍入为 15 位有效数字，不能精确写出";
+    case CapitalRefusal::NotANumber:
+      return "不是金额";
+    case CapitalRefusal::None:
+      break;
+  }
+  return "";
 }
 
 }  // namespace varnello

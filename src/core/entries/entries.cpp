@@ -1,6 +1,8 @@
 #include "core/entries/entries.h"
 
+#include <cfloat>
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 
 namespace varnello {
@@ -169,6 +171,96 @@ void GroupEntries(std::size_t count, KindOf kindOf, HasOpen hasOpen, OpenEntry o
 
 }  // namespace
 
+bool IsBalanceLine(std::string_view account) {
+  return account == "未分配利润总";
+}
+
+bool Agrees(double debit, double credit, double magnitude, std::size_t terms) {
+  // Half a 分, widened by the worst rounding of `terms` additions of amounts of that size.
+  double slack = magnitude * static_cast<double>(terms) * DBL_EPSILON;
+  return std::fabs(debit - credit) < 0.005 + slack;
+}
+
+namespace {
+
+// An entry's row as its balance sees it.
+struct RowRef {
+  Side side;
+  bool balanceLine;
+  std::optional<double> amount;
+};
+
+struct Sums {
+  double debit = 0;
+  double credit = 0;
+  double magnitude = 0;
+  std::size_t terms = 0;
+  void add(Side side, double amount) {
+    if (side == Side::Debit) debit += amount;
+    if (side == Side::Credit) credit += amount;
+    magnitude += std::fabs(amount);
+    ++terms;
+  }
+  bool agree() const { return Agrees(debit, credit, magnitude, terms); }
+};
+
+Sums SumsOf(std::span<const RowRef> rows) {
+  Sums sums;
+  for (const RowRef& r : rows) {
+    if (r.side != Side::None && !r.balanceLine && r.amount) sums.add(r.side, *r.amount);
+  }
+  return sums;
+}
+
+// A row without a side gets one when its entry does not balance without it and balances with it
+// on one side only, and no other row without a side could balance the entry instead: that is
+// the side its printed caption leaves out ("资本公积" after "长期股权投资（借）" of the same amount
+// is a credit). Returns the row's index and side; {rows.size(), None} when no row gets one.
+std::pair<std::size_t, Side> InferredSide(std::span<const RowRef> rows) {
+  Sums sums = SumsOf(rows);
+  std::pair<std::size_t, Side> found{rows.size(), Side::None};
+  if (sums.agree()) return found;
+  int ways = 0;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const RowRef& r = rows[i];
+    if (r.side != Side::None || r.balanceLine || !r.amount) continue;
+    for (Side side : {Side::Debit, Side::Credit}) {
+      Sums with = sums;
+      with.add(side, *r.amount);
+      if (with.agree()) {
+        ++ways;
+        found = {i, side};
+      }
+    }
+  }
+  return ways == 1 ? found : std::pair<std::size_t, Side>{rows.size(), Side::None};
+}
+
+EntryBalance BalanceOfRows(std::span<const RowRef> rows) {
+  Sums sums = SumsOf(rows);
+  return {sums.debit, sums.credit, sums.agree()};
+}
+
+std::vector<RowRef> RefsOf(const std::vector<EntryRow>& rows) {
+  std::vector<RowRef> refs;
+  refs.reserve(rows.size());
+  for (const EntryRow& r : rows) refs.push_back({r.side, r.balanceLine, r.amount});
+  return refs;
+}
+
+void InferSides(std::vector<EntryRow>& rows) {
+  auto [i, side] = InferredSide(RefsOf(rows));
+  if (i == rows.size()) return;
+  rows[i].side = side;
+  rows[i].sideInferred = true;
+}
+
+}  // namespace
+
+EntryBalance BalanceOf(const Entry& entry) {
+  return BalanceOfRows(RefsOf(entry.rows));
+}
+
 std::vector<Entry> EntriesOf(const std::vector<PrintedLine>& lines) {
   std::vector<Entry> entries;
   GroupEntries(
@@ -185,9 +277,11 @@ std::vector<Entry> EntriesOf(const std::vector<PrintedLine>& lines) {
       },
       [&](std::size_t i) {
         SplitCaption split = SplitSide(lines[i].text);
+        bool balance = IsBalanceLine(split.account);
         entries.back().rows.push_back(
-            {std::move(split.account), split.side, lines[i].amount, lines[i].text, i});
+            {std::move(split.account), split.side, lines[i].amount, lines[i].text, i, false, balance});
       });
+  for (Entry& e : entries) InferSides(e.rows);
   return entries;
 }
 
@@ -252,10 +346,30 @@ void EntryRecord::finish() {
         entries_.push_back({i, heading, rows_.size(), rows_.size()});
       },
       [this](std::size_t i) {
-        CaptionSide split = FindSide(text_.lines()[i].substr(lines_[i].open, lines_[i].text));
-        rows_.push_back({i, split.account, split.side});
+        std::string_view caption = text_.lines()[i].substr(lines_[i].open, lines_[i].text);
+        CaptionSide split = FindSide(caption);
+        rows_.push_back(
+            {i, split.account, split.side, false, IsBalanceLine(caption.substr(0, split.account))});
         entries_.back().endRow = rows_.size();
       });
+  std::vector<RowRef> refs;
+  for (const EntryAt& e : entries_) {
+    refs.clear();
+    for (std::size_t r = e.firstRow; r < e.endRow; ++r)
+      refs.push_back({rows_[r].side, rows_[r].balanceLine, amount(rows_[r])});
+    auto [i, side] = InferredSide(refs);
+    if (i == refs.size()) continue;
+    rows_[e.firstRow + i].side = side;
+    rows_[e.firstRow + i].sideInferred = true;
+  }
+}
+
+EntryBalance EntryRecord::balance(const EntryAt& e) const {
+  std::vector<RowRef> refs;
+  refs.reserve(e.endRow - e.firstRow);
+  for (std::size_t r = e.firstRow; r < e.endRow; ++r)
+    refs.push_back({rows_[r].side, rows_[r].balanceLine, amount(rows_[r])});
+  return BalanceOfRows(refs);
 }
 
 std::vector<Entry> EntriesOf(const EntryRecord& record) {
@@ -268,7 +382,7 @@ std::vector<Entry> EntriesOf(const EntryRecord& record) {
     for (std::size_t r = e.firstRow; r < e.endRow; ++r) {
       const EntryRecord::Row& row = record.rows()[r];
       entry.rows.push_back({std::string(record.account(row)), row.side, record.amount(row),
-                            std::string(record.caption(row)), row.line});
+                            std::string(record.caption(row)), row.line, row.sideInferred, row.balanceLine});
     }
   }
   return entries;

@@ -82,16 +82,24 @@ inline constexpr std::size_t kNoLine = static_cast<std::size_t>(-1);
 
 struct EntryRow {
   std::string account;
+  // The side printed in the caption, or the inferred one (sideInferred).
   Side side = Side::None;
   std::optional<double> amount;
   std::string caption;         // as printed, side marker included
   std::size_t line = kNoLine;  // index of the printed line
+  // The caption prints no side; `side` is the one its entry balances with (see Entry).
+  bool sideInferred = false;
+  // The row states an account's balance rather than posting to it (see IsBalanceLine).
+  bool balanceLine = false;
   bool operator==(const EntryRow&) const = default;
 };
 
 // Each heading opens an entry; journal lines are its rows; a blank line closes it, so rows after
 // a blank line and before any heading form an entry without a heading. Open text at the start of
 // a journal line is that entry's heading (it shares the line with the first row).
+// A row whose caption prints no side gets the side its entry needs when the entry does not
+// balance without it, balances with it on one side only, and no other such row could balance it
+// instead; the row is then marked sideInferred. The printed text stays as it is.
 struct Entry {
   std::string heading;
   std::size_t headingLine = kNoLine;
@@ -100,6 +108,25 @@ struct Entry {
 };
 
 std::vector<Entry> EntriesOf(const std::vector<PrintedLine>& lines);
+
+// Whether a row of this account states the account's balance rather than posting to it. One
+// caption does: "未分配利润总" with its side, the balance that undistributed profit is left with
+// once the year's closing entries are made (printed above them). It is no journal entry and has
+// no counter-entry, so it keeps its printed side and takes no part in any entry's sums.
+bool IsBalanceLine(std::string_view account);
+
+// The sums of an entry's rows by side (balance lines left out), and whether they agree to half
+// a 分. Sums of very large amounts may differ by the rounding of the additions themselves; that
+// much counts as agreeing too.
+struct EntryBalance {
+  double debit = 0;
+  double credit = 0;
+  bool balanced = true;
+};
+EntryBalance BalanceOf(const Entry& entry);
+// The same test on two sums: `magnitude` is the sum of the magnitudes added into them, `terms`
+// how many there were.
+bool Agrees(double debit, double credit, double magnitude, std::size_t terms);
 // From printed text alone, each line read with ParseLine.
 std::vector<Entry> EntriesOf(const std::vector<std::string>& lines);
 
@@ -122,6 +149,8 @@ class EntryRecord : public JournalSink {
     std::size_t line = 0;
     std::size_t account = 0;
     Side side = Side::None;
+    bool sideInferred = false;
+    bool balanceLine = false;
   };
   // An entry: its heading is the first `heading` bytes of line `headingLine` (kNoLine for none);
   // its rows are rows()[firstRow, endRow).
@@ -150,6 +179,7 @@ class EntryRecord : public JournalSink {
   }
   std::string_view account(const Row& r) const { return caption(r).substr(0, r.account); }
   const std::optional<double>& amount(const Row& r) const { return lines_[r.line].amount; }
+  EntryBalance balance(const EntryAt& e) const;
 
  private:
   // The parts of the line the last print went to (begun when that print began a line).

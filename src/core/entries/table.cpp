@@ -1,5 +1,7 @@
 #include "core/entries/table.h"
 
+#include "core/engine/topic.h"
+
 namespace varnello {
 
 namespace {
@@ -22,7 +24,7 @@ std::string PlainAmount(double value) {
   return text.substr(begin, text.size() - 1 - begin);
 }
 
-EntryTable TableOf(const std::vector<Entry>& entries) {
+EntryTable TableOf(const std::vector<Entry>& entries, bool flagUnbalanced) {
   EntryTable table;
   table.header = {"摘要", "会计科目", "借方金额", "贷方金额", "其他金额"};
   for (const Entry& entry : entries) {
@@ -41,8 +43,38 @@ EntryTable TableOf(const std::vector<Entry>& entries) {
       if (r.amount) cells[column] = PlainAmount(*r.amount);
       table.rows.push_back(std::move(cells));
     }
+    if (!flagUnbalanced) continue;
+    EntryBalance balance = BalanceOf(entry);
+    if (!balance.balanced) {
+      table.rows.push_back(
+          {"", "合计", PlainAmount(balance.debit), PlainAmount(balance.credit), UnbalancedFlag(balance)});
+    }
   }
   return table;
+}
+
+std::string UnbalancedFlag(const EntryBalance& balance) {
+  return "借贷不平，差额 " + PlainAmount(balance.debit - balance.credit);
+}
+
+std::string UnbalancedNote(const Entry& entry, const std::map<std::size_t, std::string>& exprs,
+                           const std::map<int, std::string>& captions) {
+  EntryBalance b = BalanceOf(entry);
+  std::string note = "借贷不平\n借方合计 " + PlainAmount(b.debit) + "\n贷方合计 " + PlainAmount(b.credit) +
+                     "\n差额 " + PlainAmount(b.debit - b.credit);
+  // The fields each side's figures were typed in, when every figure is one field as typed.
+  std::string debit, credit;
+  for (const EntryRow& r : entry.rows) {
+    if (r.side == Side::None || r.balanceLine || !r.amount) continue;
+    auto expr = exprs.find(r.line);
+    int n = expr == exprs.end() ? 0 : FieldNumber(expr->second);
+    auto caption = captions.find(n);
+    if (caption == captions.end()) return note;
+    std::string& side = r.side == Side::Debit ? debit : credit;
+    side += (side.empty() ? "" : " + ") + caption->second;
+  }
+  if (debit.empty() || credit.empty()) return note;
+  return note + "\n可能原因：所填数字彼此不符（" + debit + " 与 " + credit + " 应相等）";
 }
 
 EntryTotals TotalsOf(const Entry& entry) {

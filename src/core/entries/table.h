@@ -1,6 +1,8 @@
 // Entries as a table for spreadsheets and word processors: tab-separated text, CSV and HTML.
 #pragma once
 
+#include <cstddef>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,7 +18,19 @@ struct EntryTable {
   std::vector<std::string> header;
   std::vector<std::vector<std::string>> rows;
 };
-EntryTable TableOf(const std::vector<Entry>& entries);
+// With `flagUnbalanced`, an entry that does not balance is followed by its 合计 row (its sums)
+// with the flag UnbalancedFlag in 其他金额.
+EntryTable TableOf(const std::vector<Entry>& entries, bool flagUnbalanced = false);
+
+// "借贷不平，差额 X": the flag of an entry that does not balance, X being debit less credit.
+std::string UnbalancedFlag(const EntryBalance& balance);
+
+// What is said of an entry that does not balance: 借贷不平, then 借方合计, 贷方合计 and 差额 one a
+// line; when each of its figures is a field read as typed (`exprs` gives the working expression of
+// printed lines by line index, "Text3" for such a figure) the likely cause, that the figures typed
+// disagree, with the fields on each side by their captions.
+std::string UnbalancedNote(const Entry& entry, const std::map<std::size_t, std::string>& exprs,
+                           const std::map<int, std::string>& captions);
 
 // The amount as a plain number: FormatAmount without the sign slot's space and the trailing space.
 std::string PlainAmount(double value);

@@ -55,9 +55,10 @@ void PressForm29(Press& p) {
     p.Line("银行存款（借）", D);
     p.Line("其他应付款-存入保证金（贷）", D);
     p.Blank();
+    // Rented packaging is a cost of the rent (其他业务成本), lent packaging a selling expense.
     p.Heading("出租出借时");
-    p.Line("销售费用（借）", H);
-    p.Line("其他业务成本（贷）", J);
+    p.Line("其他业务成本（借）", H);
+    p.Line("销售费用（借）", J);
     p.Line("周转材料-包装物（在库）（贷）", p.Check(J + H));
     p.Blank();
     p.Heading("收取租金");

@@ -22,13 +22,12 @@ void PressForm39(Press& p) {
   Figure V = p.Check(Pb + Lb);
   Figure G = p.Check(U - V, "转让收益");  // gain on the transfer
   p.Line("长期股权投资（借）", T);
-  if (G < 0) p.Line("营业外收入（借）", -G);
+  // A loss on the transfer (book values beyond the values contributed) is a non-operating expense.
+  if (G < 0) p.Line("营业外支出（借）", -G);
   p.Line("长期股权投资（贷）", Lb);
   p.Line("无形资产（贷）", Pb);
-  if (G >= 0) {
-    p.Line("营业外收入（贷）", G);
-    p.Line("银行存款（贷）", B);
-  }
+  if (G >= 0) p.Line("营业外收入（贷）", G);
+  p.Line("银行存款（贷）", B);
 }
 
 constexpr Item kItems[] = {Field(1, "取得股权总额"), Field(2, "长期股权投资"), Field(3, "专利技术"),

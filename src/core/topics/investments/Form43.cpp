@@ -39,24 +39,24 @@ void PressForm43(Press& p) {
 
   Figure W = p.Check(Z - (A.value() * t), "剩余溢折价");  // premium or discount left at the transfer
   Figure L = p.Check((S - X2) - W, "转让收益");           // gain on the transfer
-  // No transfer entry when either figure is zero.
+  // No transfer entry when either figure is zero. The bank receives the net proceeds S.
   if (W > 0 && L < 0) {
-    p.Line("银行存款（借）", X1);
+    p.Line("银行存款（借）", S);
     p.Line("投资收益（借）", -L);
     p.Line("长期债券投资（面值）（贷）", X2);
     p.Line("长期债券投资（溢折价）（贷）", W);
   } else if (W > 0 && L > 0) {
-    p.Line("银行存款（借）", X1);
+    p.Line("银行存款（借）", S);
     p.Line("投资收益（贷）", L);
     p.Line("长期债券投资（面值）（贷）", X2);
     p.Line("长期债券投资（溢折价）（贷）", W);
   } else if (W < 0 && L > 0) {
-    p.Line("银行存款（借）", X1);
+    p.Line("银行存款（借）", S);
     p.Line("长期债券投资（溢折价）（借）", -W);
     p.Line("投资收益（贷）", L);
     p.Line("长期债券投资（面值）（贷）", X2);
   } else if (W < 0 && L < 0) {
-    p.Line("银行存款（借）", X1);
+    p.Line("银行存款（借）", S);
     p.Line("长期债券投资（溢折价）（借）", -W);
     p.Line("投资收益（借）", -L);
     p.Line("长期债券投资（面值）（贷）", X2);

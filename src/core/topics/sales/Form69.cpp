@@ -29,7 +29,7 @@ void PressForm69(Press& p) {
   p.Blank();
   p.Heading("结转业务收入");
   p.Line("主营业务收入/其他业务收入（借）", S);
-  p.Line("本年利润（贷）", T);
+  p.Line("本年利润（贷）", S);  // the revenue alone: the VAT is no income
   p.Blank();
   p.Blank();
   p.Blank();
