@@ -138,7 +138,7 @@ TEST(Books, FilesAreWrittenWholeOrNotAtAll) {
   EXPECT_EQ(Cli("press Form9 Text1=1e300 Text3=1e300 --format xlsx --output " + dir + "/fault.xlsx").status,
             3);
   // An entry alone on one side is refused, and told.
-  Ran refused = Cli("press Form114 Text1=100 Text3=150 --format import-csv --output " + dir + "/r.csv", true);
+  Ran refused = Cli("press Form124 Text1=100 Text2=50 --format import-csv --output " + dir + "/r.csv", true);
   EXPECT_NE(refused.out.find("not booked: "), std::string::npos) << refused.out;
   EXPECT_NE(refused.out.find("借贷不平"), std::string::npos) << refused.out;
   // A target that cannot be replaced (a folder) or reached stays as it was.

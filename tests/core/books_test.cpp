@@ -148,7 +148,10 @@ TEST(Vouchers, UnbalancedEntriesAreRefusedAndRoundingIsEvenedOut) {
       MakeEntry("零", {{Side::Debit, 0}, {Side::Credit, 0}}),
       MakeEntry("负", {{Side::Debit, -50}, {Side::Credit, -50}}),
       MakeEntry("单边", {{Side::Credit, 20}}),
+      MakeEntry("余额", {{Side::Debit, -50}}),
   };
+  // A line stating a balance posts nothing: neither a voucher nor a refusal.
+  entries.back().rows[0].balanceLine = true;
   VoucherSet set = VouchersOf(entries, Chart::Standard(), {}, "");
   ASSERT_EQ(set.refused.size(), 2u);
   EXPECT_EQ(set.refused[0].heading, "不平");

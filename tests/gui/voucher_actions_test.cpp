@@ -86,7 +86,7 @@ class VoucherActionsTest : public QObject {
 
   // An entry on one side only is not booked; the user is told which and why, the rest is written.
   void refusedEntriesAreTold() {
-    auto w = Pressed("Form114", {{1, "100"}, {3, "150"}});
+    auto w = Pressed("Form124", {{1, "100"}, {2, "50"}});
     auto* actions = w->findChild<VoucherActions*>();
     QTemporaryDir dir;
     actions->setTargetPath(dir.filePath(QStringLiteral("r.csv")));

@@ -1,7 +1,6 @@
 #include "core/vouchers/voucher.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 #include <optional>
 
@@ -11,14 +10,6 @@
 namespace varnello {
 
 namespace {
-
-// The entry's debits and credits as printed, before any rounding, compared as the books do: to
-// within half a 分 per row, which covers the binary error of the windows' own arithmetic.
-bool SidesAgree(const Entry& entry) {
-  EntryTotals totals = TotalsOf(entry);
-  std::size_t rows = std::max<std::size_t>(entry.rows.size(), 1);
-  return std::fabs(totals.debit - totals.credit) <= 0.005 * static_cast<double>(rows);
-}
 
 std::string CsvCell(std::string_view cell) {
   if (cell.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(cell);
@@ -79,7 +70,8 @@ VoucherSet VouchersOf(const std::vector<Entry>& entries, const Chart& chart, con
     std::string failure;
     std::size_t debitRows = 0, creditRows = 0;
     for (const EntryRow& row : entry.rows) {
-      if (row.side == Side::None || !row.amount) continue;
+      // A line stating an account's balance posts nothing.
+      if (row.side == Side::None || row.balanceLine || !row.amount) continue;
       std::optional<std::int64_t> fen = WholeFen(*row.amount);
       if (!fen) {
         failure = "“" + row.account + "”的金额 " + PlainAmount(*row.amount) + " 超出凭证能记的范围";
@@ -99,10 +91,9 @@ VoucherSet VouchersOf(const std::vector<Entry>& entries, const Chart& chart, con
       v.lines.push_back(std::move(line));
     }
     if (failure.empty() && v.lines.empty()) continue;  // nothing to book
-    if (failure.empty() && !SidesAgree(entry)) {
-      EntryTotals totals = TotalsOf(entry);
+    if (EntryBalance balance = BalanceOf(entry); failure.empty() && !balance.balanced) {
       failure =
-          "借贷不平：借方合计 " + PlainAmount(totals.debit) + "，贷方合计 " + PlainAmount(totals.credit);
+          "借贷不平：借方合计 " + PlainAmount(balance.debit) + "，贷方合计 " + PlainAmount(balance.credit);
     }
     if (failure.empty() && v.debit != v.credit) {
       // Rounding each row to the 分 moved the totals apart by at most half a 分 per row.
