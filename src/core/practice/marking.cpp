@@ -35,17 +35,50 @@ bool EndsWith(std::string_view text, std::string_view end) {
   return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
 }
 
-// Blanks dropped (the ideographic space too), parentheses and dashes half-width.
+// Blanks dropped (the ideographic space too), parentheses and dashes half-width, in one pass.
+// 交易性金融资产——成本 is the textbook form of 交易性金融资产-成本: a pair of em dashes, blanks
+// between them or not, is one dash.
 std::string Fold(std::string_view text) {
   std::string folded;
-  for (char c : text) {
-    if (c != ' ' && c != '\t' && c != '\n' && c != '\r') folded += c;
+  folded.reserve(text.size());
+  bool loneEmDash = false;  // the last character kept is '-' from one em dash
+  for (size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (c == ' ' || c == '\t' || c == '\n' || c == '\r') continue;
+    // Only characters led by E2, E3 or EF (the dashes, the ideographic space, the full-width
+    // forms) are changed; every other byte is kept as it is.
+    if (unsigned char lead = static_cast<unsigned char>(c); lead != 0xE2 && lead != 0xE3 && lead != 0xEF) {
+      folded += c;
+      loneEmDash = false;
+      continue;
+    }
+    std::string_view rest = text.substr(i);
+    auto at = [&rest](std::string_view s) { return rest.starts_with(s); };
+    char kept = c;
+    size_t length = 1;
+    if (at("\u3000")) {
+      i += 2;
+      continue;
+    } else if (at("（") || at("）")) {
+      kept = at("（") ? '(' : ')';
+      length = 3;
+    } else if (at("—")) {
+      i += 2;
+      if (loneEmDash) {
+        loneEmDash = false;
+        continue;
+      }
+      folded += '-';
+      loneEmDash = true;
+      continue;
+    } else if (at("－") || at("–")) {
+      kept = '-';
+      length = 3;
+    }
+    folded += kept;
+    loneEmDash = false;
+    i += length - 1;
   }
-  ReplaceAll(folded, "\u3000", "");
-  ReplaceAll(folded, "（", "(");
-  ReplaceAll(folded, "）", ")");
-  // 交易性金融资产——成本 is the textbook form of 交易性金融资产-成本.
-  for (std::string_view dash : {"——", "—", "－", "–"}) ReplaceAll(folded, dash, "-");
   return folded;
 }
 
@@ -170,16 +203,17 @@ Marking MarkLines(const std::vector<KeyLine>& key, const std::vector<AnswerLine>
 }
 
 AnswerKey KeyOf(const TopicDesc& desc, const std::map<int, std::string>& texts) {
-  EntryPress press = PressEntries(desc, FieldTexts(texts));
+  // Only the entries are needed, not the printed lines as strings.
+  EntryRecord record;
   AnswerKey key;
-  key.fault = press.fault;
-  for (const Entry& entry : press.entries) {
+  key.fault = PressEntriesInto(desc, FieldTexts(texts), record).fault;
+  key.entries = EntriesOf(record);
+  for (const Entry& entry : key.entries) {
     for (const EntryRow& row : entry.rows) {
       // An empty holder on a journal line counts as 0.
       if (row.side != Side::None) key.lines.push_back({row.account, row.side, row.amount.value_or(0)});
     }
   }
-  key.entries = std::move(press.entries);
   return key;
 }
 
