@@ -144,7 +144,9 @@ std::string_view RequestReader::parse(std::string_view line) {
   if (!outline.id.empty()) {
     simdjson::dom::element id;
     simdjson::error_code e = parser_.parse(outline.id.data(), outline.id.size(), false).get(id);
-    longNumber = e == simdjson::NUMBER_ERROR && IsJsonNumber(outline.id);
+    // An integer beyond 64 bits is taken as written; a real beyond the range of a double is not.
+    longNumber = e == simdjson::NUMBER_ERROR && IsJsonNumber(outline.id) &&
+                 outline.id.find_first_of(".eE") == std::string_view::npos;
     if (e == simdjson::SUCCESS || longNumber) id_ = outline.id;
   }
   std::string_view object = line.substr(0, outline.end);
