@@ -28,6 +28,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     batch.answer(std::string_view(line.data(), length), answer);
   }
   if (answer.empty() || answer.find('\n') != answer.size() - 1) std::abort();
+  // An echoed integer id may be longer than any parser's integers: it stands as 0 for the check.
+  if (answer.starts_with("{\"id\":")) {
+    size_t end = answer.find_first_not_of("-0123456789", 6);
+    if (end > 6) answer.replace(6, end - 6, "0");
+  }
   simdjson::dom::parser parser;
   simdjson::dom::object doc;
   if (parser.parse(answer).get(doc) != simdjson::SUCCESS) std::abort();

@@ -34,11 +34,15 @@ Outline OutlineOf(std::string_view line) {
   for (; i < line.size(); ++i) {
     char c = line[i];
     if (c == '"') {
+      // The closing quote: the next one not escaped by an odd run of backslashes.
       size_t begin = i + 1;
-      for (i = begin; (i = line.find_first_of("\"\\", i)) != std::string_view::npos && line[i] == '\\';
-           i += 2) {
+      for (i = begin;; ++i) {
+        i = line.find('"', i);
+        if (i == std::string_view::npos) return outline;
+        size_t backslashes = 0;
+        while (line[i - 1 - backslashes] == '\\') ++backslashes;
+        if (backslashes % 2 == 0) break;
       }
-      if (i >= line.size()) return outline;
       if (depth == 1 && expectKey) key = line.substr(begin, i - begin);
       expectKey = false;
     } else if (c == '{' || c == '[') {
@@ -140,7 +144,9 @@ std::string_view RequestReader::parse(std::string_view line) {
   if (!outline.id.empty()) {
     simdjson::dom::element id;
     simdjson::error_code e = parser_.parse(outline.id.data(), outline.id.size(), false).get(id);
-    longNumber = e == simdjson::NUMBER_ERROR && IsJsonNumber(outline.id);
+    // An integer beyond 64 bits is taken as written; a real beyond the range of a double is not.
+    longNumber = e == simdjson::NUMBER_ERROR && IsJsonNumber(outline.id) &&
+                 outline.id.find_first_of(".eE") == std::string_view::npos;
     if (e == simdjson::SUCCESS || longNumber) id_ = outline.id;
   }
   std::string_view object = line.substr(0, outline.end);

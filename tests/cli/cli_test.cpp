@@ -417,6 +417,8 @@ TEST(Cli, BatchAndMarkHoldRequestsToOneRule) {
       {R"({"id": {"a": [1, "}"]}, "window": "Form6", "fields": []})",
        R"({"id":{"a": [1, "}"]},"error":"\"fields\" must be an object"})"},
       {R"({"id": [1,], "window": "Form6"})", R"({"error":"malformed request: not JSON"})"},
+      {R"({"id": 1e999, "window": "Form6"})",
+       R"({"error":"malformed request: a number that is not JSON or is beyond the range of a double"})"},
       {R"([{"window": "Form6"}])", R"({"error":"request is not a JSON object"})"},
       {R"({"window": "Form6", "fields": {"Text1": "\u00"}})",
        R"({"error":"malformed request: a string that is not JSON"})"},
