@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 
 #include "core/engine/topic.h"
@@ -68,10 +69,24 @@ QWidget* WindowRegistry::create(const QString& name) {
   return w;
 }
 
+void FitWithin(QWidget* window, const QSize& room) {
+  if (room.isEmpty()) return;
+  window->setMinimumSize(window->minimumSize().boundedTo(room));
+  window->resize(window->size().boundedTo(room));
+}
+
 QWidget* WindowRegistry::show(const QString& name) {
   QWidget* w = existing(name);
   if (w == nullptr) w = create(name);
   if (w == nullptr) return nullptr;
+  if (fitToScreen_ && !w->isVisible() && !w->property("fitted").toBool()) {
+    if (const QScreen* screen = w->screen()) {
+      // Room for the window manager's frame: a title bar and thin borders.
+      constexpr int kFrameWidth = 8, kFrameHeight = 36;
+      FitWithin(w, screen->availableGeometry().size() - QSize(kFrameWidth, kFrameHeight));
+    }
+    w->setProperty("fitted", true);
+  }
   w->show();
   w->raise();
   w->activateWindow();
