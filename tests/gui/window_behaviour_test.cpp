@@ -230,6 +230,22 @@ class WindowBehaviourTest : public QObject {
     bar->removeAction(extra);
   }
 
+  // A window fitted to a screen lower than its controls stand scrolls them: Tab brings the last
+  // button into view, and the printed lines keep clear of the controls throughout.
+  void fittedWindowScrollsItsControls() {
+    WindowRegistry windows;
+    auto* w = static_cast<TopicWindow*>(windows.show(QStringLiteral("Form101")));
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    FitWithin(w, QSize(900, 400));
+    QCOMPARE(w->size(), QSize(862, 400));
+    QPushButton* exit = w->button(QStringLiteral("Command3"));
+    QVERIFY(!w->rect().contains(exit->geometry()));
+    while (w->focusWidget() != exit) QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
+    QVERIFY(w->rect().contains(exit->geometry()));
+    for (QLineEdit* field : w->findChildren<QLineEdit*>())
+      QVERIFY(!field->geometry().intersects(w->surface()->geometry()));
+  }
+
   // Back from a topic window, the keyword field has the focus with its text selected, so the next
   // keyword replaces it and 确定 opens its window without the mouse.
   void mainWindowTakesTheNextKeyword() {
