@@ -15,6 +15,7 @@ struct Rect {
   int x = 0, y = 0, w = 0, h = 0;
   int right() const { return x + w; }
   int bottom() const { return y + h; }
+  bool operator==(const Rect&) const = default;
   bool intersects(const Rect& o) const {
     return x < o.right() && o.x < right() && y < o.bottom() && o.y < bottom();
   }
