@@ -37,6 +37,12 @@ QString Q(const std::string& s) {
   return QString::fromStdString(s);
 }
 
+// The folder the last save dialog was accepted in, for the next one (this run only).
+QString& LastFolder() {
+  static QString folder;
+  return folder;
+}
+
 QString Cell(const QString& text, bool amount = false, bool bold = false) {
   QString inner = text.toHtmlEscaped();
   if (bold) inner = "<b>" + inner + "</b>";
@@ -44,6 +50,36 @@ QString Cell(const QString& text, bool amount = false, bool bold = false) {
 }
 
 }  // namespace
+
+QString BusinessOf(const QString& window) {
+  for (const KeywordRow& row : Keywords()) {
+    if (ToQString(row.window) == window) return ToQString(row.keyword);
+  }
+  return {};
+}
+
+QString BusinessTitle(const QString& window) {
+  QString business = BusinessOf(window);
+  return business.isEmpty() ? window : QStringLiteral("%1（%2）").arg(business, window);
+}
+
+QString ExportFileName(const QString& window, const QString& suffix) {
+  QString base = BusinessOf(window);
+  if (base.isEmpty()) base = window;
+  // Characters that no file system takes in a name.
+  for (QChar& c : base) {
+    if (QStringLiteral("\\/:*?\"<>|").contains(c) || c.unicode() < 0x20) c = QLatin1Char('_');
+  }
+  return base + QLatin1Char('.') + suffix;
+}
+
+QString SaveDialogFolder() {
+  if (!LastFolder().isEmpty() && QFileInfo(LastFolder()).isDir()) return LastFolder();
+  QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (!documents.isEmpty() && QFileInfo(documents).isDir()) return documents;
+  // Never the folder the program happened to be started in.
+  return QDir::homePath();
+}
 
 QMimeData* TableMimeData(const std::vector<Entry>& entries) {
   EntryTable table = TableOf(entries, true);
@@ -118,6 +154,10 @@ void PrintEntries(const PrintContent& content, QPagedPaintDevice* device) {
   QTextDocument doc;
   QFont font = QGuiApplication::font();
   font.setPointSize(10);
+  // The screen font may be drawn without antialiasing (sharp on ordinary screens at its one
+  // size); a printout is drawn at every scale the preview zooms to, and there only antialiased
+  // text stays legible.
+  font.setStyleStrategy(QFont::PreferAntialias);
   doc.setDefaultFont(font);
   doc.setHtml(PrintHtml(content));
   doc.print(device);
@@ -129,14 +169,14 @@ EntryActions::EntryActions(QWidget* window, QString name, EntriesSource entries,
       name_(std::move(name)),
       entries_(std::move(entries)),
       figures_(std::move(figures)) {
-  copyTable_ = new QAction(QStringLiteral("复制为表格"), this);
+  copyTable_ = new QAction(QStringLiteral("复制为表格(&T)"), this);
   copyTable_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
   copyTable_->setShortcutContext(Qt::WindowShortcut);
   window->addAction(copyTable_);
-  saveCsv_ = new QAction(QStringLiteral("另存为 CSV…"), this);
-  printPreview_ = new QAction(QStringLiteral("打印预览…"), this);
-  print_ = new QAction(QStringLiteral("打印…"), this);
-  exportPdf_ = new QAction(QStringLiteral("导出 PDF…"), this);
+  saveCsv_ = new QAction(QStringLiteral("另存为 CSV(&S)…"), this);
+  printPreview_ = new QAction(QStringLiteral("打印预览(&V)…"), this);
+  print_ = new QAction(QStringLiteral("打印(&P)…"), this);
+  exportPdf_ = new QAction(QStringLiteral("导出 PDF(&E)…"), this);
   connect(copyTable_, &QAction::triggered, this, &EntryActions::doCopyTable);
   connect(saveCsv_, &QAction::triggered, this, &EntryActions::doSaveCsv);
   connect(printPreview_, &QAction::triggered, this, &EntryActions::doPrintPreview);
@@ -156,7 +196,7 @@ void EntryActions::addTo(QMenu* menu, const std::optional<QString>& capital, con
     menu->addAction(a);
   }
   if (capital) {
-    QAction* copy = menu->addAction(QStringLiteral("复制大写金额（%1）").arg(*capital));
+    QAction* copy = menu->addAction(QStringLiteral("复制大写金额（%1）(&N)").arg(*capital));
     QString text = *capital;
     connect(copy, &QAction::triggered, menu, [text] { QGuiApplication::clipboard()->setText(text); });
   } else if (!refusal.isEmpty()) {
@@ -174,7 +214,7 @@ void EntryActions::attach(OutputView* view) {
 
 PrintContent EntryActions::content() const {
   PrintContent c;
-  c.window = name_;
+  c.window = BusinessTitle(name_);
   for (const KeywordRow& row : Keywords()) {
     if (ToQString(row.window) == name_) c.keywords << ToQString(row.keyword);
   }
@@ -192,8 +232,10 @@ void EntryActions::doCopyTable() {
 
 QString EntryActions::askPath(const QString& title, const QString& suffix, const QString& filter) {
   if (!targetPath_.isEmpty()) return targetPath_;
-  QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  return QFileDialog::getSaveFileName(window_, title, dir + "/" + name_ + "." + suffix, filter);
+  QString path = QFileDialog::getSaveFileName(
+      window_, title, QDir(SaveDialogFolder()).filePath(ExportFileName(name_, suffix)), filter);
+  if (!path.isEmpty()) LastFolder() = QFileInfo(path).absolutePath();
+  return path;
 }
 
 void EntryActions::fail(const QString& what, const QString& path, const QString& reason) {
@@ -230,7 +272,7 @@ void EntryActions::doPrintPreview() {
   const PrintDialogs* dialogs = printDialogs(QStringLiteral("打印预览"));
   if (dialogs == nullptr) return;
   PrintContent c = content();
-  dialogs->preview(window_, QStringLiteral("打印预览 - %1").arg(name_), name_,
+  dialogs->preview(window_, QStringLiteral("打印预览 - %1").arg(name_), BusinessTitle(name_),
                    [&c](QPagedPaintDevice* device) { PrintEntries(c, device); });
 }
 
@@ -238,7 +280,7 @@ void EntryActions::doPrint() {
   const PrintDialogs* dialogs = printDialogs(QStringLiteral("打印"));
   if (dialogs == nullptr) return;
   // The figures and entries as they are when the user accepts the dialog.
-  dialogs->print(window_, QStringLiteral("打印 - %1").arg(name_), name_,
+  dialogs->print(window_, QStringLiteral("打印 - %1").arg(name_), BusinessTitle(name_),
                  [this](QPagedPaintDevice* device) { PrintEntries(content(), device); });
 }
 
@@ -252,7 +294,7 @@ bool EntryActions::doExportPdf() {
     QBuffer buffer(&document);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
-    writer.setTitle(name_);
+    writer.setTitle(BusinessTitle(name_));
     writer.setCreator(QStringLiteral("Varnello"));
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setResolution(300);

@@ -34,6 +34,15 @@ struct PrintContent {
   QDate date;
 };
 
+// What printouts and exported files are headed and titled by: the window's business, by its
+// first keyword, and its name ("买股票（Form6）"); the name alone for a window without keyword.
+QString BusinessTitle(const QString& window);
+// The name an export is offered under: the business ("买股票.csv").
+QString ExportFileName(const QString& window, const QString& suffix);
+// Where a save dialog starts: the folder of the last file saved in this run, else the user's
+// documents folder, else the home folder.
+QString SaveDialogFolder();
+
 // The entries as tab-separated text and as an HTML table, for a paste into a spreadsheet or a
 // word processor.
 QMimeData* TableMimeData(const std::vector<Entry>& entries);

@@ -74,15 +74,21 @@ class ExtensionIcon : public QIconEngine {
   bool read_ = false;
 };
 
-// The application's style as it is, but every menu bar makes an extension button, whose icon the
-// style reads from image files (loading Qt's image format plugins for the first); the program's
-// menu rows never show theirs, so its icon is read only if one is ever drawn.
+// The application's style as it is (tooltips aside), but every menu bar makes an extension button, whose icon
+// the style reads from image files (loading Qt's image format plugins for the first); the program's menu rows
+// never show theirs, so its icon is read only if one is ever drawn.
 class AppStyle : public QProxyStyle {
  public:
   QIcon standardIcon(StandardPixmap which, const QStyleOption* option, const QWidget* widget) const override {
     if (which == SP_ToolBarHorizontalExtensionButton && option == nullptr)
       return QIcon(new ExtensionIcon(baseStyle()));
     return QProxyStyle::standardIcon(which, option, widget);
+  }
+  // Tooltips (the working of an amount line, several lines of it) keep their text a few pixels
+  // clear of their border.
+  int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+    int value = QProxyStyle::pixelMetric(metric, option, widget);
+    return metric == PM_ToolTipLabelFrameWidth ? value + 4 : value;
   }
 };
 
@@ -103,6 +109,7 @@ int main(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
 
   varnello::WindowRegistry windows;
+  windows.setFitToScreen(true);
   QObject::connect(&windows, &varnello::WindowRegistry::quitRequested, &app, &QApplication::quit);
   // Left until the main window is first painted: the suggestions' list and the keyword index,
   // ready before the user's first keystroke; and the icon, whose lookup in the icon theme and

@@ -43,6 +43,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
       case ControlKind::Field:
         keyword_ = new QLineEdit(client);
         keyword_->setAccessibleName(QStringLiteral("关键字"));
+        keyword_->setPlaceholderText(QStringLiteral("关键字或拼音首字母，如 gz"));
         completer_ = new KeywordCompleter(keyword_);
         w = keyword_;
         break;

@@ -5,6 +5,7 @@
 #include <QHelpEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QPlainTextDocumentLayout>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTextBlock>
@@ -31,6 +32,23 @@ std::set<OutputView*>& Views() {
   static std::set<OutputView*> views;
   return views;
 }
+
+// Plain-text layout with a little room under every line (a fifth of the font's height), so that
+// lines of CJK text do not touch; the text itself is untouched.
+class SpacedLayout : public QPlainTextDocumentLayout {
+ public:
+  SpacedLayout(QTextDocument* document, const QWidget* view)
+      : QPlainTextDocumentLayout(document), view_(view) {}
+  QRectF blockBoundingRect(const QTextBlock& block) const override {
+    QRectF r = QPlainTextDocumentLayout::blockBoundingRect(block);
+    if (!r.isNull()) r.setHeight(r.height() + spacing());
+    return r;
+  }
+  int spacing() const { return qRound(view_->fontMetrics().height() / 5.0); }
+
+ private:
+  const QWidget* view_;
+};
 
 }  // namespace
 
@@ -153,6 +171,12 @@ QTextBlock OutputView::blockOfLine(size_t line) const {
 
 OutputView::OutputView(QWidget* parent) : QPlainTextEdit(parent) {
   Views().insert(this);
+  auto* document = new QTextDocument(this);
+  const QTextDocument* given = QPlainTextEdit::document();
+  document->setDocumentMargin(given->documentMargin());
+  document->setDefaultFont(given->defaultFont());
+  document->setDocumentLayout(new SpacedLayout(document, this));
+  setDocument(document);
   setReadOnly(true);
   setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -239,8 +263,15 @@ std::pair<int, int> OutputView::selectedLines() const {
 
 QMenu* OutputView::createContextMenu(const QPoint& viewportPoint) {
   QMenu* menu = createStandardContextMenu(viewportPoint);
+  // Every entry can be chosen by its letter: Qt's 全选 comes without one.
+  if (auto* all = menu->findChild<QAction*>(QStringLiteral("select-all"));
+      all && !all->text().contains('&')) {
+    QString text = all->text();
+    qsizetype tab = text.indexOf(QLatin1Char('\t'));
+    all->setText(text.insert(tab < 0 ? text.size() : tab, QStringLiteral("(&A)")));
+  }
   menu->addSeparator();
-  QAction* working = menu->addAction(QStringLiteral("显示算式"));
+  QAction* working = menu->addAction(QStringLiteral("显示算式(&W)"));
   working->setCheckable(true);
   working->setChecked(WorkingShownFlag());
   connect(working, &QAction::toggled, this, [](bool on) { setWorkingShown(on); });

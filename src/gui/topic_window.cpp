@@ -1,8 +1,11 @@
 #include "gui/topic_window.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QWheelEvent>
 
 #include "core/layout/layout.h"
 #include "gui/balance_marks.h"
@@ -37,17 +40,17 @@ class LinkLabel : public QLabel {
 
 }  // namespace
 
-TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent) : QWidget(parent), desc_(desc) {
+TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent)
+    : QWidget(parent), desc_(desc), layout_(LayoutTopic(desc)) {
   setWindowTitle(ToQString(desc.id.name()));
   setObjectName(ToQString(desc.id.name()));
-  WindowLayout layout = LayoutTopic(desc);
+  const WindowLayout& layout = layout_;
   resize(ToPixels(layout.width), ToPixels(layout.height));
   setMinimumSize(ToPixels(layout.minWidth), ToPixels(layout.minHeight));
 
-  // The output covers the whole client area and grows and shrinks with it; the controls stand
-  // above it, so a printed line that runs under a control is hidden by it where they overlap.
+  // The output takes the room the controls leave free and scrolls on its own, so no control
+  // ever covers a printed line.
   surface_ = new OutputView(this);
-  surface_->setGeometry(rect());
   surface_->setObjectName(QStringLiteral("Output"));
   surface_->setAccessibleName(QStringLiteral("输出"));
   printed_ = std::make_unique<LineRecorder>(&surface_->sink());
@@ -84,7 +87,6 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent) : QWidget(paren
           label->setWordWrap(true);
           label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         }
-        label->setAutoFillBackground(true);  // hides the printed lines beneath it
         if (c.field != 0) captions[c.field] = label;
         w = label;
         break;
@@ -113,9 +115,25 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent) : QWidget(paren
         break;
       }
     }
-    w->setGeometry(ToPixels(c.rect));
     widgets.push_back(w);
   }
+  controls_ = widgets;
+  controlsScroll_ = new QScrollBar(Qt::Vertical, this);
+  controlsScroll_->setObjectName(QStringLiteral("ControlsScroll"));
+  controlsScroll_->setFocusPolicy(Qt::NoFocus);
+  controlsScroll_->hide();
+  connect(controlsScroll_, &QScrollBar::valueChanged, this, &TopicWindow::placeInClientArea);
+  // A control reached by Tab is scrolled into view.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    if (controlsScroll_->isHidden() || now == nullptr || now->parentWidget() != this || now == surface_)
+      return;
+    QRect r = now->geometry();
+    constexpr int margin = 8;  // pixels clear of the edge
+    if (r.top() < 0) controlsScroll_->setValue(controlsScroll_->value() + r.top() - margin);
+    if (r.bottom() >= height())
+      controlsScroll_->setValue(controlsScroll_->value() + r.bottom() - height() + margin);
+  });
+  placeInClientArea();
   // A field is named by its caption, which is what a screen reader announces for it.
   for (auto& [n, label] : captions) {
     label->setBuddy(fields_[n]);
@@ -131,7 +149,42 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent) : QWidget(paren
 
 void TopicWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  surface_->setGeometry(rect());
+  placeInClientArea();
+}
+
+void TopicWindow::placeInClientArea() {
+  // The client area in twips, counted from the designed size so that every pixel added to the
+  // window adds exactly one pixel of output.
+  auto twips = [](int pixels, int designed) {
+    int given = ToPixels(designed);
+    return pixels >= given ? designed + (pixels - given) * kTwipsPerPixel : pixels * kTwipsPerPixel;
+  };
+  Placement p = PlaceInClientArea(layout_, twips(width(), layout_.width), twips(height(), layout_.height));
+  // Lower than the controls stand (a window fitted to a small screen): they scroll.
+  const int overflow = ToPixels(layout_.minHeight) - height();
+  controlsScroll_->setVisible(overflow > 0);
+  controlsScroll_->setRange(0, std::max(0, overflow));
+  controlsScroll_->setPageStep(height());
+  const int scrollWidth = controlsScroll_->sizeHint().width();
+  controlsScroll_->setGeometry(width() - scrollWidth, 0, scrollWidth, height());
+  const int dy = controlsScroll_->value();
+  QRect output = ToPixels(p.output);
+  if (layout_.shape == OutputShape::Below) output.translate(0, -dy);
+  surface_->setGeometry(output);
+  for (size_t i = 0; i < controls_.size(); ++i) {
+    Rect r = layout_.controls[i].rect;
+    r.x += p.shift;
+    controls_[i]->setGeometry(ToPixels(r).translated(0, -dy));
+  }
+}
+
+void TopicWindow::wheelEvent(QWheelEvent* event) {
+  // Over the controls (which take no wheel of their own) the wheel scrolls them, when they scroll.
+  if (controlsScroll_->isVisible()) {
+    QApplication::sendEvent(controlsScroll_, event);
+  } else {
+    QWidget::wheelEvent(event);
+  }
 }
 
 QLineEdit* TopicWindow::field(int n) const {
@@ -164,13 +217,16 @@ void TopicWindow::printEntries() {
   std::vector<WorkingLine> lines = working.Lines();
   surface_->addWorking(first, lines);
   faultText_ = ToQString(working.FaultText());
+  faultFields_ = working.FaultFields();
   surface_->linesChanged();
   MarkUnbalancedEntries(*surface_, entries(), first, lines, FieldCaptions(desc_), fault.has_value());
   if (fault) emit faulted(this, *fault);
 }
 
 QString TopicWindow::faultAdvice(FaultKind kind) const {
-  return ToQString(FaultAdvice(desc_, kind, FieldTexts(fieldTexts())));
+  std::map<int, std::string> texts = fieldTexts();
+  if (faultFields_.empty()) return ToQString(FaultAdvice(desc_, kind, FieldTexts(texts)));
+  return ToQString(FaultAdvice(desc_, kind, FieldTexts(texts), faultFields_));
 }
 
 void TopicWindow::clear() {

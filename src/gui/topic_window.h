@@ -9,9 +9,11 @@
 
 #include "core/engine/topic.h"
 #include "core/entries/entries.h"
+#include "core/layout/layout.h"
 
 class QLineEdit;
 class QPushButton;
+class QScrollBar;
 
 namespace varnello {
 
@@ -39,7 +41,8 @@ class TopicWindow : public QWidget {
   void clear();
   // The fields' current texts by field number.
   std::map<int, std::string> fieldTexts() const;
-  // What a fault means for the user, with the fields to look at, from the fields' current texts.
+  // What a fault means for the user, with the fields to look at (those the faulting figure used,
+  // when the last press faulted), from the fields' current texts.
   QString faultAdvice(FaultKind kind) const;
 
   // What faulted in the last press, in words ("计算 每年租金 = 付款总额 ÷ 租期 时除数为零：租期 为 0");
@@ -53,6 +56,7 @@ class TopicWindow : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
  signals:
   // A button or linked caption asks for another window; hideSelf first when set.
@@ -61,7 +65,16 @@ class TopicWindow : public QWidget {
   void faulted(TopicWindow* window, FaultKind kind);
 
  private:
+  // Places the output in the room the controls leave free at the present size, and the controls
+  // beside it, scrolled when the window is lower than they stand.
+  void placeInClientArea();
+
   const TopicDesc& desc_;
+  WindowLayout layout_;
+  // The widget of each control of layout_, in the same order.
+  std::vector<QWidget*> controls_;
+  // Scrolls the controls of a window made lower than they stand (on a small screen).
+  QScrollBar* controlsScroll_;
   OutputView* surface_;
   // What the press printed, by its parts, passed on to the view.
   std::unique_ptr<LineRecorder> printed_;
@@ -69,6 +82,7 @@ class TopicWindow : public QWidget {
   std::map<int, QLineEdit*> fields_;
   std::function<bool()> pressHook_;
   QString faultText_;
+  std::vector<int> faultFields_;
 };
 
 }  // namespace varnello

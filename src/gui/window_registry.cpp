@@ -4,7 +4,9 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
+#include <algorithm>
 
 #include "core/engine/topic.h"
 #include "core/tables/tables.h"
@@ -68,11 +70,41 @@ QWidget* WindowRegistry::create(const QString& name) {
   return w;
 }
 
+void FitWithin(QWidget* window, const QSize& room) {
+  if (room.isEmpty()) return;
+  window->setMinimumSize(window->minimumSize().boundedTo(room));
+  window->resize(window->size().boundedTo(room));
+}
+
 QWidget* WindowRegistry::show(const QString& name) {
   QWidget* w = existing(name);
   if (w == nullptr) w = create(name);
   if (w == nullptr) return nullptr;
+  QSize room;
+  if (fitToScreen_ && !w->isVisible() && !w->property("fitted").toBool()) {
+    if (const QScreen* screen = w->screen()) {
+      // Room for the window manager's frame: a title bar and thin borders.
+      constexpr int kFrameWidth = 8, kFrameHeight = 36;
+      room = screen->availableGeometry().size() - QSize(kFrameWidth, kFrameHeight);
+      FitWithin(w, room);
+    }
+    w->setProperty("fitted", true);
+  }
   w->show();
+  // Showing lays a main window out afresh (its menu bar's rows measured at a narrow width first):
+  // fitted once more when that has settled.
+  // And a window the window manager placed partly off the screen is moved onto it.
+  if (room.isValid()) {
+    QTimer::singleShot(0, w, [w, room] {
+      FitWithin(w, room);
+      const QRect frame = w->frameGeometry();
+      const QRect free = w->screen()->availableGeometry();
+      QPoint at(
+          std::clamp(frame.left(), free.left(), std::max(free.left(), free.right() + 1 - frame.width())),
+          std::clamp(frame.top(), free.top(), std::max(free.top(), free.bottom() + 1 - frame.height())));
+      if (at != frame.topLeft()) w->move(at);
+    });
+  }
   w->raise();
   w->activateWindow();
   return w;

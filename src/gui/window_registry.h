@@ -15,6 +15,11 @@ namespace varnello {
 class MainWindow;
 class TopicWindow;
 
+// Makes a window no larger than `room` (the client area a screen leaves it), lowering its minimum
+// size where that is larger; a topic window then scrolls its controls. Nothing changes for a
+// window that fits.
+void FitWithin(QWidget* window, const QSize& room);
+
 class WindowRegistry : public QObject {
   Q_OBJECT
  public:
@@ -31,6 +36,9 @@ class WindowRegistry : public QObject {
   QWidget* show(const QString& name);
   // Hides `from`, then shows `to` (when `to` is available; otherwise nothing happens).
   void move(QWidget* from, const QString& to);
+  // Windows open no larger than the free area of the screen they open on (the program's own
+  // windows); off by default, so that windows keep their designed sizes wherever they are shown.
+  void setFitToScreen(bool fit) { fitToScreen_ = fit; }
 
  signals:
   void quitRequested();
@@ -44,6 +52,7 @@ class WindowRegistry : public QObject {
   void showFault(TopicWindow* window, FaultKind kind);
   MainWindow* main_;
   std::map<QString, QPointer<QWidget>> windows_;
+  bool fitToScreen_ = false;
 };
 
 }  // namespace varnello

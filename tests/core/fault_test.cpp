@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <map>
+#include <string>
+#include <vector>
 
 #include "core/engine/press.h"
 #include "core/engine/topic.h"
@@ -90,6 +92,37 @@ TEST(FaultRule, AdviceNamesTheFieldsThatReadAsZero) {
   advice = FaultAdvice(*form107, FaultKind::Overflow, FieldTexts(texts));
   EXPECT_NE(advice.find("超出了数值范围"), std::string::npos) << advice;
   EXPECT_EQ(advice.find("请检查"), std::string::npos) << advice;
+}
+
+// With the working known, the explanation names only the fields the faulting figure used, and
+// says of each that reads as 0 whether it was left empty; a fault with no such field names the
+// fields it used.
+TEST(FaultRule, AdviceNamesOnlyTheFieldsTheFaultingFigureUsed) {
+  const TopicDesc* form107 = FindTopic("Form107");
+  ASSERT_NE(form107, nullptr);
+  struct Case {
+    std::map<int, std::string> texts;
+    std::vector<int> used;
+    const char* names;
+  };
+  for (const Case& c : std::vector<Case>{
+           {{}, {1, 2}, "这一步用到的栏目中，“付款总额”为空，“租期”为空。"},
+           {{{1, "5000"}, {2, " 0 "}}, {1, 2}, "这一步用到的栏目中，“租期”读作 0。"},
+           {{{1, "5000"}, {2, "  "}, {3, "x"}}, {1, 2}, "这一步用到的栏目中，“租期”为空。"},
+           {{{1, "1e308"}, {2, "1e-308"}, {3, "0"}}, {1, 2}, "这一步用到的栏目：“付款总额”、“租期”。"},
+       }) {
+    std::vector<FieldText> texts = FieldTexts(c.texts);
+    PressOutcome outcome = PressFresh(*form107, texts, true);
+    ASSERT_TRUE(outcome.fault.has_value());
+    EXPECT_EQ(outcome.faultFields, c.used);
+    std::string advice = FaultAdvice(*form107, *outcome.fault, texts, outcome.faultFields);
+    EXPECT_NE(advice.find("本次计算已停止"), std::string::npos) << advice;
+    EXPECT_TRUE(advice.ends_with(c.names)) << advice;
+    EXPECT_EQ(advice.find("净残值"), std::string::npos) << advice;
+  }
+  // A figure that faults in reading names the field read.
+  PressOutcome huge = PressFresh(*form107, {{2, "1e999"}}, true);
+  EXPECT_EQ(huge.faultFields, std::vector<int>{2});
 }
 
 }  // namespace

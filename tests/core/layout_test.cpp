@@ -47,6 +47,24 @@ TEST(Layout, TopicWindowsAreSound) {
   }
 }
 
+// The output takes all the room an enlarged window adds: beside a Left output the controls keep
+// to the right edge; a Below output widens and deepens under controls that stay. A narrower
+// window moves no control left of its designed place.
+TEST(Layout, OutputTakesTheAddedRoom) {
+  WindowLayout left = LayoutTopic(*FindTopic("Form101"));
+  ASSERT_EQ(left.shape, OutputShape::Left);
+  Placement p = PlaceInClientArea(left, left.width + 1500, left.height + 900);
+  EXPECT_EQ(p.shift, 1500);
+  EXPECT_EQ(p.output, (Rect{0, 0, left.output.w + 1500, left.height + 900}));
+  EXPECT_EQ(PlaceInClientArea(left, left.width - 600, left.height).shift, 0);
+  WindowLayout below = left;
+  below.shape = OutputShape::Below;
+  below.output = Rect{0, 6000, left.width, left.height - 6000};
+  p = PlaceInClientArea(below, left.width + 1500, left.height + 900);
+  EXPECT_EQ(p.shift, 0);
+  EXPECT_EQ(p.output, (Rect{0, 6000, left.width + 1500, left.height - 6000 + 900}));
+}
+
 TEST(Layout, CategoryWindowsAreSound) {
   for (const CategoryDesc& desc : Categories()) {
     WindowLayout layout = LayoutCategory(desc);

@@ -1,6 +1,7 @@
 // The 关于 Varnello box: reached by F1 and the main window's right-click menu, one at a time,
 // showing the version; the menu bar keeps its entries.
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -34,6 +35,16 @@ class AboutTest : public QObject {
     QVERIFY(!box->isModal());
     QCOMPARE(box->windowTitle(), QStringLiteral("关于 Varnello"));
     QVERIFY(box->text().contains(QStringLiteral("Varnello " VARNELLO_VERSION)));
+    // Lines break only where the text does, between phrases: the widest line fits whole.
+    auto* info = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel"));
+    QVERIFY(info != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(box));
+    for (const QString& line :
+         QStringList{QStringLiteral("输入关键字（如买股票、工资），按确定，打开业务的窗口；"),
+                     QStringLiteral("命令行程序 varnello-cli 计算同样的分录。")}) {
+      QVERIFY(info->text().contains(line));
+      QVERIFY2(info->contentsRect().width() >= info->fontMetrics().horizontalAdvance(line), qPrintable(line));
+    }
 
     about->trigger();
     QCOMPARE(window.findChildren<QMessageBox*>().size(), 1);

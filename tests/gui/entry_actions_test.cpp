@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QtTest>
@@ -97,10 +98,20 @@ class EntryActionsTest : public QObject {
     std::unique_ptr<QMenu> menu(view->createContextMenu(PointOfLine(view, 3)));
     QStringList texts;
     for (QAction* a : menu->actions()) texts << a->text();
-    for (const char* t : {"复制为表格", "另存为 CSV…", "打印预览…", "打印…", "导出 PDF…"}) {
+    for (const char* t : {"复制为表格(&T)", "另存为 CSV(&S)…", "打印预览(&V)…", "打印(&P)…", "导出 PDF(&E)…",
+                          "显示算式(&W)"}) {
       QVERIFY2(texts.contains(QString::fromUtf8(t)), t);
     }
-    QCOMPARE(texts.last(), QStringLiteral("复制大写金额（壹万零伍拾元整）"));
+    QCOMPARE(texts.last(), QStringLiteral("复制大写金额（壹万零伍拾元整）(&N)"));
+    // Every entry has its own letter.
+    QSet<QChar> letters;
+    for (QAction* a : menu->actions()) {
+      if (a->isSeparator()) continue;
+      qsizetype amp = a->text().indexOf(QLatin1Char('&'));
+      QVERIFY2(amp >= 0 && amp + 1 < a->text().size(), qPrintable(a->text()));
+      QVERIFY2(!letters.contains(a->text()[amp + 1].toUpper()), qPrintable(a->text()));
+      letters.insert(a->text()[amp + 1].toUpper());
+    }
     QCOMPARE(w->entryActions()->copyTable()->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+C")));
     menu->actions().last()->trigger();
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("壹万零伍拾元整"));
@@ -132,6 +143,12 @@ class EntryActionsTest : public QObject {
         QString::fromLatin1(document).count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b(?!s)"))), 1);
     QVERIFY(document.contains("/FontFile"));
     QVERIFY(PrintHtml(actions->content()).contains(QStringLiteral("合计")));
+    // Headed, titled and offered under the business, not the window's name alone.
+    QVERIFY(PrintHtml(actions->content()).contains(QStringLiteral("<h2>买股票（Form6）</h2>")));
+    QCOMPARE(BusinessTitle(QStringLiteral("Form6")), QStringLiteral("买股票（Form6）"));
+    QCOMPARE(ExportFileName(QStringLiteral("Form6"), QStringLiteral("csv")), QStringLiteral("买股票.csv"));
+    QCOMPARE(ExportFileName(QStringLiteral("Form101"), QStringLiteral("pdf")), QStringLiteral("工资.pdf"));
+    QVERIFY(SaveDialogFolder() != QDir::currentPath() || QDir::currentPath() == QDir::homePath());
 
     // A file that cannot be written: a message in Chinese, and no file at all.
     QString missing = dir.filePath(QStringLiteral("no/such/dir/x.csv"));

@@ -86,6 +86,13 @@ class OutputViewTest : public QObject {
     QCOMPARE(view->lineAtPosition(block.position() + 5), line);
     // The newest line is in view.
     QCOMPARE(view->verticalScrollBar()->value(), view->verticalScrollBar()->maximum());
+    // Lines stand a little apart (room under each, no extra lines), and a point in that room
+    // still belongs to its line.
+    QRectF first = view->document()->documentLayout()->blockBoundingRect(view->document()->firstBlock());
+    QVERIFY(first.height() >= view->fontMetrics().height() + 2);
+    QCOMPARE(view->document()->blockCount(), static_cast<int>(view->buffer().lines().size()));
+    view->verticalScrollBar()->setValue(0);
+    QCOMPARE(view->lineAt(QPoint(5, qRound(first.bottom()) - 1)), 0);
     w.clear();
     QVERIFY(view->toPlainText().isEmpty());
     QCOMPARE(view->lineAt(QPoint(5, 5)), -1);

@@ -28,7 +28,7 @@ int LineIndex(const OutputView* view, const std::string& line) {
 
 QAction* ShowWorkingAction(QMenu* menu) {
   for (QAction* a : menu->actions()) {
-    if (a->text() == QStringLiteral("显示算式")) return a;
+    if (a->text() == QStringLiteral("显示算式(&W)")) return a;
   }
   return nullptr;
 }

@@ -70,24 +70,43 @@ std::optional<FaultKind> RunPress(const TopicDesc& desc, std::span<const FieldTe
   return std::nullopt;
 }
 
-std::string FaultAdvice(const TopicDesc& desc, FaultKind kind, std::span<const FieldText> texts) {
+namespace {
+
+std::string FaultOpening(FaultKind kind) {
   std::string advice = kind == FaultKind::DivisionByZero
                            ? "计算中出现了除以零的运算。"
                            : "计算结果超出了数值范围，或出现了无法计算的运算（如零除以零）。";
-  advice += "本次计算已停止，之前打印的分录保留。";
-  std::string zero;
-  int listed = 0;
-  auto readsAsZero = [texts](int n) {
-    try {
-      return ReadAmount(TextOf(texts, n)) == 0.0;
-    } catch (const Fault&) {  // a number beyond the range of a double
-      return false;
-    }
-  };
+  return advice + "本次计算已停止，之前打印的分录保留。";
+}
+
+bool ReadsAsZero(std::span<const FieldText> texts, int n) {
+  try {
+    return ReadAmount(TextOf(texts, n)) == 0.0;
+  } catch (const Fault&) {  // a number beyond the range of a double
+    return false;
+  }
+}
+
+// Nothing in it but blanks, tabs and line feeds (which reading skips).
+bool IsBlank(std::string_view text) {
+  return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
+std::map<int, std::string_view> CaptionsOf(const TopicDesc& desc) {
   std::map<int, std::string_view> captions;
   for (const Item* f : FieldsOf(desc)) captions[f->field] = f->caption;
+  return captions;
+}
+
+}  // namespace
+
+std::string FaultAdvice(const TopicDesc& desc, FaultKind kind, std::span<const FieldText> texts) {
+  std::string advice = FaultOpening(kind);
+  std::string zero;
+  int listed = 0;
+  std::map<int, std::string_view> captions = CaptionsOf(desc);
   for (int n : FillOrder(desc)) {
-    if (!readsAsZero(n)) continue;
+    if (!ReadsAsZero(texts, n)) continue;
     if (++listed > 6) {
       zero += "等";
       break;
@@ -96,6 +115,27 @@ std::string FaultAdvice(const TopicDesc& desc, FaultKind kind, std::span<const F
     zero += "“" + std::string(captions[n]) + "”";
   }
   if (!zero.empty()) advice += "请检查为空或为零的栏目：" + zero + "。";
+  return advice;
+}
+
+std::string FaultAdvice(const TopicDesc& desc, FaultKind kind, std::span<const FieldText> texts,
+                        std::span<const int> used) {
+  std::string advice = FaultOpening(kind);
+  std::map<int, std::string_view> captions = CaptionsOf(desc);
+  std::string zero, all;
+  for (int n : used) {
+    auto caption = captions.find(n);
+    if (caption == captions.end()) continue;
+    std::string name = "“" + std::string(caption->second) + "”";
+    all += (all.empty() ? "" : "、") + name;
+    if (!ReadsAsZero(texts, n)) continue;
+    zero += (zero.empty() ? "" : "，") + name + (IsBlank(TextOf(texts, n)) ? "为空" : "读作 0");
+  }
+  if (!zero.empty()) {
+    advice += "这一步用到的栏目中，" + zero + "。";
+  } else if (!all.empty()) {
+    advice += "这一步用到的栏目：" + all + "。";
+  }
   return advice;
 }
 
@@ -114,6 +154,7 @@ PressResult PressInto(const TopicDesc& desc, std::span<const FieldText> texts, J
     result.fault = RunPress(desc, texts, out, &working);
     result.working = working.Lines();
     result.faultText = working.FaultText();
+    result.faultFields = working.FaultFields();
   } else {
     result.fault = RunPress(desc, texts, out);
   }

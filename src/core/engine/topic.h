@@ -91,6 +91,11 @@ std::optional<FaultKind> RunPress(const TopicDesc& desc, std::span<const FieldTe
 // What a fault means for the user, in one or two plain sentences for the fault's message box:
 // the press stopped, the lines before it stay, and which fields to look at (those that read as 0).
 std::string FaultAdvice(const TopicDesc& desc, FaultKind kind, std::span<const FieldText> texts);
+// The same for a fault whose working is known: names only the fields the faulting figure used
+// (`used`, Working::FaultFields), saying of each that reads as 0 whether it was left empty; when
+// none reads as 0, names the fields it used.
+std::string FaultAdvice(const TopicDesc& desc, FaultKind kind, std::span<const FieldText> texts,
+                        std::span<const int> used);
 
 // What a press ended with besides its lines: the fault that ended it, if any; when the working
 // was asked for, the working of its amount lines and, on a fault, what faulted in words.
@@ -98,6 +103,7 @@ struct PressResult {
   std::optional<FaultKind> fault;
   std::vector<WorkingLine> working = {};
   std::string faultText = {};
+  std::vector<int> faultFields = {};
 };
 // Runs one press into `out` over the given field texts, recording the working when `explain`.
 PressResult PressInto(const TopicDesc& desc, std::span<const FieldText> texts, JournalSink& out,

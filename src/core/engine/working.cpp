@@ -1,5 +1,6 @@
 #include "core/engine/working.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -164,6 +165,17 @@ const Step* FirstFault(const Step* s) {
   return std::isfinite(s->value) ? nullptr : s;
 }
 
+// The fields a figure was computed from, left operand first, each once.
+void CollectFields(const Step* s, std::vector<int>& fields) {
+  if (s == nullptr) return;
+  if (s->op == Step::Op::Field) {
+    if (std::find(fields.begin(), fields.end(), s->field) == fields.end()) fields.push_back(s->field);
+    return;
+  }
+  CollectFields(s->a, fields);
+  CollectFields(s->b, fields);
+}
+
 // Removes a trailing debit or credit mark; tells whether there was one.
 bool StripSide(std::string& caption) {
   for (std::string_view mark : {"（借）", "（贷）", "(借)", "(贷)", "（贷)"}) {
@@ -258,10 +270,13 @@ void Working::FaultedReading(int n) {
   std::string name = it != captions_.end() ? it->second : "Text" + std::to_string(n);
   faultText_ =
       "读取 " + name + " 时" + std::string(FaultMessage(FaultKind::Overflow)) + "：数值超出可表示的范围";
+  faultFields_ = {n};
 }
 
 void Working::Faulted(FaultKind kind, const Step* figure) {
   if (figure == nullptr) return;
+  faultFields_.clear();
+  CollectFields(figure, faultFields_);
   const Step* op = FirstFault(figure);
   if (op == nullptr) op = figure;
   Writer whole(figure, false);

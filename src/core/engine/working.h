@@ -50,6 +50,9 @@ class Working {
   // What faulted, in words ("计算 每年租金 = 付款总额 ÷ 租期 时除数为零：租期 为 0"); empty without
   // a fault.
   const std::string& FaultText() const { return faultText_; }
+  // The fields the faulting figure was computed from, in the order its formula names them (the
+  // field being read, for a fault in reading); empty without a fault.
+  const std::vector<int>& FaultFields() const { return faultFields_; }
 
  private:
   struct Printing {
@@ -61,6 +64,7 @@ class Working {
   std::deque<Step> steps_;
   std::vector<Printing> printed_;
   std::string faultText_;
+  std::vector<int> faultFields_;
 };
 
 // The display name of a recorded figure: its own name, or else the caption it was printed as.

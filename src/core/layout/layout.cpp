@@ -134,7 +134,6 @@ WindowLayout LayoutTopic(const TopicDesc& desc) {
   out.width = std::max(desc.width, kMinOutputWidth + blockWidth + 2 * kMargin);
   out.height = std::max(desc.height > 0 ? desc.height : kMinHeight, bottom + kMargin);
   int blockLeft = out.width - kMargin - blockWidth;
-  out.output = Rect{0, 0, blockLeft - kMargin / 2, out.height};
 
   int x = blockLeft;
   for (size_t c = 0; c < desc.columns.size(); ++c) {
@@ -201,6 +200,16 @@ WindowLayout LayoutTopic(const TopicDesc& desc) {
                                    .opens = b.opens,
                                    .role = ButtonRole::Navigate});
   }
+  // The output takes the larger of the two rectangles the controls leave free: the strip to their
+  // left or the band below them (the strip when they are equal).
+  int controlsBottom = 0;
+  for (const Control& c : out.controls) controlsBottom = std::max(controlsBottom, c.rect.bottom());
+  Rect left{0, 0, blockLeft - kMargin / 2, out.height};
+  int belowTop = controlsBottom + kMargin / 2;
+  Rect band{0, belowTop, out.width, std::max(0, out.height - belowTop)};
+  auto area = [](const Rect& r) { return static_cast<long long>(r.w) * r.h; };
+  out.shape = area(band) > area(left) ? OutputShape::Below : OutputShape::Left;
+  out.output = out.shape == OutputShape::Left ? left : band;
   // Tab walks the fields in the order they are filled in, then 确定, 取消, 退出 and further buttons.
   for (int n : FillOrder(desc)) out.tabOrder.push_back(IndexOf(out, ControlKind::Field, {}, n));
   for (size_t i = 0; i < out.controls.size(); ++i) {
@@ -208,6 +217,18 @@ WindowLayout LayoutTopic(const TopicDesc& desc) {
   }
   SetMinimumSize(out);
   return out;
+}
+
+Placement PlaceInClientArea(const WindowLayout& layout, int width, int height) {
+  Placement p;
+  const Rect& designed = layout.output;
+  if (layout.shape == OutputShape::Left) {
+    p.shift = std::max(0, width - layout.width);
+    p.output = Rect{0, 0, designed.w + p.shift, std::max(0, height)};
+  } else {
+    p.output = Rect{0, designed.y, std::max(0, width), std::max(0, height - designed.y)};
+  }
+  return p;
 }
 
 WindowLayout LayoutCategory(const CategoryDesc& desc) {
