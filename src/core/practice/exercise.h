@@ -39,19 +39,15 @@ enum class FigureKind {
 
 FigureKind FigureKindOf(std::string_view caption);
 
-// What an exercise asks of one entry of the key: its amounts are not all zero, its rows with a
-// side balance (within one 分), and none of them is negative.
+// What an exercise asks of one entry of the key: its amounts are not all zero, its rows balance
+// (BalanceOf, inferred sides counted), and no amount with a side is negative (a balance line
+// aside).
 struct EntryCheck {
   bool nonZero = false;
   bool balanced = true;
   bool negative = false;
 };
 EntryCheck CheckEntry(const Entry& entry);
-
-// The entries of a window (by heading) that do not balance whatever the figures: the window
-// prints a figure without its counterpart. Exercise figures keep every other entry balanced and
-// every amount non-negative.
-bool UnbalancedByNature(WindowId window, std::string_view heading);
 
 // The field texts of an exercise on `desc`, by field number: every field gets a figure. The same
 // window and seed always give the same figures. The figures are drawn again (from the seed) until

@@ -411,7 +411,8 @@ AnswerKey KeyOf(const TopicDesc& desc, const std::map<int, std::string>& texts) 
     std::vector<KeyLine>& lines = key.entryLines.emplace_back();
     bool question = false;
     for (const EntryRow& row : press.entries[e].rows) {
-      if (row.side == Side::None) continue;
+      // A balance line states a balance: no entry to write.
+      if (row.side == Side::None || row.balanceLine) continue;
       // An empty holder on a journal line counts as 0.
       lines.push_back({row.account, row.side, row.amount.value_or(0)});
       question = question || Cents(lines.back().amount) != 0;
