@@ -71,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   request += "]}";
 
   simdjson::dom::parser parser;
-  simdjson::dom::object answer = Mark(request, parser);
+  simdjson::dom::object answer = ::Mark(request, parser);
   simdjson::dom::element key, score;
   if (answer["error"].error() == simdjson::SUCCESS) return 0;  // text that is not UTF-8
   if (answer["key"].get(key) != simdjson::SUCCESS) std::abort();

@@ -284,7 +284,8 @@ TEST(Cli, WarningsBalancesAndInferredSides) {
   std::string errText((std::istreambuf_iterator<char>(err)), std::istreambuf_iterator<char>());
   EXPECT_EQ(errText, "varnello-cli: Text3 读作 1：“,00”未读入\n");
 
-  auto doc = nlohmann::json::parse(Cli(form6 + " Text3=1,00 Text2=5万元 --json").out);
+  // Text2 once: a field given twice is refused.
+  auto doc = nlohmann::json::parse(Cli("press 买股票 Text1=10 Text4=50 Text3=1,00 Text2=5万元 --json").out);
   EXPECT_EQ(doc["warnings"].dump(),
             R"([{"field":"Text2","read_as":5,"text":"5万元"},{"field":"Text3","read_as":1,"text":"1,00"}])");
   EXPECT_FALSE(nlohmann::json::parse(Cli(form6 + " Text3=1,000 --json").out).contains("warnings"));
