@@ -81,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (fault) return 0;
 
   simdjson::dom::parser again;
-  simdjson::dom::object back = Mark(head + simdjson::minify(key) + "}", again);
+  simdjson::dom::object back = ::Mark(head + simdjson::minify(key) + "}", again);
   if (back["score"].get(score) != simdjson::SUCCESS || double(score) != 1.0) std::abort();
   return 0;
 }
