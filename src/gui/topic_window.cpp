@@ -165,7 +165,7 @@ void TopicWindow::printEntries() {
   surface_->addWorking(first, lines);
   faultText_ = ToQString(working.FaultText());
   surface_->linesChanged();
-  MarkUnbalancedEntries(*surface_, entries(), first, lines, FieldCaptions(desc_));
+  MarkUnbalancedEntries(*surface_, entries(), first, lines, FieldCaptions(desc_), fault.has_value());
   if (fault) emit faulted(this, *fault);
 }
 

@@ -73,9 +73,10 @@ TEST(ReadAmount, GroupingCurrencyPercentAndWhatIsLeft) {
       {"1,500", 1500, nullptr},
       {"12,5", 12, ",5"},
       {"1,0000", 1, ",0000"},
-      {"1234,567", 1234, ",567"},   // a first group of more than three
-      {"0,001", 0, ",001"},         // no group starts with 0
-      {"1,000,00", 1, ",000,00"},   // one bad group: no grouping at all
+      {"1234,567", 1234, ",567"},  // a first group of more than three
+      {"0,001", 0, ",001"},        // no group starts with 0
+      {"1,000,00", 1000, ",00"},   // reading stops at the comma of a short group
+      {"1,000,", 1000, ","},
       {"1,000.5,1", 1000.5, ",1"},  // commas only in the whole part
       {",5", 0, ",5"},
       {"¥100", 100, nullptr},

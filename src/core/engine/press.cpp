@@ -41,19 +41,20 @@ std::string_view TextOf(std::span<const FieldText> texts, int n) {
 }
 
 std::vector<FieldWarning> FieldWarnings(std::span<const FieldText> texts) {
-  std::vector<int> fields;
-  for (const FieldText& t : texts) fields.push_back(t.n);
-  std::sort(fields.begin(), fields.end());
-  fields.erase(std::unique(fields.begin(), fields.end()), fields.end());
   std::vector<FieldWarning> warnings;
-  for (int n : fields) {
-    std::string_view text = TextOf(texts, n);
+  for (size_t i = 0; i < texts.size(); ++i) {
+    // A field given again later counts by its last text.
+    bool later = false;
+    for (size_t j = i + 1; j < texts.size() && !later; ++j) later = texts[j].n == texts[i].n;
+    if (later) continue;
     try {
-      AmountReading reading = ReadAmountFully(text);
-      if (!reading.whole) warnings.push_back({n, text, std::move(reading)});
+      AmountReading reading = ReadAmountFully(texts[i].text);
+      if (!reading.whole) warnings.push_back({texts[i].n, texts[i].text, std::move(reading)});
     } catch (const Fault&) {
     }
   }
+  std::sort(warnings.begin(), warnings.end(),
+            [](const FieldWarning& a, const FieldWarning& b) { return a.n < b.n; });
   return warnings;
 }
 

@@ -91,18 +91,14 @@ size_t DigitsFrom(const std::string& s, size_t i) {
 }
 
 // Where a whole part that begins at `start` with `first` digits ends when commas group it in
-// threes: 1 to 3 digits (not starting with 0), then groups of a comma and exactly three digits,
-// and no digit or comma after them. `start + first` when the commas do not group it so: reading
-// then stops at the first comma, as for any other character.
+// threes: 1 to 3 digits (not starting with 0), then each comma followed by exactly three digits
+// (and no fourth) is a group. Reading stops at the first comma that is not, as at any other
+// character: 1,00 reads 1; 1,000,00 reads 1000.
 size_t GroupedEnd(const std::string& s, size_t start, size_t first) {
   size_t end = start + first;
-  if (first == 0 || first > 3 || s[start] == '0' || end >= s.size() || s[end] != ',') return end;
-  size_t j = end;
-  while (j < s.size() && s[j] == ',') {
-    if (DigitsFrom(s, j + 1) != j + 4) return end;
-    j += 4;
-  }
-  return j < s.size() && IsDigit(s[j]) ? end : j;
+  if (first == 0 || first > 3 || s[start] == '0') return end;
+  while (end < s.size() && s[end] == ',' && DigitsFrom(s, end + 1) == end + 4) end += 4;
+  return end;
 }
 
 // The longest prefix of s that forms an amount: [currency] [sign] [currency] digits (whole part
@@ -247,6 +243,9 @@ AmountReading Read(std::string_view text, std::vector<size_t>* at) {
 }  // namespace
 
 AmountReading ReadAmountFully(std::string_view text) {
+  // Most texts are read whole: where the rest begins is only looked for when one is not.
+  AmountReading reading = Read(text, nullptr);
+  if (reading.whole) return reading;
   std::vector<size_t> at;
   at.reserve(text.size());
   return Read(text, &at);

@@ -365,11 +365,12 @@ void EntryRecord::finish() {
 }
 
 EntryBalance EntryRecord::balance(const EntryAt& e) const {
-  std::vector<RowRef> refs;
-  refs.reserve(e.endRow - e.firstRow);
-  for (std::size_t r = e.firstRow; r < e.endRow; ++r)
-    refs.push_back({rows_[r].side, rows_[r].balanceLine, amount(rows_[r])});
-  return BalanceOfRows(refs);
+  Sums sums;
+  for (std::size_t r = e.firstRow; r < e.endRow; ++r) {
+    const Row& row = rows_[r];
+    if (row.side != Side::None && !row.balanceLine && amount(row)) sums.add(row.side, *amount(row));
+  }
+  return {sums.debit, sums.credit, sums.agree()};
 }
 
 std::vector<Entry> EntriesOf(const EntryRecord& record) {
