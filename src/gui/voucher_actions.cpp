@@ -26,6 +26,7 @@
 
 #include "core/engine/topic.h"
 #include "core/tables/tables.h"
+#include "core/vouchers/import_xlsx.h"
 #include "gui/entry_actions.h"
 #include "gui/output_view.h"
 #include "gui/print_dialogs.h"
@@ -279,7 +280,9 @@ bool VoucherActions::doExport() {
     bytes = QByteArray::fromStdString(ImportCsv(b->set, b->settings.voucher));
   } else {
     std::string reason;
-    std::optional<std::string> workbook = ImportXlsx(b->set, b->settings.voucher, &reason);
+    std::optional<VoucherDate> date = ParseVoucherDate(b->settings.voucher.date);
+    std::optional<std::string> workbook =
+        date ? ImportXlsx(b->set, b->settings.voucher, *date, &reason) : std::nullopt;
     if (!workbook) {
       Reporter()(window_, QStringLiteral("导出凭证失败：%1").arg(Q(reason)));
       return false;
