@@ -35,6 +35,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   simdjson::dom::parser parser;
   simdjson::dom::object doc;
-  if (parser.parse(answer).get(doc) != simdjson::SUCCESS) std::abort();
+  simdjson::error_code error = parser.parse(answer).get(doc);
+  // An id is echoed as written: a number beyond what simdjson holds (more than 64 bits, an
+  // exponent beyond a double's) is still valid JSON.
+  auto numberId = [&answer] {
+    return answer.starts_with("{\"id\":") && answer.size() > 6 &&
+           std::string_view("-0123456789").find(answer[6]) != std::string_view::npos;
+  };
+  if (error != simdjson::SUCCESS && !(error == simdjson::NUMBER_ERROR && numberId())) std::abort();
   return 0;
 }

@@ -299,14 +299,12 @@ int WriteBooks(std::string_view format, const std::string& output, const BookOpt
   }
   std::optional<std::string> bytes;
   std::string error;
-  if (format == "xlsx") {
-    bytes = ImportXlsx(set, book.voucher, &error);
-  } else if (format == "import-csv") {
+  if (format == "import-csv") {
     bytes = ImportCsv(set, book.voucher);
-  } else {
-    if (const cli::VoucherPdfModule* pdf = LoadVoucherPdf(error)) {
-      bytes = pdf->render(LayoutVouchers(set, book.voucher, book.layout), &error);
-    }
+  } else if (const cli::VoucherPdfModule* module = LoadVoucherPdf(error)) {
+    bytes = format == "xlsx"
+                ? module->workbook(set, book.voucher, *ParseVoucherDate(book.voucher.date), &error)
+                : module->render(LayoutVouchers(set, book.voucher, book.layout), &error);
   }
   if (!bytes) {
     std::cerr << "varnello-cli: cannot make " << output << ": " << error << "\n";

@@ -7,6 +7,8 @@
 #include <memory>
 #include <string_view>
 
+#include "core/vouchers/import_xlsx.h"
+
 namespace varnello::cli {
 
 namespace {
@@ -78,7 +80,7 @@ std::optional<std::string> Render(const std::vector<VoucherPage>& pages, std::st
   return bytes;
 }
 
-const VoucherPdfModule kModule{Render};
+const VoucherPdfModule kModule{Render, ImportXlsx};
 
 }  // namespace
 }  // namespace varnello::cli

@@ -1,6 +1,6 @@
-// Voucher pages as a PDF document, drawn with cairo and pango (no Qt on the command line). They
-// live in a module of their own (libvarnello-voucher-pdf.so), loaded only when a PDF is asked for:
-// the command line itself does not link cairo and pango, so its other commands start quickly.
+// Voucher pages as a PDF document, drawn with cairo and pango (no Qt on the command line), and the
+// import workbook. They live in a module of their own (libvarnello-voucher-pdf.so), loaded only when a PDF is
+// asked for: the command line itself does not link cairo and pango, so its other commands start quickly.
 #pragma once
 
 #include <optional>
@@ -15,6 +15,9 @@ struct VoucherPdfModule {
   // The PDF's bytes: one A4 page per layout page, the texts in a Song/Ming face found through
   // fontconfig and embedded. Empty, with cairo's reason in `error`, when cairo fails.
   std::optional<std::string> (*render)(const std::vector<VoucherPage>& pages, std::string* error);
+  // The import workbook (ImportXlsx).
+  std::optional<std::string> (*workbook)(const VoucherSet& set, const VoucherOptions& options,
+                                         const VoucherDate& date, std::string* error);
 };
 
 }  // namespace varnello::cli

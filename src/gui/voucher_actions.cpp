@@ -26,6 +26,7 @@
 
 #include "core/engine/topic.h"
 #include "core/tables/tables.h"
+#include "core/vouchers/import_xlsx.h"
 #include "gui/entry_actions.h"
 #include "gui/output_view.h"
 #include "gui/print_dialogs.h"
@@ -177,8 +178,8 @@ VoucherActions::VoucherActions(QWidget* window, QString name, QString summary, E
       name_(std::move(name)),
       summary_(std::move(summary)),
       entries_(std::move(entries)) {
-  export_ = new QAction(QStringLiteral("导出凭证…"), this);
-  print_ = new QAction(QStringLiteral("打印凭证…"), this);
+  export_ = new QAction(QStringLiteral("导出凭证(&B)…"), this);
+  print_ = new QAction(QStringLiteral("打印凭证(&R)…"), this);
   connect(export_, &QAction::triggered, this, &VoucherActions::doExport);
   connect(print_, &QAction::triggered, this, &VoucherActions::doPrint);
 }
@@ -257,9 +258,11 @@ bool VoucherActions::doExport() {
                 csv = QStringLiteral("导入文件 CSV (*.csv)"), pdf = QStringLiteral("记账凭证 PDF (*.pdf)");
   QString path = targetPath_;
   if (path.isEmpty()) {
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // Named by the business, in the folder the other saves start in.
+    QString suggested = SaveDialogFolder() + QLatin1Char('/') +
+                        ExportFileName(name_, QStringLiteral("xlsx")).chopped(5) + QStringLiteral("-凭证.xlsx");
     QString filter = xlsx;
-    path = QFileDialog::getSaveFileName(window_, QStringLiteral("导出凭证"), dir + "/" + name_ + "-凭证.xlsx",
+    path = QFileDialog::getSaveFileName(window_, QStringLiteral("导出凭证"), suggested,
                                         xlsx + ";;" + csv + ";;" + pdf, &filter);
     if (path.isEmpty()) return false;
   }
@@ -269,7 +272,7 @@ bool VoucherActions::doExport() {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
-    writer.setTitle(QStringLiteral("记账凭证 - %1").arg(name_));
+    writer.setTitle(QStringLiteral("记账凭证 - %1").arg(BusinessTitle(name_)));
     writer.setCreator(QStringLiteral("Varnello"));
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -279,7 +282,9 @@ bool VoucherActions::doExport() {
     bytes = QByteArray::fromStdString(ImportCsv(b->set, b->settings.voucher));
   } else {
     std::string reason;
-    std::optional<std::string> workbook = ImportXlsx(b->set, b->settings.voucher, &reason);
+    std::optional<VoucherDate> date = ParseVoucherDate(b->settings.voucher.date);
+    std::optional<std::string> workbook =
+        date ? ImportXlsx(b->set, b->settings.voucher, *date, &reason) : std::nullopt;
     if (!workbook) {
       Reporter()(window_, QStringLiteral("导出凭证失败：%1").arg(Q(reason)));
       return false;

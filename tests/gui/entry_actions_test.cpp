@@ -102,7 +102,9 @@ class EntryActionsTest : public QObject {
                           "显示算式(&W)"}) {
       QVERIFY2(texts.contains(QString::fromUtf8(t)), t);
     }
-    QCOMPARE(texts.last(), QStringLiteral("复制大写金额（壹万零伍拾元整）(&N)"));
+    // The capital numerals come after the entry actions (the voucher actions follow them).
+    qsizetype capital = texts.indexOf(QStringLiteral("复制大写金额（壹万零伍拾元整）(&N)"));
+    QVERIFY(capital > texts.indexOf(QStringLiteral("导出 PDF(&E)…")));
     // Every entry has its own letter.
     QSet<QChar> letters;
     for (QAction* a : menu->actions()) {
@@ -113,7 +115,7 @@ class EntryActionsTest : public QObject {
       letters.insert(a->text()[amp + 1].toUpper());
     }
     QCOMPARE(w->entryActions()->copyTable()->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+C")));
-    menu->actions().last()->trigger();
+    menu->actions()[capital]->trigger();
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("壹万零伍拾元整"));
     // On a heading there is no amount to write out.
     std::unique_ptr<QMenu> onHeading(view->createContextMenu(PointOfLine(view, 0)));

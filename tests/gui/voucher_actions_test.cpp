@@ -50,7 +50,7 @@ class VoucherActionsTest : public QObject {
     for (QAction* a : menu->actions()) {
       if (a->isEnabled()) texts << a->text();
     }
-    QVERIFY2(texts.contains(QStringLiteral("导出凭证…")) && texts.contains(QStringLiteral("打印凭证…")),
+    QVERIFY2(texts.contains(QStringLiteral("导出凭证(&B)…")) && texts.contains(QStringLiteral("打印凭证(&R)…")),
              qPrintable(texts.join('|')));
   }
 

@@ -1,6 +1,8 @@
 // The import file as an .xlsx workbook, made by libxlsxwriter. The library writes only to a named
 // file: the workbook is made in a private temporary folder and read back as bytes, so that the
 // caller writes it to its place whole, like every other file.
+#include "core/vouchers/import_xlsx.h"
+
 #include <stdlib.h>
 #include <unistd.h>
 #include <xlsxwriter.h>
@@ -11,8 +13,6 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
-
-#include "core/vouchers/voucher.h"
 
 namespace varnello {
 
@@ -43,13 +43,11 @@ class TempFolder {
 }  // namespace
 
 std::optional<std::string> ImportXlsx(const VoucherSet& set, const VoucherOptions& options,
-                                      std::string* error) {
+                                      const VoucherDate& date, std::string* error) {
   auto fail = [error](std::string reason) -> std::optional<std::string> {
     if (error != nullptr) *error = std::move(reason);
     return std::nullopt;
   };
-  std::optional<VoucherDate> date = ParseVoucherDate(options.date);
-  if (!date) return fail("日期“" + options.date + "”不是 YYYY-MM-DD 形式的日期");
   TempFolder folder;
   if (folder.path().empty()) return fail(std::string("无法建立临时文件夹：") + std::strerror(errno));
   std::string file = folder.path() + "/vouchers.xlsx";
@@ -75,7 +73,7 @@ std::optional<std::string> ImportXlsx(const VoucherSet& set, const VoucherOption
   for (lxw_col_t col = 0; col < std::size(kImportHeader); ++col) {
     worksheet_write_string(sheet, row, col, std::string(kImportHeader[col]).c_str(), nullptr);
   }
-  lxw_datetime when{date->year, date->month, date->day, 0, 0, 0};
+  lxw_datetime when{date.year, date.month, date.day, 0, 0, 0};
   for (const Voucher& v : set.vouchers) {
     for (const VoucherLine& line : v.lines) {
       ++row;

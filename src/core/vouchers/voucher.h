@@ -77,10 +77,5 @@ inline constexpr std::string_view kImportHeader[] = {
 // The rows as CSV in that layout (RFC 4180, CRLF, with the byte-order mark spreadsheet programs
 // need); an amount stands in the column of its side, the other is empty.
 std::string ImportCsv(const VoucherSet& set, const VoucherOptions& options);
-// The same rows as an .xlsx workbook's bytes (one sheet 凭证; the date a date cell, codes text,
-// amounts numbers with two decimals). Empty, with the reason in `error`, when the workbook cannot
-// be made (its temporary folder cannot be written) or the date is not a valid YYYY-MM-DD.
-std::optional<std::string> ImportXlsx(const VoucherSet& set, const VoucherOptions& options,
-                                      std::string* error);
 
 }  // namespace varnello
