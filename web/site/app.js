@@ -100,6 +100,7 @@ function show(name) {
 
 function route() {
   closeNote();
+  $('#suggestions').hidden = true;
   const { name, params } = parseRoute();
   const info = windowsByName.get(name);
   for (const a of document.querySelectorAll('#menu a')) {

@@ -137,6 +137,13 @@ test('practice: figures from the core, answers marked with reasons', async () =>
   await page.close();
 });
 
+test('the site is its four files and the module, within 2 MB', () => {
+  const files = fs.readdirSync(site).sort();
+  assert.deepEqual(files, ['app.js', 'index.html', 'style.css', 'varnello.mjs', 'varnello.wasm']);
+  const bytes = files.reduce((sum, f) => sum + fs.statSync(path.join(site, f)).size, 0);
+  assert.ok(bytes <= 2 * 1024 * 1024, `${bytes} bytes`);
+});
+
 test('phone and desktop screenshots; a category page', async () => {
   for (const width of [390, 1280]) {
     const page = await open('#/Form6?Text1=10&Text2=0.5&Text3=1000&Text4=50&press=1', width);

@@ -57,7 +57,7 @@ test('the other commands answer alike', () => {
   for (const query of ['gz', 'mgp', 'gongzi', '股票', 'zzz']) sameOutput(['find', query, '--json'], '');
   sameOutput(['capital', '10050', '0.1', '1e15', '12345.678', '99999999999999.99'], '');
   sameOutput(['capital', '1e-400'], '');
-  for (const w of topics.slice(0, 40)) sameOutput(['exercise', w.name, '--seed', '7'], '');
+  for (const w of topics.slice(0, 8)) sameOutput(['exercise', w.name, '--seed', '7'], '');
   const mark = topics.map((w) => JSON.stringify({
     window: w.name,
     fields: JSON.parse(native(['exercise', w.name, '--seed', '3']).stdout).fields,
