@@ -40,7 +40,7 @@ web: deps
 
 # The browser tests: the Node runner against varnello-cli, and the page in headless Chromium.
 test-web: web build
-	@cd web && VARNELLO_CLI=$(abspath $(BUILD))/varnello-cli VARNELLO_WEB=$(abspath build-web) node --test test/
+	@cd web && VARNELLO_CLI=$(abspath $(BUILD))/varnello-cli VARNELLO_WEB=$(abspath build-web) node --test test/*.test.mjs
 
 # Core and command-line tests (the hostile-input sweep among them) under AddressSanitizer and
 # UndefinedBehaviorSanitizer.

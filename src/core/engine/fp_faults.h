@@ -23,9 +23,10 @@ inline int FaultsOf(double a, double b, double r) {
 inline int DivisionFaultsOf(double a, double b, double r) {
   return b == 0.0 && a != 0.0 && std::isfinite(a) ? kFaultDivisionByZero : FaultsOf(a, b, r);
 }
-// For r = pow(base, exponent): zero to a negative power is a division by zero.
+// For r = pow(base, exponent): zero to a finite negative power is a division by zero.
 inline int PowerFaultsOf(double base, double exponent, double r) {
-  return base == 0.0 && std::isless(exponent, 0.0) ? kFaultDivisionByZero : FaultsOf(base, exponent, r);
+  return base == 0.0 && std::isless(exponent, 0.0) && std::isfinite(exponent) ? kFaultDivisionByZero
+                                                                              : FaultsOf(base, exponent, r);
 }
 
 #if defined(FE_DIVBYZERO) && defined(FE_INVALID) && defined(FE_OVERFLOW)
