@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cfenv>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "core/engine/fp_faults.h"
 #include "core/engine/press.h"
 #include "core/engine/topic.h"
 #include "core/journal/journal.h"
@@ -123,6 +126,50 @@ TEST(FaultRule, AdviceNamesOnlyTheFieldsTheFaultingFigureUsed) {
   // A figure that faults in reading names the field read.
   PressOutcome huge = PressFresh(*form107, {{2, "1e999"}}, true);
   EXPECT_EQ(huge.faultFields, std::vector<int>{2});
+}
+
+// Where the platform has no floating-point flags, the operations note their faults themselves:
+// what they note must be what the processor raises, for every kind of operand.
+TEST(FaultRecord, NotesWhatTheProcessorRaises) {
+  using limits = std::numeric_limits<double>;
+  const double values[] = {0.0,
+                           -0.0,
+                           1.0,
+                           -1.0,
+                           0.5,
+                           3.0,
+                           -8.0,
+                           1e200,
+                           1e-200,
+                           limits::max(),
+                           limits::min(),
+                           limits::denorm_min(),
+                           -1e308,
+                           1.0 / 3,
+                           limits::infinity(),
+                           -limits::infinity(),
+                           limits::quiet_NaN()};
+  for (double a : values) {
+    for (double b : values) {
+      volatile double x = a, y = b;
+      auto raised = [](auto op) {
+        std::feclearexcept(FE_ALL_EXCEPT);
+        double r = op();
+        return std::pair{r, TestFaults()};
+      };
+      auto [sum, sumFaults] = raised([&] { return x + y; });
+      EXPECT_EQ(FaultsOf(a, b, sum), sumFaults) << a << " + " << b;
+      auto [difference, differenceFaults] = raised([&] { return x - y; });
+      EXPECT_EQ(FaultsOf(a, b, difference), differenceFaults) << a << " - " << b;
+      auto [product, productFaults] = raised([&] { return x * y; });
+      EXPECT_EQ(FaultsOf(a, b, product), productFaults) << a << " * " << b;
+      auto [quotient, quotientFaults] = raised([&] { return x / y; });
+      EXPECT_EQ(DivisionFaultsOf(a, b, quotient), quotientFaults) << a << " / " << b;
+      auto [power, powerFaults] = raised([&] { return std::pow(x, y); });
+      EXPECT_EQ(PowerFaultsOf(a, b, power), powerFaults) << "pow(" << a << ", " << b << ")";
+    }
+  }
+  std::feclearexcept(FE_ALL_EXCEPT);
 }
 
 }  // namespace

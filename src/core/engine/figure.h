@@ -1,12 +1,15 @@
 // The figures a press computes with: a double that, when the working of a press is recorded,
 // also remembers how it was obtained (read from a field, a constant, or an operation on earlier
 // figures). The arithmetic is plain double arithmetic in the operands' grouping; nothing here
-// checks for faults: the press checks whole computed figures, as before.
+// checks for faults: the press checks whole computed figures, as before. (Where the platform keeps
+// no floating-point flags, each operation notes the faults it raised in their stead.)
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
+
+#include "core/engine/fp_faults.h"
 
 namespace varnello {
 
@@ -43,18 +46,21 @@ class Figure {
 
   friend Figure operator+(Figure a, Figure b) {
     Figure r(a.value_ + b.value_);
+    if constexpr (kNoteFaults) NoteFaults(FaultsOf(a.value_, b.value_, r.value_));
     if (a.step_ != nullptr || b.step_ != nullptr) [[unlikely]]
       r.step_ = Record(Step::Op::Add, a, b, r.value_);
     return r;
   }
   friend Figure operator-(Figure a, Figure b) {
     Figure r(a.value_ - b.value_);
+    if constexpr (kNoteFaults) NoteFaults(FaultsOf(a.value_, b.value_, r.value_));
     if (a.step_ != nullptr || b.step_ != nullptr) [[unlikely]]
       r.step_ = Record(Step::Op::Sub, a, b, r.value_);
     return r;
   }
   friend Figure operator*(Figure a, Figure b) {
     Figure r(a.value_ * b.value_);
+    if constexpr (kNoteFaults) NoteFaults(FaultsOf(a.value_, b.value_, r.value_));
     if (a.step_ != nullptr || b.step_ != nullptr) [[unlikely]]
       r.step_ = Record(Step::Op::Mul, a, b, r.value_);
     return r;
@@ -62,6 +68,7 @@ class Figure {
   // Plain division; the press's Div is the checked one.
   friend Figure operator/(Figure a, Figure b) {
     Figure r(a.value_ / b.value_);
+    if constexpr (kNoteFaults) NoteFaults(DivisionFaultsOf(a.value_, b.value_, r.value_));
     if (a.step_ != nullptr || b.step_ != nullptr) [[unlikely]]
       r.step_ = Record(Step::Op::Div, a, b, r.value_);
     return r;

@@ -1,11 +1,11 @@
 #include "core/engine/press.h"
 
 #include <algorithm>
-#include <cfenv>
 #include <cmath>
 #include <limits>
 #include <utility>
 
+#include "core/engine/fp_faults.h"
 #include "core/engine/read_amount.h"
 #include "core/engine/working.h"
 
@@ -13,17 +13,15 @@ namespace varnello {
 
 namespace {
 
-constexpr int kFaultFlags = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
-
 [[noreturn]] void Raise(FaultKind kind) {
-  std::feclearexcept(FE_ALL_EXCEPT);
+  ClearFaultRecord();
   throw Fault{kind};
 }
 
 // Clears the record of floating-point faults. Clearing is far dearer than testing, and only the
 // fault flags matter to the checks (after a passed check none is set): clear only when one is.
 void ClearFaults() {
-  if (std::fetestexcept(kFaultFlags) != 0) std::feclearexcept(FE_ALL_EXCEPT);
+  if (TestFaults() != 0) ClearFaultRecord();
 }
 
 }  // namespace
@@ -78,13 +76,13 @@ void Press::Raise(FaultKind kind, const Step* figure) {
 Figure Press::Check(Figure value, std::string_view name) {
   // The value itself is the robust witness; the flags catch an intermediate fault whose
   // result came back finite (1 / (a * b) after a * b overflowed) and tell the kind.
-  int flags = std::fetestexcept(kFaultFlags);
+  int flags = TestFaults();
   Step* step = value.step();
   if (step != nullptr && !name.empty() && step->name.empty() && step->op != Step::Op::Field)
     step->name = name;
   if (!std::isfinite(value.value()) || flags != 0) {
-    Raise((flags & FE_DIVBYZERO) != 0 && (flags & FE_INVALID) == 0 ? FaultKind::DivisionByZero
-                                                                   : FaultKind::Overflow,
+    Raise((flags & kFaultDivisionByZero) != 0 && (flags & kFaultInvalid) == 0 ? FaultKind::DivisionByZero
+                                                                              : FaultKind::Overflow,
           step);
   }
   return value;

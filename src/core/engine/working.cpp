@@ -25,6 +25,7 @@ Step* Figure::Record(Step::Op op, Figure a, Figure b, double value) {
 
 Figure Power(Figure base, Figure exponent) {
   Figure r(std::pow(base.value_, exponent.value_));
+  if constexpr (kNoteFaults) NoteFaults(PowerFaultsOf(base.value_, exponent.value_, r.value_));
   if (base.step_ != nullptr || exponent.step_ != nullptr) [[unlikely]]
     r.step_ = Figure::Record(Step::Op::Pow, base, exponent, r.value_);
   return r;
