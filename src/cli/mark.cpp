@@ -6,6 +6,7 @@
 
 #include "cli/batch.h"
 #include "core/journal/journal.h"
+#include "core/journal/number_text.h"
 
 namespace varnello::cli {
 
@@ -20,7 +21,7 @@ constexpr std::string_view kAnswerLineKeys[] = {"account", "side", "amount", "en
 // ".0" after a whole number so that it reads as a real (1.0, 0.5).
 void AppendReal(std::string& out, double value) {
   char buf[32];
-  char* end = std::to_chars(buf, buf + sizeof buf, value).ptr;
+  char* end = WriteShortest(buf, value);
   out.append(buf, end);
   if (std::find_if(buf, end, [](char c) { return c == '.' || c == 'e' || c == 'n'; }) == end) out += ".0";
 }
@@ -97,7 +98,7 @@ bool ReadPart(simdjson::dom::object line, std::string_view key, std::string& par
       part.assign(buf, std::to_chars(buf, buf + sizeof buf, uint64_t(value)).ptr);
       return true;
     case simdjson::dom::element_type::DOUBLE:
-      part.assign(buf, std::to_chars(buf, buf + sizeof buf, double(value)).ptr);
+      part.assign(buf, WriteShortest(buf, double(value)));
       return true;
     default:
       return false;

@@ -8,6 +8,7 @@
 
 #include "core/entries/entries.h"
 #include "core/journal/journal.h"
+#include "core/journal/number_text.h"
 
 namespace varnello {
 
@@ -140,7 +141,7 @@ Capital CapitalOfDecimal(std::string_view text) {
 Capital CapitalOfAmount(double value) {
   if (!std::isfinite(value)) return {std::nullopt, CapitalRefusal::Beyond};
   char buf[64];
-  auto end = std::to_chars(buf, buf + sizeof buf, value).ptr;
+  char* end = WriteShortest(buf, value);
   Capital capital = CapitalOfDecimal(std::string_view(buf, static_cast<std::size_t>(end - buf)));
   if (capital.refusal == CapitalRefusal::BelowFen && std::fabs(value) < 1e12) {
     std::string printed = FormatAmount(value);
