@@ -13,7 +13,7 @@ namespace varnello::cli {
 namespace {
 
 // "seed" is what exercise gives with the figures, so that its line can be marked as it is.
-constexpr std::string_view kMarkKeys[] = {"id",     "window", "fields", "answer", "seed",
+constexpr std::string_view kMarkKeys[] = {"id",    "window", "fields", "answer", "seed",
                                           "entry", "detail", "unit",   "reveal"};
 constexpr std::string_view kAnswerLineKeys[] = {"account", "side", "amount", "entry"};
 
@@ -71,8 +71,8 @@ std::optional<size_t> EntryIndex(simdjson::dom::element given, size_t count) {
 }
 
 // One of the words an option takes, into `chosen`: false when the value is none of them.
-bool ReadChoice(simdjson::dom::object request, std::string_view key, std::string_view yes, std::string_view no,
-                bool& chosen) {
+bool ReadChoice(simdjson::dom::object request, std::string_view key, std::string_view yes,
+                std::string_view no, bool& chosen) {
   simdjson::dom::element value;
   if (request[key].get(value) != simdjson::SUCCESS) return true;
   std::string_view text;
@@ -142,7 +142,8 @@ std::string_view MarkAnswerer::mark(std::string_view line, std::string& out) {
   if (!ReadChoice(request, "detail", "required", "optional", options.detailRequired)) {
     return "\"detail\" must be \"required\" or \"optional\"";
   }
-  if (!ReadChoice(request, "unit", "wan", "yuan", options.inWan)) return "\"unit\" must be \"yuan\" or \"wan\"";
+  if (!ReadChoice(request, "unit", "wan", "yuan", options.inWan))
+    return "\"unit\" must be \"yuan\" or \"wan\"";
   if (simdjson::dom::element reveal; request["reveal"].get(reveal) == simdjson::SUCCESS) {
     if (reveal.get(options.reveal) != simdjson::SUCCESS) return "\"reveal\" must be true or false";
   }

@@ -260,7 +260,8 @@ bool VoucherActions::doExport() {
   if (path.isEmpty()) {
     // Named by the business, in the folder the other saves start in.
     QString suggested = SaveDialogFolder() + QLatin1Char('/') +
-                        ExportFileName(name_, QStringLiteral("xlsx")).chopped(5) + QStringLiteral("-凭证.xlsx");
+                        ExportFileName(name_, QStringLiteral("xlsx")).chopped(5) +
+                        QStringLiteral("-凭证.xlsx");
     QString filter = xlsx;
     path = QFileDialog::getSaveFileName(window_, QStringLiteral("导出凭证"), suggested,
                                         xlsx + ";;" + csv + ";;" + pdf, &filter);

@@ -50,8 +50,9 @@ class VoucherActionsTest : public QObject {
     for (QAction* a : menu->actions()) {
       if (a->isEnabled()) texts << a->text();
     }
-    QVERIFY2(texts.contains(QStringLiteral("导出凭证(&B)…")) && texts.contains(QStringLiteral("打印凭证(&R)…")),
-             qPrintable(texts.join('|')));
+    QVERIFY2(
+        texts.contains(QStringLiteral("导出凭证(&B)…")) && texts.contains(QStringLiteral("打印凭证(&R)…")),
+        qPrintable(texts.join('|')));
   }
 
   // Each format from the share purchase: the CSV is the core's rows with the saved settings, the
