@@ -14,7 +14,7 @@ namespace {
 
 // "seed" is what exercise gives with the figures, so that its line can be marked as it is.
 constexpr std::string_view kMarkKeys[] = {"id",    "window", "fields", "answer", "seed",
-                                          "entry", "detail", "unit",   "reveal"};
+                                          "entry", "detail", "unit",   "reveal", "question"};
 constexpr std::string_view kAnswerLineKeys[] = {"account", "side", "amount", "entry"};
 
 // A number as JSON writers commonly give it: the shortest digits that read back the same, with

@@ -467,6 +467,9 @@ std::vector<std::optional<size_t>> PlaceLines(const AnswerKey& key, const std::v
     Forms forms = FormsOf(answer[i].account);
     std::optional<Side> side = ReadSide(answer[i].side);
     if (!side) side = ReadSide(answer[i].account);
+    // A negative amount stands on the other side, as the key's negative lines are counted.
+    if (std::optional<double> cents = ReadCents(answer[i].amount); side && cents && *cents < 0)
+      side = Other(*side);
     std::string normal = NormalizeAccount(answer[i].account);
     // The current entry keeps the line while it has a line of its account not yet written; a
     // later entry with the account takes it otherwise. An account written alike counts before
