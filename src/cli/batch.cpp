@@ -300,16 +300,9 @@ void BatchAnswerer::answerTooLong(std::string& out) {
 std::string_view BatchAnswerer::press(std::string_view line, std::string& out) {
   if (std::string_view error = reader_.read(line); !error.empty()) return error;
   simdjson::dom::object request = reader_.request();
-  simdjson::dom::element window, explain;
-  std::string_view asked;
-  if (request["window"].get(window) != simdjson::SUCCESS || window.get(asked) != simdjson::SUCCESS) {
-    return "request has no \"window\" string";
-  }
+  simdjson::dom::element explain;
   const TopicDesc* desc = nullptr;
-  if (std::string e = CheckRequest(ResolveWindow(asked), std::string(asked), desc); !e.empty()) {
-    return reader_.error(e);
-  }
-  if (std::string_view error = reader_.fields(*desc, texts_); !error.empty()) return error;
+  if (std::string_view error = reader_.topic(desc, texts_); !error.empty()) return error;
   // "explain": true asks for the working as well; any other value is a plain press.
   bool working = false;
   if (request["explain"].get(explain) == simdjson::SUCCESS && explain.get(working) != simdjson::SUCCESS) {

@@ -122,16 +122,9 @@ void MarkAnswerer::answerTooLong(std::string& out) {
 std::string_view MarkAnswerer::mark(std::string_view line, std::string& out) {
   if (std::string_view error = reader_.read(line); !error.empty()) return error;
   simdjson::dom::object request = reader_.request();
-  simdjson::dom::element window, answer;
-  std::string_view asked;
-  if (request["window"].get(window) != simdjson::SUCCESS || window.get(asked) != simdjson::SUCCESS) {
-    return "request has no \"window\" string";
-  }
+  simdjson::dom::element answer;
   const TopicDesc* desc = nullptr;
-  if (std::string e = CheckRequest(ResolveWindow(asked), std::string(asked), desc); !e.empty()) {
-    return reader_.error(e);
-  }
-  if (std::string_view error = reader_.fields(*desc, texts_); !error.empty()) return error;
+  if (std::string_view error = reader_.topic(desc, texts_); !error.empty()) return error;
   fields_.clear();
   for (const FieldText& f : texts_) fields_[f.n] = f.text;
   simdjson::dom::array lines;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <optional>
 
+#include "cli/batch.h"
+
 namespace varnello::cli {
 
 namespace {
@@ -172,6 +174,17 @@ std::string_view RequestReader::parse(std::string_view line) {
     }
   }
   return {};
+}
+
+std::string_view RequestReader::topic(const TopicDesc*& desc, std::vector<FieldText>& texts) {
+  simdjson::dom::element window;
+  std::string_view asked;
+  if (request_["window"].get(window) != simdjson::SUCCESS || window.get(asked) != simdjson::SUCCESS) {
+    return "request has no \"window\" string";
+  }
+  if (std::string e = CheckRequest(ResolveWindow(asked), std::string(asked), desc); !e.empty())
+    return error(e);
+  return fields(*desc, texts);
 }
 
 std::string_view RequestReader::fields(const TopicDesc& desc, std::vector<FieldText>& texts) {

@@ -36,6 +36,9 @@ class RequestReader {
 
   // The request's "fields": {"TextN": "text"} of fields the window has; empty or the error text.
   std::string_view fields(const TopicDesc& desc, std::vector<FieldText>& texts);
+  // The request's "window" (a window name or keyword of a built topic window) into `desc`, and
+  // its "fields" as fields() reads them; empty or the error text.
+  std::string_view topic(const TopicDesc*& desc, std::vector<FieldText>& texts);
 
   // The first key given twice in the object, if any.
   std::optional<std::string_view> repeatedKey(simdjson::dom::object object);
