@@ -33,10 +33,6 @@ EntryActions::MessageReporter& Reporter() {
   return reporter;
 }
 
-QString Q(const std::string& s) {
-  return QString::fromStdString(s);
-}
-
 // The folder the last save dialog was accepted in, for the next one (this run only).
 QString& LastFolder() {
   static QString folder;
@@ -84,8 +80,8 @@ QString SaveDialogFolder() {
 QMimeData* TableMimeData(const std::vector<Entry>& entries) {
   EntryTable table = TableOf(entries, true);
   auto* mime = new QMimeData;
-  mime->setText(Q(ToTsv(table)));
-  mime->setHtml(Q(ToHtml(table)));
+  mime->setText(ToQString(ToTsv(table)));
+  mime->setHtml(ToQString(ToHtml(table)));
   return mime;
 }
 
@@ -118,13 +114,13 @@ QString PrintHtml(const PrintContent& c) {
   html += QStringLiteral("<tr><th>摘要</th><th>会计科目</th><th>借方金额</th><th>贷方金额</th>%1</tr>")
               .arg(other ? QStringLiteral("<th>其他金额</th>") : QString());
   auto amountCell = [](const std::optional<double>& amount, bool show) {
-    return Cell(show && amount ? Q(PlainAmount(*amount)) : QString(), true);
+    return Cell(show && amount ? ToQString(PlainAmount(*amount)) : QString(), true);
   };
   for (const Entry& e : c.entries) {
     bool first = true;
     bool sided = false;
     auto summary = [&] {
-      QString cell = Cell(first ? Q(e.heading) : QString());
+      QString cell = Cell(first ? ToQString(e.heading) : QString());
       first = false;
       return cell;
     };
@@ -133,7 +129,7 @@ QString PrintHtml(const PrintContent& c) {
     }
     for (const EntryRow& r : e.rows) {
       sided = sided || (r.side != Side::None && !r.balanceLine);
-      html += "<tr>" + summary() + Cell(Q(r.account)) + amountCell(r.amount, r.side == Side::Debit) +
+      html += "<tr>" + summary() + Cell(ToQString(r.account)) + amountCell(r.amount, r.side == Side::Debit) +
               amountCell(r.amount, r.side == Side::Credit) +
               (other ? amountCell(r.amount, r.side == Side::None) : QString()) + "</tr>";
     }
@@ -141,9 +137,10 @@ QString PrintHtml(const PrintContent& c) {
       // The sums leave out a line that states a balance; an entry that does not balance says so.
       EntryBalance b = BalanceOf(e);
       QString total = QStringLiteral("合计");
-      if (!b.balanced) total += QStringLiteral(" ⚠ ") + Q(UnbalancedFlag(b));
-      html += "<tr>" + Cell({}) + Cell(total, false, true) + Cell(Q(PlainAmount(b.debit)), true, true) +
-              Cell(Q(PlainAmount(b.credit)), true, true) + (other ? Cell({}) : QString()) + "</tr>";
+      if (!b.balanced) total += QStringLiteral(" ⚠ ") + ToQString(UnbalancedFlag(b));
+      html += "<tr>" + Cell({}) + Cell(total, false, true) +
+              Cell(ToQString(PlainAmount(b.debit)), true, true) +
+              Cell(ToQString(PlainAmount(b.credit)), true, true) + (other ? Cell({}) : QString()) + "</tr>";
     }
   }
   html += QStringLiteral("</table></body></html>");
@@ -186,6 +183,10 @@ EntryActions::EntryActions(QWidget* window, QString name, EntriesSource entries,
 
 void EntryActions::setMessageReporter(MessageReporter reporter) {
   Reporter() = std::move(reporter);
+}
+
+void EntryActions::report(QWidget* window, const QString& message) {
+  Reporter()(window, message);
 }
 
 void EntryActions::addTo(QMenu* menu, const std::optional<QString>& capital, const QString& refusal) {

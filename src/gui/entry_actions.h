@@ -81,6 +81,7 @@ class EntryActions : public QObject {
   // How a failure to write is shown; replaceable so tests need no modal dialog.
   using MessageReporter = std::function<void(QWidget* window, const QString& message)>;
   static void setMessageReporter(MessageReporter reporter);
+  static void report(QWidget* window, const QString& message);
 
   void doCopyTable();
   bool doSaveCsv();

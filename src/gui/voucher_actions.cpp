@@ -16,7 +16,6 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPushButton>
@@ -36,17 +35,6 @@ namespace varnello {
 
 namespace {
 
-VoucherActions::MessageReporter& Reporter() {
-  static VoucherActions::MessageReporter reporter = [](QWidget* window, const QString& message) {
-    QMessageBox::warning(window, window->windowTitle(), message);
-  };
-  return reporter;
-}
-
-QString Q(const std::string& s) {
-  return QString::fromStdString(s);
-}
-
 QSettings Store() {
   return QSettings(QStringLiteral("Varnello"), QStringLiteral("Varnello"));
 }
@@ -56,17 +44,17 @@ bool AskSettings(QWidget* parent, VoucherSettings& s) {
   QDialog dialog(parent);
   dialog.setWindowTitle(QStringLiteral("凭证设置"));
   auto* form = new QFormLayout(&dialog);
-  auto* date = new QDateEdit(QDate::fromString(Q(s.voucher.date), Qt::ISODate), &dialog);
+  auto* date = new QDateEdit(QDate::fromString(ToQString(s.voucher.date), Qt::ISODate), &dialog);
   date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
   date->setCalendarPopup(true);
-  auto* word = new QLineEdit(Q(s.voucher.word), &dialog);
+  auto* word = new QLineEdit(ToQString(s.voucher.word), &dialog);
   auto* number = new QSpinBox(&dialog);
   number->setRange(1, 99999999);
   number->setValue(s.voucher.firstNumber);
   auto* attachments = new QSpinBox(&dialog);
   attachments->setRange(0, 9999);
   attachments->setValue(s.voucher.attachments);
-  auto* preparer = new QLineEdit(Q(s.voucher.preparer), &dialog);
+  auto* preparer = new QLineEdit(ToQString(s.voucher.preparer), &dialog);
   auto* perPage = new QComboBox(&dialog);
   perPage->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
   perPage->setCurrentIndex(s.layout.perPage - 1);
@@ -130,11 +118,11 @@ VoucherSettings VoucherSettings::Load() {
 void VoucherSettings::save() const {
   QSettings store = Store();
   store.beginGroup(QStringLiteral("vouchers"));
-  store.setValue(QStringLiteral("date"), Q(voucher.date));
-  store.setValue(QStringLiteral("word"), Q(voucher.word));
+  store.setValue(QStringLiteral("date"), ToQString(voucher.date));
+  store.setValue(QStringLiteral("word"), ToQString(voucher.word));
   store.setValue(QStringLiteral("number"), voucher.firstNumber);
   store.setValue(QStringLiteral("attachments"), voucher.attachments);
-  store.setValue(QStringLiteral("preparer"), Q(voucher.preparer));
+  store.setValue(QStringLiteral("preparer"), ToQString(voucher.preparer));
   store.setValue(QStringLiteral("perPage"), layout.perPage);
   store.setValue(QStringLiteral("digitGrid"), layout.digitGrid);
   store.setValue(QStringLiteral("chart"), chartFile);
@@ -156,7 +144,7 @@ void PaintVoucherPages(const std::vector<VoucherPage>& pages, QPagedPaintDevice*
       QFont font = base;
       font.setBold(t.bold);
       font.setPointSizeF(t.points);
-      QString text = Q(t.text);
+      QString text = ToQString(t.text);
       QRectF box(t.x * perMm, t.y * perMm, t.w * perMm, t.h * perMm);
       // Smaller until it fits its box.
       for (double points = t.points; points > 5; points *= 0.92) {
@@ -199,7 +187,7 @@ VoucherActions* AttachVoucherActions(QWidget* window, const TopicDesc& desc, Out
 }
 
 void VoucherActions::setMessageReporter(MessageReporter reporter) {
-  Reporter() = std::move(reporter);
+  EntryActions::setMessageReporter(std::move(reporter));
 }
 
 void VoucherActions::attach(OutputView* view) {
@@ -232,8 +220,9 @@ std::optional<VoucherActions::Booked> VoucherActions::book(const QString& what) 
       chart = Chart::WithUserCsv(file.readAll().toStdString(), &error);
     }
     if (!chart) {
-      Reporter()(window_, QStringLiteral("%1失败：无法使用科目表“%2”。\n原因：%3")
-                              .arg(what, QDir::toNativeSeparators(b.settings.chartFile), Q(error)));
+      EntryActions::report(window_,
+                           QStringLiteral("%1失败：无法使用科目表“%2”。\n原因：%3")
+                               .arg(what, QDir::toNativeSeparators(b.settings.chartFile), ToQString(error)));
       return std::nullopt;
     }
   }
@@ -243,9 +232,10 @@ std::optional<VoucherActions::Booked> VoucherActions::book(const QString& what) 
                                              : QStringLiteral("%1：以下分录不能做成凭证，已略过：").arg(what);
     for (const RefusedEntry& r : b.set.refused) {
       message += QStringLiteral("\n%1：%2")
-                     .arg(r.heading.empty() ? QStringLiteral("（无摘要）") : Q(r.heading), Q(r.reason));
+                     .arg(r.heading.empty() ? QStringLiteral("（无摘要）") : ToQString(r.heading),
+                          ToQString(r.reason));
     }
-    Reporter()(window_, message);
+    EntryActions::report(window_, message);
     if (b.set.vouchers.empty()) return std::nullopt;
   }
   return b;
@@ -287,13 +277,13 @@ bool VoucherActions::doExport() {
     std::optional<std::string> workbook =
         date ? ImportXlsx(b->set, b->settings.voucher, *date, &reason) : std::nullopt;
     if (!workbook) {
-      Reporter()(window_, QStringLiteral("导出凭证失败：%1").arg(Q(reason)));
+      EntryActions::report(window_, QStringLiteral("导出凭证失败：%1").arg(ToQString(reason)));
       return false;
     }
     bytes = QByteArray::fromStdString(*workbook);
   }
   if (!WriteFileAtomically(path, bytes, &error)) {
-    Reporter()(
+    EntryActions::report(
         window_,
         QStringLiteral("导出凭证失败：无法写入文件“%1”。\n原因：%2\n没有写入任何内容，原有文件保持不变。")
             .arg(QDir::toNativeSeparators(path), error));
@@ -308,7 +298,7 @@ void VoucherActions::doPrint() {
   QString error;
   const PrintDialogs* dialogs = LoadPrintDialogs(PrintModuleFolders(), &error);
   if (dialogs == nullptr) {
-    Reporter()(window_, QStringLiteral("打印凭证失败：无法载入打印模块。\n原因：%1").arg(error));
+    EntryActions::report(window_, QStringLiteral("打印凭证失败：无法载入打印模块。\n原因：%1").arg(error));
     return;
   }
   std::vector<VoucherPage> pages = LayoutVouchers(b->set, b->settings.voucher, b->settings.layout);

@@ -13,6 +13,7 @@
 #include "core/entries/entries.h"
 #include "core/vouchers/voucher.h"
 #include "core/vouchers/voucher_layout.h"
+#include "gui/entry_actions.h"
 
 class QAction;
 class QMenu;
@@ -51,7 +52,8 @@ class VoucherActions : public QObject {
   // Without a user: no settings dialog, no file dialog; the saved settings and this path are
   // used (tests, automation).
   void setTargetPath(const QString& path) { targetPath_ = path; }
-  using MessageReporter = std::function<void(QWidget* window, const QString& message)>;
+  // Failures are shown as the entry actions show theirs (one reporter for both).
+  using MessageReporter = EntryActions::MessageReporter;
   static void setMessageReporter(MessageReporter reporter);
 
   bool doExport();

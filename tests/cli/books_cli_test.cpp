@@ -13,25 +13,16 @@
 #include <string>
 #include <vector>
 
+#include "cli/run_command.h"
+
 namespace {
 
-struct Ran {
-  std::string out;
-  int status;
-};
-
 // Runs a shell command line; stdout is kept, stderr joins it when `withErrors`.
-Ran Shell(const std::string& command, bool withErrors = false) {
-  FILE* pipe = popen((command + (withErrors ? " 2>&1" : " 2>/dev/null")).c_str(), "r");
-  std::string out;
-  char buf[4096];
-  size_t n;
-  while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) out.append(buf, n);
-  int status = pclose(pipe);
-  return {out, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+CliRun Shell(const std::string& command, bool withErrors = false) {
+  return RunCommand(command + (withErrors ? " 2>&1" : " 2>/dev/null"));
 }
 
-Ran Cli(const std::string& args, bool withErrors = false) {
+CliRun Cli(const std::string& args, bool withErrors = false) {
   return Shell(std::string(VARNELLO_CLI) + " " + args, withErrors);
 }
 
@@ -48,7 +39,7 @@ const std::string kSharePurchase =
 TEST(Books, WorkbookRowsAreTheEntriesWithCodes) {
   std::string file = Folder() + "/f.xlsx";
   ASSERT_EQ(Cli(kSharePurchase + " --number 5 --format xlsx --output " + file).status, 0);
-  Ran sheet = Shell("unzip -p " + file + " xl/worksheets/sheet1.xml");
+  CliRun sheet = Shell("unzip -p " + file + " xl/worksheets/sheet1.xml");
   ASSERT_EQ(sheet.status, 0);
   // Each row's cells, values or inline strings, joined by "|" (empty cells are absent).
   std::vector<std::string> rows;
@@ -92,7 +83,7 @@ TEST(Books, VoucherPdfHoldsTitleTotalsAndCapitalNumerals) {
     std::string file = Folder() + "/v.pdf";
     ASSERT_EQ(Cli(kSharePurchase + " " + layout + " --format voucher-pdf --output " + file).status, 0)
         << layout;
-    Ran text = Shell("pdftotext " + file + " -");
+    CliRun text = Shell("pdftotext " + file + " -");
     ASSERT_EQ(text.status, 0);
     for (const char* expected : {"记账凭证", "合计", "壹万零伍拾元整", "伍佰元整", "记-1", "记-4",
                                  "制单：张三", "会计主管", "2026年12月08日", "交易性金融资产"}) {
@@ -106,11 +97,11 @@ TEST(Books, VoucherPdfHoldsTitleTotalsAndCapitalNumerals) {
 }
 
 TEST(Books, AccountsListEveryPrintedAccountWithItsCode) {
-  Ran text = Cli("accounts");
+  CliRun text = Cli("accounts");
   EXPECT_EQ(text.status, 0);
   EXPECT_NE(text.out.find("1101\t交易性金融资产-成本\t交易性金融资产-成本\tForm6\n"), std::string::npos);
   EXPECT_NE(text.out.find("2221\t应交税金\t应交税费\t"), std::string::npos);
-  Ran json = Cli("accounts --json");
+  CliRun json = Cli("accounts --json");
   ASSERT_EQ(json.status, 0);
   auto doc = nlohmann::json::parse(json.out);
   ASSERT_GT(doc["accounts"].size(), 150u);
@@ -138,7 +129,8 @@ TEST(Books, FilesAreWrittenWholeOrNotAtAll) {
   EXPECT_EQ(Cli("press Form9 Text1=1e300 Text3=1e300 --format xlsx --output " + dir + "/fault.xlsx").status,
             3);
   // An entry alone on one side is refused, and told.
-  Ran refused = Cli("press Form124 Text1=100 Text2=50 --format import-csv --output " + dir + "/r.csv", true);
+  CliRun refused =
+      Cli("press Form124 Text1=100 Text2=50 --format import-csv --output " + dir + "/r.csv", true);
   EXPECT_NE(refused.out.find("not booked: "), std::string::npos) << refused.out;
   EXPECT_NE(refused.out.find("借贷不平"), std::string::npos) << refused.out;
   // A target that cannot be replaced (a folder) or reached stays as it was.

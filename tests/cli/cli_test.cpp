@@ -13,13 +13,9 @@
 #include <string_view>
 
 #include "cli/batch.h"
+#include "cli/run_command.h"
 
 namespace {
-
-struct CliRun {
-  std::string out;
-  int status;
-};
 
 // Runs varnello-cli with arguments (already shell-quoted) and optional stdin text; stderr is
 // dropped, or with `stderrFile` written there.
@@ -28,14 +24,7 @@ CliRun Cli(const std::string& args, const std::string& input = "",
   // One input file per test process: ctest runs the tests side by side.
   std::string inFile = ::testing::TempDir() + "cli_in_" + std::to_string(getpid()) + ".txt";
   std::ofstream(inFile) << input;
-  std::string cmd = std::string(VARNELLO_CLI) + " " + args + " < " + inFile + " 2>" + stderrFile;
-  FILE* pipe = popen(cmd.c_str(), "r");
-  std::string out;
-  char buf[4096];
-  size_t n;
-  while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) out.append(buf, n);
-  int status = pclose(pipe);
-  return {out, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+  return RunCommand(std::string(VARNELLO_CLI) + " " + args + " < " + inFile + " 2>" + stderrFile);
 }
 
 // Every byte value at every place of an eight-byte word, amid UTF-8 and plain ASCII: escaped as
