@@ -257,10 +257,7 @@ double ReadAmount(std::string_view text) {
 }
 
 std::string ReadingNote(const AmountReading& reading) {
-  std::string value = FormatAmount(reading.value);
-  value = value.substr(value[0] == ' ' ? 1 : 0);
-  value.pop_back();
-  return "读作 " + value + "：“" + reading.rest + "”未读入";
+  return "读作 " + PlainAmount(reading.value) + "：“" + reading.rest + "”未读入";
 }
 
 }  // namespace varnello

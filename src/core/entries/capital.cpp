@@ -144,9 +144,7 @@ Capital CapitalOfAmount(double value) {
   char* end = WriteShortest(buf, value);
   Capital capital = CapitalOfDecimal(std::string_view(buf, static_cast<std::size_t>(end - buf)));
   if (capital.refusal == CapitalRefusal::BelowFen && std::fabs(value) < 1e12) {
-    std::string printed = FormatAmount(value);
-    Capital shown = CapitalOfDecimal(std::string_view(printed).substr(
-        printed[0] == ' ' ? 1 : 0, printed.size() - (printed[0] == ' ' ? 2 : 1)));
+    Capital shown = CapitalOfDecimal(PlainAmount(value));
     if (shown.text) return shown;
   }
   return capital;

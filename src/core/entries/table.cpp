@@ -18,12 +18,6 @@ std::string Cell(const std::string& text, char replaceWith, std::string_view spe
 
 }  // namespace
 
-std::string PlainAmount(double value) {
-  std::string text = FormatAmount(value);
-  std::size_t begin = text.front() == ' ' ? 1 : 0;
-  return text.substr(begin, text.size() - 1 - begin);
-}
-
 EntryTable TableOf(const std::vector<Entry>& entries, bool flagUnbalanced) {
   EntryTable table;
   table.header = {"摘要", "会计科目", "借方金额", "贷方金额", "其他金额"};

@@ -32,9 +32,6 @@ std::string UnbalancedFlag(const EntryBalance& balance);
 std::string UnbalancedNote(const Entry& entry, const std::map<std::size_t, std::string>& exprs,
                            const std::map<int, std::string>& captions);
 
-// The amount as a plain number: FormatAmount without the sign slot's space and the trailing space.
-std::string PlainAmount(double value);
-
 // Sums of an entry's debit and of its credit amounts.
 struct EntryTotals {
   double debit = 0;

@@ -146,6 +146,12 @@ void AppendAmount(std::string& out, double value) {
   out.append(amount, static_cast<size_t>(end - amount));
 }
 
+std::string PlainAmount(double value) {
+  std::string text = FormatAmount(value);
+  std::size_t begin = text.front() == ' ' ? 1 : 0;
+  return text.substr(begin, text.size() - 1 - begin);
+}
+
 std::string FormatAmount(double value) {
   std::string out;
   AppendAmount(out, value);

@@ -20,6 +20,8 @@ namespace varnello {
 // Renders an amount: sign slot (" " or "-"), at most 15 significant digits,
 // exponent form from 1E+15 (and below 1E-4), one trailing space. Negative zero renders as zero.
 std::string FormatAmount(double value);
+// The amount as a plain number: FormatAmount without the sign slot's space and the trailing space.
+std::string PlainAmount(double value);
 // Appends FormatAmount(value) to `out`.
 void AppendAmount(std::string& out, double value);
 

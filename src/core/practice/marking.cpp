@@ -602,9 +602,7 @@ std::string_view MarkReason(Mark mark) {
 }
 
 std::string AmountText(double amount) {
-  std::string text = FormatAmount(amount);
-  size_t start = text.front() == ' ' ? 1 : 0;
-  return text.substr(start, text.size() - 1 - start);
+  return PlainAmount(amount);
 }
 
 std::string_view SideText(Side side) {
