@@ -30,82 +30,6 @@ std::string CheckRequest(std::string_view window, const std::string& asked, cons
 
 namespace {
 
-// Whether any byte of the 8 in `w` is below 0x20, a quote or a backslash. Each test is exact
-// for "any" (a borrow only runs on from a byte that itself matches); bytes of 0x80 and above
-// (UTF-8 sequences) never match.
-bool AnyToEscape(uint64_t w) {
-  constexpr uint64_t kOnes = 0x0101010101010101, kHigh = 0x8080808080808080;
-  uint64_t quote = w ^ (kOnes * '"');
-  uint64_t backslash = w ^ (kOnes * '\\');
-  uint64_t hits = ((w - kOnes * 0x20) & ~w) | ((quote - kOnes) & ~quote) | ((backslash - kOnes) & ~backslash);
-  return (hits & kHigh) != 0;
-}
-
-void AppendEscaped(std::string& out, unsigned char c) {
-  static constexpr char kHex[] = "0123456789abcdef";
-  switch (c) {
-    case '"':
-      out += "\\\"";
-      break;
-    case '\\':
-      out += "\\\\";
-      break;
-    case '\b':
-      out += "\\b";
-      break;
-    case '\f':
-      out += "\\f";
-      break;
-    case '\n':
-      out += "\\n";
-      break;
-    case '\r':
-      out += "\\r";
-      break;
-    case '\t':
-      out += "\\t";
-      break;
-    default: {
-      const char escape[6] = {'\\', 'u', '0', '0', kHex[c >> 4], kHex[c & 0xF]};
-      out.append(escape, sizeof escape);
-    }
-  }
-}
-
-}  // namespace
-
-// Appends text as a JSON string: quotes, backslashes and control characters escaped, everything
-// else (UTF-8 included) as it is. Runs of plain bytes are found eight at a time and appended whole.
-void AppendJsonString(std::string& out, std::string_view text) {
-  out += '"';
-  const char* data = text.data();
-  size_t n = text.size(), i = 0, plain = 0;
-  while (i < n) {
-    // The last word of a text of eight bytes or more overlaps bytes already looked at: the
-    // test only decides whether any byte needs looking at one by one.
-    size_t at = n - i >= 8 ? i : n >= 8 ? n - 8 : i;
-    if (n - at >= 8) {
-      uint64_t w;
-      std::memcpy(&w, data + at, 8);
-      if (!AnyToEscape(w)) {
-        i = at + 8;
-        continue;
-      }
-    }
-    for (size_t stop = std::min(i + 8, n); i < stop; ++i) {
-      unsigned char c = static_cast<unsigned char>(data[i]);
-      if (c >= 0x20 && c != '"' && c != '\\') continue;
-      out.append(data + plain, i - plain);
-      AppendEscaped(out, c);
-      plain = i + 1;
-    }
-  }
-  out.append(data + plain, n - plain);
-  out += '"';
-}
-
-namespace {
-
 // The request's "id" (as JSON text) echoed first in its answer; nothing when it has none.
 void AppendId(std::string& out, std::string_view id) {
   if (id.empty()) return;
@@ -117,20 +41,6 @@ void AppendId(std::string& out, std::string_view id) {
 }  // namespace
 
 namespace {
-
-// A whole amount as a JSON integer (9550), any other in its shortest round-trip form.
-void AppendJsonAmount(std::string& out, double amount) {
-  char buf[32];
-  std::to_chars_result end;
-  if (std::trunc(amount) == amount && std::fabs(amount) < 9007199254740992.0) {
-    end = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(amount));
-  } else {
-    // Shortest round-trip digits, with an exponent for large and small magnitudes: a plain
-    // integer of more than 19 digits is valid JSON but beyond what many readers take as a number.
-    end.ptr = WriteShortestGeneral(buf, amount);
-  }
-  out.append(buf, end.ptr);
-}
 
 // [{"heading", "rows": [{"account", "side", "amount", "line"}], "debit", "credit", "balanced"}];
 // no heading, side or figure: null. A row whose side is inferred adds "side_inferred": true, a

@@ -13,6 +13,7 @@
 #include "cli/request.h"
 #include "core/engine/topic.h"
 #include "core/entries/entries.h"
+#include "core/json/json_text.h"
 
 namespace varnello::cli {
 
@@ -21,9 +22,6 @@ std::string_view ResolveWindow(std::string_view what);
 // Checks that the window is a built topic window; returns an error text, or empty and sets desc.
 std::string CheckRequest(std::string_view window, const std::string& asked, const TopicDesc*& desc);
 
-// Appends text as a JSON string: quotes, backslashes and control characters escaped (as
-// nlohmann::json's dump escapes them), everything else (UTF-8 included) as it is.
-void AppendJsonString(std::string& out, std::string_view text);
 // The answer to a press: {"window", "lines", "entries", "fault"}, after `id` (JSON text) when not
 // empty. With `working` also "working" after "lines": parallel to the lines, for an amount line
 // {"text", "expr"}, else null. Then "warnings" for the fields of `texts` not read whole.

@@ -17,15 +17,6 @@ constexpr std::string_view kMarkKeys[] = {"id",    "window", "fields", "answer",
                                           "entry", "detail", "unit",   "reveal", "question"};
 constexpr std::string_view kAnswerLineKeys[] = {"account", "side", "amount", "entry"};
 
-// A number as JSON writers commonly give it: the shortest digits that read back the same, with
-// ".0" after a whole number so that it reads as a real (1.0, 0.5).
-void AppendReal(std::string& out, double value) {
-  char buf[32];
-  char* end = WriteShortest(buf, value);
-  out.append(buf, end);
-  if (std::find_if(buf, end, [](char c) { return c == '.' || c == 'e' || c == 'n'; }) == end) out += ".0";
-}
-
 void AppendKeyLine(std::string& out, const KeyLine& line, bool withAmount,
                    const std::string* reason = nullptr) {
   out += "{\"account\":";
@@ -180,7 +171,7 @@ std::string_view MarkAnswerer::mark(std::string_view line, std::string& out) {
   // A press that faults has no whole key to be marked against: no score then.
   if (!m.fault) {
     out += ",\"score\":";
-    AppendReal(out, m.score);
+    AppendJsonReal(out, m.score);
   }
   out += ",\"rows\":[";
   for (size_t i = 0; i < m.rows.size(); ++i) {
@@ -204,7 +195,7 @@ std::string_view MarkAnswerer::mark(std::string_view line, std::string& out) {
     out += ",\"heading\":";
     AppendJsonString(out, e.heading);
     out += ",\"score\":";
-    AppendReal(out, e.marking.score);
+    AppendJsonReal(out, e.marking.score);
     out += ",\"rows\":[";
     for (size_t j = 0; j < e.lines.size(); ++j) {
       out += j > 0 ? ",{\"line\":" : "{\"line\":";

@@ -53,13 +53,13 @@ TEST(Cli, JsonStringsEscapeEveryByteAsByByte) {
         std::string text = filler;
         text.insert(at, 1, static_cast<char>(c));
         std::string out = "x";
-        varnello::cli::AppendJsonString(out, text);
+        varnello::AppendJsonString(out, text);
         ASSERT_EQ(out, "x" + byByte(text)) << "byte " << c << " at " << at;
       }
     }
   }
   std::string out;
-  varnello::cli::AppendJsonString(out, "\"\\\n\x01\x1f\x7f");
+  varnello::AppendJsonString(out, "\"\\\n\x01\x1f\x7f");
   EXPECT_EQ(out, nlohmann::json("\"\\\n\x01\x1f\x7f").dump());
 }
 
