@@ -193,6 +193,8 @@ ExerciseSet MakeSet(const SetOptions& options) {
   }
   for (const std::string& name : options.windows) {
     const TopicDesc* desc = FindWindow(name);
+    if (desc == nullptr && FindSubject(name) != nullptr)
+      throw std::invalid_argument(name + " 是类别，不是业务窗口");
     if (desc == nullptr) throw std::invalid_argument("没有这个业务窗口或关键字：" + name);
     add(FirstSubject(desc->id), desc->id);
   }
