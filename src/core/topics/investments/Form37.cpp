@@ -49,8 +49,8 @@ void PressForm37(Press& p) {
   p.Blank();
 
   p.Heading("债券总利息");
-  Figure total = p.Check((years * faceValue) * couponRate);
-  p.Line("债券总利息", total);
+  Figure totalInterest = p.Check((years * faceValue) * couponRate);
+  p.Line("债券总利息", totalInterest);
 }
 
 constexpr Item kItems[] = {Field(1, "支付债价合计"),      Field(2, "未领取利息"), Field(3, "交易费用"),

@@ -7,7 +7,7 @@ namespace {
 
 void PressForm89(Press& p) {
   Figure price = p.Read(1), freight = p.Read(2), salesReceived = p.Read(3), levyRate = p.Read(4),
-         rebuilding = p.Read(5);
+         workshopRebuilding = p.Read(5);
   if (freight > 0) {
     p.Heading("购买时");
     Figure material = p.Check(price + freight);
@@ -29,10 +29,10 @@ void PressForm89(Press& p) {
     p.Line("银行存款（贷）", vatDue);
   }
   p.Blank();
-  if (rebuilding > 0) {
+  if (workshopRebuilding > 0) {
     p.Heading("改造车间");
-    p.Line("在建工程（借）", rebuilding);
-    p.Line("原材料（贷）", rebuilding);
+    p.Line("在建工程（借）", workshopRebuilding);
+    p.Line("原材料（贷）", workshopRebuilding);
   }
 }
 
