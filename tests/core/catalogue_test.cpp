@@ -55,8 +55,12 @@ TEST(Catalogue, EveryWindowHasOneEntryOfItsKind) {
     EXPECT_EQ(w.topic != nullptr, w.kind == WindowKind::Topic) << w.id;
     EXPECT_EQ(w.category != nullptr, w.kind == WindowKind::Category) << w.id;
     EXPECT_EQ(!w.subject.empty(), w.kind == WindowKind::Topic) << w.id;
-    if (w.topic != nullptr) EXPECT_EQ(w.topic->id, w.id);
-    if (w.category != nullptr) EXPECT_EQ(w.category->id, w.id);
+    if (w.topic != nullptr) {
+      EXPECT_EQ(w.topic->id, w.id);
+    }
+    if (w.category != nullptr) {
+      EXPECT_EQ(w.category->id, w.id);
+    }
     EXPECT_EQ(FindTopic(w.id), w.topic);
     EXPECT_EQ(FindCategory(w.id), w.category);
   }
