@@ -1,0 +1,75 @@
+// Every worked case of tests/cases/: one press of 确定 with the case's field texts prints exactly
+// the case's lines (with their working, where the case gives it) and ends with its fault.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "core/engine/topic.h"
+#include "support/case_file.h"
+
+namespace varnello {
+namespace {
+
+using testing::WorkedCase;
+
+struct Printed {
+  std::vector<std::string> lines;
+  std::map<size_t, std::vector<std::string>> working;
+  std::optional<std::string> fault;
+};
+
+// One press of a fresh window with the case's fields: the only call into the press.
+std::optional<Printed> Press(const WorkedCase& c, bool explain) {
+  std::optional<WindowId> id = WindowId::Parse(c.window);
+  const TopicDesc* desc = id ? FindTopic(*id) : nullptr;
+  if (desc == nullptr) return std::nullopt;
+  PressOutcome r = PressFresh(*desc, FieldTexts(c.fields), explain);
+  Printed p;
+  p.lines = r.lines.ToStrings();
+  if (r.fault) p.fault = std::string(FaultName(*r.fault));
+  for (const WorkingLine& w : r.working) {
+    std::vector<std::string>& shown = p.working[w.line];
+    shown.push_back(w.formula);
+    shown.insert(shown.end(), w.steps.begin(), w.steps.end());
+  }
+  return p;
+}
+
+// The lines in the case file's notation, the working indented under its line.
+std::string Shown(const std::vector<std::string>& lines,
+                  const std::map<size_t, std::vector<std::string>>& working) {
+  std::ostringstream out;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    out << "  |" << lines[i] << "|\n";
+    if (auto it = working.find(i); it != working.end()) {
+      for (const std::string& w : it->second) out << "      " << w << "\n";
+    }
+  }
+  return out.str();
+}
+
+TEST(WorkedCases, EveryCasePrintsItsLines) {
+  std::vector<std::string> errors;
+  std::vector<WorkedCase> cases = testing::ReadAllCases(VARNELLO_CASES_DIR, errors);
+  for (const std::string& e : errors) ADD_FAILURE() << e;
+  ASSERT_GT(cases.size(), 100u) << "cases read from " << VARNELLO_CASES_DIR;
+  for (const WorkedCase& c : cases) {
+    bool explain = !c.working.empty();
+    std::optional<Printed> p = Press(c, explain);
+    if (!p) {
+      ADD_FAILURE_AT(c.file.c_str(), c.line) << "no topic window " << c.window;
+      continue;
+    }
+    bool same = p->lines == c.lines && p->fault == c.fault && (!explain || p->working == c.working);
+    if (!same) {
+      ADD_FAILURE_AT(c.file.c_str(), c.line)
+          << c.window << " " << c.title << "\nexpected:\n"
+          << Shown(c.lines, c.working) << "  fault " << c.fault.value_or("none") << "\nprinted:\n"
+          << Shown(p->lines, explain ? p->working : std::map<size_t, std::vector<std::string>>{})
+          << "  fault " << p->fault.value_or("none");
+    }
+  }
+}
+
+}  // namespace
+}  // namespace varnello
