@@ -12,8 +12,9 @@
 //   ||                                    a blank line
 //   fault overflow                        the press ends with this fault (or division_by_zero)
 //
-// A case that gives the working of one line gives it for every amount line, and is checked
-// with its working; the others are checked by their lines alone. Blank lines are ignored.
+// A case without printed lines prints nothing. A case that gives the working of one line gives
+// it for every amount line, and is checked with its working; the others are checked by their
+// lines alone. Blank lines between cases are only for the eye.
 #pragma once
 
 #include <algorithm>
