@@ -43,6 +43,7 @@ std::optional<Printed> Press(const WorkedCase& c, bool explain) {
 std::string Shown(const std::vector<std::string>& lines,
                   const std::map<size_t, std::vector<std::string>>& working) {
   std::ostringstream out;
+  if (lines.empty()) out << "  (nothing)\n";
   for (size_t i = 0; i < lines.size(); ++i) {
     out << "  |" << lines[i] << "|\n";
     if (auto it = working.find(i); it != working.end()) {

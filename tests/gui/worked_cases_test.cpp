@@ -34,6 +34,12 @@ QStringList Expected(const WorkedCase& c) {
   return lines;
 }
 
+// Lines for a report, each between bars.
+QString Report(const QStringList& lines) {
+  return lines.isEmpty() ? QStringLiteral("(nothing)")
+                         : QStringLiteral("|") + lines.join("|\n           |") + QStringLiteral("|");
+}
+
 QStringList Shown(const OutputView& view, bool working) {
   QString text = view.toPlainText();
   if (text.isEmpty()) return {};
@@ -47,18 +53,25 @@ QStringList Shown(const OutputView& view, bool working) {
 }
 
 // Whether the entries say what the lines print: each heading is its line (or begins it, as open
-// text), and each row prints its caption and amount on its line, with the side of its caption.
+// text), each row prints its caption and amount on its line, with the side of its caption, and
+// every line that is not blank is a heading or a row.
 bool EntriesAgree(const std::vector<Entry>& entries, const std::vector<std::string>& lines) {
+  std::vector<bool> told(lines.size());
   for (const Entry& e : entries) {
-    if (e.headingLine != kNoLine &&
-        (e.headingLine >= lines.size() || !lines[e.headingLine].starts_with(e.heading)))
-      return false;
+    if (e.headingLine != kNoLine) {
+      if (e.headingLine >= lines.size() || !lines[e.headingLine].starts_with(e.heading)) return false;
+      told[e.headingLine] = true;
+    }
     for (const EntryRow& r : e.rows) {
       std::string open = r.line == e.headingLine ? e.heading : "";
       std::string printed = open + r.caption + (r.amount ? FormatAmount(*r.amount) : "");
       if (r.line >= lines.size() || lines[r.line] != printed) return false;
       if (!r.sideInferred && SplitSide(r.caption).side != r.side) return false;
+      told[r.line] = true;
     }
+  }
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (!lines[i].empty() && !told[i]) return false;
   }
   return true;
 }
@@ -118,10 +131,9 @@ class WorkedCasesTest : public QObject {
       bool entriesAgree = EntriesAgree(entries, c.lines);
       if (shown != expected || fault != c.fault || faults.size() > 1 || !entriesAgree) {
         ++failed;
-        QString report = ToQString(c.where()) + QStringLiteral("\n expected: |") +
-                         expected.join("|\n           |") + QStringLiteral("| fault ") +
-                         ToQString(c.fault.value_or("none")) + QStringLiteral("\n shown:    |") +
-                         shown.join("|\n           |") + QStringLiteral("| fault ") +
+        QString report = ToQString(c.where()) + QStringLiteral("\n expected: ") + Report(expected) +
+                         QStringLiteral(" fault ") + ToQString(c.fault.value_or("none")) +
+                         QStringLiteral("\n shown:    ") + Report(shown) + QStringLiteral(" fault ") +
                          ToQString(fault.value_or("none")) +
                          (entriesAgree ? QString() : QStringLiteral("\n the entries differ from the lines"));
         qWarning("%s", qPrintable(report));
