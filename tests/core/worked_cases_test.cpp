@@ -2,6 +2,8 @@
 // the case's lines (with their working, where the case gives it) and ends with its fault.
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <filesystem>
 #include <sstream>
 
 #include "core/engine/topic.h"
@@ -53,12 +55,29 @@ std::string Shown(const std::vector<std::string>& lines,
   return out.str();
 }
 
+// Whether the case's file stands in the folder of its window's subject, beside the window's
+// source: tests/cases/<subject>/FormN.case for src/core/topics/<subject>/FormN*.cpp.
+bool InSubjectFolder(const WorkedCase& c) {
+  namespace fs = std::filesystem;
+  fs::path folder = fs::path(VARNELLO_TOPICS_DIR) / fs::path(c.file).parent_path().filename();
+  if (!fs::is_directory(folder)) return false;
+  for (const auto& source : fs::directory_iterator(folder)) {
+    std::string name = source.path().filename().string();
+    if (name.starts_with(c.window) && name.size() > c.window.size() && !std::isdigit(name[c.window.size()]))
+      return true;
+  }
+  return false;
+}
+
 TEST(WorkedCases, EveryCasePrintsItsLines) {
   std::vector<std::string> errors;
   std::vector<WorkedCase> cases = testing::ReadAllCases(VARNELLO_CASES_DIR, errors);
   for (const std::string& e : errors) ADD_FAILURE() << e;
   ASSERT_GT(cases.size(), 100u) << "cases read from " << VARNELLO_CASES_DIR;
   for (const WorkedCase& c : cases) {
+    if (&c == &cases.front() || c.file != (&c - 1)->file) {
+      EXPECT_TRUE(InSubjectFolder(c)) << c.file << ": not in the folder of " << c.window << "'s subject";
+    }
     bool explain = !c.working.empty();
     std::optional<Printed> p = Press(c, explain);
     if (!p) {
