@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "core/catalogue/catalogue.h"
 #include "core/engine/topic.h"
 #include "core/journal/journal.h"
 

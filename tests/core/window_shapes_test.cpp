@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <set>
 
+#include "core/catalogue/catalogue.h"
 #include "core/engine/topic.h"
 #include "core/layout/layout.h"
 

@@ -2,10 +2,10 @@
 // the case's lines (with their working, where the case gives it) and ends with its fault.
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <filesystem>
 #include <sstream>
 
+#include "core/catalogue/catalogue.h"
 #include "core/engine/topic.h"
 #include "support/case_file.h"
 
@@ -55,18 +55,12 @@ std::string Shown(const std::vector<std::string>& lines,
   return out.str();
 }
 
-// Whether the case's file stands in the folder of its window's subject, beside the window's
-// source: tests/cases/<subject>/FormN.case for src/core/topics/<subject>/FormN*.cpp.
+// Whether the case's file stands in the folder of its window's subject, as the catalogue names
+// it: tests/cases/<subject>/FormN.case for the window of src/core/topics/<subject>/.
 bool InSubjectFolder(const WorkedCase& c) {
-  namespace fs = std::filesystem;
-  fs::path folder = fs::path(VARNELLO_TOPICS_DIR) / fs::path(c.file).parent_path().filename();
-  if (!fs::is_directory(folder)) return false;
-  for (const auto& source : fs::directory_iterator(folder)) {
-    std::string name = source.path().filename().string();
-    if (name.starts_with(c.window) && name.size() > c.window.size() && !std::isdigit(name[c.window.size()]))
-      return true;
-  }
-  return false;
+  std::optional<WindowId> id = WindowId::Parse(c.window);
+  const WindowEntry* entry = id ? FindWindow(*id) : nullptr;
+  return entry != nullptr && std::filesystem::path(c.file).parent_path().filename() == entry->subject;
 }
 
 TEST(WorkedCases, EveryCasePrintsItsLines) {

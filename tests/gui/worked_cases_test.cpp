@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "core/catalogue/catalogue.h"
 #include "core/entries/entries.h"
-#include "core/tables/tables.h"
 #include "gui/gui_tests.h"
 #include "gui/main_window.h"
 #include "gui/output_view.h"
