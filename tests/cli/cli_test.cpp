@@ -436,6 +436,22 @@ TEST(Cli, MarkGivesNoScoreBesideAFault) {
   EXPECT_TRUE(Has(answer, "key"));
 }
 
+// The key gives each amount as the window prints it, without the sign slot's blank and the
+// trailing blank: a fraction, and negative amounts written with an exponent.
+TEST(Cli, MarkKeyAmountsAsPrinted) {
+  std::string out =
+      Cli("mark", R"({"window": "Form8", "fields": {"Text1": "10", "Text2": "100", "Text3": "-1e20",)"
+                  R"( "Text4": "50", "Text5": "5.5"}, "entry": 0, "answer": []})"
+                  "\n")
+          .out;
+  EXPECT_NE(out.find(R"("key":[{"account":"银行存款","side":"借","amount":"994.5"},)"
+                     R"({"account":"投资收益","side":"借","amount":"-1E+20"},)"
+                     R"({"account":"可供出售金融资产-成本","side":"贷","amount":"-1E+20"},)"
+                     R"({"account":"公允价值变动","side":"贷","amount":"50"}])"),
+            std::string::npos)
+      << out;
+}
+
 // A client that sends one request and waits for its answer gets it while the input stays open.
 TEST(Cli, AnswersComeBeforeTheInputEnds) {
   for (const char* command : {"batch", "mark"}) {

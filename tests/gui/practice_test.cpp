@@ -167,6 +167,12 @@ class PracticeTest : public QObject {
 
     QTest::keyClick(sheet, Qt::Key_A, Qt::AltModifier);
     QTRY_VERIFY(!w->surface()->buffer().lines().empty());
+    // Once the answer is shown, a wrong amount is marked with the right one.
+    std::vector<KeyLine> wrong{KeyOf(w->desc(), Texts(w)).entryLines[sheet->entry()].front()};
+    wrong[0].amount = 1;
+    Fill(table, wrong);
+    sheet->mark();
+    QCOMPARE(table->item(0, 3)->text(), QStringLiteral("金额错误：应为 10050"));
     QTest::keyClick(sheet, Qt::Key_N, Qt::AltModifier);
     QTRY_VERIFY(w->surface()->buffer().lines().empty());
     QCOMPARE(Texts(w), MakeExercise(w->desc(), sheet->seed()));
