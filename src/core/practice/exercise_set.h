@@ -38,8 +38,8 @@ struct ExerciseSet {
 struct SetOptions {
   std::size_t count = 10;
   std::uint64_t seed = 0;
-  std::vector<std::string> subjects;
-  std::vector<std::string> windows;
+  std::vector<std::string> subjects = {};
+  std::vector<std::string> windows = {};
 };
 
 // Draws a set: the same options always give the same set; no exercise (window and entry) is
