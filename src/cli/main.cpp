@@ -42,7 +42,9 @@
 #include "core/journal/number_text.h"
 #include "core/layout/layout.h"
 #include "core/practice/exercise.h"
+#include "core/practice/exercise_set.h"
 #include "core/practice/marking.h"
+#include "core/practice/set_sheet.h"
 #include "core/search/keyword_index.h"
 #include "core/tables/tables.h"
 #include "core/vouchers/voucher.h"
@@ -840,6 +842,89 @@ int MarkAnswers(const Args& args) {
   return AnswerLines<cli::MarkAnswerer>(args, "mark");
 }
 
+// ---- set: exercise sets for a class ----
+
+int PrintExerciseSet(const Args& args) {
+  Options options(args);
+  std::string problem;
+  std::optional<std::string_view> output = options.value("--output", problem);
+  if (!problem.empty()) return UsageError("set print: " + problem);
+  std::optional<std::string_view> key = options.value("--key", problem);
+  if (!problem.empty()) return UsageError("set print: " + problem);
+  if (!options.wordsOnly("set print")) return kUsageError;
+  const Args& words = options.words();
+  if (words.size() != 1) return UsageError("set print: name one set file (see --help)");
+  if (!output) return UsageError("set print: --output FILE is needed");
+  std::string text;
+  if (!ReadWholeFile(std::string(words[0]), text)) return IoError("read the set " + std::string(words[0]));
+  SetReading set = ReadSet(text);
+  if (!set.error.empty()) return UsageError("set print: " + std::string(words[0]) + ": " + set.error);
+  std::vector<SheetQuestion> questions = SheetQuestionsOf(set.set);
+  for (const SheetQuestion& q : questions) {
+    if (q.problem.empty()) continue;
+    std::cerr << "varnello-cli: set print: question " << q.number << ": " << q.problem
+              << "; nothing written\n";
+    return 1;
+  }
+  std::string error;
+  const cli::VoucherPdfModule* module = LoadVoucherPdf(error);
+  // Both documents are made before either is written: a set that cannot be printed writes nothing.
+  std::vector<std::pair<std::string, std::optional<std::string>>> files;
+  if (module != nullptr) {
+    files.emplace_back(*output, module->document(LayoutQuestionSheet(set.set.id, questions),
+                                                 "练习集 " + set.set.id, &error));
+    if (key) {
+      files.emplace_back(*key, module->document(LayoutKeySheet(set.set.id, questions),
+                                                "练习集 " + set.set.id + " 答案", &error));
+    }
+  }
+  for (const auto& [path, bytes] : files) {
+    if (bytes) continue;
+    std::cerr << "varnello-cli: cannot make " << path << ": " << error << "\n";
+    return kIoError;
+  }
+  if (module == nullptr) {
+    std::cerr << "varnello-cli: cannot make " << *output << ": " << error << "\n";
+    return kIoError;
+  }
+  for (const auto& [path, bytes] : files) {
+    if (std::string reason = WriteWholeFile(path, *bytes); !reason.empty()) {
+      std::cerr << "varnello-cli: cannot write " << path << ": " << reason << "\n";
+      return kIoError;
+    }
+  }
+  return 0;
+}
+
+// The commands of `set`, each with its paragraph of --help.
+struct SetCommand {
+  std::string_view name;
+  int (*run)(const Args& args);
+  std::string_view help;
+};
+
+constexpr SetCommand kSetCommands[] = {
+    {"print", PrintExerciseSet,
+     "  varnello-cli set print SET --output FILE [--key FILE]\n"
+     "      Prints the set as PDF (A4): into --output the question sheet (the set's identifier, lines\n"
+     "      for 姓名 and 学号, each question 第1题 … with blank answer rows of 会计科目, 借/贷 and 金额,\n"
+     "      two more than its key has lines), into --key the key (each question's entry with its\n"
+     "      amounts and the working of every amount). Exit status: 1 a question of the set cannot be\n"
+     "      computed, 2 bad arguments or a damaged set, 4 a file not readable or writable (nothing\n"
+     "      is written then).\n"},
+};
+
+int ExerciseSets(const Args& args) {
+  if (!args.empty()) {
+    for (const SetCommand& c : kSetCommands) {
+      if (c.name == args[0]) return c.run(Args(args.begin() + 1, args.end()));
+    }
+  }
+  std::string names;
+  for (const SetCommand& c : kSetCommands) names += (names.empty() ? "" : ", ") + std::string(c.name);
+  return UsageError("set: name what to do: " + names + " (see --help)");
+}
+
 // ---- the command table and help ----
 
 struct Command {
@@ -940,11 +1025,14 @@ constexpr Command kCommands[] = {
      "      the entry asked for; \"entry\" then too; \"warnings\" as for press), or {\"error\"}; when\n"
      "      the press faults, \"fault\" in place of \"score\". Requests are read as batch reads them\n"
      "      (\"id\" echoed, the same errors). Exit status: 0 done.\n"},
+    // Its paragraphs are those of kSetCommands, one per thing it does.
+    {"set", ExerciseSets, ""},
 };
 
 std::string HelpText() {
   std::string text = "varnello-cli: compute journal entries without a screen.\n\n";
   for (const Command& c : kCommands) text += c.help;
+  for (const SetCommand& c : kSetCommands) text += c.help;
   text += "  varnello-cli --help | --version | COMMAND --help\n";
   text +=
       "\nField names are exact (Text1, not Text01). Unknown options or arguments: exit status 2.\n"

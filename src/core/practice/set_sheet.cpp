@@ -55,6 +55,20 @@ bool ClosingMark(std::string_view ch) {
   return false;
 }
 
+bool OpeningMark(std::string_view ch) {
+  for (std::string_view mark : {"（", "“", "《", "("}) {
+    if (ch == mark) return true;
+  }
+  return false;
+}
+
+// The bytes of the last UTF-8 character of a non-empty text.
+std::size_t CharBefore(std::string_view s) {
+  std::size_t n = 1;
+  while (n < s.size() && (static_cast<unsigned char>(s[s.size() - n]) & 0xc0) == 0x80) ++n;
+  return n;
+}
+
 double Em(double points) {
   return points * kMmPerPoint;
 }
@@ -68,7 +82,8 @@ double WidthOf(std::string_view text, double points) {
 }
 
 // The units a line is broken between: a run of ASCII letters and digits (with . , % kept in
-// it), a blank, or one other character; a closing mark joins the unit before it.
+// it), a blank, or one other character; a closing mark joins the unit before it, an opening mark
+// the unit after it.
 std::vector<std::string_view> Units(std::string_view text) {
   std::vector<std::string_view> units;
   auto word = [](char c) {
@@ -84,7 +99,9 @@ std::vector<std::string_view> Units(std::string_view text) {
       i += CharLength(text, i);
     }
     std::string_view unit = text.substr(start, i - start);
-    bool joins = !units.empty() && (ClosingMark(unit) || (word(unit[0]) && ClosingMark(unit.substr(0, 1))));
+    bool joins =
+        !units.empty() && (ClosingMark(unit) || (word(unit[0]) && ClosingMark(unit.substr(0, 1))) ||
+                           OpeningMark(units.back().substr(units.back().size() - CharBefore(units.back()))));
     if (joins) {
       std::string_view& last = units.back();
       last = std::string_view(last.data(), last.size() + unit.size());

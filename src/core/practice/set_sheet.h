@@ -48,9 +48,9 @@ std::vector<VoucherPage> LayoutQuestionSheet(std::string_view setId,
 std::vector<VoucherPage> LayoutKeySheet(std::string_view setId, const std::vector<SheetQuestion>& questions);
 
 // A text broken into lines of at most `widthMm` as printed at `points` (a Han character taken as
-// one em wide, other characters as six tenths): numbers and Latin words are not split, and no
-// line begins with a closing mark (，。、；：）). Used for wrapping; the renderers still shrink a
-// line that turns out wider.
+// one em wide, other characters as six tenths): numbers and Latin words are not split, no line
+// begins with a closing mark (，。、；：）) and none ends with an opening one (（“). Used for wrapping; the
+// renderers still shrink a line that turns out wider.
 std::vector<std::string> WrapText(std::string_view text, double widthMm, double points);
 
 }  // namespace varnello
