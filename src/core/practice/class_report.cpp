@@ -180,7 +180,7 @@ std::string ReportHtml(const ClassMarking& marking, const ExerciseSet& set) {
       "body{font-family:sans-serif;margin:2em;color:#222}\n"
       "table{border-collapse:collapse;margin:0.5em 0 1.5em}\n"
       "th,td{border:1px solid #bbb;padding:0.25em 0.6em;text-align:left}\n"
-      "th{background:#eee}\n"
+      "th{background:#eee;white-space:nowrap}\n"
       "td.n{text-align:right}\n"
       ".problem{color:#a00}\n"
       ".bar{display:inline-block;height:0.8em;background:#4a7ab5}\n"

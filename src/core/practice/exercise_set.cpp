@@ -404,6 +404,7 @@ AnswersReading ReadAnswersCsv(std::string_view text, const ExerciseSet& set) {
     reading.error = RowError(records.empty() ? 1 : records[0].line, "表头应为 " + header);
     return reading;
   }
+  std::map<std::string, size_t> studentAt;  // 学号 → index in `students`
   for (size_t r = 1; r < records.size(); ++r) {
     const CsvRecord& record = records[r];
     auto fail = [&](std::string_view reason) {
@@ -420,14 +421,12 @@ AnswersReading ReadAnswersCsv(std::string_view text, const ExerciseSet& set) {
     if (!(blank && f[3].empty()) && (!number || *number == 0 || *number > set.exercises.size())) {
       return fail("题号 " + f[3] + " 不在 1 到 " + std::to_string(set.exercises.size()) + " 之间");
     }
-    auto it = std::find_if(reading.students.begin(), reading.students.end(),
-                           [&](const SetAnswers& s) { return s.studentId == f[1]; });
-    if (it == reading.students.end()) {
-      it = reading.students.insert(reading.students.end(), SetAnswers{set.id, f[1], f[2], {}});
-    } else if (it->name != f[2]) {
-      return fail("学号 " + f[1] + " 前面的姓名是 " + it->name + "，这里是 " + f[2]);
-    }
-    if (!blank) it->lines.push_back({static_cast<int>(*number), AnswerLine{f[4], f[5], f[6]}});
+    auto [at, fresh] = studentAt.emplace(f[1], reading.students.size());
+    if (fresh) reading.students.push_back(SetAnswers{set.id, f[1], f[2], {}});
+    SetAnswers& student = reading.students[at->second];
+    if (student.name != f[2])
+      return fail("学号 " + f[1] + " 前面的姓名是 " + student.name + "，这里是 " + f[2]);
+    if (!blank) student.lines.push_back({static_cast<int>(*number), AnswerLine{f[4], f[5], f[6]}});
   }
   if (reading.students.empty()) reading.error = "没有答题行";
   return reading;

@@ -1,0 +1,70 @@
+// set make and set mark as a teacher runs them: a set file, a folder of answers, a report.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "cli/run_command.h"
+#include "core/practice/exercise_set.h"
+
+namespace varnello {
+namespace {
+
+std::string Slurp(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+TEST(SetCli, MakeThenMarkAFolderListingTheFileNotMarked) {
+  namespace fs = std::filesystem;
+  const fs::path dir = fs::path(::testing::TempDir()) / ("set_cli_" + std::to_string(getpid()));
+  fs::remove_all(dir);
+  fs::create_directories(dir / "answers");
+  const std::string cli = VARNELLO_CLI;
+  const std::string setFile = (dir / "set.jsonl").string();
+
+  CliRun made = RunCommand(cli + " set make --count 5 --seed 7 --subject 工资，税费 --output " + setFile);
+  ASSERT_EQ(made.status, 0);
+  EXPECT_EQ(made.out, "");
+  EXPECT_EQ(Slurp(setFile), RunCommand(cli + " set make --count 5 --seed=7 --subject 工资,税费").out);
+  SetReading set = ReadSet(Slurp(setFile));
+  ASSERT_EQ(set.error, "");
+
+  // One student writes every key line; another file answers another set.
+  SetAnswers right{set.set.id, "01", "甲", {}};
+  for (const SetExercise& e : set.set.exercises) {
+    AnswerKey key = KeyOf(*FindTopic(*WindowId::Parse(e.window)), e.fields);
+    for (const KeyLine& k : key.entryLines[e.entry])
+      right.lines.push_back({e.number, {k.account, std::string(SideText(k.side)), AmountText(k.amount)}});
+  }
+  std::ofstream(dir / "answers" / "01.csv") << AnswersCsv(right);
+  std::ofstream(dir / "answers" / "02.csv") << AnswersCsv({"7-00000000", "02", "乙", {}});
+  std::ofstream(dir / "answers" / "notes.txt") << "not an answers file";
+
+  const std::string err = (dir / "err.txt").string();
+  CliRun marked = RunCommand(cli + " set mark " + setFile + " " + (dir / "answers").string() + " --output " +
+                             (dir / "report").string() + " --detail optional 2>" + err);
+  EXPECT_EQ(marked.status, 1);
+  EXPECT_NE(Slurp(err).find("02.csv: 第 2 行：答的是练习集 7-00000000"), std::string::npos) << Slurp(err);
+  std::string csv = Slurp(dir / "report" / "report.csv");
+  EXPECT_TRUE(csv.starts_with("学号,姓名,题号,得分,错误数,错误\r\n01,甲,1,1,0,\r\n")) << csv;
+  EXPECT_EQ(csv.find("乙"), std::string::npos);
+  EXPECT_NE(Slurp(dir / "report" / "report.html").find("02.csv"), std::string::npos);
+
+  for (const char* args :
+       {"set make --subject 工资 --subject 税费", "set make --subject 无此", "set make --count x",
+        "set make --count 999 --windows Form6", "set frob", "set mark " /* no files */}) {
+    CliRun r = RunCommand(cli + " " + args + " 2>/dev/null");
+    EXPECT_EQ(r.status, 2) << args;
+    EXPECT_EQ(r.out, "") << args;
+  }
+  fs::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace varnello
