@@ -787,6 +787,7 @@ bool SetAnswerSheet::save() {
     path = QFileDialog::getSaveFileName(this, what, QDir(SaveDialogFolder()).filePath(suggested),
                                         QStringLiteral("答案 CSV (*.csv)"));
     if (path.isEmpty()) return false;
+    RememberSaveFolder(path);
   }
   std::string csv = AnswersCsv(all);
   QString error;

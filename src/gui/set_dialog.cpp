@@ -204,6 +204,7 @@ bool SetDialog::openSet() {
     path = QFileDialog::getOpenFileName(this, QStringLiteral("打开练习集"), SaveDialogFolder(),
                                         QStringLiteral("练习集 (*.jsonl);;所有文件 (*)"));
     if (path.isEmpty()) return false;
+    RememberSaveFolder(path);
   }
   QString error;
   std::optional<ExerciseSet> set = ReadSetFile(path, &error);
@@ -231,7 +232,10 @@ void SetDialog::showSet() {
 
 QString SetDialog::askSavePath(const QString& title, const QString& suggested, const QString& filter) {
   if (!targetPath_.isEmpty()) return targetPath_;
-  return QFileDialog::getSaveFileName(this, title, QDir(SaveDialogFolder()).filePath(suggested), filter);
+  QString path =
+      QFileDialog::getSaveFileName(this, title, QDir(SaveDialogFolder()).filePath(suggested), filter);
+  if (!path.isEmpty()) RememberSaveFolder(path);
+  return path;
 }
 
 bool SetDialog::saveSet() {
