@@ -333,13 +333,16 @@ void AttachSetDialog(QWidget* window, QWidget* client, QWidget* practiceSwitch) 
   QObject::connect(action, &QAction::triggered, window, [window] { ShowSetDialog(window); });
   window->addAction(action);
   window->setContextMenuPolicy(Qt::ActionsContextMenu);
-  // Below the practice switch, the last stop of the Tab chain.
+  // On the practice switch's row, left of it in the free space, so that the client area keeps its
+  // designed size; the last stop of the Tab chain.
   auto* button = new QPushButton(QStringLiteral("练习集(&J)…"), client);
   button->setObjectName(QStringLiteral("setButton"));
   button->setAutoDefault(false);
   button->setToolTip(QStringLiteral("出一套练习题、打印题目和答案，或打开练习集作答"));
-  QRect below = practiceSwitch->geometry();
-  button->setGeometry(below.x(), below.bottom() + 6, below.width(), button->sizeHint().height());
+  const QRect beside = practiceSwitch->geometry();
+  const QSize size = button->sizeHint().expandedTo(QSize(0, beside.height()));
+  button->setGeometry(beside.x() - 12 - size.width(), beside.center().y() - size.height() / 2, size.width(),
+                      size.height());
   QObject::connect(button, &QPushButton::clicked, window, [window] { ShowSetDialog(window); });
   QWidget::setTabOrder(practiceSwitch, button);
 }

@@ -62,8 +62,8 @@ class SetDialog : public QDialog {
 
 // Shows the dialog of `parent`, made the first time; it does not block the other windows.
 SetDialog* ShowSetDialog(QWidget* parent);
-// The main window's way to it: 练习集(&J)… in its context menu (Ctrl+J) and as a button beside
-// the practice switch.
+// The main window's way to it: 练习集(&J)… in its context menu (Ctrl+J) and as a button on the
+// practice switch's row.
 void AttachSetDialog(QWidget* window, QWidget* client, QWidget* practiceSwitch);
 
 }  // namespace varnello
