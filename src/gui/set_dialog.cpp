@@ -307,6 +307,8 @@ void SetDialog::answer() {
   if (!set_) return;
   auto* sheet = new SetAnswerSheet(*set_, parentWidget());
   sheet->setAttribute(Qt::WA_DeleteOnClose);
+  // Over the dialog, where the user's eyes are.
+  sheet->move(frameGeometry().center() - QPoint(sheet->width() / 2, sheet->height() / 2));
   sheet->show();
   sheet->raise();
   sheet->activateWindow();
