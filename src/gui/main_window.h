@@ -3,8 +3,6 @@
 
 #include <QMainWindow>
 
-#include "core/journal/journal.h"
-
 class QLineEdit;
 
 namespace varnello {
@@ -33,8 +31,6 @@ class MainWindow : public QMainWindow {
   void confirm();
   QLineEdit* keyword_ = nullptr;
   KeywordCompleter* completer_ = nullptr;
-  // The main window prints nothing; its output is only ever cleared.
-  OutputBuffer output_;
 };
 
 }  // namespace varnello

@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <set>
 
+#include "core/catalogue/catalogue.h"
+
 namespace varnello {
 namespace {
 

@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "core/catalogue/catalogue.h"
 #include "core/engine/topic.h"
 #include "gui/gui_tests.h"
 #include "gui/qt_convert.h"
