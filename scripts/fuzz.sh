@@ -24,7 +24,7 @@ if ! command -v clang++ >/dev/null; then
   echo "fuzzing SKIPPED: clang++ is not installed (libFuzzer needs clang)"
   exit 77
 fi
-targets=(read_amount_fuzz format_amount_fuzz batch_fuzz batch_lines_fuzz mark_fuzz find_fuzz capital_fuzz)
+targets=(read_amount_fuzz format_amount_fuzz batch_fuzz batch_lines_fuzz mark_fuzz find_fuzz capital_fuzz set_files_fuzz)
 CXX=clang++ cmake -S . -B "$build" -DVARNELLO_FUZZ=ON -DVARNELLO_BUILD_GUI=OFF -DVARNELLO_BUILD_TESTS=OFF \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" --target "${targets[@]}" -j "$(nproc)" >/dev/null

@@ -1090,12 +1090,12 @@ constexpr SetCommand kSetCommands[] = {
      "      folder stands for its .csv files) against the set, every student on every question, as\n"
      "      mark marks (--detail, --unit as its \"detail\" and \"unit\"). Writes DIR/report.csv (学号,\n"
      "      姓名,题号,得分,错误数,错误: one row per student and question, the errors with their\n"
-     "      reasons and the right amounts) and DIR/report.html (totals, each question's share of\n"
-     "      students fully right, the most frequent errors, a chart of the totals; a page without\n"
-     "      scripts). A file that cannot be read, answers another set or has a damaged row is not\n"
-     "      marked: listed with the reason on stderr and in the report. Exit status: 0 all marked,\n"
-     "      1 some file not marked, 2 bad arguments or a damaged set, 4 a file not readable or\n"
-     "      writable.\n"},
+     "      reasons and the right amounts; with a byte-order mark for spreadsheet programs) and\n"
+     "      DIR/report.html (totals, each question's share of students fully right, the most\n"
+     "      frequent errors, a chart of the totals; a page without scripts). A file that cannot be\n"
+     "      read, answers another set or has a damaged row is not marked: listed with the reason on\n"
+     "      stderr and in the report. Exit status: 0 all marked, 1 some file not marked, 2 bad\n"
+     "      arguments or a damaged set, 4 a file not readable or writable.\n"},
     {"print", PrintExerciseSet,
      "  varnello-cli set print SET --output FILE [--key FILE]\n"
      "      Prints the set as PDF (A4): into --output the question sheet (the set's identifier, lines\n"

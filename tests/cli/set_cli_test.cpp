@@ -52,7 +52,7 @@ TEST(SetCli, MakeThenMarkAFolderListingTheFileNotMarked) {
   EXPECT_EQ(marked.status, 1);
   EXPECT_NE(Slurp(err).find("02.csv: 第 2 行：答的是练习集 7-00000000"), std::string::npos) << Slurp(err);
   std::string csv = Slurp(dir / "report" / "report.csv");
-  EXPECT_TRUE(csv.starts_with("学号,姓名,题号,得分,错误数,错误\r\n01,甲,1,1,0,\r\n")) << csv;
+  EXPECT_TRUE(csv.starts_with("\xEF\xBB\xBF学号,姓名,题号,得分,错误数,错误\r\n01,甲,1,1,0,\r\n")) << csv;
   EXPECT_EQ(csv.find("乙"), std::string::npos);
   EXPECT_NE(Slurp(dir / "report" / "report.html").find("02.csv"), std::string::npos);
 

@@ -94,7 +94,8 @@ ClassMarking MarkClass(const ExerciseSet& set, const std::vector<AnswerFile>& fi
 }
 
 std::string ReportCsv(const ClassMarking& marking) {
-  std::string out;
+  // The byte-order mark: spreadsheet programs on Windows then read the file as UTF-8.
+  std::string out = "\xEF\xBB\xBF";
   AppendCsvRow(out, {"学号", "姓名", "题号", "得分", "错误数", "错误"});
   for (const StudentResult& s : marking.students) {
     for (const QuestionResult& q : s.questions) {

@@ -59,7 +59,7 @@ ClassMarking MarkClass(const ExerciseSet& set, const std::vector<AnswerFile>& fi
                        const MarkOptions& options);
 
 // One row per student and question: 学号,姓名,题号,得分,错误数,错误 (the errors' reasons joined by
-// "；"); UTF-8 CSV as RFC 4180 has it.
+// "；"); UTF-8 CSV as RFC 4180 has it, with a byte-order mark for spreadsheet programs.
 std::string ReportCsv(const ClassMarking& marking);
 
 // A self-contained HTML page (no script, nothing fetched): the files not marked with the reasons,

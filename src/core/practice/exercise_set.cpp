@@ -106,7 +106,7 @@ std::string SubjectNames() {
 }
 
 // A topic window named by its name (Form6) or a keyword (买股票).
-const TopicDesc* FindWindow(std::string_view name) {
+const TopicDesc* TopicNamed(std::string_view name) {
   std::optional<WindowId> id = WindowId::Parse(name);
   if (!id) id = DispatchKeyword(name);
   return id ? FindTopic(*id) : nullptr;
@@ -192,7 +192,9 @@ ExerciseSet MakeSet(const SetOptions& options) {
     for (WindowId w : subject->windows) add(subject->name, w);
   }
   for (const std::string& name : options.windows) {
-    const TopicDesc* desc = FindWindow(name);
+    const TopicDesc* desc = TopicNamed(name);
+    if (desc == nullptr && FindSubject(name) != nullptr)
+      throw std::invalid_argument(name + " 是类别，不是业务窗口");
     if (desc == nullptr) throw std::invalid_argument("没有这个业务窗口或关键字：" + name);
     add(FirstSubject(desc->id), desc->id);
   }
