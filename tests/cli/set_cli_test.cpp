@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cli/run_command.h"
+#include "core/catalogue/catalogue.h"
 #include "core/practice/exercise_set.h"
 
 namespace varnello {

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include "core/catalogue/catalogue.h"
+
 namespace varnello {
 namespace {
 

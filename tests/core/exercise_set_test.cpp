@@ -7,15 +7,23 @@
 #include <set>
 #include <stdexcept>
 
-#include "core/search/keyword_index.h"
+#include "core/catalogue/catalogue.h"
 
 namespace varnello {
 namespace {
 
-std::set<std::string> WindowsOf(std::string_view subject) {
+// The topic windows a menu entry leads to: the buttons of its category window, or its own window.
+std::set<std::string> WindowsOf(std::string_view caption) {
   std::set<std::string> windows;
-  for (const KeywordEntry& k : KeywordIndex()) {
-    if (k.subject == subject) windows.insert(std::string(k.window.name()));
+  for (const MenuEntry& m : Menu()) {
+    if (m.caption != caption) continue;
+    if (const CategoryDesc* category = FindCategory(m.opens)) {
+      for (const CategoryButton& b : category->buttons) {
+        if (FindTopic(b.opens) != nullptr) windows.insert(std::string(b.opens.name()));
+      }
+    } else {
+      windows.insert(std::string(m.opens.name()));
+    }
   }
   return windows;
 }

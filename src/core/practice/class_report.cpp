@@ -6,6 +6,7 @@
 #include <set>
 #include <tuple>
 
+#include "core/catalogue/catalogue.h"
 #include "core/engine/topic.h"
 #include "core/files/csv.h"
 

@@ -10,11 +10,10 @@
 #include <stdexcept>
 #include <utility>
 
+#include "core/catalogue/catalogue.h"
 #include "core/files/csv.h"
 #include "core/json/json_text.h"
 #include "core/practice/exercise.h"
-#include "core/search/keyword_index.h"
-#include "core/tables/tables.h"
 
 namespace varnello {
 
@@ -47,27 +46,44 @@ struct Subject {
   std::vector<WindowId> windows;
 };
 
-// Every subject the keywords are listed under, in the order they first occur, with the topic
-// windows listed under each (a window may be under several).
+// A category window's title: the caption of the menu entry that shows it, or else its keyword
+// (固定资产).
+std::string_view CategoryTitle(const CategoryDesc& category) {
+  for (const MenuEntry& m : Menu()) {
+    if (m.opens == category.id) return m.caption;
+  }
+  for (const KeywordRow& row : Keywords()) {
+    if (row.window == category.id) return row.keyword;
+  }
+  return {};
+}
+
+// Every subject: each category window under its title with the topic windows its buttons show,
+// in window-number order; then each menu entry that shows a topic window itself (工资), with that
+// window. A window may be under several subjects.
 const std::vector<Subject>& Subjects() {
   static const std::vector<Subject> subjects = [] {
     std::vector<Subject> list;
-    for (const KeywordEntry& k : KeywordIndex()) {
-      if (k.subject.empty() || FindTopic(k.window) == nullptr) continue;
-      auto it = std::find_if(list.begin(), list.end(), [&](const Subject& s) { return s.name == k.subject; });
-      if (it == list.end()) it = list.insert(list.end(), Subject{std::string(k.subject), {}});
-      if (std::find(it->windows.begin(), it->windows.end(), k.window) == it->windows.end())
-        it->windows.push_back(k.window);
+    auto add = [&](std::string_view name, WindowId window) {
+      if (FindTopic(window) == nullptr) return;
+      auto it = std::find_if(list.begin(), list.end(), [&](const Subject& s) { return s.name == name; });
+      if (it == list.end()) it = list.insert(list.end(), Subject{std::string(name), {}});
+      if (std::find(it->windows.begin(), it->windows.end(), window) == it->windows.end())
+        it->windows.push_back(window);
+    };
+    for (const CategoryDesc& c : Categories()) {
+      for (const CategoryButton& b : c.buttons) add(CategoryTitle(c), b.opens);
     }
+    for (const MenuEntry& m : Menu()) add(m.caption, m.opens);
     return list;
   }();
   return subjects;
 }
 
-// The subject a window is first listed under; empty for a window under none.
+// The first subject a window is under; empty for a window under none.
 std::string FirstSubject(WindowId window) {
-  for (const KeywordEntry& k : KeywordIndex()) {
-    if (k.window == window && !k.subject.empty()) return std::string(k.subject);
+  for (const Subject& s : Subjects()) {
+    if (std::find(s.windows.begin(), s.windows.end(), window) != s.windows.end()) return s.name;
   }
   return {};
 }
