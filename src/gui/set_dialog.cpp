@@ -22,7 +22,7 @@
 #include <QVBoxLayout>
 #include <stdexcept>
 
-#include "core/engine/topic.h"
+#include "core/catalogue/catalogue.h"
 #include "core/practice/set_sheet.h"
 #include "core/search/keyword_index.h"
 #include "gui/entry_actions.h"

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/catalogue/catalogue.h"
 #include "core/practice/exercise.h"
 
 namespace varnello {

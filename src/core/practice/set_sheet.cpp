@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "core/catalogue/catalogue.h"
 #include "core/engine/fault.h"
 #include "core/engine/press.h"
 #include "core/engine/window_id.h"
