@@ -47,8 +47,8 @@
 #include "core/practice/exercise.h"
 #include "core/practice/exercise_set.h"
 #include "core/practice/marking.h"
-#include "core/practice/set_sheet.h"
 #include "core/search/keyword_index.h"
+#include "core/vouchers/set_sheet.h"
 #include "core/vouchers/voucher.h"
 #include "core/vouchers/voucher_layout.h"
 

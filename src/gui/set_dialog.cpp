@@ -23,8 +23,8 @@
 #include <stdexcept>
 
 #include "core/catalogue/catalogue.h"
-#include "core/practice/set_sheet.h"
 #include "core/search/keyword_index.h"
+#include "core/vouchers/set_sheet.h"
 #include "gui/entry_actions.h"
 #include "gui/practice_sheet.h"
 #include "gui/print_dialogs.h"

@@ -1,4 +1,4 @@
-#include "core/practice/set_sheet.h"
+#include "core/vouchers/set_sheet.h"
 
 #include <algorithm>
 #include <cstdint>
