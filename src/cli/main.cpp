@@ -48,6 +48,7 @@
 #include "core/practice/exercise_set.h"
 #include "core/practice/marking.h"
 #include "core/search/keyword_index.h"
+#include "core/vouchers/set_sheet.h"
 #include "core/vouchers/voucher.h"
 #include "core/vouchers/voucher_layout.h"
 
@@ -1012,6 +1013,58 @@ int MarkExerciseSet(const Args& args) {
   return Emit(summary + "\n", marked.problems.empty() ? 0 : 1);
 }
 
+int PrintExerciseSet(const Args& args) {
+  Options options(args);
+  std::string problem;
+  std::optional<std::string_view> output = options.value("--output", problem);
+  if (!problem.empty()) return UsageError("set print: " + problem);
+  std::optional<std::string_view> key = options.value("--key", problem);
+  if (!problem.empty()) return UsageError("set print: " + problem);
+  if (!options.wordsOnly("set print")) return kUsageError;
+  const Args& words = options.words();
+  if (words.size() != 1) return UsageError("set print: name one set file (see --help)");
+  if (!output) return UsageError("set print: --output FILE is needed");
+  std::string text;
+  if (!ReadWholeFile(std::string(words[0]), text)) return IoError("read the set " + std::string(words[0]));
+  SetReading set = ReadSet(text);
+  if (!set.error.empty()) return UsageError("set print: " + std::string(words[0]) + ": " + set.error);
+  std::vector<SheetQuestion> questions = SheetQuestionsOf(set.set);
+  for (const SheetQuestion& q : questions) {
+    if (q.problem.empty()) continue;
+    std::cerr << "varnello-cli: set print: question " << q.number << ": " << q.problem
+              << "; nothing written\n";
+    return 1;
+  }
+  std::string error;
+  const cli::VoucherPdfModule* module = LoadVoucherPdf(error);
+  // Both documents are made before either is written: a set that cannot be printed writes nothing.
+  std::vector<std::pair<std::string, std::optional<std::string>>> files;
+  if (module != nullptr) {
+    files.emplace_back(*output, module->document(LayoutQuestionSheet(set.set.id, questions),
+                                                 "练习集 " + set.set.id, &error));
+    if (key) {
+      files.emplace_back(*key, module->document(LayoutKeySheet(set.set.id, questions),
+                                                "练习集 " + set.set.id + " 答案", &error));
+    }
+  }
+  for (const auto& [path, bytes] : files) {
+    if (bytes) continue;
+    std::cerr << "varnello-cli: cannot make " << path << ": " << error << "\n";
+    return kIoError;
+  }
+  if (module == nullptr) {
+    std::cerr << "varnello-cli: cannot make " << *output << ": " << error << "\n";
+    return kIoError;
+  }
+  for (const auto& [path, bytes] : files) {
+    if (std::string reason = WriteWholeFile(path, *bytes); !reason.empty()) {
+      std::cerr << "varnello-cli: cannot write " << path << ": " << reason << "\n";
+      return kIoError;
+    }
+  }
+  return 0;
+}
+
 // The commands of `set`, each with its paragraph of --help.
 struct SetCommand {
   std::string_view name;
@@ -1043,6 +1096,14 @@ constexpr SetCommand kSetCommands[] = {
      "      read, answers another set or has a damaged row is not marked: listed with the reason on\n"
      "      stderr and in the report. Exit status: 0 all marked, 1 some file not marked, 2 bad\n"
      "      arguments or a damaged set, 4 a file not readable or writable.\n"},
+    {"print", PrintExerciseSet,
+     "  varnello-cli set print SET --output FILE [--key FILE]\n"
+     "      Prints the set as PDF (A4): into --output the question sheet (the set's identifier, lines\n"
+     "      for 姓名 and 学号, each question 第1题 … with blank answer rows of 会计科目, 借/贷 and 金额,\n"
+     "      two more than its key has lines), into --key the key (each question's entry with its\n"
+     "      amounts and the working of every amount). Exit status: 1 a question of the set cannot be\n"
+     "      computed, 2 bad arguments or a damaged set, 4 a file not readable or writable (nothing\n"
+     "      is written then).\n"},
 };
 
 int ExerciseSets(const Args& args) {

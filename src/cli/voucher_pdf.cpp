@@ -48,11 +48,12 @@ void DrawText(cairo_t* cr, PangoLayout* layout, const DrawnText& t) {
   pango_cairo_show_layout(cr, layout);
 }
 
-std::optional<std::string> Render(const std::vector<VoucherPage>& pages, std::string* error) {
+std::optional<std::string> Document(const std::vector<VoucherPage>& pages, const std::string& title,
+                                    std::string* error) {
   std::string bytes;
   cairo_surface_t* surface = cairo_pdf_surface_create_for_stream(Append, &bytes, kPageWidthMm * kPointsPerMm,
                                                                  kPageHeightMm * kPointsPerMm);
-  cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_TITLE, "记账凭证");
+  cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_TITLE, title.c_str());
   cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_CREATOR, "Varnello");
   cairo_t* cr = cairo_create(surface);
   PangoLayout* layout = pango_cairo_create_layout(cr);
@@ -80,7 +81,11 @@ std::optional<std::string> Render(const std::vector<VoucherPage>& pages, std::st
   return bytes;
 }
 
-const VoucherPdfModule kModule{Render, ImportXlsx};
+std::optional<std::string> Render(const std::vector<VoucherPage>& pages, std::string* error) {
+  return Document(pages, "记账凭证", error);
+}
+
+const VoucherPdfModule kModule{Render, ImportXlsx, Document};
 
 }  // namespace
 }  // namespace varnello::cli

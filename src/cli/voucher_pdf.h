@@ -1,6 +1,7 @@
-// Voucher pages as a PDF document, drawn with cairo and pango (no Qt on the command line), and the
-// import workbook. They live in a module of their own (libvarnello-voucher-pdf.so), loaded only when a PDF is
-// asked for: the command line itself does not link cairo and pango, so its other commands start quickly.
+// Voucher pages (and other pages laid out as they are) as a PDF document, drawn with cairo and pango (no Qt
+// on the command line), and the import workbook. They live in a module of their own
+// (libvarnello-voucher-pdf.so), loaded only when a PDF is asked for: the command line itself does not link
+// cairo and pango, so its other commands start quickly.
 #pragma once
 
 #include <optional>
@@ -18,6 +19,10 @@ struct VoucherPdfModule {
   // The import workbook (ImportXlsx).
   std::optional<std::string> (*workbook)(const VoucherSet& set, const VoucherOptions& options,
                                          const VoucherDate& date, std::string* error);
+  // Any pages laid out alike (an exercise set's sheets), as `render` does, under the document
+  // title `title`.
+  std::optional<std::string> (*document)(const std::vector<VoucherPage>& pages, const std::string& title,
+                                         std::string* error);
 };
 
 }  // namespace varnello::cli

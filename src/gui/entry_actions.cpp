@@ -77,6 +77,10 @@ QString SaveDialogFolder() {
   return QDir::homePath();
 }
 
+void RememberSaveFolder(const QString& file) {
+  LastFolder() = QFileInfo(file).absolutePath();
+}
+
 QMimeData* TableMimeData(const std::vector<Entry>& entries) {
   EntryTable table = TableOf(entries, true);
   auto* mime = new QMimeData;

@@ -42,6 +42,8 @@ QString ExportFileName(const QString& window, const QString& suffix);
 // Where a save dialog starts: the folder of the last file saved in this run, else the user's
 // documents folder, else the home folder.
 QString SaveDialogFolder();
+// The next save dialog starts in the folder of `file`, one the user has just chosen.
+void RememberSaveFolder(const QString& file);
 
 // The entries as tab-separated text and as an HTML table, for a paste into a spreadsheet or a
 // word processor.

@@ -13,6 +13,7 @@
 #include "gui/keyword_completer.h"
 #include "gui/practice_sheet.h"
 #include "gui/qt_convert.h"
+#include "gui/set_dialog.h"
 #include "gui/wrapping_menu_bar.h"
 
 namespace varnello {
@@ -67,7 +68,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   // the Tab chain, and the client area never shrinks so far that it is cut.
   QCheckBox* practice = AddPracticeSwitch(client);
   if (!layout.tabOrder.empty()) QWidget::setTabOrder(widgets[layout.tabOrder.back()], practice);
+  AttachSetDialog(this, client, practice);
   QRect reach = practice->geometry();
+  if (auto* sets = client->findChild<QWidget*>(QStringLiteral("setButton"))) reach |= sets->geometry();
   client->setMinimumSize(client->minimumSize().expandedTo(QSize(reach.right() + 9, reach.bottom() + 9)));
 
   setMenuBar(new WrappingMenuBar(this));

@@ -153,3 +153,33 @@ TEST(Books, FilesAreWrittenWholeOrNotAtAll) {
 }
 
 }  // namespace
+
+// An exercise set's sheets: every question on the sheet with the name lines, every key amount in
+// the key; a damaged set writes nothing, a file that cannot be written is told.
+TEST(Books, SetSheetsHoldEveryQuestionAndKey) {
+  const std::string dir = Folder(), set = dir + "/set.jsonl", sheet = dir + "/sheet.pdf",
+                    key = dir + "/key.pdf";
+  ASSERT_EQ(Cli("set make --count 12 --seed 7 --output " + set).status, 0);
+  ASSERT_EQ(Cli("set print " + set + " --output " + sheet + " --key " + key).status, 0);
+  std::string sheetText = Shell("pdftotext " + sheet + " - | tr -d ' \\f'").out;
+  std::string keyText = Shell("pdftotext " + key + " - | tr -d ' \\f'").out;
+  for (std::string_view caption : {"姓名", "学号", "会计科目", "借/贷", "金额"})
+    EXPECT_NE(sheetText.find(caption), std::string::npos) << caption;
+  for (int n = 1; n <= 12; ++n) {
+    std::string number = "第" + std::to_string(n) + "题";
+    EXPECT_NE(sheetText.find(number), std::string::npos) << number;
+    EXPECT_NE(keyText.find(number), std::string::npos) << number;
+  }
+  EXPECT_EQ(sheetText.find("第13题"), std::string::npos);
+
+  std::filesystem::remove(sheet);
+  std::ofstream(dir + "/damaged.jsonl") << "{\"set\": 1}\n";
+  EXPECT_EQ(Cli("set print " + dir + "/damaged.jsonl --output " + sheet).status, 2);
+  EXPECT_EQ(Cli("set print " + set + " --key " + key).status, 2);
+  EXPECT_FALSE(std::filesystem::exists(sheet));
+  CliRun unwritable =
+      Cli("set print " + set + " --output " + sheet + " --key " + dir + "/no/such/key.pdf", true);
+  EXPECT_EQ(unwritable.status, 4);
+  EXPECT_NE(unwritable.out.find("cannot write " + dir + "/no/such/key.pdf"), std::string::npos)
+      << unwritable.out;
+}

@@ -61,7 +61,8 @@ class WindowBehaviourTest : public QObject {
                                                   : ToQString(c.name));
       }
       if (KindOf(name) == WindowKind::Topic) expected << QStringLiteral("Output");
-      if (KindOf(name) == WindowKind::Main) expected << QStringLiteral("practiceMode");
+      if (KindOf(name) == WindowKind::Main)
+        expected << QStringLiteral("practiceMode") << QStringLiteral("setButton");
       QCOMPARE(TabChain(w), expected);
       if (KindOf(name) != WindowKind::Main) w->hide();
     }
