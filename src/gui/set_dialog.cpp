@@ -22,8 +22,6 @@
 #include <QVBoxLayout>
 #include <stdexcept>
 
-#include "core/catalogue/catalogue.h"
-#include "core/search/keyword_index.h"
 #include "core/vouchers/set_sheet.h"
 #include "gui/entry_actions.h"
 #include "gui/practice_sheet.h"
@@ -35,15 +33,10 @@ namespace varnello {
 
 namespace {
 
-// The subjects a set can be drawn from: where the keywords of the topic windows are listed for
-// browsing, in the order they first occur.
+// The subjects a set can be drawn from, as the set core knows them.
 QStringList SubjectNames() {
   QStringList names;
-  for (const KeywordEntry& k : KeywordIndex()) {
-    if (k.subject.empty() || FindTopic(k.window) == nullptr) continue;
-    QString name = ToQString(k.subject);
-    if (!names.contains(name)) names << name;
-  }
+  for (const std::string& name : SetSubjects()) names << ToQString(name);
   return names;
 }
 

@@ -450,4 +450,10 @@ AnswersReading ReadAnswersCsv(std::string_view text, const ExerciseSet& set) {
   return reading;
 }
 
+std::vector<std::string> SetSubjects() {
+  std::vector<std::string> names;
+  for (const Subject& s : Subjects()) names.push_back(s.name);
+  return names;
+}
+
 }  // namespace varnello

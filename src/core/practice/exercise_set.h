@@ -42,6 +42,10 @@ struct SetOptions {
   std::vector<std::string> windows = {};
 };
 
+// The subjects a set can be drawn from, in the order a user meets them: each category window's
+// title, then each menu entry that shows a topic window itself (工资).
+std::vector<std::string> SetSubjects();
+
 // Draws a set: the same options always give the same set; no exercise (window and entry) is
 // asked twice; the subjects take turns so that each gets an even share. An unknown subject or
 // window, or a count beyond the exercises there are, is an error: std::invalid_argument with the
