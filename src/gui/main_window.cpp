@@ -51,8 +51,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
         auto* button = new QPushButton(ToQString(c.caption), client);
         button->setAutoDefault(false);
         if (c.role == ButtonRole::Compute) connect(button, &QPushButton::clicked, this, &MainWindow::confirm);
-        if (c.role == ButtonRole::Clear)
-          connect(button, &QPushButton::clicked, this, [this] { output_.ClearOutput(); });
+        // 取消 clears the main window's output, and it prints none: nothing to do.
         if (c.role == ButtonRole::Quit)
           connect(button, &QPushButton::clicked, this, &MainWindow::quitRequested);
         w = button;

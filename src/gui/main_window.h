@@ -33,8 +33,6 @@ class MainWindow : public QMainWindow {
   void confirm();
   QLineEdit* keyword_ = nullptr;
   KeywordCompleter* completer_ = nullptr;
-  // The main window prints nothing; its output is only ever cleared.
-  OutputBuffer output_;
 };
 
 }  // namespace varnello

@@ -10,11 +10,16 @@
 #include <vector>
 
 #include "core/engine/topic.h"
+#include "core/entries/entries.h"
 #include "core/journal/journal.h"
 
 namespace varnello::testing {
 
-using Pressed = PressOutcome;
+// What one press printed and how it ended.
+struct Pressed {
+  std::optional<FaultKind> fault;
+  TextLines lines;
+};
 
 // Field texts by field number, e.g. {{1, "1000"}, {2, "0.25"}}.
 inline Pressed PressWindow(std::string_view window, const std::map<int, std::string>& texts) {
@@ -26,7 +31,8 @@ inline Pressed PressWindow(std::string_view window, const std::map<int, std::str
     missing.lines = {text};
     return missing;
   }
-  return PressFresh(*desc, FieldTexts(texts));
+  EntryRecord record = PressOnce(*desc, FieldTexts(texts));
+  return {record.fault(), record.lines()};
 }
 
 // The line that starts with `caption` (first match), or "" when none.
