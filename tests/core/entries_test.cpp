@@ -7,6 +7,7 @@
 
 #include "core/entries/table.h"
 #include "core/press_helper.h"
+#include "core/record_helper.h"
 
 namespace varnello {
 namespace {
@@ -76,7 +77,7 @@ TEST(Entries, SharesPurchaseWindow) {
 // after open text leaves the line open, and the next press continues it.
 void PressWithOpenText(Press& p) {
   p.Open("收回债券");
-  p.Line("银行存款（借）", p.Check(p.Read(1) * 2, "本金"));
+  p.Line("银行存款（借）", p.Check(p.Read(1) * 2));
   p.Line("投资收益（贷）", p.Read(1) * 2);
   p.Blank();
   p.Open("收回");
@@ -96,13 +97,13 @@ TEST(EntryRecord, PressesAppendAndOpenTextHeadsItsEntry) {
   EXPECT_EQ(record.caption(record.rows()[1]), "投资收益（贷）");
   EXPECT_EQ(record.heading(record.entries()[1]), "收回");
   ASSERT_EQ(record.working().size(), 2u);
-  EXPECT_EQ(record.workingOf(0)->text, "收回债券银行存款（借） 10 = 本金");
-  EXPECT_EQ(IndentedWorking(*record.workingOf(0)), (std::vector<std::string>{"    = 本金"}));
+  EXPECT_EQ(record.workingOf(0)->text, "收回债券银行存款（借） 10 = 每股价格 5 × 2");
+  EXPECT_EQ(IndentedWorking(*record.workingOf(0)), (std::vector<std::string>{"    = 每股价格 5 × 2"}));
 
   // A second press continues the open line: its lines and working count from there.
   PressInto(desc, texts, record, true);
   EXPECT_EQ(record.pressStart(), 3u);
-  EXPECT_EQ(record.lines().size(), 6u);
+  EXPECT_EQ(record.lines().size(), 7u);
   EXPECT_EQ(record.lines()[3], "收回收回债券银行存款（借） 10 ");
   ASSERT_EQ(record.working().size(), 4u);
   EXPECT_EQ(record.working()[2].line, 3u);
@@ -137,6 +138,19 @@ TEST(EntryTable, SharesPurchaseAsTsvCsvHtml) {
             "a,b\r\n\"x,y\",\"say \"\"hi\"\"\"\r\n\"line\nbreak\ttab\",-1.5\r\n");
   EXPECT_EQ(ToTsv(odd), "a\tb\nx,y\tsay \"hi\"\nline break tab\t-1.5\n");
   EXPECT_NE(ToHtml(EntryTable{{"<&>"}, {}}).find("<th>&lt;&amp;&gt;</th>"), std::string::npos);
+  // As printed: a 合计 row after every entry with a side, flagged when it does not balance; 其他金额
+  // only when some figure has no side; the sums in bold.
+  EntryTable printed =
+      TableOf(EntriesOf(testing::RecordOf({"x", "银行存款（借） 100 ", "资本公积（贷） 30 ", "入账"})),
+              {TableOptions::Totals::Sided, true});
+  EXPECT_EQ(printed.header.size(), 4u);
+  EXPECT_EQ(ToHtml(printed, {false, "border=\"1\"", true}),
+            "<table border=\"1\"><tr><th>摘要</th><th>会计科目</th><th>借方金额</th><th>贷方金额</th></tr>"
+            "<tr><td>x</td><td>银行存款</td><td align=\"right\">100</td><td align=\"right\"></td></tr>"
+            "<tr><td></td><td>资本公积</td><td align=\"right\"></td><td align=\"right\">30</td></tr>"
+            "<tr><td></td><td><b>合计 ⚠ 借贷不平，差额 70</b></td><td align=\"right\"><b>100</b></td>"
+            "<td align=\"right\"><b>30</b></td></tr>"
+            "<tr><td>入账</td><td></td><td></td><td></td></tr></table>");
   EXPECT_EQ(PlainAmount(-0.5), "-0.5");
   EXPECT_EQ(PlainAmount(1e15), "1E+15");
 }
