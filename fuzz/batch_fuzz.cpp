@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
     if (!texts.empty()) request += ", ";
     request += "\"Text" + std::to_string(field->field) + "\": ";
-    cli::AppendJsonString(request, text);
+    AppendJsonString(request, text);
     texts.push_back({field->field, text});
   }
   request += "}}";

@@ -54,18 +54,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     request += first ? "\"Text" : ", \"Text";
     first = false;
     request += std::to_string(field->field) + "\": ";
-    cli::AppendJsonString(request, Next(figures, '\0'));
+    AppendJsonString(request, Next(figures, '\0'));
   }
   request += "}, \"answer\": ";
   std::string head = request;
   request += '[';
   for (first = true; !rest.empty(); first = false) {
     request += first ? "{\"account\": " : ", {\"account\": ";
-    cli::AppendJsonString(request, Next(rest, '\0'));
+    AppendJsonString(request, Next(rest, '\0'));
     request += ", \"side\": ";
-    cli::AppendJsonString(request, Next(rest, '\0'));
+    AppendJsonString(request, Next(rest, '\0'));
     request += ", \"amount\": ";
-    cli::AppendJsonString(request, Next(rest, '\0'));
+    AppendJsonString(request, Next(rest, '\0'));
     request += '}';
   }
   request += "]}";

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config ccache
   qt6-base-dev libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libsimdjson-dev libicu-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libsimdjson-dev libicu-dev
   libdragonbox-dev libfmt-dev libfast-float-dev
   libxlsxwriter-dev libcairo2-dev libpango1.0-dev poppler-utils
   clang libclang-rt-14-dev clang-format

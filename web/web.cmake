@@ -19,8 +19,7 @@ add_link_options(-fexceptions)
 # its own so that the compiler sees no other host header.
 set(VARNELLO_WEB_HEADERS ${CMAKE_BINARY_DIR}/host-headers)
 file(MAKE_DIRECTORY ${VARNELLO_WEB_HEADERS})
-foreach(pair "nlohmann=/usr/include/nlohmann" "fast_float=/usr/include/fast_float" "fmt=/usr/include/fmt"
-        "dragonbox=/usr/include/dragonbox-1.1.3/dragonbox")
+foreach(pair "fast_float=/usr/include/fast_float" "fmt=/usr/include/fmt" "dragonbox=/usr/include/dragonbox-1.1.3/dragonbox")
   string(REPLACE "=" ";" pair "${pair}")
   list(GET pair 0 link)
   list(GET pair 1 target)
@@ -31,8 +30,6 @@ foreach(pair "nlohmann=/usr/include/nlohmann" "fast_float=/usr/include/fast_floa
 endforeach()
 add_library(varnello_number_headers INTERFACE)
 target_include_directories(varnello_number_headers SYSTEM INTERFACE ${VARNELLO_WEB_HEADERS})
-add_library(nlohmann_json::nlohmann_json INTERFACE IMPORTED)
-target_include_directories(nlohmann_json::nlohmann_json SYSTEM INTERFACE ${VARNELLO_WEB_HEADERS})
 
 set(VARNELLO_SIMDJSON_SOURCE ${PROJECT_SOURCE_DIR}/web/node_modules/@nozbe/simdjson/src)
 if(NOT EXISTS ${VARNELLO_SIMDJSON_SOURCE}/simdjson.cpp)

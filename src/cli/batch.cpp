@@ -94,29 +94,6 @@ void AppendEntries(std::string& out, const EntryRecord& record) {
 
 }  // namespace
 
-namespace {
-
-// The text with each byte that begins no valid UTF-8 sequence replaced by U+FFFD: a field's text
-// from the command line is echoed in JSON, which must be UTF-8.
-std::string ValidUtf8(std::string_view text) {
-  if (simdjson::validate_utf8(text.data(), text.size())) return std::string(text);
-  std::string out;
-  for (size_t i = 0; i < text.size();) {
-    auto c = static_cast<unsigned char>(text[i]);
-    size_t n = c < 0x80 ? 1 : c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
-    if (i + n <= text.size() && simdjson::validate_utf8(text.data() + i, n)) {
-      out.append(text, i, n);
-      i += n;
-    } else {
-      out += "\xEF\xBF\xBD";
-      ++i;
-    }
-  }
-  return out;
-}
-
-}  // namespace
-
 // ,"warnings":[{"field", "text", "read_as"}] for the fields not read whole; nothing when none is.
 void AppendWarnings(std::string& out, std::span<const FieldText> texts) {
   std::vector<FieldWarning> warnings = FieldWarnings(texts);

@@ -22,7 +22,6 @@
 #include <iostream>
 #include <iterator>
 #include <map>
-#include <nlohmann/json.hpp>
 #include <optional>
 #include <random>
 #include <string>
@@ -40,6 +39,7 @@
 #include "core/files/whole_file.h"
 #include "core/journal/journal.h"
 #include "core/journal/number_text.h"
+#include "core/json/json_writer.h"
 #include "core/layout/layout.h"
 #include "core/practice/exercise.h"
 #include "core/practice/marking.h"
@@ -55,7 +55,6 @@ using cli::AppendPressAnswer;
 using cli::CheckRequest;
 using cli::ResolveWindow;
 
-using json = nlohmann::ordered_json;
 using Args = std::vector<std::string_view>;
 
 constexpr int kUsageError = 2;
@@ -433,18 +432,25 @@ int ListAccounts(const Args& args) {
   });
   bool uncoded = false;
   std::string out;
-  json list = json::array();
+  JsonWriter json(out);
+  if (asJson) json.beginObject().key("accounts").beginArray();
   for (const Listed& l : listed) {
     uncoded = uncoded || !l.code;
     if (asJson) {
-      json item{{"account", l.printed.account}};
-      item["code"] = l.code ? json(l.code->code) : json();
-      item["name"] = l.code ? json(l.code->name) : json();
-      item["general"] = l.code ? json(l.code->general) : json();
-      item["general_code"] = l.code ? json(l.code->generalCode) : json();
-      item["detail"] = l.code ? json(l.code->detail) : json();
-      item["windows"] = l.printed.windows;
-      list.push_back(std::move(item));
+      json.beginObject().key("account").string(l.printed.account);
+      // A user's chart may name its accounts in another encoding: JSON text stays UTF-8.
+      auto part = [&](std::string_view key, const std::string AccountCode::*text) {
+        json.key(key);
+        l.code ? json.string(ValidUtf8(l.code.value().*text)) : json.null();
+      };
+      part("code", &AccountCode::code);
+      part("name", &AccountCode::name);
+      part("general", &AccountCode::general);
+      part("general_code", &AccountCode::generalCode);
+      part("detail", &AccountCode::detail);
+      json.key("windows").beginArray();
+      for (const std::string& w : l.printed.windows) json.string(w);
+      json.endArray().endObject();
       continue;
     }
     out += l.code ? l.code->code : "----";
@@ -452,7 +458,10 @@ int ListAccounts(const Args& args) {
     for (std::size_t i = 0; i < l.printed.windows.size(); ++i) out += (i ? " " : "") + l.printed.windows[i];
     out += "\n";
   }
-  if (asJson) out = json{{"accounts", list}}.dump() + "\n";
+  if (asJson) {
+    json.endArray().endObject();
+    out += '\n';
+  }
   return Emit(out, uncoded ? 1 : 0);
 }
 
@@ -685,22 +694,31 @@ void PrintDescription(const Described& w, std::string& out) {
   }
 }
 
-json DescriptionJson(const Described& w) {
-  auto entries = [](const std::vector<Described::Entry>& list) {
-    json a = json::array();
-    for (const Described::Entry& e : list) {
-      json o{{"name", e.name}, {"caption", e.caption}};
-      if (!e.opens.empty()) o["opens"] = e.opens;
-      a.push_back(o);
-    }
-    return a;
+// {"name", "kind", "keywords", "initials", "built", "fields", "sections", "buttons"}; a field or
+// button is {"name", "caption"}, with "opens" when it opens a window.
+void AppendDescriptionJson(JsonWriter& json, const Described& w) {
+  auto texts = [&](std::string_view key, const std::vector<std::string_view>& list) {
+    json.key(key).beginArray();
+    for (std::string_view text : list) json.string(text);
+    json.endArray();
   };
-  json sections = json::array();
-  for (std::string_view s : w.sections) sections.push_back(s);
-  return json{{"name", w.name},         {"kind", KindName(w.kind)},
-              {"keywords", w.keywords}, {"initials", w.initials},
-              {"built", w.built},       {"fields", entries(w.fields)},
-              {"sections", sections},   {"buttons", entries(w.buttons)}};
+  auto entries = [&](std::string_view key, const std::vector<Described::Entry>& list) {
+    json.key(key).beginArray();
+    for (const Described::Entry& e : list) {
+      json.beginObject().key("name").string(e.name).key("caption").string(e.caption);
+      if (!e.opens.empty()) json.key("opens").string(e.opens);
+      json.endObject();
+    }
+    json.endArray();
+  };
+  json.beginObject().key("name").string(w.name).key("kind").string(KindName(w.kind));
+  texts("keywords", w.keywords);
+  texts("initials", w.initials);
+  json.key("built").boolean(w.built);
+  entries("fields", w.fields);
+  texts("sections", w.sections);
+  entries("buttons", w.buttons);
+  json.endObject();
 }
 
 int DescribeWindows(const Args& args) {
@@ -725,18 +743,23 @@ int DescribeWindows(const Args& args) {
     for (const Described& w : windows) PrintDescription(w, out);
     return Emit(out, 0);
   }
-  json list = json::array();
-  for (const Described& w : windows) list.push_back(DescriptionJson(w));
-  json doc{{"windows", list}};
+  JsonWriter json(out);
+  json.beginObject().key("windows").beginArray();
+  for (const Described& w : windows) AppendDescriptionJson(json, w);
+  json.endArray();
   if (only.empty()) {
-    json keywords = json::array(), menu = json::array();
-    for (const KeywordRow& row : Keywords()) keywords.push_back({row.keyword, row.window.name()});
-    for (const MenuEntry& m : Menu())
-      menu.push_back({{"name", m.name}, {"caption", m.caption}, {"opens", m.opens.name()}});
-    doc["keywords"] = keywords;
-    doc["menu"] = menu;
+    json.key("keywords").beginArray();
+    for (const KeywordRow& row : Keywords())
+      json.beginArray().string(row.keyword).string(row.window.name()).endArray();
+    json.endArray().key("menu").beginArray();
+    for (const MenuEntry& m : Menu()) {
+      json.beginObject().key("name").string(m.name).key("caption").string(m.caption);
+      json.key("opens").string(m.opens.name()).endObject();
+    }
+    json.endArray();
   }
-  return Emit(doc.dump() + "\n", 0);
+  json.endObject();
+  return Emit(out + "\n", 0);
 }
 
 // ---- find ----
@@ -749,20 +772,18 @@ int FindKeyword(const Args& args) {
   std::string_view query = options.words()[0];
   std::vector<KeywordMatch> matches = FindKeywords(query);
   const int status = matches.empty() ? 1 : 0;
-  if (asJson) {
-    json list = json::array();
-    for (const KeywordMatch& m : matches) {
-      list.push_back({{"keyword", m.entry->keyword},
-                      {"window", m.entry->window.name()},
-                      {"subject", m.entry->subject},
-                      {"pinyin", m.entry->syllables},
-                      {"initials", m.entry->initials},
-                      {"match", MatchKindName(m.kind)}});
-    }
-    json doc{{"query", query}, {"matches", list}};
-    return Emit(doc.dump(-1, ' ', false, json::error_handler_t::replace) + "\n", status);
-  }
   std::string out;
+  if (asJson) {
+    JsonWriter json(out);
+    json.beginObject().key("query").string(query).key("matches").beginArray();
+    for (const KeywordMatch& m : matches) {
+      json.beginObject().key("keyword").string(m.entry->keyword).key("window").string(m.entry->window.name());
+      json.key("subject").string(m.entry->subject).key("pinyin").string(m.entry->syllables);
+      json.key("initials").string(m.entry->initials).key("match").string(MatchKindName(m.kind)).endObject();
+    }
+    json.endArray().endObject();
+    return Emit(out + "\n", status);
+  }
   for (const KeywordMatch& m : matches) {
     out += m.entry->keyword;
     out += "  ";
@@ -816,9 +837,6 @@ int MakeExerciseFigures(const Args& args) {
   // Without a seed, a fresh one; it is printed, so that the exercise can be given again.
   if (!seed) seed = std::random_device()();
   std::map<int, std::string> texts = MakeExercise(*desc, *seed);
-  json fields = json::object();
-  for (const auto& [n, text] : texts) fields["Text" + std::to_string(n)] = text;
-  json answer{{"window", desc->id.name()}, {"seed", *seed}, {"fields", fields}};
   // The question: the entry asked for, else the window's first.
   AnswerKey key = KeyOf(*desc, texts);
   if (entry && std::find(key.questions.begin(), key.questions.end(), *entry) == key.questions.end()) {
@@ -826,11 +844,21 @@ int MakeExerciseFigures(const Args& args) {
                       std::to_string(*entry) + " (entries with questions: " + QuestionList(key) + ")");
   }
   if (!entry && !key.questions.empty()) entry = key.questions.front();
+  // {"window", "seed", "fields": {"Text1": …}}, and "entry": {"index", "heading"} and "question"
+  // when the window asks one.
+  std::string out;
+  JsonWriter json(out);
+  json.beginObject().key("window").string(desc->id.name()).key("seed").integer(*seed);
+  json.key("fields").beginObject();
+  for (const auto& [n, text] : texts) json.key("Text" + std::to_string(n)).string(text);
+  json.endObject();
   if (entry) {
-    answer["entry"] = {{"index", *entry}, {"heading", key.entries[*entry].heading}};
-    answer["question"] = QuestionText(*desc, texts, *entry);
+    json.key("entry").beginObject().key("index").integer(*entry);
+    json.key("heading").string(key.entries[*entry].heading).endObject();
+    json.key("question").string(QuestionText(*desc, texts, *entry));
   }
-  return Emit(answer.dump(-1, ' ', false, json::error_handler_t::replace) + "\n", 0);
+  json.endObject();
+  return Emit(out + "\n", 0);
 }
 
 int MarkAnswers(const Args& args) {

@@ -3,10 +3,10 @@
 // of a command.
 #include <cstdio>
 #include <iostream>
-#include <nlohmann/json.hpp>
 #include <string>
 
 #include "core/engine/topic.h"
+#include "core/json/json_writer.h"
 #include "core/layout/layout.h"
 #include "core/tables/tables.h"
 
@@ -43,16 +43,16 @@ std::string_view RoleName(ButtonRole r) {
   return "";
 }
 
-nlohmann::ordered_json RectJson(const Rect& r) {
-  return {r.x, r.y, r.w, r.h};
+void AppendRect(JsonWriter& json, const Rect& r) {
+  json.beginArray().integer(r.x).integer(r.y).integer(r.w).integer(r.h).endArray();
 }
 
 // The window's layout in twips: {"name", "width", "height", "output", "controls", "tab"}; a
 // control is {"kind", "name", "caption", "rect", "field", "opens", "role", "wrap"}. Null for a
 // name that is no window.
-nlohmann::ordered_json LayoutJson(std::string_view name) {
+std::string LayoutJson(std::string_view name) {
   std::optional<WindowId> id = WindowId::Parse(name);
-  if (!id) return nullptr;
+  if (!id) return "null";
   WindowLayout layout;
   if (id->name() == "Form1") {
     layout = LayoutMain();
@@ -61,22 +61,24 @@ nlohmann::ordered_json LayoutJson(std::string_view name) {
   } else if (const CategoryDesc* category = FindCategory(*id)) {
     layout = LayoutCategory(*category);
   } else {
-    return nullptr;
+    return "null";
   }
-  nlohmann::ordered_json controls = nlohmann::ordered_json::array();
+  std::string out;
+  JsonWriter json(out);
+  json.beginObject().key("name").string(id->name());
+  json.key("width").integer(layout.width).key("height").integer(layout.height);
+  AppendRect(json.key("output"), layout.output);
+  json.key("controls").beginArray();
   for (const Control& c : layout.controls) {
-    controls.push_back({{"kind", ControlKindName(c.kind)},
-                        {"name", c.name},
-                        {"caption", c.caption},
-                        {"rect", RectJson(c.rect)},
-                        {"field", c.field},
-                        {"opens", c.opens.name()},
-                        {"role", RoleName(c.role)},
-                        {"wrap", c.wrap}});
+    json.beginObject().key("kind").string(ControlKindName(c.kind)).key("name").string(c.name);
+    AppendRect(json.key("caption").string(c.caption).key("rect"), c.rect);
+    json.key("field").integer(c.field).key("opens").string(c.opens.name());
+    json.key("role").string(RoleName(c.role)).key("wrap").boolean(c.wrap).endObject();
   }
-  return {{"name", id->name()},      {"width", layout.width},
-          {"height", layout.height}, {"output", RectJson(layout.output)},
-          {"controls", controls},    {"tab", layout.tabOrder}};
+  json.endArray().key("tab").beginArray();
+  for (size_t i : layout.tabOrder) json.integer(i);
+  json.endArray().endObject();
+  return out;
 }
 
 }  // namespace
@@ -87,7 +89,7 @@ extern "C" {
 // The layout of a window as JSON text, valid until the next call.
 const char* varnello_layout(const char* name) {
   static std::string text;
-  text = varnello::LayoutJson(name).dump();
+  text = varnello::LayoutJson(name);
   return text.c_str();
 }
 

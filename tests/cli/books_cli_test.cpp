@@ -8,11 +8,11 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <nlohmann/json.hpp>
 #include <regex>
 #include <string>
 #include <vector>
 
+#include "cli/json_answers.h"
 #include "cli/run_command.h"
 
 namespace {
@@ -103,14 +103,22 @@ TEST(Books, AccountsListEveryPrintedAccountWithItsCode) {
   EXPECT_NE(text.out.find("2221\t应交税金\t应交税费\t"), std::string::npos);
   CliRun json = Cli("accounts --json");
   ASSERT_EQ(json.status, 0);
-  auto doc = nlohmann::json::parse(json.out);
-  ASSERT_GT(doc["accounts"].size(), 150u);
-  for (const auto& a : doc["accounts"]) EXPECT_TRUE(a["code"].is_string()) << a.dump();
+  simdjson::dom::element doc = ParseJson(json.out);
+  ASSERT_GT(Size(doc["accounts"]), 150u);
+  simdjson::dom::array accounts = doc["accounts"].get_array().value();
+  for (simdjson::dom::element a : accounts) EXPECT_TRUE(a["code"].is_string()) << simdjson::minify(a);
   std::string chart = Folder() + "/chart.csv";
   std::ofstream(chart) << "科目编码,科目名称\n110101,交易性金融资产_成本\n";
   EXPECT_NE(
       Cli("accounts --chart " + chart).out.find("110101\t交易性金融资产-成本\t交易性金融资产-成本\tForm6\n"),
       std::string::npos);
+  // A chart in another encoding (GBK, say) still gives a listing in JSON, which is UTF-8: a byte
+  // that begins no UTF-8 character reads as U+FFFD.
+  std::ofstream(chart) << "1002,\xD2\xF8\xD0\xD0\n";
+  CliRun gbk = Cli("accounts --json --chart " + chart);
+  EXPECT_EQ(gbk.status, 0);
+  EXPECT_NE(gbk.out.find(R"("code":"1002","name":"����")"), std::string::npos) << gbk.out;
+  EXPECT_NO_THROW(ParseJson(gbk.out));
   std::ofstream(chart) << "1101,\n";
   EXPECT_EQ(Cli("accounts --chart " + chart).status, 2);
   EXPECT_EQ(Cli("accounts --chart " + Folder() + "/none.csv").status, 4);

@@ -1,6 +1,7 @@
 // The command-line contract: output lines, JSON shapes, errors and exit statuses.
 #include <gtest/gtest.h>
 #include <poll.h>
+#include <simdjson.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -8,14 +9,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <nlohmann/json.hpp>
 #include <string>
 #include <string_view>
 
 #include "cli/batch.h"
+#include "cli/json_answers.h"
 #include "cli/run_command.h"
 
 namespace {
+
+using simdjson::dom::element;
 
 // Runs varnello-cli with arguments (already shell-quoted) and optional stdin text; stderr is
 // dropped, or with `stderrFile` written there.
@@ -60,7 +63,8 @@ TEST(Cli, JsonStringsEscapeEveryByteAsByByte) {
   }
   std::string out;
   varnello::AppendJsonString(out, "\"\\\n\x01\x1f\x7f");
-  EXPECT_EQ(out, nlohmann::json("\"\\\n\x01\x1f\x7f").dump());
+  EXPECT_EQ(out, R"("\"\\\n\u0001\u001f)"
+                 "\x7f\"");
 }
 
 TEST(Cli, PressByKeywordPrintsLines) {
@@ -74,10 +78,10 @@ TEST(Cli, PressByKeywordPrintsLines) {
 TEST(Cli, PressJsonAndFault) {
   CliRun r = Cli("press Form9 Text1=1e300 Text3=1e300 --json");
   EXPECT_EQ(r.status, 3);
-  auto doc = nlohmann::json::parse(r.out);
-  EXPECT_EQ(doc["window"], "Form9");
-  EXPECT_EQ(doc["fault"], "overflow");
-  EXPECT_EQ(doc["lines"].size(), 4u);
+  element doc = ParseJson(r.out);
+  EXPECT_EQ(Text(doc["window"]), "Form9");
+  EXPECT_EQ(Text(doc["fault"]), "overflow");
+  EXPECT_EQ(Size(doc["lines"]), 4u);
   CliRun text = Cli("press Form9 Text1=1e300 Text3=1e300");
   EXPECT_EQ(text.status, 3);
   EXPECT_EQ(text.out, "本年末资产减值损失 1E+300 \n\n本年末账面价值 1E+300 \n\n");
@@ -95,19 +99,20 @@ TEST(Cli, ExplainShowsTheWorking) {
       << r.out;
   EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "补提折旧");
 
-  auto doc = nlohmann::json::parse(Cli("press Form6 Text1=10 Text2=0.5 Text3=1000 Text4=50 --json").out);
-  ASSERT_EQ(doc["working"].size(), doc["lines"].size());
-  EXPECT_TRUE(doc["working"][0].is_null());  // 购入股票
-  EXPECT_EQ(doc["working"][3]["text"], "银行存款（贷） 10050 = 数额 1000 × 每股价格 10 + 手续费等 50");
-  EXPECT_EQ(doc["working"][3]["expr"], "((Text3 * Text1) + Text4)");
+  element doc = ParseJson(Cli("press Form6 Text1=10 Text2=0.5 Text3=1000 Text4=50 --json").out);
+  ASSERT_EQ(Size(doc["working"]), Size(doc["lines"]));
+  EXPECT_TRUE(doc["working"].at(0).is_null());  // 购入股票
+  EXPECT_EQ(Text(doc["working"].at(3)["text"]),
+            "银行存款（贷） 10050 = 数额 1000 × 每股价格 10 + 手续费等 50");
+  EXPECT_EQ(Text(doc["working"].at(3)["expr"]), "((Text3 * Text1) + Text4)");
 
   std::string batch =
       Cli("batch", "{\"window\": \"Form6\", \"explain\": true}\n{\"window\": \"Form6\"}\n").out;
-  auto explained = nlohmann::json::parse(batch.substr(0, batch.find('\n')));
-  auto plain = nlohmann::json::parse(batch.substr(batch.find('\n') + 1));
-  EXPECT_EQ(explained["working"].size(), explained["lines"].size());
-  EXPECT_FALSE(plain.contains("working"));
-  EXPECT_EQ(explained["lines"], plain["lines"]);
+  std::vector<element> answers = AnswerLines(batch);
+  ASSERT_EQ(answers.size(), 2u);
+  EXPECT_EQ(Size(answers[0]["working"]), Size(answers[0]["lines"]));
+  EXPECT_FALSE(Has(answers[1], "working"));
+  EXPECT_EQ(simdjson::minify(answers[0]["lines"]), simdjson::minify(answers[1]["lines"]));
 }
 
 TEST(Cli, UsageErrors) {
@@ -155,26 +160,13 @@ TEST(Cli, BatchGoesOnAfterBadRequests) {
       "{\"window\": \"Form3\", \"fields\": {\"Text1\": \"1e300\", \"Text2\": \"1e300\"}}\n";
   CliRun r = Cli("batch", input);
   EXPECT_EQ(r.status, 0);
-  std::vector<nlohmann::json> lines;
-  size_t start = 0;
-  for (size_t nl; (nl = r.out.find('\n', start)) != std::string::npos; start = nl + 1) {
-    lines.push_back(nlohmann::json::parse(r.out.substr(start, nl - start)));
-  }
+  std::vector<element> lines = AnswerLines(r.out);
   ASSERT_EQ(lines.size(), 6u);
-  EXPECT_EQ(lines[0]["lines"][0], "本年末资产减值损失 10 ");
+  EXPECT_EQ(Text(lines[0]["lines"].at(0)), "本年末资产减值损失 10 ");
   EXPECT_TRUE(lines[0]["fault"].is_null());
-  for (int i : {1, 2, 3, 4}) EXPECT_TRUE(lines[static_cast<size_t>(i)].contains("error")) << i;
-  EXPECT_EQ(lines[5]["fault"], "overflow");
-  EXPECT_EQ(lines[5]["lines"].size(), 4u);
-}
-
-std::vector<nlohmann::json> AnswerLines(const std::string& out) {
-  std::vector<nlohmann::json> lines;
-  size_t start = 0;
-  for (size_t nl; (nl = out.find('\n', start)) != std::string::npos; start = nl + 1) {
-    lines.push_back(nlohmann::json::parse(out.substr(start, nl - start)));
-  }
-  return lines;
+  for (int i : {1, 2, 3, 4}) EXPECT_TRUE(Has(lines[static_cast<size_t>(i)], "error")) << i;
+  EXPECT_EQ(Text(lines[5]["fault"]), "overflow");
+  EXPECT_EQ(Size(lines[5]["lines"]), 4u);
 }
 
 TEST(Cli, BatchAnswersEveryLineInOrderWithItsId) {
@@ -194,21 +186,21 @@ TEST(Cli, BatchAnswersEveryLineInOrderWithItsId) {
       "{\"id\": 1.5e3, \"window\": \"Form9\", \"fields\": {\"Text1\": \"2\"}}";  // no final line feed
   CliRun r = Cli("batch", input);
   EXPECT_EQ(r.status, 0);
-  std::vector<nlohmann::json> a = AnswerLines(r.out);
+  std::vector<element> a = AnswerLines(r.out);
   ASSERT_EQ(a.size(), 11u) << r.out.substr(0, 2000);
-  EXPECT_EQ(a[0]["id"], 7);
-  EXPECT_EQ(a[0]["lines"][0], "本年末资产减值损失 10 ");
-  EXPECT_EQ(a[1], nlohmann::json({{"error", "empty request"}}));
-  EXPECT_EQ(a[2], nlohmann::json({{"error", "empty request"}}));
-  EXPECT_EQ(a[3], nlohmann::json({{"id", "b"}, {"error", "unknown window or keyword: Form999"}}));
-  EXPECT_EQ(a[4]["error"], "repeated key \"window\"");
-  EXPECT_EQ(a[5]["error"], "repeated key \"Text1\"");
-  EXPECT_EQ(a[6], nlohmann::json({{"id", {1, {{"x", nullptr}}}}, {"error", "Form9 has no field Text01"}}));
-  EXPECT_EQ(a[7]["error"], "malformed request: not JSON");
-  EXPECT_EQ(a[8]["error"], "request longer than 1 MiB");
-  EXPECT_EQ(a[9]["error"], "Form9 has no field k0");
-  EXPECT_EQ(a[10]["id"], 1500.0);
-  EXPECT_EQ(a[10]["lines"][0], "本年末资产减值损失 2 ");
+  EXPECT_EQ(int64_t(a[0]["id"]), 7);
+  EXPECT_EQ(Text(a[0]["lines"].at(0)), "本年末资产减值损失 10 ");
+  EXPECT_EQ(simdjson::minify(a[1]), R"({"error":"empty request"})");
+  EXPECT_EQ(simdjson::minify(a[2]), R"({"error":"empty request"})");
+  EXPECT_EQ(simdjson::minify(a[3]), R"({"id":"b","error":"unknown window or keyword: Form999"})");
+  EXPECT_EQ(Text(a[4]["error"]), "repeated key \"window\"");
+  EXPECT_EQ(Text(a[5]["error"]), "repeated key \"Text1\"");
+  EXPECT_EQ(simdjson::minify(a[6]), R"({"id":[1,{"x":null}],"error":"Form9 has no field Text01"})");
+  EXPECT_EQ(Text(a[7]["error"]), "malformed request: not JSON");
+  EXPECT_EQ(Text(a[8]["error"]), "request longer than 1 MiB");
+  EXPECT_EQ(Text(a[9]["error"]), "Form9 has no field k0");
+  EXPECT_EQ(double(a[10]["id"]), 1500.0);
+  EXPECT_EQ(Text(a[10]["lines"].at(0)), "本年末资产减值损失 2 ");
   // The id stands first, so that a reader of the text sees it without parsing.
   EXPECT_EQ(r.out.substr(0, 7), "{\"id\":7");
 }
@@ -216,31 +208,32 @@ TEST(Cli, BatchAnswersEveryLineInOrderWithItsId) {
 TEST(Cli, DescribeListsEveryWindowKeywordAndMenuEntry) {
   CliRun r = Cli("describe --json");
   ASSERT_EQ(r.status, 0);
-  auto doc = nlohmann::json::parse(r.out);
-  EXPECT_EQ(doc["windows"].size(), 125u);
-  EXPECT_EQ(doc["keywords"].size(), 169u);
-  EXPECT_EQ(doc["menu"].size(), 13u);
-  EXPECT_EQ(doc["keywords"][0], nlohmann::json({"股价变动", "Form2"}));
-  EXPECT_EQ(doc["menu"][12]["opens"], "Form52");
-  auto form6 = doc["windows"][5];
-  EXPECT_EQ(form6["name"], "Form6");
-  EXPECT_EQ(form6["kind"], "topic");
-  EXPECT_EQ(form6["fields"][0], nlohmann::json({{"name", "Text1"}, {"caption", "每股价格"}}));
-  EXPECT_EQ(doc["windows"][0]["kind"], "main");
-  EXPECT_EQ(doc["windows"][26]["kind"], "category");
+  element doc = ParseJson(r.out);
+  EXPECT_EQ(Size(doc["windows"]), 125u);
+  EXPECT_EQ(Size(doc["keywords"]), 169u);
+  EXPECT_EQ(Size(doc["menu"]), 13u);
+  EXPECT_EQ(simdjson::minify(doc["keywords"].at(0)), R"(["股价变动","Form2"])");
+  EXPECT_EQ(Text(doc["menu"].at(12)["opens"]), "Form52");
+  element form6 = doc["windows"].at(5);
+  EXPECT_EQ(Text(form6["name"]), "Form6");
+  EXPECT_EQ(Text(form6["kind"]), "topic");
+  EXPECT_EQ(simdjson::minify(form6["fields"].at(0)), R"({"name":"Text1","caption":"每股价格"})");
+  EXPECT_EQ(Text(doc["windows"].at(0)["kind"]), "main");
+  EXPECT_EQ(Text(doc["windows"].at(26)["kind"]), "category");
 }
 
 }  // namespace
 
 TEST(Cli, EntriesAsJsonTableAndCapital) {
   const std::string form6 = "press 买股票 Text1=10 Text2=0.5 Text3=1000 Text4=50";
-  auto doc = nlohmann::json::parse(Cli(form6 + " --format json").out);
-  EXPECT_EQ(doc["lines"].size(), 21u);
-  const auto& first = doc["entries"][0];
-  EXPECT_EQ(first["heading"], "购入股票");
-  EXPECT_EQ(first["rows"][2].dump(), R"({"account":"银行存款","amount":10050,"line":3,"side":"credit"})");
-  EXPECT_EQ(doc["entries"][1]["heading"], nullptr);
-  EXPECT_EQ(doc["entries"][1]["rows"][0]["side"], nullptr);
+  element doc = ParseJson(Cli(form6 + " --format json").out);
+  EXPECT_EQ(Size(doc["lines"]), 21u);
+  element first = doc["entries"].at(0);
+  EXPECT_EQ(Text(first["heading"]), "购入股票");
+  EXPECT_EQ(simdjson::minify(first["rows"].at(2)),
+            R"({"account":"银行存款","side":"credit","amount":10050,"line":3})");
+  EXPECT_TRUE(doc["entries"].at(1)["heading"].is_null());
+  EXPECT_TRUE(doc["entries"].at(1)["rows"].at(0)["side"].is_null());
   EXPECT_EQ(Cli(form6 + " --format text").out, Cli(form6).out);
   std::string tsv = Cli(form6 + " --format tsv").out;
   EXPECT_EQ(tsv.substr(0, tsv.find("\t银行存款\t\t10050\t\n")),
@@ -249,9 +242,8 @@ TEST(Cli, EntriesAsJsonTableAndCapital) {
   EXPECT_EQ(Cli(form6 + " --format=csv").out.substr(0, 60), "摘要,会计科目,借方金额,贷方金额,其他金额\r\n");
   for (const char* bad : {" --format", " --format xml"}) EXPECT_EQ(Cli(form6 + bad).status, 2) << bad;
 
-  auto batch =
-      nlohmann::json::parse(Cli("batch", "{\"window\": \"Form6\", \"fields\": {\"Text3\": \"2\"}}\n").out);
-  EXPECT_EQ(batch["entries"].size(), 6u);
+  element batch = ParseJson(Cli("batch", "{\"window\": \"Form6\", \"fields\": {\"Text3\": \"2\"}}\n").out);
+  EXPECT_EQ(Size(batch["entries"]), 6u);
 
   CliRun capital = Cli("capital 10050 -0.5 100000000.01");
   EXPECT_EQ(capital.status, 0);
@@ -274,42 +266,43 @@ TEST(Cli, WarningsBalancesAndInferredSides) {
   EXPECT_EQ(errText, "varnello-cli: Text3 读作 1：“,00”未读入\n");
 
   // Text2 once: a field given twice is refused.
-  auto doc = nlohmann::json::parse(Cli("press 买股票 Text1=10 Text4=50 Text3=1,00 Text2=5万元 --json").out);
-  EXPECT_EQ(doc["warnings"].dump(),
-            R"([{"field":"Text2","read_as":5,"text":"5万元"},{"field":"Text3","read_as":1,"text":"1,00"}])");
-  EXPECT_FALSE(nlohmann::json::parse(Cli(form6 + " Text3=1,000 --json").out).contains("warnings"));
+  element doc = ParseJson(Cli("press 买股票 Text1=10 Text4=50 Text3=1,00 Text2=5万元 --json").out);
+  EXPECT_EQ(simdjson::minify(doc["warnings"]),
+            R"([{"field":"Text2","text":"5万元","read_as":5},{"field":"Text3","text":"1,00","read_as":1}])");
+  EXPECT_FALSE(Has(ParseJson(Cli(form6 + " Text3=1,000 --json").out), "warnings"));
   // An argument that is not UTF-8 is refused before it reaches a field.
   EXPECT_EQ(Cli(form6 + " Text3=\"$(printf '1\\377')\" --json").status, 2);
-  const auto& bought = doc["entries"][0];
-  EXPECT_EQ(bought["credit"], 60);  // 1 share at 10 and the fees of 50
-  EXPECT_EQ(bought["debit"], bought["credit"]);
-  EXPECT_EQ(bought["balanced"], true);
+  element bought = doc["entries"].at(0);
+  EXPECT_EQ(int64_t(bought["credit"]), 60);  // 1 share at 10 and the fees of 50
+  EXPECT_EQ(int64_t(bought["debit"]), 60);
+  EXPECT_TRUE(bool(bought["balanced"]));
 
   std::string batch = Cli("batch",
                           "{\"window\": \"Form122\", \"fields\": {\"Text1\": \"13320\", \"Text2\": \"1\"}}\n"
                           "{\"window\": \"Form15\", \"fields\": {\"Text1\": \"1000\", \"Text3\": \"1000\", "
                           "\"Text4\": \"130\", \"Text5\": \"abc\"}}\n")
                           .out;
-  auto capital = nlohmann::json::parse(batch.substr(0, batch.find('\n')));
-  const auto& row = capital["entries"][0]["rows"][1];
-  EXPECT_EQ(row["account"], "资本公积");
-  EXPECT_EQ(row["side"], "credit");
-  EXPECT_EQ(row["side_inferred"], true);
-  EXPECT_FALSE(capital["entries"][0]["rows"][0].contains("side_inferred"));
-  EXPECT_EQ(capital["entries"][0]["balanced"], true);
-  EXPECT_FALSE(capital.contains("warnings"));
-  auto note = nlohmann::json::parse(batch.substr(batch.find('\n') + 1));
-  EXPECT_EQ(note["entries"][0]["balanced"], false);  // 票据面值 1000 against 货款 1000 + 增值税 130
-  EXPECT_EQ(note["entries"][0]["credit"], 1130);
-  EXPECT_EQ(note["warnings"][0]["field"], "Text5");
+  std::vector<element> answers = AnswerLines(batch);
+  ASSERT_EQ(answers.size(), 2u);
+  element capital = answers[0], note = answers[1];
+  element row = capital["entries"].at(0)["rows"].at(1);
+  EXPECT_EQ(Text(row["account"]), "资本公积");
+  EXPECT_EQ(Text(row["side"]), "credit");
+  EXPECT_TRUE(bool(row["side_inferred"]));
+  EXPECT_FALSE(Has(capital["entries"].at(0)["rows"].at(0), "side_inferred"));
+  EXPECT_TRUE(bool(capital["entries"].at(0)["balanced"]));
+  EXPECT_FALSE(Has(capital, "warnings"));
+  EXPECT_FALSE(bool(note["entries"].at(0)["balanced"]));  // 票据面值 1000 against 货款 1000 + 增值税 130
+  EXPECT_EQ(int64_t(note["entries"].at(0)["credit"]), 1130);
+  EXPECT_EQ(Text(note["warnings"].at(0)["field"]), "Text5");
 
-  auto closing = nlohmann::json::parse(Cli("press Form114 Text1=100 Text3=500 --json").out);
-  EXPECT_EQ(closing["entries"][0]["rows"][0]["balance_line"], true);
-  EXPECT_EQ(closing["entries"][0]["balanced"], true);
+  element closing = ParseJson(Cli("press Form114 Text1=100 Text3=500 --json").out);
+  EXPECT_TRUE(bool(closing["entries"].at(0)["rows"].at(0)["balance_line"]));
+  EXPECT_TRUE(bool(closing["entries"].at(0)["balanced"]));
 
-  auto marked = nlohmann::json::parse(
+  element marked = ParseJson(
       Cli("mark", "{\"window\": \"Form6\", \"fields\": {\"Text3\": \"1,00\"}, \"answer\": []}\n").out);
-  EXPECT_EQ(marked["warnings"].dump(), R"([{"field":"Text3","read_as":1,"text":"1,00"}])");
+  EXPECT_EQ(simdjson::minify(marked["warnings"]), R"([{"field":"Text3","text":"1,00","read_as":1}])");
 
   EXPECT_EQ(Cli("capital 12345678901234.56").out,
             "壹拾贰万叁仟肆佰伍拾陆亿柒仟捌佰玖拾万壹仟贰佰叁拾肆元伍角陆分\n");
@@ -325,27 +318,24 @@ TEST(Cli, FindListsMatchesBestFirstAndDescribeShowsInitials) {
   // A keyword no category lists has no subject.
   EXPECT_EQ(Cli("find 少记").out, "少记折旧  Form3\n");
 
-  auto doc = nlohmann::json::parse(Cli("find 股票 --json").out);
-  EXPECT_EQ(doc["query"], "股票");
-  EXPECT_EQ(doc["matches"].size(), 9u);
-  EXPECT_EQ(doc["matches"][0], nlohmann::json({{"keyword", "股票"},
-                                               {"window", "Form66"},
-                                               {"subject", "股票/债券"},
-                                               {"pinyin", "gu piao"},
-                                               {"initials", "gp"},
-                                               {"match", "exact"}}));
-  EXPECT_EQ(doc["matches"][8]["keyword"], "发行股票");
+  element doc = ParseJson(Cli("find 股票 --json").out);
+  EXPECT_EQ(Text(doc["query"]), "股票");
+  EXPECT_EQ(Size(doc["matches"]), 9u);
+  EXPECT_EQ(simdjson::minify(doc["matches"].at(0)),
+            R"({"keyword":"股票","window":"Form66","subject":"股票/债券","pinyin":"gu piao","initials":"gp",)"
+            R"("match":"exact"})");
+  EXPECT_EQ(Text(doc["matches"].at(8)["keyword"]), "发行股票");
 
   CliRun none = Cli("find xq --json");
   EXPECT_EQ(none.status, 1);
-  EXPECT_EQ(nlohmann::json::parse(none.out)["matches"].size(), 0u);
+  EXPECT_EQ(none.out, "{\"query\":\"xq\",\"matches\":[]}\n");
   EXPECT_EQ(Cli("find").status, 2);
   EXPECT_EQ(Cli("find a b").status, 2);
 
   std::string form103 = Cli("describe 长期借款").out;
   EXPECT_EQ(form103.substr(0, form103.find('\n')), "Form103 (topic) keywords: 长期借款 (cqjk)");
-  auto form41 = nlohmann::json::parse(Cli("describe Form41 --json").out)["windows"][0];
-  EXPECT_EQ(form41["initials"], nlohmann::json({"gmcqzq", "cycqzq", "cscqzq", "cqzqtz"}));
+  element form41 = ParseJson(Cli("describe Form41 --json").out)["windows"].at(0);
+  EXPECT_EQ(simdjson::minify(form41["initials"]), R"(["gmcqzq","cycqzq","cscqzq","cqzqtz"])");
 }
 
 // A teacher's round trip: an exercise's figures, marked with the window's own key as the answer,
@@ -354,27 +344,28 @@ TEST(Cli, ExerciseFiguresMarkedBack) {
   CliRun ex = Cli("exercise Form18 --seed 1");
   ASSERT_EQ(ex.status, 0);
   EXPECT_EQ(Cli("exercise 坏账准备 --seed 1").out, ex.out);
-  auto request = nlohmann::json::parse(ex.out);
-  EXPECT_EQ(request["seed"], 1);
-  request["answer"] = nlohmann::json::array();
-  auto first = nlohmann::json::parse(Cli("mark", request.dump() + "\n").out);
-  ASSERT_GT(first["key"].size(), 0u);
-  EXPECT_EQ(first["score"], 0.0);
-  EXPECT_EQ(first["missing"].size(), first["key"].size());
-  request["answer"] = first["key"];
-  nlohmann::json flipped = request;
-  flipped["answer"][0]["side"] = flipped["answer"][0]["side"] == "借" ? "贷" : "借";
-  CliRun marked = Cli("mark", request.dump() + "\n" + flipped.dump() + "\n{\"window\": \"Form18\"}\n");
+  EXPECT_EQ(int64_t(ParseJson(ex.out)["seed"]), 1);
+  // The exercise's object with an "answer" added.
+  auto request = [&](std::string_view answer) {
+    return ex.out.substr(0, ex.out.rfind('}')) + ",\"answer\":" + std::string(answer) + "}\n";
+  };
+  element first = ParseJson(Cli("mark", request("[]")).out);
+  ASSERT_GT(Size(first["key"]), 0u);
+  EXPECT_EQ(double(first["score"]), 0.0);
+  EXPECT_EQ(Size(first["missing"]), Size(first["key"]));
+  std::string key = simdjson::minify(first["key"]), side = std::string(Text(first["key"].at(0)["side"]));
+  std::string flipped = key;
+  size_t at = flipped.find("\"side\":\"" + side + "\"") + 8;
+  flipped.replace(at, side.size(), side == "借" ? "贷" : "借");
+  CliRun marked = Cli("mark", request(key) + request(flipped) + "{\"window\": \"Form18\"}\n");
   EXPECT_EQ(marked.status, 0);
-  std::vector<nlohmann::json> answers;
-  for (size_t at = 0, end; (end = marked.out.find('\n', at)) != std::string::npos; at = end + 1)
-    answers.push_back(nlohmann::json::parse(marked.out.substr(at, end - at)));
+  std::vector<element> answers = AnswerLines(marked.out);
   ASSERT_EQ(answers.size(), 3u);
-  EXPECT_EQ(answers[0]["score"], 1.0);
-  EXPECT_EQ(answers[0]["missing"].size(), 0u);
-  EXPECT_EQ(answers[1]["rows"][0]["mark"], "wrong_side");
-  EXPECT_LT(answers[1]["score"], 1.0);
-  EXPECT_TRUE(answers[2].contains("error"));
+  EXPECT_EQ(double(answers[0]["score"]), 1.0);
+  EXPECT_EQ(Size(answers[0]["missing"]), 0u);
+  EXPECT_EQ(Text(answers[1]["rows"].at(0)["mark"]), "wrong_side");
+  EXPECT_LT(double(answers[1]["score"]), 1.0);
+  EXPECT_TRUE(Has(answers[2], "error"));
   for (const char* args : {"exercise", "exercise Form18 --seed", "exercise Form18 --seed x", "exercise Form1",
                            "exercise Form18 Form19", "mark extra"}) {
     EXPECT_EQ(Cli(args).status, 2) << args;
@@ -436,13 +427,13 @@ TEST(Cli, BatchAndMarkHoldRequestsToOneRule) {
 // The answer of a press that faults marks the lines against the key up to the fault, but gives
 // no score.
 TEST(Cli, MarkGivesNoScoreBesideAFault) {
-  auto answer = nlohmann::json::parse(
+  element answer = ParseJson(
       Cli("mark", R"({"window": "Form9", "fields": {"Text1": "1e300", "Text3": "1e300"}, "answer": []})"
                   "\n")
           .out);
-  EXPECT_EQ(answer["fault"], "overflow");
-  EXPECT_FALSE(answer.contains("score"));
-  EXPECT_TRUE(answer.contains("key"));
+  EXPECT_EQ(Text(answer["fault"]), "overflow");
+  EXPECT_FALSE(Has(answer, "score"));
+  EXPECT_TRUE(Has(answer, "key"));
 }
 
 // A client that sends one request and waits for its answer gets it while the input stays open.
@@ -514,29 +505,27 @@ TEST(Cli, ArgumentsAndExitStatuses) {
 
 // A question is one entry: exercise names it and words it; mark takes it back with its options.
 TEST(Cli, ExerciseEntryQuestionAndMarkOptions) {
-  auto ex = nlohmann::json::parse(Cli("exercise 买股票 --seed 4 --entry 4").out);
-  EXPECT_EQ(ex["entry"], nlohmann::json({{"index", 4}, {"heading", "分配股利"}}));
-  std::string question = ex["question"];
+  element ex = ParseJson(Cli("exercise 买股票 --seed 4 --entry 4").out);
+  EXPECT_EQ(simdjson::minify(ex["entry"]), R"({"index":4,"heading":"分配股利"})");
+  std::string question(Text(ex["question"]));
   EXPECT_EQ(question.rfind("分配股利：每股股利 ", 0), 0u) << question;
   EXPECT_NE(question.find("。请编制会计分录。"), std::string::npos);
   EXPECT_EQ(Cli("exercise Form6 --entry 1").status, 2);  // a heading without rows
-  nlohmann::json request = {
-      {"window", "Form6"},
-      {"fields", {{"Text1", "10"}, {"Text2", "0.5"}, {"Text3", "1000"}, {"Text4", "50"}}},
-      {"entry", 0},
-      {"detail", "optional"},
-      {"unit", "wan"},
-      {"answer",
-       {{{"account", "交易性金融资产"}, {"side", "借"}, {"amount", "0.955"}},
-        {{"account", "投资收益"}, {"side", "借"}, {"amount", "0.05"}},
-        {{"account", "银行存款"}, {"side", "贷"}, {"amount", "1.005"}}}}};
-  auto marked = nlohmann::json::parse(Cli("mark", request.dump() + "\n").out);
-  EXPECT_EQ(marked["score"], 1.0) << marked.dump();
-  EXPECT_EQ(marked["key"].size(), 3u);
-  request["detail"] = "required";
-  marked = nlohmann::json::parse(Cli("mark", request.dump() + "\n").out);
-  EXPECT_EQ(marked["rows"][0]["mark"], "wrong_detail");
-  EXPECT_EQ(marked["rows"][0]["reason"], "明细科目不符：应为 交易性金融资产-成本");
-  request["unit"] = "万元";
-  EXPECT_TRUE(nlohmann::json::parse(Cli("mark", request.dump() + "\n").out).contains("error"));
+  auto request = [](std::string_view detail, std::string_view unit) {
+    return R"({"window": "Form6", "fields": {"Text1": "10", "Text2": "0.5", "Text3": "1000", "Text4": "50"},)"
+           R"( "entry": 0, "detail": ")" +
+           std::string(detail) + R"(", "unit": ")" + std::string(unit) +
+           R"(", "answer": [{"account": "交易性金融资产", "side": "借", "amount": "0.955"},)"
+           R"( {"account": "投资收益", "side": "借", "amount": "0.05"},)"
+           R"( {"account": "银行存款", "side": "贷", "amount": "1.005"}]})"
+           "\n";
+  };
+  std::string out = Cli("mark", request("optional", "wan")).out;
+  element marked = ParseJson(out);
+  EXPECT_EQ(double(marked["score"]), 1.0) << out;
+  EXPECT_EQ(Size(marked["key"]), 3u);
+  marked = ParseJson(Cli("mark", request("required", "wan")).out);
+  EXPECT_EQ(Text(marked["rows"].at(0)["mark"]), "wrong_detail");
+  EXPECT_EQ(Text(marked["rows"].at(0)["reason"]), "明细科目不符：应为 交易性金融资产-成本");
+  EXPECT_TRUE(Has(ParseJson(Cli("mark", request("required", "万元")).out), "error"));
 }

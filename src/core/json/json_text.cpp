@@ -1,5 +1,7 @@
 #include "core/json/json_text.h"
 
+#include <simdjson.h>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -105,6 +107,23 @@ void AppendJsonReal(std::string& out, double value) {
   char* end = WriteShortest(buf, value);
   out.append(buf, end);
   if (std::find_if(buf, end, [](char c) { return c == '.' || c == 'e' || c == 'n'; }) == end) out += ".0";
+}
+
+std::string ValidUtf8(std::string_view text) {
+  if (simdjson::validate_utf8(text.data(), text.size())) return std::string(text);
+  std::string out;
+  for (size_t i = 0; i < text.size();) {
+    auto c = static_cast<unsigned char>(text[i]);
+    size_t n = c < 0x80 ? 1 : c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
+    if (i + n <= text.size() && simdjson::validate_utf8(text.data() + i, n)) {
+      out.append(text, i, n);
+      i += n;
+    } else {
+      out += "\xEF\xBF\xBD";
+      ++i;
+    }
+  }
+  return out;
 }
 
 }  // namespace varnello

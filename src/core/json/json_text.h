@@ -16,5 +16,8 @@ void AppendJsonAmount(std::string& out, double amount);
 // A number as a real: the shortest digits that read back the same, with ".0" after a whole
 // number so that it reads as a real (1.0, 0.5).
 void AppendJsonReal(std::string& out, double value);
+// The text with each byte that begins no valid UTF-8 sequence replaced by U+FFFD: text from
+// outside (a command-line argument, a user's file) is echoed in JSON, which must be UTF-8.
+std::string ValidUtf8(std::string_view text);
 
 }  // namespace varnello

@@ -6,25 +6,26 @@ namespace varnello {
 namespace {
 
 void PressForm106(Press& p) {
-  Figure U = p.Read(1), N = p.Read(2), R = p.Read(3), D = p.Read(4);
+  Figure openingUndistributed = p.Read(1), netProfit = p.Read(2), surplusReserve = p.Read(3),
+         cashDividend = p.Read(4);
   p.Heading("结转本年利润");
-  Figure total = p.Check(N + U);
+  Figure total = p.Check(netProfit + openingUndistributed);
   p.Line("本年利润（借）", total);
   p.Line("利润分配-未分配利润（贷）", total);
   p.Blank();
   p.Heading("发放股利");
-  p.Line("利润分配-盈余公积（借）", R);
-  p.Line("利润分配-应付利润（借）", D);
-  p.Line("盈余公积（贷）", R);
-  p.Line("应付利润（贷）", D);
+  p.Line("利润分配-盈余公积（借）", surplusReserve);
+  p.Line("利润分配-应付利润（借）", cashDividend);
+  p.Line("盈余公积（贷）", surplusReserve);
+  p.Line("应付利润（贷）", cashDividend);
   p.Blank();
   p.Heading("同时");
-  Figure distributed = p.Check(D + R);
+  Figure distributed = p.Check(cashDividend + surplusReserve);
   p.Line("利润分配-未分配利润（借）", distributed);
-  p.Line("利润分配-盈余公积（贷）", R);
-  p.Line("利润分配-应付利润（贷）", D);
+  p.Line("利润分配-盈余公积（贷）", surplusReserve);
+  p.Line("利润分配-应付利润（贷）", cashDividend);
   p.Blank();
-  Figure remaining = p.Check((N + U) - (D + R));
+  Figure remaining = p.Check((netProfit + openingUndistributed) - (cashDividend + surplusReserve));
   p.Line("未分配利润（总）", remaining);
 }
 

@@ -8,58 +8,64 @@ namespace varnello {
 namespace {
 
 void PressForm113(Press& p) {
-  Figure I1 = p.Read(1), I2 = p.Read(2), I3 = p.Read(3), I4 = p.Read(4), I5 = p.Read(5);
-  Figure E1 = p.Read(6), E2 = p.Read(7), E3 = p.Read(8), E4 = p.Read(9), E5 = p.Read(10), E6 = p.Read(11),
-         E7 = p.Read(12), E8 = p.Read(13);
-  Figure X = p.Read(14);
+  Figure mainRevenue = p.Read(1), otherRevenue = p.Read(2), fairValueGain = p.Read(3),
+         investmentIncome = p.Read(4), nonOperatingIncome = p.Read(5);
+  Figure mainCost = p.Read(6), otherCost = p.Read(7), businessTaxes = p.Read(8), sellingExpenses = p.Read(9),
+         adminExpenses = p.Read(10), financeExpenses = p.Read(11), impairmentLoss = p.Read(12),
+         nonOperatingExpense = p.Read(13);
+  Figure incomeTax = p.Read(14);
 
   // Both totals are checked before anything is printed.
-  Figure T = p.Check((((I2 + I1) + I3) + I4) + I5);
-  Figure C = p.Check(((((((E2 + E1) + E3) + E4) + E5) + E6) + E7) + E8);
+  Figure totalIncome =
+      p.Check((((otherRevenue + mainRevenue) + fairValueGain) + investmentIncome) + nonOperatingIncome);
+  Figure totalExpense = p.Check(
+      ((((((otherCost + mainCost) + businessTaxes) + sellingExpenses) + adminExpenses) + financeExpenses) +
+       impairmentLoss) +
+      nonOperatingExpense);
 
   p.Heading("结转收入");
-  p.Line("主营业务收入（借）", I1);
-  p.Line("其他业务收入（借）", I2);
-  p.Line("公允价值变动损益（借）", I3);
-  p.Line("投资收益（借）", I4);
-  p.Line("营业外收入（借）", I5);
-  p.Line("本年利润（贷）", T);
+  p.Line("主营业务收入（借）", mainRevenue);
+  p.Line("其他业务收入（借）", otherRevenue);
+  p.Line("公允价值变动损益（借）", fairValueGain);
+  p.Line("投资收益（借）", investmentIncome);
+  p.Line("营业外收入（借）", nonOperatingIncome);
+  p.Line("本年利润（贷）", totalIncome);
   p.Blank();
 
   p.Heading("结转支出");
-  p.Line("本年利润（借）", C);
-  p.Line("主营业务成本（贷）", E1);
-  p.Line("其他业务成本（贷）", E2);
-  p.Line("营业税金及附加（贷）", E3);
-  p.Line("销售费用（贷）", E4);
-  p.Line("管理费用（贷）", E5);
-  p.Line("财务费用（贷）", E6);
-  p.Line("资产减值损失（贷）", E7);
-  p.Line("营业外支出（贷）", E8);
+  p.Line("本年利润（借）", totalExpense);
+  p.Line("主营业务成本（贷）", mainCost);
+  p.Line("其他业务成本（贷）", otherCost);
+  p.Line("营业税金及附加（贷）", businessTaxes);
+  p.Line("销售费用（贷）", sellingExpenses);
+  p.Line("管理费用（贷）", adminExpenses);
+  p.Line("财务费用（贷）", financeExpenses);
+  p.Line("资产减值损失（贷）", impairmentLoss);
+  p.Line("营业外支出（贷）", nonOperatingExpense);
   p.Blank();
 
   p.Heading("结转所得税");
-  p.Line("本年利润（借）", X);
-  p.Line("所得税费用（贷）", X);
+  p.Line("本年利润（借）", incomeTax);
+  p.Line("所得税费用（贷）", incomeTax);
   p.Blank();
 
   p.Heading("结转本年利润");
-  Figure P = p.Check((T - C) - X);
-  if (P >= 0) {  // a zero result is closed as a profit
-    p.Line("本年利润（借）", P);
-    p.Line("利润分配-未分配利润（贷）", P);
+  Figure netProfit = p.Check((totalIncome - totalExpense) - incomeTax);
+  if (netProfit >= 0) {  // a zero result is closed as a profit
+    p.Line("本年利润（借）", netProfit);
+    p.Line("利润分配-未分配利润（贷）", netProfit);
   } else {
     // A loss: the same two captions in reverse order, with the loss as a positive figure.
-    Figure loss = p.Check(-P);
+    Figure loss = p.Check(-netProfit);
     p.Line("利润分配-未分配利润（贷）", loss);
     p.Line("本年利润（借）", loss);
   }
   p.Blank();
 
-  Figure beforeTax = p.Check(P + X);
+  Figure beforeTax = p.Check(netProfit + incomeTax);
   p.Line("利润总额", beforeTax);
   // Operating profit: non-operating expense added back, non-operating income taken out.
-  Figure operating = p.Check(((P + X) + E8) - I5);
+  Figure operating = p.Check(((netProfit + incomeTax) + nonOperatingExpense) - nonOperatingIncome);
   p.Line("营业利润", operating);
 }
 

@@ -6,15 +6,16 @@ namespace varnello {
 namespace {
 
 void PressForm121(Press& p) {
-  Figure N = p.Read(1), F = p.Read(2), P = p.Read(3), k = p.Read(4);
+  Figure shareCount = p.Read(1), parValue = p.Read(2), issuePrice = p.Read(3), commissionRate = p.Read(4);
   // Every amount is checked before the first line, so an overflow prints nothing.
-  Figure G = p.Check((P * N) * (1 - k));
-  Figure H = p.Check(((P - F) * N) - ((P * N) * k));
-  Figure capital = p.Check(F * N);
+  Figure netProceeds = p.Check((issuePrice * shareCount) * (1 - commissionRate));
+  Figure sharePremium =
+      p.Check(((issuePrice - parValue) * shareCount) - ((issuePrice * shareCount) * commissionRate));
+  Figure capital = p.Check(parValue * shareCount);
   p.Heading("发行股票");
-  p.Line("银行存款（借）", G);
+  p.Line("银行存款（借）", netProceeds);
   p.Line("股本（贷）", capital);
-  p.Line("资本公积-股本溢价（贷）", H);
+  p.Line("资本公积-股本溢价（贷）", sharePremium);
 }
 
 constexpr Item kItems[] = {Field(1, "股票数量"), Field(2, "股票面值"), Field(3, "发行面值"),

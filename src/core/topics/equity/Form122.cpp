@@ -5,9 +5,9 @@ namespace varnello {
 namespace {
 
 void PressForm122(Press& p) {
-  Figure A = p.Read(1), s = p.Read(2);
+  Figure capitalReserveIncrease = p.Read(1), shareRatio = p.Read(2);
   p.Heading("增加资本公积");
-  Figure share = p.Check(s * A);
+  Figure share = p.Check(shareRatio * capitalReserveIncrease);
   p.Line("长期股权投资（借）", share);
   p.Line("资本公积", share);
 }

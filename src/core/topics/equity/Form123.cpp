@@ -6,23 +6,24 @@ namespace varnello {
 namespace {
 
 void PressForm123(Press& p) {
-  Figure NP = p.Read(1), U = p.Read(2), rate = p.Read(3), C = p.Read(4), Z = p.Read(5);
-  if (NP > 0) {
-    Figure Q = p.Check((U + NP) * rate);
+  Figure netProfit = p.Read(1), openingUndistributed = p.Read(2), rate = p.Read(3), lossMadeGood = p.Read(4),
+         reserveToCapital = p.Read(5);
+  if (netProfit > 0) {
+    Figure appropriation = p.Check((openingUndistributed + netProfit) * rate);
     p.Heading("提取盈余公积");
-    p.Line("利润分配-盈余公积（借）", Q);
-    p.Line("盈余公积-法定盈余公积", Q);
+    p.Line("利润分配-盈余公积（借）", appropriation);
+    p.Line("盈余公积-法定盈余公积", appropriation);
     p.Blank();  // only the appropriation is followed by a blank line
   }
-  if (C > 0) {
+  if (lossMadeGood > 0) {
     p.Heading("弥补亏损");
-    p.Line("盈余公积（借）", C);
-    p.Line("利润分配-盈余公积补亏（贷）", C);
+    p.Line("盈余公积（借）", lossMadeGood);
+    p.Line("利润分配-盈余公积补亏（贷）", lossMadeGood);
   }
-  if (Z > 0) {
+  if (reserveToCapital > 0) {
     p.Heading("转增股本");
-    p.Line("盈余公积（借）", Z);
-    p.Line("股本（贷）", Z);
+    p.Line("盈余公积（借）", reserveToCapital);
+    p.Line("股本（贷）", reserveToCapital);
   }
 }
 

@@ -6,15 +6,15 @@ namespace varnello {
 namespace {
 
 void PressForm124(Press& p) {
-  Figure D = p.Read(1), E = p.Read(2), R = p.Read(3);
+  Figure dividendPayable = p.Read(1), fromProfit = p.Read(2), fromReserve = p.Read(3);
   p.Heading("发放现金股利");
-  p.Line("利润分配（借）", E);
-  p.Line("盈余公积（借）", R);
-  p.Line("应付股利（贷）", D);
+  p.Line("利润分配（借）", fromProfit);
+  p.Line("盈余公积（借）", fromReserve);
+  p.Line("应付股利（贷）", dividendPayable);
   p.Blank();
   p.Heading("支付股利");
-  p.Line("应付股利（借）", D);
-  p.Line("银行存款（贷）", D);
+  p.Line("应付股利（借）", dividendPayable);
+  p.Line("银行存款（贷）", dividendPayable);
 }
 
 constexpr Item kItems[] = {Field(1, "应付股利"), Field(2, "可调用股利"), Field(3, "盈余公积")};

@@ -6,28 +6,28 @@ namespace varnello {
 namespace {
 
 void PressForm11(Press& p) {
-  Figure G = p.Read(1), V = p.Read(2), T = p.Read(3), E = p.Read(4);
-  if (G > 0) {
-    Figure C = p.Check(T + G, "货物成本");      // cost of the goods: freight included
-    Figure P = p.Check(V + G + T, "支付金额");  // paid from the deposit
+  Figure goodsPrice = p.Read(1), vat = p.Read(2), freight = p.Read(3), outOfTownDeposit = p.Read(4);
+  if (goodsPrice > 0) {
+    Figure goodsCost = p.Check(freight + goodsPrice, "货物成本");  // cost of the goods: freight included
+    Figure amountPaid = p.Check(vat + goodsPrice + freight, "支付金额");  // paid from the deposit
     p.Heading("商品未验收");
-    p.Line("在途物资（借）", C);
-    p.Line("应交税费-应交增值税（借）", V);
-    p.Line("其他货币资金-外埠存款（贷）", P);
+    p.Line("在途物资（借）", goodsCost);
+    p.Line("应交税费-应交增值税（借）", vat);
+    p.Line("其他货币资金-外埠存款（贷）", amountPaid);
     p.Blank();
     p.Heading("验收入库");
-    p.Line("库存商品（借）", C);
-    p.Line("在途物资（贷）", C);
+    p.Line("库存商品（借）", goodsCost);
+    p.Line("在途物资（贷）", goodsCost);
     p.Blank();
     p.Heading("收回款项");
-    p.Line("银行存款（借）", P);
-    p.Line("其他货币资金-外埠存款（贷）", P);
+    p.Line("银行存款（借）", amountPaid);
+    p.Line("其他货币资金-外埠存款（贷）", amountPaid);
     p.Blank();
   }
-  if (E > 0) {
+  if (outOfTownDeposit > 0) {
     p.Heading("汇款");
-    p.Line("其他货币资金-外埠存款（借）", E);
-    p.Line("银行存款（贷）", E);
+    p.Line("其他货币资金-外埠存款（借）", outOfTownDeposit);
+    p.Line("银行存款（贷）", outOfTownDeposit);
   }
 }
 

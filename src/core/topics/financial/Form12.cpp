@@ -16,32 +16,35 @@ void PrintInstrument(Press& p, std::string_view heading, std::string_view deposi
   p.Line(deposit, amount);
   p.Line("银行存款（贷）", amount);
   p.Blank();
-  Figure Y = p.Check(((days * rate) / 360 + 1) * amount, "到期本息");  // amount with interest at maturity
-  Figure Z = p.Check(Y - amount);
+  Figure maturityAmount =
+      p.Check(((days * rate) / 360 + 1) * amount, "到期本息");  // amount with interest at maturity
+  Figure interestEarned = p.Check(maturityAmount - amount);
   p.Heading("收到票据");
-  p.Line("银行存款（借）", Y);
+  p.Line("银行存款（借）", maturityAmount);
   p.Line("应收票据（贷）", amount);
-  p.Line("财务费用（贷）", Z);
+  p.Line("财务费用（贷）", interestEarned);
   p.Blank();
   p.Heading("未收到账款");
-  p.Line("应收账款（借）", Y);
-  p.Line("银行存款（贷）", Y);
+  p.Line("应收账款（借）", maturityAmount);
+  p.Line("银行存款（贷）", maturityAmount);
 }
 
 void PressForm12(Press& p) {
-  Figure M = p.Read(1), V = p.Read(2), H = p.Read(3), B = p.Read(4);
-  Figure i1 = p.Read(5), d1 = p.Read(6), i2 = p.Read(7), d2 = p.Read(8);
-  if (M > 0 && V > 0) {
+  Figure materialsCost = p.Read(1), vat = p.Read(2), bankBill = p.Read(3), cashierOrder = p.Read(4);
+  Figure billRate = p.Read(5), billDays = p.Read(6), orderRate = p.Read(7), orderDays = p.Read(8);
+  if (materialsCost > 0 && vat > 0) {
     p.Heading("外埠采购");
-    Figure X = p.Check(V + M);
-    p.Line("材料费用（借）", M);
-    p.Line("应交税金-应交增值税（进）（借）", V);
-    p.Line("其他货币资金（贷）", X);
+    Figure materialsPayment = p.Check(vat + materialsCost);
+    p.Line("材料费用（借）", materialsCost);
+    p.Line("应交税金-应交增值税（进）（借）", vat);
+    p.Line("其他货币资金（贷）", materialsPayment);
     p.Blank();
   }
   // The cashier's order follows the bank bill directly, without a blank line.
-  if (H > 0) PrintInstrument(p, "银行汇票", "其他货币资金-银行汇票（借）", H, i1, d1);
-  if (B > 0) PrintInstrument(p, "银行本票", "其他货币资金-银行本票（借）", B, i2, d2);
+  if (bankBill > 0)
+    PrintInstrument(p, "银行汇票", "其他货币资金-银行汇票（借）", bankBill, billRate, billDays);
+  if (cashierOrder > 0)
+    PrintInstrument(p, "银行本票", "其他货币资金-银行本票（借）", cashierOrder, orderRate, orderDays);
 }
 
 // The cashier's-order group has a column of its own, left of the other fields and level with

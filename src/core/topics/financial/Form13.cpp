@@ -5,33 +5,34 @@ namespace varnello {
 namespace {
 
 void PressForm13(Press& p) {
-  Figure L = p.Read(1), G = p.Read(2), x = p.Read(3), f = p.Read(4), C = p.Read(5), S = p.Read(6);
-  if (L > 0) {
-    Figure D = p.Check(x * G, "保证金");  // margin deposit in yuan
+  Figure letterOfCreditUsd = p.Read(1), marginUsd = p.Read(2), usdRate = p.Read(3), fees = p.Read(4),
+         cardDeposit = p.Read(5), cardSpending = p.Read(6);
+  if (letterOfCreditUsd > 0) {
+    Figure margin = p.Check(usdRate * marginUsd, "保证金");  // margin deposit in yuan
     p.Heading("信用证回单");
-    p.Line("其他货币资金-信用证保证金（借）", D);
-    p.Line("银行存款-外币存款（贷）", D);
+    p.Line("其他货币资金-信用证保证金（借）", margin);
+    p.Line("银行存款-外币存款（贷）", margin);
     p.Blank();
     p.Heading("手续费");
-    p.Line("财务费用-银行手续费（借）", f);
-    p.Line("银行存款（贷）", f);
+    p.Line("财务费用-银行手续费（借）", fees);
+    p.Line("银行存款（贷）", fees);
     p.Blank();
-    Figure T = p.Check(x * L, "信用证金额");      // the whole letter in yuan
-    Figure R = p.Check(T - D, "超出保证金部分");  // paid beyond the margin
+    Figure letterOfCredit = p.Check(usdRate * letterOfCreditUsd, "信用证金额");  // the whole letter in yuan
+    Figure beyondMargin = p.Check(letterOfCredit - margin, "超出保证金部分");    // paid beyond the margin
     p.Heading("进口材料");
-    p.Line("在途物资（借）", T);
-    p.Line("其他货币资金-信用证保证金（贷）", D);
-    p.Line("银行存款-外币存款（贷）", R);
+    p.Line("在途物资（借）", letterOfCredit);
+    p.Line("其他货币资金-信用证保证金（贷）", margin);
+    p.Line("银行存款-外币存款（贷）", beyondMargin);
   }
   // The card group follows directly; its spending lines depend on the deposit alone.
-  if (C > 0) {
+  if (cardDeposit > 0) {
     p.Heading("信用卡存款");
-    p.Line("其他货币资金-信用卡存款（借）", C);
-    p.Line("银行存款（贷）", C);
+    p.Line("其他货币资金-信用卡存款（借）", cardDeposit);
+    p.Line("银行存款（贷）", cardDeposit);
     p.Blank();
     p.Heading("信用卡消费");
-    p.Line("管理费用-业务招待费（借）", S);
-    p.Line("其他货币资金-信用卡存款（贷）", S);
+    p.Line("管理费用-业务招待费（借）", cardSpending);
+    p.Line("其他货币资金-信用卡存款（贷）", cardSpending);
   }
 }
 

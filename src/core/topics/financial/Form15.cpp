@@ -5,26 +5,28 @@ namespace varnello {
 namespace {
 
 void PressForm15(Press& p) {
-  Figure A = p.Read(1), m = p.Read(2), G = p.Read(3), V = p.Read(4), i = p.Read(5);
+  Figure faceValue = p.Read(1), termMonths = p.Read(2), goodsPrice = p.Read(3), vat = p.Read(4),
+         annualRate = p.Read(5);
   p.Heading("取得票据");
-  p.Line("应收票据（借）", A);
-  p.Line("主营业务收入（贷）", G);
-  p.Line("应交税费-应交增值税（销）（贷）", V);
+  p.Line("应收票据（借）", faceValue);
+  p.Line("主营业务收入（贷）", goodsPrice);
+  p.Line("应交税费-应交增值税（销）（贷）", vat);
   p.Blank();
-  Figure I = p.Check((i * A) / 12, "每月利息");  // one month's interest
-  p.Line("应收票据（借）", I);
-  p.Line("财务费用（贷）", I);
+  Figure monthlyInterest = p.Check((annualRate * faceValue) / 12, "每月利息");  // one month's interest
+  p.Line("应收票据（借）", monthlyInterest);
+  p.Line("财务费用（贷）", monthlyInterest);
   p.Blank();
-  Figure M = p.Check(((i * m) / 12 + 1) * A, "到期值");  // value at maturity
-  Figure J = p.Check(M - I);
+  Figure maturityValue =
+      p.Check(((annualRate * termMonths) / 12 + 1) * faceValue, "到期值");  // value at maturity
+  Figure noteBalance = p.Check(maturityValue - monthlyInterest);
   p.Heading("据本付息时");
-  p.Line("银行存款（借）", M);
-  p.Line("应收票据（贷）", J);
-  p.Line("财务费用（贷）", I);
+  p.Line("银行存款（借）", maturityValue);
+  p.Line("应收票据（贷）", noteBalance);
+  p.Line("财务费用（贷）", monthlyInterest);
   p.Blank();
   p.Heading("若不带利息");
-  p.Line("银行存款（借）", A);
-  p.Line("应收票据（贷）", A);
+  p.Line("银行存款（借）", faceValue);
+  p.Line("应收票据（贷）", faceValue);
 }
 
 constexpr Item kItems[] = {Field(1, "票据面值"), Field(2, "期限（月）"), Field(3, "货款"), Field(4, "增值税"),

@@ -1,21 +1,23 @@
-// Form2: a rise in the price of held shares and the surplus reserves drawn from it.
+// Form2: a rise in the fair value of shares held for trading, booked to undistributed profit net of
+// deferred tax, and the surplus reserves drawn from it.
 #include "core/engine/topic.h"
 
 namespace varnello {
 namespace {
 
 void PressForm2(Press& p) {
-  Figure T = p.Read(1), D = p.Read(2), r1 = p.Read(3), r2 = p.Read(4);
-  Figure X = p.Check(D + T);
+  Figure incomeTaxEffect = p.Read(1), profitDifference = p.Read(2), statutoryRate = p.Read(3),
+         discretionaryRate = p.Read(4);
+  Figure fairValueRise = p.Check(profitDifference + incomeTaxEffect);
   p.Heading("股价变动");
-  p.Line("交易性金融资产-公允价值变动（借）", X);
-  p.Line("利润分配-未分配利润（贷）", D);
-  p.Line("递延所得税负债（贷）", T);
+  p.Line("交易性金融资产-公允价值变动（借）", fairValueRise);
+  p.Line("利润分配-未分配利润（贷）", profitDifference);
+  p.Line("递延所得税负债（贷）", incomeTaxEffect);
   p.Blank();
-  Figure Y = p.Check((r2 + r1) * D);
+  Figure surplusReserve = p.Check((discretionaryRate + statutoryRate) * profitDifference);
   p.Heading("提取盈余公积");
-  p.Line("利润分配-未分配利润（借）", Y);
-  p.Line("盈余公积（贷）", Y);
+  p.Line("利润分配-未分配利润（借）", surplusReserve);
+  p.Line("盈余公积（贷）", surplusReserve);
 }
 
 constexpr Item kItems[] = {Field(1, "所得税影响"), Field(2, "税后净利润差异"), Field(3, "法定盈余公积比例"),

@@ -5,46 +5,47 @@ namespace varnello {
 namespace {
 
 void PressForm3(Press& p) {
-  Figure A = p.Read(1), t = p.Read(2), r1 = p.Read(3), r2 = p.Read(4), N = p.Read(5);
+  Figure missedDepreciation = p.Read(1), taxRate = p.Read(2), statutoryRate = p.Read(3),
+         discretionaryRate = p.Read(4), shareCount = p.Read(5);
   p.Heading("补提折旧");
-  p.Line("以前年度损益调整（借）", A);
-  p.Line("累计折旧（贷）", A);
+  p.Line("以前年度损益调整（借）", missedDepreciation);
+  p.Line("累计折旧（贷）", missedDepreciation);
   p.Blank();
-  Figure TAX = p.Check(t * A, "所得税");
+  Figure incomeTax = p.Check(taxRate * missedDepreciation, "所得税");
   p.Heading("调整应交所得税");
-  p.Line("应交税费-应交所得税（借）", TAX);
-  p.Line("以前年度损益调整（贷）", TAX);
+  p.Line("应交税费-应交所得税（借）", incomeTax);
+  p.Line("以前年度损益调整（贷）", incomeTax);
   p.Blank();
-  Figure NET = p.Check(A - TAX, "净利润");
+  Figure netProfit = p.Check(missedDepreciation - incomeTax, "净利润");
   p.Heading("转入利润分配");
-  p.Line("利润分配-未分配利润（借）", NET);
-  p.Line("以前年度损益调整（贷）", NET);
+  p.Line("利润分配-未分配利润（借）", netProfit);
+  p.Line("以前年度损益调整（贷）", netProfit);
   p.Blank();
-  Figure R = p.Check((r2 + r1) * NET, "盈余公积");
+  Figure surplusReserve = p.Check((discretionaryRate + statutoryRate) * netProfit, "盈余公积");
   p.Heading("调整利润分配");
-  p.Line("盈余公积（借）", R);
-  p.Line("利润分配-未分配利润（贷）", R);
+  p.Line("盈余公积（借）", surplusReserve);
+  p.Line("利润分配-未分配利润（贷）", surplusReserve);
   p.Blank();
   p.Heading("资产负债表调整");
-  p.Line("调减固定资产", A);
-  p.Line("调减应交税费", TAX);
-  p.Line("调减盈余公积", R);
-  Figure U = p.Check(NET - R, "未分配利润");
-  p.Line("调整未分配利润", U);
+  p.Line("调减固定资产", missedDepreciation);
+  p.Line("调减应交税费", incomeTax);
+  p.Line("调减盈余公积", surplusReserve);
+  Figure undistributedProfit = p.Check(netProfit - surplusReserve, "未分配利润");
+  p.Line("调整未分配利润", undistributedProfit);
   p.Blank();
   p.Heading("利润表项目调整");
-  p.Line("调增营业成本上年金额", A);
-  p.Line("调整所得税费用", TAX);
-  p.Line("调整净利润", NET);
-  if (N > 0) {
-    Figure E = p.Div(NET, N, "每股收益");
-    p.Line("调整基本每股收益上年金额", E);
+  p.Line("调增营业成本上年金额", missedDepreciation);
+  p.Line("调整所得税费用", incomeTax);
+  p.Line("调整净利润", netProfit);
+  if (shareCount > 0) {
+    Figure earningsPerShare = p.Div(netProfit, shareCount, "每股收益");
+    p.Line("调整基本每股收益上年金额", earningsPerShare);
   }
   p.Blank();
   p.Heading("所有者权益变动表项目的调整");
-  p.Line("调整前期差错更正项目中盈余公积上年金额", R);
-  p.Line("未分配利润上年金额", U);
-  p.Line("所有者权益合计上年金额", NET);
+  p.Line("调整前期差错更正项目中盈余公积上年金额", surplusReserve);
+  p.Line("未分配利润上年金额", undistributedProfit);
+  p.Line("所有者权益合计上年金额", netProfit);
 }
 
 constexpr Item kItems[] = {Field(1, "少记折旧费用"), Field(2, "所得税税率"), Field(3, "法定盈余公积比例"),

@@ -5,23 +5,25 @@ namespace varnello {
 namespace {
 
 void PressForm4(Press& p) {
-  Figure A = p.Read(1), i = p.Read(2), m = p.Read(3), k = p.Read(4);
+  Figure faceValue = p.Read(1), annualRate = p.Read(2), termMonths = p.Read(3), monthsToYearEnd = p.Read(4);
   p.Heading("汇票");
-  Figure Y = p.Check(((i * A) / 12) * k, "年末应计利息");  // interest accrued up to the year end
-  Figure YA = p.Check(A + Y);
-  Figure W = p.Check(((i * A) / 12) * m, "全期利息");  // interest over the whole term
-  Figure WA = p.Check(A + W);
+  Figure yearEndInterest = p.Check(((annualRate * faceValue) / 12) * monthsToYearEnd,
+                                   "年末应计利息");  // interest accrued up to the year end
+  Figure yearEndAmount = p.Check(faceValue + yearEndInterest);
+  Figure termInterest =
+      p.Check(((annualRate * faceValue) / 12) * termMonths, "全期利息");  // interest over the whole term
+  Figure maturityValue = p.Check(faceValue + termInterest);
   p.Heading("收到时");
-  p.Line("应收票据（借）", A);
-  p.Line("应收账款（贷）", A);
+  p.Line("应收票据（借）", faceValue);
+  p.Line("应收账款（贷）", faceValue);
   p.Blank();
   p.Heading("年终时");
-  p.Line("应收票据（借）", YA);
-  p.Line("应收账款（贷）", YA);
+  p.Line("应收票据（借）", yearEndAmount);
+  p.Line("应收账款（贷）", yearEndAmount);
   p.Blank();
   p.Heading("商业承兑汇票后");
-  p.Line("银行存款（借）", WA);
-  p.Line("应收票据（贷）", WA);
+  p.Line("银行存款（借）", maturityValue);
+  p.Line("应收票据（贷）", maturityValue);
 }
 
 constexpr Item kItems[] = {Field(1, "票据面值"), Field(2, "年利率"), Field(3, "期限（月）"),

@@ -5,40 +5,40 @@ namespace varnello {
 namespace {
 
 void PressForm5(Press& p) {
-  Figure P = p.Read(1), F = p.Read(2), i = p.Read(3), r = p.Read(4);
+  Figure principal = p.Read(1), futureCashFlow = p.Read(2), couponRate = p.Read(3), effectiveRate = p.Read(4);
   p.Read(5);  // the term is read but takes part in no amount
-  Figure Q = p.Read(6);
-  Figure C = p.Check(i * P + P);
-  Figure I = p.Check(i * P);
-  Figure L = p.Check(C - F);
-  Figure M = p.Check((F - Q) + r * F);
-  Figure K = p.Check(r * F);
+  Figure principalRepaid = p.Read(6);
+  Figure principalWithInterest = p.Check(couponRate * principal + principal);
+  Figure interestIncome = p.Check(couponRate * principal);
+  Figure impairmentLoss = p.Check(principalWithInterest - futureCashFlow);
+  Figure amortisedCost = p.Check((futureCashFlow - principalRepaid) + effectiveRate * futureCashFlow);
+  Figure impairedInterest = p.Check(effectiveRate * futureCashFlow);
   p.Heading("本年发放贷款");
-  p.Line("贷款-本金（借）", P);
-  p.Line("吸收存款（贷）", P);
+  p.Line("贷款-本金（借）", principal);
+  p.Line("吸收存款（贷）", principal);
   p.Blank();
   p.Heading("本年年末利息收入");
-  p.Line("应收利息（借）", I);
-  p.Line("利息收入（贷）", I);
+  p.Line("应收利息（借）", interestIncome);
+  p.Line("利息收入（贷）", interestIncome);
   p.Blank();
   p.Heading("明年年底，确认贷款利息");
-  p.Line("应收利息（借）", I);
-  p.Line("利息收入（贷）", I);
+  p.Line("应收利息（借）", interestIncome);
+  p.Line("利息收入（贷）", interestIncome);
   p.Blank();
   p.Heading("财务困难年份确认损失");
-  p.Line("资产减值损失（借）", L);
-  p.Line("贷款减值损失（贷）", L);
+  p.Line("资产减值损失（借）", impairmentLoss);
+  p.Line("贷款减值损失（贷）", impairmentLoss);
   p.Blank();
   p.Heading("实际收到贷款");
-  p.Line("存放中央银行款项（借）", Q);
-  p.Line("贷款-已减值", Q);
+  p.Line("存放中央银行款项（借）", principalRepaid);
+  p.Line("贷款-已减值", principalRepaid);
   p.Blank();
   p.Heading("贷款减值准备");
-  p.Line("贷款减值准备（借）", K);
-  p.Line("利息收入（贷）", K);
+  p.Line("贷款减值准备（借）", impairedInterest);
+  p.Line("利息收入（贷）", impairedInterest);
   p.Blank();
   p.Heading("摊余成本");
-  p.Line("贷款摊余成本", M);
+  p.Line("贷款摊余成本", amortisedCost);
 }
 
 constexpr Item kItems[] = {Field(1, "支付价款（总）"), Field(2, "未来现金流"), Field(3, "票面利率"),

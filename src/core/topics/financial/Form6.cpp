@@ -5,33 +5,33 @@ namespace varnello {
 namespace {
 
 void PressForm6(Press& p) {
-  Figure price = p.Read(1), d = p.Read(2), q = p.Read(3), f = p.Read(4);
-  Figure G = p.Check(q * price, "买价");
-  Figure V = p.Check(q * d);
-  Figure B = p.Check(q * price + f);
-  Figure S = p.Check(G - V + f);
-  Figure K = p.Check(B - V);
+  Figure price = p.Read(1), dividendPerShare = p.Read(2), shareCount = p.Read(3), fees = p.Read(4);
+  Figure purchasePrice = p.Check(shareCount * price, "买价");
+  Figure dividendReceivable = p.Check(shareCount * dividendPerShare);
+  Figure amountPaid = p.Check(shareCount * price + fees);
+  Figure initialCost = p.Check(purchasePrice - dividendReceivable + fees);
+  Figure tradingAssetCost = p.Check(amountPaid - dividendReceivable);
   p.Heading("购入股票");
-  p.Line("交易性金融资产-成本（借）", K);
-  p.Line("投资收益（借）", V);
-  p.Line("银行存款（贷）", B);
+  p.Line("交易性金融资产-成本（借）", tradingAssetCost);
+  p.Line("投资收益（借）", dividendReceivable);
+  p.Line("银行存款（贷）", amountPaid);
   p.Blank();
-  p.Line("入账价值", S);
+  p.Line("入账价值", initialCost);
   p.Blank();
   p.Blank();
   p.Blank();
   p.Heading("短期持有股票");
   p.Heading("购入");
-  p.Line("短期投资-股票投资（借）", B);
-  p.Line("银行贷款（贷）", B);
+  p.Line("短期投资-股票投资（借）", amountPaid);
+  p.Line("银行贷款（贷）", amountPaid);
   p.Blank();
   p.Heading("分配股利");
-  p.Line("应收股利（借）", V);
-  p.Line("投资收益-股票投资（贷）", V);
+  p.Line("应收股利（借）", dividendReceivable);
+  p.Line("投资收益-股票投资（贷）", dividendReceivable);
   p.Blank();
   p.Heading("收到股利");
-  p.Line("银行存款（借）", V);
-  p.Line("应收股利（贷）", V);
+  p.Line("银行存款（借）", dividendReceivable);
+  p.Line("应收股利（贷）", dividendReceivable);
 }
 
 constexpr Item kItems[] = {Field(1, "每股价格"), Field(2, "每股股利"), Field(3, "数额"),

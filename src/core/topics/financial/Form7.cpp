@@ -5,20 +5,20 @@ namespace varnello {
 namespace {
 
 void PressForm7(Press& p) {
-  Figure V = p.Read(1), B = p.Read(2), S = p.Read(3);
-  Figure G1 = p.Check(S - V);
-  Figure G2 = p.Check(V - B);
-  Figure G = p.Check(G2 + G1);
+  Figure fairValue = p.Read(1), bookValue = p.Read(2), salePrice = p.Read(3);
+  Figure gainOnSale = p.Check(salePrice - fairValue);
+  Figure reserveRecycled = p.Check(fairValue - bookValue);
+  Figure totalGain = p.Check(reserveRecycled + gainOnSale);
   p.Heading("出售金融资产");
-  p.Line("银行存款（借）", S);
-  p.Line("可供出售金融资产（贷）", V);
-  p.Line("投资收益（贷）", G1);
+  p.Line("银行存款（借）", salePrice);
+  p.Line("可供出售金融资产（贷）", fairValue);
+  p.Line("投资收益（贷）", gainOnSale);
   p.Blank();
   p.Heading("投资收益");
-  p.Line("资本公积-其他资本公积（借）", G2);
-  p.Line("投资收益（贷）", G2);
+  p.Line("资本公积-其他资本公积（借）", reserveRecycled);
+  p.Line("投资收益（贷）", reserveRecycled);
   p.Blank();
-  p.Line("出售时确认的投资收益", G);
+  p.Line("出售时确认的投资收益", totalGain);
 }
 
 constexpr Item kItems[] = {Field(1, "公允价值"), Field(2, "账面价值"), Field(3, "出售价值")};

@@ -5,45 +5,47 @@ namespace varnello {
 namespace {
 
 void PressForm77(Press& p) {
-  Figure A = p.Read(1), m = p.Read(2), G = p.Read(3), V = p.Read(4), i = p.Read(5), f = p.Read(6);
+  Figure faceValue = p.Read(1), termMonths = p.Read(2), goodsPrice = p.Read(3), vat = p.Read(4),
+         annualRate = p.Read(5), fees = p.Read(6);
   p.Heading("支付手续费");
-  p.Line("财务费用（借）", f);
-  p.Line("银行存款（贷）", f);
+  p.Line("财务费用（借）", fees);
+  p.Line("银行存款（贷）", fees);
   p.Blank();
   p.Heading("支付汇票");
-  p.Line("在途物资（借）", G);
-  p.Line("应交税费-应交增值税（进）（借）", V);
-  Figure X = p.Check(V + G);
-  p.Line("应付票据（贷）", X);
+  p.Line("在途物资（借）", goodsPrice);
+  p.Line("应交税费-应交增值税（进）（借）", vat);
+  Figure notePayable = p.Check(vat + goodsPrice);
+  p.Line("应付票据（贷）", notePayable);
   p.Blank();
   p.Heading("原材料入库");
-  p.Line("原材料（借）", G);
-  p.Line("在途物资（贷）", G);
+  p.Line("原材料（借）", goodsPrice);
+  p.Line("在途物资（贷）", goodsPrice);
   p.Blank();
   p.Heading("到期支付本息");
-  Figure I = p.Check(((i * A) * m) / 12, "全期利息");  // interest over the term
-  p.Line("应付票据（借）", A);
-  p.Line("财务费用-利息费用（借）", I);
-  Figure T = p.Check(A + I);
-  p.Line("银行存款（贷）", T);
+  Figure termInterest =
+      p.Check(((annualRate * faceValue) * termMonths) / 12, "全期利息");  // interest over the term
+  p.Line("应付票据（借）", faceValue);
+  p.Line("财务费用-利息费用（借）", termInterest);
+  Figure maturityValue = p.Check(faceValue + termInterest);
+  p.Line("银行存款（贷）", maturityValue);
   p.Blank();
   p.Heading("若为不带息票据");
-  p.Line("应付票据（借）", A);
-  p.Line("银行存款（贷）", A);
+  p.Line("应付票据（借）", faceValue);
+  p.Line("银行存款（贷）", faceValue);
   p.Blank();
   p.Heading("若无力支付（无息）");
-  p.Line("应付票据（借）", A);
-  p.Line("短期借款（贷）", A);
+  p.Line("应付票据（借）", faceValue);
+  p.Line("短期借款（贷）", faceValue);
   p.Blank();
   p.Heading("若无力支付（商业带息）");
-  p.Line("应付票据（借）", A);
-  p.Line("财务费用（借）", I);
-  p.Line("应付账款（贷）", T);
+  p.Line("应付票据（借）", faceValue);
+  p.Line("财务费用（借）", termInterest);
+  p.Line("应付账款（贷）", maturityValue);
   p.Blank();
   p.Heading("若无力支付（银行带息）");
-  p.Line("应付票据（借）", A);
-  p.Line("财务费用（借）", I);
-  p.Line("短期借款（贷）", T);
+  p.Line("应付票据（借）", faceValue);
+  p.Line("财务费用（借）", termInterest);
+  p.Line("短期借款（贷）", maturityValue);
 }
 
 constexpr Item kItems[] = {Field(1, "票据面值"), Field(2, "票据期限（月）"), Field(3, "货款"),

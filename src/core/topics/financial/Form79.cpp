@@ -6,31 +6,34 @@ namespace varnello {
 namespace {
 
 void PressForm79(Press& p) {
-  Figure A = p.Read(1), q = p.Read(2), n = p.Read(3), B = p.Read(4), A2 = p.Read(5), i = p.Read(6);
-  Figure h = p.Read(7), k = p.Read(8), n2 = p.Read(9);
-  Figure D = p.Check(((q * A) * n) / 30, "贴现息");  // discount: the monthly rate applies per 30 days
-  Figure N = p.Check(A - D);
-  if (A > 0 && q > 0 && n > 0) {
+  Figure faceValue = p.Read(1), monthlyDiscountRate = p.Read(2), discountDays = p.Read(3),
+         overdueLoan = p.Read(4), depositedFaceValue = p.Read(5), annualRate = p.Read(6);
+  Figure depositDays = p.Read(7), discountRate = p.Read(8), depositedTermDays = p.Read(9);
+  Figure discount = p.Check(((monthlyDiscountRate * faceValue) * discountDays) / 30,
+                            "贴现息");  // discount: the monthly rate applies per 30 days
+  Figure proceeds = p.Check(faceValue - discount);
+  if (faceValue > 0 && monthlyDiscountRate > 0 && discountDays > 0) {
     p.Heading("票据贴现");
-    p.Line("银行存款（借）", N);
-    p.Line("财务费用（借）", D);
-    p.Line("应收票据（贷）", A);
+    p.Line("银行存款（借）", proceeds);
+    p.Line("财务费用（借）", discount);
+    p.Line("应收票据（贷）", faceValue);
   }
-  if (B > 0) {
+  if (overdueLoan > 0) {
     p.Heading("逾期贷款");
-    p.Line("应收账款（借）", B);
-    p.Line("短期借款（贷）", B);
+    p.Line("应收账款（借）", overdueLoan);
+    p.Line("短期借款（贷）", overdueLoan);
   }
-  Figure M = p.Check(((i * n2) / 360 + 1) * A2, "到期值");  // value of the second note at maturity
-  Figure Q = p.Check(((M * k) * h) / 360);
-  Figure N2 = p.Check(M - Q);
-  Figure F = p.Check(N2 - A2);
+  Figure maturityValue = p.Check(((annualRate * depositedTermDays) / 360 + 1) * depositedFaceValue,
+                                 "到期值");  // value of the second note at maturity
+  Figure depositedDiscount = p.Check(((maturityValue * discountRate) * depositDays) / 360);
+  Figure depositedProceeds = p.Check(maturityValue - depositedDiscount);
+  Figure depositedGain = p.Check(depositedProceeds - depositedFaceValue);
   // The note's term is not tested: an empty term still discounts the face amount.
-  if (A2 > 0 && i > 0 && h > 0 && k > 0) {
+  if (depositedFaceValue > 0 && annualRate > 0 && depositDays > 0 && discountRate > 0) {
     p.Heading("票据存取贴现");
-    p.Line("银行存款（借）", N2);
-    p.Line("应收票据（贷）", A2);
-    p.Line("财务费用（贷）", F);
+    p.Line("银行存款（借）", depositedProceeds);
+    p.Line("应收票据（贷）", depositedFaceValue);
+    p.Line("财务费用（贷）", depositedGain);
   }
 }
 

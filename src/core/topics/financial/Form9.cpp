@@ -1,18 +1,19 @@
-// Form9: a lasting fall of a bond's price.
+// Form9: impairment of a bond whose fair value has fallen for good, its book value after it, and
+// the year's interest income.
 #include "core/engine/topic.h"
 
 namespace varnello {
 namespace {
 
 void PressForm9(Press& p) {
-  Figure A = p.Read(1), V = p.Read(2), i = p.Read(3);
-  Figure W = p.Check(A - V);
-  p.Line("本年末资产减值损失", W);
+  Figure faceValue = p.Read(1), fairValue = p.Read(2), couponRate = p.Read(3);
+  Figure impairmentLoss = p.Check(faceValue - fairValue);
+  p.Line("本年末资产减值损失", impairmentLoss);
   p.Blank();
-  p.Line("本年末账面价值", A);
+  p.Line("本年末账面价值", faceValue);
   p.Blank();
-  Figure I = p.Check(i * A);
-  p.Line("年末投资收益", I);
+  Figure investmentIncome = p.Check(couponRate * faceValue);
+  p.Line("年末投资收益", investmentIncome);
 }
 
 constexpr Item kItems[] = {Field(1, "购入面值"), Field(2, "公允价值降至"), Field(3, "票面利率")};

@@ -5,22 +5,23 @@ namespace varnello {
 namespace {
 
 void PressForm108(Press& p) {
-  Figure E = p.Read(1), T = p.Read(2), D = p.Read(3), Q = p.Read(4), m = p.Read(5), y = p.Read(6);
+  Figure equipmentPrice = p.Read(1), vat = p.Read(2), downPayment = p.Read(3), balanceOwed = p.Read(4),
+         monthlyPayment = p.Read(5), paymentYears = p.Read(6);
   p.Heading("购入设备");
-  p.Line("固定资产（借）", E);
-  p.Line("应交税费（借）", T);
-  p.Line("长期应付款（贷）", Q);
-  p.Line("银行存款（贷）", D);
+  p.Line("固定资产（借）", equipmentPrice);
+  p.Line("应交税费（借）", vat);
+  p.Line("长期应付款（贷）", balanceOwed);
+  p.Line("银行存款（贷）", downPayment);
   p.Blank();
   p.Heading("每月支付设备款");
-  p.Line("长期应付款（借）", m);
-  p.Line("银行存款（贷）", m);
+  p.Line("长期应付款（借）", monthlyPayment);
+  p.Line("银行存款（贷）", monthlyPayment);
   p.Blank();
   p.Heading("最后一期付款");
   // Every month of the term but the last is paid with the monthly payment; the rest is left.
-  Figure Z = p.Check(Q - (((y * 12) - 1) * m));
-  p.Line("长期应付款（借）", Z);
-  p.Line("银行存款（贷）", Z);
+  Figure lastPayment = p.Check(balanceOwed - (((paymentYears * 12) - 1) * monthlyPayment));
+  p.Line("长期应付款（借）", lastPayment);
+  p.Line("银行存款（贷）", lastPayment);
 }
 
 constexpr Item kItems[] = {Field(1, "设备总额"), Field(2, "增值税"),   Field(3, "首付"),

@@ -5,36 +5,37 @@ namespace varnello {
 namespace {
 
 void PressForm46(Press& p) {
-  Figure V = p.Read(1), F = p.Read(2), S = p.Read(3), D = p.Read(4), n = p.Read(5);
-  Figure X = p.Check(F + V);
+  Figure assetPrice = p.Read(1), relatedTaxes = p.Read(2), insurance = p.Read(3), downPayment = p.Read(4),
+         instalments = p.Read(5);
+  Figure totalPrice = p.Check(relatedTaxes + assetPrice);
   p.Heading("购置固定资产（无需安装不抵扣）");
-  p.Line("固定资产（借）", X);
-  p.Line("银行存款（贷）", X);
+  p.Line("固定资产（借）", totalPrice);
+  p.Line("银行存款（贷）", totalPrice);
   p.Blank();
   p.Heading("购置固定资产（无需安装可抵扣）");
-  p.Line("固定资产（借）", V);
-  p.Line("应交税费-应交增值税（借）", F);
-  p.Line("银行存款（贷）", X);
+  p.Line("固定资产（借）", assetPrice);
+  p.Line("应交税费-应交增值税（借）", relatedTaxes);
+  p.Line("银行存款（贷）", totalPrice);
   p.Blank();
   p.Heading("支付保险费");
-  p.Line("管理费用-财产保险费（借）", S);
-  p.Line("银行存款（贷）", S);
+  p.Line("管理费用-财产保险费（借）", insurance);
+  p.Line("银行存款（贷）", insurance);
   p.Blank();
   p.Heading("若分期付款");
-  p.Line("固定资产（借）", X);
-  p.Line("银行存款（贷）", D);
-  Figure U = p.Check(X - D, "未付款");  // left owing after the down payment
-  p.Line("长期应付款（贷）", U);
+  p.Line("固定资产（借）", totalPrice);
+  p.Line("银行存款（贷）", downPayment);
+  Figure unpaid = p.Check(totalPrice - downPayment, "未付款");  // left owing after the down payment
+  p.Line("长期应付款（贷）", unpaid);
   p.Blank();
   p.Heading("支付保险费");
-  p.Line("管理费用-财产保险费（借）", S);
-  p.Line("银行存款（贷）", S);
+  p.Line("管理费用-财产保险费（借）", insurance);
+  p.Line("银行存款（贷）", insurance);
   p.Blank();
-  if (n > 0) {
+  if (instalments > 0) {
     p.Heading("分期付款");
-    Figure J = p.Div(U, n, "每期付款额");  // one instalment
-    p.Line("长期应付款（借）", J);
-    p.Line("银行存款（贷）", J);
+    Figure instalment = p.Div(unpaid, instalments, "每期付款额");  // one instalment
+    p.Line("长期应付款（借）", instalment);
+    p.Line("银行存款（贷）", instalment);
   }
 }
 

@@ -5,30 +5,34 @@ namespace varnello {
 namespace {
 
 void PressForm47(Press& p) {
-  Figure V = p.Read(1), T = p.Read(2), H = p.Read(3), h = p.Read(4), M = p.Read(5);
+  Figure assetPrice = p.Read(1), vat = p.Read(2), installationFreight = p.Read(3),
+         installationVatRate = p.Read(4), materialsUsed = p.Read(5);
   p.Read(6);  // the materials' tax is shown on the window but enters no amount
-  Figure W = p.Read(7), P = p.Read(8);
-  Figure X = p.Check((T + V) + H, "应付总额");         // everything owed for the asset
-  Figure VT = p.Check((h * H) + T, "可抵扣进项税额");  // deductible input tax
-  Figure CIP = p.Check(X - VT, "在建工程成本");        // cost taken into construction in progress
-  Figure B = p.Check(P + H, "银行支付");               // paid from the bank
-  Figure AP = p.Check(X - B, "应付账款");              // left owing to the supplier
+  Figure installationWages = p.Read(7), amountPaid = p.Read(8);
+  Figure totalOwed =
+      p.Check((vat + assetPrice) + installationFreight, "应付总额");  // everything owed for the asset
+  Figure deductibleInputTax =
+      p.Check((installationVatRate * installationFreight) + vat, "可抵扣进项税额");  // deductible input tax
+  Figure constructionCost =
+      p.Check(totalOwed - deductibleInputTax, "在建工程成本");  // cost taken into construction in progress
+  Figure bankPaid = p.Check(amountPaid + installationFreight, "银行支付");  // paid from the bank
+  Figure accountsPayable = p.Check(totalOwed - bankPaid, "应付账款");       // left owing to the supplier
   p.Heading("购买安装");
-  p.Line("在建工程（借）", CIP);
-  p.Line("应交税费-应交增值税（进）（借）", VT);
-  p.Line("银行存款（贷）", B);
-  p.Line("应付账款（贷）", AP);
+  p.Line("在建工程（借）", constructionCost);
+  p.Line("应交税费-应交增值税（进）（借）", deductibleInputTax);
+  p.Line("银行存款（贷）", bankPaid);
+  p.Line("应付账款（贷）", accountsPayable);
   p.Blank();
-  Figure Y = p.Check(W + M);
+  Figure installationCost = p.Check(installationWages + materialsUsed);
   p.Heading("领用材料");
-  p.Line("在建工程（借）", Y);
-  p.Line("原材料（贷）", M);
-  p.Line("应付职工薪酬（贷）", W);
+  p.Line("在建工程（借）", installationCost);
+  p.Line("原材料（贷）", materialsUsed);
+  p.Line("应付职工薪酬（贷）", installationWages);
   p.Blank();
   p.Heading("安装交付使用");
-  Figure Z = p.Check(CIP + Y);
-  p.Line("固定资产（借）", Z);
-  p.Line("在建工程（贷）", Z);
+  Figure assetCost = p.Check(constructionCost + installationCost);
+  p.Line("固定资产（借）", assetCost);
+  p.Line("在建工程（贷）", assetCost);
 }
 
 constexpr Item kItems[] = {Field(1, "固定资产价格"),     Field(2, "增值税"),       Field(3, "安装运输费"),

@@ -1,27 +1,28 @@
-// Form49: construction by a contractor, with a supplementary payment and completion.
+// Form49: a fixed asset built by a contractor, with a supplementary payment and completion.
 #include "core/engine/topic.h"
 
 namespace varnello {
 namespace {
 
 void PressForm49(Press& p) {
-  Figure A = p.Read(1), AT = p.Read(2), B = p.Read(3), BT = p.Read(4);
+  Figure contractPayment = p.Read(1), contractVat = p.Read(2), supplementaryPayment = p.Read(3),
+         supplementaryVat = p.Read(4);
   p.Heading("出包工程");
-  p.Line("在建工程（借）", A);
-  Figure X = p.Check(AT + A);
-  p.Line("应交税费-应交增值税（进）（借）", AT);
-  p.Line("银行存款（贷）", X);
+  p.Line("在建工程（借）", contractPayment);
+  Figure contractPaid = p.Check(contractVat + contractPayment);
+  p.Line("应交税费-应交增值税（进）（借）", contractVat);
+  p.Line("银行存款（贷）", contractPaid);
   p.Blank();
   p.Heading("补付工程款");
-  p.Line("在建工程（借）", B);
-  Figure Y = p.Check(BT + B);
-  p.Line("应交税费-应交增值税（进）（借）", BT);
-  p.Line("银行存款", Y);  // this bank line carries no side marker
+  p.Line("在建工程（借）", supplementaryPayment);
+  Figure supplementaryPaid = p.Check(supplementaryVat + supplementaryPayment);
+  p.Line("应交税费-应交增值税（进）（借）", supplementaryVat);
+  p.Line("银行存款", supplementaryPaid);  // this bank line carries no side marker
   p.Blank();
   p.Heading("工程完工");
-  Figure Z = p.Check(B + A);
-  p.Line("固定资产（借）", Z);
-  p.Line("在建工程（贷）", Z);
+  Figure assetCost = p.Check(supplementaryPayment + contractPayment);
+  p.Line("固定资产（借）", assetCost);
+  p.Line("在建工程（贷）", assetCost);
 }
 
 constexpr Item kItems[] = {Field(1, "固定资产款"), Field(2, "工程增值税额"), Field(3, "补付款"),

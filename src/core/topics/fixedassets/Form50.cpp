@@ -6,13 +6,14 @@ namespace {
 
 void PressForm50(Press& p) {
   p.Read(1);  // the investor's historical cost is shown on the window but enters no amount
-  Figure E = p.Read(2), F = p.Read(3), K = p.Read(4);
+  Figure appraisedValue = p.Read(2), relatedTaxes = p.Read(3), paidInCapital = p.Read(4);
   p.Heading("投入固定资产");
-  Figure X = p.Check(F + E, "入账价值");  // booked cost
-  Figure Y = p.Check(X - K);  // capital surplus; negative when the granted capital exceeds the cost
-  p.Line("固定资产（借）", X);
-  p.Line("实收资本（贷）", K);
-  p.Line("资本公积（贷）", Y);
+  Figure bookedCost = p.Check(relatedTaxes + appraisedValue, "入账价值");  // booked cost
+  Figure capitalSurplus = p.Check(
+      bookedCost - paidInCapital);  // capital surplus; negative when the granted capital exceeds the cost
+  p.Line("固定资产（借）", bookedCost);
+  p.Line("实收资本（贷）", paidInCapital);
+  p.Line("资本公积（贷）", capitalSurplus);
 }
 
 constexpr Item kItems[] = {Field(1, "固定资产原价"), Field(2, "评估价"), Field(3, "相关税费"),

@@ -8,42 +8,47 @@ namespace {
 
 void PressForm52(Press& p) {
   // Straight line.
-  Figure r1 = p.Read(1), n1 = p.Read(2), C1 = p.Read(3);
-  if (r1 > 0 && n1 > 0 && C1 > 0) {
-    Figure Y1 = p.Check(p.Div(1 - r1, n1) * C1, "年折旧额");
-    Figure M1 = p.Check(Y1 / 12, "月折旧额");
-    p.Line("累计折旧", Y1);
-    p.Line("累计折旧（月）", M1);
+  Figure straightLineResidualRate = p.Read(1), straightLineLife = p.Read(2), straightLineCost = p.Read(3);
+  if (straightLineResidualRate > 0 && straightLineLife > 0 && straightLineCost > 0) {
+    Figure annualDepreciation =
+        p.Check(p.Div(1 - straightLineResidualRate, straightLineLife) * straightLineCost, "年折旧额");
+    Figure monthlyDepreciation = p.Check(annualDepreciation / 12, "月折旧额");
+    p.Line("累计折旧", annualDepreciation);
+    p.Line("累计折旧（月）", monthlyDepreciation);
   }
 
-  // Double-declining balance: the rate 2/n applied to the book value left at the start of year
-  // k, with no switch to straight line and no residual value. The year need not be whole.
-  Figure n2 = p.Read(4), C2 = p.Read(5), k2 = p.Read(6);
-  if (n2 > 0 && C2 > 0 && k2 > 0) {
-    Figure e = p.Check(k2 - 1);
-    Figure b = p.Check(1 - p.Div(2, n2), "年末余额比例");
-    Figure P = p.Pow(b, e, "期初余额比例");
-    Figure Y2 = p.Div((P * C2) * 2, n2);
-    p.Line("累计折旧", Y2);
+  // Double-declining balance: the rate 2 / life applied to the book value left at the start of
+  // the year of use, with no switch to straight line and no residual value. The year need not be
+  // whole.
+  Figure decliningLife = p.Read(4), decliningCost = p.Read(5), decliningYear = p.Read(6);
+  if (decliningLife > 0 && decliningCost > 0 && decliningYear > 0) {
+    Figure yearsElapsed = p.Check(decliningYear - 1);
+    Figure yearEndRatio = p.Check(1 - p.Div(2, decliningLife), "年末余额比例");
+    Figure openingRatio = p.Pow(yearEndRatio, yearsElapsed, "期初余额比例");
+    Figure decliningDepreciation = p.Div((openingRatio * decliningCost) * 2, decliningLife);
+    p.Line("累计折旧", decliningDepreciation);
   }
 
   // Units of production.
-  Figure C3 = p.Read(7), r3 = p.Read(8), W = p.Read(9), w = p.Read(14);
-  if (C3 > 0 && r3 > 0 && W > 0 && w > 0) {
-    Figure U = p.Div(C3 * (1 - r3), W, "单位工作量折旧额");  // per unit of work
-    Figure Y3 = p.Check(U * w);
-    p.Line("累计折旧（当期）", Y3);
+  Figure unitsCost = p.Read(7), unitsResidualRate = p.Read(8), totalWork = p.Read(9), periodWork = p.Read(14);
+  if (unitsCost > 0 && unitsResidualRate > 0 && totalWork > 0 && periodWork > 0) {
+    Figure perUnitDepreciation =
+        p.Div(unitsCost * (1 - unitsResidualRate), totalWork, "单位工作量折旧额");  // per unit of work
+    Figure unitsDepreciation = p.Check(perUnitDepreciation * periodWork);
+    p.Line("累计折旧（当期）", unitsDepreciation);
   }
 
   // Sum of the years' digits.
-  Figure k4 = p.Read(10), n4 = p.Read(11), C4 = p.Read(12), S4 = p.Read(13);
-  if (k4 > 0 && n4 > 0 && C4 > 0 && S4 > 0) {
-    Figure L = p.Check(n4 - (k4 - 1), "尚可使用年限");      // remaining life counted from this year
-    Figure sum = p.Check((n4 * (n4 + 1)) / 2, "年数总和");  // sum of the years' digits
-    Figure R = p.Div(L, sum, "年折旧率");                   // rate of the year
-    Figure Y4 = p.Check((C4 - S4) * R);
-    p.Line("累计折旧（当期）", Y4);
-    p.Line("年折旧率", R);
+  Figure yearsUsed = p.Read(10), digitsLife = p.Read(11), digitsCost = p.Read(12),
+         digitsResidualValue = p.Read(13);
+  if (yearsUsed > 0 && digitsLife > 0 && digitsCost > 0 && digitsResidualValue > 0) {
+    Figure remainingLife =
+        p.Check(digitsLife - (yearsUsed - 1), "尚可使用年限");  // remaining life counted from this year
+    Figure sumOfYears = p.Check((digitsLife * (digitsLife + 1)) / 2, "年数总和");  // sum of the years' digits
+    Figure yearRate = p.Div(remainingLife, sumOfYears, "年折旧率");                // rate of the year
+    Figure digitsDepreciation = p.Check((digitsCost - digitsResidualValue) * yearRate);
+    p.Line("累计折旧（当期）", digitsDepreciation);
+    p.Line("年折旧率", yearRate);
   }
 }
 

@@ -7,13 +7,14 @@ namespace varnello {
 namespace {
 
 void PressForm53(Press& p) {
-  Figure A = p.Read(1), B = p.Read(2), C = p.Read(3), D = p.Read(4), E = p.Read(5), T = p.Read(6);
-  p.Line("在建工程（借）", A);
-  p.Line("管理费用（借）", B);
-  p.Line("销售费用（借）", C);
-  p.Line("制造费用（借）", D);
-  p.Line("其他业务成本（借）", E);
-  p.Line("累计折旧（贷）", T);
+  Figure constructionInProgress = p.Read(1), adminExpenses = p.Read(2), sellingExpenses = p.Read(3),
+         manufacturingOverhead = p.Read(4), otherBusinessCost = p.Read(5), totalDepreciation = p.Read(6);
+  p.Line("在建工程（借）", constructionInProgress);
+  p.Line("管理费用（借）", adminExpenses);
+  p.Line("销售费用（借）", sellingExpenses);
+  p.Line("制造费用（借）", manufacturingOverhead);
+  p.Line("其他业务成本（借）", otherBusinessCost);
+  p.Line("累计折旧（贷）", totalDepreciation);
 }
 
 constexpr Item kItems[] = {Field(1, "在建工程"), Field(2, "管理费用"),     Field(3, "销售费用"),

@@ -6,28 +6,29 @@ namespace varnello {
 namespace {
 
 void PressForm54(Press& p) {
-  Figure G = p.Read(1), O = p.Read(2), Dp = p.Read(3);
-  if (G > 0) {
+  Figure surplusAsset = p.Read(1), originalCost = p.Read(2), accumulatedDepreciation = p.Read(3);
+  if (surplusAsset > 0) {
     p.Heading("盘盈固定资产");
     p.Heading("批准前");
-    p.Line("固定资产（借）", G);
-    p.Line("待处理财产损溢（贷）", G);
+    p.Line("固定资产（借）", surplusAsset);
+    p.Line("待处理财产损溢（贷）", surplusAsset);
     p.Blank();
     p.Heading("批准后");
-    p.Line("待处理财产损溢（借）", G);
-    p.Line("固定资产（贷）", G);
+    p.Line("待处理财产损溢（借）", surplusAsset);
+    p.Line("固定资产（贷）", surplusAsset);
   }
-  if (O > 0) {
+  if (originalCost > 0) {
     p.Heading("盘亏固定资产");
     p.Heading("批准前");
-    Figure N = p.Check(O - Dp, "账面净值");  // net book value of the missing asset
-    p.Line("待处理财产损溢（借）", N);
-    p.Line("累计折旧（借）", Dp);
-    p.Line("固定资产（贷", O);  // the caption lacks its closing parenthesis
+    Figure netBookValue =
+        p.Check(originalCost - accumulatedDepreciation, "账面净值");  // net book value of the missing asset
+    p.Line("待处理财产损溢（借）", netBookValue);
+    p.Line("累计折旧（借）", accumulatedDepreciation);
+    p.Line("固定资产（贷", originalCost);  // the caption lacks its closing parenthesis
     p.Blank();
     p.Heading("批准后");
-    p.Line("营业外支出（借）", N);
-    p.Line("待处理财产损溢（贷）", N);
+    p.Line("营业外支出（借）", netBookValue);
+    p.Line("待处理财产损溢（贷）", netBookValue);
   }
 }
 

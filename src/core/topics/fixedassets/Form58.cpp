@@ -5,13 +5,14 @@ namespace varnello {
 namespace {
 
 void PressForm58(Press& p) {
-  Figure Eq = p.Read(1), Sp = p.Read(2);
+  Figure equipmentRepairs = p.Read(1), spareParts = p.Read(2);
   p.Read(3);  // staff costs are shown on the window but enter no amount
-  Figure Of = p.Read(4);
-  p.Line("管理费用-修理费（借）", Of);
-  p.Line("制造费用-修理费（借）", Eq);
-  p.Line("原材料-修理用备件（贷）", Sp);
-  Figure bank = p.Check((Of + Eq) - Sp);  // negative when the spare parts exceed the repairs
+  Figure officeRepairs = p.Read(4);
+  p.Line("管理费用-修理费（借）", officeRepairs);
+  p.Line("制造费用-修理费（借）", equipmentRepairs);
+  p.Line("原材料-修理用备件（贷）", spareParts);
+  Figure bank = p.Check((officeRepairs + equipmentRepairs) -
+                        spareParts);  // negative when the spare parts exceed the repairs
   p.Line("银行存款（贷）", bank);
 }
 

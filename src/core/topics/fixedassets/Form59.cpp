@@ -6,39 +6,43 @@ namespace {
 
 void PressForm59(Press& p) {
   p.Read(1);  // the contract price is shown on the window but enters no amount
-  Figure Pp = p.Read(2), G = p.Read(3), GT = p.Read(4), M = p.Read(5), MT = p.Read(6), Dm = p.Read(7),
-         Sp = p.Read(8);
-  Figure X = p.Check(GT + G, "材料价税合计");  // materials bought, tax included
+  Figure prepayment = p.Read(2), projectMaterials = p.Read(3), materialsVat = p.Read(4),
+         productionMaterials = p.Read(5), productionMaterialsVat = p.Read(6), demolitionProceeds = p.Read(7),
+         supplementaryPayment = p.Read(8);
+  Figure materialsWithTax =
+      p.Check(materialsVat + projectMaterials, "材料价税合计");  // materials bought, tax included
   p.Heading("购入工程物资");
-  p.Line("工程物资（借）", X);
-  p.Line("银行存款（贷）", X);
+  p.Line("工程物资（借）", materialsWithTax);
+  p.Line("银行存款（贷）", materialsWithTax);
   p.Blank();
   p.Heading("改建领用");
-  p.Line("在建工程（借）", X);
-  p.Line("工程物资（贷）", X);
+  p.Line("在建工程（借）", materialsWithTax);
+  p.Line("工程物资（贷）", materialsWithTax);
   p.Blank();
   p.Heading("预付承包工程款");
-  p.Line("在建工程（借）", Pp);
-  p.Line("银行存款（贷）", Pp);
+  p.Line("在建工程（借）", prepayment);
+  p.Line("银行存款（贷）", prepayment);
   p.Blank();
   p.Heading("领用企业生产用材料");
-  Figure Y = p.Check(MT + M);
-  p.Line("在建工程（借）", Y);
-  p.Line("原材料（贷）", M);
-  p.Line("应交税费-应交增值税（进）（贷）", MT);
+  Figure materialsUsed = p.Check(productionMaterialsVat + productionMaterials);
+  p.Line("在建工程（借）", materialsUsed);
+  p.Line("原材料（贷）", productionMaterials);
+  p.Line("应交税费-应交增值税（进）（贷）", productionMaterialsVat);
   p.Blank();
   p.Heading("拆除材料变价收入");
-  p.Line("库存现金（借）", Dm);
-  p.Line("在建工程（贷）", Dm);
+  p.Line("库存现金（借）", demolitionProceeds);
+  p.Line("在建工程（贷）", demolitionProceeds);
   p.Blank();
   p.Heading("工程补付款");
-  p.Line("在建工程（借）", Sp);
-  p.Line("银行存款（贷）", Sp);
+  p.Line("在建工程（借）", supplementaryPayment);
+  p.Line("银行存款（贷）", supplementaryPayment);
   p.Blank();
-  Figure Z = p.Check((((X + Pp) + Y) - Dm) + Sp, "改扩建后原价");  // cost of the rebuilt asset
+  Figure rebuiltCost =
+      p.Check((((materialsWithTax + prepayment) + materialsUsed) - demolitionProceeds) + supplementaryPayment,
+              "改扩建后原价");  // cost of the rebuilt asset
   p.Heading("改建固定资产");
-  p.Line("固定资产（借）", Z);
-  p.Line("在建工程（贷）", Z);
+  p.Line("固定资产（借）", rebuiltCost);
+  p.Line("在建工程（贷）", rebuiltCost);
 }
 
 constexpr Item kItems[] = {Field(1, "工程承包费用"), Field(2, "预付工程款"),   Field(3, "购入工程物资"),

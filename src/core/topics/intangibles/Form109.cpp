@@ -5,13 +5,14 @@ namespace varnello {
 namespace {
 
 void PressForm109(Press& p) {
-  Figure R = p.Read(1), T = p.Read(2), B = p.Read(3), I = p.Read(4);
-  p.Line("银行存款（借）", R);
-  p.Line("无形资产减值准备（借）", I);
-  p.Line("无形资产-专利费（贷）", B);
-  Figure gain = p.Check(((I + R) - T) - B);
+  Figure transferProceeds = p.Read(1), taxPayable = p.Read(2), patentBookBalance = p.Read(3),
+         impairmentProvision = p.Read(4);
+  p.Line("银行存款（借）", transferProceeds);
+  p.Line("无形资产减值准备（借）", impairmentProvision);
+  p.Line("无形资产-专利费（贷）", patentBookBalance);
+  Figure gain = p.Check(((impairmentProvision + transferProceeds) - taxPayable) - patentBookBalance);
   p.Line("营业外收入（贷）", gain);
-  p.Line("应交税金（贷）", T);
+  p.Line("应交税金（贷）", taxPayable);
 }
 
 constexpr Item kItems[] = {Field(1, "转让专利收入"), Field(2, "应交税费"), Field(3, "专利账面余额"),

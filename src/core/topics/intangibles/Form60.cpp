@@ -5,16 +5,17 @@ namespace varnello {
 namespace {
 
 void PressForm60(Press& p) {
-  Figure P = p.Read(1), V = p.Read(2), I = p.Read(3), W = p.Read(4);
-  if (P > 0) {
+  Figure purchasedAsset = p.Read(1), purchasedVat = p.Read(2), contributedAsset = p.Read(3),
+         contributedVat = p.Read(4);
+  if (purchasedAsset > 0) {
     p.Heading("外购无形资产");
-    Figure cost = p.Check(V + P);
+    Figure cost = p.Check(purchasedVat + purchasedAsset);
     p.Line("无形资产（借）", cost);
     p.Line("银行存款（贷）", cost);
   }
-  if (I > 0) {
+  if (contributedAsset > 0) {
     p.Heading("投入无形资产");
-    Figure value = p.Check(W + I);
+    Figure value = p.Check(contributedVat + contributedAsset);
     p.Line("无形资产（借）", value);
     p.Line("银行存款（贷）", value);
   }

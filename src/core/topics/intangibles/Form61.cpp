@@ -5,23 +5,23 @@ namespace varnello {
 namespace {
 
 void PressForm61(Press& p) {
-  Figure N = p.Read(1), U = p.Read(2), B = p.Read(3);
+  Figure usefulYears = p.Read(1), landUseRight = p.Read(2), buildingPrice = p.Read(3);
   p.Heading("取得使用权");
-  p.Line("无形资产（借）", U);
-  p.Line("银行存款（贷）", U);
+  p.Line("无形资产（借）", landUseRight);
+  p.Line("银行存款（贷）", landUseRight);
   p.Blank();
   p.Heading("固定资产交付使用");
-  p.Line("固定资产（借）", B);
-  p.Line("银行存款（贷）", B);
+  p.Line("固定资产（借）", buildingPrice);
+  p.Line("银行存款（贷）", buildingPrice);
   p.Blank();
-  if (N > 0) {
+  if (usefulYears > 0) {
     p.Heading("摊销无形资产");
-    Figure Mu = p.Div(U, N * 12);
-    p.Line("管理费用（借）", Mu);
-    Figure Mb = p.Div(B, N * 12);
-    p.Line("制造费用（借）", Mb);
-    p.Line("累计摊销（贷）", Mu);
-    p.Line("累计折旧（贷）", Mb);
+    Figure monthlyAmortisation = p.Div(landUseRight, usefulYears * 12);
+    p.Line("管理费用（借）", monthlyAmortisation);
+    Figure monthlyDepreciation = p.Div(buildingPrice, usefulYears * 12);
+    p.Line("制造费用（借）", monthlyDepreciation);
+    p.Line("累计摊销（贷）", monthlyAmortisation);
+    p.Line("累计折旧（贷）", monthlyDepreciation);
   }
 }
 

@@ -5,21 +5,21 @@ namespace varnello {
 namespace {
 
 void PressForm62(Press& p) {
-  Figure D = p.Read(1), M = p.Read(2), W = p.Read(3), O = p.Read(4), R = p.Read(5), L = p.Read(6),
-         C = p.Read(7);
-  // The total D is printed as typed; it is not reconciled with its parts.
+  Figure developmentCost = p.Read(1), materials = p.Read(2), wages = p.Read(3), otherCosts = p.Read(4),
+         registrationFee = p.Read(5), legalFees = p.Read(6), capitalisedSpending = p.Read(7);
+  // The total development cost is printed as typed; it is not reconciled with its parts.
   p.Heading("研发费用");
-  p.Line("研发支出（借）", D);
-  p.Line("原材料（贷）", M);
-  p.Line("应付职工薪酬（贷）", W);
-  p.Line("银行存款（贷）", O);
+  p.Line("研发支出（借）", developmentCost);
+  p.Line("原材料（贷）", materials);
+  p.Line("应付职工薪酬（贷）", wages);
+  p.Line("银行存款（贷）", otherCosts);
   p.Blank();
   p.Heading("申请成功");
-  Figure cost = p.Check((L + R) + C);
+  Figure cost = p.Check((legalFees + registrationFee) + capitalisedSpending);
   p.Line("无形资产（借）", cost);
-  Figure fees = p.Check(L + R);
+  Figure fees = p.Check(legalFees + registrationFee);
   p.Line("银行存款（贷）", fees);
-  p.Line("研发支出（贷）", C);
+  p.Line("研发支出（贷）", capitalisedSpending);
 }
 
 constexpr Item kItems[] = {Field(1, "开发费用"),  Field(2, "研发材料费"), Field(3, "人员工资"),

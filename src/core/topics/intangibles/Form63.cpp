@@ -1,34 +1,35 @@
-// Form63: an intangible amortised monthly, then transferred.
+// Form63: an intangible asset amortised monthly, then transferred at a gain or a loss.
 #include "core/engine/topic.h"
 
 namespace varnello {
 namespace {
 
 void PressForm63(Press& p) {
-  Figure A = p.Read(1), Y = p.Read(2), P = p.Read(3), F = p.Read(4), X = p.Read(5), m = p.Read(6);
+  Figure assetValue = p.Read(1), patentYears = p.Read(2), transferPrice = p.Read(3),
+         transferCosts = p.Read(4), tax = p.Read(5), monthsUsed = p.Read(6);
   // Without a positive amortisation period there is no monthly charge; it then counts as 0.
-  FigureHolder G;
-  if (Y > 0) {
+  FigureHolder monthlyAmortisation;
+  if (patentYears > 0) {
     p.Heading("摊销无形资产");
-    G = p.Check(p.Div(A, Y) / 12);
-    p.Line("制造费用-技术转让费", G);
-    p.Line("累计摊销", G);
+    monthlyAmortisation = p.Check(p.Div(assetValue, patentYears) / 12);
+    p.Line("制造费用-技术转让费", monthlyAmortisation);
+    p.Line("累计摊销", monthlyAmortisation);
   }
   p.Blank();
-  Figure Z = p.Check(G.value() * m);
-  p.Line("已摊销额", Z);
-  Figure K = p.Check(A - Z);
-  p.Line("账面价值", K);
-  Figure H = p.Check(((P - K) - X) - F);
-  p.Line("转让收益", H);
+  Figure amortised = p.Check(monthlyAmortisation.value() * monthsUsed);
+  p.Line("已摊销额", amortised);
+  Figure bookValue = p.Check(assetValue - amortised);
+  p.Line("账面价值", bookValue);
+  Figure transferGain = p.Check(((transferPrice - bookValue) - tax) - transferCosts);
+  p.Line("转让收益", transferGain);
   p.Blank();
-  Figure received = p.Check(P - F);
+  Figure received = p.Check(transferPrice - transferCosts);
   p.Line("银行存款（借）", received);
-  p.Line("累计摊销（借）", Z);
-  if (H < 0) p.Line("营业外收入（借）", -H);
-  p.Line("无形资产（贷）", A);
-  p.Line("应交税费（贷）", X);
-  if (H > 0) p.Line("营业外收入（贷）", H);
+  p.Line("累计摊销（借）", amortised);
+  if (transferGain < 0) p.Line("营业外收入（借）", -transferGain);
+  p.Line("无形资产（贷）", assetValue);
+  p.Line("应交税费（贷）", tax);
+  if (transferGain > 0) p.Line("营业外收入（贷）", transferGain);
 }
 
 constexpr Item kItems[] = {Field(1, "无形资产价值"), Field(2, "专利年限"), Field(3, "转让价格"),

@@ -1,47 +1,48 @@
-// Form64: an intangible rented out as a franchise, rented out with amortisation, and scrapped.
+// Form64: an intangible asset rented out as a franchise, rented out with amortisation, and scrapped.
 #include "core/engine/topic.h"
 
 namespace varnello {
 namespace {
 
 void PressForm64(Press& p) {
-  Figure F = p.Read(1), b = p.Read(2), S = p.Read(3), C = p.Read(4), X = p.Read(5), B = p.Read(6),
-         Y = p.Read(7), A = p.Read(8), M = p.Read(9);
-  if (F > 0) {
+  Figure franchiseFee = p.Read(1), businessTaxRate = p.Read(2), staffCosts = p.Read(3),
+         rentReceived = p.Read(4), businessTax = p.Read(5), bookValue = p.Read(6),
+         amortisationYears = p.Read(7), assetBalance = p.Read(8), accumulatedAmortisation = p.Read(9);
+  if (franchiseFee > 0) {
     p.Heading("收取加盟费");
-    p.Line("银行存款（借）", F);
-    p.Line("其他业务收入（贷）", F);
+    p.Line("银行存款（借）", franchiseFee);
+    p.Line("其他业务收入（贷）", franchiseFee);
     p.Blank();
     p.Heading("计提营业税金");
-    Figure tax = p.Check(b * F);
+    Figure tax = p.Check(businessTaxRate * franchiseFee);
     p.Line("其他业务成本（借）", tax);
     p.Line("应交税金-应交营业税（贷）", tax);
     p.Blank();
     p.Heading("人员费用");
-    p.Line("其他业务成本（借）", S);
-    p.Line("库存现金（贷）", S);
+    p.Line("其他业务成本（借）", staffCosts);
+    p.Line("库存现金（贷）", staffCosts);
     p.Blank();
   }
-  if (Y > 0) {
+  if (amortisationYears > 0) {
     p.Heading("收取费用");
-    p.Line("银行存款（借）", C);
-    p.Line("其他业务收入（贷）", C);
+    p.Line("银行存款（借）", rentReceived);
+    p.Line("其他业务收入（贷）", rentReceived);
     p.Blank();
     p.Heading("计提营业税金");
-    p.Line("其他业务成本（借）", X);
-    p.Line("应交税金-应交营业税（贷）", X);
+    p.Line("其他业务成本（借）", businessTax);
+    p.Line("应交税金-应交营业税（贷）", businessTax);
     p.Blank();
     p.Heading("每月摊销");
-    Figure Q = p.Check(p.Div(B, Y) / 12);
-    p.Line("其他业务成本（借）", Q);
-    p.Line("累计摊销（贷）", Q);
+    Figure monthlyAmortisation = p.Check(p.Div(bookValue, amortisationYears) / 12);
+    p.Line("其他业务成本（借）", monthlyAmortisation);
+    p.Line("累计摊销（贷）", monthlyAmortisation);
   }
-  if (A > 0) {
+  if (assetBalance > 0) {
     p.Heading("无形资产报废");
-    Figure loss = p.Check(A - M);
+    Figure loss = p.Check(assetBalance - accumulatedAmortisation);
     p.Line("营业外支出-报废损失（借）", loss);
-    p.Line("累计摊销（借）", M);
-    p.Line("无形资产（贷）", A);
+    p.Line("累计摊销（借）", accumulatedAmortisation);
+    p.Line("无形资产（贷）", assetBalance);
   }
 }
 

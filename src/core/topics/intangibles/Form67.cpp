@@ -5,37 +5,37 @@ namespace varnello {
 namespace {
 
 void PressForm67(Press& p) {
-  Figure L = p.Read(1), n = p.Read(2), M = p.Read(3), V = p.Read(4), S = p.Read(5), W = p.Read(6),
-         Y = p.Read(7);
-  if (n > 0) {
+  Figure deferredExpense = p.Read(1), deferralPeriods = p.Read(2), materialsUsed = p.Read(3), vat = p.Read(4),
+         labourCost = p.Read(5), projectWages = p.Read(6), projectYears = p.Read(7);
+  if (deferralPeriods > 0) {
     p.Heading("长期待摊费用");
-    p.Line("长期待摊费用（借）", L);
-    p.Line("银行存款（贷）", L);
+    p.Line("长期待摊费用（借）", deferredExpense);
+    p.Line("银行存款（贷）", deferredExpense);
     p.Blank();
-    Figure E = p.Div(L, n);
-    p.Line("制造费用（借）", E);
-    p.Line("长期待摊费用（贷）", E);
+    Figure periodCharge = p.Div(deferredExpense, deferralPeriods);
+    p.Line("制造费用（借）", periodCharge);
+    p.Line("长期待摊费用（贷）", periodCharge);
     p.Blank();
   }
-  if (Y > 0) {
+  if (projectYears > 0) {
     // The project's entries begin with a journal line, without a heading.
-    Figure materials = p.Check(V + M);
+    Figure materials = p.Check(vat + materialsUsed);
     p.Line("长期待摊费用（借）", materials);
-    p.Line("原材料（贷）", M);
-    p.Line("应交税费-应交增值税（贷）", V);
+    p.Line("原材料（贷）", materialsUsed);
+    p.Line("应交税费-应交增值税（贷）", vat);
     p.Blank();
     p.Heading("提供劳务");
-    p.Line("长期待摊费用（借）", S);
-    p.Line("生产成本（贷）", S);
+    p.Line("长期待摊费用（借）", labourCost);
+    p.Line("生产成本（贷）", labourCost);
     p.Blank();
     p.Heading("计提薪酬");
-    p.Line("长期待摊费用（借）", W);
-    p.Line("应付职工薪酬（贷）", W);
+    p.Line("长期待摊费用（借）", projectWages);
+    p.Line("应付职工薪酬（贷）", projectWages);
     p.Blank();
-    Figure T = p.Check(((V + M) + S) + W);
-    Figure R = p.Div(T, Y * 12);
-    p.Line("管理费用（借）", R);
-    p.Line("长期待摊费用（贷）", R);
+    Figure projectTotal = p.Check(((vat + materialsUsed) + labourCost) + projectWages);
+    Figure monthlyCharge = p.Div(projectTotal, projectYears * 12);
+    p.Line("管理费用（借）", monthlyCharge);
+    p.Line("长期待摊费用（贷）", monthlyCharge);
   }
 }
 

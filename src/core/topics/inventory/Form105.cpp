@@ -5,35 +5,36 @@ namespace varnello {
 namespace {
 
 void PressForm105(Press& p) {
-  Figure c = p.Read(1), s = p.Read(2), n = p.Read(3), R = p.Read(4), D = p.Read(5), X = p.Read(6);
+  Figure unitCost = p.Read(1), unitSellingPrice = p.Read(2), quantity = p.Read(3), rent = p.Read(4),
+         deposit = p.Read(5), scrapped = p.Read(6);
   p.Heading("出租商品");
-  Figure K = p.Check(n * c);
-  p.Line("出租商品（借）", K);
-  Figure L = p.Check(n * s);
-  p.Line("商品进销差价（借）", p.Check(L - K));
-  p.Line("库存商品（贷）", L);
+  Figure rentedGoodsCost = p.Check(quantity * unitCost);
+  p.Line("出租商品（借）", rentedGoodsCost);
+  Figure rentedGoodsAtSellingPrice = p.Check(quantity * unitSellingPrice);
+  p.Line("商品进销差价（借）", p.Check(rentedGoodsAtSellingPrice - rentedGoodsCost));
+  p.Line("库存商品（贷）", rentedGoodsAtSellingPrice);
   p.Blank();
   p.Heading("收到租金");
-  p.Line("库存现金/银行存款（借）", R);
-  p.Line("其他业务收入（贷）", R);
+  p.Line("库存现金/银行存款（借）", rent);
+  p.Line("其他业务收入（贷）", rent);
   p.Blank();
   p.Heading("月末摊销");
   // One month's share of the cost of the rented goods.
-  Figure Y = p.Check(K / 12);
-  p.Line("其他业务支出（借）", Y);
-  p.Line("出租商品-摊销（贷）", Y);
+  Figure monthlyAmortisation = p.Check(rentedGoodsCost / 12);
+  p.Line("其他业务支出（借）", monthlyAmortisation);
+  p.Line("出租商品-摊销（贷）", monthlyAmortisation);
   p.Blank();
   p.Heading("收取押金");
-  p.Line("库存现金/银行存款（借）", D);
-  p.Line("其他应付款（贷）", D);
+  p.Line("库存现金/银行存款（借）", deposit);
+  p.Line("其他应付款（贷）", deposit);
   p.Blank();
   p.Heading("退还押金");
-  p.Line("其他应付款（借）", D);
-  p.Line("库存现金/银行存款（贷）", D);
+  p.Line("其他应付款（借）", deposit);
+  p.Line("库存现金/银行存款（贷）", deposit);
   p.Blank();
   p.Heading("报废");
-  p.Line("其他业务支出（借）", X);
-  p.Line("出租商品（贷）", X);
+  p.Line("其他业务支出（借）", scrapped);
+  p.Line("出租商品（贷）", scrapped);
 }
 
 constexpr Item kItems[] = {Field(1, "出租品进价"), Field(2, "出租品售价"), Field(3, "出租品数量"),

@@ -6,23 +6,25 @@ namespace varnello {
 namespace {
 
 void PressForm110(Press& p) {
-  Figure R = p.Read(1), B = p.Read(2), D = p.Read(3), C = p.Read(4), I = p.Read(5);
-  p.Line("固定资产清理（借）", p.Check(B - D));
-  p.Line("累计折旧（借）", D);
-  p.Line("固定资产（贷）", B);
+  Figure salvageValue = p.Read(1), originalCost = p.Read(2), accumulatedDepreciation = p.Read(3),
+         clearingCost = p.Read(4), insurerCompensation = p.Read(5);
+  p.Line("固定资产清理（借）", p.Check(originalCost - accumulatedDepreciation));
+  p.Line("累计折旧（借）", accumulatedDepreciation);
+  p.Line("固定资产（贷）", originalCost);
   p.Blank();
-  p.Line("原材料（借）", R);
-  p.Line("固定资产清理（贷）", R);
+  p.Line("原材料（借）", salvageValue);
+  p.Line("固定资产清理（贷）", salvageValue);
   p.Blank();
-  p.Line("固定资产清理（借）", C);
-  p.Line("银行存款（贷）", C);
+  p.Line("固定资产清理（借）", clearingCost);
+  p.Line("银行存款（贷）", clearingCost);
   p.Blank();
-  p.Line("其他应收款（借）", I);
-  p.Line("固定资产清理（贷）", I);
+  p.Line("其他应收款（借）", insurerCompensation);
+  p.Line("固定资产清理（贷）", insurerCompensation);
   p.Blank();
-  Figure Z = p.Check(((I + R) - (B - D)) - C);
-  p.Line("营业外支出（借）", Z);
-  p.Line("固定资产清理（贷）", Z);
+  Figure nonOperatingResult = p.Check(
+      ((insurerCompensation + salvageValue) - (originalCost - accumulatedDepreciation)) - clearingCost);
+  p.Line("营业外支出（借）", nonOperatingResult);
+  p.Line("固定资产清理（贷）", nonOperatingResult);
 }
 
 constexpr Item kItems[] = {Field(1, "残料估值"), Field(2, "账面原值"), Field(3, "计提累计折旧"),

@@ -28,22 +28,23 @@ void PrintPurchase(Press& p, CostFn cost_of, Figure vat) {
 }
 
 void PressForm28(Press& p) {
-  Figure P = p.Read(1), V = p.Read(2), F = p.Read(3), E = p.Read(5), M = p.Read(4);
-  if (P > 0) {
+  Figure materialPrice = p.Read(1), inputVat = p.Read(2), freight = p.Read(3), warehouseCharge = p.Read(5),
+         homemadeMaterials = p.Read(4);
+  if (materialPrice > 0) {
     // Freight and the warehouse-entry charge are part of the cost when we pay them.
     p.Heading("我方付运费（或者对方代垫）");
     PrintPurchase(
-        p, [&] { return p.Check((F + P) + E); }, V);
+        p, [&] { return p.Check((freight + materialPrice) + warehouseCharge); }, inputVat);
     p.Blank();
     p.Blank();
     p.Heading("对方付运费（包邮包进仓）");
     PrintPurchase(
-        p, [&] { return P; }, V);
+        p, [&] { return materialPrice; }, inputVat);
   }
-  if (M > 0) {
+  if (homemadeMaterials > 0) {
     p.Heading("自产原材料");
-    p.Line("原材料（借）", M);
-    p.Line("生产成本（贷）", M);
+    p.Line("原材料（借）", homemadeMaterials);
+    p.Line("生产成本（贷）", homemadeMaterials);
   }
 }
 

@@ -6,64 +6,65 @@ namespace varnello {
 namespace {
 
 void PressForm29(Press& p) {
-  Figure A = p.Read(1), B = p.Read(2), C = p.Read(3), n = p.Read(4), R = p.Read(5);
-  Figure H = p.Read(6), J = p.Read(7), D = p.Read(8), T = p.Read(9);
-  if (A > 0) {
+  Figure issuedToProduction = p.Read(1), sentWithGoods = p.Read(2), packagingCost = p.Read(3),
+         uses = p.Read(4), scrapValue = p.Read(5);
+  Figure rentedOutCost = p.Read(6), lentOutCost = p.Read(7), deposit = p.Read(8), rent = p.Read(9);
+  if (issuedToProduction > 0) {
     p.Heading("领用包装");
-    p.Line("生产成本（借）", A);
-    p.Line("周转材料-包装物（贷）", A);
+    p.Line("生产成本（借）", issuedToProduction);
+    p.Line("周转材料-包装物（贷）", issuedToProduction);
     p.Blank();
     p.Heading("结转成本");
-    p.Line("库存商品（借）", A);
-    p.Line("生产成本（贷）", A);
+    p.Line("库存商品（借）", issuedToProduction);
+    p.Line("生产成本（贷）", issuedToProduction);
   }
-  if (B > 0) {
+  if (sentWithGoods > 0) {
     p.Heading("领用包装");
-    p.Line("销售费用（借）", B);
-    p.Line("周转材料-包装物（贷）", B);
+    p.Line("销售费用（借）", sentWithGoods);
+    p.Line("周转材料-包装物（贷）", sentWithGoods);
     p.Blank();
     p.Heading("结转成本");
-    p.Line("库存商品（借）", B);
-    p.Line("销售费用（贷）", B);
+    p.Line("库存商品（借）", sentWithGoods);
+    p.Line("销售费用（贷）", sentWithGoods);
   }
   // The number of uses guards the only division.
-  if (n > 0) {
+  if (uses > 0) {
     p.Heading("领用包装物时");
-    p.Line("周转材料-包装物（在用）（借）", C);
-    p.Line("周转材料-包装物（在库）（贷）", C);
+    p.Line("周转材料-包装物（在用）（借）", packagingCost);
+    p.Line("周转材料-包装物（在库）（贷）", packagingCost);
     p.Blank();
     p.Heading("每次摊销");
-    Figure G = p.Div(C, n);
-    p.Line("销售费用（借）", G);
-    p.Line("周转材料-包装物（摊销）（贷）", G);
+    Figure amortisationPerUse = p.Div(packagingCost, uses);
+    p.Line("销售费用（借）", amortisationPerUse);
+    p.Line("周转材料-包装物（摊销）（贷）", amortisationPerUse);
     p.Blank();
     p.Heading("报废时");
-    p.Line("原材料-残料（借）", R);
-    p.Line("销售费用（贷）", R);
+    p.Line("原材料-残料（借）", scrapValue);
+    p.Line("销售费用（贷）", scrapValue);
     p.Blank();
     p.Heading("走后一次摊销");
-    p.Line("销售费用（借）", G);
-    p.Line("周转材料-包装物（摊销）（贷）", G);
+    p.Line("销售费用（借）", amortisationPerUse);
+    p.Line("周转材料-包装物（摊销）（贷）", amortisationPerUse);
     p.Blank();
     p.Heading("同时转销包装物");
-    p.Line("周转材料-包装物（摊销）（借）", C);
-    p.Line("周转材料-包装物（在用）（贷）", C);
+    p.Line("周转材料-包装物（摊销）（借）", packagingCost);
+    p.Line("周转材料-包装物（在用）（贷）", packagingCost);
   }
   // Deposit, issue and rent print only when a rent is entered.
-  if (T > 0) {
+  if (rent > 0) {
     p.Heading("收取押金");
-    p.Line("银行存款（借）", D);
-    p.Line("其他应付款-存入保证金（贷）", D);
+    p.Line("银行存款（借）", deposit);
+    p.Line("其他应付款-存入保证金（贷）", deposit);
     p.Blank();
     // Rented packaging is a cost of the rent (其他业务成本), lent packaging a selling expense.
     p.Heading("出租出借时");
-    p.Line("其他业务成本（借）", H);
-    p.Line("销售费用（借）", J);
-    p.Line("周转材料-包装物（在库）（贷）", p.Check(J + H));
+    p.Line("其他业务成本（借）", rentedOutCost);
+    p.Line("销售费用（借）", lentOutCost);
+    p.Line("周转材料-包装物（在库）（贷）", p.Check(lentOutCost + rentedOutCost));
     p.Blank();
     p.Heading("收取租金");
-    p.Line("库存现金（借）", T);
-    p.Line("其他业务收入（贷）", T);
+    p.Line("库存现金（借）", rent);
+    p.Line("其他业务收入（贷）", rent);
   }
 }
 

@@ -6,58 +6,60 @@ namespace varnello {
 namespace {
 
 // Scrap taken back into stock before approval.
-void PrintScrap(Press& p, Figure R) {
+void PrintScrap(Press& p, Figure scrapValue) {
   p.Heading("批准前");
-  p.Line("库存商品（借）", R);
-  p.Line("库存商品（贷）", R);
+  p.Line("库存商品（借）", scrapValue);
+  p.Line("库存商品（贷）", scrapValue);
   p.Blank();
 }
 
 // After approval the suspense account is cleared against the compensations; the rest is a
 // non-operating loss.
-void PrintApproval(Press& p, Figure O, Figure I, Figure K, Figure S) {
-  p.Line("营业外支出-存货盘亏（借）", O);
-  p.Line("其他应收款-保险公司（借）", I);
-  p.Line("其他应收款-责任人（借）", K);
-  p.Line("待处理财产损溢-待处理流动资产损溢（贷）", S);
+void PrintApproval(Press& p, Figure nonOperatingLoss, Figure insurerCompensation, Figure keeperCompensation,
+                   Figure suspense) {
+  p.Line("营业外支出-存货盘亏（借）", nonOperatingLoss);
+  p.Line("其他应收款-保险公司（借）", insurerCompensation);
+  p.Line("其他应收款-责任人（借）", keeperCompensation);
+  p.Line("待处理财产损溢-待处理流动资产损溢（贷）", suspense);
 }
 
 void PressForm30(Press& p) {
-  Figure G = p.Read(1), L = p.Read(2), R = p.Read(3), t = p.Read(4), I = p.Read(5), K = p.Read(6);
-  if (G > 0) {
+  Figure surplus = p.Read(1), totalLoss = p.Read(2), scrapValue = p.Read(3), vatRate = p.Read(4),
+         insurerCompensation = p.Read(5), keeperCompensation = p.Read(6);
+  if (surplus > 0) {
     p.Heading("存货盘盈");
     p.Heading("批准前");
-    p.Line("库存商品（借）", G);
-    p.Line("待处理财产损溢-待处理流动资产损溢（贷）", G);
+    p.Line("库存商品（借）", surplus);
+    p.Line("待处理财产损溢-待处理流动资产损溢（贷）", surplus);
     p.Blank();
     p.Heading("批准后");
-    p.Line("待处理财产损溢-待处理流动资产损溢（借）", G);
-    p.Line("库存商品（贷）", G);
+    p.Line("待处理财产损溢-待处理流动资产损溢（借）", surplus);
+    p.Line("库存商品（贷）", surplus);
   }
-  if (L > 0) {
+  if (totalLoss > 0) {
     p.Heading("盘亏（一般纳税人）");
-    PrintScrap(p, R);
+    PrintScrap(p, scrapValue);
     // Net loss, the input VAT transferred out on it, and their sum moved to suspense.
-    Figure N = p.Check(L - R);
-    Figure X = p.Check(N * t);
-    Figure S = p.Check(N + X);
-    p.Line("待处理财产损溢-待处理流动资产损溢（借）", S);
-    p.Line("库存商品（贷）", N);
-    p.Line("应交税费-应交增值税（进）（贷）", X);
+    Figure netLoss = p.Check(totalLoss - scrapValue);
+    Figure inputVatTransferredOut = p.Check(netLoss * vatRate);
+    Figure suspense = p.Check(netLoss + inputVatTransferredOut);
+    p.Line("待处理财产损溢-待处理流动资产损溢（借）", suspense);
+    p.Line("库存商品（贷）", netLoss);
+    p.Line("应交税费-应交增值税（进）（贷）", inputVatTransferredOut);
     p.Blank();
     p.Heading("批准后");
-    Figure O = p.Check((S - I) - K);
-    PrintApproval(p, O, I, K, S);
+    Figure nonOperatingLoss = p.Check((suspense - insurerCompensation) - keeperCompensation);
+    PrintApproval(p, nonOperatingLoss, insurerCompensation, keeperCompensation, suspense);
     p.Blank();
     p.Blank();
     p.Blank();
     p.Heading("盘亏（小规模纳税人）");
-    PrintScrap(p, R);
-    p.Line("待处理财产损溢-待处理流动资产损溢（借）", S);
-    p.Line("应交税费-应交增值税（进）(贷)", S);
+    PrintScrap(p, scrapValue);
+    p.Line("待处理财产损溢-待处理流动资产损溢（借）", suspense);
+    p.Line("应交税费-应交增值税（进）(贷)", suspense);
     p.Blank();
     p.Heading("批准后");
-    PrintApproval(p, O, I, K, S);
+    PrintApproval(p, nonOperatingLoss, insurerCompensation, keeperCompensation, suspense);
   }
 }
 

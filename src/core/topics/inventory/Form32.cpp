@@ -5,15 +5,15 @@ namespace varnello {
 namespace {
 
 void PressForm32(Press& p) {
-  Figure G = p.Read(5);  // the window's only field is Text5
+  Figure surplus = p.Read(5);  // the window's only field is Text5
   p.Heading("原材料盘盈");
   p.Heading("批准前");
-  p.Line("原材料（借）", G);
-  p.Line("待处理财产损溢-待处理流动资产损溢（贷）", G);
+  p.Line("原材料（借）", surplus);
+  p.Line("待处理财产损溢-待处理流动资产损溢（贷）", surplus);
   p.Blank();
   p.Heading("批准后");
-  p.Line("待处理财产损溢-待处理流动资产损溢（借）", G);
-  p.Line("原材料（贷）", G);
+  p.Line("待处理财产损溢-待处理流动资产损溢（借）", surplus);
+  p.Line("原材料（贷）", surplus);
 }
 
 constexpr Item kItems[] = {Field(5, "原材料盘盈")};

@@ -8,11 +8,11 @@ namespace {
 // Settlement of the payable and the closing of the discount to profit. The discount and the
 // payment are computed after the two debit lines, just before the payment line.
 template <typename DiscountFn>
-void PrintSettlement(Press& p, Figure P, Figure V, DiscountFn discount_of) {
-  p.Line("应付账款（借）", P);
-  p.Line("应交税金-应交增值税（进）（借）", V);
+void PrintSettlement(Press& p, Figure price, Figure inputVat, DiscountFn discount_of) {
+  p.Line("应付账款（借）", price);
+  p.Line("应交税金-应交增值税（进）（借）", inputVat);
   Figure discount = discount_of();
-  p.Line("银行存款（贷）", p.Check((V + P) - discount));
+  p.Line("银行存款（贷）", p.Check((inputVat + price) - discount));
   p.Line("财务费用（贷）", discount);
   p.Blank();
   p.Heading("结转财务费用");
@@ -21,12 +21,12 @@ void PrintSettlement(Press& p, Figure P, Figure V, DiscountFn discount_of) {
 }
 
 void PressForm68(Press& p) {
-  Figure P = p.Read(1), V = p.Read(2), D = p.Read(3), k = p.Read(4);
-  if (k == 0) {
-    PrintSettlement(p, P, V, [&] { return D; });
-  } else if (k > 0) {
+  Figure price = p.Read(1), inputVat = p.Read(2), discount = p.Read(3), discountRate = p.Read(4);
+  if (discountRate == 0) {
+    PrintSettlement(p, price, inputVat, [&] { return discount; });
+  } else if (discountRate > 0) {
     // A rate replaces the discount amount.
-    PrintSettlement(p, P, V, [&] { return p.Check((V + P) * k); });
+    PrintSettlement(p, price, inputVat, [&] { return p.Check((inputVat + price) * discountRate); });
   }
 }
 

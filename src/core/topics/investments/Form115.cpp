@@ -5,12 +5,12 @@ namespace varnello {
 namespace {
 
 void PressForm115(Press& p) {
-  Figure R = p.Read(1), M = p.Read(2), s = p.Read(3);
-  p.Line("银行存款（借）", M);
-  Figure K = p.Check(s * R);
-  p.Line("实收资本（贷）", K);
-  Figure X = p.Check(M - K);
-  p.Line("资本公积（贷）", X);
+  Figure registeredCapital = p.Read(1), contributed = p.Read(2), share = p.Read(3);
+  p.Line("银行存款（借）", contributed);
+  Figure paidInCapital = p.Check(share * registeredCapital);
+  p.Line("实收资本（贷）", paidInCapital);
+  Figure capitalReserve = p.Check(contributed - paidInCapital);
+  p.Line("资本公积（贷）", capitalReserve);
 }
 
 constexpr Item kItems[] = {Field(1, "注册资本"), Field(2, "投入资本"), Field(3, "投入占比")};

@@ -6,21 +6,21 @@ namespace varnello {
 namespace {
 
 void PressForm116(Press& p) {
-  Figure T = p.Read(1), TT = p.Read(2), N = p.Read(3), NT = p.Read(4), M = p.Read(5), MT = p.Read(6),
-         C = p.Read(7);
-  p.Line("银行存款（借）", C);
-  p.Line("无形资产-非专利技术（借）", T);
-  p.Line("无形资产-土地使用权（借）", N);
-  p.Line("原材料（借）", M);
-  Figure tax = p.Check((NT + TT) + MT);
+  Figure knowHow = p.Read(1), knowHowVat = p.Read(2), landUseRight = p.Read(3), landUseRightVat = p.Read(4),
+         rawMaterials = p.Read(5), rawMaterialsVat = p.Read(6), money = p.Read(7);
+  p.Line("银行存款（借）", money);
+  p.Line("无形资产-非专利技术（借）", knowHow);
+  p.Line("无形资产-土地使用权（借）", landUseRight);
+  p.Line("原材料（借）", rawMaterials);
+  Figure tax = p.Check((landUseRightVat + knowHowVat) + rawMaterialsVat);
   p.Line("应交税费-应交增值税（进）（借）", tax);
-  Figure first = p.Check(TT + T);
+  Figure first = p.Check(knowHowVat + knowHow);
   p.Line("实收资本-甲（贷）", first);
-  Figure second = p.Check(NT + N);
+  Figure second = p.Check(landUseRightVat + landUseRight);
   p.Line("实收资本-乙（贷）", second);
-  Figure third = p.Check(MT + M);
+  Figure third = p.Check(rawMaterialsVat + rawMaterials);
   p.Line("实收资本-丙（贷）", third);
-  p.Line("实收资本-丁（贷）", C);
+  p.Line("实收资本-丁（贷）", money);
 }
 
 constexpr Item kItems[] = {Field(1, "技术投资"),   Field(2, "技术增值税"), Field(3, "土地投资"),

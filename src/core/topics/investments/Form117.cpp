@@ -5,24 +5,24 @@ namespace varnello {
 namespace {
 
 void PressForm117(Press& p) {
-  Figure M = p.Read(1), Sv = p.Read(2), Cr = p.Read(3);
-  if (M > 0) {
+  Figure money = p.Read(1), surplusReserve = p.Read(2), capitalReserve = p.Read(3);
+  if (money > 0) {
     p.Heading("收到投资");
-    p.Line("银行存款（借）", M);
-    p.Line("实收资本（贷）", M);
+    p.Line("银行存款（借）", money);
+    p.Line("实收资本（贷）", money);
   }
   p.Blank();
   // The capital reserve entry comes before the surplus reserve entry.
-  if (Cr > 0) {
+  if (capitalReserve > 0) {
     p.Heading("资本公积");
-    p.Line("资本公积（借）", Cr);
-    p.Line("实收资本（贷）", Cr);
+    p.Line("资本公积（借）", capitalReserve);
+    p.Line("实收资本（贷）", capitalReserve);
   }
   p.Blank();
-  if (Sv > 0) {
+  if (surplusReserve > 0) {
     p.Heading("盈余公积");
-    p.Line("盈余公积（借）", Sv);
-    p.Line("实收资本（贷）", Sv);
+    p.Line("盈余公积（借）", surplusReserve);
+    p.Line("实收资本（贷）", surplusReserve);
   }
 }
 

@@ -6,35 +6,36 @@ namespace varnello {
 namespace {
 
 void PressForm118(Press& p) {
-  Figure u = p.Read(1), Pr = p.Read(2), Sv = p.Read(3), n = p.Read(4), price = p.Read(5);
+  Figure parValue = p.Read(1), sharePremium = p.Read(2), surplusReserve = p.Read(3), quantity = p.Read(4),
+         price = p.Read(5);
   p.Heading("回购股份");
-  Figure X = p.Check(price * n, "回购价款");  // price of the repurchase
-  p.Line("库存股（借）", X);
-  p.Line("银行存款（贷）", X);
+  Figure repurchasePrice = p.Check(price * quantity, "回购价款");
+  p.Line("库存股（借）", repurchasePrice);
+  p.Line("银行存款（贷）", repurchasePrice);
   p.Blank();
   p.Heading("注销股份");
-  Figure S = p.Check(n * u, "股本面值");    // par value of the shares
-  Figure A = p.Check((n * u) + Pr);         // par plus the share premium
-  Figure B = p.Check(((n * u) + Pr) + Sv);  // ... plus the surplus reserve
+  Figure parOfShares = p.Check(quantity * parValue, "股本面值");
+  Figure parAndPremium = p.Check((quantity * parValue) + sharePremium);
+  Figure parPremiumAndReserve = p.Check(((quantity * parValue) + sharePremium) + surplusReserve);
   // Each case is tested on its own: with a negative premium or reserve two of them can hold.
-  if (X <= S) {
-    p.Line("股本（借）", S);
-    p.Line("库存股（贷）", X);
-    Figure left = p.Check(S - X);
+  if (repurchasePrice <= parOfShares) {
+    p.Line("股本（借）", parOfShares);
+    p.Line("库存股（贷）", repurchasePrice);
+    Figure left = p.Check(parOfShares - repurchasePrice);
     p.Line("资本公积-股本溢价（贷）", left);
   }
-  if (S < X && X <= A) {
-    p.Line("股本（借）", S);
-    Figure premium = p.Check(X - S);
+  if (parOfShares < repurchasePrice && repurchasePrice <= parAndPremium) {
+    p.Line("股本（借）", parOfShares);
+    Figure premium = p.Check(repurchasePrice - parOfShares);
     p.Line("资本公积-股本溢价（借）", premium);
-    p.Line("库存股（贷）", X);
+    p.Line("库存股（贷）", repurchasePrice);
   }
-  if (A < X && X <= B) {
-    p.Line("股本（借）", S);
-    p.Line("资本公积-股本溢价（借）", Pr);
-    Figure reserve = p.Check((X - S) - Pr);
+  if (parAndPremium < repurchasePrice && repurchasePrice <= parPremiumAndReserve) {
+    p.Line("股本（借）", parOfShares);
+    p.Line("资本公积-股本溢价（借）", sharePremium);
+    Figure reserve = p.Check((repurchasePrice - parOfShares) - sharePremium);
     p.Line("盈余公积（借）", reserve);
-    p.Line("库存股（贷）", X);
+    p.Line("库存股（贷）", repurchasePrice);
   }
 }
 

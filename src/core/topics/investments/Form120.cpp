@@ -5,13 +5,13 @@ namespace varnello {
 namespace {
 
 void PressForm120(Press& p) {
-  Figure E = p.Read(1), A = p.Read(2), s = p.Read(3);
+  Figure existingCapital = p.Read(1), contributed = p.Read(2), share = p.Read(3);
   p.Heading("资本溢价");
-  p.Line("银行存款（借）", A);
-  Figure K = p.Check(s * E);
-  p.Line("实收资本（贷）", K);
-  Figure X = p.Check(A - K);
-  p.Line("资本公积-资本溢价（贷）", X);
+  p.Line("银行存款（借）", contributed);
+  Figure paidInCapital = p.Check(share * existingCapital);
+  p.Line("实收资本（贷）", paidInCapital);
+  Figure capitalPremium = p.Check(contributed - paidInCapital);
+  p.Line("资本公积-资本溢价（贷）", capitalPremium);
 }
 
 constexpr Item kItems[] = {Field(1, "现有投资"), Field(2, "追加投资"), Field(3, "占有股份")};

@@ -12,35 +12,37 @@ struct HoldingTexts {
 
 // One holding bought for `price` (declared income `income` included) plus `buyFees`, then sold
 // for `sale` less `sellFees`. Printed only for a positive purchase price.
-void PrintHolding(Press& p, const HoldingTexts& t, Figure price, Figure income, Figure buyFees, Figure sale,
-                  Figure sellFees) {
+void PrintHolding(Press& p, const HoldingTexts& texts, Figure price, Figure income, Figure buyFees,
+                  Figure sale, Figure sellFees) {
   if (!(price > 0)) return;
-  p.Heading(t.buyHeading);
-  Figure K = p.Check((price - income) + buyFees);
-  Figure P = p.Check(buyFees + price);
-  p.Line(t.investDebit, K);
-  p.Line(t.receivable, income);
-  p.Line("银行存款（贷）", P);
+  p.Heading(texts.buyHeading);
+  Figure cost = p.Check((price - income) + buyFees);
+  Figure paid = p.Check(buyFees + price);
+  p.Line(texts.investDebit, cost);
+  p.Line(texts.receivable, income);
+  p.Line("银行存款（贷）", paid);
   p.Blank();
-  p.Heading(t.sellHeading);
-  Figure E = p.Check(sale - sellFees);
-  Figure G = p.Check(E - K);
-  p.Line("银行存款（借）", E);
-  p.Line(t.investCredit, K);
-  p.Line(t.gain, G);  // negative for a loss
+  p.Heading(texts.sellHeading);
+  Figure proceeds = p.Check(sale - sellFees);
+  Figure gainOrLoss = p.Check(proceeds - cost);
+  p.Line("银行存款（借）", proceeds);
+  p.Line(texts.investCredit, cost);
+  p.Line(texts.gain, gainOrLoss);  // negative for a loss
 }
 
 void PressForm36(Press& p) {
-  Figure B1 = p.Read(1), B2 = p.Read(2), B3 = p.Read(3), B4 = p.Read(4), B5 = p.Read(5);
-  Figure S1 = p.Read(6), S2 = p.Read(7), S3 = p.Read(8), S4 = p.Read(9), S5 = p.Read(10);
+  Figure bondPrice = p.Read(1), bondInterest = p.Read(2), bondBuyFees = p.Read(3), bondSale = p.Read(4),
+         bondSellFees = p.Read(5);
+  Figure sharePrice = p.Read(6), shareDividend = p.Read(7), shareBuyFees = p.Read(8), shareSale = p.Read(9),
+         shareSellFees = p.Read(10);
   PrintHolding(p,
                {"购买股票", "短期投资-股票投资（借）", "应收股利（借）", "出售股票",
                 "短期投资-股票投资（贷）", "投资收益-股票投资收益（贷）"},
-               S1, S2, S3, S4, S5);
+               sharePrice, shareDividend, shareBuyFees, shareSale, shareSellFees);
   PrintHolding(p,
                {"购买债券", "短期投资-债券投资（借）", "应收利息（借）", "出售债券",
                 "短期投资-债券投资（贷）", "投资收益-债券投资收益（贷）"},
-               B1, B2, B3, B4, B5);
+               bondPrice, bondInterest, bondBuyFees, bondSale, bondSellFees);
 }
 
 constexpr Item kColumn1[] = {Section("出售债券"),  Field(1, "债券买价/账面余额"), Field(2, "发放债利"),

@@ -5,51 +5,52 @@ namespace varnello {
 namespace {
 
 void PressForm37(Press& p) {
-  Figure P = p.Read(1), I = p.Read(2), F = p.Read(3), N = p.Read(4), r = p.Read(5), m = p.Read(6),
-         C = p.Read(7), Y = p.Read(8), S = p.Read(9), B = p.Read(10);
+  Figure pricePaid = p.Read(1), interestDue = p.Read(2), fees = p.Read(3), faceValue = p.Read(4),
+         couponRate = p.Read(5), paymentsPerYear = p.Read(6), currentFairValue = p.Read(7), years = p.Read(8),
+         salePrice = p.Read(9), priorFairValue = p.Read(10);
   p.Heading("购入债券");
-  p.Line("交易性金融资产-债券成本（借）", N);
-  p.Line("应收利息（借）", I);
-  p.Line("投资收益（借）", F);
-  p.Line("银行存款（贷）", P);
+  p.Line("交易性金融资产-债券成本（借）", faceValue);
+  p.Line("应收利息（借）", interestDue);
+  p.Line("投资收益（借）", fees);
+  p.Line("银行存款（贷）", pricePaid);
   p.Blank();
 
   p.Heading("收到利息");
-  if (m > 0) {
-    Figure J = p.Div(r * N, m, "每期利息");  // one coupon payment
-    p.Line("银行存款（借）", J);
-    p.Line("应收利息（贷）", J);
+  if (paymentsPerYear > 0) {
+    Figure couponPayment = p.Div(couponRate * faceValue, paymentsPerYear, "每期利息");
+    p.Line("银行存款（借）", couponPayment);
+    p.Line("应收利息（贷）", couponPayment);
   }
   p.Blank();
 
   p.Heading("公允价值变动");
-  Figure D = p.Check(C - B);
-  if (D > 0) {
-    p.Line("交易性金融资产-公允价值变动（借）", D);
-    p.Line("公允价值变动损益（贷）", D);
+  Figure fairValueChange = p.Check(currentFairValue - priorFairValue);
+  if (fairValueChange > 0) {
+    p.Line("交易性金融资产-公允价值变动（借）", fairValueChange);
+    p.Line("公允价值变动损益（贷）", fairValueChange);
   }
-  if (D < 0) {
-    p.Line("公允价值变动损益（借）", -D);
-    p.Line("交易性金融资产-公允价值变动（贷）", -D);
+  if (fairValueChange < 0) {
+    p.Line("公允价值变动损益（借）", -fairValueChange);
+    p.Line("交易性金融资产-公允价值变动（贷）", -fairValueChange);
   }
   p.Blank();
 
-  // E: the fair-value change booked before the sale; H: the gain on the sale. Each sign case of
+  // The fair-value change booked before the sale, and the gain on the sale. Each sign case of
   // the pair puts debits first, then the cost, then credits.
-  Figure E = p.Check(B - N);
-  Figure H = p.Check(S - B);
+  Figure fairValueChangeBooked = p.Check(priorFairValue - faceValue);
+  Figure gainOnSale = p.Check(salePrice - priorFairValue);
   p.Heading("出售债券");
-  p.Line("银行存款（借）", S);
-  if (E < 0) p.Line("交易性金融资产-公允价值变动（借）", -E);
-  if (H < 0) p.Line("投资收益（借）", -H);
-  p.Line("交易性金融资产-债券成本（贷）", N);
-  if (E > 0) p.Line("交易性金融资产-公允价值变动（贷）", E);
-  if (H > 0) p.Line("投资收益（贷）", H);
+  p.Line("银行存款（借）", salePrice);
+  if (fairValueChangeBooked < 0) p.Line("交易性金融资产-公允价值变动（借）", -fairValueChangeBooked);
+  if (gainOnSale < 0) p.Line("投资收益（借）", -gainOnSale);
+  p.Line("交易性金融资产-债券成本（贷）", faceValue);
+  if (fairValueChangeBooked > 0) p.Line("交易性金融资产-公允价值变动（贷）", fairValueChangeBooked);
+  if (gainOnSale > 0) p.Line("投资收益（贷）", gainOnSale);
   p.Blank();
 
   p.Heading("债券总利息");
-  Figure total = p.Check((Y * N) * r);
-  p.Line("债券总利息", total);
+  Figure totalInterest = p.Check((years * faceValue) * couponRate);
+  p.Line("债券总利息", totalInterest);
 }
 
 constexpr Item kItems[] = {Field(1, "支付债价合计"),      Field(2, "未领取利息"), Field(3, "交易费用"),

@@ -6,21 +6,22 @@ namespace varnello {
 namespace {
 
 void PressForm38(Press& p) {
-  Figure L = p.Read(1), Q = p.Read(2), price = p.Read(3), d = p.Read(4), F = p.Read(5);
-  if (L > 0) {
-    p.Line("长期股权投资（借）", L);
-    p.Line("银行存款（贷）", L);
+  Figure investment = p.Read(1), shares = p.Read(2), price = p.Read(3), dividendPerShare = p.Read(4),
+         fees = p.Read(5);
+  if (investment > 0) {
+    p.Line("长期股权投资（借）", investment);
+    p.Line("银行存款（贷）", investment);
   }
-  Figure C = p.Check(((price - d) * Q) + F, "成本");  // cost of the holding
-  Figure R = p.Check(d * Q, "应收股利");              // dividend receivable
-  Figure B = p.Check((price * Q) + F, "支付金额");    // paid
-  p.Line("长期股权投资（借）", C);
-  p.Line("应收股利（借）", R);
-  p.Line("银行存款（贷）", B);
+  Figure cost = p.Check(((price - dividendPerShare) * shares) + fees, "成本");
+  Figure dividendReceivable = p.Check(dividendPerShare * shares, "应收股利");
+  Figure paid = p.Check((price * shares) + fees, "支付金额");
+  p.Line("长期股权投资（借）", cost);
+  p.Line("应收股利（借）", dividendReceivable);
+  p.Line("银行存款（贷）", paid);
   p.Blank();
   p.Heading("收到股利");
-  p.Line("银行存款（借）", R);
-  p.Line("应收股利（贷）", R);
+  p.Line("银行存款（借）", dividendReceivable);
+  p.Line("应收股利（贷）", dividendReceivable);
 }
 
 constexpr Item kItems[] = {Section("长期股权投资"), Field(1, "长期股权投资"), Section("长期持有股权"),

@@ -5,20 +5,21 @@ namespace varnello {
 namespace {
 
 void PressForm40(Press& p) {
-  Figure O = p.Read(1), Dp = p.Read(2), Ev = p.Read(3), F = p.Read(4);
+  Figure originalCost = p.Read(1), depreciation = p.Read(2), appraisedValue = p.Read(3), fees = p.Read(4);
   p.Heading("固定资产转入清理");
-  Figure N = p.Check(O - Dp, "账面净值");  // net book value
-  p.Line("固定资产清理（借）", N);
-  p.Line("累计折旧（借）", Dp);
-  p.Line("固定资产（贷）", O);
+  Figure netBookValue = p.Check(originalCost - depreciation, "账面净值");
+  p.Line("固定资产清理（借）", netBookValue);
+  p.Line("累计折旧（借）", depreciation);
+  p.Line("固定资产（贷）", originalCost);
   p.Blank();
   p.Heading("办理转移权");
-  Figure I = p.Check(F + Ev, "投资成本");  // cost of the investment
-  Figure X = p.Check((N + F) - I);         // loss; negative when the appraisal exceeds the net value
-  p.Line("长期股权投资（借）", I);
-  p.Line("营业外支出（借）", X);
-  p.Line("银行存款（贷）", F);
-  p.Line("固定资产清理（贷）", N);
+  Figure investmentCost = p.Check(fees + appraisedValue, "投资成本");
+  // Negative when the appraisal exceeds the net value.
+  Figure loss = p.Check((netBookValue + fees) - investmentCost);
+  p.Line("长期股权投资（借）", investmentCost);
+  p.Line("营业外支出（借）", loss);
+  p.Line("银行存款（贷）", fees);
+  p.Line("固定资产清理（贷）", netBookValue);
 }
 
 constexpr Item kItems[] = {Field(1, "固定资产账面原价"), Field(2, "已提折旧"), Field(3, "固定资产评估价值"),

@@ -7,27 +7,28 @@ namespace varnello {
 namespace {
 
 void PressForm41(Press& p) {
-  Figure N = p.Read(1), P = p.Read(2), F = p.Read(3), r = p.Read(4), Y = p.Read(5);
-  Figure Z = PrintLongBondPurchase(p, N, P, F);
-  if (Y > 0) {
-    Figure J = p.Check(r * N, "年利息");  // yearly interest
-    Figure A = p.Div(Z, Y, "年摊销额");   // yearly amortisation
-    Figure G = p.Check(J + A);
+  Figure faceValue = p.Read(1), price = p.Read(2), fees = p.Read(3), couponRate = p.Read(4),
+         years = p.Read(5);
+  Figure discount = PrintLongBondPurchase(p, faceValue, price, fees);
+  if (years > 0) {
+    Figure yearlyInterest = p.Check(couponRate * faceValue, "年利息");
+    Figure yearlyAmortisation = p.Div(discount, years, "年摊销额");
+    Figure investmentIncome = p.Check(yearlyInterest + yearlyAmortisation);
     p.Blank();
     p.Heading("每年计提利息");
-    p.Line("应收利息（借）", J);
-    if (A > 0) p.Line("长期债权投资（溢折价）（借）", A);
-    p.Line("投资收益（贷）", G);
-    if (A < 0) p.Line("长期债权投资（溢折价）（贷）", -A);
+    p.Line("应收利息（借）", yearlyInterest);
+    if (yearlyAmortisation > 0) p.Line("长期债权投资（溢折价）（借）", yearlyAmortisation);
+    p.Line("投资收益（贷）", investmentIncome);
+    if (yearlyAmortisation < 0) p.Line("长期债权投资（溢折价）（贷）", -yearlyAmortisation);
     p.Blank();
     p.Heading("每年收到利息");
-    p.Line("银行存款（借）", J);
-    p.Line("应收利息（贷）", J);
+    p.Line("银行存款（借）", yearlyInterest);
+    p.Line("应收利息（贷）", yearlyInterest);
   }
   p.Blank();
   p.Heading("收回本金");
-  p.Line("银行存款（借）", N);
-  p.Line("长期债权投资（面值）", N);
+  p.Line("银行存款（借）", faceValue);
+  p.Line("长期债权投资（面值）", faceValue);
 }
 
 constexpr Item kItems[] = {Field(1, "债券面值"), Field(2, "支付价款"), Field(3, "相关税费"),

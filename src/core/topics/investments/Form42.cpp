@@ -6,26 +6,27 @@ namespace varnello {
 namespace {
 
 void PressForm42(Press& p) {
-  Figure N = p.Read(1), P = p.Read(2), F = p.Read(3), r = p.Read(4), M = p.Read(5), K = p.Read(6);
-  Figure Z = PrintLongBondPurchase(p, N, P, F);
+  Figure faceValue = p.Read(1), price = p.Read(2), fees = p.Read(3), couponRate = p.Read(4),
+         termMonths = p.Read(5), amortisedMonths = p.Read(6);
+  Figure discount = PrintLongBondPurchase(p, faceValue, price, fees);
   // Without a remaining term nothing is computed: the interest lines print their captions alone
   // and the amortisation lines are left out.
-  FigureHolder J, A, G;
-  if (M > 0) {
-    J = p.Check(r * N);
-    A = p.Div(Z * K, M);
-    G = p.Check(A.value() + J.value());
+  FigureHolder interest, amortisation, investmentIncome;
+  if (termMonths > 0) {
+    interest = p.Check(couponRate * faceValue);
+    amortisation = p.Div(discount * amortisedMonths, termMonths);
+    investmentIncome = p.Check(amortisation.value() + interest.value());
   }
   p.Blank();
   p.Heading("计提利息");
-  p.Line("应收利息（借）", J);
-  if (A.value() > 0) p.Line("长期债券投资（溢折价）（借）", A);
-  p.Line("投资收益（贷）", G);
-  if (A.value() < 0) p.Line("长期债券投资（溢折价）（贷）", -A.value());
+  p.Line("应收利息（借）", interest);
+  if (amortisation.value() > 0) p.Line("长期债券投资（溢折价）（借）", amortisation);
+  p.Line("投资收益（贷）", investmentIncome);
+  if (amortisation.value() < 0) p.Line("长期债券投资（溢折价）（贷）", -amortisation.value());
   p.Blank();
   p.Heading("收到利息");
-  p.Line("银行存款（借）", J);
-  p.Line("应收利息（贷）", J);
+  p.Line("银行存款（借）", interest);
+  p.Line("应收利息（贷）", interest);
 }
 
 constexpr Item kItems[] = {Field(1, "债券面值"), Field(2, "支付价款"),     Field(3, "相关税费"),

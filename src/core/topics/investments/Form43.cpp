@@ -5,61 +5,63 @@ namespace varnello {
 namespace {
 
 void PressForm43(Press& p) {
-  Figure Q = p.Read(1), N = p.Read(2), price = p.Read(3), F = p.Read(4), r = p.Read(5), Y = p.Read(6),
-         S = p.Read(7), t = p.Read(8);
+  Figure quantity = p.Read(1), faceValue = p.Read(2), price = p.Read(3), fees = p.Read(4),
+         couponRate = p.Read(5), years = p.Read(6), netProceeds = p.Read(7), yearsHeld = p.Read(8);
   p.Heading("购入债券");
-  Figure X1 = p.Check(price * Q, "买价");  // purchase price of the lot
-  Figure C = p.Check(X1 + F, "成本");      // cost
-  Figure X2 = p.Check(N * Q, "面值");      // face value of the lot
-  Figure Z = p.Check(C - X2, "溢折价");    // positive for a premium, negative for a discount
-  p.Line("长期债权投资-面值(借)", X2);
-  if (Z > 0) p.Line("长期债权投资-溢折价（借）", Z);
-  p.Line("银行存款（贷）", C);
-  if (Z < 0) p.Line("长期债权投资-溢折价（贷）", -Z);
+  Figure purchasePrice = p.Check(price * quantity, "买价");
+  Figure cost = p.Check(purchasePrice + fees, "成本");
+  Figure totalFaceValue = p.Check(faceValue * quantity, "面值");
+  // Positive for a premium, negative for a discount.
+  Figure premium = p.Check(cost - totalFaceValue, "溢折价");
+  p.Line("长期债权投资-面值(借)", totalFaceValue);
+  if (premium > 0) p.Line("长期债权投资-溢折价（借）", premium);
+  p.Line("银行存款（贷）", cost);
+  if (premium < 0) p.Line("长期债权投资-溢折价（贷）", -premium);
   p.Blank();
 
   // Interest and amortisation exist only for a positive amortisation term; otherwise they stay
   // uncomputed: their lines print captions alone and they count as 0 below.
-  FigureHolder J, A, G;
-  if (Y > 0) {
+  FigureHolder interest, amortisation, investmentIncome;
+  if (years > 0) {
     p.Heading("计提利息");
-    J = p.Check(X2 * r);
-    A = p.Div(Z, Y);
-    G = p.Check(J.value() - A.value());
-    p.Line("应收利息（借）", J);
-    if (A.value() < 0) p.Line("长期债权投资（借）", -A.value());
-    if (A.value() > 0) p.Line("长期债权投资（贷）", A);
-    p.Line("投资收益（贷）", G);
+    interest = p.Check(totalFaceValue * couponRate);
+    amortisation = p.Div(premium, years);
+    investmentIncome = p.Check(interest.value() - amortisation.value());
+    p.Line("应收利息（借）", interest);
+    if (amortisation.value() < 0) p.Line("长期债权投资（借）", -amortisation.value());
+    if (amortisation.value() > 0) p.Line("长期债权投资（贷）", amortisation);
+    p.Line("投资收益（贷）", investmentIncome);
   }
   p.Blank();
   p.Heading("收到利息");
-  p.Line("银行存款（借）", J);
-  p.Line("投资收益（贷）", J);
+  p.Line("银行存款（借）", interest);
+  p.Line("投资收益（贷）", interest);
   p.Blank();
 
-  Figure W = p.Check(Z - (A.value() * t), "剩余溢折价");  // premium or discount left at the transfer
-  Figure L = p.Check((S - X2) - W, "转让收益");           // gain on the transfer
-  // No transfer entry when either figure is zero. The bank receives the net proceeds S.
-  if (W > 0 && L < 0) {
-    p.Line("银行存款（借）", S);
-    p.Line("投资收益（借）", -L);
-    p.Line("长期债券投资（面值）（贷）", X2);
-    p.Line("长期债券投资（溢折价）（贷）", W);
-  } else if (W > 0 && L > 0) {
-    p.Line("银行存款（借）", S);
-    p.Line("投资收益（贷）", L);
-    p.Line("长期债券投资（面值）（贷）", X2);
-    p.Line("长期债券投资（溢折价）（贷）", W);
-  } else if (W < 0 && L > 0) {
-    p.Line("银行存款（借）", S);
-    p.Line("长期债券投资（溢折价）（借）", -W);
-    p.Line("投资收益（贷）", L);
-    p.Line("长期债券投资（面值）（贷）", X2);
-  } else if (W < 0 && L < 0) {
-    p.Line("银行存款（借）", S);
-    p.Line("长期债券投资（溢折价）（借）", -W);
-    p.Line("投资收益（借）", -L);
-    p.Line("长期债券投资（面值）（贷）", X2);
+  // Premium or discount left at the transfer.
+  Figure premiumLeft = p.Check(premium - (amortisation.value() * yearsHeld), "剩余溢折价");
+  Figure gainOnTransfer = p.Check((netProceeds - totalFaceValue) - premiumLeft, "转让收益");
+  // No transfer entry when either figure is zero. The bank receives the net proceeds.
+  if (premiumLeft > 0 && gainOnTransfer < 0) {
+    p.Line("银行存款（借）", netProceeds);
+    p.Line("投资收益（借）", -gainOnTransfer);
+    p.Line("长期债券投资（面值）（贷）", totalFaceValue);
+    p.Line("长期债券投资（溢折价）（贷）", premiumLeft);
+  } else if (premiumLeft > 0 && gainOnTransfer > 0) {
+    p.Line("银行存款（借）", netProceeds);
+    p.Line("投资收益（贷）", gainOnTransfer);
+    p.Line("长期债券投资（面值）（贷）", totalFaceValue);
+    p.Line("长期债券投资（溢折价）（贷）", premiumLeft);
+  } else if (premiumLeft < 0 && gainOnTransfer > 0) {
+    p.Line("银行存款（借）", netProceeds);
+    p.Line("长期债券投资（溢折价）（借）", -premiumLeft);
+    p.Line("投资收益（贷）", gainOnTransfer);
+    p.Line("长期债券投资（面值）（贷）", totalFaceValue);
+  } else if (premiumLeft < 0 && gainOnTransfer < 0) {
+    p.Line("银行存款（借）", netProceeds);
+    p.Line("长期债券投资（溢折价）（借）", -premiumLeft);
+    p.Line("投资收益（借）", -gainOnTransfer);
+    p.Line("长期债券投资（面值）（贷）", totalFaceValue);
   }
 }
 

@@ -6,24 +6,24 @@ namespace varnello {
 namespace {
 
 void PressForm45(Press& p) {
-  Figure P = p.Read(1), s = p.Read(2), E = p.Read(3), Dv = p.Read(4);
+  Figure pricePaid = p.Read(1), share = p.Read(2), investeeProfit = p.Read(3), dividends = p.Read(4);
   p.Heading("购买股票");
-  p.Line("长期股权投资（借）", P);
-  p.Line("银行存款（贷）", P);
+  p.Line("长期股权投资（借）", pricePaid);
+  p.Line("银行存款（贷）", pricePaid);
   p.Blank();
   p.Heading("收到收益");
-  Figure G = p.Check(E * s);
-  p.Line("长期股权投资（借）", G);
-  p.Line("投资收益（贷）", G);
+  Figure shareOfProfit = p.Check(investeeProfit * share);
+  p.Line("长期股权投资（借）", shareOfProfit);
+  p.Line("投资收益（贷）", shareOfProfit);
   p.Blank();
   p.Heading("收到股利");
-  Figure R = p.Check(Dv * s);
-  p.Line("应收股利（借）", R);
-  p.Line("长期股权投资（贷）", R);
+  Figure dividendReceivable = p.Check(dividends * share);
+  p.Line("应收股利（借）", dividendReceivable);
+  p.Line("长期股权投资（贷）", dividendReceivable);
   p.Blank();
   p.Heading("股票投资成本");
-  Figure K = p.Check((P + G) - R);
-  p.Line("股票投资成本", K);
+  Figure carryingAmount = p.Check((pricePaid + shareOfProfit) - dividendReceivable);
+  p.Line("股票投资成本", carryingAmount);
 }
 
 constexpr Item kItems[] = {Field(1, "实际支付股价"), Field(2, "股票份额"), Field(3, "经营获利"),

@@ -5,18 +5,18 @@
 
 namespace varnello {
 
-// Prints the purchase of a long-term bond of face value N for price P plus fees F, with the
+// Prints the purchase of a long-term bond at its face value for a price plus fees, with the
 // premium (debit) or discount (credit) on either side of the bank credit, and returns the
-// difference Z = N - (F + P): positive for a discount, negative for a premium.
-inline Figure PrintLongBondPurchase(Press& p, Figure N, Figure P, Figure F) {
+// difference faceValue - (fees + price): positive for a discount, negative for a premium.
+inline Figure PrintLongBondPurchase(Press& p, Figure faceValue, Figure price, Figure fees) {
   p.Heading("购入债券");
-  p.Line("长期债权投资（面值）（借）", N);
-  Figure C = p.Check(F + P);
-  Figure Z = p.Check(N - C);
-  if (Z < 0) p.Line("长期债权投资（溢折价）(借)", -Z);
-  p.Line("银行存款（贷）", C);
-  if (Z >= 0) p.Line("长期债权投资（溢折价）(贷)", Z);
-  return Z;
+  p.Line("长期债权投资（面值）（借）", faceValue);
+  Figure paid = p.Check(fees + price);
+  Figure discount = p.Check(faceValue - paid);
+  if (discount < 0) p.Line("长期债权投资（溢折价）(借)", -discount);
+  p.Line("银行存款（贷）", paid);
+  if (discount >= 0) p.Line("长期债权投资（溢折价）(贷)", discount);
+  return discount;
 }
 
 }  // namespace varnello

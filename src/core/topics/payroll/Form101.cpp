@@ -6,69 +6,80 @@ namespace varnello {
 namespace {
 
 void PressForm101(Press& p) {
-  Figure A1 = p.Read(1), A2 = p.Read(2), A3 = p.Read(3), A4 = p.Read(4);
-  Figure C1 = p.Read(5), C2 = p.Read(6), C3 = p.Read(7), C4 = p.Read(8), C5 = p.Read(9);
-  Figure W = p.Read(10), B = p.Read(11), HC = p.Read(12), I = p.Read(13);
-  Figure P1 = p.Read(14), P2 = p.Read(15), P3 = p.Read(16), HP = p.Read(17);
-  Figure A5 = p.Read(18), A6 = p.Read(19);
+  Figure adminExpenses = p.Read(1), sellingExpenses = p.Read(2), manufacturingOverhead = p.Read(3),
+         productionCost = p.Read(4);
+  Figure pensionCompany = p.Read(5), medicalCompany = p.Read(6), unemploymentCompany = p.Read(7),
+         injuryCompany = p.Read(8), maternityCompany = p.Read(9);
+  Figure wages = p.Read(10), bonus = p.Read(11), housingFundCompany = p.Read(12), incomeTax = p.Read(13);
+  Figure pensionPersonal = p.Read(14), medicalPersonal = p.Read(15), unemploymentPersonal = p.Read(16),
+         housingFundPersonal = p.Read(17);
+  Figure constructionInProgress = p.Read(18), welfareExpense = p.Read(19);
 
   p.Heading("计提费用");
-  p.Line("管理费用（借）", A1);
-  p.Line("销售费用（借）", A2);
-  p.Line("制造费用（借）", A3);
-  p.Line("生产成本（借）", A4);
-  p.Line("在建工程（借）", A5);
-  p.Line("其他费用（应付福利费）（借）", A6);
-  p.Line("应付职工薪酬-养老（公司）（贷）", C1);
-  p.Line("应付职工薪酬-医疗（公司）（贷）", C2);
-  p.Line("应付职工薪酬-失业（公司）（贷）", C3);
-  p.Line("应付职工薪酬-工伤（公司）（贷）", C4);
-  p.Line("应付职工薪酬-生育（公司）（贷）", C5);
-  p.Line("应付职工薪酬-职工工资（公司）（贷）", W);
-  p.Line("应付职工薪酬-奖金（公司）（贷）", B);
-  p.Line("应付职工薪酬-住房公积金（公司）（贷）", HC);
+  p.Line("管理费用（借）", adminExpenses);
+  p.Line("销售费用（借）", sellingExpenses);
+  p.Line("制造费用（借）", manufacturingOverhead);
+  p.Line("生产成本（借）", productionCost);
+  p.Line("在建工程（借）", constructionInProgress);
+  p.Line("其他费用（应付福利费）（借）", welfareExpense);
+  p.Line("应付职工薪酬-养老（公司）（贷）", pensionCompany);
+  p.Line("应付职工薪酬-医疗（公司）（贷）", medicalCompany);
+  p.Line("应付职工薪酬-失业（公司）（贷）", unemploymentCompany);
+  p.Line("应付职工薪酬-工伤（公司）（贷）", injuryCompany);
+  p.Line("应付职工薪酬-生育（公司）（贷）", maternityCompany);
+  p.Line("应付职工薪酬-职工工资（公司）（贷）", wages);
+  p.Line("应付职工薪酬-奖金（公司）（贷）", bonus);
+  p.Line("应付职工薪酬-住房公积金（公司）（贷）", housingFundCompany);
   p.Blank();
 
   p.Heading("发放工资");
-  p.Line("应付职工薪酬-职工工资（借）", W);
-  Figure net = p.Check(((((W - I) - P1) - P2) - P3) - HP, "实发工资");
-  p.Line("现金/银行存款（贷）", net);
-  p.Line("应交税费-代扣个人所得税（贷）", I);
-  p.Line("其他应付款-养老（个人）（贷）", P1);
-  p.Line("其他应付款-医疗（个人）（贷）", P2);
-  p.Line("其他应付款-失业（个人）（贷）", P3);
-  p.Line("应付职工薪酬-住房公积金（个人）（贷）", HP);
+  p.Line("应付职工薪酬-职工工资（借）", wages);
+  Figure netWages =
+      p.Check(((((wages - incomeTax) - pensionPersonal) - medicalPersonal) - unemploymentPersonal) -
+                  housingFundPersonal,
+              "实发工资");
+  p.Line("现金/银行存款（贷）", netWages);
+  p.Line("应交税费-代扣个人所得税（贷）", incomeTax);
+  p.Line("其他应付款-养老（个人）（贷）", pensionPersonal);
+  p.Line("其他应付款-医疗（个人）（贷）", medicalPersonal);
+  p.Line("其他应付款-失业（个人）（贷）", unemploymentPersonal);
+  p.Line("应付职工薪酬-住房公积金（个人）（贷）", housingFundPersonal);
   p.Blank();
 
   p.Heading("发放奖金");
-  p.Line("应付职工薪酬-奖金（借）", B);
-  p.Line("银行存款（贷）", B);
+  p.Line("应付职工薪酬-奖金（借）", bonus);
+  p.Line("银行存款（贷）", bonus);
   p.Blank();
 
   // Social insurance paid: company and withheld personal shares, without the housing fund.
   p.Heading("缴纳社保");
-  p.Line("应付职工薪酬-养老（公司）（借）", C1);
-  p.Line("应付职工薪酬-医疗（公司）（借）", C2);
-  p.Line("应付职工薪酬-失业（公司）（借）", C3);
-  p.Line("应付职工薪酬-工伤（公司）（借）", C4);
-  p.Line("应付职工薪酬-生育（公司）（借）", C5);
-  p.Line("其他应付款-养老（个人）（借）", P1);
-  p.Line("其他应付款-医疗（个人）（借）", P2);
-  p.Line("其他应付款-失业（个人）（借）", P3);
-  Figure social = p.Check(((((((C2 + C1) + C3) + C4) + C5) + P1) + P2) + P3, "社保合计");
-  p.Line("银行存款（贷）", social);
+  p.Line("应付职工薪酬-养老（公司）（借）", pensionCompany);
+  p.Line("应付职工薪酬-医疗（公司）（借）", medicalCompany);
+  p.Line("应付职工薪酬-失业（公司）（借）", unemploymentCompany);
+  p.Line("应付职工薪酬-工伤（公司）（借）", injuryCompany);
+  p.Line("应付职工薪酬-生育（公司）（借）", maternityCompany);
+  p.Line("其他应付款-养老（个人）（借）", pensionPersonal);
+  p.Line("其他应付款-医疗（个人）（借）", medicalPersonal);
+  p.Line("其他应付款-失业（个人）（借）", unemploymentPersonal);
+  Figure socialInsurance = p.Check(
+      ((((((medicalCompany + pensionCompany) + unemploymentCompany) + injuryCompany) + maternityCompany) +
+        pensionPersonal) +
+       medicalPersonal) +
+          unemploymentPersonal,
+      "社保合计");
+  p.Line("银行存款（贷）", socialInsurance);
   p.Blank();
 
   p.Heading("缴纳个税");
-  p.Line("应交税费-代扣代缴个人所得税（借）", I);
-  p.Line("银行存款（贷）", I);
+  p.Line("应交税费-代扣代缴个人所得税（借）", incomeTax);
+  p.Line("银行存款（贷）", incomeTax);
   p.Blank();
 
-  Figure housing = p.Check(HP + HC, "住房公积金合计");
+  Figure housingFund = p.Check(housingFundPersonal + housingFundCompany, "住房公积金合计");
   p.Heading("缴纳住房公积金");
-  p.Line("应付职工薪酬-住房公积金（个人）（借）", HP);
-  p.Line("应付职工薪酬-住房公积金（公司）（借）", HC);
-  p.Line("银行存款（贷）", housing);
+  p.Line("应付职工薪酬-住房公积金（个人）（借）", housingFundPersonal);
+  p.Line("应付职工薪酬-住房公积金（公司）（借）", housingFundCompany);
+  p.Line("银行存款（贷）", housingFund);
 }
 
 // Right column: the cost-bearing accounts and the company's insurance contributions; left

@@ -6,8 +6,8 @@ namespace varnello {
 namespace {
 
 void PressForm102(Press& p) {
-  Figure L = p.Read(1), i = p.Read(2), n = p.Read(3);
-  PrintShortTermLoan(p, L, i, n, LoanTerm::Months);
+  Figure loan = p.Read(1), annualRate = p.Read(2), termMonths = p.Read(3);
+  PrintShortTermLoan(p, loan, annualRate, termMonths, LoanTerm::Months);
 }
 
 constexpr Item kItems[] = {Field(1, "银行借款"), Field(2, "年利率"), Field(3, "期限（月）")};

@@ -6,28 +6,30 @@ namespace varnello {
 namespace {
 
 void PressForm103(Press& p) {
-  Figure L1 = p.Read(1), i1 = p.Read(2), q = p.Read(3), L2 = p.Read(4), i2 = p.Read(5), y = p.Read(6);
-  if (L1 > 0) PrintShortTermLoan(p, L1, i1, q, LoanTerm::Quarters);
-  if (L2 > 0) {
+  Figure shortTermLoan = p.Read(1), shortTermRate = p.Read(2), termQuarters = p.Read(3),
+         longTermLoan = p.Read(4), longTermRate = p.Read(5), termYears = p.Read(6);
+  if (shortTermLoan > 0)
+    PrintShortTermLoan(p, shortTermLoan, shortTermRate, termQuarters, LoanTerm::Quarters);
+  if (longTermLoan > 0) {
     p.Heading("取得借款");
-    p.Line("银行存款（借）", L2);
-    p.Line("长期借款（贷）", L2);
+    p.Line("银行存款（借）", longTermLoan);
+    p.Line("长期借款（贷）", longTermLoan);
     p.Blank();
     p.Heading("年末计息");
-    Figure A = p.Check(i2 * L2);
-    p.Line("财务费用-利息费（借）", A);
-    p.Line("应付利息（贷）", A);
+    Figure yearlyInterest = p.Check(longTermRate * longTermLoan);
+    p.Line("财务费用-利息费（借）", yearlyInterest);
+    p.Line("应付利息（贷）", yearlyInterest);
     p.Blank();
     p.Heading("偿还利息");
-    Figure B = p.Check((i2 * L2) * y);
-    p.Line("应付利息（借）", B);
-    p.Line("银行存款（贷）", B);
+    Figure interestPaid = p.Check((longTermRate * longTermLoan) * termYears);
+    p.Line("应付利息（借）", interestPaid);
+    p.Line("银行存款（贷）", interestPaid);
     p.Blank();
     // The final repayment carries one year's interest, and its captions have no side marker.
     p.Heading("最后一年还本付息");
-    p.Line("长期借款", L2);
-    p.Line("应付利息", A);
-    Figure total = p.Check(L2 + A);
+    p.Line("长期借款", longTermLoan);
+    p.Line("应付利息", yearlyInterest);
+    Figure total = p.Check(longTermLoan + yearlyInterest);
     p.Line("银行存款", total);
   }
 }

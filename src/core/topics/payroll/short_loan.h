@@ -9,31 +9,32 @@ namespace varnello {
 // The unit in which a short-term loan's term is typed.
 enum class LoanTerm { Months, Quarters };
 
-inline void PrintShortTermLoan(Press& p, Figure L, Figure i, Figure term, LoanTerm unit) {
+inline void PrintShortTermLoan(Press& p, Figure loan, Figure annualRate, Figure term, LoanTerm unit) {
   p.Heading("借入时");
-  p.Line("银行存款（借）", L);
-  p.Line("短期借款（贷）", L);
+  p.Line("银行存款（借）", loan);
+  p.Line("短期借款（贷）", loan);
   p.Blank();
   p.Heading("每月计提");
-  Figure M = p.Check((i * L) / 12);
-  p.Line("财务费用（借）", M);
-  p.Line("应付利息（贷）", M);
+  Figure monthlyInterest = p.Check((annualRate * loan) / 12);
+  p.Line("财务费用（借）", monthlyInterest);
+  p.Line("应付利息（贷）", monthlyInterest);
   p.Blank();
   p.Heading("每季度支付利息");
-  Figure quarter = p.Check(M * 3);
-  p.Line("应付利息（借）", quarter);
-  p.Line("银行存款（贷）", quarter);
+  Figure quarterlyInterest = p.Check(monthlyInterest * 3);
+  p.Line("应付利息（借）", quarterlyInterest);
+  p.Line("银行存款（贷）", quarterlyInterest);
   p.Blank();
   p.Heading("归还本金");
-  p.Line("短期借款（借）", L);
-  p.Line("银行存款（贷）", L);
+  p.Line("短期借款（借）", loan);
+  p.Line("银行存款（贷）", loan);
   p.Blank();
   p.Heading("还本付息");
   // Interest of the whole term: a term in quarters is turned into months first.
-  Figure J = unit == LoanTerm::Months ? p.Check(M * term) : p.Check((M * term) * 3);
-  Figure total = p.Check(J + L);
-  p.Line("短期借款（借）", L);
-  p.Line("财务费用（借）", J);
+  Figure termInterest =
+      unit == LoanTerm::Months ? p.Check(monthlyInterest * term) : p.Check((monthlyInterest * term) * 3);
+  Figure total = p.Check(termInterest + loan);
+  p.Line("短期借款（借）", loan);
+  p.Line("财务费用（借）", termInterest);
   p.Line("银行存款（贷）", total);
 }
 

@@ -6,16 +6,17 @@ namespace varnello {
 namespace {
 
 void PressForm111(Press& p) {
-  Figure A = p.Read(1), D = p.Read(2);
+  Figure originalCost = p.Read(1), depreciation = p.Read(2);
   p.Heading("批准前");
-  Figure L = p.Check(A - D, "账面价值");  // recorded value less the depreciation already charged
-  p.Line("待处理财产损溢（借）", L);
-  p.Line("累计折旧（借）", D);
-  p.Line("固定资产（贷）", A);
+  // Recorded value less the depreciation already charged.
+  Figure bookValue = p.Check(originalCost - depreciation, "账面价值");
+  p.Line("待处理财产损溢（借）", bookValue);
+  p.Line("累计折旧（借）", depreciation);
+  p.Line("固定资产（贷）", originalCost);
   p.Blank();
   p.Heading("批准后");
-  p.Line("营业外支出（借）", L);
-  p.Line("待处理财产损溢（贷）", L);
+  p.Line("营业外支出（借）", bookValue);
+  p.Line("待处理财产损溢（贷）", bookValue);
 }
 
 constexpr auto kItems =

@@ -5,11 +5,11 @@ namespace varnello {
 namespace {
 
 void PressForm112(Press& p) {
-  Figure N = p.Read(1), T = p.Read(2);
-  Figure received = p.Check(T + N);
+  Figure income = p.Read(1), tax = p.Read(2);
+  Figure received = p.Check(tax + income);
   p.Line("银行存款（借）", received);
-  p.Line("应交税费（贷）", T);
-  p.Line("营业外收入（贷）", N);
+  p.Line("应交税费（贷）", tax);
+  p.Line("营业外收入（贷）", income);
 }
 
 constexpr auto kItems = postings::TwoFields("营业外收入：企业转让固定资产、处置无形资产、确认的政府补助利得",

@@ -6,43 +6,43 @@ namespace varnello {
 namespace {
 
 void PressForm16(Press& p) {
-  Figure S = p.Read(1), V = p.Read(2), C = p.Read(3), F = p.Read(4);
+  Figure salesPrice = p.Read(1), outputVat = p.Read(2), cost = p.Read(3), freight = p.Read(4);
   p.Heading("确认收入");
-  Figure SV = p.Check(S + V);
-  p.Line("应收票据/银行存款（借）", SV);
-  p.Line("主营业务收入（贷）", S);
-  p.Line("应交税费-应交增值税（销）（贷）", V);
+  Figure saleReceivable = p.Check(salesPrice + outputVat);
+  p.Line("应收票据/银行存款（借）", saleReceivable);
+  p.Line("主营业务收入（贷）", salesPrice);
+  p.Line("应交税费-应交增值税（销）（贷）", outputVat);
   p.Blank();
-  p.Line("主营业务成本（借）", C);
-  p.Line("库存商品（贷）", C);
+  p.Line("主营业务成本（借）", cost);
+  p.Line("库存商品（贷）", cost);
   p.Blank();
   p.Heading("代垫运费");
-  p.Line("应收账款（借）", F);
-  p.Line("银行存款（贷）", F);
+  p.Line("应收账款（借）", freight);
+  p.Line("银行存款（贷）", freight);
   p.Blank();
   p.Heading("付运费");
-  p.Line("应付账款（借）", F);
-  p.Line("银行存款（贷）", F);
+  p.Line("应付账款（借）", freight);
+  p.Line("银行存款（贷）", freight);
   p.Blank();
   p.Heading("主营业务成本结转本年利润");
-  p.Line("本年利润（借）", C);
-  p.Line("主营业务成本（贷）", C);
+  p.Line("本年利润（借）", cost);
+  p.Line("主营业务成本（贷）", cost);
   p.Blank();
   // The alternative: freight added to the same receivable as the sale.
   p.Heading("或");
   p.Blank();
-  Figure total = p.Check(SV + F);
+  Figure total = p.Check(saleReceivable + freight);
   p.Line("应收账款（借）", total);
-  p.Line("主营业务收入（贷）", S);
-  p.Line("应交税费-应交增值税（销）（贷）", V);
-  p.Line("银行存款（贷）", F);
+  p.Line("主营业务收入（贷）", salesPrice);
+  p.Line("应交税费-应交增值税（销）（贷）", outputVat);
+  p.Line("银行存款（贷）", freight);
   p.Blank();
-  p.Line("主营业务成本（借）", C);
-  p.Line("库存商品（贷）", C);
+  p.Line("主营业务成本（借）", cost);
+  p.Line("库存商品（贷）", cost);
   p.Blank();
   p.Heading("主营业务成本结转本年利润");
-  p.Line("本年利润（借）", C);
-  p.Line("主营业务成本（贷）", C);
+  p.Line("本年利润（借）", cost);
+  p.Line("主营业务成本（贷）", cost);
 }
 
 constexpr Item kItems[] = {Field(1, "商品总价"), Field(2, "应交增值税（销）"), Field(3, "成本总额"),

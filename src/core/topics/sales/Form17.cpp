@@ -5,28 +5,31 @@ namespace varnello {
 namespace {
 
 void PressForm17(Press& p) {
-  Figure Q = p.Read(1), P = p.Read(2), U = p.Read(3), d = p.Read(4), r = p.Read(5), V = p.Read(6);
+  Figure quantity = p.Read(1), unitPrice = p.Read(2), unitCost = p.Read(3), tradeDiscount = p.Read(4),
+         cashDiscountRate = p.Read(5), outputVat = p.Read(6);
   p.Heading("确认收入");
-  Figure N = p.Check((P * Q) * (1 - d), "折扣后收入");  // net revenue after the trade discount
-  Figure R = p.Check(N + V, "应收账款");                // receivable; the VAT is taken as typed
-  p.Line("应收账款（借）", R);
-  p.Line("主营业务收入（贷）", N);
-  p.Line("应交税费-应交增值税（销）（贷）", V);
+  // Net revenue after the trade discount.
+  Figure netRevenue = p.Check((unitPrice * quantity) * (1 - tradeDiscount), "折扣后收入");
+  Figure receivable = p.Check(netRevenue + outputVat, "应收账款");  // the VAT is taken as typed
+  p.Line("应收账款（借）", receivable);
+  p.Line("主营业务收入（贷）", netRevenue);
+  p.Line("应交税费-应交增值税（销）（贷）", outputVat);
   p.Blank();
-  Figure K = p.Check(U * Q);
-  p.Line("主营业务成本（借）", K);
-  p.Line("库存商品（贷）", K);
+  Figure cost = p.Check(unitCost * quantity);
+  p.Line("主营业务成本（借）", cost);
+  p.Line("库存商品（贷）", cost);
   p.Blank();
   p.Heading("收到货款");
-  Figure D = p.Check(R * r, "现金折扣");  // cash discount allowed on payment
-  Figure B = p.Check(R - D);
-  p.Line("银行存款（借）", B);
-  p.Line("财务费用（借）", D);
-  p.Line("应收账款（贷）", R);
+  // Cash discount allowed on payment.
+  Figure cashDiscount = p.Check(receivable * cashDiscountRate, "现金折扣");
+  Figure received = p.Check(receivable - cashDiscount);
+  p.Line("银行存款（借）", received);
+  p.Line("财务费用（借）", cashDiscount);
+  p.Line("应收账款（贷）", receivable);
   p.Blank();
   p.Heading("结转财务费用");
-  p.Line("本年利润（借）", D);
-  p.Line("财务费用（贷）", D);
+  p.Line("本年利润（借）", cashDiscount);
+  p.Line("财务费用（贷）", cashDiscount);
 }
 
 constexpr Item kItems[] = {Field(1, "销售数量"), Field(2, "销售价格"), Field(3, "销售成本"),

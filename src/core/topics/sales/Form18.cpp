@@ -6,62 +6,62 @@ namespace varnello {
 namespace {
 
 void PressForm18(Press& p) {
-  // A: allowance required at year end; L: last year's allowance; W: debts written off this
+  // The allowance required at year end, last year's allowance, and the debts written off this
   // year, or (negative) earlier write-offs collected again.
-  Figure A = p.Read(1), L = p.Read(2), W = p.Read(3);
+  Figure allowanceRequired = p.Read(1), lastYearAllowance = p.Read(2), writtenOff = p.Read(3);
 
   p.Heading("年末计提");
-  p.Line("管理费用（借）", L);
-  p.Line("坏账准备（贷）", L);
+  p.Line("管理费用（借）", lastYearAllowance);
+  p.Line("坏账准备（贷）", lastYearAllowance);
   p.Blank();
 
-  if (W >= 0) {
+  if (writtenOff >= 0) {
     p.Heading("确认坏账");
-    p.Line("坏账准备-坏账准备（借）", W);
-    p.Line("应收账款（贷）", W);
+    p.Line("坏账准备-坏账准备（借）", writtenOff);
+    p.Line("应收账款（贷）", writtenOff);
     p.Blank();
   }
-  if (W < 0) {
+  if (writtenOff < 0) {
     p.Heading("收回坏账");
-    p.Line("银行存款（借）", -W);
-    p.Line("应收账款（贷）", -W);
+    p.Line("银行存款（借）", -writtenOff);
+    p.Line("应收账款（贷）", -writtenOff);
     p.Heading("同时");
-    p.Line("应收账款（借）", -W);
-    p.Line("坏账准备（贷）", -W);
+    p.Line("应收账款（借）", -writtenOff);
+    p.Line("坏账准备（贷）", -writtenOff);
     p.Blank();
   }
 
   // The top-up after last year's balance has been reduced by this year's write-offs.
-  Figure X = p.Check(A - (L - W), "应补提坏账准备");
-  if (X >= 0) {
+  Figure allowanceTopUp = p.Check(allowanceRequired - (lastYearAllowance - writtenOff), "应补提坏账准备");
+  if (allowanceTopUp >= 0) {
     p.Heading("计提坏账准备");
-    p.Line("信用减值损失（借）", X);
-    p.Line("坏账准备（贷）", X);
+    p.Line("信用减值损失（借）", allowanceTopUp);
+    p.Line("坏账准备（贷）", allowanceTopUp);
     p.Blank();
     p.Heading("转销坏账");
-    p.Line("坏账准备（借）", X);
-    p.Line("应收账款（贷）", X);
+    p.Line("坏账准备（借）", allowanceTopUp);
+    p.Line("应收账款（贷）", allowanceTopUp);
     p.Blank();
     p.Heading("如果收回全部坏账");
-    p.Line("应收账款（借）", X);
-    p.Line("坏账准备（贷）", X);
-    p.Line("银行存款（借）", X);
-    p.Line("应收账款（贷）", X);
+    p.Line("应收账款（借）", allowanceTopUp);
+    p.Line("坏账准备（贷）", allowanceTopUp);
+    p.Line("银行存款（借）", allowanceTopUp);
+    p.Line("应收账款（贷）", allowanceTopUp);
   }
-  if (X < 0) {
+  if (allowanceTopUp < 0) {
     p.Heading("计提坏账准备");
-    p.Line("坏账准备（借）", -X);
-    p.Line("管理费用（贷）", -X);
+    p.Line("坏账准备（借）", -allowanceTopUp);
+    p.Line("管理费用（贷）", -allowanceTopUp);
     p.Blank();
     p.Heading("转销坏账");
-    p.Line("应收账款（借）", -X);
-    p.Line("坏账准备（贷）", -X);
+    p.Line("应收账款（借）", -allowanceTopUp);
+    p.Line("坏账准备（贷）", -allowanceTopUp);
     p.Blank();
     p.Heading("如果收回全部坏账");
-    p.Line("应收账款（借）", -X);
-    p.Line("坏账准备（贷）", -X);
-    p.Line("银行存款（借）", -X);
-    p.Line("应收账款（贷）", -X);
+    p.Line("应收账款（借）", -allowanceTopUp);
+    p.Line("坏账准备（贷）", -allowanceTopUp);
+    p.Line("银行存款（借）", -allowanceTopUp);
+    p.Line("应收账款（贷）", -allowanceTopUp);
     p.Blank();
   }
 
@@ -69,17 +69,17 @@ void PressForm18(Press& p) {
   p.Heading("或");
   p.Blank();
 
-  if (W <= 0) {
-    p.Line("营业外支出-坏账损失（借）", X);
-    p.Line("银行存款（借）", -W);
-    p.Line("坏账准备（借）", L);
-    p.Line("应收账款（贷）", A);
+  if (writtenOff <= 0) {
+    p.Line("营业外支出-坏账损失（借）", allowanceTopUp);
+    p.Line("银行存款（借）", -writtenOff);
+    p.Line("坏账准备（借）", lastYearAllowance);
+    p.Line("应收账款（贷）", allowanceRequired);
   }
-  if (W > 0) {
-    p.Line("营业外支出-坏账损失（借）", X);
-    p.Line("坏账准备（借）", L);
-    p.Line("银行存款（贷）", W);
-    p.Line("应收账款（贷）", A);
+  if (writtenOff > 0) {
+    p.Line("营业外支出-坏账损失（借）", allowanceTopUp);
+    p.Line("坏账准备（借）", lastYearAllowance);
+    p.Line("银行存款（贷）", writtenOff);
+    p.Line("应收账款（贷）", allowanceRequired);
   }
 }
 

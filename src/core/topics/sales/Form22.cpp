@@ -5,16 +5,16 @@ namespace varnello {
 namespace {
 
 void PressForm22(Press& p) {
-  Figure E = p.Read(1), V = p.Read(2);
+  Figure payable = p.Read(1), inputVat = p.Read(2);
   p.Heading("计提付款");
-  Figure total = p.Check(V + E);
+  Figure total = p.Check(inputVat + payable);
   p.Line("各种费用（借）", total);
-  p.Line("其他应付款（贷）", E);
-  p.Line("应交增值税（进）（贷）", V);
+  p.Line("其他应付款（贷）", payable);
+  p.Line("应交增值税（进）（贷）", inputVat);
   p.Blank();
   p.Heading("支付款项");
-  p.Line("其他应付款（借）", E);
-  p.Line("应交增值税（进）（借）", V);
+  p.Line("其他应付款（借）", payable);
+  p.Line("应交增值税（进）（借）", inputVat);
   p.Line("各种费用（贷）", total);
 }
 

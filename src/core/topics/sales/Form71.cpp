@@ -5,16 +5,16 @@ namespace varnello {
 namespace {
 
 void PressForm71(Press& p) {
-  Figure S = p.Read(1), V = p.Read(2), C = p.Read(3);
+  Figure salesPrice = p.Read(1), outputVat = p.Read(2), cost = p.Read(3);
   p.Heading("确认收入");
-  Figure T = p.Check(S + V);
-  p.Line("应收账款（借）", T);
-  p.Line("其他业务收入（贷）", S);
-  p.Line("应交税费-应交增值税（销）（贷）", V);
+  Figure receivable = p.Check(salesPrice + outputVat);
+  p.Line("应收账款（借）", receivable);
+  p.Line("其他业务收入（贷）", salesPrice);
+  p.Line("应交税费-应交增值税（销）（贷）", outputVat);
   p.Blank();
   p.Heading("结转原材料成本");
-  p.Line("其他业务成本（借）", C);
-  p.Line("原材料（贷）", C);
+  p.Line("其他业务成本（借）", cost);
+  p.Line("原材料（贷）", cost);
 }
 
 constexpr Item kItems[] = {Field(1, "其他业务总额"), Field(2, "应交增值税（销）"), Field(3, "成本总额")};

@@ -22,19 +22,19 @@ struct ExpenseTexts {
   std::string_view closingCredit = {};   // the expense account with "（贷）"
 };
 
-// Pays expense E and its input VAT V from the bank; then, when the window closes the expense,
-// transfers E to the year's profit.
+// Pays the expense and its input VAT from the bank; then, when the window closes the expense,
+// transfers the expense to the year's profit.
 inline void PressExpense(Press& p, const ExpenseTexts& texts) {
-  Figure E = p.Read(1), V = p.Read(2);
-  p.Line(texts.debit, E);
-  p.Line("应交税费-应交增值税（借）", V);
-  Figure paid = p.Check(V + E);
+  Figure expense = p.Read(1), inputVat = p.Read(2);
+  p.Line(texts.debit, expense);
+  p.Line("应交税费-应交增值税（借）", inputVat);
+  Figure paid = p.Check(inputVat + expense);
   p.Line("银行存款（贷）", paid);
   if (texts.closingHeading.empty()) return;
   p.Blank();
   p.Heading(texts.closingHeading);
-  p.Line("本年利润（借）", E);
-  p.Line(texts.closingCredit, E);
+  p.Line("本年利润（借）", expense);
+  p.Line(texts.closingCredit, expense);
 }
 
 }  // namespace varnello::postings

@@ -5,12 +5,12 @@ namespace varnello {
 namespace {
 
 void PressForm80(Press& p) {
-  Figure C = p.Read(1), S = p.Read(2), V = p.Read(3), r = p.Read(4);
+  Figure registeredCapital = p.Read(1), share = p.Read(2), appraisedValue = p.Read(3), vatRate = p.Read(4);
   // Every amount is computed before anything is printed: a fault leaves the surface untouched.
-  Figure goods = p.Div(V, r + 1);
-  Figure vat = p.Check(V - p.Div(V, r + 1));
-  Figure capital = p.Check(S * C);
-  Figure premium = p.Check(V - S * C);
+  Figure goods = p.Div(appraisedValue, vatRate + 1);
+  Figure vat = p.Check(appraisedValue - p.Div(appraisedValue, vatRate + 1));
+  Figure capital = p.Check(share * registeredCapital);
+  Figure premium = p.Check(appraisedValue - share * registeredCapital);
   p.Heading("接受投资物");
   p.Line("库存商品（借）", goods);
   p.Line("应交税费-应交增值税（进）", vat);

@@ -5,31 +5,32 @@ namespace varnello {
 namespace {
 
 void PressForm81(Press& p) {
-  Figure M = p.Read(1), F = p.Read(2), T = p.Read(3), H = p.Read(4), U = p.Read(5);
+  Figure materialCost = p.Read(1), processingFee = p.Read(2), vat = p.Read(3), freightPaid = p.Read(4),
+         freightVat = p.Read(5);
   p.Heading("交付劳务物资");
-  p.Line("委托加工物资（借）", M);
-  p.Line("库存商品（贷）", M);
+  p.Line("委托加工物资（借）", materialCost);
+  p.Line("库存商品（贷）", materialCost);
   p.Blank();
   p.Heading("支付加工费");
-  p.Line("委托加工物资（借）", F);
-  p.Line("应交税费-应交增值税（借）", T);
-  Figure payable = p.Check(T + F);
+  p.Line("委托加工物资（借）", processingFee);
+  p.Line("应交税费-应交增值税（借）", vat);
+  Figure payable = p.Check(vat + processingFee);
   p.Line("应付账款（贷）", payable);
   p.Blank();
   p.Heading("支付运费");
-  Figure freight = p.Check(H - U);
-  p.Line("委托加工物资（借）", freight);
-  p.Line("应交税费-应交增值税（进）（借）", U);
-  p.Line("银行存款（贷）", H);
+  Figure freightNetOfVat = p.Check(freightPaid - freightVat);
+  p.Line("委托加工物资（借）", freightNetOfVat);
+  p.Line("应交税费-应交增值税（进）（借）", freightVat);
+  p.Line("银行存款（贷）", freightPaid);
   p.Blank();
   p.Heading("收回货物");
   // The goods come back at freight plus processing fee.
-  Figure back = p.Check(H + F);
-  p.Line("库存商品（借）", back);
-  p.Line("委托加工物资（贷）", back);
+  Figure goodsTakenBack = p.Check(freightPaid + processingFee);
+  p.Line("库存商品（借）", goodsTakenBack);
+  p.Line("委托加工物资（贷）", goodsTakenBack);
   p.Blank();
   p.Heading("支付加工费");
-  Figure paid = p.Check(T + F);
+  Figure paid = p.Check(vat + processingFee);
   p.Line("应付账款（借）", paid);
   p.Line("银行存款（贷）", paid);
 }

@@ -5,12 +5,12 @@ namespace varnello {
 namespace {
 
 void PressForm82(Press& p) {
-  Figure P = p.Read(1), D = p.Read(2), T = p.Read(3), L = p.Read(4);
-  Figure goods = p.Check(D + P);
+  Figure priceInYuan = p.Read(1), customsDuty = p.Read(2), importVat = p.Read(3), letterOfCredit = p.Read(4);
+  Figure goods = p.Check(customsDuty + priceInYuan);
   p.Line("库存商品（借）", goods);
-  p.Line("应交税费-应交增值税（进）（借）", T);
-  p.Line("其他货币资金-信用证存款（贷）", L);
-  Figure bank = p.Check(((D + P) + T) - L);
+  p.Line("应交税费-应交增值税（进）（借）", importVat);
+  p.Line("其他货币资金-信用证存款（贷）", letterOfCredit);
+  Figure bank = p.Check(((customsDuty + priceInYuan) + importVat) - letterOfCredit);
   p.Line("银行存款（贷）", bank);
 }
 

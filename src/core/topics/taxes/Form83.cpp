@@ -5,13 +5,14 @@ namespace varnello {
 namespace {
 
 void PressForm83(Press& p) {
-  Figure P = p.Read(1), H = p.Read(2), r = p.Read(3);
-  Figure E = p.Check((H + P) * r, "可抵扣进项税额");  // deductible input VAT on price and freight
-  Figure material = p.Check((H + P) - E);
+  Figure price = p.Read(1), freight = p.Read(2), rate = p.Read(3);
+  // Deductible input VAT on price and freight.
+  Figure deductibleInputVat = p.Check((freight + price) * rate, "可抵扣进项税额");
+  Figure material = p.Check((freight + price) - deductibleInputVat);
   p.Line("原材料（借）", material);
-  p.Line("应交税费-应交增值税（进）（借）", E);
-  p.Line("库存现金（贷）", P);
-  p.Line("银行存款（贷）", H);
+  p.Line("应交税费-应交增值税（进）（借）", deductibleInputVat);
+  p.Line("库存现金（贷）", price);
+  p.Line("银行存款（贷）", freight);
 }
 
 constexpr Item kItems[] = {Field(1, "免税产品价格"), Field(2, "运费"), Field(3, "税率")};

@@ -5,16 +5,16 @@ namespace varnello {
 namespace {
 
 void PressForm85(Press& p) {
-  Figure K = p.Read(1), P = p.Read(2), T = p.Read(3);
+  Figure cost = p.Read(1), taxablePrice = p.Read(2), outputVat = p.Read(3);
   p.Heading("捐赠");
-  Figure expense = p.Check(T + P);
+  Figure expense = p.Check(outputVat + taxablePrice);
   p.Line("营业外支出（借）", expense);
-  p.Line("其他业务收入（贷）", P);
-  p.Line("应交税费-应交增值税（销）（贷）", T);
+  p.Line("其他业务收入（贷）", taxablePrice);
+  p.Line("应交税费-应交增值税（销）（贷）", outputVat);
   p.Blank();
   p.Heading("结转原材料");
-  p.Line("其他业务成本（借）", K);
-  p.Line("原材料（贷）", K);
+  p.Line("其他业务成本（借）", cost);
+  p.Line("原材料（贷）", cost);
 }
 
 constexpr Item kItems[] = {Field(1, "捐赠成本"), Field(2, "计税价格"), Field(3, "增值税")};

@@ -6,30 +6,30 @@ namespace varnello {
 namespace {
 
 void PressForm87(Press& p) {
-  Figure P = p.Read(1), T = p.Read(2), r = p.Read(3), S = p.Read(4);
+  Figure price = p.Read(1), inputVat = p.Read(2), refundRate = p.Read(3), exportSales = p.Read(4);
   p.Heading("收购出口商品");
-  p.Line("库存商品（借）", P);
-  p.Line("应交税费-应交增值税（进）（借）", T);
-  Figure paid = p.Check(T + P);
+  p.Line("库存商品（借）", price);
+  p.Line("应交税费-应交增值税（进）（借）", inputVat);
+  Figure paid = p.Check(inputVat + price);
   p.Line("银行存款（贷）", paid);
   p.Blank();
   p.Heading("收到出口货款");
-  p.Line("银行存款（借）", S);
-  p.Line("主营业务收入（贷）", S);
+  p.Line("银行存款（借）", exportSales);
+  p.Line("主营业务收入（贷）", exportSales);
   p.Blank();
-  Figure N = p.Check(T - r * P);  // input VAT beyond the refund
+  Figure notRefunded = p.Check(inputVat - refundRate * price);  // input VAT beyond the refund
   p.Heading("不予退税额");
-  p.Line("主营业务成本（借）", N);
-  p.Line("应交税费-应交增值税（进）（贷）", N);
+  p.Line("主营业务成本（借）", notRefunded);
+  p.Line("应交税费-应交增值税（进）（贷）", notRefunded);
   p.Blank();
   p.Heading("应收退税额");
-  Figure G = p.Check(r * P);
-  p.Line("其他应收款-出口退税（借）", G);
-  p.Line("应交税费-应交增值税（出口退税）", G);
+  Figure refundReceivable = p.Check(refundRate * price);
+  p.Line("其他应收款-出口退税（借）", refundReceivable);
+  p.Line("应交税费-应交增值税（出口退税）", refundReceivable);
   p.Blank();
   p.Heading("收到退税");
-  p.Line("银行存款（借）", G);
-  p.Line("其他应收款-出口退税（贷）", G);
+  p.Line("银行存款（借）", refundReceivable);
+  p.Line("其他应收款-出口退税（贷）", refundReceivable);
 }
 
 constexpr Item kItems[] = {Field(1, "商品价款"), Field(2, "增值税"), Field(3, "退税率"),

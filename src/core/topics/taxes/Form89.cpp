@@ -6,32 +6,33 @@ namespace varnello {
 namespace {
 
 void PressForm89(Press& p) {
-  Figure P = p.Read(1), H = p.Read(2), S = p.Read(3), r = p.Read(4), W = p.Read(5);
-  if (H > 0) {
+  Figure price = p.Read(1), freight = p.Read(2), salesReceived = p.Read(3), levyRate = p.Read(4),
+         workshopRebuilding = p.Read(5);
+  if (freight > 0) {
     p.Heading("购买时");
-    Figure material = p.Check(P + H);
+    Figure material = p.Check(price + freight);
     p.Line("原材料（借）", material);
-    p.Line("应付账款（贷）", H);
-    p.Line("银行存款（贷）", P);
+    p.Line("应付账款（贷）", freight);
+    p.Line("银行存款（贷）", price);
   }
   p.Blank();
-  if (S > 0) {
+  if (salesReceived > 0) {
     p.Heading("销售时");
-    Figure Q = p.Div(S, r + 1, "不含税销售额");  // sales net of the levy
-    Figure X = p.Check(Q * r);
-    p.Line("银行存款（借）", S);
-    p.Line("主营业务收入（贷）", Q);
-    p.Line("应交税费-应交增值税（贷）", X);
+    Figure netSales = p.Div(salesReceived, levyRate + 1, "不含税销售额");  // sales net of the levy
+    Figure vatDue = p.Check(netSales * levyRate);
+    p.Line("银行存款（借）", salesReceived);
+    p.Line("主营业务收入（贷）", netSales);
+    p.Line("应交税费-应交增值税（贷）", vatDue);
     p.Blank();
     p.Heading("上交增值税时");
-    p.Line("应交税费-应交增值税（借）", X);
-    p.Line("银行存款（贷）", X);
+    p.Line("应交税费-应交增值税（借）", vatDue);
+    p.Line("银行存款（贷）", vatDue);
   }
   p.Blank();
-  if (W > 0) {
+  if (workshopRebuilding > 0) {
     p.Heading("改造车间");
-    p.Line("在建工程（借）", W);
-    p.Line("原材料（贷）", W);
+    p.Line("在建工程（借）", workshopRebuilding);
+    p.Line("原材料（贷）", workshopRebuilding);
   }
 }
 

@@ -5,17 +5,17 @@ namespace varnello {
 namespace {
 
 void PressForm92(Press& p) {
-  Figure P = p.Read(1), T = p.Read(2), c = p.Read(3);
+  Figure price = p.Read(1), outputVat = p.Read(2), consumptionTaxRate = p.Read(3);
   p.Heading("销售应税产品");
-  Figure received = p.Check(T + P);
+  Figure received = p.Check(outputVat + price);
   p.Line("银行存款（借）", received);
-  p.Line("主营业务收入（贷）", P);
-  p.Line("应交税费-应交增值税（销）", T);
+  p.Line("主营业务收入（贷）", price);
+  p.Line("应交税费-应交增值税（销）", outputVat);
   p.Blank();
   p.Heading("计算消费税");
-  Figure C = p.Check(c * P);
-  p.Line("税金及附加（借）", C);
-  p.Line("应交税费-应交消费税（贷）", C);
+  Figure consumptionTax = p.Check(consumptionTaxRate * price);
+  p.Line("税金及附加（借）", consumptionTax);
+  p.Line("应交税费-应交消费税（贷）", consumptionTax);
 }
 
 constexpr Item kItems[] = {Field(1, "价款"), Field(2, "增值税"), Field(3, "消费税率")};

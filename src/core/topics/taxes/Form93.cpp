@@ -6,28 +6,29 @@ namespace varnello {
 namespace {
 
 void PressForm93(Press& p) {
-  Figure K1 = p.Read(1), E = p.Read(2), K2 = p.Read(3), S = p.Read(4), v = p.Read(5), c = p.Read(6);
+  Figure constructionCost = p.Read(1), consumptionTax = p.Read(2), welfareCost = p.Read(3),
+         sellingPrice = p.Read(4), vatRate = p.Read(5), consumptionTaxRate = p.Read(6);
   p.Heading("工程领用");
-  if (K1 > 0) {
-    Figure project = p.Check(E + K1);
+  if (constructionCost > 0) {
+    Figure project = p.Check(consumptionTax + constructionCost);
     p.Line("在建工程（借）", project);
-    p.Line("库存商品（贷）", K1);
-    p.Line("应交税费-应交消费税（贷）", E);
+    p.Line("库存商品（贷）", constructionCost);
+    p.Line("应交税费-应交消费税（贷）", consumptionTax);
   }
   p.Blank();
-  if (K2 > 0) {
-    Figure A = p.Check(v * S, "销项税额");  // output VAT
-    Figure B = p.Check(c * S, "消费税");    // consumption tax
-    Figure H = p.Check(S + A);              // welfare charge
+  if (welfareCost > 0) {
+    Figure outputVat = p.Check(vatRate * sellingPrice, "销项税额");
+    Figure welfareConsumptionTax = p.Check(consumptionTaxRate * sellingPrice, "消费税");
+    Figure welfareCharge = p.Check(sellingPrice + outputVat);
     p.Heading("员工补贴领用");
-    p.Line("应付职工薪酬-职工福利费（借）", H);
-    p.Line("税金及附加（借）", B);
-    p.Line("主营业务收入（贷）", S);
-    p.Line("应交税费-应交增值税（销）（贷）", A);
-    p.Line("应交税费-应交消费税（贷）", B);
+    p.Line("应付职工薪酬-职工福利费（借）", welfareCharge);
+    p.Line("税金及附加（借）", welfareConsumptionTax);
+    p.Line("主营业务收入（贷）", sellingPrice);
+    p.Line("应交税费-应交增值税（销）（贷）", outputVat);
+    p.Line("应交税费-应交消费税（贷）", welfareConsumptionTax);
     p.Blank();
-    p.Line("主营业务成本（借）", K2);
-    p.Line("库存商品（贷）", K2);
+    p.Line("主营业务成本（借）", welfareCost);
+    p.Line("库存商品（贷）", welfareCost);
   }
 }
 

@@ -6,17 +6,19 @@ namespace varnello {
 namespace {
 
 void PressForm95(Press& p) {
-  Figure V = p.Read(1), D = p.Read(2), c = p.Read(3), v = p.Read(4), E = p.Read(5), T = p.Read(6);
-  Figure goods = p.Check((D + V) + E);
+  Figure dutiablePrice = p.Read(1), customsDuty = p.Read(2), consumptionTaxRate = p.Read(3),
+         vatRate = p.Read(4), consumptionTaxPaid = p.Read(5), vatPaid = p.Read(6);
+  Figure goods = p.Check((customsDuty + dutiablePrice) + consumptionTaxPaid);
   p.Line("库存商品（借）", goods);
-  p.Line("应交税费-应交增值税（进）（借）", T);
-  Figure paid = p.Check(((D + V) + E) + T);
+  p.Line("应交税费-应交增值税（进）（借）", vatPaid);
+  Figure paid = p.Check(((customsDuty + dutiablePrice) + consumptionTaxPaid) + vatPaid);
   p.Line("银行存款（贷）", paid);
   p.Blank();
-  // A rate of 1 leaves no composite price: the division by 1 - c faults here.
-  Figure G = p.Check(p.Div(D + V, 1 - c) * c);
-  p.Line("应交消费税税额", G);
-  Figure vat = p.Check(((D + V) + G) * v);
+  // A rate of 1 leaves no composite price: the division by 1 - consumptionTaxRate faults here.
+  Figure consumptionTax =
+      p.Check(p.Div(customsDuty + dutiablePrice, 1 - consumptionTaxRate) * consumptionTaxRate);
+  p.Line("应交消费税税额", consumptionTax);
+  Figure vat = p.Check(((customsDuty + dutiablePrice) + consumptionTax) * vatRate);
   p.Line("应交增值税税额", vat);
 }
 

@@ -10,33 +10,38 @@ constexpr double kCityConstructionRate = 0.07;
 constexpr double kEducationSurchargeRate = 0.03;
 
 void PressForm98(Press& p) {
-  Figure A1 = p.Read(1), A2 = p.Read(2), A3 = p.Read(3), A4 = p.Read(4), A5 = p.Read(5), A6 = p.Read(6),
-         A7 = p.Read(7), V = p.Read(8), A9 = p.Read(9);
+  Figure consumptionTax = p.Read(1), resourceTax = p.Read(2), cityConstructionTax = p.Read(3),
+         educationSurcharge = p.Read(4), propertyTax = p.Read(5), vehicleTax = p.Read(6), landTax = p.Read(7),
+         vat = p.Read(8), culturalTax = p.Read(9);
   p.Heading("计算税金及附加");
   // The month's VAT is only the basis of the derived surcharges, not part of the total.
-  Figure S = p.Check(((((((A2 + A1) + A3) + A4) + A5) + A6) + A7) + A9);
-  p.Line("税金及附加（借）", S);
-  p.Line("应交税费-消费税（贷）", A1);
-  p.Line("应交税费-资源税（贷）", A2);
-  p.Line("应交税费-城建税（贷）", A3);
-  p.Line("应交税费-教育费附加（贷）", A4);
-  p.Line("应交税费-房产税（贷）", A5);
-  p.Line("应交税费-车船税（贷）", A6);
-  p.Line("应交税费-土地税（贷）", A7);
-  p.Line("应交税费-文化税（贷）", A9);
+  Figure total = p.Check(
+      ((((((resourceTax + consumptionTax) + cityConstructionTax) + educationSurcharge) + propertyTax) +
+        vehicleTax) +
+       landTax) +
+      culturalTax);
+  p.Line("税金及附加（借）", total);
+  p.Line("应交税费-消费税（贷）", consumptionTax);
+  p.Line("应交税费-资源税（贷）", resourceTax);
+  p.Line("应交税费-城建税（贷）", cityConstructionTax);
+  p.Line("应交税费-教育费附加（贷）", educationSurcharge);
+  p.Line("应交税费-房产税（贷）", propertyTax);
+  p.Line("应交税费-车船税（贷）", vehicleTax);
+  p.Line("应交税费-土地税（贷）", landTax);
+  p.Line("应交税费-文化税（贷）", culturalTax);
   p.Blank();
   p.Heading("交纳税金及附加");
-  p.Line("应交税费-消费税（借）", A1);
-  p.Line("应交税费-资源税（借）", A2);
-  p.Line("应交税费-城建税（借）", A3);
-  p.Line("应交税费-教育费附加（借）", A4);
-  p.Line("应交税费-房产税（借）", A5);
-  p.Line("应交税费-车船税（借）", A6);
-  p.Line("应交税费-土地税（借）", A7);
-  p.Line("应交税费-文化税（借）", A9);
-  p.Line("银行存款（贷）", S);
-  Figure city = p.Check((V + A1) * kCityConstructionRate);
-  Figure education = p.Check((V + A1) * kEducationSurchargeRate);
+  p.Line("应交税费-消费税（借）", consumptionTax);
+  p.Line("应交税费-资源税（借）", resourceTax);
+  p.Line("应交税费-城建税（借）", cityConstructionTax);
+  p.Line("应交税费-教育费附加（借）", educationSurcharge);
+  p.Line("应交税费-房产税（借）", propertyTax);
+  p.Line("应交税费-车船税（借）", vehicleTax);
+  p.Line("应交税费-土地税（借）", landTax);
+  p.Line("应交税费-文化税（借）", culturalTax);
+  p.Line("银行存款（贷）", total);
+  Figure city = p.Check((vat + consumptionTax) * kCityConstructionRate);
+  Figure education = p.Check((vat + consumptionTax) * kEducationSurchargeRate);
   p.Blank();
   p.Line("城市维护建设税", city);
   p.Line("教育费附加", education);

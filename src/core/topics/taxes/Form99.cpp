@@ -6,23 +6,24 @@ namespace varnello {
 namespace {
 
 void PressForm99(Press& p) {
-  Figure W = p.Read(1), I = p.Read(2), P = p.Read(3), N = p.Read(4), r = p.Read(5);
-  if (I > 0) {
+  Figure wages = p.Read(1), incomeTaxWithheld = p.Read(2), profit = p.Read(3), interestIncome = p.Read(4),
+         taxRate = p.Read(5);
+  if (incomeTaxWithheld > 0) {
     p.Heading("计提并发放工资");
-    p.Line("应付职工薪酬（借）", W);
-    p.Line("应交税费-应交个税（贷）", I);
-    Figure net = p.Check(W - I);
+    p.Line("应付职工薪酬（借）", wages);
+    p.Line("应交税费-应交个税（贷）", incomeTaxWithheld);
+    Figure net = p.Check(wages - incomeTaxWithheld);
     p.Line("银行存款（贷）", net);
   }
-  if (r > 0) {
+  if (taxRate > 0) {
     p.Heading("计提时");
-    Figure E = p.Check((P - N) * r);  // interest income is not taxed
-    p.Line("所得税费用（借）", E);
-    p.Line("应交税费-应交所得税（贷）", E);
+    Figure incomeTax = p.Check((profit - interestIncome) * taxRate);  // interest income is not taxed
+    p.Line("所得税费用（借）", incomeTax);
+    p.Line("应交税费-应交所得税（贷）", incomeTax);
     p.Blank();
     p.Heading("上交时");
-    p.Line("应交税费-应交所得税（借）", E);
-    p.Line("银行存款（贷）", E);
+    p.Line("应交税费-应交所得税（借）", incomeTax);
+    p.Line("银行存款（贷）", incomeTax);
   }
 }
 
