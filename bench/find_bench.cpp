@@ -4,8 +4,8 @@
 
 #include <iterator>
 
+#include "core/catalogue/catalogue.h"
 #include "core/search/keyword_index.h"
-#include "core/tables/tables.h"
 
 namespace varnello {
 namespace {

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "core/tables/tables.h"
+#include "core/catalogue/catalogue.h"
 #include "gui/app_font.h"
 #include "gui/main_window.h"
 #include "gui/window_registry.h"
@@ -34,8 +34,9 @@ int main(int argc, char** argv) {
   app.processEvents();
   QByteArray atStart = StatusField("VmRSS:");
   int opened = 0;
-  for (varnello::WindowId id : varnello::AllWindows()) {
-    QWidget* w = windows.show(QString::fromUtf8(id.name().data(), static_cast<qsizetype>(id.name().size())));
+  for (const varnello::WindowEntry& entry : varnello::Windows()) {
+    std::string_view name = entry.id.name();
+    QWidget* w = windows.show(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     if (w == nullptr) continue;
     ++opened;
     app.processEvents();

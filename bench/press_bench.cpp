@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli/batch.h"
+#include "core/catalogue/catalogue.h"
 #include "core/engine/read_amount.h"
 #include "core/engine/topic.h"
 #include "core/entries/entries.h"

@@ -13,6 +13,7 @@
 
 #include "cli/batch.h"
 #include "cli/mark.h"
+#include "core/catalogue/catalogue.h"
 #include "core/engine/topic.h"
 
 namespace {

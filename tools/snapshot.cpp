@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <cstdio>
 
+#include "core/catalogue/catalogue.h"
 #include "core/engine/topic.h"
-#include "core/tables/tables.h"
 #include "gui/app_font.h"
 #include "gui/main_window.h"
 #include "gui/qt_translations.h"
@@ -30,8 +30,8 @@ int main(int argc, char** argv) {
   QStringList requests;
   for (int i = 2; i < argc; ++i) requests << QString::fromLocal8Bit(argv[i]);
   if (requests.isEmpty()) {
-    for (varnello::WindowId id : varnello::AllWindows()) {
-      requests << QString::fromUtf8(id.name().data(), static_cast<qsizetype>(id.name().size()));
+    for (const varnello::WindowEntry& w : varnello::Windows()) {
+      requests << QString::fromUtf8(w.id.name().data(), static_cast<qsizetype>(w.id.name().size()));
     }
   }
   varnello::WindowRegistry windows;

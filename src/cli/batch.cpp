@@ -7,8 +7,8 @@
 #include <cstring>
 #include <optional>
 
+#include "core/catalogue/catalogue.h"
 #include "core/journal/number_text.h"
-#include "core/tables/tables.h"
 
 namespace varnello::cli {
 

@@ -32,6 +32,7 @@
 #include "cli/mark.h"
 #include "cli/voucher_pdf.h"
 #include "core/accounts/chart.h"
+#include "core/catalogue/catalogue.h"
 #include "core/engine/topic.h"
 #include "core/entries/capital.h"
 #include "core/entries/entries.h"
@@ -44,7 +45,6 @@
 #include "core/practice/exercise.h"
 #include "core/practice/marking.h"
 #include "core/search/keyword_index.h"
-#include "core/tables/tables.h"
 #include "core/vouchers/voucher.h"
 #include "core/vouchers/voucher_layout.h"
 
@@ -614,7 +614,6 @@ struct Described {
   };
   std::string_view name;
   WindowKind kind = WindowKind::Topic;
-  bool built = true;  // every window is; the key stays for readers of earlier output
   std::vector<std::string_view> keywords;
   std::vector<std::string_view> initials;  // the pinyin initials of each keyword
   std::vector<Entry> fields;
@@ -624,9 +623,10 @@ struct Described {
 
 Described DescribeWindow(std::string_view name) {
   Described w;
-  WindowId id = *WindowId::Parse(name);
+  const WindowEntry& window = *FindWindow(*WindowId::Parse(name));
+  WindowId id = window.id;
   w.name = name;
-  w.kind = KindOf(id);
+  w.kind = window.kind;
   for (const KeywordEntry& e : KeywordIndex()) {
     if (e.window != id) continue;
     w.keywords.push_back(e.keyword);
@@ -636,11 +636,11 @@ Described DescribeWindow(std::string_view name) {
     for (const Control& c : LayoutMain().controls) {
       if (c.kind == ControlKind::Button) w.buttons.push_back({std::string(c.name), c.caption, {}});
     }
-  } else if (const CategoryDesc* c = FindCategory(id)) {
+  } else if (const CategoryDesc* c = window.category) {
     for (const CategoryButton& b : c->buttons)
       w.buttons.push_back({std::string(b.name), b.caption, b.opens.name()});
     for (const CategoryLabel& l : c->labels) w.sections.push_back(l.text);
-  } else if (const TopicDesc* t = FindTopic(id)) {
+  } else if (const TopicDesc* t = window.topic) {
     for (const auto& column : t->columns) {
       for (const Item& item : column) {
         if (item.field != 0) {
@@ -714,7 +714,8 @@ void AppendDescriptionJson(JsonWriter& json, const Described& w) {
   json.beginObject().key("name").string(w.name).key("kind").string(KindName(w.kind));
   texts("keywords", w.keywords);
   texts("initials", w.initials);
-  json.key("built").boolean(w.built);
+  // Every window is built: "built" stays for readers of earlier output.
+  json.key("built").boolean(true);
   entries("fields", w.fields);
   texts("sections", w.sections);
   entries("buttons", w.buttons);
@@ -735,8 +736,8 @@ int DescribeWindows(const Args& args) {
     if (only.empty()) return UsageError("unknown window or keyword: " + std::string(a));
   }
   std::vector<Described> windows;
-  for (WindowId id : AllWindows()) {
-    if (only.empty() || id.name() == only) windows.push_back(DescribeWindow(id.name()));
+  for (const WindowEntry& w : Windows()) {
+    if (only.empty() || w.id.name() == only) windows.push_back(DescribeWindow(w.id.name()));
   }
   std::string out;
   if (!asJson) {

@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-#include "core/tables/tables.h"
+#include "core/catalogue/catalogue.h"
 
 namespace varnello {
 

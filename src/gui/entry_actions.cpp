@@ -15,9 +15,9 @@
 #include <QStandardPaths>
 #include <QTextDocument>
 
+#include "core/catalogue/catalogue.h"
 #include "core/entries/table.h"
 #include "core/files/whole_file.h"
-#include "core/tables/tables.h"
 #include "gui/output_view.h"
 #include "gui/print_dialogs.h"
 #include "gui/qt_convert.h"

@@ -62,10 +62,7 @@ class EntryActions : public QObject {
   EntryActions(QWidget* window, QString name, EntriesSource entries, FiguresSource figures);
 
   QAction* copyTable() const { return copyTable_; }
-  QAction* saveCsv() const { return saveCsv_; }
-  QAction* printPreview() const { return printPreview_; }
   QAction* print() const { return print_; }
-  QAction* exportPdf() const { return exportPdf_; }
 
   // Adds the actions to an output context menu; with the capital numerals of the amount under
   // the pointer, also 复制大写金额.

@@ -8,10 +8,11 @@
 #include <cstdio>
 #include <functional>
 
-#include "core/tables/tables.h"
+#include "core/catalogue/catalogue.h"
 #include "gui/app_font.h"
 #include "gui/keyword_completer.h"
 #include "gui/main_window.h"
+#include "gui/qt_convert.h"
 #include "gui/qt_translations.h"
 #include "gui/window_registry.h"
 
@@ -126,6 +127,6 @@ int main(int argc, char** argv) {
   AfterFirstPaint quit([] { QApplication::quit(); });
   windows.mainWindow()->installEventFilter(qEnvironmentVariableIsSet("VARNELLO_EXIT_AFTER_PAINT") ? &quit
                                                                                                   : &rest);
-  windows.show(QStringLiteral("Form1"));
+  windows.show(varnello::ToQString(varnello::kMainWindow));
   return app.exec();
 }

@@ -7,8 +7,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include "core/catalogue/catalogue.h"
 #include "core/layout/layout.h"
-#include "core/tables/tables.h"
 #include "gui/about_box.h"
 #include "gui/keyword_completer.h"
 #include "gui/practice_sheet.h"
@@ -18,8 +18,8 @@
 namespace varnello {
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
-  setWindowTitle(QStringLiteral("Form1"));
-  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(ToQString(kMainWindow));
+  setObjectName(ToQString(kMainWindow));
   WindowLayout layout = LayoutMain();
   auto* client = new QWidget(this);
   client->setMinimumSize(ToPixels(layout.minWidth), ToPixels(layout.minHeight));
@@ -51,7 +51,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
         auto* button = new QPushButton(ToQString(c.caption), client);
         button->setAutoDefault(false);
         if (c.role == ButtonRole::Compute) connect(button, &QPushButton::clicked, this, &MainWindow::confirm);
-        // 取消 clears the main window's output, and it prints none: nothing to do.
+        // 取消 (ButtonRole::Clear) clears the printed lines, and the main window prints none.
         if (c.role == ButtonRole::Quit)
           connect(button, &QPushButton::clicked, this, &MainWindow::quitRequested);
         w = button;

@@ -3,8 +3,6 @@
 
 #include <QMainWindow>
 
-#include "core/journal/journal.h"
-
 class QLineEdit;
 
 namespace varnello {

@@ -23,8 +23,8 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 
+#include "core/catalogue/catalogue.h"
 #include "core/engine/topic.h"
-#include "core/tables/tables.h"
 #include "core/vouchers/import_xlsx.h"
 #include "gui/entry_actions.h"
 #include "gui/output_view.h"

@@ -45,8 +45,6 @@ class VoucherActions : public QObject {
   // `summary` is the 摘要 of an entry without a heading (the window's keyword).
   VoucherActions(QWidget* window, QString name, QString summary, EntriesSource entries);
 
-  QAction* exportVouchers() const { return export_; }
-  QAction* printVouchers() const { return print_; }
   void attach(OutputView* view);
 
   // Without a user: no settings dialog, no file dialog; the saved settings and this path are

@@ -8,8 +8,8 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "core/catalogue/catalogue.h"
 #include "core/engine/topic.h"
-#include "core/tables/tables.h"
 #include "gui/category_window.h"
 #include "gui/main_window.h"
 #include "gui/qt_convert.h"
@@ -19,7 +19,7 @@ namespace varnello {
 
 WindowRegistry::WindowRegistry() {
   main_ = new MainWindow();
-  windows_[QStringLiteral("Form1")] = main_;
+  windows_[ToQString(kMainWindow)] = main_;
   main_->installEventFilter(this);
   connect(main_, &MainWindow::dispatch, this, [this](const QString& w) { move(main_, w); });
   connect(main_, &MainWindow::menuChosen, this, [this](const QString& w) { show(w); });
@@ -42,9 +42,10 @@ bool WindowRegistry::available(const QString& name) {
 
 QWidget* WindowRegistry::create(const QString& name) {
   std::optional<WindowId> id = WindowId::Parse(name.toStdString());
-  if (!id) return nullptr;
+  const WindowEntry* entry = id ? FindWindow(*id) : nullptr;
+  if (entry == nullptr) return nullptr;
   QWidget* w = nullptr;
-  if (const TopicDesc* t = FindTopic(*id)) {
+  if (const TopicDesc* t = entry->topic) {
     auto* topic = new TopicWindow(*t);
     connect(topic, &TopicWindow::navigate, this, [this, topic](const QString& to, bool hideSelf) {
       if (hideSelf) {
@@ -55,7 +56,7 @@ QWidget* WindowRegistry::create(const QString& name) {
     });
     connect(topic, &TopicWindow::faulted, this, &WindowRegistry::showFault);
     w = topic;
-  } else if (const CategoryDesc* c = FindCategory(*id)) {
+  } else if (const CategoryDesc* c = entry->category) {
     auto* category = new CategoryWindow(*c);
     connect(category, &CategoryWindow::navigate, this,
             [this, category](const QString& to) { move(category, to); });
@@ -165,7 +166,7 @@ bool WindowRegistry::eventFilter(QObject* watched, QEvent* event) {
       for (auto& [name, w] : windows_) {
         if (w && w != closing && w->isVisible()) return;
       }
-      show(QStringLiteral("Form1"));
+      show(ToQString(kMainWindow));
     });
   }
   return QObject::eventFilter(watched, event);

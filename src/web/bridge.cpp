@@ -5,10 +5,10 @@
 #include <iostream>
 #include <string>
 
+#include "core/catalogue/catalogue.h"
 #include "core/engine/topic.h"
 #include "core/json/json_writer.h"
 #include "core/layout/layout.h"
-#include "core/tables/tables.h"
 
 namespace varnello {
 namespace {
@@ -52,14 +52,15 @@ void AppendRect(JsonWriter& json, const Rect& r) {
 // name that is no window.
 std::string LayoutJson(std::string_view name) {
   std::optional<WindowId> id = WindowId::Parse(name);
-  if (!id) return "null";
+  const WindowEntry* window = id ? FindWindow(*id) : nullptr;
+  if (window == nullptr) return "null";
   WindowLayout layout;
-  if (id->name() == "Form1") {
+  if (window->kind == WindowKind::Main) {
     layout = LayoutMain();
-  } else if (const TopicDesc* topic = FindTopic(*id)) {
-    layout = LayoutTopic(*topic);
-  } else if (const CategoryDesc* category = FindCategory(*id)) {
-    layout = LayoutCategory(*category);
+  } else if (window->topic != nullptr) {
+    layout = LayoutTopic(*window->topic);
+  } else if (window->category != nullptr) {
+    layout = LayoutCategory(*window->category);
   } else {
     return "null";
   }

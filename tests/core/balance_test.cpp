@@ -10,6 +10,7 @@
 #include <tuple>
 #include <vector>
 
+#include "core/catalogue/catalogue.h"
 #include "core/entries/entries.h"
 #include "core/entries/table.h"
 #include "core/practice/exercise.h"

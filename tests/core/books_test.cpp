@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/accounts/chart.h"
+#include "core/catalogue/catalogue.h"
 #include "core/engine/topic.h"
 #include "core/entries/entries.h"
 #include "core/record_helper.h"

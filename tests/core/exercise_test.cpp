@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <set>
 
+#include "core/catalogue/catalogue.h"
 #include "core/record_helper.h"
 
 namespace varnello {

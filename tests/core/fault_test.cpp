@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/catalogue/catalogue.h"
 #include "core/engine/fp_faults.h"
 #include "core/engine/press.h"
 #include "core/engine/topic.h"

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/catalogue/catalogue.h"
 #include "core/engine/topic.h"
 #include "core/entries/entries.h"
 #include "core/journal/journal.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/tables/tables.h"
+#include "core/catalogue/catalogue.h"
 
 namespace varnello {
 namespace {

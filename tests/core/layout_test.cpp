@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/tables/tables.h"
+#include "core/catalogue/catalogue.h"
 
 namespace varnello {
 namespace {
@@ -162,7 +162,8 @@ TEST(Layout, MainWindowMenuAndKeywordTablesAreComplete) {
   EXPECT_EQ(Categories().size(), 13u);
   EXPECT_EQ(AllTopics().size(), 111u);
   // Every window from Form2 to Form125 has a keyword.
-  for (WindowId name : AllWindows()) {
+  for (const WindowEntry& entry : Windows()) {
+    WindowId name = entry.id;
     if (name == kMainWindow) continue;
     bool found = false;
     for (const KeywordRow& row : Keywords()) found = found || row.window == name;

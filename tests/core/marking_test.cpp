@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/catalogue/catalogue.h"
 #include "core/journal/journal.h"
 #include "core/practice/exercise.h"
 

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "core/catalogue/catalogue.h"
 #include "core/engine/read_amount.h"
 #include "core/engine/topic.h"
 #include "core/entries/entries.h"

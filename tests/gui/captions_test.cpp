@@ -3,7 +3,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "core/tables/tables.h"
+#include "core/catalogue/catalogue.h"
 #include "gui/gui_tests.h"
 #include "gui/window_registry.h"
 
@@ -16,8 +16,8 @@ class CaptionsTest : public QObject {
  private slots:
   void noCaptionIsClipped() {
     WindowRegistry windows;
-    for (WindowId id : AllWindows()) {
-      std::string_view name = id.name();
+    for (const WindowEntry& entry : Windows()) {
+      std::string_view name = entry.id.name();
       QWidget* w = windows.show(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
       QVERIFY(w != nullptr);
       for (QLabel* label : w->findChildren<QLabel*>()) {

@@ -20,6 +20,7 @@
 #include <csignal>
 #include <string>
 
+#include "core/catalogue/catalogue.h"
 #include "core/entries/table.h"
 #include "gui/gui_tests.h"
 #include "gui/output_view.h"

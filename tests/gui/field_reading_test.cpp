@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "core/catalogue/catalogue.h"
 #include "core/engine/topic.h"
 #include "gui/entry_actions.h"
 #include "gui/gui_tests.h"

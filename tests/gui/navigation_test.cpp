@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "core/catalogue/catalogue.h"
 #include "core/engine/topic.h"
-#include "core/tables/tables.h"
 #include "gui/gui_tests.h"
 #include "gui/main_window.h"
 #include "gui/qt_convert.h"
@@ -35,7 +35,8 @@ class NavigationTest : public QObject {
   void cleanup() { windows.reset(); }
 
   void everyWindowIsAvailable() {
-    for (WindowId id : AllWindows()) QVERIFY2(WindowRegistry::available(ToQString(id)), id.name().data());
+    for (const WindowEntry& w : Windows())
+      QVERIFY2(WindowRegistry::available(ToQString(w.id)), w.id.name().data());
   }
 
   void everyKeywordOpensItsWindowAndHidesTheMainWindow() {

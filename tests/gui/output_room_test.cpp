@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <QtTest>
 
+#include "core/catalogue/catalogue.h"
 #include "core/engine/topic.h"
 #include "core/layout/layout.h"
 #include "gui/gui_tests.h"

@@ -10,6 +10,7 @@
 #include <QTextBlock>
 #include <QtTest>
 
+#include "core/catalogue/catalogue.h"
 #include "core/engine/topic.h"
 #include "gui/gui_tests.h"
 #include "gui/qt_convert.h"

@@ -8,8 +8,8 @@
 #include <QTableWidget>
 #include <QtTest>
 
+#include "core/catalogue/catalogue.h"
 #include "core/practice/exercise.h"
-#include "core/tables/tables.h"
 #include "gui/gui_tests.h"
 #include "gui/main_window.h"
 #include "gui/output_view.h"

@@ -5,8 +5,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "core/catalogue/catalogue.h"
 #include "core/press_helper.h"
-#include "core/tables/tables.h"
 #include "gui/gui_tests.h"
 #include "gui/main_window.h"
 #include "gui/output_view.h"

@@ -11,8 +11,8 @@
 #include <QtTest>
 #include <map>
 
+#include "core/catalogue/catalogue.h"
 #include "core/engine/topic.h"
-#include "core/tables/tables.h"
 #include "gui/gui_tests.h"
 #include "gui/main_window.h"
 #include "gui/qt_convert.h"

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "core/catalogue/catalogue.h"
 #include "gui/gui_tests.h"
 #include "gui/output_view.h"
 #include "gui/qt_convert.h"

@@ -8,8 +8,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "core/catalogue/catalogue.h"
 #include "core/layout/layout.h"
-#include "core/tables/tables.h"
 #include "gui/gui_tests.h"
 #include "gui/main_window.h"
 #include "gui/output_view.h"
@@ -49,7 +49,8 @@ class WindowBehaviourTest : public QObject {
   // order they are filled in, then the buttons (then, on topic windows, the printed lines).
   void tabWalksEveryWindowInFillOrder() {
     WindowRegistry windows;
-    for (WindowId name : AllWindows()) {
+    for (const WindowEntry& entry : Windows()) {
+      WindowId name = entry.id;
       QWidget* w = windows.show(ToQString(name));
       QVERIFY(w != nullptr);
       WindowLayout layout = LayoutOf(name);
@@ -73,7 +74,8 @@ class WindowBehaviourTest : public QObject {
   // window shrinks below the size at which all its controls are whole in view.
   void outputFollowsTheClientAreaAndControlsStayReachable() {
     WindowRegistry windows;
-    for (WindowId name : AllWindows()) {
+    for (const WindowEntry& entry : Windows()) {
+      WindowId name = entry.id;
       QWidget* w = windows.show(ToQString(name));
       QSize designed = w->size();
       auto outputBeside = [](TopicWindow* topic) {

@@ -9,6 +9,7 @@
 #include <QToolTip>
 #include <QtTest>
 
+#include "core/catalogue/catalogue.h"
 #include "core/engine/topic.h"
 #include "gui/gui_tests.h"
 #include "gui/output_view.h"

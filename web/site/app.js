@@ -136,9 +136,10 @@ function route() {
 
 function homeView() {
   const tiles = catalog.menu.map((m) => el('a', { href: `#/${m.opens}` }, m.caption));
-  for (const name of ['Form51', 'Form65', 'Form96']) {
-    const w = windowsByName.get(name);
-    tiles.push(el('a', { href: `#/${name}` }, w.keywords[0]));
+  // The category windows that no menu entry opens get a tile of their own.
+  for (const w of catalog.windows) {
+    if (w.kind !== 'category' || catalog.menu.some((m) => m.opens === w.name)) continue;
+    tiles.push(el('a', { href: `#/${w.name}` }, w.keywords[0]));
   }
   return el('section', { class: 'home' },
     el('h1', {}, 'Varnello'),

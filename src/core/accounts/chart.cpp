@@ -5,6 +5,7 @@
 #include <set>
 #include <utility>
 
+#include "core/catalogue/catalogue.h"
 #include "core/engine/topic.h"
 #include "core/entries/entries.h"
 #include "core/practice/exercise.h"

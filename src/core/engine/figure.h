@@ -107,7 +107,6 @@ class FigureHolder {
   }
   bool empty() const { return !figure_.has_value(); }
   Figure value() const { return figure_.value_or(Figure()); }
-  const std::optional<Figure>& get() const { return figure_; }
 
  private:
   std::optional<Figure> figure_;

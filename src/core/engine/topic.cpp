@@ -6,13 +6,6 @@
 
 namespace varnello {
 
-const TopicDesc* FindTopic(WindowId id) {
-  std::span<const TopicDesc* const> all = AllTopics();
-  auto it = std::lower_bound(all.begin(), all.end(), id,
-                             [](const TopicDesc* d, WindowId wanted) { return d->id < wanted; });
-  return it != all.end() && (*it)->id == id ? *it : nullptr;
-}
-
 std::vector<const Item*> FieldsOf(const TopicDesc& desc) {
   std::vector<const Item*> fields;
   for (const auto& column : desc.columns) {

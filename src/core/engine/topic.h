@@ -1,6 +1,6 @@
 // A topic window as data: its fields and captions, extra buttons, navigation, and the press
 // function of its computing button. Every topic window defines one constant TopicDesc, listed
-// in the one table of windows (src/core/topics/windows.cpp).
+// in the catalogue of windows (src/core/catalogue/).
 #pragma once
 
 #include <map>
@@ -64,10 +64,6 @@ struct TopicDesc {
   // field number.
   std::span<const int> fillOrder = {};
 };
-
-// All topic windows in window-number order (the table of windows.cpp).
-std::span<const TopicDesc* const> AllTopics();
-const TopicDesc* FindTopic(WindowId id);
 
 // The input fields of a window in display order.
 std::vector<const Item*> FieldsOf(const TopicDesc& desc);

@@ -28,17 +28,6 @@ constexpr std::array<NameText, WindowId::kCount + 1> kNames = [] {
 
 }  // namespace
 
-std::optional<WindowId> WindowId::Parse(std::string_view name) {
-  if (name.size() < 5 || name.size() > 7 || name.substr(0, 4) != "Form" || name[4] == '0')
-    return std::nullopt;
-  int n = 0;
-  for (char c : name.substr(4)) {
-    if (c < '0' || c > '9') return std::nullopt;
-    n = n * 10 + (c - '0');
-  }
-  return FromNumber(n);
-}
-
 std::string_view WindowId::name() const {
   const NameText& t = kNames[number_];
   return {t.text, t.size};

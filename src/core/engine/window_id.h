@@ -17,8 +17,18 @@ class WindowId {
   // A window named in the source ("Form6"): a malformed or out-of-range name does not compile.
   consteval WindowId(const char* name) : number_(NumberOf(name)) {}
 
-  // The window of a name typed at run time ("Form6"); nullopt for anything else.
-  static std::optional<WindowId> Parse(std::string_view name);
+  // The window of a name ("Form6", written exactly so: no blank, sign or leading zero); nullopt
+  // for anything else. The one reader of window names, at compile time and at run time.
+  static constexpr std::optional<WindowId> Parse(std::string_view name) {
+    if (name.size() < 5 || name.size() > 7 || name.substr(0, 4) != "Form" || name[4] == '0')
+      return std::nullopt;
+    int n = 0;
+    for (char c : name.substr(4)) {
+      if (c < '0' || c > '9') return std::nullopt;
+      n = n * 10 + (c - '0');
+    }
+    return FromNumber(n);
+  }
   static constexpr std::optional<WindowId> FromNumber(int n) {
     if (n < 1 || n > kCount) return std::nullopt;
     WindowId id;
@@ -36,15 +46,9 @@ class WindowId {
 
  private:
   static consteval std::uint8_t NumberOf(const char* name) {
-    std::string_view s(name);
-    if (s.substr(0, 4) != "Form" || s.size() < 5 || s.size() > 7 || s[4] == '0') throw "not a window name";
-    int n = 0;
-    for (char c : s.substr(4)) {
-      if (c < '0' || c > '9') throw "not a window name";
-      n = n * 10 + (c - '0');
-    }
-    if (n > kCount) throw "no such window";
-    return static_cast<std::uint8_t>(n);
+    std::optional<WindowId> id = Parse(name);
+    if (!id) throw "not a window name";
+    return id->number_;
   }
 
   std::uint8_t number_ = 0;

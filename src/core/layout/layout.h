@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/catalogue/catalogue.h"
 #include "core/engine/topic.h"
-#include "core/tables/tables.h"
 
 namespace varnello {
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <set>
 
+#include "core/catalogue/catalogue.h"
 #include "core/engine/read_amount.h"
 #include "core/journal/fen.h"
 #include "core/journal/journal.h"

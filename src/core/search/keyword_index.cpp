@@ -6,8 +6,8 @@
 #include <array>
 #include <optional>
 
+#include "core/catalogue/catalogue.h"
 #include "core/search/han_pinyin.h"
-#include "core/tables/tables.h"
 
 namespace varnello {
 namespace {

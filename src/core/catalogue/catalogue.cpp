@@ -1,4 +1,4 @@
-#include "core/tables/tables.h"
+#include "core/catalogue/catalogue.h"
 
 #include <algorithm>
 #include <array>
@@ -384,12 +384,6 @@ constexpr MenuEntry kMenu[] = {
     {"累计折旧", "累计折旧", "Form52"},
 };
 
-constexpr std::array<WindowId, WindowId::kCount> kAllWindows = [] {
-  std::array<WindowId, WindowId::kCount> all{};
-  for (int n = 1; n <= WindowId::kCount; ++n) all[static_cast<size_t>(n - 1)] = *WindowId::FromNumber(n);
-  return all;
-}();
-
 }  // namespace
 
 std::span<const KeywordRow> Keywords() {
@@ -404,15 +398,40 @@ std::span<const CategoryDesc> Categories() {
   return kCategories;
 }
 
-std::span<const WindowId> AllWindows() {
-  return kAllWindows;
+std::span<const WindowEntry> Windows() {
+  // Joined once from the topic and category tables; a window in neither is taken for a topic
+  // window without a description (CheckWindowTables reports it).
+  static const std::array<WindowEntry, WindowId::kCount> kWindows = [] {
+    std::array<WindowEntry, WindowId::kCount> all{};
+    for (int n = 1; n <= WindowId::kCount; ++n) all[static_cast<size_t>(n - 1)].id = *WindowId::FromNumber(n);
+    all[static_cast<size_t>(kMainWindow.number() - 1)].kind = WindowKind::Main;
+    for (const TopicRow& row : TopicRows()) {
+      WindowEntry& w = all[static_cast<size_t>(row.desc->id.number() - 1)];
+      w.topic = row.desc;
+      w.subject = row.subject;
+    }
+    for (const CategoryDesc& c : Categories()) {
+      WindowEntry& w = all[static_cast<size_t>(c.id.number() - 1)];
+      w.kind = WindowKind::Category;
+      w.category = &c;
+    }
+    return all;
+  }();
+  return kWindows;
+}
+
+const WindowEntry* FindWindow(WindowId id) {
+  return id ? &Windows()[static_cast<size_t>(id.number() - 1)] : nullptr;
+}
+
+const TopicDesc* FindTopic(WindowId id) {
+  const WindowEntry* w = FindWindow(id);
+  return w != nullptr && w->kind == WindowKind::Topic ? w->topic : nullptr;
 }
 
 const CategoryDesc* FindCategory(WindowId id) {
-  for (const CategoryDesc& c : Categories()) {
-    if (c.id == id) return &c;
-  }
-  return nullptr;
+  const WindowEntry* w = FindWindow(id);
+  return w != nullptr ? w->category : nullptr;
 }
 
 std::optional<WindowId> DispatchKeyword(std::string_view text) {
@@ -424,8 +443,8 @@ std::optional<WindowId> DispatchKeyword(std::string_view text) {
 }
 
 WindowKind KindOf(WindowId window) {
-  if (window == kMainWindow) return WindowKind::Main;
-  return FindCategory(window) != nullptr ? WindowKind::Category : WindowKind::Topic;
+  const WindowEntry* w = FindWindow(window);
+  return w != nullptr ? w->kind : WindowKind::Topic;
 }
 
 namespace {
@@ -515,7 +534,8 @@ void Checker::Topics() {
     }
   }
   // Every window that is neither the main window nor a category window is a topic window.
-  for (WindowId w : AllWindows()) {
+  for (const WindowEntry& entry : Windows()) {
+    WindowId w = entry.id;
     if (w != kMainWindow && !IsCategory(w) && !IsTopic(w)) {
       Add(Where(w), "is missing from the table of windows");
     }

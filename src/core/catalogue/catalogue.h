@@ -1,4 +1,6 @@
-// The application's constant tables: keywords, menu bar, category windows, window kinds.
+// The catalogue of windows: every window of the program (the main window, the topic windows with
+// the subject folder of each, the category windows), the keywords and the menu bar, in constant
+// tables. Everything that shows, lists or looks up a window takes it from here.
 #pragma once
 
 #include <optional>
@@ -46,6 +48,33 @@ struct CategoryDesc {
 
 enum class WindowKind { Main, Topic, Category };
 
+// A topic window and the folder under src/core/topics/ that holds its file ("financial").
+struct TopicRow {
+  const TopicDesc* desc;
+  std::string_view subject;
+};
+
+// One window of the catalogue: its kind and its description.
+struct WindowEntry {
+  WindowId id;
+  WindowKind kind = WindowKind::Topic;
+  const TopicDesc* topic = nullptr;        // a topic window's description
+  const CategoryDesc* category = nullptr;  // a category window's
+  std::string_view subject;                // a topic window's folder under src/core/topics/
+};
+
+// Every window Form1..Form125 in window-number order.
+std::span<const WindowEntry> Windows();
+// The catalogue's entry of a window; nullptr for no window.
+const WindowEntry* FindWindow(WindowId id);
+WindowKind KindOf(WindowId window);
+
+// The 111 topic windows in window-number order, with their subject folders
+// (src/core/catalogue/topic_windows.cpp); the same descriptions alone.
+std::span<const TopicRow> TopicRows();
+std::span<const TopicDesc* const> AllTopics();
+const TopicDesc* FindTopic(WindowId id);
+
 // 169 (keyword, window) pairs in table order.
 std::span<const KeywordRow> Keywords();
 // 13 menu entries in menu-bar order.
@@ -57,10 +86,6 @@ const CategoryDesc* FindCategory(WindowId id);
 // Keyword dispatch: every row is compared exactly with the text (no trimming or folding);
 // returns the window of the matching row.
 std::optional<WindowId> DispatchKeyword(std::string_view text);
-
-// Every window Form1..Form125 in order, and the kind of each.
-std::span<const WindowId> AllWindows();
-WindowKind KindOf(WindowId window);
 
 // All the tables that name windows.
 struct WindowTables {
