@@ -33,7 +33,7 @@ std::map<int, std::string> Figures(const TopicDesc& desc) {
 void PressWindow(benchmark::State& state, WindowId window, bool explain) {
   const TopicDesc* desc = FindTopic(window);
   std::map<int, std::string> texts = Figures(*desc);
-  for (auto _ : state) benchmark::DoNotOptimize(PressFresh(*desc, FieldTexts(texts), explain));
+  for (auto _ : state) benchmark::DoNotOptimize(PressOnce(*desc, FieldTexts(texts), explain));
 }
 void PressWithFigures(benchmark::State& state, WindowId window) {
   PressWindow(state, window, false);
@@ -48,19 +48,6 @@ BENCHMARK_CAPTURE(PressWithWorking, Form101, "Form101");
 BENCHMARK_CAPTURE(PressWithWorking, Form16, "Form16");
 BENCHMARK_CAPTURE(PressWithWorking, Form98, "Form98");
 
-// Records the amounts a press prints.
-class AmountRecorder : public JournalSink {
- public:
-  std::vector<double> amounts;
-  void PrintHeading(std::string_view) override {}
-  void PrintJournalLine(std::string_view, std::optional<double> amount) override {
-    if (amount) amounts.push_back(*amount);
-  }
-  void PrintBlankLine() override {}
-  void PrintOpenText(std::string_view) override {}
-  void ClearOutput() override {}
-};
-
 struct Workload {
   std::vector<std::map<int, std::string>> texts;
   std::vector<std::pair<const TopicDesc*, std::vector<FieldText>>> presses;  // as batch requests give them
@@ -74,9 +61,10 @@ const Workload& EveryWindow() {
     for (const TopicDesc* desc : AllTopics()) {
       const std::map<int, std::string>& texts = w.texts.emplace_back(Figures(*desc));
       w.presses.emplace_back(desc, FieldTexts(texts));
-      AmountRecorder recorder;
-      RunPress(*desc, w.presses.back().second, recorder);
-      w.amounts.insert(w.amounts.end(), recorder.amounts.begin(), recorder.amounts.end());
+      EntryRecord record = PressOnce(*desc, w.presses.back().second);
+      for (const EntryRecord::Line& line : record.parts()) {
+        if (line.amount) w.amounts.push_back(*line.amount);
+      }
     }
     return w;
   }();
@@ -87,7 +75,7 @@ const Workload& EveryWindow() {
 void PressPerAmount(benchmark::State& state) {
   const Workload& w = EveryWindow();
   for (auto _ : state) {
-    for (const auto& [desc, texts] : w.presses) benchmark::DoNotOptimize(PressFresh(*desc, texts));
+    for (const auto& [desc, texts] : w.presses) benchmark::DoNotOptimize(PressOnce(*desc, texts));
   }
   state.counters["amounts"] = static_cast<double>(w.amounts.size());
   state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(w.amounts.size()));
@@ -121,9 +109,8 @@ void BatchJsonFloor(benchmark::State& state) {
     return;
   }
   std::vector<simdjson::padded_string> padded(requests.begin(), requests.end());
-  EntryRecord record;
-  PressResult outcome =
-      PressEntriesInto(*FindTopic("Form16"), FieldTexts(Figures(*FindTopic("Form16"))), record);
+  std::map<int, std::string> figures = Figures(*FindTopic("Form16"));
+  EntryRecord record = PressOnce(*FindTopic("Form16"), FieldTexts(figures));
   simdjson::dom::parser parser;
   std::string out;
   for (auto _ : state) {
@@ -134,7 +121,7 @@ void BatchJsonFloor(benchmark::State& state) {
       size_t fields = 0;
       for (auto member : request) fields += member.key.size();
       benchmark::DoNotOptimize(fields);
-      cli::AppendPressAnswer(out, {}, "Form16", outcome, record);
+      cli::AppendPressAnswer(out, {}, "Form16", record);
       out += '\n';
     }
   }

@@ -117,9 +117,10 @@ namespace {}  // namespace
 
 // The answer to a press: {"window", "lines", "entries", "fault"}, after the request's "id" if it
 // has one; "working" after "lines" when asked for.
-void AppendPressAnswer(std::string& out, std::string_view id, std::string_view window, const PressResult& r,
+void AppendPressAnswer(std::string& out, std::string_view id, std::string_view window,
                        const EntryRecord& record, bool working, std::span<const FieldText> texts) {
   const TextLines& lines = record.lines();
+  const std::vector<WorkingLine>& work = record.working();
   out += '{';
   AppendId(out, id);
   out += "\"window\":";
@@ -135,12 +136,12 @@ void AppendPressAnswer(std::string& out, std::string_view id, std::string_view w
     size_t next = 0;  // the next amount line's working
     for (size_t i = 0; i < lines.size(); ++i) {
       if (i > 0) out += ',';
-      while (next < r.working.size() && r.working[next].line < i) ++next;
-      if (next < r.working.size() && r.working[next].line == i) {
+      while (next < work.size() && work[next].line < i) ++next;
+      if (next < work.size() && work[next].line == i) {
         out += "{\"text\":";
-        AppendJsonString(out, r.working[next].text);
+        AppendJsonString(out, work[next].text);
         out += ",\"expr\":";
-        AppendJsonString(out, r.working[next].expr);
+        AppendJsonString(out, work[next].expr);
         out += '}';
       } else {
         out += "null";
@@ -151,8 +152,8 @@ void AppendPressAnswer(std::string& out, std::string_view id, std::string_view w
   out += ",\"entries\":";
   AppendEntries(out, record);
   out += ",\"fault\":";
-  if (r.fault) {
-    AppendJsonString(out, FaultName(*r.fault));
+  if (record.fault()) {
+    AppendJsonString(out, FaultName(*record.fault()));
   } else {
     out += "null";
   }
@@ -195,8 +196,9 @@ std::string_view BatchAnswerer::press(std::string_view line, std::string& out) {
   if (request["explain"].get(explain) == simdjson::SUCCESS && explain.get(working) != simdjson::SUCCESS) {
     working = false;
   }
-  PressResult result = PressEntriesInto(*desc, texts_, record_, working);
-  AppendPressAnswer(out, reader_.id(), desc->id.name(), result, record_, working, texts_);
+  record_.clear();
+  PressInto(*desc, texts_, record_, working);
+  AppendPressAnswer(out, reader_.id(), desc->id.name(), record_, working, texts_);
   return {};
 }
 

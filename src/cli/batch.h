@@ -26,7 +26,7 @@ std::string CheckRequest(std::string_view window, const std::string& asked, cons
 // empty. With `working` also "working" after "lines": parallel to the lines, for an amount line
 // {"text", "expr"}, else null. Then "warnings" for the fields of `texts` not read whole.
 void AppendPressAnswer(std::string& out, std::string_view id, std::string_view window,
-                       const PressResult& result, const EntryRecord& record, bool working = false,
+                       const EntryRecord& record, bool working = false,
                        std::span<const FieldText> texts = {});
 // ,"warnings":[{"field": "Text3", "text": "1,00", "read_as": 1}] for the fields of `texts` not
 // read whole (each field's last text, by field number); nothing when every one is.

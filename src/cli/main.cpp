@@ -161,11 +161,11 @@ int Emit(std::string_view text, int status) {
 // ---- press ----
 
 // Writes a press's output; then tells of its fault, if any, with the exit status to end with.
-int PressExit(std::string_view out, const PressResult& r, bool explain) {
+int PressExit(std::string_view out, const EntryRecord& r, bool explain) {
   if (!WriteAll(STDOUT_FILENO, out)) return IoError("write the output");
-  if (r.fault) {
-    std::cerr << "varnello-cli: " << FaultName(*r.fault) << " (" << FaultMessage(*r.fault) << ")\n";
-    if (explain && !r.faultText.empty()) std::cerr << "varnello-cli: " << r.faultText << "\n";
+  if (r.fault()) {
+    std::cerr << "varnello-cli: " << FaultName(*r.fault()) << " (" << FaultMessage(*r.fault()) << ")\n";
+    if (explain && !r.faultText().empty()) std::cerr << "varnello-cli: " << r.faultText() << "\n";
     return kFaultExit;
   }
   return 0;
@@ -289,9 +289,9 @@ const cli::VoucherPdfModule* LoadVoucherPdf(std::string& error) {
 // The press's entries booked as vouchers into the file of the format; refused entries are told
 // on stderr. A press that faulted books nothing.
 int WriteBooks(std::string_view format, const std::string& output, const BookOptions& book,
-               const Chart& chart, const EntryPress& r, std::string_view summary) {
-  if (r.fault) return PressExit("", r, false);
-  VoucherSet set = VouchersOf(r.entries, chart, book.voucher, summary);
+               const Chart& chart, const EntryRecord& r, std::string_view summary) {
+  if (r.fault()) return PressExit("", r, false);
+  VoucherSet set = VouchersOf(EntriesOf(r), chart, book.voucher, summary);
   for (const RefusedEntry& refused : set.refused) {
     std::cerr << "varnello-cli: not booked: " << (refused.heading.empty() ? "(no heading)" : refused.heading)
               << ": " << refused.reason << "\n";
@@ -374,16 +374,15 @@ int PressWindow(const Args& args) {
   }
   std::string out;
   if (format == "json") {
-    EntryRecord record;
-    PressResult r = PressEntriesInto(*desc, texts, record, true);
-    AppendPressAnswer(out, {}, desc->id.name(), r, record, true, texts);
+    EntryRecord r = PressOnce(*desc, texts, true);
+    AppendPressAnswer(out, {}, desc->id.name(), r, true, texts);
     out += '\n';
     return PressExit(out, r, explain);
   }
   // A field not read whole is told on stderr, where it cannot mix with the lines.
   for (const FieldWarning& w : FieldWarnings(texts))
     std::cerr << "varnello-cli: Text" << w.n << " " << ReadingNote(w.reading) << "\n";
-  EntryPress r = PressEntries(*desc, texts, explain);
+  EntryRecord r = PressOnce(*desc, texts, explain);
   if (books) {
     // An entry without a heading is summarised by the case's keyword.
     std::string_view summary = words[0];
@@ -398,17 +397,15 @@ int PressWindow(const Args& args) {
     return WriteBooks(format, std::string(*output), *book, *chart, r, summary);
   }
   if (format == "tsv") {
-    out = ToTsv(TableOf(r.entries));
+    out = ToTsv(TableOf(EntriesOf(r)));
   } else if (format == "csv") {
-    out = ToCsv(TableOf(r.entries), false);
+    out = ToCsv(TableOf(EntriesOf(r)), false);
   } else {
-    size_t next = 0;  // the next working to show
-    for (size_t i = 0; i < r.lines.size(); ++i) {
-      out += r.lines[i];
+    for (size_t i = 0; i < r.lines().size(); ++i) {
+      out += r.lines()[i];
       out += '\n';
-      for (; next < r.working.size() && r.working[next].line == i; ++next) {
-        out += "    " + r.working[next].formula + "\n";
-        for (const std::string& step : r.working[next].steps) out += "      " + step + "\n";
+      if (const WorkingLine* w = r.workingOf(i)) {
+        for (const std::string& shown : IndentedWorking(*w)) out += shown + "\n";
       }
     }
   }

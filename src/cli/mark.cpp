@@ -26,7 +26,7 @@ void AppendKeyLine(std::string& out, const KeyLine& line, bool withAmount,
   if (withAmount) {
     // The amount as printed, without the sign position's blank and the trailing blank.
     out += ",\"amount\":";
-    AppendJsonString(out, AmountText(line.amount));
+    AppendJsonString(out, PlainAmount(line.amount));
   }
   if (reason) {
     out += ",\"reason\":";
@@ -159,7 +159,7 @@ std::string_view MarkAnswerer::mark(std::string_view line, std::string& out) {
       if (!a.entry) return "an answer line's \"entry\" must be the index of one of the window's entries";
     }
   }
-  AnswerMarking m = MarkAnswer(*desc, fields_, answer_, options, entry);
+  AnswerMarking m = MarkAnswer(key, answer_, options, entry);
   out += '{';
   if (!reader_.id().empty()) {
     out += "\"id\":";

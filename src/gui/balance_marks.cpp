@@ -6,14 +6,14 @@
 
 namespace varnello {
 
-void MarkUnbalancedEntries(OutputView& view, const std::vector<Entry>& entries, std::size_t firstLine,
-                           const std::vector<WorkingLine>& working,
-                           const std::map<int, std::string>& captions, bool faulted) {
+void MarkUnbalancedEntries(OutputView& view, const std::map<int, std::string>& captions) {
+  const EntryRecord& record = view.record();
   std::map<std::size_t, std::string> exprs;
-  for (const WorkingLine& w : working) exprs[firstLine + w.line] = w.expr;
+  for (const WorkingLine& w : record.working()) exprs[w.line] = w.expr;
+  std::vector<Entry> entries = EntriesOf(record);
   for (const Entry& e : entries) {
-    if (faulted && &e == &entries.back()) break;
-    if (e.rows.empty() || e.rows.front().line < firstLine || BalanceOf(e).balanced) continue;
+    if (record.fault() && &e == &entries.back()) break;
+    if (e.rows.empty() || e.rows.front().line < record.pressStart() || BalanceOf(e).balanced) continue;
     std::size_t line = e.headingLine != kNoLine ? e.headingLine : e.rows.front().line;
     view.markLine(line, ToQString(UnbalancedNote(e, exprs, captions)));
   }

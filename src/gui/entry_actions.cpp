@@ -109,45 +109,11 @@ QString PrintHtml(const PrintContent& c) {
     for (const auto& [caption, text] : c.figures) html += "<tr>" + Cell(caption) + Cell(text, true) + "</tr>";
     html += QStringLiteral("</table>");
   }
-  bool other = false;
-  for (const Entry& e : c.entries) {
-    for (const EntryRow& r : e.rows) other = other || (r.side == Side::None && r.amount);
-  }
-  html += QStringLiteral(
-      "<h3>会计分录</h3><table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" width=\"100%\">");
-  html += QStringLiteral("<tr><th>摘要</th><th>会计科目</th><th>借方金额</th><th>贷方金额</th>%1</tr>")
-              .arg(other ? QStringLiteral("<th>其他金额</th>") : QString());
-  auto amountCell = [](const std::optional<double>& amount, bool show) {
-    return Cell(show && amount ? ToQString(PlainAmount(*amount)) : QString(), true);
-  };
-  for (const Entry& e : c.entries) {
-    bool first = true;
-    bool sided = false;
-    auto summary = [&] {
-      QString cell = Cell(first ? ToQString(e.heading) : QString());
-      first = false;
-      return cell;
-    };
-    if (e.rows.empty()) {
-      html += "<tr>" + summary() + Cell({}) + Cell({}) + Cell({}) + (other ? Cell({}) : QString()) + "</tr>";
-    }
-    for (const EntryRow& r : e.rows) {
-      sided = sided || (r.side != Side::None && !r.balanceLine);
-      html += "<tr>" + summary() + Cell(ToQString(r.account)) + amountCell(r.amount, r.side == Side::Debit) +
-              amountCell(r.amount, r.side == Side::Credit) +
-              (other ? amountCell(r.amount, r.side == Side::None) : QString()) + "</tr>";
-    }
-    if (sided) {
-      // The sums leave out a line that states a balance; an entry that does not balance says so.
-      EntryBalance b = BalanceOf(e);
-      QString total = QStringLiteral("合计");
-      if (!b.balanced) total += QStringLiteral(" ⚠ ") + ToQString(UnbalancedFlag(b));
-      html += "<tr>" + Cell({}) + Cell(total, false, true) +
-              Cell(ToQString(PlainAmount(b.debit)), true, true) +
-              Cell(ToQString(PlainAmount(b.credit)), true, true) + (other ? Cell({}) : QString()) + "</tr>";
-    }
-  }
-  html += QStringLiteral("</table></body></html>");
+  html += QStringLiteral("<h3>会计分录</h3>");
+  EntryTable entries = TableOf(c.entries, {TableOptions::Totals::Sided, true});
+  html +=
+      ToQString(ToHtml(entries, {false, R"(border="1" cellspacing="0" cellpadding="4" width="100%")", true}));
+  html += QStringLiteral("</body></html>");
   return html;
 }
 

@@ -19,10 +19,6 @@ namespace varnello {
 
 namespace {
 
-// The working's lines are indented under their amount line, as the command line shows them.
-constexpr auto kFormulaIndent = "    ";
-constexpr auto kStepIndent = "      ";
-
 bool& WorkingShownFlag() {
   static bool shown = false;
   return shown;
@@ -66,30 +62,18 @@ bool OutputView::workingShown() {
   return WorkingShownFlag();
 }
 
-void OutputView::addWorking(size_t firstLine, const std::vector<WorkingLine>& working) {
-  for (const WorkingLine& w : working) {
-    Note& note = notes_[firstLine + w.line];
-    note.text = ToQString(w.text);
-    note.value = w.value;
-    note.shown = {QString::fromLatin1(kFormulaIndent) + ToQString(w.formula)};
-    for (const std::string& step : w.steps)
-      note.shown.push_back(QString::fromLatin1(kStepIndent) + ToQString(step));
-  }
-}
-
 QString OutputView::workingOf(int line) const {
-  auto it = line < 0 ? notes_.end() : notes_.find(static_cast<size_t>(line));
-  return it == notes_.end() ? QString() : it->second.text;
+  const WorkingLine* w = line < 0 ? nullptr : record_.workingOf(static_cast<size_t>(line));
+  return w == nullptr ? QString() : ToQString(w->text);
 }
 
 namespace {
 
 // The capital numerals of a printed line: from the amount as computed when the working has it
 // (the print may have rounded it), else from the printed digits.
-Capital CapitalAt(const OutputBuffer& buffer, int line, std::optional<double> computed) {
-  const auto& lines = buffer.lines();
-  if (line < 0 || static_cast<size_t>(line) >= lines.size()) return {};
-  Capital printed = CapitalOfLine(lines[static_cast<size_t>(line)]);
+Capital CapitalAt(const EntryRecord& record, int line, std::optional<double> computed) {
+  if (line < 0 || static_cast<size_t>(line) >= record.lines().size()) return {};
+  Capital printed = CapitalOfPrinted(record.amountOf(static_cast<size_t>(line)));
   if (printed.refusal == CapitalRefusal::NotANumber || !computed) return printed;
   return CapitalOfAmount(*computed);
 }
@@ -97,18 +81,18 @@ Capital CapitalAt(const OutputBuffer& buffer, int line, std::optional<double> co
 }  // namespace
 
 std::optional<double> OutputView::computedOf(int line) const {
-  auto it = line < 0 ? notes_.end() : notes_.find(static_cast<size_t>(line));
-  return it == notes_.end() ? std::nullopt : std::optional<double>(it->second.value);
+  const WorkingLine* w = line < 0 ? nullptr : record_.workingOf(static_cast<size_t>(line));
+  return w == nullptr ? std::nullopt : std::optional<double>(w->value);
 }
 
 std::optional<QString> OutputView::capitalOf(int line) const {
-  Capital capital = CapitalAt(buffer_, line, computedOf(line));
+  Capital capital = CapitalAt(record_, line, computedOf(line));
   if (!capital.text) return std::nullopt;
   return ToQString(*capital.text);
 }
 
 QString OutputView::capitalRefusalOf(int line) const {
-  Capital capital = CapitalAt(buffer_, line, computedOf(line));
+  Capital capital = CapitalAt(record_, line, computedOf(line));
   if (capital.text || capital.refusal == CapitalRefusal::NotANumber) return {};
   return ToQString(CapitalRefusalText(capital.refusal));
 }
@@ -191,8 +175,8 @@ OutputView::OutputView(QWidget* parent) : QPlainTextEdit(parent) {
 }
 
 void OutputView::linesChanged() {
-  const auto& lines = buffer_.lines();
-  if (lines.size() < shown_) {  // cleared through the sink
+  const auto& lines = record_.lines();
+  if (lines.size() < shown_) {  // cleared by a press
     document()->clear();
     shown_ = 0;
   }
@@ -218,11 +202,11 @@ void OutputView::linesChanged() {
     cursor.setCharFormat(plain);
     cursor.insertText(ToQString(lines[i]));
     cursor.block().setUserState(static_cast<int>(i));
-    auto note = WorkingShownFlag() ? notes_.find(i) : notes_.end();
-    if (note == notes_.end()) continue;
-    for (const QString& text : note->second.shown) {
+    const WorkingLine* working = WorkingShownFlag() ? record_.workingOf(i) : nullptr;
+    if (working == nullptr) continue;
+    for (const std::string& text : IndentedWorking(*working)) {
       cursor.insertBlock(QTextBlockFormat(), muted);
-      cursor.insertText(text, muted);
+      cursor.insertText(ToQString(text), muted);
       cursor.block().setUserState(-1);
     }
   }
@@ -232,8 +216,7 @@ void OutputView::linesChanged() {
 }
 
 void OutputView::clearOutput() {
-  buffer_.ClearOutput();
-  notes_.clear();
+  record_.clear();
   marks_.clear();
   document()->clear();
   shown_ = 0;

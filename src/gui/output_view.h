@@ -9,8 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/engine/working.h"
-#include "core/journal/journal.h"
+#include "core/entries/entries.h"
 
 class QMenu;
 
@@ -22,25 +21,24 @@ class OutputView : public QPlainTextEdit {
   explicit OutputView(QWidget* parent = nullptr);
   ~OutputView() override;
 
-  // Where a press prints. Call linesChanged() once the press is over.
-  JournalSink& sink() { return buffer_; }
-  const OutputBuffer& buffer() const { return buffer_; }
+  // The record of what the presses printed, that the view shows: a press appends to it (PressInto);
+  // call linesChanged() once the press is over.
+  EntryRecord& record() { return record_; }
+  const EntryRecord& record() const { return record_; }
   // Shows what the press added (or continued, for open text) and brings the newest line into view.
   void linesChanged();
   // ClearOutput: no lines, print position back at the top-left corner.
   void clearOutput();
 
-  // The printed line (index into buffer().lines()) at a position in the text, or at a point of
+  // The printed line (index into record().lines()) at a position in the text, or at a point of
   // the viewport; -1 where there is none.
   int lineAtPosition(int position) const;
   int lineAt(const QPoint& viewportPoint) const;
   // The printed lines the selection touches, as [first, last]; {-1, -1} when nothing is selected.
   std::pair<int, int> selectedLines() const;
 
-  // The working of the amount lines of the press that printed from line `firstLine` on; call
-  // before linesChanged(). Hovering such a line shows its working.
-  void addWorking(size_t firstLine, const std::vector<WorkingLine>& working);
-  // The working of a printed line, empty when it has none.
+  // The working of a printed line (from the record; hovering the line shows it), empty when it
+  // has none.
   QString workingOf(int line) const;
   // The amount a printed line shows, in capital numerals (from the amount as computed when the
   // line has its working); none when it shows no amount or they cannot write it exactly.
@@ -76,21 +74,15 @@ class OutputView : public QPlainTextEdit {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  struct Note {
-    QString text;                // for the tooltip
-    std::vector<QString> shown;  // the lines shown under the amount line
-    double value = 0;            // the amount printed, as computed
-  };
-  // Shows the lines again from the buffer, with or without the working.
+  // Shows the lines again from the record, with or without the working.
   void rebuild();
   // The amount a line printed, as computed, when its working has it.
   std::optional<double> computedOf(int line) const;
   QTextBlock blockOfLine(size_t line) const;
 
-  OutputBuffer buffer_;
-  std::map<size_t, Note> notes_;     // by printed line
+  EntryRecord record_;
   std::map<size_t, QString> marks_;  // by printed line
-  size_t shown_ = 0;                 // lines of the buffer that the text shows
+  size_t shown_ = 0;                 // lines of the record that the text shows
 };
 
 }  // namespace varnello

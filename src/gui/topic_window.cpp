@@ -53,7 +53,6 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent)
   surface_ = new OutputView(this);
   surface_->setObjectName(QStringLiteral("Output"));
   surface_->setAccessibleName(QStringLiteral("输出"));
-  printed_ = std::make_unique<LineRecorder>(&surface_->sink());
   entryActions_ = new EntryActions(
       this, ToQString(desc.id.name()), [this] { return entries(); },
       [this] {
@@ -209,18 +208,14 @@ void TopicWindow::press() {
 
 void TopicWindow::printEntries() {
   // The press records its working, for the tooltips, 显示算式 and the fault message.
-  Working working(FieldCaptions(desc_));
-  const OutputBuffer& printed = surface_->buffer();
-  size_t first = printed.lines().size() - (printed.lastLineOpen() ? 1 : 0);
   std::map<int, std::string> texts = fieldTexts();
-  std::optional<FaultKind> fault = RunPress(desc_, FieldTexts(texts), *printed_, &working);
-  std::vector<WorkingLine> lines = working.Lines();
-  surface_->addWorking(first, lines);
-  faultText_ = ToQString(working.FaultText());
-  faultFields_ = working.FaultFields();
+  const EntryRecord& record = surface_->record();
+  PressInto(desc_, FieldTexts(texts), surface_->record(), true);
+  faultText_ = ToQString(record.faultText());
+  faultFields_ = record.faultFields();
   surface_->linesChanged();
-  MarkUnbalancedEntries(*surface_, entries(), first, lines, FieldCaptions(desc_), fault.has_value());
-  if (fault) emit faulted(this, *fault);
+  MarkUnbalancedEntries(*surface_, FieldCaptions(desc_));
+  if (record.fault()) emit faulted(this, *record.fault());
 }
 
 QString TopicWindow::faultAdvice(FaultKind kind) const {
@@ -230,18 +225,11 @@ QString TopicWindow::faultAdvice(FaultKind kind) const {
 }
 
 void TopicWindow::clear() {
-  printed_->ClearOutput();
   surface_->clearOutput();
 }
 
 std::vector<Entry> TopicWindow::entries() const {
-  // The recorded parts, while they are what the view shows; else the shown text read back.
-  const TextLines& shown = surface_->buffer().lines();
-  const std::vector<PrintedLine>& recorded = printed_->lines();
-  if (recorded.size() == shown.size() && (shown.empty() || recorded.back().Render() == shown.back())) {
-    return EntriesOf(recorded);
-  }
-  return EntriesOf(shown.ToStrings());
+  return EntriesOf(surface_->record());
 }
 
 }  // namespace varnello

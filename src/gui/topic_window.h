@@ -76,8 +76,6 @@ class TopicWindow : public QWidget {
   // Scrolls the controls of a window made lower than they stand (on a small screen).
   QScrollBar* controlsScroll_;
   OutputView* surface_;
-  // What the press printed, by its parts, passed on to the view.
-  std::unique_ptr<LineRecorder> printed_;
   EntryActions* entryActions_;
   std::map<int, QLineEdit*> fields_;
   std::function<bool()> pressHook_;

@@ -14,12 +14,13 @@
 #include "core/entries/entries.h"
 #include "core/entries/table.h"
 #include "core/practice/exercise.h"
+#include "core/record_helper.h"
 
 namespace varnello {
 namespace {
 
 std::vector<Entry> EntriesOfLines(std::initializer_list<const char*> lines) {
-  return EntriesOf(std::vector<std::string>(lines.begin(), lines.end()));
+  return EntriesOf(testing::RecordOf(lines));
 }
 
 TEST(Balance, SidesInferredOnlyWhereOneSideBalances) {
@@ -69,7 +70,8 @@ TEST(Balance, HalfAFenAndTheRoundingOfLargeSums) {
 // The closing balance of undistributed profit states a balance: it keeps its side and is no
 // part of any entry's sums.
 TEST(Balance, ClosingBalanceLineIsNoPosting) {
-  EntryPress r = PressEntries(*FindTopic("Form114"), {{1, "100"}, {3, "151200"}});
+  testing::PressedEntries r =
+      testing::PressEntries(*FindTopic("Form114"), std::vector<FieldText>{{1, "100"}, {3, "151200"}});
   ASSERT_FALSE(r.entries.empty());
   const EntryRow& row = r.entries[0].rows.at(0);
   EXPECT_EQ(row.account, "未分配利润总");
@@ -106,7 +108,7 @@ TEST(Balance, EveryWindowWithSensibleFigures) {
     std::string window(desc->id.name());
     for (std::uint64_t seed = 0; seed < 12; ++seed) {
       std::map<int, std::string> texts = MakeExercise(*desc, seed);
-      EntryPress r = PressEntries(*desc, FieldTexts(texts));
+      testing::PressedEntries r = testing::PressEntries(*desc, FieldTexts(texts));
       ASSERT_EQ(r.fault, std::nullopt) << window;
       for (const Entry& e : r.entries) {
         ++entries;
@@ -136,7 +138,7 @@ TEST(Balance, MendedWindowsBalanceForAnyFigures) {
     for (int press = 0; press < 400; ++press) {
       std::map<int, std::string> texts;
       for (const Item* f : FieldsOf(desc)) texts[f->field] = figures[random() % std::size(figures)];
-      EntryPress r = PressEntries(desc, FieldTexts(texts));
+      testing::PressedEntries r = testing::PressEntries(desc, FieldTexts(texts));
       if (r.fault) continue;
       for (const Entry& e : r.entries) {
         EntryBalance b = BalanceOf(e);

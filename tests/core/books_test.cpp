@@ -11,6 +11,7 @@
 #include "core/catalogue/catalogue.h"
 #include "core/engine/topic.h"
 #include "core/entries/entries.h"
+#include "core/record_helper.h"
 #include "core/vouchers/voucher.h"
 #include "core/vouchers/voucher_layout.h"
 
@@ -107,7 +108,7 @@ Entry MakeEntry(std::string heading, std::vector<std::pair<Side, double>> rows) 
 TEST(Vouchers, BuyingSharesBooksEachBalancedEntryWithCodes) {
   const TopicDesc* desc = FindTopic(*WindowId::Parse("Form6"));
   const std::map<int, std::string> figures = {{1, "10"}, {2, "0.5"}, {3, "1000"}, {4, "50"}};
-  EntryPress press = PressEntries(*desc, FieldTexts(figures));
+  testing::PressedEntries press = testing::PressEntries(*desc, FieldTexts(figures));
   VoucherOptions options;
   options.firstNumber = 7;
   VoucherSet set = VouchersOf(press.entries, Chart::Standard(), options, "买股票");

@@ -104,14 +104,16 @@ TEST(CapitalAmount, BeyondTheUnits) {
   EXPECT_EQ(CapitalAmount(std::nan("")), std::nullopt);
 }
 
-TEST(CapitalAmount, OfAPrintedLine) {
-  EXPECT_EQ(CapitalOfLine("银行存款（贷） 10050 ").text, "壹万零伍拾元整");
-  EXPECT_EQ(CapitalOfLine("应交税费-应交增值税（进项税额）（借）-12.34 ").text, "负壹拾贰元叁角肆分");
-  EXPECT_EQ(CapitalOfLine("应交税费-应交增值税（进项税额）（借）-12.345 ").refusal, CapitalRefusal::BelowFen);
+TEST(CapitalAmount, OfAPrintedAmount) {
+  EXPECT_EQ(CapitalOfPrinted(10050).text, "壹万零伍拾元整");
+  EXPECT_EQ(CapitalOfPrinted(-12.34).text, "负壹拾贰元叁角肆分");
+  EXPECT_EQ(CapitalOfPrinted(-12.345).refusal, CapitalRefusal::BelowFen);
   // Fifteen digits down to the 角: the print may have rounded the 分 away.
-  EXPECT_EQ(CapitalOfLine("银行存款（借） 12345678901234.6 ").refusal, CapitalRefusal::Rounded);
-  EXPECT_EQ(CapitalOfLine("购入股票").text, std::nullopt);
-  EXPECT_EQ(CapitalOfLine("银行存款（贷）").text, std::nullopt);  // an empty figure
+  EXPECT_EQ(CapitalOfPrinted(12345678901234.56).refusal, CapitalRefusal::Rounded);
+  // Written from the printed digits: 0.1 + 0.2 prints as 0.3.
+  EXPECT_EQ(CapitalOfPrinted(0.1 + 0.2).text, CapitalOfDecimal("0.3").text);
+  EXPECT_EQ(CapitalOfPrinted(std::nullopt).refusal,
+            CapitalRefusal::NotANumber);  // a heading, an empty figure
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "core/catalogue/catalogue.h"
+#include "core/record_helper.h"
 
 namespace varnello {
 namespace {
@@ -43,7 +44,7 @@ TEST(Exercise, EveryWindowEverySeedIsSound) {
         double rate = std::strtod(texts[field->field].c_str(), nullptr);
         ASSERT_TRUE(rate >= 0.01 && rate <= 0.5) << desc->id << " " << field->caption;
       }
-      EntryPress press = PressEntries(*desc, FieldTexts(texts));
+      testing::PressedEntries press = testing::PressEntries(*desc, FieldTexts(texts));
       ASSERT_FALSE(press.fault) << desc->id << " seed " << seed;
       bool nonZero = false;
       for (const Entry& entry : press.entries) {

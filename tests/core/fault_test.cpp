@@ -11,6 +11,7 @@
 #include "core/engine/fp_faults.h"
 #include "core/engine/press.h"
 #include "core/engine/topic.h"
+#include "core/entries/entries.h"
 #include "core/journal/journal.h"
 
 namespace varnello {
@@ -18,19 +19,16 @@ namespace {
 
 // Runs a press body on field texts and returns the fault kind it ended with (if any).
 template <typename Body>
-std::optional<FaultKind> RunBody(OutputBuffer& out, const std::map<int, std::string>& texts, Body body) {
+std::optional<FaultKind> RunBody(EntryRecord& out, const std::map<int, std::string>& texts, Body body) {
   std::vector<FieldText> source = FieldTexts(texts);
-  Press p(source, out);
-  try {
-    body(p);
-  } catch (const Fault& f) {
-    return f.kind;
-  }
-  return std::nullopt;
+  TopicDesc desc = *FindTopic("Form6");
+  desc.press = +body;
+  PressInto(desc, source, out);
+  return out.fault();
 }
 
 TEST(FaultRule, KindsOfFault) {
-  OutputBuffer out;
+  EntryRecord out;
   auto kind = [&](auto body) { return RunBody(out, {{1, "0"}, {2, "1e300"}, {3, "-8"}}, body); };
   EXPECT_EQ(kind([](Press& p) { p.Div(5, p.Read(1)); }), FaultKind::DivisionByZero);
   EXPECT_EQ(kind([](Press& p) { p.Div(p.Read(1), p.Read(1)); }), FaultKind::Overflow);  // 0/0
@@ -49,7 +47,7 @@ TEST(FaultRule, KindsOfFault) {
 }
 
 TEST(FaultRule, LinesBeforeTheFaultStayNothingAfter) {
-  OutputBuffer out;
+  EntryRecord out;
   auto fault = RunBody(out, {{1, "0"}}, [](Press& p) {
     Figure n = p.Read(1);
     p.Heading("支付租金");
@@ -62,7 +60,7 @@ TEST(FaultRule, LinesBeforeTheFaultStayNothingAfter) {
 }
 
 TEST(FaultRule, OverflowOnReadEndsThePress) {
-  OutputBuffer out;
+  EntryRecord out;
   auto fault = RunBody(out, {{1, "5"}, {2, "1e999"}}, [](Press& p) {
     p.Line("a", p.Read(1));
     p.Line("b", p.Read(2));
@@ -72,7 +70,7 @@ TEST(FaultRule, OverflowOnReadEndsThePress) {
 }
 
 TEST(FaultRule, AFaultDoesNotLeakIntoTheNextPress) {
-  OutputBuffer out;
+  EntryRecord out;
   EXPECT_EQ(RunBody(out, {}, [](Press& p) { p.Check(1 / p.Read(1)); }), FaultKind::DivisionByZero);
   EXPECT_EQ(RunBody(out, {{1, "2"}}, [](Press& p) { p.Check(p.Read(1) + 1); }), std::nullopt);
 }
@@ -116,17 +114,17 @@ TEST(FaultRule, AdviceNamesOnlyTheFieldsTheFaultingFigureUsed) {
            {{{1, "1e308"}, {2, "1e-308"}, {3, "0"}}, {1, 2}, "这一步用到的栏目：“付款总额”、“租期”。"},
        }) {
     std::vector<FieldText> texts = FieldTexts(c.texts);
-    PressOutcome outcome = PressFresh(*form107, texts, true);
-    ASSERT_TRUE(outcome.fault.has_value());
-    EXPECT_EQ(outcome.faultFields, c.used);
-    std::string advice = FaultAdvice(*form107, *outcome.fault, texts, outcome.faultFields);
+    EntryRecord outcome = PressOnce(*form107, texts, true);
+    ASSERT_TRUE(outcome.fault().has_value());
+    EXPECT_EQ(outcome.faultFields(), c.used);
+    std::string advice = FaultAdvice(*form107, *outcome.fault(), texts, outcome.faultFields());
     EXPECT_NE(advice.find("本次计算已停止"), std::string::npos) << advice;
     EXPECT_TRUE(advice.ends_with(c.names)) << advice;
     EXPECT_EQ(advice.find("净残值"), std::string::npos) << advice;
   }
   // A figure that faults in reading names the field read.
-  PressOutcome huge = PressFresh(*form107, {{2, "1e999"}}, true);
-  EXPECT_EQ(huge.faultFields, std::vector<int>{2});
+  EntryRecord huge = PressOnce(*form107, std::vector<FieldText>{{2, "1e999"}}, true);
+  EXPECT_EQ(huge.faultFields(), std::vector<int>{2});
 }
 
 // Where the platform has no floating-point flags, the operations note their faults themselves:

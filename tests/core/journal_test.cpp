@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "core/catalogue/catalogue.h"
 #include "core/engine/press.h"
+#include "core/entries/entries.h"
 
 namespace varnello {
 namespace {
@@ -45,26 +47,34 @@ TEST(FormatAmount, Table) {
   for (const Case& c : cases) EXPECT_EQ(FormatAmount(c.value), c.text) << c.value;
 }
 
-TEST(OutputBuffer, LineKindsAndClear) {
-  OutputBuffer out;
-  out.PrintHeading("股价变动");
-  out.PrintJournalLine("利润分配-未分配利润（贷）", -300.0);
-  out.PrintBlankLine();
-  out.PrintJournalLine("空", std::nullopt);
-  out.PrintOpenText("面值");
+void PrintEveryKind(Press& p) {
+  p.Heading("股价变动");
+  p.Line("利润分配-未分配利润（贷）", -300.0);
+  p.Blank();
+  p.Line("空", FigureHolder());
+  p.Open("面值");
+  p.Line("（借）", 5.0);
+  p.Open("x");
+}
+
+TEST(EntryRecord, LineKindsAndClear) {
+  TopicDesc desc = *FindTopic("Form6");
+  desc.press = &PrintEveryKind;
+  EntryRecord out = PressOnce(desc, {});
+  EXPECT_EQ(out.lines(), (std::vector<std::string>{"股价变动", "利润分配-未分配利润（贷）-300 ", "", "空",
+                                                   "面值（借） 5 ", "x"}));
   EXPECT_TRUE(out.lastLineOpen());
-  out.PrintJournalLine("（借）", 5.0);
-  ASSERT_EQ(out.lines().size(), 5u);
-  EXPECT_EQ(out.lines()[0], "股价变动");
-  EXPECT_EQ(out.lines()[1], "利润分配-未分配利润（贷）-300 ");
-  EXPECT_EQ(out.lines()[2], "");
-  EXPECT_EQ(out.lines()[3], "空");
-  EXPECT_EQ(out.lines()[4], "面值（借） 5 ");
-  EXPECT_FALSE(out.lastLineOpen());
-  out.ClearOutput();
+  using Kind = EntryRecord::Kind;
+  std::vector<Kind> kinds;
+  for (const EntryRecord::Line& line : out.parts()) kinds.push_back(line.kind);
+  EXPECT_EQ(kinds, (std::vector<Kind>{Kind::Heading, Kind::Journal, Kind::Blank, Kind::Journal, Kind::Journal,
+                                      Kind::Heading}));
+  EXPECT_EQ(out.amountOf(1), -300.0);
+  EXPECT_EQ(out.amountOf(3), std::nullopt);
+  EXPECT_EQ(out.parts()[4].open, std::string_view("面值").size());
+  out.clear();
   EXPECT_TRUE(out.lines().empty());
-  out.PrintHeading("x");
-  EXPECT_EQ(out.lines().size(), 1u);
+  EXPECT_FALSE(out.lastLineOpen());
 }
 
 // Lines kept as one text: empty lines count, line breaks matter to equality, and the lines read
@@ -100,15 +110,18 @@ TEST(FigureHolder, EmptyPrintsNothingAndCountsAsZero) {
   FigureHolder h;
   EXPECT_TRUE(h.empty());
   EXPECT_EQ(h.value().value(), 0.0);
-  // Printed the way a topic window prints it: the caption alone, like a heading.
-  OutputBuffer out;
-  Press press({}, out);
-  press.Line("应收利息（借）", h);
   h = Figure(2.5);
   EXPECT_FALSE(h.empty());
   EXPECT_EQ(h.value().value(), 2.5);
-  press.Line("应收利息（借）", h);
-  EXPECT_EQ(out.lines(), (std::vector<std::string>{"应收利息（借）", "应收利息（借） 2.5 "}));
+  // Printed the way a topic window prints it: the caption alone.
+  TopicDesc desc = *FindTopic("Form6");
+  desc.press = [](Press& p) {
+    FigureHolder holder;
+    p.Line("应收利息（借）", holder);
+    holder = Figure(2.5);
+    p.Line("应收利息（借）", holder);
+  };
+  EXPECT_EQ(PressOnce(desc, {}).lines(), (std::vector<std::string>{"应收利息（借）", "应收利息（借） 2.5 "}));
 }
 
 }  // namespace

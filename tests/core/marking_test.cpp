@@ -230,12 +230,12 @@ TEST(Marking, EveryEntryInEveryFormAndEveryChangeCaught) {
       std::vector<AnswerLine> plain, colons, wide;
       for (const KeyLine& k : lines) {
         Side other = k.side == Side::Debit ? Side::Credit : Side::Debit;
-        plain.push_back({k.account, std::string(SideText(k.side)), AmountText(k.amount)});
+        plain.push_back({k.account, std::string(SideText(k.side)), PlainAmount(k.amount)});
         // A negative amount written positive on the other side.
         colons.push_back({Colons(k.account), std::string(SideText(k.amount < 0 ? other : k.side)),
                           Written(std::fabs(k.amount))});
-        wide.push_back(
-            {k.account + (k.side == Side::Debit ? "（借）" : "（贷）"), "", FullWidth(AmountText(k.amount))});
+        wide.push_back({k.account + (k.side == Side::Debit ? "（借）" : "（贷）"), "",
+                        FullWidth(PlainAmount(k.amount))});
       }
       for (const auto* answer : {&plain, &colons, &wide}) {
         AnswerMarking m = MarkAnswer(*desc, texts, *answer, {}, e);
@@ -250,7 +250,7 @@ TEST(Marking, EveryEntryInEveryFormAndEveryChangeCaught) {
         changed[i].side = lines[i].side == Side::Debit ? "贷" : "借";
         caught(changed, "side flipped", i);
         changed = plain;
-        changed[i].amount = AmountText(lines[i].amount + 1);
+        changed[i].amount = PlainAmount(lines[i].amount + 1);
         caught(changed, "amount off by 1", i);
         if (Cents(lines[i].amount) != 0) {
           changed = plain;

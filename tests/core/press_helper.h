@@ -7,11 +7,16 @@
 
 #include "core/catalogue/catalogue.h"
 #include "core/engine/topic.h"
+#include "core/entries/entries.h"
 #include "core/journal/journal.h"
 
 namespace varnello::testing {
 
-using Pressed = PressOutcome;
+// What one press printed and how it ended.
+struct Pressed {
+  std::optional<FaultKind> fault;
+  TextLines lines;
+};
 
 // Field texts by field number, e.g. {{1, "1000"}, {2, "0.25"}}.
 inline Pressed PressWindow(std::string_view window, const std::map<int, std::string>& texts) {
@@ -23,7 +28,8 @@ inline Pressed PressWindow(std::string_view window, const std::map<int, std::str
     missing.lines = {text};
     return missing;
   }
-  return PressFresh(*desc, FieldTexts(texts));
+  EntryRecord record = PressOnce(*desc, FieldTexts(texts));
+  return {record.fault(), record.lines()};
 }
 
 }  // namespace varnello::testing

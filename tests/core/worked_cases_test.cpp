@@ -7,6 +7,7 @@
 
 #include "core/catalogue/catalogue.h"
 #include "core/engine/topic.h"
+#include "core/entries/entries.h"
 #include "support/case_file.h"
 
 namespace varnello {
@@ -29,11 +30,11 @@ std::optional<Printed> Press(const WorkedCase& c, bool explain) {
   for (const auto& [n, text] : c.fields) {
     if (!HasField(*desc, n)) return std::nullopt;
   }
-  PressOutcome r = PressFresh(*desc, FieldTexts(c.fields), explain);
+  EntryRecord r = PressOnce(*desc, FieldTexts(c.fields), explain);
   Printed p;
-  p.lines = r.lines.ToStrings();
-  if (r.fault) p.fault = std::string(FaultName(*r.fault));
-  for (const WorkingLine& w : r.working) {
+  p.lines = r.lines().ToStrings();
+  if (r.fault()) p.fault = std::string(FaultName(*r.fault()));
+  for (const WorkingLine& w : r.working()) {
     std::vector<std::string>& shown = p.working[w.line];
     shown.push_back(w.formula);
     shown.insert(shown.end(), w.steps.begin(), w.steps.end());

@@ -16,6 +16,7 @@
 #include "core/catalogue/catalogue.h"
 #include "core/engine/read_amount.h"
 #include "core/engine/topic.h"
+#include "core/entries/entries.h"
 #include "core/journal/journal.h"
 
 namespace varnello {
@@ -113,16 +114,6 @@ class Evaluator {
   bool failed_ = false;
 };
 
-// Remembers which printed lines carry an amount.
-class AmountLines : public OutputBuffer {
- public:
-  void PrintJournalLine(std::string_view caption, std::optional<double> amount) override {
-    if (amount) amountLines.insert(lines().size() - (lastLineOpen() ? 1 : 0));
-    OutputBuffer::PrintJournalLine(caption, amount);
-  }
-  std::set<size_t> amountLines;
-};
-
 // Field texts that make different branches of the windows print: ordinary figures, rates,
 // negatives, exponents, zeros and (last) the empty window.
 const std::vector<std::vector<std::string>> kInputs = {
@@ -147,18 +138,20 @@ TEST(Working, EveryAmountLineOfEveryWindowIsReproducedByItsExpression) {
         values[f->field] = ReadAmount(texts[f->field]);
       }
       SCOPED_TRACE(std::string(desc->id.name()) + " inputs " + std::to_string(set));
-      AmountLines out;
-      Working working(FieldCaptions(*desc));
-      std::optional<FaultKind> fault = RunPress(*desc, FieldTexts(texts), out, &working);
+      EntryRecord out = PressOnce(*desc, FieldTexts(texts), true);
 
       // Recording the working changes nothing that is printed.
-      PressOutcome plain = PressFresh(*desc, FieldTexts(texts));
-      EXPECT_EQ(out.lines(), plain.lines);
-      EXPECT_EQ(fault, plain.fault);
-      EXPECT_EQ(fault.has_value(), !working.FaultText().empty()) << working.FaultText();
+      EntryRecord plain = PressOnce(*desc, FieldTexts(texts));
+      EXPECT_EQ(out.lines(), plain.lines());
+      EXPECT_EQ(out.fault(), plain.fault());
+      EXPECT_EQ(out.fault().has_value(), !out.faultText().empty()) << out.faultText();
+      std::set<size_t> amountLines;
+      for (size_t line = 0; line < out.parts().size(); ++line) {
+        if (out.parts()[line].amount) amountLines.insert(line);
+      }
 
       std::set<size_t> explained;
-      for (const WorkingLine& w : working.Lines()) {
+      for (const WorkingLine& w : out.working()) {
         ASSERT_LT(w.line, out.lines().size());
         explained.insert(w.line);
         EXPECT_TRUE(out.lines()[w.line].ends_with(FormatAmount(w.value))) << out.lines()[w.line];
@@ -169,7 +162,7 @@ TEST(Working, EveryAmountLineOfEveryWindowIsReproducedByItsExpression) {
             << w.expr << " gives " << v << ", printed " << w.value;
         ++checked;
       }
-      EXPECT_EQ(explained, out.amountLines);
+      EXPECT_EQ(explained, amountLines);
     }
   }
   EXPECT_GT(checked, 5000);
@@ -177,9 +170,9 @@ TEST(Working, EveryAmountLineOfEveryWindowIsReproducedByItsExpression) {
 
 // The working of the line that starts with `line` (its text), from one press with explain.
 std::string WorkingOf(WindowId window, const std::map<int, std::string>& texts, const std::string& line) {
-  PressOutcome r = PressFresh(*FindTopic(window), FieldTexts(texts), true);
-  for (const WorkingLine& w : r.working) {
-    if (r.lines[w.line] == line) return w.text;
+  EntryRecord r = PressOnce(*FindTopic(window), FieldTexts(texts), true);
+  for (const WorkingLine& w : r.working()) {
+    if (r.lines()[w.line] == line) return w.text;
   }
   return "<no line " + line + ">";
 }
@@ -223,13 +216,13 @@ TEST(Working, ReadsLikeAnAccountantsWorkingInLongerWindows) {
 }
 
 TEST(Working, FaultNamesTheFigureAndTheOperation) {
-  PressOutcome empty = PressFresh(*FindTopic("Form107"), {}, true);
-  EXPECT_EQ(empty.faultText, "计算 每年租金 = 付款总额 ÷ 租期 时溢出：付款总额 与 租期 都为 0");
-  PressOutcome zero = PressFresh(*FindTopic("Form107"), {{1, "5"}}, true);
-  EXPECT_EQ(zero.faultText, "计算 每年租金 = 付款总额 ÷ 租期 时除数为零：租期 为 0");
-  PressOutcome huge = PressFresh(*FindTopic("Form6"), {{1, "1e300"}, {3, "1e300"}}, true);
-  EXPECT_EQ(huge.fault, FaultKind::Overflow);
-  EXPECT_EQ(huge.faultText, "计算 买价 = 数额 × 每股价格 时溢出：结果超出可表示的范围");
+  EntryRecord empty = PressOnce(*FindTopic("Form107"), {}, true);
+  EXPECT_EQ(empty.faultText(), "计算 每年租金 = 付款总额 ÷ 租期 时溢出：付款总额 与 租期 都为 0");
+  EntryRecord zero = PressOnce(*FindTopic("Form107"), std::vector<FieldText>{{1, "5"}}, true);
+  EXPECT_EQ(zero.faultText(), "计算 每年租金 = 付款总额 ÷ 租期 时除数为零：租期 为 0");
+  EntryRecord huge = PressOnce(*FindTopic("Form6"), std::vector<FieldText>{{1, "1e300"}, {3, "1e300"}}, true);
+  EXPECT_EQ(huge.fault(), FaultKind::Overflow);
+  EXPECT_EQ(huge.faultText(), "计算 买价 = 数额 × 每股价格 时溢出：结果超出可表示的范围");
 }
 
 }  // namespace

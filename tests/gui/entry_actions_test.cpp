@@ -72,7 +72,7 @@ class EntryActionsTest : public QObject {
         w.field(f->field)->setText(Q(texts[f->field]));
       }
       w.press();
-      std::string expected = ToTsv(TableOf(PressEntries(*desc, FieldTexts(texts)).entries, true));
+      std::string expected = ToTsv(TableOf(EntriesOf(PressOnce(*desc, FieldTexts(texts))), true));
       QApplication::clipboard()->clear();
       QTest::keyClick(w.surface(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
       QVERIFY2(QApplication::clipboard()->text() == Q(expected),

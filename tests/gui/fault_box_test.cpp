@@ -8,6 +8,7 @@
 
 #include "core/catalogue/catalogue.h"
 #include "core/engine/topic.h"
+#include "core/entries/entries.h"
 #include "gui/gui_tests.h"
 #include "gui/qt_convert.h"
 #include "gui/topic_window.h"
@@ -28,7 +29,7 @@ class FaultBoxTest : public QObject {
       QSignalSpy faulted(w, &TopicWindow::faulted);
       w->press();
       w->press();  // a second fault replaces the first box
-      auto expected = PressFresh(*desc, {}).fault;
+      auto expected = PressOnce(*desc, {}).fault();
       QCOMPARE(faulted.size(), expected ? 2 : 0);
       QList<QMessageBox*> open = w->findChildren<QMessageBox*>();
       open.removeIf([](QMessageBox* b) { return !b->isVisible(); });
@@ -42,7 +43,7 @@ class FaultBoxTest : public QObject {
       QString where = ToQString(desc->id);
       QCOMPARE(box->windowTitle(), where);
       // The figure and the operation that faulted, with the fault's name.
-      QCOMPARE(box->text(), ToQString(PressFresh(*desc, {}, true).faultText));
+      QCOMPARE(box->text(), ToQString(PressOnce(*desc, {}, true).faultText()));
       QVERIFY2(box->text().contains(ToQString(FaultMessage(*expected))), qPrintable(where));
       QVERIFY2(box->informativeText().contains(QStringLiteral("本次计算已停止")), qPrintable(where));
       QCOMPARE(box->button(QMessageBox::Ok)->text().remove(QLatin1Char('&')), QStringLiteral("确定"));
@@ -58,7 +59,7 @@ class FaultBoxTest : public QObject {
       w->hide();
     }
     QVERIFY(boxes > 0);
-    QVERIFY(PressFresh(*FindTopic("Form107"), {}).fault.has_value());
+    QVERIFY(PressOnce(*FindTopic("Form107"), {}).fault().has_value());
   }
 };
 

@@ -37,7 +37,7 @@ bool SignShown(QLineEdit* field) {
 }
 
 int LineStarting(const OutputView* view, std::string_view start) {
-  const auto& lines = view->buffer().lines();
+  const auto& lines = view->record().lines();
   for (size_t i = 0; i < lines.size(); ++i) {
     if (lines[i].starts_with(start)) return static_cast<int>(i);
   }
@@ -128,7 +128,7 @@ class FieldReadingTest : public QObject {
     w.press();
     OutputView* view = w.surface();
     int bank = LineStarting(view, "银行存款（贷）");
-    QCOMPARE(view->buffer().lines()[static_cast<size_t>(bank)], "银行存款（贷） 12345678901234.6 ");
+    QCOMPARE(view->record().lines()[static_cast<size_t>(bank)], "银行存款（贷） 12345678901234.6 ");
     QVERIFY(view->capitalOf(bank)->endsWith(QStringLiteral("肆元伍角陆分")));
     w.clear();
     w.field(3)->setText(QStringLiteral("0.333"));

@@ -26,7 +26,7 @@ class HiddenWindowTest : public QObject {
     topic->field(3)->setFocus();
     QApplication::processEvents();
     QVERIFY(topic->testAttribute(Qt::WA_WState_Created));
-    TextLines lines = topic->surface()->buffer().lines();
+    TextLines lines = topic->surface()->record().lines();
 
     // Hidden as 退出 hides it (a click would move the focus to the button); once the events have
     // run, its native window is gone.
@@ -43,9 +43,9 @@ class HiddenWindowTest : public QObject {
     QVERIFY(topic->testAttribute(Qt::WA_WState_Created));
     QCOMPARE(topic->field(1)->text(), QStringLiteral("10"));
     QCOMPARE(topic->focusWidget(), topic->field(3));
-    QCOMPARE(topic->surface()->buffer().lines(), lines);
+    QCOMPARE(topic->surface()->record().lines(), lines);
     topic->press();  // prints below the earlier lines
-    QCOMPARE(topic->surface()->buffer().lines().size(), 2 * lines.size());
+    QCOMPARE(topic->surface()->record().lines().size(), 2 * lines.size());
 
     // The main window, hidden by keyword dispatch, gives its buffer back too.
     windows.move(windows.mainWindow(), QStringLiteral("Form6"));

@@ -21,7 +21,7 @@ namespace {
 
 QString Printed(const OutputView* view) {
   QStringList lines;
-  for (std::string_view l : view->buffer().lines()) lines << ToQString(l);
+  for (std::string_view l : view->record().lines()) lines << ToQString(l);
   return lines.join(QLatin1Char('\n'));
 }
 
@@ -52,9 +52,9 @@ class OutputViewTest : public QObject {
       QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
       QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
       QVERIFY2(QApplication::clipboard()->text() == Printed(view), qPrintable(where));
-      if (!view->buffer().lines().empty()) {
+      if (!view->record().lines().empty()) {
         QCOMPARE(view->selectedLines(),
-                 std::make_pair(0, static_cast<int>(view->buffer().lines().size()) - 1));
+                 std::make_pair(0, static_cast<int>(view->record().lines().size()) - 1));
       }
 
       connect(view, &OutputView::contextMenuAboutToShow, view,
@@ -79,10 +79,10 @@ class OutputViewTest : public QObject {
     w.press();
     OutputView* view = w.surface();
     QCOMPARE(view->document()->lastBlock().text(), QStringLiteral("收回债券"));
-    int line = static_cast<int>(view->buffer().lines().size()) - 1;
+    int line = static_cast<int>(view->record().lines().size()) - 1;
     w.press();
     QCOMPARE(view->toPlainText(), Printed(view));
-    QVERIFY(view->buffer().lines()[static_cast<size_t>(line)].starts_with("收回债券购入债券"));
+    QVERIFY(view->record().lines()[static_cast<size_t>(line)].starts_with("收回债券购入债券"));
     QTextBlock block = view->document()->findBlockByNumber(line);
     QCOMPARE(view->lineAtPosition(block.position() + 5), line);
     // The newest line is in view.
@@ -91,7 +91,7 @@ class OutputViewTest : public QObject {
     // still belongs to its line.
     QRectF first = view->document()->documentLayout()->blockBoundingRect(view->document()->firstBlock());
     QVERIFY(first.height() >= view->fontMetrics().height() + 2);
-    QCOMPARE(view->document()->blockCount(), static_cast<int>(view->buffer().lines().size()));
+    QCOMPARE(view->document()->blockCount(), static_cast<int>(view->record().lines().size()));
     view->verticalScrollBar()->setValue(0);
     QCOMPARE(view->lineAt(QPoint(5, qRound(first.bottom()) - 1)), 0);
     w.clear();

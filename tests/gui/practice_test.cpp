@@ -58,7 +58,7 @@ class PracticeTest : public QObject {
                    desc->id.name().data());
       QCOMPARE(Texts(w), MakeExercise(*desc, sheet->seed()));
       QTest::mouseClick(w->button(QStringLiteral("Command1")), Qt::LeftButton);
-      QVERIFY2(w->surface()->buffer().lines().empty(), desc->id.name().data());
+      QVERIFY2(w->surface()->record().lines().empty(), desc->id.name().data());
       AnswerKey key = KeyOf(*desc, Texts(w));
       QVERIFY2(
           sheet->question()->text().endsWith(QStringLiteral("请编制会计分录。")) || key.questions.empty(),
@@ -70,7 +70,7 @@ class PracticeTest : public QObject {
         QVERIFY2(sheet->result()->text().startsWith(QStringLiteral("得分 100%")), desc->id.name().data());
       }
       sheet->showAnswer();
-      QCOMPARE(w->surface()->buffer().lines(), PressFresh(*desc, FieldTexts(Texts(w))).lines);
+      QCOMPARE(w->surface()->record().lines(), PressOnce(*desc, FieldTexts(Texts(w))).lines());
       w->hide();
       QVERIFY(!sheet->isVisible());
     }
@@ -136,7 +136,7 @@ class PracticeTest : public QObject {
     QCOMPARE(table->item(1, 3)->text(), QStringLiteral("方向错误：投资收益应记借方"));
     QCOMPARE(table->item(2, 3)->text(), QStringLiteral("正确"));
     QVERIFY(table->item(1, 0)->background().color() != table->item(0, 0)->background().color());
-    QVERIFY(w->surface()->buffer().lines().empty());
+    QVERIFY(w->surface()->record().lines().empty());
 
     // Editing a marked row takes its mark away; the whole key then scores 100 %.
     table->item(1, 1)->setText(QStringLiteral("借"));
@@ -166,7 +166,7 @@ class PracticeTest : public QObject {
     QCOMPARE(Texts(w)[1], std::string("10"));
 
     QTest::keyClick(sheet, Qt::Key_A, Qt::AltModifier);
-    QTRY_VERIFY(!w->surface()->buffer().lines().empty());
+    QTRY_VERIFY(!w->surface()->record().lines().empty());
     // Once the answer is shown, a wrong amount is marked with the right one.
     std::vector<KeyLine> wrong{KeyOf(w->desc(), Texts(w)).entryLines[sheet->entry()].front()};
     wrong[0].amount = 1;
@@ -174,7 +174,7 @@ class PracticeTest : public QObject {
     sheet->mark();
     QCOMPARE(table->item(0, 3)->text(), QStringLiteral("金额错误：应为 10050"));
     QTest::keyClick(sheet, Qt::Key_N, Qt::AltModifier);
-    QTRY_VERIFY(w->surface()->buffer().lines().empty());
+    QTRY_VERIFY(w->surface()->record().lines().empty());
     QCOMPARE(Texts(w), MakeExercise(w->desc(), sheet->seed()));
     QCOMPARE(table->rowCount(), 1);
 
@@ -182,14 +182,14 @@ class PracticeTest : public QObject {
     PracticeMode::instance().setOn(false);
     QVERIFY(!sheet->isVisible());
     QTest::mouseClick(w->button(QStringLiteral("Command1")), Qt::LeftButton);
-    QVERIFY(!w->surface()->buffer().lines().empty());
+    QVERIFY(!w->surface()->record().lines().empty());
 
     // Ticking practice mode with the window open starts clean: fresh figures, nothing printed,
     // a question number.
     std::map<int, std::string> before = Texts(w);
     PracticeMode::instance().setOn(true);
     QTRY_VERIFY(sheet->isVisible());
-    QVERIFY(w->surface()->buffer().lines().empty());
+    QVERIFY(w->surface()->record().lines().empty());
     QVERIFY(Texts(w) != before);
     QVERIFY(sheet->findChild<QLabel*>(QStringLiteral("questionNumber"))
                 ->text()

@@ -46,7 +46,7 @@ class PressTest : public QObject {
       QSignalSpy faults(w, &TopicWindow::faulted);
       QTest::mouseClick(w->button(QStringLiteral("Command1")), Qt::LeftButton);
       testing::Pressed expected = testing::PressWindow(desc->id.name(), texts);
-      QVERIFY2(w->surface()->buffer().lines() == expected.lines, desc->id.name().data());
+      QVERIFY2(w->surface()->record().lines() == expected.lines, desc->id.name().data());
       QCOMPARE(faults.size(), expected.fault ? 1 : 0);
       testing::CloseFaultBoxes();
       QTest::mouseClick(w->button(QStringLiteral("Command3")), Qt::LeftButton);

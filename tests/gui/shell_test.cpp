@@ -24,7 +24,7 @@ QPushButton* Button(QWidget* w, const char* name) {
 
 QStringList SurfaceLines(QWidget* w) {
   QStringList lines;
-  for (std::string_view l : static_cast<TopicWindow*>(w)->surface()->buffer().lines()) {
+  for (std::string_view l : static_cast<TopicWindow*>(w)->surface()->record().lines()) {
     lines << ToQString(l);
   }
   return lines;

@@ -20,7 +20,7 @@ namespace varnello {
 namespace {
 
 int LineIndex(const OutputView* view, const std::string& line) {
-  const auto& lines = view->buffer().lines();
+  const auto& lines = view->record().lines();
   for (size_t i = 0; i < lines.size(); ++i) {
     if (lines[i] == line) return static_cast<int>(i);
   }
@@ -77,7 +77,7 @@ class WorkingViewTest : public QObject {
       QVERIFY(action != nullptr && action->isCheckable() && !action->isChecked());
       action->setChecked(true);
       QStringList expected;
-      const auto& lines = view->buffer().lines();
+      const auto& lines = view->record().lines();
       for (size_t i = 0; i < lines.size(); ++i) {
         expected << ToQString(lines[i]);
         QString working = view->workingOf(static_cast<int>(i));

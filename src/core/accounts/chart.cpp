@@ -441,8 +441,7 @@ std::vector<PrintedAccount> PrintedAccounts() {
   std::vector<PrintedAccount> accounts;
   std::map<std::string, std::size_t, std::less<>> index;
   auto press = [&](const TopicDesc& desc, const std::vector<FieldText>& texts) {
-    EntryRecord record;
-    PressEntriesInto(desc, texts, record);
+    EntryRecord record = PressOnce(desc, texts);
     for (const EntryRecord::Row& row : record.rows()) {
       if (row.side == Side::None) continue;
       std::string_view account = record.account(row);

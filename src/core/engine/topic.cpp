@@ -52,17 +52,6 @@ std::vector<int> FillOrder(const TopicDesc& desc) {
   return order;
 }
 
-std::optional<FaultKind> RunPress(const TopicDesc& desc, std::span<const FieldText> texts, JournalSink& out,
-                                  Working* working) {
-  Press press(texts, out, working);
-  try {
-    desc.press(press);
-  } catch (const Fault& fault) {
-    return fault.kind;
-  }
-  return std::nullopt;
-}
-
 namespace {
 
 std::string FaultOpening(FaultKind kind) {
@@ -137,28 +126,6 @@ std::vector<FieldText> FieldTexts(const std::map<int, std::string>& texts) {
   list.reserve(texts.size());
   for (const auto& [n, text] : texts) list.push_back({n, text});
   return list;
-}
-
-PressResult PressInto(const TopicDesc& desc, std::span<const FieldText> texts, JournalSink& out,
-                      bool explain) {
-  PressResult result;
-  if (explain) {
-    Working working(FieldCaptions(desc));
-    result.fault = RunPress(desc, texts, out, &working);
-    result.working = working.Lines();
-    result.faultText = working.FaultText();
-    result.faultFields = working.FaultFields();
-  } else {
-    result.fault = RunPress(desc, texts, out);
-  }
-  return result;
-}
-
-PressOutcome PressFresh(const TopicDesc& desc, const std::vector<FieldText>& texts, bool explain) {
-  OutputBuffer out;
-  PressOutcome outcome{PressInto(desc, texts, out, explain)};
-  outcome.lines = out.takeLines();
-  return outcome;
 }
 
 }  // namespace varnello

@@ -78,12 +78,6 @@ int FieldNumber(std::string_view name);
 // Captions of a window's fields by field number.
 std::map<int, std::string> FieldCaptions(const TopicDesc& desc);
 
-// Runs one press of 确定 over the field texts: prints into `out`; returns the fault that ended
-// it, if any. With `working` (made from the window's FieldCaptions) the press also records its
-// working there.
-std::optional<FaultKind> RunPress(const TopicDesc& desc, std::span<const FieldText> texts, JournalSink& out,
-                                  Working* working = nullptr);
-
 // What a fault means for the user, in one or two plain sentences for the fault's message box:
 // the press stopped, the lines before it stay, and which fields to look at (those that read as 0).
 std::string FaultAdvice(const TopicDesc& desc, FaultKind kind, std::span<const FieldText> texts);
@@ -93,25 +87,6 @@ std::string FaultAdvice(const TopicDesc& desc, FaultKind kind, std::span<const F
 std::string FaultAdvice(const TopicDesc& desc, FaultKind kind, std::span<const FieldText> texts,
                         std::span<const int> used);
 
-// What a press ended with besides its lines: the fault that ended it, if any; when the working
-// was asked for, the working of its amount lines and, on a fault, what faulted in words.
-struct PressResult {
-  std::optional<FaultKind> fault;
-  std::vector<WorkingLine> working = {};
-  std::string faultText = {};
-  std::vector<int> faultFields = {};
-};
-// Runs one press into `out` over the given field texts, recording the working when `explain`.
-PressResult PressInto(const TopicDesc& desc, std::span<const FieldText> texts, JournalSink& out,
-                      bool explain);
-
-// One press of a freshly created window whose fields hold `texts` (the others empty): the lines
-// it prints, beside how it ended.
-struct PressOutcome : PressResult {
-  TextLines lines = {};
-};
-// The texts are (field number, text) pairs; a number given twice takes the last.
-PressOutcome PressFresh(const TopicDesc& desc, const std::vector<FieldText>& texts, bool explain = false);
 // The pairs of texts held by field number; they view `texts`, which must outlive them.
 std::vector<FieldText> FieldTexts(const std::map<int, std::string>& texts);
 

@@ -39,10 +39,7 @@ namespace {
 
 // An amount as the journal shows it, without the sign slot and the trailing space.
 std::string Num(double v) {
-  std::string text = FormatAmount(v);
-  size_t from = text.find_first_not_of(' ');
-  size_t to = text.find_last_not_of(' ');
-  return from == std::string::npos ? text : text.substr(from, to - from + 1);
+  return PlainAmount(v);
 }
 
 // The shortest decimal that reads back as exactly v.
@@ -177,17 +174,6 @@ void CollectFields(const Step* s, std::vector<int>& fields) {
   CollectFields(s->b, fields);
 }
 
-// Removes a trailing debit or credit mark; tells whether there was one.
-bool StripSide(std::string& caption) {
-  for (std::string_view mark : {"（借）", "（贷）", "(借)", "(贷)", "（贷)"}) {
-    if (caption.size() > mark.size() && caption.ends_with(mark)) {
-      caption.resize(caption.size() - mark.size());
-      return true;
-    }
-  }
-  return false;
-}
-
 }  // namespace
 
 Working::Working(std::map<int, std::string> fieldCaptions) : captions_(std::move(fieldCaptions)) {}
@@ -221,8 +207,9 @@ void Working::Printed(size_t line, std::string_view lineStart, std::string_view 
   if (s == nullptr || IsLeaf(*s) || !s->name.empty() || s->plain) return;
   // A figure without a name of its own is called by the first caption that prints it, and
   // rather by one that names a figure (入账价值) than by a posting to an account.
-  std::string name(caption);
-  bool posting = StripSide(name);
+  CaptionSide side = FindSide(caption);
+  bool posting = side.side != Side::None && side.account > 0;
+  std::string name(caption.substr(0, posting ? side.account : caption.size()));
   if (s->printedAs.empty() || !posting) {
     s->printedAs = std::move(name);
     s->plain = !posting;
@@ -263,6 +250,14 @@ std::vector<WorkingLine> Working::Lines() const {
     for (const std::string& step : w.steps) w.text += "\n" + step;
     lines.push_back(std::move(w));
   }
+  return lines;
+}
+
+std::vector<std::string> IndentedWorking(const WorkingLine& w) {
+  std::vector<std::string> lines;
+  lines.reserve(1 + w.steps.size());
+  lines.push_back("    " + w.formula);
+  for (const std::string& step : w.steps) lines.push_back("      " + step);
   return lines;
 }
 

@@ -28,6 +28,10 @@ struct WorkingLine {
   std::string expr;
 };
 
+// The working as shown under its amount line (by the window's 显示算式 and press --explain): the
+// formula indented by four spaces, then each step by six.
+std::vector<std::string> IndentedWorking(const WorkingLine& w);
+
 class Working {
  public:
   // Captions of the window's fields by field number, for the figures read from them.

@@ -154,19 +154,15 @@ std::optional<std::string> CapitalAmount(double value) {
   return CapitalOfAmount(value).text;
 }
 
-Capital CapitalOfLine(std::string_view line) {
-  PrintedLine parsed = ParseLine(line);
-  if (parsed.kind != PrintedLine::Kind::Journal || !parsed.amount)
-    return {std::nullopt, CapitalRefusal::NotANumber};
-  if (*parsed.amount != 0) {
-    PrintedDigits d = PrintedDigitsOf(std::fabs(*parsed.amount));
+Capital CapitalOfPrinted(std::optional<double> amount) {
+  // Amounts that are not finite never print as a number (the fault rule stops them first).
+  if (!amount || !std::isfinite(*amount)) return {std::nullopt, CapitalRefusal::NotANumber};
+  if (*amount != 0) {
+    PrintedDigits d = PrintedDigitsOf(std::fabs(*amount));
     if (d.count >= 15 && d.exponent - static_cast<int>(d.count) + 1 >= -2)
       return {std::nullopt, CapitalRefusal::Rounded};
   }
-  std::string_view amount = line.substr(parsed.text.size());
-  amount.remove_prefix(amount[0] == ' ' ? 1 : 0);
-  amount.remove_suffix(1);
-  return CapitalOfDecimal(amount);
+  return CapitalOfDecimal(PlainAmount(*amount));
 }
 
 std::string_view CapitalRefusalText(CapitalRefusal refusal) {

@@ -26,10 +26,10 @@ Capital CapitalOfDecimal(std::string_view text);
 Capital CapitalOfAmount(double value);
 // CapitalOfAmount's text, none when refused.
 std::optional<std::string> CapitalAmount(double value);
-// The capital numerals of the amount a printed line shows, from its printed digits; none for a
-// line without an amount, or one whose print may have rounded it at the 分 or above (15
-// significant digits, the last at the 分 or above: Rounded).
-Capital CapitalOfLine(std::string_view line);
+// The capital numerals of an amount as a journal line prints it, from its printed digits; none
+// for a line without an amount (NotANumber), or one whose print may have rounded it at the 分 or
+// above (15 significant digits, the last at the 分 or above: Rounded).
+Capital CapitalOfPrinted(std::optional<double> amount);
 // Why capital numerals were refused, in words for the user ("金额有分以下的数字").
 std::string_view CapitalRefusalText(CapitalRefusal refusal);
 

@@ -1,175 +1,11 @@
 #include "core/entries/entries.h"
 
+#include <algorithm>
 #include <cfloat>
-#include <charconv>
 #include <cmath>
-#include <cstdlib>
-
-#include "core/journal/number_text.h"
+#include <utility>
 
 namespace varnello {
-
-std::string PrintedLine::Render() const {
-  std::string out = open + text;
-  if (kind == Kind::Journal && amount) AppendAmount(out, *amount);
-  return out;
-}
-
-PrintedLine& LineRecorder::Current() {
-  if (!open_) lines_.emplace_back();
-  return lines_.back();
-}
-
-void LineRecorder::PrintHeading(std::string_view text) {
-  if (forward_ != nullptr) forward_->PrintHeading(text);
-  PrintedLine& line = Current();
-  line.kind = PrintedLine::Kind::Heading;
-  line.text = text;
-  open_ = false;
-}
-
-void LineRecorder::PrintJournalLine(std::string_view caption, std::optional<double> amount) {
-  if (forward_ != nullptr) forward_->PrintJournalLine(caption, amount);
-  PrintedLine& line = Current();
-  line.kind = PrintedLine::Kind::Journal;
-  line.text = caption;
-  line.amount = amount;
-  open_ = false;
-}
-
-void LineRecorder::PrintBlankLine() {
-  if (forward_ != nullptr) forward_->PrintBlankLine();
-  Current();
-  open_ = false;
-}
-
-void LineRecorder::PrintOpenText(std::string_view text) {
-  if (forward_ != nullptr) forward_->PrintOpenText(text);
-  // Until something ends it, a line of open text alone reads as a heading.
-  PrintedLine& line = Current();
-  line.kind = PrintedLine::Kind::Heading;
-  line.open += text;
-  open_ = true;
-}
-
-void LineRecorder::ClearOutput() {
-  if (forward_ != nullptr) forward_->ClearOutput();
-  lines_.clear();
-  open_ = false;
-}
-
-namespace {
-
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
-// Strips `suffix` from the end of `s` when it is there.
-bool StripSuffix(std::string_view& s, std::string_view suffix) {
-  if (!s.ends_with(suffix)) return false;
-  s.remove_suffix(suffix.size());
-  return true;
-}
-
-// Position of the sign slot when `line` ends in the shape of a formatted amount: sign slot
-// (" " or "-"), digits with an optional fraction, an optional exponent, one trailing space.
-std::size_t AmountStart(std::string_view line) {
-  if (!line.ends_with(' ')) return std::string_view::npos;
-  std::size_t i = line.size() - 1;
-  auto digitsBefore = [&line](std::size_t end) {
-    std::size_t start = end;
-    while (start > 0 && IsDigit(line[start - 1])) --start;
-    return start;
-  };
-  std::size_t start = digitsBefore(i);
-  if (start == i) return std::string_view::npos;
-  if (start >= 2 && (line[start - 1] == '+' || line[start - 1] == '-') && line[start - 2] == 'E') {
-    i = start - 2;
-    start = digitsBefore(i);
-    if (start == i) return std::string_view::npos;
-  }
-  if (start >= 1 && line[start - 1] == '.') {
-    i = start - 1;
-    start = digitsBefore(i);
-    if (start == i) return std::string_view::npos;
-  }
-  if (start == 0 || (line[start - 1] != ' ' && line[start - 1] != '-')) return std::string_view::npos;
-  return start - 1;
-}
-
-}  // namespace
-
-PrintedLine ParseLine(std::string_view line) {
-  PrintedLine parsed;
-  if (line.empty()) return parsed;
-  std::size_t at = AmountStart(line);
-  if (at != std::string_view::npos) {
-    std::string_view number = line.substr(at + (line[at] == ' ' ? 1 : 0));
-    double amount = 0.0;
-    ReadDouble(number.data(), number.data() + number.size(), amount);
-    if (line.substr(at) == FormatAmount(amount)) {
-      parsed.kind = PrintedLine::Kind::Journal;
-      parsed.text = line.substr(0, at);
-      parsed.amount = amount;
-      return parsed;
-    }
-  }
-  parsed.kind = FindSide(line).side == Side::None ? PrintedLine::Kind::Heading : PrintedLine::Kind::Journal;
-  parsed.text = line;
-  return parsed;
-}
-
-CaptionSide FindSide(std::string_view caption) {
-  std::string_view rest = caption;
-  if (!StripSuffix(rest, "）")) StripSuffix(rest, ")");
-  Side side = Side::None;
-  if (StripSuffix(rest, "借")) {
-    side = Side::Debit;
-  } else if (StripSuffix(rest, "贷")) {
-    side = Side::Credit;
-  }
-  if (side == Side::None || !(StripSuffix(rest, "（") || StripSuffix(rest, "(")))
-    return {caption.size(), Side::None};
-  return {rest.size(), side};
-}
-
-SplitCaption SplitSide(std::string_view caption) {
-  CaptionSide split = FindSide(caption);
-  return {std::string(caption.substr(0, split.account)), split.side,
-          std::string(caption.substr(split.account))};
-}
-
-namespace {
-
-// Groups printed lines into entries (see Entry), the one reading of both forms of lines: calls
-// openEntry(i) when line i opens an entry (kNoLine for an entry without a heading) and addRow(i)
-// for each journal line, in line order.
-template <class KindOf, class HasOpen, class OpenEntry, class AddRow>
-void GroupEntries(std::size_t count, KindOf kindOf, HasOpen hasOpen, OpenEntry openEntry, AddRow addRow) {
-  bool inEntry = false;
-  for (std::size_t i = 0; i < count; ++i) {
-    switch (kindOf(i)) {
-      case PrintedLine::Kind::Blank:
-        inEntry = false;
-        break;
-      case PrintedLine::Kind::Heading:
-        openEntry(i);
-        inEntry = true;
-        break;
-      case PrintedLine::Kind::Journal:
-        if (hasOpen(i)) {
-          openEntry(i);
-        } else if (!inEntry) {
-          openEntry(kNoLine);
-        }
-        inEntry = true;
-        addRow(i);
-        break;
-    }
-  }
-}
-
-}  // namespace
 
 bool IsBalanceLine(std::string_view account) {
   return account == "未分配利润总";
@@ -248,110 +84,96 @@ std::vector<RowRef> RefsOf(const std::vector<EntryRow>& rows) {
   return refs;
 }
 
-void InferSides(std::vector<EntryRow>& rows) {
-  auto [i, side] = InferredSide(RefsOf(rows));
-  if (i == rows.size()) return;
-  rows[i].side = side;
-  rows[i].sideInferred = true;
-}
-
 }  // namespace
 
 EntryBalance BalanceOf(const Entry& entry) {
   return BalanceOfRows(RefsOf(entry.rows));
 }
 
-std::vector<Entry> EntriesOf(const std::vector<PrintedLine>& lines) {
-  std::vector<Entry> entries;
-  GroupEntries(
-      lines.size(), [&](std::size_t i) { return lines[i].kind; },
-      [&](std::size_t i) { return !lines[i].open.empty(); },
-      [&](std::size_t i) {
-        if (i == kNoLine) {
-          entries.emplace_back();
-        } else if (lines[i].kind == PrintedLine::Kind::Heading) {
-          entries.push_back({lines[i].open + lines[i].text, i, {}});
-        } else {
-          entries.push_back({lines[i].open, i, {}});
-        }
-      },
-      [&](std::size_t i) {
-        SplitCaption split = SplitSide(lines[i].text);
-        bool balance = IsBalanceLine(split.account);
-        entries.back().rows.push_back(
-            {std::move(split.account), split.side, lines[i].amount, lines[i].text, i, false, balance});
-      });
-  for (Entry& e : entries) InferSides(e.rows);
-  return entries;
-}
-
-std::vector<Entry> EntriesOf(const std::vector<std::string>& lines) {
-  std::vector<PrintedLine> parsed;
-  parsed.reserve(lines.size());
-  for (const std::string& line : lines) parsed.push_back(ParseLine(line));
-  return EntriesOf(parsed);
-}
-
-EntryRecord::Line& EntryRecord::Current() {
-  if (lines_.size() < text_.lines().size()) lines_.emplace_back();
+EntryRecord::Line& EntryRecord::Begin() {
+  if (!open_) {
+    // A press prints a dozen lines or more, 30 bytes or so each: grow in few steps.
+    if (text_.empty()) text_.reserve(32, 1024);
+    text_.AddLine();
+    lines_.emplace_back();
+  }
   return lines_.back();
 }
 
 void EntryRecord::PrintHeading(std::string_view text) {
-  text_.PrintHeading(text);
-  Line& line = Current();
-  line.kind = PrintedLine::Kind::Heading;
+  Line& line = Begin();
+  text_.Append(text);
+  line.kind = Kind::Heading;
   line.text = text.size();
+  open_ = false;
 }
 
 void EntryRecord::PrintJournalLine(std::string_view caption, std::optional<double> amount) {
-  text_.PrintJournalLine(caption, amount);
-  Line& line = Current();
-  line.kind = PrintedLine::Kind::Journal;
+  Line& line = Begin();
+  text_.Append(caption);
+  if (amount) text_.AppendAmount(*amount);
+  line.kind = Kind::Journal;
   line.text = caption.size();
   line.amount = amount;
+  open_ = false;
 }
 
 void EntryRecord::PrintBlankLine() {
-  text_.PrintBlankLine();
-  Current();
+  Begin();
+  open_ = false;
 }
 
 void EntryRecord::PrintOpenText(std::string_view text) {
-  text_.PrintOpenText(text);
+  Line& line = Begin();
+  text_.Append(text);
   // Until something ends it, a line of open text alone reads as a heading.
-  Line& line = Current();
-  line.kind = PrintedLine::Kind::Heading;
+  line.kind = Kind::Heading;
   line.open += text.size();
+  open_ = true;
 }
 
-void EntryRecord::ClearOutput() {
-  text_.ClearOutput();
+void EntryRecord::clear() {
+  text_.clear();
+  open_ = false;
   lines_.clear();
   entries_.clear();
   rows_.clear();
+  working_.clear();
+  pressStart_ = 0;
+  fault_.reset();
+  faultText_.clear();
+  faultFields_.clear();
 }
 
-void EntryRecord::finish() {
+// Each heading opens an entry; journal lines are its rows; a blank line closes it. Open text at
+// the start of a journal line opens an entry too, as its heading.
+void EntryRecord::group() {
   entries_.clear();
   rows_.clear();
-  GroupEntries(
-      lines_.size(), [this](std::size_t i) { return lines_[i].kind; },
-      [this](std::size_t i) { return lines_[i].open > 0; },
-      [this](std::size_t i) {
-        std::size_t heading = 0;
-        if (i != kNoLine) {
-          heading = lines_[i].open + (lines_[i].kind == PrintedLine::Kind::Heading ? lines_[i].text : 0);
-        }
-        entries_.push_back({i, heading, rows_.size(), rows_.size()});
-      },
-      [this](std::size_t i) {
-        std::string_view caption = text_.lines()[i].substr(lines_[i].open, lines_[i].text);
-        CaptionSide split = FindSide(caption);
-        rows_.push_back(
-            {i, split.account, split.side, false, IsBalanceLine(caption.substr(0, split.account))});
-        entries_.back().endRow = rows_.size();
-      });
+  auto open = [this](std::size_t i) {
+    std::size_t heading = 0;
+    if (i != kNoLine) heading = lines_[i].open + (lines_[i].kind == Kind::Heading ? lines_[i].text : 0);
+    entries_.push_back({i, heading, rows_.size(), rows_.size()});
+  };
+  bool inEntry = false;
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    const Line& line = lines_[i];
+    if (line.kind == Kind::Blank) {
+      inEntry = false;
+      continue;
+    }
+    if (line.kind == Kind::Heading || line.open > 0) {
+      open(i);
+    } else if (!inEntry) {
+      open(kNoLine);
+    }
+    inEntry = true;
+    if (line.kind == Kind::Heading) continue;
+    std::string_view caption = text_[i].substr(line.open, line.text);
+    CaptionSide split = FindSide(caption);
+    rows_.push_back({i, split.account, split.side, false, IsBalanceLine(caption.substr(0, split.account))});
+    entries_.back().endRow = rows_.size();
+  }
   std::vector<RowRef> refs;
   for (const EntryAt& e : entries_) {
     refs.clear();
@@ -373,6 +195,42 @@ EntryBalance EntryRecord::balance(const EntryAt& e) const {
   return {sums.debit, sums.credit, sums.agree()};
 }
 
+const WorkingLine* EntryRecord::workingOf(std::size_t line) const {
+  auto it = std::lower_bound(working_.begin(), working_.end(), line,
+                             [](const WorkingLine& w, std::size_t l) { return w.line < l; });
+  return it != working_.end() && it->line == line ? &*it : nullptr;
+}
+
+void PressInto(const TopicDesc& desc, std::span<const FieldText> texts, EntryRecord& record, bool explain) {
+  // The press counts its lines from its first; a line it continues is that one.
+  record.pressStart_ = record.lines_.size() - (record.open_ ? 1 : 0);
+  record.fault_.reset();
+  record.faultText_.clear();
+  record.faultFields_.clear();
+  std::optional<Working> working;
+  if (explain) working.emplace(FieldCaptions(desc));
+  Press press(texts, record, working ? &*working : nullptr);
+  try {
+    desc.press(press);
+  } catch (const Fault& fault) {
+    record.fault_ = fault.kind;
+  }
+  record.group();
+  if (!working) return;
+  for (WorkingLine& w : working->Lines()) {
+    w.line += record.pressStart_;
+    record.working_.push_back(std::move(w));
+  }
+  record.faultText_ = working->FaultText();
+  record.faultFields_ = working->FaultFields();
+}
+
+EntryRecord PressOnce(const TopicDesc& desc, std::span<const FieldText> texts, bool explain) {
+  EntryRecord record;
+  PressInto(desc, texts, record, explain);
+  return record;
+}
+
 std::vector<Entry> EntriesOf(const EntryRecord& record) {
   std::vector<Entry> entries;
   entries.reserve(record.entries().size());
@@ -387,41 +245,6 @@ std::vector<Entry> EntriesOf(const EntryRecord& record) {
     }
   }
   return entries;
-}
-
-PressResult PressEntriesInto(const TopicDesc& desc, std::span<const FieldText> texts, EntryRecord& record,
-                             bool explain) {
-  record.ClearOutput();
-  PressResult result = PressInto(desc, texts, record, explain);
-  record.finish();
-  return result;
-}
-
-EntryPress PressEntries(const TopicDesc& desc, const std::vector<FieldText>& texts, bool explain) {
-  EntryRecord record;
-  EntryPress result{PressEntriesInto(desc, texts, record, explain)};
-  const TextLines& text = record.lines();
-  result.lines = text.ToStrings();
-  result.printed.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const EntryRecord::Line& parts = record.parts()[i];
-    result.printed.push_back({parts.kind, std::string(text[i].substr(0, parts.open)),
-                              std::string(text[i].substr(parts.open, parts.text)), parts.amount});
-  }
-  result.entries = EntriesOf(record);
-  return result;
-}
-
-std::string_view SideName(Side side) {
-  switch (side) {
-    case Side::Debit:
-      return "debit";
-    case Side::Credit:
-      return "credit";
-    case Side::None:
-      break;
-  }
-  return "";
 }
 
 }  // namespace varnello

@@ -1,82 +1,21 @@
-// Journal entries as data: the printed lines of a press read back into entries, each with its
-// heading and its rows (account, debit or credit side, amount).
+// Journal entries as data, and the one record of what a press prints: its lines by their parts,
+// the entries with their rows (account, debit or credit side, amount), and the working of each
+// amount line.
 #pragma once
 
 #include <cstddef>
-#include <map>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "core/engine/fault.h"
 #include "core/engine/topic.h"
+#include "core/engine/working.h"
 #include "core/journal/journal.h"
 
 namespace varnello {
-
-// One printed line by its parts.
-struct PrintedLine {
-  enum class Kind { Blank, Heading, Journal };
-  Kind kind = Kind::Blank;
-  // Open text the line began with, printed before its last item.
-  std::string open;
-  // The heading's text or the journal line's caption (side marker included).
-  std::string text;
-  // A journal line's amount; none when its figure was an empty holder.
-  std::optional<double> amount;
-
-  // The line exactly as printed.
-  std::string Render() const;
-  bool operator==(const PrintedLine&) const = default;
-};
-
-// A journal sink that keeps the printed lines by their parts, and passes every print on to
-// `forward` when given (the window's own output). The last line may still be open.
-class LineRecorder : public JournalSink {
- public:
-  explicit LineRecorder(JournalSink* forward = nullptr) : forward_(forward) {}
-  void PrintHeading(std::string_view text) override;
-  void PrintJournalLine(std::string_view caption, std::optional<double> amount) override;
-  void PrintBlankLine() override;
-  void PrintOpenText(std::string_view text) override;
-  void ClearOutput() override;
-
-  const std::vector<PrintedLine>& lines() const { return lines_; }
-
- private:
-  PrintedLine& Current();
-  JournalSink* forward_;
-  std::vector<PrintedLine> lines_;
-  bool open_ = false;
-};
-
-// Reads a printed line back into its parts: a journal line is a caption followed by exactly what
-// FormatAmount makes of some amount; a caption alone with a side marker is a journal line whose
-// figure was empty; any other text is a heading. Open text cannot be told apart from the text
-// that follows it, so `open` stays empty.
-PrintedLine ParseLine(std::string_view line);
-
-enum class Side { None, Debit, Credit };
-
-// A caption split into its account and side. The marker is read from the caption's end in the
-// regular form "（借）" / "（贷）" and in the irregular forms the windows print: half-width
-// parentheses "(借)", mixed "（贷)", a missing closing parenthesis "（贷". A caption without a
-// marker ("入账价值", "应交税费-应交增值税（进）") has no side. account + marker == caption.
-struct SplitCaption {
-  std::string account;
-  Side side = Side::None;
-  std::string marker;
-};
-SplitCaption SplitSide(std::string_view caption);
-// Where SplitSide splits a caption: the account is its first `account` bytes.
-struct CaptionSide {
-  std::size_t account = 0;
-  Side side = Side::None;
-};
-CaptionSide FindSide(std::string_view caption);
 
 inline constexpr std::size_t kNoLine = static_cast<std::size_t>(-1);
 
@@ -107,8 +46,6 @@ struct Entry {
   bool operator==(const Entry&) const = default;
 };
 
-std::vector<Entry> EntriesOf(const std::vector<PrintedLine>& lines);
-
 // Whether a row of this account states the account's balance rather than posting to it. One
 // caption does: "未分配利润总" with its side, the balance that undistributed profit is left with
 // once the year's closing entries are made (printed above them). It is no journal entry and has
@@ -127,19 +64,19 @@ EntryBalance BalanceOf(const Entry& entry);
 // The same test on two sums: `magnitude` is the sum of the magnitudes added into them, `terms`
 // how many there were.
 bool Agrees(double debit, double credit, double magnitude, std::size_t terms);
-// From printed text alone, each line read with ParseLine.
-std::vector<Entry> EntriesOf(const std::vector<std::string>& lines);
-
-// The printed lines of a press as one text (an OutputBuffer's), each line's parts and the entries
-// as offsets into it: what EntryPress holds, without a string of its own per line, heading or
-// account. Kept from one press to the next it allocates only while it grows. A journal sink: call finish()
-// once the press is done to group the lines into entries.
-class EntryRecord : public JournalSink {
+// The record of what presses print: the lines as one text, each line by its parts (open text,
+// heading text or caption, amount), the entries grouped from them as offsets into that text, the
+// working of each amount line, and how the last press ended. Every output is rendered from it:
+// the window's text and tooltips, the tables, the JSON answers, capital numerals, vouchers and the
+// marking key; nothing reads printed text back. Kept from one press to the next it allocates only
+// while it grows. Filled by PressInto.
+class EntryRecord : private JournalSink {
  public:
+  enum class Kind { Blank, Heading, Journal };
   // A printed line's parts: open text is its first `open` bytes, the heading text or caption the
-  // `text` bytes after it, then a journal line's amount.
+  // `text` bytes after it, then a journal line's amount (none when its figure was an empty holder).
   struct Line {
-    PrintedLine::Kind kind = PrintedLine::Kind::Blank;
+    Kind kind = Kind::Blank;
     std::size_t open = 0;
     std::size_t text = 0;
     std::optional<double> amount;
@@ -161,15 +98,9 @@ class EntryRecord : public JournalSink {
     std::size_t endRow = 0;
   };
 
-  void PrintHeading(std::string_view text) override;
-  void PrintJournalLine(std::string_view caption, std::optional<double> amount) override;
-  void PrintBlankLine() override;
-  void PrintOpenText(std::string_view text) override;
-  void ClearOutput() override;
-  // Groups the lines printed so far into entries.
-  void finish();
-
-  const TextLines& lines() const { return text_.lines(); }
+  // The lines as printed; the last may still be open (open text waiting for the rest of its line).
+  const TextLines& lines() const { return text_; }
+  bool lastLineOpen() const { return open_; }
   const std::vector<Line>& parts() const { return lines_; }
   const std::vector<EntryAt>& entries() const { return entries_; }
   const std::vector<Row>& rows() const { return rows_; }
@@ -179,36 +110,64 @@ class EntryRecord : public JournalSink {
   }
   std::string_view account(const Row& r) const { return caption(r).substr(0, r.account); }
   const std::optional<double>& amount(const Row& r) const { return lines_[r.line].amount; }
+  // The amount a printed line shows; none for a line without one (or beyond the last).
+  std::optional<double> amountOf(std::size_t line) const {
+    return line < lines_.size() && lines_[line].kind == Kind::Journal ? lines_[line].amount : std::nullopt;
+  }
   EntryBalance balance(const EntryAt& e) const;
 
+  // The working of the amount lines in print order (its `line` indexes lines()), when the presses
+  // recorded it.
+  const std::vector<WorkingLine>& working() const { return working_; }
+  // The working of one printed line; null when it has none.
+  const WorkingLine* workingOf(std::size_t line) const;
+  // The first line of the last press (a line whose open text it continued counts as its first).
+  std::size_t pressStart() const { return pressStart_; }
+  // How the last press ended: the fault that ended it, if any; with its working, what faulted in
+  // words and the fields the faulting figure used.
+  const std::optional<FaultKind>& fault() const { return fault_; }
+  const std::string& faultText() const { return faultText_; }
+  const std::vector<int>& faultFields() const { return faultFields_; }
+
+  // No lines, entries or working: the print position back at the top-left corner.
+  void clear();
+
  private:
-  // The parts of the line the last print went to (begun when that print began a line).
-  Line& Current();
-  OutputBuffer text_;  // the lines as printed
+  friend void PressInto(const TopicDesc&, std::span<const FieldText>, EntryRecord&, bool);
+  // What a press prints, taken down by its parts.
+  void PrintHeading(std::string_view text) override;
+  void PrintJournalLine(std::string_view caption, std::optional<double> amount) override;
+  void PrintBlankLine() override;
+  void PrintOpenText(std::string_view text) override;
+  void ClearOutput() override { clear(); }
+  // The parts of the line a print goes to: a new line unless the last one is open.
+  Line& Begin();
+  // Groups the lines into entries.
+  void group();
+
+  TextLines text_;
+  bool open_ = false;
   std::vector<Line> lines_;
   std::vector<EntryAt> entries_;
   std::vector<Row> rows_;
+  std::vector<WorkingLine> working_;
+  std::size_t pressStart_ = 0;
+  std::optional<FaultKind> fault_;
+  std::string faultText_;
+  std::vector<int> faultFields_;
 };
 
-// The entries of a finished record, each with strings of its own.
+// Presses 确定 once on a window whose fields hold `texts` (a number given twice takes the last;
+// the others are empty): appends what it prints to `record`, below what the record holds, as a
+// window prints below its earlier lines (clear() it for a fresh window); groups the entries and
+// notes how the press ended. With `explain` also the working of its amount lines and the words
+// for a fault.
+void PressInto(const TopicDesc& desc, std::span<const FieldText> texts, EntryRecord& record,
+               bool explain = false);
+// The same press of a freshly created window, into a record of its own.
+EntryRecord PressOnce(const TopicDesc& desc, std::span<const FieldText> texts, bool explain = false);
+
+// The entries of a record, each with strings of its own.
 std::vector<Entry> EntriesOf(const EntryRecord& record);
-
-// One press of a freshly created window into `record` (cleared first, finished after): the
-// lines and entries of PressEntries, beside how it ended.
-PressResult PressEntriesInto(const TopicDesc& desc, std::span<const FieldText> texts, EntryRecord& record,
-                             bool explain = false);
-
-// One press of a freshly created window (as PressFresh): its printed lines as text and by parts,
-// the entries, and the fault that ended it, if any. With `explain` also the working of its amount
-// lines and the words for its fault.
-struct EntryPress : PressResult {
-  std::vector<std::string> lines = {};
-  std::vector<PrintedLine> printed = {};
-  std::vector<Entry> entries = {};
-};
-EntryPress PressEntries(const TopicDesc& desc, const std::vector<FieldText>& texts, bool explain = false);
-
-// "debit" / "credit" / "" for none.
-std::string_view SideName(Side side);
 
 }  // namespace varnello

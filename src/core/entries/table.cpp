@@ -18,9 +18,22 @@ std::string Cell(const std::string& text, char replaceWith, std::string_view spe
 
 }  // namespace
 
-EntryTable TableOf(const std::vector<Entry>& entries, bool flagUnbalanced) {
+EntryTable TableOf(const std::vector<Entry>& entries, const TableOptions& options) {
+  using Totals = TableOptions::Totals;
+  using Row = EntryTable::Row;
+  bool other = !options.otherWhenUsed;
+  for (const Entry& entry : entries) {
+    for (const EntryRow& r : entry.rows) other = other || (r.side == Side::None && r.amount);
+  }
+  const std::size_t columns = other ? kColumns : kOther;
   EntryTable table;
   table.header = {"摘要", "会计科目", "借方金额", "贷方金额", "其他金额"};
+  table.header.resize(columns);
+  auto add = [&](std::vector<std::string> cells, Row kind) {
+    cells.resize(columns);
+    table.rows.push_back(std::move(cells));
+    table.kinds.push_back(kind);
+  };
   for (const Entry& entry : entries) {
     bool first = true;
     auto row = [&] {
@@ -29,22 +42,33 @@ EntryTable TableOf(const std::vector<Entry>& entries, bool flagUnbalanced) {
       first = false;
       return cells;
     };
-    if (entry.rows.empty()) table.rows.push_back(row());
+    if (entry.rows.empty()) add(row(), Row::HeadingAlone);
+    bool sided = false;
     for (const EntryRow& r : entry.rows) {
       std::vector<std::string> cells = row();
       cells[kAccount] = r.account;
       TableColumn column = r.side == Side::Debit ? kDebit : r.side == Side::Credit ? kCredit : kOther;
       if (r.amount) cells[column] = PlainAmount(*r.amount);
-      table.rows.push_back(std::move(cells));
+      add(std::move(cells), Row::Posting);
+      sided = sided || (r.side != Side::None && !r.balanceLine);
     }
-    if (!flagUnbalanced) continue;
+    if (options.totals == Totals::None) continue;
+    // The sums leave out a line that states a balance.
     EntryBalance balance = BalanceOf(entry);
-    if (!balance.balanced) {
-      table.rows.push_back(
-          {"", "合计", PlainAmount(balance.debit), PlainAmount(balance.credit), UnbalancedFlag(balance)});
+    if (options.totals == Totals::Unbalanced && !balance.balanced) {
+      add({"", "合计", PlainAmount(balance.debit), PlainAmount(balance.credit), UnbalancedFlag(balance)},
+          Row::Total);
+    } else if (options.totals == Totals::Sided && sided) {
+      std::string total = "合计";
+      if (!balance.balanced) total += " ⚠ " + UnbalancedFlag(balance);
+      add({"", total, PlainAmount(balance.debit), PlainAmount(balance.credit), ""}, Row::Total);
     }
   }
   return table;
+}
+
+EntryTable TableOf(const std::vector<Entry>& entries, bool flagUnbalanced) {
+  return TableOf(entries, {flagUnbalanced ? TableOptions::Totals::Unbalanced : TableOptions::Totals::None});
 }
 
 std::string UnbalancedFlag(const EntryBalance& balance) {
@@ -119,7 +143,7 @@ std::string ToCsv(const EntryTable& table, bool bom) {
   return out;
 }
 
-std::string ToHtml(const EntryTable& table) {
+std::string ToHtml(const EntryTable& table, const HtmlOptions& options) {
   auto escaped = [](const std::string& text) {
     std::string out;
     for (char c : text) {
@@ -142,20 +166,32 @@ std::string ToHtml(const EntryTable& table) {
     }
     return out;
   };
-  std::string out = "<html><head><meta charset=\"utf-8\"></head><body><table border=\"1\">\n";
-  auto line = [&](const std::vector<std::string>& cells, const char* tag) {
+  const char* newline = options.document ? "\n" : "";
+  std::string out = options.document ? "<html><head><meta charset=\"utf-8\"></head><body>" : "";
+  out += "<table " + std::string(options.tableAttributes) + ">" + newline;
+  auto line = [&](const std::vector<std::string>& cells, const char* tag, EntryTable::Row kind) {
+    bool total = options.boldTotals && kind == EntryTable::Row::Total;
     out += "<tr>";
     for (std::size_t i = 0; i < cells.size(); ++i) {
-      // Amount columns right-aligned, as in a ledger.
-      out += std::string("<") + tag + (i >= kDebit ? " align=\"right\">" : ">");
-      out += escaped(cells[i]);
+      // Amount columns right-aligned, as in a ledger; a printout aligns only the amounts of
+      // entry rows and sums.
+      bool right = i >= kDebit;
+      if (!options.document) {
+        right = (kind == EntryTable::Row::Posting && i >= kDebit) || (total && (i == kDebit || i == kCredit));
+      }
+      bool bold = total && i >= kAccount && i <= kCredit;
+      out += std::string("<") + tag + (right ? " align=\"right\">" : ">");
+      out += bold ? "<b>" + escaped(cells[i]) + "</b>" : escaped(cells[i]);
       out += std::string("</") + tag + ">";
     }
-    out += "</tr>\n";
+    out += "</tr>";
+    out += newline;
   };
-  line(table.header, "th");
-  for (const auto& row : table.rows) line(row, "td");
-  out += "</table></body></html>\n";
+  line(table.header, "th", options.document ? EntryTable::Row::Posting : EntryTable::Row::HeadingAlone);
+  for (std::size_t r = 0; r < table.rows.size(); ++r)
+    line(table.rows[r], "td", r < table.kinds.size() ? table.kinds[r] : EntryTable::Row::Posting);
+  out += "</table>";
+  if (options.document) out += "</body></html>\n";
   return out;
 }
 

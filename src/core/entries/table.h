@@ -1,10 +1,12 @@
-// Entries as a table for spreadsheets and word processors: tab-separated text, CSV and HTML.
+// Entries as a table, the one renderer of every entry table: tab-separated text and CSV for
+// spreadsheets, HTML for a paste into a word processor and for a printout.
 #pragma once
 
 #include <cstddef>
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/entries/entries.h"
@@ -17,9 +19,21 @@ namespace varnello {
 struct EntryTable {
   std::vector<std::string> header;
   std::vector<std::vector<std::string>> rows;
+  // What each row is, when not every row is a row of an entry (HTML sets 合计 rows apart).
+  enum class Row { Posting, HeadingAlone, Total };
+  std::vector<Row> kinds = {};
 };
-// With `flagUnbalanced`, an entry that does not balance is followed by its 合计 row (its sums)
-// with the flag UnbalancedFlag in 其他金额.
+struct TableOptions {
+  // Which entries are followed by a 合计 row of their sums: none; those that do not balance, with
+  // the flag UnbalancedFlag in 其他金额; or every entry with a row on a side, a flag "⚠ " +
+  // UnbalancedFlag after 合计 when it does not balance (as printed).
+  enum class Totals { None, Unbalanced, Sided };
+  Totals totals = Totals::None;
+  // 其他金额 only when some row has an amount without a side.
+  bool otherWhenUsed = false;
+};
+EntryTable TableOf(const std::vector<Entry>& entries, const TableOptions& options);
+// With `flagUnbalanced`, Totals::Unbalanced.
 EntryTable TableOf(const std::vector<Entry>& entries, bool flagUnbalanced = false);
 
 // "借贷不平，差额 X": the flag of an entry that does not balance, X being debit less credit.
@@ -45,7 +59,15 @@ std::string ToTsv(const EntryTable& table);
 // doubled. With `bom`, starts with the UTF-8 byte-order mark that spreadsheet programs on Windows
 // need to read the text as UTF-8.
 std::string ToCsv(const EntryTable& table, bool bom);
-// A complete HTML document holding one <table>, with the text escaped.
-std::string ToHtml(const EntryTable& table);
+struct HtmlOptions {
+  // A complete HTML document holding the table, one row a line, amount columns right-aligned in
+  // the header too (for the clipboard); else the table alone, on one line, for a printout's page.
+  bool document = true;
+  std::string_view tableAttributes = "border=\"1\"";
+  // 合计 rows with their caption and sums in bold (a printout).
+  bool boldTotals = false;
+};
+// The table in HTML, with the text escaped.
+std::string ToHtml(const EntryTable& table, const HtmlOptions& options = {});
 
 }  // namespace varnello

@@ -165,40 +165,54 @@ TextLines::TextLines(std::initializer_list<std::string_view> lines) {
   }
 }
 
-void OutputBuffer::StartLine() {
-  if (open_) return;
-  // A press prints a dozen lines or more, 30 bytes or so each: grow in few steps.
-  if (lines_.empty()) lines_.reserve(32, 1024);
-  lines_.AddLine();
+namespace {
+
+// Strips `suffix` from the end of `s` when it is there.
+bool StripSuffix(std::string_view& s, std::string_view suffix) {
+  if (!s.ends_with(suffix)) return false;
+  s.remove_suffix(suffix.size());
+  return true;
 }
 
-void OutputBuffer::PrintHeading(std::string_view text) {
-  StartLine();
-  lines_.Append(text);
-  open_ = false;
+}  // namespace
+
+CaptionSide FindSide(std::string_view caption) {
+  std::string_view rest = caption;
+  if (!StripSuffix(rest, "）")) StripSuffix(rest, ")");
+  StripSuffix(rest, "方");
+  Side side = Side::None;
+  if (StripSuffix(rest, "借")) {
+    side = Side::Debit;
+  } else if (StripSuffix(rest, "贷")) {
+    side = Side::Credit;
+  }
+  if (side == Side::None || !(StripSuffix(rest, "（") || StripSuffix(rest, "(")))
+    return {caption.size(), Side::None};
+  return {rest.size(), side};
 }
 
-void OutputBuffer::PrintJournalLine(std::string_view caption, std::optional<double> amount) {
-  StartLine();
-  lines_.Append(caption);
-  if (amount) lines_.AppendAmount(*amount);
-  open_ = false;
+std::string_view SideName(Side side) {
+  switch (side) {
+    case Side::Debit:
+      return "debit";
+    case Side::Credit:
+      return "credit";
+    case Side::None:
+      break;
+  }
+  return "";
 }
 
-void OutputBuffer::PrintBlankLine() {
-  StartLine();
-  open_ = false;
-}
-
-void OutputBuffer::PrintOpenText(std::string_view text) {
-  StartLine();
-  lines_.Append(text);
-  open_ = true;
-}
-
-void OutputBuffer::ClearOutput() {
-  lines_.clear();
-  open_ = false;
+std::string_view SideText(Side side) {
+  switch (side) {
+    case Side::Debit:
+      return "借";
+    case Side::Credit:
+      return "贷";
+    case Side::None:
+      break;
+  }
+  return "";
 }
 
 }  // namespace varnello

@@ -1,5 +1,5 @@
 // Journal output: the one textual form of an amount, the sink that topic computations print
-// into, and a retained buffer of printed lines.
+// into, lines of text held as one string, and the side a caption prints.
 #pragma once
 
 #include <algorithm>
@@ -130,28 +130,21 @@ class TextLines {
   std::vector<size_t> starts_;
 };
 
-// Keeps the printed lines of a window as text. The last line may still be open (open text
-// waiting for the rest of its line).
-class OutputBuffer : public JournalSink {
- public:
-  void PrintHeading(std::string_view text) override;
-  void PrintJournalLine(std::string_view caption, std::optional<double> amount) override;
-  void PrintBlankLine() override;
-  void PrintOpenText(std::string_view text) override;
-  void ClearOutput() override;
-
-  const TextLines& lines() const { return lines_; }
-  // Hands the lines over, leaving the buffer empty.
-  TextLines takeLines() {
-    open_ = false;
-    return std::exchange(lines_, {});
-  }
-  bool lastLineOpen() const { return open_; }
-
- private:
-  void StartLine();  // begins a new line unless the last one is open
-  TextLines lines_;
-  bool open_ = false;
+// The side of a journal line, as its caption prints it.
+enum class Side { None, Debit, Credit };
+// Where a caption's side marker begins: the account is its first `account` bytes. The marker is
+// read from the caption's end in the regular form "（借）" / "（贷）" and in the irregular forms the
+// windows print: half-width parentheses "(借)", mixed "（贷)", a missing closing parenthesis
+// "（贷", and with 方 as a student writes it, "(借方)". A caption without a marker ("入账价值",
+// "应交税费-应交增值税（进）") has no side and is all account.
+struct CaptionSide {
+  std::size_t account = 0;
+  Side side = Side::None;
 };
+CaptionSide FindSide(std::string_view caption);
+// "debit" / "credit" for the JSON answers, "" for none.
+std::string_view SideName(Side side);
+// "借" / "贷" as a student writes them, "" for none.
+std::string_view SideText(Side side);
 
 }  // namespace varnello

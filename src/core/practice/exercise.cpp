@@ -238,10 +238,10 @@ void ApplyRules(WindowId window, std::map<int, std::string>& texts, Draw& draw) 
 }
 
 bool SoundEntries(const TopicDesc& desc, const std::map<int, std::string>& texts) {
-  EntryPress press = PressEntries(desc, FieldTexts(texts));
-  if (press.fault) return false;
+  EntryRecord press = PressOnce(desc, FieldTexts(texts));
+  if (press.fault()) return false;
   bool nonZero = false;
-  for (const Entry& entry : press.entries) {
+  for (const Entry& entry : EntriesOf(press)) {
     EntryCheck check = CheckEntry(entry);
     nonZero = nonZero || check.nonZero;
     if (check.negative || !check.balanced) return false;
@@ -327,10 +327,12 @@ FigureKind FieldKind(const TopicDesc& desc, int field) {
 namespace {
 
 // The amounts of an entry as compared for a change, and whether the entry is there at all.
-std::vector<std::optional<double>> AmountsOf(const EntryPress& press, std::size_t index) {
+std::vector<std::optional<double>> AmountsOf(const EntryRecord& press, std::size_t index) {
   std::vector<std::optional<double>> amounts;
-  if (press.fault || index >= press.entries.size()) return {std::nullopt};
-  for (const EntryRow& row : press.entries[index].rows) amounts.push_back(row.amount.value_or(0));
+  if (press.fault() || index >= press.entries().size()) return {std::nullopt};
+  const EntryRecord::EntryAt& entry = press.entries()[index];
+  for (std::size_t r = entry.firstRow; r < entry.endRow; ++r)
+    amounts.push_back(press.amount(press.rows()[r]).value_or(0));
   return amounts;
 }
 
@@ -392,20 +394,22 @@ std::string CaptionWithFigure(std::string caption, FigureKind kind, const std::s
 
 std::vector<int> FieldsOfEntry(const TopicDesc& desc, const std::map<int, std::string>& texts,
                                std::size_t index) {
-  std::vector<std::optional<double>> base = AmountsOf(PressEntries(desc, FieldTexts(texts)), index);
+  std::vector<std::optional<double>> base = AmountsOf(PressOnce(desc, FieldTexts(texts)), index);
   std::vector<int> fields;
   for (const Item* field : FieldsOf(desc)) {
     std::map<int, std::string> changed = texts;
     double value = std::strtod(changed[field->field].c_str(), nullptr);
     changed[field->field] = Trimmed(value * 1.37 + 1);
-    if (AmountsOf(PressEntries(desc, FieldTexts(changed)), index) != base) fields.push_back(field->field);
+    if (AmountsOf(PressOnce(desc, FieldTexts(changed)), index) != base) fields.push_back(field->field);
   }
   return fields;
 }
 
 std::string QuestionText(const TopicDesc& desc, const std::map<int, std::string>& texts, std::size_t index) {
-  EntryPress press = PressEntries(desc, FieldTexts(texts));
-  std::string heading = index < press.entries.size() ? press.entries[index].heading : std::string();
+  EntryRecord press = PressOnce(desc, FieldTexts(texts));
+  std::string heading;
+  if (index < press.entries().size() && press.entries()[index].headingLine != kNoLine)
+    heading = press.heading(press.entries()[index]);
   // A caption that more than one field bears is told apart by the section it stands in.
   std::map<std::string_view, int> bearers;
   for (const Item* field : FieldsOf(desc)) ++bearers[field->caption];

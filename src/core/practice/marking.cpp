@@ -98,23 +98,14 @@ void TrimDashes(std::string& text) {
   text.erase(0, start == std::string::npos ? text.size() : start);
 }
 
-struct Marker {
-  std::string_view text;
-  Side side;
-};
-constexpr Marker kMarkers[] = {
-    {"(借)", Side::Debit}, {"(借方)", Side::Debit}, {"(贷)", Side::Credit}, {"(贷方)", Side::Credit}};
-
 // The folded account without a side marker at its end; the marker's side, if there was one.
 std::optional<Side> TakeMarker(std::string& folded) {
   TrimDashes(folded);
-  for (const Marker& m : kMarkers) {
-    if (StripEnd(folded, m.text)) {
-      TrimDashes(folded);
-      return m.side;
-    }
-  }
-  return std::nullopt;
+  CaptionSide marker = FindSide(folded);
+  if (marker.side == Side::None) return std::nullopt;
+  folded.resize(marker.account);
+  TrimDashes(folded);
+  return marker.side;
 }
 
 void AddLevel(Levels& levels, std::string level) {
@@ -217,7 +208,7 @@ std::string SideWord(Side side) {
 
 // A key amount in the unit the student writes.
 std::string UnitAmount(double cents, const MarkOptions& options) {
-  return AmountText(options.inWan ? cents / 1000000 : cents / 100);
+  return PlainAmount(options.inWan ? cents / 1000000 : cents / 100);
 }
 
 }  // namespace
@@ -243,9 +234,9 @@ double Cents(double amount) {
   if (std::optional<std::int64_t> fen = WholeFen(amount)) return static_cast<double>(*fen);
   // Beyond 10^16 元 the amount as printed, scaled like the rest so that none meets an amount in
   // range; NaN meets nothing, not even itself.
-  std::string shown = FormatAmount(amount);
+  std::string shown = PlainAmount(std::fabs(amount));
   double printed = amount;
-  ReadDouble(shown.data() + 1, shown.data() + shown.size(), printed);
+  ReadDouble(shown.data(), shown.data() + shown.size(), printed);
   return std::copysign(printed, amount) * 100;
 }
 
@@ -404,14 +395,14 @@ Marking MarkLines(const std::vector<KeyLine>& key, const std::vector<AnswerLine>
   return result;
 }
 
-AnswerKey KeyOf(const TopicDesc& desc, const std::map<int, std::string>& texts) {
-  EntryPress press = PressEntries(desc, FieldTexts(texts));
+AnswerKey KeyOf(const EntryRecord& record) {
   AnswerKey key;
-  key.fault = press.fault;
-  for (size_t e = 0; e < press.entries.size(); ++e) {
+  key.fault = record.fault();
+  key.entries = EntriesOf(record);
+  for (size_t e = 0; e < key.entries.size(); ++e) {
     std::vector<KeyLine>& lines = key.entryLines.emplace_back();
     bool question = false;
-    for (const EntryRow& row : press.entries[e].rows) {
+    for (const EntryRow& row : key.entries[e].rows) {
       // A balance line states a balance: no entry to write.
       if (row.side == Side::None || row.balanceLine) continue;
       // An empty holder on a journal line counts as 0.
@@ -421,8 +412,11 @@ AnswerKey KeyOf(const TopicDesc& desc, const std::map<int, std::string>& texts) 
     }
     if (question) key.questions.push_back(e);
   }
-  key.entries = std::move(press.entries);
   return key;
+}
+
+AnswerKey KeyOf(const TopicDesc& desc, const std::map<int, std::string>& texts) {
+  return KeyOf(PressOnce(desc, FieldTexts(texts)));
 }
 
 namespace {
@@ -498,7 +492,11 @@ std::vector<std::optional<size_t>> PlaceLines(const AnswerKey& key, const std::v
 AnswerMarking MarkAnswer(const TopicDesc& desc, const std::map<int, std::string>& texts,
                          const std::vector<AnswerLine>& answer, const MarkOptions& options,
                          std::optional<size_t> entry) {
-  AnswerKey key = KeyOf(desc, texts);
+  return MarkAnswer(KeyOf(desc, texts), answer, options, entry);
+}
+
+AnswerMarking MarkAnswer(const AnswerKey& key, const std::vector<AnswerLine>& answer,
+                         const MarkOptions& options, std::optional<size_t> entry) {
   AnswerMarking result;
   result.fault = key.fault;
   result.key = key.lines;
@@ -559,7 +557,7 @@ const std::vector<std::string>& KnownAccounts() {
   static const std::vector<std::string> accounts = [] {
     std::set<std::string> seen;
     for (const TopicDesc* desc : AllTopics()) {
-      for (const Entry& entry : PressEntries(*desc, FieldTexts(MakeExercise(*desc, 0))).entries) {
+      for (const Entry& entry : EntriesOf(PressOnce(*desc, FieldTexts(MakeExercise(*desc, 0))))) {
         for (const EntryRow& row : entry.rows) {
           if (row.side != Side::None) seen.insert(row.account);
         }
@@ -598,22 +596,6 @@ std::string_view MarkReason(Mark mark) {
       return "明细科目不符";
     case Mark::NotInKey:
       return "本分录没有这一科目";
-  }
-  return "";
-}
-
-std::string AmountText(double amount) {
-  return PlainAmount(amount);
-}
-
-std::string_view SideText(Side side) {
-  switch (side) {
-    case Side::Debit:
-      return "借";
-    case Side::Credit:
-      return "贷";
-    case Side::None:
-      break;
   }
   return "";
 }

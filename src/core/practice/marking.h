@@ -109,6 +109,8 @@ struct AnswerKey {
   // not zero to the 分.
   std::vector<std::size_t> questions;
 };
+// The key of a press already made (its record), and of a fresh press of the window.
+AnswerKey KeyOf(const EntryRecord& record);
 AnswerKey KeyOf(const TopicDesc& desc, const std::map<int, std::string>& texts);
 
 // Marks a student's answer on a window with the given field texts. With `entry`, every line is
@@ -118,14 +120,14 @@ AnswerKey KeyOf(const TopicDesc& desc, const std::map<int, std::string>& texts);
 AnswerMarking MarkAnswer(const TopicDesc& desc, const std::map<int, std::string>& texts,
                          const std::vector<AnswerLine>& answer, const MarkOptions& options = {},
                          std::optional<std::size_t> entry = std::nullopt);
+// The same against a key already made.
+AnswerMarking MarkAnswer(const AnswerKey& key, const std::vector<AnswerLine>& answer,
+                         const MarkOptions& options = {}, std::optional<std::size_t> entry = std::nullopt);
 
 // Every account the windows print on a journal line with a side, sorted (for completion).
 const std::vector<std::string>& KnownAccounts();
 
 std::string_view MarkName(Mark mark);    // "correct", "wrong_side", ...
 std::string_view MarkReason(Mark mark);  // the reason's first words: "正确", "方向错误", ...
-std::string_view SideText(Side side);    // "借", "贷", or "" for none
-// An amount as a student reads it: FormatAmount without its sign slot and trailing space.
-std::string AmountText(double amount);
 
 }  // namespace varnello

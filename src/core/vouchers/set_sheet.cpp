@@ -7,6 +7,7 @@
 #include "core/engine/fault.h"
 #include "core/engine/press.h"
 #include "core/engine/window_id.h"
+#include "core/entries/entries.h"
 #include "core/practice/marking.h"
 
 namespace varnello {
@@ -226,23 +227,24 @@ std::vector<SheetQuestion> SheetQuestionsOf(const ExerciseSet& set) {
     }
     std::vector<FieldText> texts;
     for (const auto& [n, text] : e.fields) texts.push_back({n, text});
-    EntryPress press = PressEntries(*desc, texts, true);
-    if (press.fault) {
-      q.problem = "这组数字算不出分录：" + std::string(FaultMessage(*press.fault));
+    EntryRecord press = PressOnce(*desc, texts, true);
+    if (press.fault()) {
+      q.problem = "这组数字算不出分录：" + std::string(FaultMessage(*press.fault()));
       continue;
     }
-    if (e.entry >= press.entries.size()) {
+    std::vector<Entry> entries = EntriesOf(press);
+    if (e.entry >= entries.size()) {
       q.problem = e.window + " 没有第 " + std::to_string(e.entry) + " 个分录";
       continue;
     }
-    for (const EntryRow& row : press.entries[e.entry].rows) {
+    for (const EntryRow& row : entries[e.entry].rows) {
       // As the marking's key: a balance line states a balance, no entry to write.
       if (row.side == Side::None || row.balanceLine) continue;
       SheetKeyLine& k = q.key.emplace_back();
       k.account = row.account;
       k.side = row.side;
       k.amount = row.amount.value_or(0);
-      for (const WorkingLine& w : press.working) {
+      for (const WorkingLine& w : press.working()) {
         if (w.line != row.line) continue;
         k.working.push_back(AmountText(k.amount) + " " + w.formula);
         k.working.insert(k.working.end(), w.steps.begin(), w.steps.end());
