@@ -41,7 +41,7 @@ TEST(SetCli, MakeThenMarkAFolderListingTheFileNotMarked) {
   for (const SetExercise& e : set.set.exercises) {
     AnswerKey key = KeyOf(*FindTopic(*WindowId::Parse(e.window)), e.fields);
     for (const KeyLine& k : key.entryLines[e.entry])
-      right.lines.push_back({e.number, {k.account, std::string(SideText(k.side)), AmountText(k.amount)}});
+      right.lines.push_back({e.number, {k.account, std::string(SideText(k.side)), PlainAmount(k.amount)}});
   }
   std::ofstream(dir / "answers" / "01.csv") << AnswersCsv(right);
   std::ofstream(dir / "answers" / "02.csv") << AnswersCsv({"7-00000000", "02", "乙", {}});

@@ -18,7 +18,7 @@ std::vector<AnswerLine> KeyAnswer(const SetExercise& e) {
   AnswerKey key = KeyOf(desc, e.fields);
   for (const KeyLine& k : key.entryLines[e.entry]) {
     if (Cents(k.amount) != 0)
-      lines.push_back({k.account, std::string(SideText(k.side)), AmountText(k.amount)});
+      lines.push_back({k.account, std::string(SideText(k.side)), PlainAmount(k.amount)});
   }
   return lines;
 }

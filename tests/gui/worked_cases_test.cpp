@@ -66,7 +66,7 @@ bool EntriesAgree(const std::vector<Entry>& entries, const std::vector<std::stri
       std::string open = r.line == e.headingLine ? e.heading : "";
       std::string printed = open + r.caption + (r.amount ? FormatAmount(*r.amount) : "");
       if (r.line >= lines.size() || lines[r.line] != printed) return false;
-      if (!r.sideInferred && SplitSide(r.caption).side != r.side) return false;
+      if (!r.sideInferred && FindSide(r.caption).side != r.side) return false;
       told[r.line] = true;
     }
   }

@@ -246,7 +246,7 @@ std::vector<SheetQuestion> SheetQuestionsOf(const ExerciseSet& set) {
       k.amount = row.amount.value_or(0);
       for (const WorkingLine& w : press.working()) {
         if (w.line != row.line) continue;
-        k.working.push_back(AmountText(k.amount) + " " + w.formula);
+        k.working.push_back(PlainAmount(k.amount) + " " + w.formula);
         k.working.insert(k.working.end(), w.steps.begin(), w.steps.end());
       }
     }
@@ -319,7 +319,7 @@ std::vector<VoucherPage> LayoutKeySheet(std::string_view setId, const std::vecto
              true);
       p.text(x + kKeySide, p.y, kRight - kKeyAmount - 2 - x - kKeySide, kKeyRow, k.account, kQuestionPoints,
              Align::Left);
-      p.text(kRight - kKeyAmount, p.y, kKeyAmount, kKeyRow, AmountText(k.amount), kQuestionPoints,
+      p.text(kRight - kKeyAmount, p.y, kKeyAmount, kKeyRow, PlainAmount(k.amount), kQuestionPoints,
              Align::Right);
       p.y += kKeyRow;
       for (const std::string& w : k.working) {
