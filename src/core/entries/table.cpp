@@ -1,6 +1,7 @@
 #include "core/entries/table.h"
 
 #include "core/engine/topic.h"
+#include "core/files/csv.h"
 
 namespace varnello {
 
@@ -119,53 +120,38 @@ std::string ToTsv(const EntryTable& table) {
   return out;
 }
 
+std::string EscapeHtml(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    switch (c) {
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += c;
+    }
+  }
+  return out;
+}
+
 std::string ToCsv(const EntryTable& table, bool bom) {
   std::string out = bom ? "\xEF\xBB\xBF" : "";
-  auto line = [&out](const std::vector<std::string>& cells) {
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-      if (i > 0) out += ',';
-      const std::string& cell = cells[i];
-      if (cell.find_first_of(",\"\r\n") == std::string::npos) {
-        out += cell;
-        continue;
-      }
-      out += '"';
-      for (char c : cell) {
-        if (c == '"') out += '"';
-        out += c;
-      }
-      out += '"';
-    }
-    out += "\r\n";
-  };
-  line(table.header);
-  for (const auto& row : table.rows) line(row);
+  AppendCsvRow(out, table.header);
+  for (const auto& row : table.rows) AppendCsvRow(out, row);
   return out;
 }
 
 std::string ToHtml(const EntryTable& table, const HtmlOptions& options) {
-  auto escaped = [](const std::string& text) {
-    std::string out;
-    for (char c : text) {
-      switch (c) {
-        case '&':
-          out += "&amp;";
-          break;
-        case '<':
-          out += "&lt;";
-          break;
-        case '>':
-          out += "&gt;";
-          break;
-        case '"':
-          out += "&quot;";
-          break;
-        default:
-          out += c;
-      }
-    }
-    return out;
-  };
   const char* newline = options.document ? "\n" : "";
   std::string out = options.document ? "<html><head><meta charset=\"utf-8\"></head><body>" : "";
   out += "<table " + std::string(options.tableAttributes) + ">" + newline;
@@ -181,7 +167,7 @@ std::string ToHtml(const EntryTable& table, const HtmlOptions& options) {
       }
       bool bold = total && i >= kAccount && i <= kCredit;
       out += std::string("<") + tag + (right ? " align=\"right\">" : ">");
-      out += bold ? "<b>" + escaped(cells[i]) + "</b>" : escaped(cells[i]);
+      out += bold ? "<b>" + EscapeHtml(cells[i]) + "</b>" : EscapeHtml(cells[i]);
       out += std::string("</") + tag + ">";
     }
     out += "</tr>";

@@ -67,6 +67,8 @@ struct HtmlOptions {
   // 合计 rows with their caption and sums in bold (a printout).
   bool boldTotals = false;
 };
+// Text for HTML: &, <, > and " escaped, so that it stands as text in content and quoted attributes.
+std::string EscapeHtml(std::string_view text);
 // The table in HTML, with the text escaped.
 std::string ToHtml(const EntryTable& table, const HtmlOptions& options = {});
 

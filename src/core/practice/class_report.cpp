@@ -8,6 +8,7 @@
 
 #include "core/catalogue/catalogue.h"
 #include "core/engine/topic.h"
+#include "core/entries/table.h"
 #include "core/files/csv.h"
 
 namespace varnello {
@@ -111,32 +112,6 @@ std::string ReportCsv(const ClassMarking& marking) {
 
 namespace {
 
-std::string Escape(std::string_view text) {
-  std::string out;
-  for (char c : text) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      case '\'':
-        out += "&#39;";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
-}
-
 // The totals as a bar chart: ten bands of the share of the full score (0–9 % … 90–100 %), the
 // number of students in each above its bar.
 std::string Histogram(const ClassMarking& marking, size_t questions) {
@@ -177,7 +152,7 @@ std::string ReportHtml(const ClassMarking& marking, const ExerciseSet& set) {
   const size_t questions = set.exercises.size();
   std::string html =
       "<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n<title>练习集 " +
-      Escape(marking.setId) +
+      EscapeHtml(marking.setId) +
       " 批改报告</title>\n<style>\n"
       "body{font-family:sans-serif;margin:2em;color:#222}\n"
       "table{border-collapse:collapse;margin:0.5em 0 1.5em}\n"
@@ -188,7 +163,7 @@ std::string ReportHtml(const ClassMarking& marking, const ExerciseSet& set) {
       ".bar{display:inline-block;height:0.8em;background:#4a7ab5}\n"
       "svg text{font-family:sans-serif;font-size:13px}\n"
       "</style>\n</head>\n<body>\n";
-  html += "<h1>练习集 " + Escape(marking.setId) + " 批改报告</h1>\n";
+  html += "<h1>练习集 " + EscapeHtml(marking.setId) + " 批改报告</h1>\n";
   double sum = 0;
   for (const StudentResult& s : marking.students) sum += s.total;
   const size_t n = marking.students.size();
@@ -204,7 +179,7 @@ std::string ReportHtml(const ClassMarking& marking, const ExerciseSet& set) {
     html += "<h2 class=\"problem\">未批改的文件（" + std::to_string(marking.problems.size()) +
             "）</h2>\n<table class=\"problem\">\n<tr><th>文件</th><th>原因</th></tr>\n";
     for (const FileProblem& p : marking.problems)
-      html += "<tr><td>" + Escape(p.file) + "</td><td>" + Escape(p.reason) + "</td></tr>\n";
+      html += "<tr><td>" + EscapeHtml(p.file) + "</td><td>" + EscapeHtml(p.reason) + "</td></tr>\n";
     html += "</table>\n";
   }
 
@@ -219,9 +194,9 @@ std::string ReportHtml(const ClassMarking& marking, const ExerciseSet& set) {
       for (const QuestionResult& q : s.questions) right += q.number == e.number && q.score >= 1.0;
     }
     double share = n == 0 ? 0 : static_cast<double>(right) / static_cast<double>(n);
-    html += "<tr><td class=\"n\">" + std::to_string(e.number) + "</td><td>" + Escape(e.window) + "</td><td>" +
-            Escape(e.question) + "</td><td class=\"n\">" + std::to_string(right) + "/" + std::to_string(n) +
-            "</td><td>" + Percent(share) +
+    html += "<tr><td class=\"n\">" + std::to_string(e.number) + "</td><td>" + EscapeHtml(e.window) +
+            "</td><td>" + EscapeHtml(e.question) + "</td><td class=\"n\">" + std::to_string(right) + "/" +
+            std::to_string(n) + "</td><td>" + Percent(share) +
             " <span class=\"bar\" style=\"width:" + std::to_string(static_cast<int>(share * 100 + 0.5)) +
             "px\"></span></td></tr>\n";
   }
@@ -247,7 +222,7 @@ std::string ReportHtml(const ClassMarking& marking, const ExerciseSet& set) {
   } else {
     html += "<table>\n<tr><th>题号</th><th>错误</th><th>人数</th></tr>\n";
     for (const auto& [what, count] : ranked) {
-      html += "<tr><td class=\"n\">" + std::to_string(what.first) + "</td><td>" + Escape(what.second) +
+      html += "<tr><td class=\"n\">" + std::to_string(what.first) + "</td><td>" + EscapeHtml(what.second) +
               "</td><td class=\"n\">" + std::to_string(count) + "</td></tr>\n";
     }
     html += "</table>\n";
@@ -257,8 +232,8 @@ std::string ReportHtml(const ClassMarking& marking, const ExerciseSet& set) {
   for (const SetExercise& e : set.exercises) html += "<th>" + std::to_string(e.number) + "</th>";
   html += "</tr>\n";
   for (const StudentResult& s : marking.students) {
-    html += "<tr><td>" + Escape(s.studentId) + "</td><td>" + Escape(s.name) + "</td><td class=\"n\">" +
-            ScoreText(s.total) + "</td><td class=\"n\">" +
+    html += "<tr><td>" + EscapeHtml(s.studentId) + "</td><td>" + EscapeHtml(s.name) +
+            "</td><td class=\"n\">" + ScoreText(s.total) + "</td><td class=\"n\">" +
             Percent(questions ? s.total / static_cast<double>(questions) : 0) + "</td>";
     for (const QuestionResult& q : s.questions) html += "<td class=\"n\">" + ScoreText(q.score) + "</td>";
     html += "</tr>\n";
