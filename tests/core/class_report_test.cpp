@@ -134,5 +134,15 @@ TEST(ClassReport, SyntheticClassGivesTheScoresAndErrorsPutIn) {
   EXPECT_NE(html.find("cut.csv"), std::string::npos);
 }
 
+// A student's 学号 or 姓名 that a spreadsheet would take for a formula stays text in report.csv.
+TEST(ClassReport, StudentTextIsNotRunAsAFormula) {
+  ClassMarking marked;
+  marked.students.push_back({"=1+1", "@SUM(A1)", "a.csv", {QuestionResult{1, 1, {}}}, 1});
+  marked.students.push_back({"-2", "王=", "b.csv", {QuestionResult{1, 0, {}}}, 0});
+  std::string csv = ReportCsv(marked);
+  EXPECT_NE(csv.find("\r\n'=1+1,'@SUM(A1),1,"), std::string::npos) << csv;
+  EXPECT_NE(csv.find("\r\n'-2,王=,1,"), std::string::npos) << csv;
+}
+
 }  // namespace
 }  // namespace varnello

@@ -95,6 +95,19 @@ ClassMarking MarkClass(const ExerciseSet& set, const std::vector<AnswerFile>& fi
   return marking;
 }
 
+namespace {
+
+// A cell as the students typed it, kept from being run as a formula when a spreadsheet program
+// opens the report: text beginning with =, +, -, @, a tab or a carriage return gets a leading
+// apostrophe, which such programs show as text and do not evaluate.
+std::string SheetText(std::string_view text) {
+  if (!text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos)
+    return "'" + std::string(text);
+  return std::string(text);
+}
+
+}  // namespace
+
 std::string ReportCsv(const ClassMarking& marking) {
   // The byte-order mark: spreadsheet programs on Windows then read the file as UTF-8.
   std::string out = "\xEF\xBB\xBF";
@@ -103,8 +116,8 @@ std::string ReportCsv(const ClassMarking& marking) {
     for (const QuestionResult& q : s.questions) {
       std::string errors;
       for (const QuestionError& e : q.errors) errors += (errors.empty() ? "" : "；") + e.reason;
-      AppendCsvRow(out, {s.studentId, s.name, std::to_string(q.number), ScoreText(q.score),
-                         std::to_string(q.errors.size()), errors});
+      AppendCsvRow(out, {SheetText(s.studentId), SheetText(s.name), std::to_string(q.number),
+                         ScoreText(q.score), std::to_string(q.errors.size()), errors});
     }
   }
   return out;
