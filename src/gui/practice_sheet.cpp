@@ -41,6 +41,82 @@ enum Column { kAccount, kSide, kAmount, kMark, kColumns };
 // Pixels between a window and its sheet.
 constexpr int kGap = 8;
 
+// The answer table's rows and keyboard, as both sheets edit them: the account, side and amount
+// columns, and on the practice sheet a fourth for the mark.
+
+// The lines typed in the table; rows without account and amount are left out.
+std::vector<AnswerLine> AnswerLinesOf(const QTableWidget* table) {
+  std::vector<AnswerLine> lines;
+  for (int row = 0; row < table->rowCount(); ++row) {
+    auto cell = [table, row](int column) {
+      QTableWidgetItem* item = table->item(row, column);
+      return item == nullptr ? std::string() : item->text().trimmed().toStdString();
+    };
+    AnswerLine line{cell(kAccount), cell(kSide), cell(kAmount)};
+    if (line.account.empty() && line.amount.empty()) continue;
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+// Puts the cursor in a cell and opens its editor. `takeFocus`: the table takes the keyboard even
+// while its window is not shown yet, so that it has it once shown.
+void EditAnswerCell(QTableWidget* table, int row, int column, bool takeFocus) {
+  QModelIndex index = table->model()->index(row, column);
+  table->setCurrentCell(row, column);
+  // A cell being edited already keeps its editor; it only needs the keyboard.
+  if (QWidget* editor = table->indexWidget(index)) {
+    editor->setFocus();
+    return;
+  }
+  if (takeFocus) table->setFocus();
+  table->edit(index);
+}
+
+// A new empty row at the end, the cursor in its account. The mark column is read, not written:
+// the cursor passes over it.
+void AddAnswerRow(QTableWidget* table, bool takeFocus) {
+  int row = table->rowCount();
+  table->insertRow(row);
+  for (int column = 0; column < table->columnCount(); ++column) {
+    auto* item = new QTableWidgetItem;
+    if (column == kMark) item->setFlags(Qt::NoItemFlags);
+    if (column == kAmount) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    table->setItem(row, column, item);
+  }
+  EditAnswerCell(table, row, kAccount, takeFocus);
+}
+
+// Removes the current row, keeping one row to type in.
+void DeleteAnswerRow(QTableWidget* table, bool takeFocus) {
+  int row = table->currentRow();
+  if (row < 0) return;
+  table->removeRow(row);
+  if (table->rowCount() == 0) {
+    AddAnswerRow(table, takeFocus);
+  } else {
+    EditAnswerCell(table, std::min(row, table->rowCount() - 1), kAccount, takeFocus);
+  }
+}
+
+// Enter moves to the next cell, then to the next row's account, and after the last a new row.
+void EnterInAnswerTable(QTableWidget* table, int row, int column, bool takeFocus) {
+  if (column < kAmount) {
+    EditAnswerCell(table, row, column + 1, takeFocus);
+  } else if (row + 1 < table->rowCount()) {
+    EditAnswerCell(table, row + 1, kAccount, takeFocus);
+  } else {
+    AddAnswerRow(table, takeFocus);
+  }
+}
+
+// Writes an open editor's text into its cell.
+void CommitAnswerCell(QTableWidget* table) {
+  QModelIndex index = table->currentIndex();
+  if (QWidget* editor = table->indexWidget(index))
+    table->itemDelegate()->setModelData(editor, table->model(), index);
+}
+
 // Every account the windows print, found by its characters or pinyin as keywords are.
 const TextFinder& Accounts() {
   static const TextFinder finder(KnownAccounts());
@@ -336,17 +412,7 @@ PracticeSheet::PracticeSheet(TopicWindow* topic) : QWidget(topic, Qt::Window), t
 }
 
 std::vector<AnswerLine> PracticeSheet::answer() const {
-  std::vector<AnswerLine> lines;
-  for (int row = 0; row < table_->rowCount(); ++row) {
-    auto cell = [this, row](int column) {
-      QTableWidgetItem* item = table_->item(row, column);
-      return item == nullptr ? std::string() : item->text().trimmed().toStdString();
-    };
-    AnswerLine line{cell(kAccount), cell(kSide), cell(kAmount)};
-    if (line.account.empty() && line.amount.empty()) continue;
-    lines.push_back(line);
-  }
-  return lines;
+  return AnswerLinesOf(table_);
 }
 
 void PracticeSheet::newExercise() {
@@ -406,56 +472,24 @@ void PracticeSheet::showQuestion() {
 }
 
 void PracticeSheet::addRow() {
-  int row = table_->rowCount();
-  table_->insertRow(row);
-  for (int column = 0; column < kColumns; ++column) {
-    auto* item = new QTableWidgetItem;
-    // The mark is read, not written: the cursor passes over it.
-    if (column == kMark) item->setFlags(Qt::NoItemFlags);
-    if (column == kAmount) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    table_->setItem(row, column, item);
-  }
-  editCell(row, kAccount);
+  AddAnswerRow(table_, true);
 }
 
 void PracticeSheet::deleteRow() {
-  int row = table_->currentRow();
-  if (row < 0) return;
-  table_->removeRow(row);
-  if (table_->rowCount() == 0) {
-    addRow();
-  } else {
-    editCell(std::min(row, table_->rowCount() - 1), kAccount);
-  }
+  DeleteAnswerRow(table_, true);
 }
 
 void PracticeSheet::editCell(int row, int column) {
-  QModelIndex index = table_->model()->index(row, column);
-  table_->setCurrentCell(row, column);
-  // A cell being edited already keeps its editor; it only needs the keyboard.
-  if (QWidget* editor = table_->indexWidget(index)) {
-    editor->setFocus();
-    return;
-  }
-  table_->setFocus();
-  table_->edit(index);
+  EditAnswerCell(table_, row, column, true);
 }
 
 void PracticeSheet::enterPressed(int row, int column) {
-  if (column < kAmount) {
-    editCell(row, column + 1);
-  } else if (row + 1 < table_->rowCount()) {
-    editCell(row + 1, kAccount);
-  } else {
-    addRow();
-  }
+  EnterInAnswerTable(table_, row, column, true);
 }
 
 void PracticeSheet::commitEdit() {
-  QModelIndex index = table_->currentIndex();
-  QWidget* editor = table_->indexWidget(index);
-  if (editor == nullptr) return;
-  table_->itemDelegate()->setModelData(editor, table_->model(), index);
+  if (table_->indexWidget(table_->currentIndex()) == nullptr) return;
+  CommitAnswerCell(table_);
   // The editor loses the keyboard and closes, as when the student clicks elsewhere, so that no
   // typed text stands beside a mark it had no part in.
   table_->setFocus();
@@ -655,26 +689,14 @@ SetAnswerSheet::SetAnswerSheet(ExerciseSet set, QWidget* parent)
 }
 
 void SetAnswerSheet::commitEdit() {
-  QModelIndex index = table_->currentIndex();
-  if (QWidget* editor = table_->indexWidget(index))
-    table_->itemDelegate()->setModelData(editor, table_->model(), index);
+  CommitAnswerCell(table_);
 }
 
 // The table's lines into the question shown.
 void SetAnswerSheet::keep() {
   if (current_ >= lines_.size()) return;
   commitEdit();
-  std::vector<AnswerLine>& lines = lines_[current_];
-  lines.clear();
-  for (int row = 0; row < table_->rowCount(); ++row) {
-    auto cell = [this, row](int column) {
-      QTableWidgetItem* item = table_->item(row, column);
-      return item == nullptr ? std::string() : item->text().trimmed().toStdString();
-    };
-    AnswerLine line{cell(kAccount), cell(kSide), cell(kAmount)};
-    if (line.account.empty() && line.amount.empty()) continue;
-    lines.push_back(line);
-  }
+  lines_[current_] = AnswerLinesOf(table_);
 }
 
 void SetAnswerSheet::go(std::size_t index) {
@@ -715,46 +737,19 @@ void SetAnswerSheet::previous() {
 }
 
 void SetAnswerSheet::addRow() {
-  int row = table_->rowCount();
-  table_->insertRow(row);
-  for (int column = 0; column < kMark; ++column) {
-    auto* item = new QTableWidgetItem;
-    if (column == kAmount) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    table_->setItem(row, column, item);
-  }
-  editCell(row, kAccount);
+  AddAnswerRow(table_, isVisible());
 }
 
 void SetAnswerSheet::deleteRow() {
-  int row = table_->currentRow();
-  if (row < 0) return;
-  table_->removeRow(row);
-  if (table_->rowCount() == 0) {
-    addRow();
-  } else {
-    editCell(std::min(row, table_->rowCount() - 1), kAccount);
-  }
+  DeleteAnswerRow(table_, isVisible());
 }
 
 void SetAnswerSheet::editCell(int row, int column) {
-  QModelIndex index = table_->model()->index(row, column);
-  table_->setCurrentCell(row, column);
-  if (QWidget* editor = table_->indexWidget(index)) {
-    editor->setFocus();
-    return;
-  }
-  if (isVisible()) table_->setFocus();
-  table_->edit(index);
+  EditAnswerCell(table_, row, column, isVisible());
 }
 
 void SetAnswerSheet::enterPressed(int row, int column) {
-  if (column < kAmount) {
-    editCell(row, column + 1);
-  } else if (row + 1 < table_->rowCount()) {
-    editCell(row + 1, kAccount);
-  } else {
-    addRow();
-  }
+  EnterInAnswerTable(table_, row, column, isVisible());
 }
 
 SetAnswers SetAnswerSheet::answers() {
