@@ -12,22 +12,6 @@
 
 namespace varnello::cli {
 
-// A window name or keyword to the window name; empty when neither.
-std::string_view ResolveWindow(std::string_view what) {
-  if (auto w = WindowId::Parse(what)) return w->name();
-  if (auto w = DispatchKeyword(what)) return w->name();
-  return {};
-}
-
-// Checks that the window is a topic window; returns an error text.
-std::string CheckRequest(std::string_view window, const std::string& asked, const TopicDesc*& desc) {
-  desc = nullptr;
-  if (window.empty()) return "unknown window or keyword: " + asked;
-  if (auto id = WindowId::Parse(window)) desc = FindTopic(*id);
-  if (desc == nullptr) return std::string(window) + " is not a topic window";
-  return {};
-}
-
 namespace {
 
 // The request's "id" (as JSON text) echoed first in its answer; nothing when it has none.

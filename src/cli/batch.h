@@ -1,5 +1,5 @@
-// The command line's requests and answers: window lookup, the JSON answer lines of press --json
-// and batch, and the answering of batch request lines.
+// The command line's answers: the JSON answer lines of press --json and batch, and the answering
+// of batch request lines.
 #pragma once
 
 #include <simdjson.h>
@@ -16,11 +16,6 @@
 #include "core/json/json_text.h"
 
 namespace varnello::cli {
-
-// A window name or keyword to the window name; empty when neither.
-std::string_view ResolveWindow(std::string_view what);
-// Checks that the window is a built topic window; returns an error text, or empty and sets desc.
-std::string CheckRequest(std::string_view window, const std::string& asked, const TopicDesc*& desc);
 
 // The answer to a press: {"window", "lines", "entries", "fault"}, after `id` (JSON text) when not
 // empty. With `working` also "working" after "lines": parallel to the lines, for an amount line

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/batch.h"
 #include "cli/commands.h"
 #include "cli/options.h"
+#include "cli/request.h"
 #include "core/catalogue/catalogue.h"
 #include "core/engine/topic.h"
 #include "core/json/json_writer.h"

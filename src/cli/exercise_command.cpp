@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "cli/batch.h"
 #include "cli/commands.h"
 #include "cli/options.h"
+#include "cli/request.h"
 #include "core/engine/topic.h"
 #include "core/json/json_writer.h"
 #include "core/practice/exercise.h"

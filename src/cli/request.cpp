@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "cli/batch.h"
+#include "core/catalogue/catalogue.h"
 
 namespace varnello::cli {
 
@@ -108,6 +108,22 @@ std::string_view ErrorText(simdjson::error_code error) {
 }
 
 }  // namespace
+
+// A window name or keyword to the window name; empty when neither.
+std::string_view ResolveWindow(std::string_view what) {
+  if (auto w = WindowId::Parse(what)) return w->name();
+  if (auto w = DispatchKeyword(what)) return w->name();
+  return {};
+}
+
+// Checks that the window is a topic window; returns an error text.
+std::string CheckRequest(std::string_view window, const std::string& asked, const TopicDesc*& desc) {
+  desc = nullptr;
+  if (window.empty()) return "unknown window or keyword: " + asked;
+  if (auto id = WindowId::Parse(window)) desc = FindTopic(*id);
+  if (desc == nullptr) return std::string(window) + " is not a topic window";
+  return {};
+}
 
 RequestReader::RequestReader(std::span<const std::string_view> keys) : known_(keys), parser_(kMaxRequest) {}
 

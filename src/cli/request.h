@@ -1,5 +1,5 @@
-// The request lines of every command that reads JSON lines (batch, mark): one reader, so that
-// every command holds its requests to the same rules.
+// The windows that requests and arguments name, and the request lines of every command that reads
+// JSON lines (batch, mark): one reader, so that every command holds its requests to the same rules.
 #pragma once
 
 #include <simdjson.h>
@@ -13,6 +13,11 @@
 #include "core/engine/topic.h"
 
 namespace varnello::cli {
+
+// A window name or keyword to the window name; empty when neither.
+std::string_view ResolveWindow(std::string_view what);
+// Checks that the window is a built topic window; returns an error text, or empty and sets desc.
+std::string CheckRequest(std::string_view window, const std::string& asked, const TopicDesc*& desc);
 
 // The longest request line that is answered (longer ones get an error answer).
 constexpr size_t kMaxRequest = size_t{1} << 20;
