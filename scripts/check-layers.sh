@@ -22,9 +22,10 @@ core/search 5
 core/practice 5
 core/accounts 6
 core/vouchers 7
-cli 8
-gui 8
-web 8
+core/sheets 8
+cli 9
+gui 9
+web 9
 '
 
 src=$1

@@ -21,7 +21,7 @@
 #include "core/practice/class_report.h"
 #include "core/practice/exercise_set.h"
 #include "core/practice/marking.h"
-#include "core/vouchers/set_sheet.h"
+#include "core/sheets/set_sheet.h"
 
 namespace varnello::cli {
 

@@ -22,7 +22,7 @@
 #include <QVBoxLayout>
 #include <stdexcept>
 
-#include "core/vouchers/set_sheet.h"
+#include "core/sheets/set_sheet.h"
 #include "gui/entry_actions.h"
 #include "gui/practice_sheet.h"
 #include "gui/print_dialogs.h"

@@ -1,6 +1,6 @@
 // The printed sheets of an exercise set: every question once, room for every line of its key,
 // everything inside the margins, long texts wrapped.
-#include "core/vouchers/set_sheet.h"
+#include "core/sheets/set_sheet.h"
 
 #include <gtest/gtest.h>
 

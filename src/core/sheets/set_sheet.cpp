@@ -1,4 +1,4 @@
-#include "core/vouchers/set_sheet.h"
+#include "core/sheets/set_sheet.h"
 
 #include <algorithm>
 #include <cstdint>
