@@ -1,43 +1,17 @@
 #include "core/practice/marking.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <cstdint>
 #include <set>
 
 #include "core/catalogue/catalogue.h"
-#include "core/engine/read_amount.h"
-#include "core/journal/fen.h"
 #include "core/journal/journal.h"
-#include "core/journal/number_text.h"
 #include "core/practice/exercise.h"
+#include "core/practice/text_edits.h"
 
 namespace varnello {
 
 namespace {
-
-// In one pass into a new string, so that the time stays linear however many there are.
-void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
-  size_t at = text.find(from);
-  if (at == std::string::npos) return;
-  std::string replaced;
-  replaced.reserve(text.size());
-  size_t done = 0;
-  for (; at != std::string::npos; at = text.find(from, done)) {
-    replaced.append(text, done, at - done);
-    replaced += to;
-    done = at + from.size();
-  }
-  replaced.append(text, done);
-  text = std::move(replaced);
-}
-
-bool StripEnd(std::string& text, std::string_view end) {
-  if (!text.ends_with(end)) return false;
-  text.resize(text.size() - end.size());
-  return true;
-}
 
 // One form of an account by its levels: 应交税费 / 应交增值税 / 进项税额.
 using Levels = std::vector<std::string>;
@@ -174,34 +148,6 @@ Side Other(Side side) {
   return side == Side::Debit ? Side::Credit : Side::Debit;
 }
 
-// Full-width digits and signs as students type them with a Chinese input method.
-std::string HalfWidth(std::string_view text) {
-  std::string out(text);
-  static constexpr std::string_view kDigits[] = {"０", "１", "２", "３", "４", "５", "６", "７", "８", "９"};
-  for (size_t d = 0; d < 10; ++d) ReplaceAll(out, kDigits[d], std::string(1, static_cast<char>('0' + d)));
-  ReplaceAll(out, "．", ".");
-  ReplaceAll(out, "－", "-");
-  ReplaceAll(out, "＋", "+");
-  ReplaceAll(out, "Ｅ", "E");
-  ReplaceAll(out, "ｅ", "e");
-  return out;
-}
-
-std::optional<double> ReadFen(std::string_view text, double unit) {
-  std::string folded = HalfWidth(text);
-  for (std::string_view drop : {" ", "\t", "\r", "\n", "\u3000", ",", "，", "¥", "￥"})
-    ReplaceAll(folded, drop, "");
-  StripEnd(folded, "元");
-  if (StripEnd(folded, "万")) unit *= 10000;
-  if (folded.find_first_of("0123456789") == std::string::npos) return std::nullopt;
-  try {
-    double amount = ReadAmount(folded);
-    return Cents(unit == 1 ? amount : amount * unit);
-  } catch (const Fault&) {
-    return std::nullopt;  // beyond the range of a double: no key amount is that large
-  }
-}
-
 std::string SideWord(Side side) {
   return std::string(SideText(side)) + "方";
 }
@@ -228,20 +174,6 @@ std::optional<Side> ReadSide(std::string_view text) {
   if (folded == "借" || folded == "借方") return Side::Debit;
   if (folded == "贷" || folded == "贷方") return Side::Credit;
   return marker;
-}
-
-double Cents(double amount) {
-  if (std::optional<std::int64_t> fen = WholeFen(amount)) return static_cast<double>(*fen);
-  // Beyond 10^16 元 the amount as printed, scaled like the rest so that none meets an amount in
-  // range; NaN meets nothing, not even itself.
-  std::string shown = PlainAmount(std::fabs(amount));
-  double printed = amount;
-  ReadDouble(shown.data(), shown.data() + shown.size(), printed);
-  return std::copysign(printed, amount) * 100;
-}
-
-std::optional<double> ReadCents(std::string_view text) {
-  return ReadFen(text, 1);
 }
 
 Marking MarkLines(const std::vector<KeyLine>& key, const std::vector<AnswerLine>& answer,
@@ -272,7 +204,7 @@ Marking MarkLines(const std::vector<KeyLine>& key, const std::vector<AnswerLine>
     std::string sideText = Folded(a.side);
     TrimDashes(sideText);
     if (!side && sideText.empty()) side = ReadSide(a.account);
-    std::optional<double> cents = ReadFen(a.amount, options.inWan ? 10000 : 1);
+    std::optional<double> cents = ReadCents(a.amount, options.inWan ? 10000 : 1);
     if (side && cents && *cents < 0) {
       side = Other(*side);
       *cents = -*cents;

@@ -13,6 +13,7 @@
 #include "core/engine/fault.h"
 #include "core/engine/topic.h"
 #include "core/entries/entries.h"
+#include "core/practice/answer_amount.h"
 
 namespace varnello {
 
@@ -85,13 +86,6 @@ std::string NormalizeAccount(std::string_view account);
 // The side named by a text ("借", "借方", "贷", "贷方"; blanks ignored), or by the side marker at
 // the end of an account.
 std::optional<Side> ReadSide(std::string_view text);
-// An amount as a student writes it, in 分: blanks, grouping commas, "¥"/"￥" in front and "元" at the
-// end ignored, full-width digits read; "万" or "万元" at the end multiplies by 10000. Nothing when
-// the text holds no number or one beyond the range of a double.
-std::optional<double> ReadCents(std::string_view text);
-// A computed amount in 分 as WholeFen rounds it, held as a double; one beyond WholeFen's reach as
-// printed, times 100 (a NaN stays NaN).
-double Cents(double amount);
 
 // Marks answer lines against the key lines of one entry.
 Marking MarkLines(const std::vector<KeyLine>& key, const std::vector<AnswerLine>& answer,
