@@ -111,6 +111,56 @@ TEST(Marking, MarksEachLineAndScores) {
        2,
        0.0},
       {"side and amount both wrong", {{"银行存款", "借", "1"}}, {Mark::WrongSide}, 2, 0.0},
+      // A key line may be answered by parts of its account and side that add up to it; parts on
+      // the other side, without a side, or not adding up are not the line.
+      {"split on the key's side",
+       {{"交易性金融资产-成本", "借", "9000"},
+        {"交易性金融资产-成本", "借", "550"},
+        {"投资收益", "借", "500"},
+        {"银行存款", "贷", "10050"}},
+       {Mark::Correct, Mark::Correct, Mark::Correct, Mark::Correct},
+       0,
+       1.0},
+      {"split on the other side",
+       {{"交易性金融资产-成本", "贷", "9000"},
+        {"交易性金融资产-成本", "贷", "550"},
+        {"投资收益", "借", "500"},
+        {"银行存款", "贷", "10050"}},
+       {Mark::WrongSide, Mark::NotInKey, Mark::Correct, Mark::Correct},
+       0,
+       1.0 / 3},
+      {"split with one part on the other side",
+       {{"交易性金融资产-成本", "借", "9000"},
+        {"交易性金融资产-成本", "贷", "550"},
+        {"投资收益", "借", "500"},
+        {"银行存款", "贷", "10050"}},
+       {Mark::WrongAmount, Mark::NotInKey, Mark::Correct, Mark::Correct},
+       0,
+       1.0 / 3},
+      {"split with one part without a side",
+       {{"交易性金融资产-成本", "借", "9000"},
+        {"交易性金融资产-成本", "", "550"},
+        {"投资收益", "借", "500"},
+        {"银行存款", "贷", "10050"}},
+       {Mark::WrongAmount, Mark::NotInKey, Mark::Correct, Mark::Correct},
+       0,
+       1.0 / 3},
+      {"split not adding up",
+       {{"交易性金融资产-成本", "借", "9000"},
+        {"交易性金融资产-成本", "借", "500"},
+        {"投资收益", "借", "500"},
+        {"银行存款", "贷", "10050"}},
+       {Mark::WrongAmount, Mark::NotInKey, Mark::Correct, Mark::Correct},
+       0,
+       1.0 / 3},
+      {"split on the other side of a credit line",
+       {{"交易性金融资产-成本", "借", "9550"},
+        {"投资收益", "借", "500"},
+        {"银行存款", "借", "10000"},
+        {"银行存款", "借", "50"}},
+       {Mark::Correct, Mark::Correct, Mark::WrongSide, Mark::NotInKey},
+       0,
+       1.0 / 3},
   };
   for (const Case& c : cases) {
     Marking m = MarkLines(kKey, c.answer);
@@ -256,6 +306,21 @@ TEST(Marking, EveryEntryInEveryFormAndEveryChangeCaught) {
           changed = plain;
           changed.erase(changed.begin() + static_cast<long>(i));
           caught(changed, "dropped", i);
+        }
+        // The line in two parts that add up to it: right on its side; on the other side, or with
+        // one part there, wrong.
+        double cents = Cents(lines[i].amount), first = std::trunc(cents / 2);
+        if (std::fabs(first) >= 1) {
+          std::vector<AnswerLine> split = plain;
+          split[i].amount = PlainAmount(first / 100);
+          split.insert(split.begin() + static_cast<long>(i) + 1,
+                       {plain[i].account, plain[i].side, PlainAmount((cents - first) / 100)});
+          EXPECT_EQ(MarkLines(lines, split).score, 1.0) << desc->id << " entry " << e << " split " << i;
+          const std::string other = lines[i].side == Side::Debit ? "贷" : "借";
+          split[i + 1].side = other;
+          caught(split, "split with a part on the other side", i);
+          split[i].side = other;
+          caught(split, "split on the other side", i);
         }
       }
       std::vector<AnswerLine> added = plain;
