@@ -131,9 +131,18 @@ std::string_view MarkAnswerer::mark(std::string_view line, std::string& out) {
   if (simdjson::dom::element reveal; request["reveal"].get(reveal) == simdjson::SUCCESS) {
     if (reveal.get(options.reveal) != simdjson::SUCCESS) return "\"reveal\" must be true or false";
   }
+  // An entry named as exercise names it is an object like any other of the request: a key
+  // repeated in it is refused, not read as its first value.
+  auto repeatedInEntry = [this](simdjson::dom::element given) -> std::optional<std::string_view> {
+    simdjson::dom::object object;
+    if (given.get(object) != simdjson::SUCCESS) return std::nullopt;
+    return reader_.repeatedKey(object);
+  };
   AnswerKey key = KeyOf(*desc, fields_);
   std::optional<size_t> entry;
   if (simdjson::dom::element given; request["entry"].get(given) == simdjson::SUCCESS) {
+    if (auto twice = repeatedInEntry(given))
+      return reader_.error("repeated key \"" + std::string(*twice) + "\"");
     entry = EntryIndex(given, key.entries.size());
     if (!entry) return "\"entry\" must be the index of one of the window's entries";
   }
@@ -155,6 +164,8 @@ std::string_view MarkAnswerer::mark(std::string_view line, std::string& out) {
       return "answer parts must be strings or numbers";
     }
     if (simdjson::dom::element given; line["entry"].get(given) == simdjson::SUCCESS) {
+      if (auto twice = repeatedInEntry(given))
+        return reader_.error("repeated key \"" + std::string(*twice) + "\"");
       a.entry = EntryIndex(given, key.entries.size());
       if (!a.entry) return "an answer line's \"entry\" must be the index of one of the window's entries";
     }

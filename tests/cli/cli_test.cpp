@@ -557,3 +557,47 @@ TEST(Cli, ExerciseEntryQuestionAndMarkOptions) {
   EXPECT_EQ(Text(marked["rows"].at(0)["reason"]), "明细科目不符：应为 交易性金融资产-成本");
   EXPECT_TRUE(Has(ParseJson(Cli("mark", request("required", "万元")).out), "error"));
 }
+
+namespace {
+
+// The objects inside a mark request (the entry as exercise names it, each answer line) are held
+// to the rules of the request itself: a key twice anywhere in one is refused, never read as its
+// first value.
+TEST(Cli, MarkHoldsTheObjectsInsideARequestToTheSameRules) {
+  const std::string fields =
+      R"("window": "Form6", "fields": {"Text1": "10", "Text2": "0.5", "Text3": "1000", "Text4": "50"})";
+  const std::string line = R"({"account": "银行存款", "side": "贷", "amount": "10050")";
+  struct Case {
+    std::string rest, answer;  // the request after its window and fields
+  };
+  const std::vector<Case> cases = {
+      {R"("answer": [], "entry": {"index": 0, "heading": "购入股票", "index": 2})",
+       R"({"error":"repeated key \"index\""})"},
+      {R"("answer": [)" + line + R"(, "entry": {"index": 0, "heading": "购入股票", "index": 0}}])",
+       R"({"error":"repeated key \"index\""})"},
+      {R"("answer": [)" + line + R"(, "account": "库存现金"}])", R"({"error":"repeated key \"account\""})"},
+      {R"("answer": [{"acount": "银行存款"}])", R"({"error":"unknown key \"acount\" in an answer line"})"},
+      {R"("answer": [], "entry": 99)",
+       R"({"error":"\"entry\" must be the index of one of the window's entries"})"},
+      {R"("answer": [], "entry": {"heading": "购入股票"})",
+       R"({"error":"\"entry\" must be the index of one of the window's entries"})"},
+  };
+  std::string input;
+  for (const Case& c : cases) input += "{" + fields + ", " + c.rest + "}\n";
+  CliRun r = Cli("mark", input);
+  EXPECT_EQ(r.status, 0);
+  size_t at = 0;
+  for (const Case& c : cases) {
+    size_t end = r.out.find('\n', at);
+    ASSERT_NE(end, std::string::npos);
+    EXPECT_EQ(r.out.substr(at, end - at), c.answer) << c.rest;
+    at = end + 1;
+  }
+  // The entry named once, as exercise names it, is marked.
+  element marked = ParseJson(Cli("mark", "{" + fields + R"(, "answer": [)" + line +
+                                             R"(, "entry": {"index": 0, "heading": "购入股票"}}]})" + "\n")
+                                 .out);
+  EXPECT_EQ(Text(marked["rows"].at(0)["mark"]), "correct");
+}
+
+}  // namespace
