@@ -3,10 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cstdlib>
+#include <fstream>
 #include <set>
+#include <sstream>
+#include <string>
 
 #include "core/catalogue/catalogue.h"
+#include "core/practice/exercise_set.h"
 #include "core/record_helper.h"
 
 namespace varnello {
@@ -65,6 +70,51 @@ TEST(Exercise, SameSeedSameFiguresOtherSeedOtherFigures) {
   std::set<std::map<int, std::string>> distinct;
   for (std::uint64_t seed = 0; seed < 20; ++seed) distinct.insert(MakeExercise(*form6, seed));
   EXPECT_GT(distinct.size(), 15u);
+}
+
+// The seeds of tests/cases/seeds.txt give the figures and sets written beside them; every topic
+// window is pinned there.
+TEST(Exercise, SeedsGiveTheirPinnedFigures) {
+  std::ifstream in(std::string(VARNELLO_CASES_DIR) + "/seeds.txt");
+  ASSERT_TRUE(in) << VARNELLO_CASES_DIR << "/seeds.txt";
+  auto seedOf = [](std::string_view text) {
+    std::uint64_t seed = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), seed);
+    EXPECT_TRUE(ec == std::errc() && end == text.data() + text.size()) << text;
+    return seed;
+  };
+  std::set<std::string> pinned;
+  int sets = 0;
+  std::string line;
+  for (int number = 1; std::getline(in, line); ++number) {
+    if (line.empty() || line[0] == '#') continue;
+    const std::string where = "seeds.txt:" + std::to_string(number);
+    size_t colon = line.find(": ");
+    ASSERT_NE(colon, std::string::npos) << where;
+    std::istringstream head(line.substr(0, colon));
+    std::string window, seed, count;
+    head >> window >> seed;
+    std::string written, drawn;
+    if (window == "set") {
+      head >> count;
+      ExerciseSet set = MakeSet({.count = static_cast<size_t>(seedOf(count)), .seed = seedOf(seed)});
+      drawn = set.id;
+      for (const SetExercise& e : set.exercises)
+        drawn += " " + e.window + "/" + std::to_string(e.seed) + "/" + std::to_string(e.entry);
+      ++sets;
+    } else {
+      std::optional<WindowId> id = WindowId::Parse(window);
+      const TopicDesc* desc = id ? FindTopic(*id) : nullptr;
+      ASSERT_NE(desc, nullptr) << where << ": " << window;
+      for (const auto& [n, text] : MakeExercise(*desc, seedOf(seed)))
+        drawn += (drawn.empty() ? "" : " ") + ("Text" + std::to_string(n)) + "=" + text;
+      pinned.insert(window);
+    }
+    EXPECT_EQ(line.substr(colon + 2), drawn) << where;
+  }
+  EXPECT_GT(sets, 0);
+  for (const TopicDesc* desc : AllTopics())
+    EXPECT_TRUE(pinned.contains(std::string(desc->id.name()))) << desc->id;
 }
 
 }  // namespace
