@@ -47,6 +47,7 @@
 #include "core/practice/exercise.h"
 #include "core/practice/exercise_set.h"
 #include "core/practice/marking.h"
+#include "core/practice/printed_accounts.h"
 #include "core/search/keyword_index.h"
 #include "core/vouchers/set_sheet.h"
 #include "core/vouchers/voucher.h"

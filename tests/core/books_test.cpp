@@ -11,6 +11,7 @@
 #include "core/catalogue/catalogue.h"
 #include "core/engine/topic.h"
 #include "core/entries/entries.h"
+#include "core/practice/printed_accounts.h"
 #include "core/record_helper.h"
 #include "core/vouchers/voucher.h"
 #include "core/vouchers/voucher_layout.h"
