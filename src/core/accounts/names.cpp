@@ -248,8 +248,9 @@ constexpr OtherName kOtherNames[] = {
     // The expenses a sundry payable (rent of leased assets and packaging) is accrued against.
     {"各种费用", "管理费用", "各种费用", NameKind::kWindowWord},
     // The input tax of raw materials taken for construction, transferred out: not deductible for
-    // a use without output tax (增值税暂行条例 第十条), it joins the cost of the construction
-    // (应用指南 1604: "贷记'原材料'、'应交税费—应交增值税（进项税额转出）'等科目").
+    // a use without output tax (增值税暂行条例 第十条; 实施细则 第二十三条), it joins the cost of the
+    // construction, debited to 在建工程 with the materials, the tax credited to 应交税费——应交增值税
+    // （进项税额转出） (应用指南 1604).
     {"增值税费用", "在建工程", "", NameKind::kWindowWord},
 };
 
