@@ -93,7 +93,7 @@ TEST(StrictJson, BatchAndMarkAnswersOfTheHostileSweepParse) {
     ExpectStrict(Answer(mark, request), request, overflowed);
     ++requests;
   });
-  EXPECT_GT(requests, 3000);
+  EXPECT_GT(requests, 1900);  // field sets, each answered three times
   // The sweep reaches sums past the largest double.
   EXPECT_GT(overflowed, 50);
 }
