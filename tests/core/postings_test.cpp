@@ -166,8 +166,8 @@ TEST(Postings, EveryWindowsRowsRenderFromWhatItBooked) {
 // and names an irregular form by its SideMark. Field captions are labels, not postings.
 TEST(Postings, NoWindowWritesASideMarkerIntoACaption) {
   namespace fs = std::filesystem;
-  // Alternatives, not a bracket: a bracket would hold the bytes of a full-width parenthesis.
-  const std::regex marker(R"re("[^"]*(（|\()(借|贷)方?(）|\))?")re");
+  // Alternatives and groups: a bracket, or a bare ?, would apply to single bytes of a character.
+  const std::regex marker(R"re("[^"]*(（|\()(借|贷)(方)?(）|\))?")re");
   const std::regex label(R"re(Field\(\d+, "[^"]*"\))re");
   int files = 0;
   for (const fs::directory_entry& entry :
