@@ -1,0 +1,16 @@
+# Writes SITE/sw.js from TEMPLATE: @BUILD@ becomes a digest of the site's FILES (so that each
+# build is a worker of its own) and @FILES@ the list of them to cache.
+set(digests "")
+set(names "")
+foreach(file IN LISTS FILES)
+  file(SHA256 ${SITE}/${file} digest)
+  string(APPEND digests "${digest}")
+  string(APPEND names "  './${file}',\n")
+endforeach()
+string(SHA256 build "${digests}")
+string(SUBSTRING "${build}" 0 16 BUILD)
+string(REGEX REPLACE ",\n$" "" FILES "${names}")
+file(READ ${TEMPLATE} text)
+string(REPLACE "@BUILD@" "${BUILD}" text "${text}")
+string(REPLACE "@FILES@" "${FILES}" text "${text}")
+file(WRITE ${SITE}/sw.js "${text}")
