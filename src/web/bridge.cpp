@@ -1,12 +1,12 @@
 // What the web page asks of the core beside the command line's own commands (which it runs as
 // they are): where each control of a window stands, and a fresh standard input between two runs
 // of a command.
+#include <simdjson.h>
+
 #include <cstdio>
 #include <iostream>
-#include <string>
-
 #include <map>
-#include <simdjson.h>
+#include <string>
 
 #include "core/catalogue/catalogue.h"
 #include "core/engine/fault.h"

@@ -184,10 +184,14 @@ function show(name) {
   location.hash = `#/${name}`;
 }
 
+// A passing message at the foot of the page.
+let sayTimer = 0;
 function say(text) {
   const notice = $('#notice');
   notice.textContent = text;
   notice.hidden = text === '';
+  clearTimeout(sayTimer);
+  if (text) sayTimer = setTimeout(() => { notice.hidden = true; }, 8000);
 }
 
 // What a link asks that the page cannot do, in a sentence; empty when nothing.
@@ -646,12 +650,6 @@ function renderOutput(name) {
       pane.append(line);
       if (showWorking && working) pane.append(el('div', { class: 'working' }, working.text));
     });
-    if (answer.warnings?.length) {
-      // The fields not read whole, under the press that read them so.
-      for (const w of answer.warnings) {
-        pane.append(el('div', { class: 'line reading' }, `${w.field}“${w.text}”${Core.fieldNote(w.text)}`));
-      }
-    }
     if (answer.fault) pane.append(el('div', { class: 'line fault', role: 'alert' }, FAULT_MESSAGES[answer.fault] ?? answer.fault));
   }
   pane.onmouseleave = () => { if (!pane.contains(document.activeElement)) closeNote(); };
@@ -802,7 +800,6 @@ function registerWorker() {
 }
 
 async function start() {
-  registerWorker();
   try {
     await loadCore(showProgress);
     catalog = Core.describe();
@@ -819,6 +816,8 @@ async function start() {
   // A keyword typed while the core loaded is searched now.
   if ($('#keyword').value !== '' && document.activeElement === $('#keyword')) showSuggestions();
   document.body.dataset.ready = '1';
+  // Registered once the core is in, so that its caching does not compete with the first load.
+  registerWorker();
 }
 
 // For tests and the curious: the same calls the page makes.
