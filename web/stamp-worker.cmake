@@ -1,5 +1,7 @@
 # Writes SITE/sw.js from TEMPLATE: @BUILD@ becomes a digest of the site's FILES (so that each
-# build is a worker of its own) and @FILES@ the list of them to cache.
+# build is a worker of its own) and @FILES@ the list of them to cache (FILES joined by commas).
+cmake_minimum_required(VERSION 3.20)
+string(REPLACE "," ";" FILES "${FILES}")
 set(digests "")
 set(names "")
 foreach(file IN LISTS FILES)
@@ -10,7 +12,4 @@ endforeach()
 string(SHA256 build "${digests}")
 string(SUBSTRING "${build}" 0 16 BUILD)
 string(REGEX REPLACE ",\n$" "" FILES "${names}")
-file(READ ${TEMPLATE} text)
-string(REPLACE "@BUILD@" "${BUILD}" text "${text}")
-string(REPLACE "@FILES@" "${FILES}" text "${text}")
-file(WRITE ${SITE}/sw.js "${text}")
+configure_file(${TEMPLATE} ${SITE}/sw.js @ONLY)

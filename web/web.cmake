@@ -65,11 +65,13 @@ function(varnello_web_site target)
   add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/varnello-cli.mjs
     COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/web/varnello-cli.mjs ${CMAKE_BINARY_DIR}/varnello-cli.mjs
     DEPENDS ${PROJECT_SOURCE_DIR}/web/varnello-cli.mjs)
+  # The files the worker caches, joined by commas to pass as one argument.
+  string(REPLACE ";" "," worker_files "${VARNELLO_SITE_FILES};varnello.mjs;varnello.wasm")
   # The service worker names the build it caches by a digest of the site's files, so that a new
   # build served is a new worker, which replaces the cached files.
   add_custom_command(OUTPUT ${VARNELLO_SITE}/sw.js
     COMMAND ${CMAKE_COMMAND} -DSITE=${VARNELLO_SITE} -DTEMPLATE=${PROJECT_SOURCE_DIR}/web/site/sw.js
-            "-DFILES=${VARNELLO_SITE_FILES};varnello.mjs;varnello.wasm" -P ${PROJECT_SOURCE_DIR}/web/stamp-worker.cmake
+            -DFILES=${worker_files} -P ${PROJECT_SOURCE_DIR}/web/stamp-worker.cmake
     DEPENDS ${PROJECT_SOURCE_DIR}/web/site/sw.js ${PROJECT_SOURCE_DIR}/web/stamp-worker.cmake ${copied} ${target})
   add_custom_target(web_files ALL DEPENDS ${copied} ${VARNELLO_SITE}/sw.js ${CMAKE_BINARY_DIR}/varnello-cli.mjs)
 endfunction()

@@ -158,7 +158,8 @@ test('phone and desktop screenshots; a category page', async () => {
     await page.screenshot({ path: path.join(shots, `form66-${width}.png`), fullPage: true });
     await page.click('button[name="Command2"]');
     await page.waitForSelector('#Text1');
-    assert.match(page.url(), /#\/Form6$/);
+    // The window keeps the case it showed, and the address says so.
+    assert.match(page.url(), /#\/Form6\?Text1=10&Text2=0.5&Text3=1000&Text4=50&press=1$/);
     await page.close();
   }
 });
@@ -303,6 +304,11 @@ test('links tell the truth: edits drop press, 本例链接 follows, unknown name
   assert.equal((await page.$$('#output .line')).length, 0);
   await page.click('button[name="Command1"]');
   assert.match(await caseLink(), /Text3=10000.*press=1/);
+  // Without the clipboard API (plain http) copying still copies, or says that it could not.
+  await page.evaluate(() => Object.defineProperty(navigator, 'clipboard', { value: undefined }));
+  await page.click('#caseLink');
+  await page.waitForFunction(() => document.getElementById('toolStatus').textContent !== '');
+  assert.match(await page.$eval('#toolStatus', (s) => s.textContent), /^(已复制本例链接|无法写入剪贴板，请手动复制：http)/);
 
   const problem = async (hash) => {
     await page.goto(`${base}#/Form1`);
