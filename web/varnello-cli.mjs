@@ -69,14 +69,17 @@ class Sink {
 const stdout = new Sink(1);
 const stderr = new Sink(2);
 
-// Standard input, read as the program asks for it (batch answers line by line as input comes).
+// Standard input as the program reads it: a read takes the bytes at hand, and waits for input
+// only when there are none (writing the output so far first), so that each request line is
+// answered as soon as it is read, whatever comes after it. (The module's own device would fill
+// each read to the length asked for, holding an answer until 64 KiB more input had come.)
 const input = Buffer.alloc(1 << 16);
 let inputEnd = 0;
 let inputAt = 0;
 let inputDone = false;
-function readByte() {
+function readInput(buffer, offset, length) {
   if (inputAt === inputEnd) {
-    if (inputDone) return null;
+    if (inputDone) return 0;
     stdout.flush();
     stderr.flush();
     for (;;) {
@@ -92,10 +95,13 @@ function readByte() {
     inputAt = 0;
     if (inputEnd === 0) {
       inputDone = true;
-      return null;
+      return 0;
     }
   }
-  return input[inputAt++];
+  const n = Math.min(length, inputEnd - inputAt);
+  buffer.set(input.subarray(inputAt, inputAt + n), offset);
+  inputAt += n;
+  return n;
 }
 
 // The host's folders under the module's own, so that a file named on the command line, absolute
@@ -124,7 +130,8 @@ function mountHost(FS) {
 const module = await createVarnello({
   wasmBinary: fs.readFileSync(path.join(here, 'site', 'varnello.wasm')),
   preRun: [(m) => {
-    m.FS.init(readByte, (b) => stdout.put(b), (b) => stderr.put(b));
+    m.FS.init(() => null, (b) => stdout.put(b), (b) => stderr.put(b));
+    m.FS.getStream(0).stream_ops.read = (stream, buffer, offset, length) => readInput(buffer, offset, length);
     mountHost(m.FS);
   }],
 });

@@ -75,7 +75,10 @@ test('batch streams: each answer arrives while the input is still open', async (
   const child = spawn(process.execPath, [nodeCli, 'batch'], { stdio: ['pipe', 'pipe', 'inherit'] });
   let got = '';
   const nextLine = (count) => new Promise((resolve, reject) => {
-    const timer = setTimeout(() => reject(new Error(`no answer ${count} while the input was open; got ${got}`)), 20000);
+    const timer = setTimeout(() => {
+      child.kill();
+      reject(new Error(`no answer ${count} while the input was open; got ${got}`));
+    }, 20000);
     const check = () => {
       if (got.split('\n').length - 1 >= count) {
         clearTimeout(timer);
