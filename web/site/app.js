@@ -97,7 +97,7 @@ const TWIPS_PER_PIXEL = 15;
 const px = (twips) => `${twips / TWIPS_PER_PIXEL}px`;
 // The window's own arrangement on a wide screen worked by a pointer; a single column on a narrow
 // screen and under a finger, where the arrangement's 12 px captions and small fields do not serve.
-const wide = window.matchMedia('(min-width: 760px) and (pointer: fine)');
+const wide = window.matchMedia('(min-width: 760px) and (not (pointer: coarse))');
 const MARK_REASONS = { correct: '正确', wrong_side: '借贷方向错误', wrong_amount: '金额错误', not_in_key: '答案中没有这一行' };
 const FAULT_MESSAGES = { division_by_zero: '除数为零', overflow: '溢出' };
 
@@ -126,6 +126,8 @@ async function copyText(text) {
   } catch {
     // Refused (no permission, no focus): the copy command below may still do.
   }
+  // The copy command copies the selection: a hidden text area's, the focus given back after.
+  const focused = document.activeElement;
   const area = el('textarea', { readonly: true, style: { position: 'fixed', top: '0', left: '-9999px' } });
   area.value = text;
   document.body.append(area);
@@ -137,6 +139,7 @@ async function copyText(text) {
     done = false;
   }
   area.remove();
+  focused?.focus?.({ preventScroll: true });
   return done;
 }
 
@@ -638,7 +641,10 @@ function renderOutput(name) {
         line.append(sign);
       }
       if (hasNote) {
-        line.addEventListener('mouseenter', () => lineNote(line, working, amount));
+        // The pointer passing over a line does not take away a note the keyboard is in.
+        line.addEventListener('mouseenter', () => {
+          if (!note?.contains(document.activeElement)) lineNote(line, working, amount);
+        });
         line.addEventListener('click', (e) => { e.stopPropagation(); lineNote(line, working, amount); });
         line.addEventListener('keydown', (e) => {
           if (e.target !== line || (e.key !== 'Enter' && e.key !== ' ')) return;
@@ -652,7 +658,10 @@ function renderOutput(name) {
     });
     if (answer.fault) pane.append(el('div', { class: 'line fault', role: 'alert' }, FAULT_MESSAGES[answer.fault] ?? answer.fault));
   }
-  pane.onmouseleave = () => { if (!pane.contains(document.activeElement)) closeNote(); };
+  // The pointer leaving closes a note it opened, not one the keyboard is in.
+  pane.onmouseleave = () => {
+    if (!pane.contains(document.activeElement) && !note?.contains(document.activeElement)) closeNote();
+  };
 }
 
 // ---- Tools: working switch, table, CSV, practice ----
