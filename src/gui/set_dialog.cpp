@@ -24,9 +24,9 @@
 
 #include "core/vouchers/set_sheet.h"
 #include "gui/entry_actions.h"
-#include "gui/practice_sheet.h"
 #include "gui/print_dialogs.h"
 #include "gui/qt_convert.h"
+#include "gui/set_answer_sheet.h"
 #include "gui/voucher_actions.h"
 
 namespace varnello {

@@ -12,7 +12,6 @@
 #include "gui/entry_actions.h"
 #include "gui/field_reading.h"
 #include "gui/output_view.h"
-#include "gui/practice_sheet.h"
 #include "gui/qt_convert.h"
 #include "gui/voucher_actions.h"
 
@@ -143,7 +142,6 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent)
   std::vector<QLineEdit*> filled;
   for (int n : FillOrder(desc)) filled.push_back(fields_[n]);
   WatchFieldReading(filled);
-  AttachPractice(this);
 }
 
 void TopicWindow::resizeEvent(QResizeEvent* event) {
