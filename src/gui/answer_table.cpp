@@ -10,6 +10,8 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <algorithm>
+#include <map>
+#include <set>
 
 #include "core/journal/journal.h"
 #include "core/practice/exercise.h"
@@ -91,16 +93,50 @@ void CommitAnswerCell(QTableWidget* table) {
     table->itemDelegate()->setModelData(editor, table->model(), index);
 }
 
+std::string AccountSpelling(std::string_view account) {
+  QString text = QString::fromUtf8(account.data(), static_cast<qsizetype>(account.size()));
+  QString spelled;
+  for (QChar c : text) {
+    if (c.isSpace()) continue;  // "应交税费 - 应交增值税" as "应交税费-应交增值税"
+    if (c == QLatin1Char('(')) c = QChar(0xff08);
+    if (c == QLatin1Char(')')) c = QChar(0xff09);
+    spelled += c;
+  }
+  return spelled.toStdString();
+}
+
+std::vector<std::string> CompletionAccounts() {
+  // One spelling per account as marking compares accounts: the first in order of the spellings.
+  std::set<std::string> keys;
+  std::set<std::string> spellings;
+  for (const std::string& account : KnownAccounts()) spellings.insert(AccountSpelling(account));
+  std::vector<std::string> accounts;
+  for (const std::string& spelling : spellings) {
+    if (keys.insert(NormalizeAccount(spelling)).second) accounts.push_back(spelling);
+  }
+  return accounts;
+}
+
 namespace {
 
 // Every account the windows print, found by its characters or pinyin as keywords are.
 const TextFinder& Accounts() {
-  static const TextFinder finder(KnownAccounts());
+  static const TextFinder finder(CompletionAccounts());
   return finder;
 }
 
 // The most accounts a completion list offers at once.
 constexpr size_t kMaxCompletions = 40;
+
+// List rows a few pixels taller than their text.
+class RoomyRows : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    return {size.width(), std::max(size.height(), option.fontMetrics.height() + 8)};
+  }
+};
 
 // The cell editors: the account with completion over every account the windows know (by its
 // characters or pinyin initials, as the keyword field finds keywords), the side as a choice of 借
@@ -125,6 +161,8 @@ class SheetDelegate : public QStyledItemDelegate {
       // The list holds what the search found; the completer shows it as it is.
       completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
       edit->setCompleter(completer);
+      // Rows a little taller than the text, so that they do not touch; the list is sized from them.
+      completer->popup()->setItemDelegate(new RoomyRows(completer->popup()));
       // Before the field's own completion runs on the same edit, so that it shows the new list.
       QObject::connect(edit, &QLineEdit::textEdited, found, [found, edit](const QString& text) {
         edit->setProperty("chosen", false);

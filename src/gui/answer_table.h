@@ -3,6 +3,8 @@
 #pragma once
 
 #include <functional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/practice/marking.h"
@@ -29,6 +31,11 @@ void DeleteAnswerRow(QTableWidget* table, bool takeFocus);
 void EnterInAnswerTable(QTableWidget* table, int row, int column, bool takeFocus);
 // Writes an open editor's text into its cell.
 void CommitAnswerCell(QTableWidget* table);
+// An account as the completion offers it: no blanks, full-width parentheses.
+std::string AccountSpelling(std::string_view account);
+// The accounts the account cell completes to: each account the windows print once, in one
+// spelling (spellings that marking takes for the same account count as one).
+std::vector<std::string> CompletionAccounts();
 // The cell editors of the table; Enter ends a cell and calls `onEnter(row, column)` afterwards.
 QStyledItemDelegate* NewAnswerDelegate(std::function<void(int, int)> onEnter, QObject* parent);
 

@@ -19,6 +19,7 @@
 #include "core/practice/exercise.h"
 #include "gui/answer_table.h"
 #include "gui/qt_convert.h"
+#include "gui/screen_fit.h"
 #include "gui/topic_window.h"
 
 namespace varnello {
@@ -188,6 +189,14 @@ PracticeSheet::PracticeSheet(TopicWindow* topic) : QWidget(topic, Qt::Window), t
       new QLabel(QStringLiteral("Enter 下一格（最后一格新添一行）　借/贷：↑↓ 或 J/D　Ctrl+Enter 批改"), this);
   hint->setWordWrap(true);
   layout->addWidget(hint);
+  // How the marking counts, so that a score below 100 % with every row green is no riddle.
+  auto* scoring = new QLabel(QStringLiteral("得分：写对的行数减去多写（分录里没有）的行数，除以应写的行数，"
+                                            "不低于 0；有几笔分录时取各笔的平均。"),
+                             this);
+  scoring->setObjectName(QStringLiteral("scoringRule"));
+  scoring->setWordWrap(true);
+  scoring->setForegroundRole(QPalette::PlaceholderText);
+  layout->addWidget(scoring);
 
   auto shortcut = [this](QKeySequence keys, void (PracticeSheet::*slot)()) {
     auto* s = new QShortcut(keys, this, this, slot);
@@ -204,7 +213,7 @@ PracticeSheet::PracticeSheet(TopicWindow* topic) : QWidget(topic, Qt::Window), t
       if (!settingFigures_) refreshQuestion();
     });
   }
-  resize(640, 480);
+  FitToScreen(this, QSize(640, 480));
   addRow();
 }
 

@@ -15,8 +15,10 @@
 #include <QVBoxLayout>
 
 #include "gui/answer_table.h"
+#include "gui/app_font.h"
 #include "gui/entry_actions.h"
 #include "gui/qt_convert.h"
+#include "gui/screen_fit.h"
 
 namespace varnello {
 
@@ -40,9 +42,7 @@ SetAnswerSheet::SetAnswerSheet(ExerciseSet set, QWidget* parent)
   layout->addLayout(student);
   number_ = new QLabel(this);
   number_->setObjectName(QStringLiteral("questionNumber"));
-  QFont bold = number_->font();
-  bold.setBold(true);
-  number_->setFont(bold);
+  EmphasiseHeading(number_);
   layout->addWidget(number_);
   question_ = new QLabel(this);
   question_->setObjectName(QStringLiteral("question"));
@@ -79,21 +79,29 @@ SetAnswerSheet::SetAnswerSheet(ExerciseSet set, QWidget* parent)
          [this] { deleteRow(); });
   button(buttons, QStringLiteral("上一题(&B)"), QStringLiteral("previousQuestion"), [this] { previous(); });
   button(buttons, QStringLiteral("下一题(&X)"), QStringLiteral("nextQuestion"), [this] { next(); });
+  button(buttons, QStringLiteral("批改(&M)"), QStringLiteral("markAnswers"), [this] { mark(); });
   button(buttons, QStringLiteral("保存答案(&S)…"), QStringLiteral("saveAnswers"), [this] { save(); });
+  result_ = new QLabel(this);
+  result_->setObjectName(QStringLiteral("setResult"));
+  result_->setWordWrap(true);
+  result_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  layout->addWidget(result_);
   layout->addLayout(rowButtons);
   layout->addLayout(buttons);
   auto* hint = new QLabel(QStringLiteral("Enter 下一格（最后一格新添一行）　借/贷：↑↓ 或 J/D　"
-                                         "每题的答案随题保存，可以来回翻看"),
+                                         "每题的答案随题保存，可以来回翻看　Ctrl+Enter 批改"),
                           this);
   hint->setWordWrap(true);
   layout->addWidget(hint);
+  auto* marking = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return), this, this, [this] { mark(); });
+  marking->setContext(Qt::WidgetWithChildrenShortcut);
   for (auto [keys, slot] : {std::pair{QKeySequence(Qt::Key_Insert), &SetAnswerSheet::addRow},
                             std::pair{QKeySequence(Qt::CTRL | Qt::Key_Delete), &SetAnswerSheet::deleteRow}}) {
     auto* s = new QShortcut(keys, this, this, slot);
     s->setContext(Qt::WidgetWithChildrenShortcut);
   }
   savedCsv_ = AnswersCsv(SetAnswers{set_.id, {}, {}, {}});
-  resize(620, 480);
+  FitToScreen(this, QSize(620, 480));
   go(0);
 }
 
@@ -121,6 +129,7 @@ void SetAnswerSheet::go(std::size_t index) {
                        .arg(static_cast<qsizetype>(current_ + 1))
                        .arg(static_cast<qsizetype>(set_.exercises.size())));
   question_->setText(ToQString(e.question));
+  showMarking();
   // Leaving the cell closes its editor (its text is kept above) before the rows are replaced.
   table_->setCurrentCell(-1, -1);
   table_->setRowCount(0);
@@ -202,7 +211,62 @@ bool SetAnswerSheet::save() {
     return false;
   }
   savedCsv_ = std::move(csv);
+  result_->setText(QStringLiteral("答案已保存到 %1").arg(QDir::toNativeSeparators(path)));
   return true;
+}
+
+namespace {
+
+// A score as the class report writes it: two decimals at most, trailing zeros dropped.
+QString ScoreText(double score) {
+  QString text = QString::number(score, 'f', 2);
+  while (text.endsWith(QLatin1Char('0'))) text.chop(1);
+  if (text.endsWith(QLatin1Char('.'))) text.chop(1);
+  return text;
+}
+
+}  // namespace
+
+bool SetAnswerSheet::mark() {
+  SetAnswers all = answers();
+  if (all.lines.empty()) {
+    marking_.reset();
+    result_->setText(QStringLiteral("批改：还没有写任何答案。"));
+    return false;
+  }
+  // The answers go through the same file form and marking as a class's answers handed in, so
+  // that the marks are the teacher's; the 学号 only names the answers there.
+  if (all.studentId.empty()) all.studentId = "-";
+  ClassMarking marked = MarkClass(set_, {AnswerFile{"作答", AnswersCsv(all), {}}}, MarkOptions{});
+  if (marked.students.empty()) {
+    marking_.reset();
+    QString reason = marked.problems.empty() ? QString() : ToQString(marked.problems.front().reason);
+    result_->setText(QStringLiteral("批改失败：%1").arg(reason));
+    return false;
+  }
+  marking_ = std::move(marked.students.front());
+  showMarking();
+  return true;
+}
+
+void SetAnswerSheet::showMarking() {
+  if (!marking_ || current_ >= marking_->questions.size()) {
+    if (!result_->text().startsWith(QStringLiteral("答案已保存"))) result_->clear();
+    return;
+  }
+  const QuestionResult& q = marking_->questions[current_];
+  QString text = QStringLiteral("第 %1 题得分 %2").arg(q.number).arg(ScoreText(q.score));
+  if (q.errors.empty()) {
+    text += QStringLiteral("　全部正确！");
+  } else {
+    QStringList reasons;
+    for (const QuestionError& e : q.errors) reasons << ToQString(e.reason);
+    text += QStringLiteral("　") + reasons.join(QStringLiteral("；"));
+  }
+  text += QStringLiteral("\n全套 %1 题，总分 %2（批改后改动的答案，再按 批改 重新计分）")
+              .arg(static_cast<qsizetype>(marking_->questions.size()))
+              .arg(ScoreText(marking_->total));
+  result_->setText(text);
 }
 
 void SetAnswerSheet::closeEvent(QCloseEvent* event) {

@@ -4,9 +4,11 @@
 #include <QString>
 #include <QWidget>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/practice/class_report.h"
 #include "core/practice/exercise_set.h"
 #include "core/practice/marking.h"
 
@@ -44,6 +46,14 @@ class SetAnswerSheet : public QWidget {
   // 保存答案: asks for the file unless a target path is set; false (the student told why) when
   // 学号 or 姓名 is missing, nothing is written yet, or the file cannot be written.
   bool save();
+  // 批改: marks every question as `varnello-cli set mark` does (the same core marking, with its
+  // default options), shows the current question's score and reasons and the set's total.
+  // False (the student told why) when nothing is written yet.
+  bool mark();
+  // What 批改 and 保存答案 say: the marks, or where the answers were saved.
+  QLabel* result() const { return result_; }
+  // The last marking, of the answers as they stood at 批改 (none before the first).
+  const std::optional<StudentResult>& marking() const { return marking_; }
   void setTargetPath(const QString& path) { targetPath_ = path; }
 
  protected:
@@ -52,6 +62,7 @@ class SetAnswerSheet : public QWidget {
  private:
   void commitEdit();
   void keep();
+  void showMarking();
   void editCell(int row, int column);
   void enterPressed(int row, int column);
   ExerciseSet set_;
@@ -63,6 +74,8 @@ class SetAnswerSheet : public QWidget {
   QLabel* question_;
   QTableWidget* table_;
   QString targetPath_;
+  QLabel* result_;
+  std::optional<StudentResult> marking_;
   std::string savedCsv_;  // what was saved last, to tell unsaved answers on closing
 };
 

@@ -8,8 +8,10 @@
 #include <QWheelEvent>
 
 #include "core/layout/layout.h"
+#include "gui/app_font.h"
 #include "gui/balance_marks.h"
 #include "gui/entry_actions.h"
+#include "gui/explanation_panel.h"
 #include "gui/field_reading.h"
 #include "gui/output_view.h"
 #include "gui/qt_convert.h"
@@ -63,8 +65,6 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent)
   entryActions_->attach(surface_);
   AttachVoucherActions(this, desc, surface_, [this] { return entries(); });
 
-  QFont bold = font();
-  bold.setBold(true);
   std::map<int, QLabel*> captions;
   std::vector<QWidget*> widgets;
   for (const Control& c : layout.controls) {
@@ -80,7 +80,7 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent)
         } else {
           label = new QLabel(ToQString(c.caption), this);
         }
-        if (c.kind == ControlKind::Section) label->setFont(bold);
+        if (c.kind == ControlKind::Section) EmphasiseHeading(label);
         if (c.wrap) {
           label->setWordWrap(true);
           label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -142,6 +142,7 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent)
   std::vector<QLineEdit*> filled;
   for (int n : FillOrder(desc)) filled.push_back(fields_[n]);
   WatchFieldReading(filled);
+  AttachExplanationKey(this);
 }
 
 void TopicWindow::resizeEvent(QResizeEvent* event) {
