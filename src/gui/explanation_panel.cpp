@@ -82,7 +82,9 @@ QWidget* ShowExplanation(QWidget* owner, const QString& text, const QPoint& at) 
 }
 
 QString WrappedToolTip(const QString& text) {
-  return text.isEmpty() ? text : Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal);
+  if (text.isEmpty()) return text;
+  // Line breaks and blanks kept as they are, long lines wrapped at the tooltip's width.
+  return QStringLiteral("<p style=\"white-space:pre-wrap\">") + text.toHtmlEscaped() + QStringLiteral("</p>");
 }
 
 void AttachExplanationKey(QWidget* window) {
