@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QTextBlock>
+#include <QTimer>
 #include <QToolTip>
 #include <algorithm>
 #include <set>
@@ -287,7 +288,15 @@ void OutputView::showLines(bool pressed) {
   cursor.endEditBlock();
   shown_ = lines.size();
   // The press's first line at the top of the view (as far as the lines below it reach).
-  if (pressed) scrollToLine(std::min(start, lines.empty() ? 0 : lines.size() - 1));
+  if (!pressed) return;
+  const size_t top = std::min(start, lines.empty() ? 0 : lines.size() - 1);
+  scrollToLine(top);
+  // Again once the layout of the new lines has settled, which may set the scroll range anew, so
+  // that the scroll bar's thumb stands where the view is.
+  QTimer::singleShot(0, this, [this, top] {
+    if (top < shown_) scrollToLine(top);
+    verticalScrollBar()->update();
+  });
 }
 
 void OutputView::clearOutput() {
