@@ -309,11 +309,11 @@ TEST(BookTest, EntriesStandInDateOrderAndAnUndatedOneTakesTheDateBefore) {
 // detail by detail (财会〔2019〕6号 编制说明).
 TEST(BookTest, ReceivablesAndPayablesGoByTheSideOfEachDetail) {
   BookReading r = ReadBook(
-      R"({"opening": [{"account": "应收账款-甲", "side": "debit", "amount": 500}, {"account": "应收账款-乙", "side": "credit", "amount": 200}, {"account": "预收账款-丙", "side": "debit", "amount": 30}, {"account": "应付账款-丁", "side": "debit", "amount": 40}, {"account": "应付账款-戊", "side": "credit", "amount": 100}, {"account": "实收资本", "side": "credit", "amount": 270}]})");
+      R"({"opening": [{"account": "应收账款-甲", "side": "debit", "amount": 500}, {"account": "应收账款-乙", "side": "credit", "amount": 200}, {"account": "预收账款-丙", "side": "debit", "amount": 30}, {"account": "应付账款-丁", "side": "debit", "amount": 40}, {"account": "应付账款-戊", "side": "credit", "amount": 100}, {"account": "预收账款-己", "side": "credit", "amount": 60}, {"account": "实收资本", "side": "credit", "amount": 210}]})");
   ASSERT_TRUE(r.refused.empty());
   Statement s = BalanceSheetOf(r.book);
   EXPECT_EQ(s.find("应收账款")->amount, 53000);
-  EXPECT_EQ(s.find("预收款项")->amount, 20000);
+  EXPECT_EQ(s.find("预收款项")->amount, 26000);
   EXPECT_EQ(s.find("预付款项")->amount, 4000);
   EXPECT_EQ(s.find("应付账款")->amount, 10000);
   EXPECT_TRUE(s.agrees);
