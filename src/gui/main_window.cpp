@@ -10,6 +10,7 @@
 #include "core/catalogue/catalogue.h"
 #include "core/layout/layout.h"
 #include "gui/about_box.h"
+#include "gui/book_window.h"
 #include "gui/keyword_completer.h"
 #include "gui/practice_sheet.h"
 #include "gui/qt_convert.h"
@@ -80,6 +81,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     QString target = ToQString(entry.opens.name());
     connect(action, &QAction::triggered, this, [this, target] { emit menuChosen(target); });
   }
+  AttachBookMenu(this);
   // The designed client area below the menu bar, which takes a second row when its 13 entries do
   // not fit on one.
   int width = ToPixels(layout.width);

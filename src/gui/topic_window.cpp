@@ -9,6 +9,7 @@
 
 #include "core/layout/layout.h"
 #include "gui/balance_marks.h"
+#include "gui/book_window.h"
 #include "gui/entry_actions.h"
 #include "gui/field_reading.h"
 #include "gui/output_view.h"
@@ -63,6 +64,7 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent)
       });
   entryActions_->attach(surface_);
   AttachVoucherActions(this, desc, surface_, [this] { return entries(); });
+  AttachBookActions(this, desc, surface_, [this] { return fieldTexts(); });
 
   QFont bold = font();
   bold.setBold(true);

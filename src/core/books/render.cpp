@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "core/books/reports.h"
+#include "core/entries/table.h"
 #include "core/files/csv.h"
 #include "core/json/json_writer.h"
 
@@ -303,6 +304,32 @@ std::string CsvOf(const std::vector<ReportTable>& tables, bool bom) {
     AppendCsvRow(out, t.header);
     for (const auto& row : t.rows) AppendCsvRow(out, row);
     for (const std::string& note : t.notes) AppendCsvRow(out, {note});
+  }
+  return out;
+}
+
+std::string HtmlOf(const std::vector<ReportTable>& tables) {
+  std::string out;
+  for (const ReportTable& t : tables) {
+    out += "<h3>" + EscapeHtml(t.title) + "</h3>\n<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n<tr>";
+    for (const std::string& h : t.header) out += "<th>" + EscapeHtml(h) + "</th>";
+    out += "</tr>\n";
+    for (const auto& row : t.rows) {
+      out += "<tr>";
+      for (std::size_t c = 0; c < row.size(); ++c) {
+        bool right = c < t.amounts.size() && t.amounts[c];
+        // Leading spaces indent a statement's items; HTML would fold them away.
+        std::size_t indent = row[c].find_first_not_of(' ');
+        indent = indent == std::string::npos ? 0 : indent;
+        std::string cell;
+        for (std::size_t k = 0; k < indent; ++k) cell += "&#160;";
+        cell += EscapeHtml(std::string_view(row[c]).substr(indent));
+        out += (right ? "<td align=\"right\">" : "<td>") + cell + "</td>";
+      }
+      out += "</tr>\n";
+    }
+    out += "</table>\n";
+    for (const std::string& note : t.notes) out += "<p>" + EscapeHtml(note) + "</p>\n";
   }
   return out;
 }

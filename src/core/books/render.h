@@ -38,6 +38,10 @@ std::string TextOf(const std::vector<ReportTable>& tables);
 // The tables as CSV (RFC 4180, CRLF), the title a row of its own, a blank row between tables.
 std::string CsvOf(const std::vector<ReportTable>& tables, bool bom);
 
+// The tables as HTML (each under its title in <h3>, the notes in <p>), the text escaped, amount
+// columns right-aligned: for a window's view and its printout.
+std::string HtmlOf(const std::vector<ReportTable>& tables);
+
 // The book's reports as one JSON object: "trial", "summary", "ledgers", "t_accounts",
 // "balance_sheet", "income_statement" (those asked for), and "refused" when lines were.
 std::string BookJson(const Book& book, const std::vector<BookReport>& reports,
