@@ -38,13 +38,29 @@ Details ClosingDetails(const Book& book) {
   return d;
 }
 
-// The period's postings to profit-and-loss accounts, closing entries left out.
+// Whether an entry accrues interest on borrowing: it credits 应付利息 or a borrowing account.
+bool AccruesInterest(const BookEntry& e) {
+  for (const Posting& p : e.rows) {
+    if (p.side == Side::Credit && (p.general == "应付利息" || p.general == "短期借款" ||
+                                   p.general == "长期借款" || p.general == "应付债券")) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// The period's postings to profit-and-loss accounts, closing entries left out. A 财务费用 debit
+// without a detail in an entry that accrues interest on borrowing is interest expense (利息费用:
+// the interest on funds raised that is expensed, 财会〔2019〕6号 编制说明), and counts as its detail.
 Details PeriodDetails(const Book& book) {
   Details d;
   for (const BookEntry& e : book.entries) {
     if (IsClosing(e)) continue;
+    bool interest = AccruesInterest(e);
     for (const Posting& p : e.rows) {
-      if (IsProfitAndLoss(p.code)) d[p.general][p.detail] += Net(p);
+      if (!IsProfitAndLoss(p.code)) continue;
+      bool accrued = interest && p.general == "财务费用" && p.detail.empty() && p.side == Side::Debit;
+      d[p.general][accrued ? std::string("利息费用") : p.detail] += Net(p);
     }
   }
   return d;
