@@ -311,7 +311,8 @@ std::string CsvOf(const std::vector<ReportTable>& tables, bool bom) {
 std::string HtmlOf(const std::vector<ReportTable>& tables) {
   std::string out;
   for (const ReportTable& t : tables) {
-    out += "<h3>" + EscapeHtml(t.title) + "</h3>\n<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n<tr>";
+    out += "<h3>" + EscapeHtml(t.title) +
+           "</h3>\n<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n<tr>";
     for (const std::string& h : t.header) out += "<th>" + EscapeHtml(h) + "</th>";
     out += "</tr>\n";
     for (const auto& row : t.rows) {
