@@ -14,6 +14,7 @@
 #include "core/search/keyword_index.h"
 #include "gui/about_box.h"
 #include "gui/app_font.h"
+#include "gui/book_window.h"
 #include "gui/keyword_completer.h"
 #include "gui/practice_sheet.h"
 #include "gui/qt_convert.h"
@@ -136,6 +137,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     QString target = ToQString(entry.opens.name());
     connect(action, &QAction::triggered, this, [this, target] { emit menuChosen(target); });
   }
+  AttachBookMenu(this);
   // The designed client area below the menu bar, which takes a second row when its 13 entries do
   // not fit on one.
   int width = ToPixels(layout.width);

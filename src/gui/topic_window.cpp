@@ -10,6 +10,7 @@
 #include "core/layout/layout.h"
 #include "gui/app_font.h"
 #include "gui/balance_marks.h"
+#include "gui/book_window.h"
 #include "gui/entry_actions.h"
 #include "gui/explanation_panel.h"
 #include "gui/field_reading.h"
@@ -64,6 +65,7 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent)
       });
   entryActions_->attach(surface_);
   AttachVoucherActions(this, desc, surface_, [this] { return entries(); });
+  AttachBookActions(this, desc, surface_, [this] { return fieldTexts(); });
 
   std::map<int, QLabel*> captions;
   std::vector<QWidget*> widgets;
