@@ -56,7 +56,7 @@ ReportTable VoucherTable(const Book& book) {
   t.amounts = {false, false, false, false, true, true};
   for (const BookEntry& e : book.entries) {
     bool first = true;
-    for (const Posting& p : e.rows) {
+    for (const BookRow& p : e.rows) {
       std::string account = p.detail.empty() ? p.general : p.general + "-" + p.detail;
       t.rows.push_back({first ? e.date : "", first ? "记" + std::to_string(e.number) : "",
                         first ? e.summary : "", account, p.side == Side::Debit ? FormatFen(p.amount) : "",

@@ -78,14 +78,14 @@ bool IsDate(std::string_view d) {
 }
 
 // The posting of an account by the chart; a refusal when the chart knows no such account.
-std::optional<Posting> Post(const Chart& chart, std::string_view account, Side side, Fen amount,
+std::optional<BookRow> Post(const Chart& chart, std::string_view account, Side side, Fen amount,
                             std::string& error) {
   std::optional<AccountCode> found = chart.Find(account);
   if (!found) {
     error = "unknown account " + Quoted(account);
     return std::nullopt;
   }
-  Posting p;
+  BookRow p;
   p.account = std::string(account);
   p.code = found->generalCode;
   p.general = found->general;
@@ -111,9 +111,9 @@ bool IsAlternative(std::string_view caption, std::string_view chosen) {
 }
 
 // Debit and credit sums of postings, and the words for two that disagree.
-std::string Disagreement(const std::vector<Posting>& rows) {
+std::string Disagreement(const std::vector<BookRow>& rows) {
   Fen debit = 0, credit = 0;
-  for (const Posting& p : rows) (p.side == Side::Debit ? debit : credit) += p.amount;
+  for (const BookRow& p : rows) (p.side == Side::Debit ? debit : credit) += p.amount;
   if (debit == credit) return {};
   return "debits " + FormatFen(debit) + " and credits " + FormatFen(credit) + " disagree (difference " +
          FormatFen(debit - credit) + ")";
@@ -141,7 +141,7 @@ class LineReader {
     if (has("opening")) {
       if (keys.size() != 1) return "an opening line holds \"opening\" alone";
       if (!first) return "opening balances must be the book's first line";
-      std::vector<Posting> rows;
+      std::vector<BookRow> rows;
       if (std::string e = readRows(object["opening"], "opening", rows); !e.empty()) return e;
       if (std::string e = Disagreement(rows); !e.empty()) return "opening balances do not balance: " + e;
       book.opening = std::move(rows);
@@ -165,7 +165,7 @@ class LineReader {
 
  private:
   // Rows [{"account", "side", "amount"}] of `what`.
-  std::string readRows(simdjson::dom::element element, std::string_view what, std::vector<Posting>& rows) {
+  std::string readRows(simdjson::dom::element element, std::string_view what, std::vector<BookRow>& rows) {
     simdjson::dom::array array;
     if (element.get(array) != simdjson::SUCCESS) return Quoted(what) + " must be a list of rows";
     std::size_t n = 0;
@@ -191,7 +191,7 @@ class LineReader {
       std::optional<Fen> fen = FenOf(amount);
       if (!fen) return at + "amount out of range";
       std::string error;
-      std::optional<Posting> p = Post(chart_, account, s, *fen, error);
+      std::optional<BookRow> p = Post(chart_, account, s, *fen, error);
       if (!p) return at + error;
       if (p->amount != 0) rows.push_back(std::move(*p));
     }
@@ -341,7 +341,7 @@ class LineReader {
         std::string error;
         auto choice = choices.find(r.account);
         std::string_view account = choice == choices.end() ? std::string_view(r.account) : choice->second;
-        std::optional<Posting> p = Post(chart_, account, r.side, *fen, error);
+        std::optional<BookRow> p = Post(chart_, account, r.side, *fen, error);
         if (!p) return at + error;
         entry.rows.push_back(std::move(*p));
       }
@@ -391,18 +391,18 @@ BookReading ReadBook(std::string_view text, const Chart& chart) {
 
 void CloseProfitAndLoss(Book& book) {
   // Balances of the profit-and-loss accounts by account and detail, debit less credit.
-  std::map<std::pair<std::string, std::string>, std::pair<Posting, Fen>> balances;
-  auto add = [&](const Posting& p) {
+  std::map<std::pair<std::string, std::string>, std::pair<BookRow, Fen>> balances;
+  auto add = [&](const BookRow& p) {
     if (!IsProfitAndLoss(p.code)) return;
     auto [it, fresh] = balances.try_emplace({p.code, p.detail}, p, 0);
     it->second.second += p.side == Side::Debit ? p.amount : -p.amount;
   };
-  for (const Posting& p : book.opening) add(p);
+  for (const BookRow& p : book.opening) add(p);
   for (const BookEntry& e : book.entries) {
-    for (const Posting& p : e.rows) add(p);
+    for (const BookRow& p : e.rows) add(p);
   }
   std::optional<AccountCode> profit = Chart::Standard().Find("本年利润");
-  Posting year;
+  BookRow year;
   year.account = "本年利润";
   year.code = profit ? profit->generalCode : "4103";
   year.general = "本年利润";
@@ -413,7 +413,7 @@ void CloseProfitAndLoss(Book& book) {
   expense.summary = "结转成本、费用、损失类账户";
   Fen in = 0, out = 0;
   for (auto& [key, value] : balances) {
-    Posting p = value.first;
+    BookRow p = value.first;
     p.account = p.detail.empty() ? p.general : p.general + "-" + p.detail;
     if (value.second < 0) {
       p.side = Side::Debit;

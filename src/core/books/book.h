@@ -23,7 +23,7 @@ std::string FormatFen(Fen amount);
 std::string PlainFen(Fen amount);
 
 // One row of an entry or one opening balance, posted to its account.
-struct Posting {
+struct BookRow {
   std::string account;  // as written or printed
   std::string code;     // the general account's code
   std::string general;  // the general account's name
@@ -37,7 +37,7 @@ struct BookEntry {
   std::string date;      // YYYY-MM-DD as given; an entry without a date takes the one before it
   std::string summary;   // 摘要
   std::string window;    // the window pressed; empty for an entry typed by hand
-  std::vector<Posting> rows;
+  std::vector<BookRow> rows;
   bool closing = false;  // a closing entry of profit and loss (结转损益) made on request
   int number = 0;        // 记字第 N 号, from 1 in date order
 };
@@ -49,7 +49,7 @@ struct BookRefusal {
 };
 
 struct Book {
-  std::vector<Posting> opening;
+  std::vector<BookRow> opening;
   std::vector<BookEntry> entries;  // in date order (file order within a day), numbered
 };
 

@@ -10,7 +10,7 @@ namespace varnello {
 namespace {
 
 // Net debit (debit less credit) of a posting.
-Fen Net(const Posting& p) {
+Fen Net(const BookRow& p) {
   return p.side == Side::Debit ? p.amount : -p.amount;
 }
 
@@ -19,7 +19,7 @@ Fen Net(const Posting& p) {
 bool IsClosing(const BookEntry& e) {
   if (e.closing) return true;
   bool year = false, pl = false;
-  for (const Posting& p : e.rows) {
+  for (const BookRow& p : e.rows) {
     year = year || p.general == "本年利润";
     pl = pl || IsProfitAndLoss(p.code);
   }
@@ -31,16 +31,16 @@ using Details = std::map<std::string, std::map<std::string, Fen>>;
 
 Details ClosingDetails(const Book& book) {
   Details d;
-  for (const Posting& p : book.opening) d[p.general][p.detail] += Net(p);
+  for (const BookRow& p : book.opening) d[p.general][p.detail] += Net(p);
   for (const BookEntry& e : book.entries) {
-    for (const Posting& p : e.rows) d[p.general][p.detail] += Net(p);
+    for (const BookRow& p : e.rows) d[p.general][p.detail] += Net(p);
   }
   return d;
 }
 
 // Whether an entry accrues interest on borrowing: it credits 应付利息 or a borrowing account.
 bool AccruesInterest(const BookEntry& e) {
-  for (const Posting& p : e.rows) {
+  for (const BookRow& p : e.rows) {
     if (p.side == Side::Credit && (p.general == "应付利息" || p.general == "短期借款" ||
                                    p.general == "长期借款" || p.general == "应付债券")) {
       return true;
@@ -57,7 +57,7 @@ Details PeriodDetails(const Book& book) {
   for (const BookEntry& e : book.entries) {
     if (IsClosing(e)) continue;
     bool interest = AccruesInterest(e);
-    for (const Posting& p : e.rows) {
+    for (const BookRow& p : e.rows) {
       if (!IsProfitAndLoss(p.code)) continue;
       bool accrued = interest && p.general == "财务费用" && p.detail.empty() && p.side == Side::Debit;
       d[p.general][accrued ? std::string("利息费用") : p.detail] += Net(p);
@@ -159,11 +159,11 @@ StatementLine Total(std::string_view caption, Fen amount, std::string how) {
 
 std::vector<std::string> ProfitAndLossNames(const Book& book) {
   std::set<std::string> names;
-  for (const Posting& p : book.opening) {
+  for (const BookRow& p : book.opening) {
     if (IsProfitAndLoss(p.code)) names.insert(p.general);
   }
   for (const BookEntry& e : book.entries) {
-    for (const Posting& p : e.rows) {
+    for (const BookRow& p : e.rows) {
       if (IsProfitAndLoss(p.code)) names.insert(p.general);
     }
   }
@@ -174,15 +174,15 @@ std::vector<std::string> ProfitAndLossNames(const Book& book) {
 
 std::vector<AccountFigures> FiguresOf(const Book& book) {
   std::map<std::string, AccountFigures> by;
-  auto at = [&](const Posting& p) -> AccountFigures& {
+  auto at = [&](const BookRow& p) -> AccountFigures& {
     AccountFigures& f = by[p.code];
     f.code = p.code;
     f.account = p.general;
     return f;
   };
-  for (const Posting& p : book.opening) at(p).opening += Net(p);
+  for (const BookRow& p : book.opening) at(p).opening += Net(p);
   for (const BookEntry& e : book.entries) {
-    for (const Posting& p : e.rows) (p.side == Side::Debit ? at(p).debit : at(p).credit) += p.amount;
+    for (const BookRow& p : e.rows) (p.side == Side::Debit ? at(p).debit : at(p).credit) += p.amount;
   }
   std::vector<AccountFigures> out;
   for (auto& [code, f] : by) out.push_back(std::move(f));
@@ -243,7 +243,7 @@ std::vector<Ledger> LedgersOf(const Book& book) {
     l.lines.push_back(open);
     Fen balance = f.opening;
     for (const BookEntry& e : book.entries) {
-      for (const Posting& p : e.rows) {
+      for (const BookRow& p : e.rows) {
         if (p.code != f.code) continue;
         LedgerLine line;
         line.date = e.date;
@@ -276,7 +276,7 @@ std::vector<TAccount> TAccountsOf(const Book& book) {
     t.account = f.account;
     t.opening = f.opening;
     for (const BookEntry& e : book.entries) {
-      for (const Posting& p : e.rows) {
+      for (const BookRow& p : e.rows) {
         if (p.code != f.code) continue;
         (p.side == Side::Debit ? t.debits : t.credits).emplace_back(e.number, p.amount);
       }
