@@ -153,7 +153,7 @@ void DrawVoucher(Painter& p, const Voucher& v, const VoucherOptions& options,
     p.line(x0, ry, x5, ry, r == 0 ? 0.3 : 0.15);
   }
   // 合计 in figures and in capital numerals.
-  std::optional<std::string> capital = CapitalAmount(static_cast<double>(v.debit) / 100);
+  std::optional<std::string> capital = CapitalOfFen(v.debit).text;
   p.line(x0, totalTop, x5, totalTop, 0.3);
   p.text(x0, totalTop, c.summary, rowHeight, "合计", 10, Align::Center, true);
   p.text(x1 + 1.5, totalTop, c.general + c.detail - 3, rowHeight, "（大写）" + capital.value_or(""), 10,
