@@ -150,12 +150,13 @@ int MarkExerciseSet(const Args& args) {
     return kIoError;
   }
   const std::string dir(*output);
-  for (const auto& [name, bytes] : {std::pair{"/report.csv", ReportCsv(marked)},
-                                    std::pair{"/report.html", ReportHtml(marked, set.set)}}) {
-    if (std::string reason = WriteWholeFile(dir + name, bytes); !reason.empty()) {
-      std::cerr << "varnello-cli: cannot write " << dir << name << ": " << reason << "\n";
-      return kIoError;
-    }
+  // The two reports are written together or not at all: never a new report.csv beside an old
+  // report.html.
+  const std::string csv = ReportCsv(marked), html = ReportHtml(marked, set.set);
+  if (std::string reason = WriteWholeFiles({{dir + "/report.csv", csv}, {dir + "/report.html", html}});
+      !reason.empty()) {
+    std::cerr << "varnello-cli: set mark: cannot write " << reason << "\n";
+    return kIoError;
   }
   for (const FileProblem& p : marked.problems)
     std::cerr << "varnello-cli: not marked: " << p.file << ": " << p.reason << "\n";
@@ -208,11 +209,12 @@ int PrintExerciseSet(const Args& args) {
     std::cerr << "varnello-cli: cannot make " << *output << ": " << error << "\n";
     return kIoError;
   }
-  for (const auto& [path, bytes] : files) {
-    if (std::string reason = WriteWholeFile(path, *bytes); !reason.empty()) {
-      std::cerr << "varnello-cli: cannot write " << path << ": " << reason << "\n";
-      return kIoError;
-    }
+  // The sheet and its key are written together or not at all; one path for both is refused.
+  std::vector<FileToWrite> writes;
+  for (const auto& [path, bytes] : files) writes.push_back({path, *bytes});
+  if (std::string reason = WriteWholeFiles(writes); !reason.empty()) {
+    std::cerr << "varnello-cli: set print: cannot write " << reason << "\n";
+    return kIoError;
   }
   return 0;
 }
