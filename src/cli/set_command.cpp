@@ -17,6 +17,7 @@
 #include "cli/commands.h"
 #include "cli/module_loader.h"
 #include "cli/options.h"
+#include "core/files/csv.h"
 #include "core/files/whole_file.h"
 #include "core/practice/class_report.h"
 #include "core/practice/exercise_set.h"
@@ -159,7 +160,8 @@ int MarkExerciseSet(const Args& args) {
     return kIoError;
   }
   for (const FileProblem& p : marked.problems)
-    std::cerr << "varnello-cli: not marked: " << p.file << ": " << p.reason << "\n";
+    std::cerr << "varnello-cli: not marked: " << WithoutControls(p.file) << ": " << WithoutControls(p.reason)
+              << "\n";
   std::string summary = "marked " + std::to_string(marked.students.size()) + " students on " +
                         std::to_string(set.set.exercises.size()) + " questions of set " + set.set.id;
   if (!marked.problems.empty()) summary += "; " + std::to_string(marked.problems.size()) + " not marked";

@@ -97,13 +97,8 @@ ClassMarking MarkClass(const ExerciseSet& set, const std::vector<AnswerFile>& fi
 
 namespace {
 
-// What a student's file gave (学号, 姓名, an answer quoted in an error) as a report shows it:
-// without control characters, which would reach the terminal or the page raw.
-std::string Clean(std::string_view text) {
-  return WithoutControls(text);
-}
-
-// The same in the page, escaped.
+// What a student's file gave (学号, 姓名, an answer quoted in an error) as the page shows it:
+// escaped, without control characters (a NUL or an escape sequence would reach the page raw).
 std::string CleanHtml(std::string_view text) {
   return EscapeHtml(WithoutControls(text));
 }
@@ -118,8 +113,9 @@ std::string ReportCsv(const ClassMarking& marking) {
     for (const QuestionResult& q : s.questions) {
       std::string errors;
       for (const QuestionError& e : q.errors) errors += (errors.empty() ? "" : "；") + e.reason;
-      AppendCsvRow(out, {SheetText(Clean(s.studentId)), SheetText(Clean(s.name)), std::to_string(q.number),
-                         ScoreText(q.score), std::to_string(q.errors.size()), Clean(errors)});
+      AppendCsvRow(out, {SheetText(WithoutControls(s.studentId)), SheetText(WithoutControls(s.name)),
+                         std::to_string(q.number), ScoreText(q.score), std::to_string(q.errors.size()),
+                         WithoutControls(errors)});
     }
   }
   return out;
