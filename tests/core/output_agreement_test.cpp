@@ -190,5 +190,43 @@ TEST(OutputAgreement, ImportCsvWorkbookAndVoucherAgreeToTheFen) {
   EXPECT_GT(big, 100);
 }
 
+// Texts the user gives are handled alike everywhere: control characters are left out of the
+// import CSV, the workbook and the printed voucher; a text longer than a cell holds fails the
+// workbook with a reason instead of leaving the cell empty.
+TEST(OutputAgreement, TextsAreCleanedOrRefusedAlike) {
+  testing::PressedEntries press =
+      testing::PressEntries(*FindTopic(*WindowId::Parse("Form6")), FieldTexts({{1, "10"}, {3, "100"}}));
+  VoucherOptions options;
+  options.date = "2026-12-08";
+  options.word = std::string("记\0\x1B", 5);
+  options.preparer = "王\t会\r\n计";
+  VoucherSet set = VouchersOf(press.entries, Chart::Standard(), options, "");
+  ASSERT_FALSE(set.vouchers.empty());
+  std::string error;
+  std::vector<CsvRecord> csv = ReadCsv(ImportCsv(set, options), error);
+  ASSERT_GT(csv.size(), 1u);
+  EXPECT_EQ(csv[1].fields[1], "记");
+  EXPECT_EQ(csv[1].fields[9], "王会计");
+  std::optional<std::string> xlsx = ImportXlsx(set, options, {2026, 12, 8}, &error);
+  ASSERT_TRUE(xlsx) << error;
+  std::optional<std::string> sheet = ZipMember(*xlsx, "xl/worksheets/sheet1.xml");
+  ASSERT_TRUE(sheet);
+  EXPECT_NE(sheet->find(">王会计<"), std::string::npos);
+  EXPECT_NE(sheet->find(">记<"), std::string::npos);
+  bool word = false, preparer = false;
+  for (const VoucherPage& page : LayoutVouchers(set, options, {2, false})) {
+    for (const DrawnText& t : page.texts) {
+      word = word || t.text == "凭证字号：记-1";
+      preparer = preparer || t.text == "制单：王会计";
+    }
+  }
+  EXPECT_TRUE(word);
+  EXPECT_TRUE(preparer);
+
+  options.preparer = std::string(32768, 'x');
+  EXPECT_FALSE(ImportXlsx(set, options, {2026, 12, 8}, &error));
+  EXPECT_NE(error.find("无法写出工作簿"), std::string::npos) << error;
+}
+
 }  // namespace
 }  // namespace varnello

@@ -53,7 +53,7 @@ VoucherSet VouchersOf(const std::vector<Entry>& entries, const Chart& chart, con
     const Entry& entry = entries[i];
     Voucher v;
     v.entry = i;
-    v.summary = entry.heading.empty() ? std::string(summary) : entry.heading;
+    v.summary = WithoutControls(entry.heading.empty() ? summary : std::string_view(entry.heading));
     std::string failure;
     std::size_t debitRows = 0, creditRows = 0;
     for (const EntryRow& row : entry.rows) {
@@ -116,8 +116,10 @@ std::string ImportCsv(const VoucherSet& set, const VoucherOptions& options) {
   std::string out = "\xEF\xBB\xBF";
   AppendCsvRow(out, std::vector<std::string>(std::begin(kImportHeader), std::end(kImportHeader)));
   // Text cells a person typed or a chart named are kept from running as formulas; the figures
-  // (a negative amount begins with "-") stay numbers.
-  const std::string word = SheetText(options.word), preparer = SheetText(options.preparer);
+  // (a negative amount begins with "-") stay numbers. Control characters are left out, as in the
+  // workbook and on the printed voucher.
+  const std::string word = SheetText(WithoutControls(options.word));
+  const std::string preparer = SheetText(WithoutControls(options.preparer));
   for (const Voucher& v : set.vouchers) {
     for (const VoucherLine& line : v.lines) {
       AppendCsvRow(out, {options.date, word, std::to_string(v.number), std::to_string(options.attachments),
