@@ -20,7 +20,7 @@ core/catalogue 4
 core/layout 5
 core/search 5
 core/practice 5
-core/accounts 6
+core/accounts 2
 core/vouchers 7
 cli 8
 gui 8

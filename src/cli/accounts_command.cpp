@@ -11,6 +11,7 @@
 #include "cli/options.h"
 #include "core/accounts/chart.h"
 #include "core/json/json_writer.h"
+#include "core/practice/printed_accounts.h"
 
 namespace varnello::cli {
 

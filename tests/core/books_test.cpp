@@ -11,6 +11,7 @@
 #include "core/catalogue/catalogue.h"
 #include "core/engine/topic.h"
 #include "core/entries/entries.h"
+#include "core/practice/printed_accounts.h"
 #include "core/record_helper.h"
 #include "core/vouchers/voucher.h"
 #include "core/vouchers/voucher_layout.h"
@@ -128,7 +129,7 @@ TEST(Vouchers, BuyingSharesBooksEachBalancedEntryWithCodes) {
       "1002 银行存款 0.00 10050.00",
       "8 购入",  // 短期持有股票 is a heading alone: no voucher
       "1101 交易性金融资产-股票投资 10050.00 0.00",
-      "2001 短期借款 0.00 10050.00",
+      "1002 银行存款 0.00 10050.00",  // 银行贷款 as printed: the bank pays for the shares
       "9 分配股利",
       "1131 应收股利 500.00 0.00",
       "6111 投资收益-股票投资 0.00 500.00",

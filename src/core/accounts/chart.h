@@ -6,7 +6,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace varnello {
 
@@ -34,7 +33,7 @@ class Chart {
   static std::optional<Chart> WithUserCsv(std::string_view csv, std::string* error);
 
   // The code of a printed account caption (side marker already taken off): the first level by
-  // its name, by an earlier or other name the windows print (应交税金 → 2221 应交税费), or as the
+  // its name, by another name of the table of names (应交税金 → 2221 应交税费), or as the
   // first of two alternatives ("库存现金/银行存款" → 1001); the levels below by "-" or by a
   // parenthesised detail ("长期债券投资（面值）"). A user's sub-account whose name matches the
   // detail is taken as the code. None when the first level is not an account of the chart.
@@ -45,19 +44,10 @@ class Chart {
 
  private:
   Chart() = default;
-  // The code of a first-level name, by the chart's names, then by the standard aliases.
+  // The code of a first-level name, by the chart's names.
   std::optional<std::string> FirstLevel(std::string_view name) const;
   std::map<std::string, std::string> names_;                // code -> own name
   std::map<std::string, std::string, std::less<>> byName_;  // first-level name -> code
 };
-
-// The accounts the windows print, each with the windows that print it (in catalogue order), found
-// by pressing every topic window with exercise figures and with simple round figures. Only rows
-// with a debit or credit side count: a figure without a side (入账价值) is not an account.
-struct PrintedAccount {
-  std::string account;
-  std::vector<std::string> windows;
-};
-std::vector<PrintedAccount> PrintedAccounts();
 
 }  // namespace varnello

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <set>
 
+#include "core/accounts/names.h"
 #include "core/catalogue/catalogue.h"
 #include "core/engine/read_amount.h"
 #include "core/journal/fen.h"
@@ -44,41 +45,6 @@ using Levels = std::vector<std::string>;
 // The forms an account may be written in: one, or each account of a caption "A/B".
 using Forms = std::vector<Levels>;
 
-// The forms of a level that stand for one another, as students and the windows write them. A
-// level is replaced when the level before it is `parent` ("" for a first level); `to` may hold
-// several levels.
-struct Alias {
-  std::string_view parent;
-  std::string_view from;
-  std::string_view to;
-};
-constexpr Alias kAliases[] = {
-    // Old names the windows print, for the current ones.
-    {"", "应交税金", "应交税费"},
-    {"", "营业税金及附加", "税金及附加"},
-    {"", "其他业务支出", "其他业务成本"},
-    {"", "现金", "库存现金"},
-    {"", "短期投资", "交易性金融资产"},
-    // 应交增值税（进） without its first level.
-    {"", "应交增值税", "应交税费-应交增值税"},
-    // Short forms of the VAT details.
-    {"应交增值税", "进", "进项税额"},
-    {"应交增值税", "进项", "进项税额"},
-    {"应交增值税", "销", "销项税额"},
-    {"应交增值税", "销项", "销项税额"},
-    {"应交增值税", "转出未交", "转出未交增值税"},
-    // Taxes payable as the windows shorten them.
-    {"应交税费", "消费税", "应交消费税"},
-    {"应交税费", "城建税", "应交城市维护建设税"},
-    {"应交税费", "房产税", "应交房产税"},
-    {"应交税费", "车船税", "应交车船税"},
-    {"应交税费", "资源税", "应交资源税"},
-    {"应交税费", "教育费附加", "应交教育费附加"},
-    {"应交税费", "应交个税", "应交个人所得税"},
-    {"应交税费", "代扣个人所得税", "应交个人所得税"},
-    {"应交税费", "代扣代缴个人所得税", "应交个人所得税"},
-};
-
 // Separators between the levels of an account as students write them, each made "-".
 constexpr std::string_view kSeparators[] = {"——", "—", "－", "–", "：", ":", "\u3000", " ", "\t", "\r", "\n"};
 
@@ -108,21 +74,36 @@ std::optional<Side> TakeMarker(std::string& folded) {
   return marker.side;
 }
 
+// Adds a level as the table of account names has it: a first level by the account it stands for
+// (应交税金 → 应交税费, 应交增值税 → 应交税费-应交增值税), a detail by its written form under the level
+// above (进 → 进项税额).
 void AddLevel(Levels& levels, std::string level) {
   if (level.empty()) return;
-  std::string_view parent = levels.empty() ? std::string_view() : std::string_view(levels.back());
-  for (const Alias& a : kAliases) {
-    if (a.parent == parent && a.from == level) {
-      std::string to(a.to);
-      for (size_t start = 0;;) {
-        size_t dash = to.find('-', start);
-        levels.push_back(to.substr(start, dash - start));
-        if (dash == std::string::npos) return;
-        start = dash + 1;
-      }
+  std::string_view to;
+  if (levels.empty()) {
+    if (std::optional<NameMeaning> meaning = MeaningOf(level)) {
+      levels.emplace_back(meaning->account);
+      to = meaning->detail;
+    } else {
+      levels.push_back(std::move(level));
+    }
+  } else {
+    std::string_view parent = levels.back();
+    auto forms = DetailForms();
+    auto form = std::find_if(forms.begin(), forms.end(),
+                             [&](const DetailForm& f) { return f.parent == parent && f.from == level; });
+    if (form == forms.end()) {
+      levels.push_back(std::move(level));
+    } else {
+      to = form->to;
     }
   }
-  levels.push_back(std::move(level));
+  for (size_t start = 0; !to.empty();) {
+    size_t dash = to.find('-', start);
+    levels.emplace_back(to.substr(start, dash - start));
+    if (dash == std::string_view::npos) return;
+    start = dash + 1;
+  }
 }
 
 Forms FormsOf(std::string_view account) {

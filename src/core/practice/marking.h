@@ -78,8 +78,9 @@ struct AnswerMarking : Marking {
 };
 
 // The account as compared, its levels joined by "-": blanks, dashes and colons between levels,
-// a trailing "（…）" as one more level, forms of a level as the table of aliases has them
-// (进 → 进项税额, 应交税金 → 应交税费), a side marker at the end taken off. An account of a caption
+// a trailing "（…）" as one more level, each level as the table of account names has it (a first
+// level by the account it stands for in the chart, 应交税金 → 应交税费, 银行贷款 → 银行存款; a detail
+// by its written form, 进 → 进项税额), a side marker at the end taken off. An account of a caption
 // "A/B" is either A or B: the forms are joined by "/".
 std::string NormalizeAccount(std::string_view account);
 // The side named by a text ("借", "借方", "贷", "贷方"; blanks ignored), or by the side marker at
