@@ -22,6 +22,7 @@ core/search 5
 core/practice 5
 core/accounts 2
 core/vouchers 7
+core/books 7
 cli 8
 gui 8
 web 8

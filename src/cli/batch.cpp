@@ -44,7 +44,8 @@ namespace {
 
 // [{"heading", "rows": [{"account", "side", "amount", "line"}], "debit", "credit", "balanced"}];
 // no heading, side or figure: null. A row whose side is inferred adds "side_inferred": true, a
-// balance line "balance_line": true.
+// balance line "balance_line": true. A sum past the largest double is null, and its entry,
+// never balanced then, adds "fault": "overflow".
 void AppendEntries(std::string& out, const EntryRecord& record) {
   out += '[';
   const std::vector<EntryRecord::EntryAt>& entries = record.entries();
@@ -87,7 +88,12 @@ void AppendEntries(std::string& out, const EntryRecord& record) {
     AppendJsonAmount(out, balance.debit);
     out += ",\"credit\":";
     AppendJsonAmount(out, balance.credit);
-    out += balance.balanced ? ",\"balanced\":true}" : ",\"balanced\":false}";
+    out += balance.balanced ? ",\"balanced\":true" : ",\"balanced\":false";
+    if (balance.overflowed()) {
+      out += ",\"fault\":";
+      AppendJsonString(out, FaultName(FaultKind::Overflow));
+    }
+    out += '}';
   }
   out += ']';
 }

@@ -29,6 +29,7 @@ extern const Command kFindCommand;
 extern const Command kExerciseCommand;
 extern const Command kMarkCommand;
 extern const Command kSetCommand;
+extern const Command kBookCommand;
 
 // The whole of --help: the paragraphs of the commands and their parts, in order, then what
 // holds for every command and a few examples.

@@ -21,7 +21,7 @@ namespace {
 // The commands, in the order of --help.
 constexpr const Command* kCommands[] = {
     &kPressCommand, &kAccountsCommand, &kBatchCommand, &kCapitalCommand, &kDescribeCommand,
-    &kFindCommand,  &kExerciseCommand, &kMarkCommand,  &kSetCommand,
+    &kFindCommand,  &kExerciseCommand, &kMarkCommand,  &kSetCommand,     &kBookCommand,
 };
 
 int Main(int argc, char** argv) {

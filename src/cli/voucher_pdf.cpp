@@ -85,7 +85,7 @@ std::optional<std::string> Render(const std::vector<VoucherPage>& pages, std::st
   return Document(pages, "记账凭证", error);
 }
 
-const VoucherPdfModule kModule{Render, ImportXlsx, Document};
+const VoucherPdfModule kModule{Render, ImportXlsx, Document, ReportsXlsx};
 
 }  // namespace
 }  // namespace varnello::cli

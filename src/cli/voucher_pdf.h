@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/books/book_xlsx.h"
 #include "core/vouchers/voucher_layout.h"
 
 namespace varnello::cli {
@@ -23,6 +24,8 @@ struct VoucherPdfModule {
   // title `title`.
   std::optional<std::string> (*document)(const std::vector<VoucherPage>& pages, const std::string& title,
                                          std::string* error);
+  // A book's reports as a workbook (ReportsXlsx).
+  std::optional<std::string> (*reports)(const std::vector<ReportSheet>& sheets, std::string* error);
 };
 
 }  // namespace varnello::cli

@@ -106,6 +106,7 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(QStringLiteral("org.varnello.Varnello"));
   QApplication::setStyle(new AppStyle);
   varnello::InstallAppFont();
+  varnello::InstallAppLook();
   varnello::InstallQtTranslations();
   QApplication::setQuitOnLastWindowClosed(false);
 

@@ -3,6 +3,7 @@
 
 #include <QMainWindow>
 
+class QLabel;
 class QLineEdit;
 
 namespace varnello {
@@ -15,6 +16,8 @@ class MainWindow : public QMainWindow {
   explicit MainWindow(QWidget* parent = nullptr);
   QLineEdit* keywordField() const { return keyword_; }
   KeywordCompleter* keywordCompleter() const { return completer_; }
+  // Beside the field: what 确定 found no window for, with the nearest keywords; hidden otherwise.
+  QLabel* keywordMessage() const { return message_; }
 
  signals:
   // Keyword dispatch found a window: hide the main window, then show it.
@@ -31,6 +34,12 @@ class MainWindow : public QMainWindow {
   void confirm();
   QLineEdit* keyword_ = nullptr;
   KeywordCompleter* completer_ = nullptr;
+  QLabel* message_ = nullptr;
 };
+
+// What the main window says when 确定 finds no window for `text`: 没有“…”这个关键字, then the
+// nearest keywords (those found by characters or pinyin; the keywords of a window named by its
+// name; else those sharing the most characters with it).
+QString UnknownKeywordMessage(const QString& text);
 
 }  // namespace varnello

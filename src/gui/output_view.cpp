@@ -9,10 +9,14 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QTextBlock>
+#include <QTimer>
 #include <QToolTip>
+#include <algorithm>
 #include <set>
 
 #include "core/entries/capital.h"
+#include "gui/app_font.h"
+#include "gui/explanation_panel.h"
 #include "gui/qt_convert.h"
 
 namespace varnello {
@@ -29,18 +33,26 @@ std::set<OutputView*>& Views() {
   return views;
 }
 
+// The block property that marks the last block of a press followed by another press: the view
+// leaves room under it and draws a rule there. Only the view shows it; the text stays as printed.
+constexpr int kPressEnds = QTextFormat::UserProperty + 1;
+
 // Plain-text layout with a little room under every line (a fifth of the font's height), so that
-// lines of CJK text do not touch; the text itself is untouched.
+// lines of CJK text do not touch, and a line's height more under the last line of a press that
+// another follows; the text itself is untouched.
 class SpacedLayout : public QPlainTextDocumentLayout {
  public:
   SpacedLayout(QTextDocument* document, const QWidget* view)
       : QPlainTextDocumentLayout(document), view_(view) {}
   QRectF blockBoundingRect(const QTextBlock& block) const override {
     QRectF r = QPlainTextDocumentLayout::blockBoundingRect(block);
-    if (!r.isNull()) r.setHeight(r.height() + spacing());
+    if (r.isNull()) return r;
+    r.setHeight(r.height() + spacing());
+    if (block.blockFormat().boolProperty(kPressEnds)) r.setHeight(r.height() + pressGap());
     return r;
   }
   int spacing() const { return qRound(view_->fontMetrics().height() / 5.0); }
+  int pressGap() const { return view_->fontMetrics().height(); }
 
  private:
   const QWidget* view_;
@@ -109,8 +121,23 @@ QString OutputView::markOf(int line) const {
 
 void OutputView::paintEvent(QPaintEvent* event) {
   QPlainTextEdit::paintEvent(event);
-  if (marks_.empty()) return;
   QPainter painter(viewport());
+  // A rule in the room between two presses.
+  if (!pressStarts_.empty()) {
+    auto* layout = static_cast<SpacedLayout*>(document()->documentLayout());
+    QColor rule = palette().color(QPalette::PlaceholderText);
+    painter.setPen(QPen(rule, 1, Qt::DashLine));
+    for (size_t start : pressStarts_) {
+      QTextBlock block = blockOfLine(start);
+      if (!block.isValid()) continue;
+      QRectF box = blockBoundingGeometry(block).translated(contentOffset());
+      int y = qRound(box.top() - layout->pressGap() / 2.0 - layout->spacing() / 2.0);
+      if (y < 0 || y > viewport()->height()) continue;
+      painter.drawLine(QPoint(static_cast<int>(document()->documentMargin()), y),
+                       QPoint(viewport()->width() - static_cast<int>(document()->documentMargin()), y));
+    }
+  }
+  if (marks_.empty()) return;
   QIcon icon = style()->standardIcon(QStyle::SP_MessageBoxWarning);
   for (const auto& [line, note] : marks_) {
     QTextBlock block = blockOfLine(line);
@@ -143,7 +170,26 @@ QString OutputView::toolTipOf(int line) const {
 void OutputView::rebuild() {
   document()->clear();
   shown_ = 0;
-  linesChanged();
+  showLines(false);
+}
+
+void OutputView::markPressEnds() {
+  for (size_t start : pressStarts_) {
+    QTextBlock block = blockOfLine(start);
+    QTextBlock before = block.isValid() ? block.previous() : QTextBlock();
+    if (!before.isValid() || before.blockFormat().boolProperty(kPressEnds)) continue;
+    QTextCursor cursor(before);
+    QTextBlockFormat format = before.blockFormat();
+    format.setProperty(kPressEnds, true);
+    cursor.setBlockFormat(format);
+  }
+}
+
+void OutputView::scrollToLine(size_t line) {
+  QTextBlock block = blockOfLine(line);
+  if (!block.isValid()) return;
+  // The scroll bar of a plain-text view counts blocks: the value is the first block in view.
+  verticalScrollBar()->setValue(block.blockNumber());
 }
 
 QTextBlock OutputView::blockOfLine(size_t line) const {
@@ -175,11 +221,19 @@ OutputView::OutputView(QWidget* parent) : QPlainTextEdit(parent) {
 }
 
 void OutputView::linesChanged() {
+  showLines(true);
+}
+
+void OutputView::showLines(bool pressed) {
   const auto& lines = record_.lines();
   if (lines.size() < shown_) {  // cleared by a press
     document()->clear();
+    pressStarts_.clear();
     shown_ = 0;
   }
+  // A press that starts on a line of its own after earlier lines is set apart from them.
+  const size_t start = record_.pressStart();
+  if (pressed && start > 0 && start == shown_ && start < lines.size()) pressStarts_.insert(start);
   QTextCursor cursor(document());
   cursor.beginEditBlock();
   if (shown_ > 0) {
@@ -192,14 +246,34 @@ void OutputView::linesChanged() {
       cursor.insertText(text);
     }
   }
-  // Printed lines in the plain format, the working under them in a muted colour.
+  // Account lines in the plain format; headings and lines that only inform (a figure without a
+  // side: 入账价值 9550) set apart from them; the working under the lines in a muted colour. Only
+  // the view shows the difference: the text copied and saved is the same.
   QTextCharFormat plain;
+  QTextCharFormat heading;
+  if (HasBoldFace(font())) {
+    heading.setFontWeight(QFont::Bold);
+  } else {
+    heading.setForeground(QColor(0x1f, 0x3f, 0x8f));
+  }
+  QTextCharFormat informing;
+  informing.setForeground(QColor(0x6b, 0x52, 0x1e));
   QTextCharFormat muted;
   muted.setForeground(palette().color(QPalette::PlaceholderText));
+  std::set<size_t> sided;  // journal lines with a side
+  for (const EntryRecord::Row& row : record_.rows())
+    if (row.line >= shown_ && row.side != Side::None) sided.insert(row.line);
+  auto formatOf = [&](size_t i) -> const QTextCharFormat& {
+    if (i >= record_.parts().size()) return plain;
+    const EntryRecord::Line& part = record_.parts()[i];
+    if (part.kind == EntryRecord::Kind::Heading) return heading;
+    if (part.kind == EntryRecord::Kind::Journal && part.amount && !sided.contains(i)) return informing;
+    return plain;
+  };
   cursor.movePosition(QTextCursor::End);
   for (size_t i = shown_; i < lines.size(); ++i) {
     if (i > 0) cursor.insertBlock(QTextBlockFormat(), plain);
-    cursor.setCharFormat(plain);
+    cursor.setCharFormat(formatOf(i));
     cursor.insertText(ToQString(lines[i]));
     cursor.block().setUserState(static_cast<int>(i));
     const WorkingLine* working = WorkingShownFlag() ? record_.workingOf(i) : nullptr;
@@ -210,14 +284,25 @@ void OutputView::linesChanged() {
       cursor.block().setUserState(-1);
     }
   }
+  markPressEnds();
   cursor.endEditBlock();
   shown_ = lines.size();
-  verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+  // The press's first line at the top of the view (as far as the lines below it reach).
+  if (!pressed) return;
+  const size_t top = std::min(start, lines.empty() ? 0 : lines.size() - 1);
+  scrollToLine(top);
+  // Again once the layout of the new lines has settled, which may set the scroll range anew, so
+  // that the scroll bar's thumb stands where the view is.
+  QTimer::singleShot(0, this, [this, top] {
+    if (top < shown_) scrollToLine(top);
+    verticalScrollBar()->update();
+  });
 }
 
 void OutputView::clearOutput() {
   record_.clear();
   marks_.clear();
+  pressStarts_.clear();
   document()->clear();
   shown_ = 0;
 }
@@ -258,6 +343,14 @@ QMenu* OutputView::createContextMenu(const QPoint& viewportPoint) {
   working->setCheckable(true);
   working->setChecked(WorkingShownFlag());
   connect(working, &QAction::toggled, this, [](bool on) { setWorkingShown(on); });
+  // What hovering the line shows, for the keyboard (the menu key opens this menu at the cursor).
+  const int line = lineAt(viewportPoint);
+  QAction* explain = menu->addAction(QStringLiteral("说明(&I)\tCtrl+I"));
+  explain->setObjectName(QStringLiteral("explainLine"));
+  explain->setEnabled(!toolTipOf(line).isEmpty());
+  const QPoint at = viewport()->mapToGlobal(viewportPoint);
+  connect(explain, &QAction::triggered, this,
+          [this, line, at] { ShowExplanation(this, toolTipOf(line), at); });
   emit contextMenuAboutToShow(menu, lineAt(viewportPoint));
   return menu;
 }
@@ -269,7 +362,7 @@ bool OutputView::viewportEvent(QEvent* event) {
     if (text.isEmpty()) {
       QToolTip::hideText();
     } else {
-      QToolTip::showText(help->globalPos(), text, viewport());
+      QToolTip::showText(help->globalPos(), WrappedToolTip(text), viewport());
     }
     return true;
   }

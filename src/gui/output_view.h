@@ -1,11 +1,12 @@
 // The output of a window: its printed lines as read-only text, one text line per printed line,
-// never wrapped. The lines can be selected, copied and read by a screen reader; the newest line
-// is brought into view after every press.
+// never wrapped. The lines can be selected, copied and read by a screen reader; after every press
+// its first line is brought to the top of the view, and a rule sets it apart from the lines before.
 #pragma once
 
 #include <QPlainTextEdit>
 #include <map>
 #include <optional>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -25,8 +26,12 @@ class OutputView : public QPlainTextEdit {
   // call linesChanged() once the press is over.
   EntryRecord& record() { return record_; }
   const EntryRecord& record() const { return record_; }
-  // Shows what the press added (or continued, for open text) and brings the newest line into view.
+  // Shows what the press added (or continued, for open text) and brings its first line into view.
   void linesChanged();
+  // The printed lines that start a press after earlier lines (each set apart by a rule).
+  const std::set<size_t>& pressStarts() const { return pressStarts_; }
+  // Scrolls the printed line to the top of the view (as far as the lines below it reach).
+  void scrollToLine(size_t line);
   // ClearOutput: no lines, print position back at the top-left corner.
   void clearOutput();
 
@@ -76,13 +81,18 @@ class OutputView : public QPlainTextEdit {
  private:
   // Shows the lines again from the record, with or without the working.
   void rebuild();
+  // Shows the lines of the record not shown yet; `pressed`: they are a press's, to be set apart
+  // and brought into view.
+  void showLines(bool pressed);
+  void markPressEnds();
   // The amount a line printed, as computed, when its working has it.
   std::optional<double> computedOf(int line) const;
   QTextBlock blockOfLine(size_t line) const;
 
   EntryRecord record_;
   std::map<size_t, QString> marks_;  // by printed line
-  size_t shown_ = 0;                 // lines of the record that the text shows
+  std::set<size_t> pressStarts_;
+  size_t shown_ = 0;  // lines of the record that the text shows
 };
 
 }  // namespace varnello

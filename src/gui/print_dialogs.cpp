@@ -1,9 +1,12 @@
 // The print module: Qt's print and print-preview dialogs over a high-resolution printer.
 #include "gui/print_dialogs.h"
 
+#include <QGuiApplication>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QScreen>
 
 namespace {
 
@@ -17,6 +20,14 @@ bool Run(bool preview, QWidget* parent, const QString& title, const QString& doc
     dialog.setWindowTitle(title);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&paint](QPrinter* p) { paint(p); });
+    // Large enough to read: most of the screen, the page fitted to the width.
+    QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
+    if (screen != nullptr) {
+      QRect room = screen->availableGeometry();
+      dialog.resize(room.width() * 3 / 4, room.height() * 9 / 10 - 48);
+    }
+    if (auto* view = dialog.findChild<QPrintPreviewWidget*>())
+      view->setZoomMode(QPrintPreviewWidget::FitToWidth);
     dialog.exec();
     return true;
   }

@@ -18,15 +18,17 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <stdexcept>
 
 #include "core/vouchers/set_sheet.h"
 #include "gui/entry_actions.h"
-#include "gui/practice_sheet.h"
 #include "gui/print_dialogs.h"
 #include "gui/qt_convert.h"
+#include "gui/screen_fit.h"
+#include "gui/set_answer_sheet.h"
 #include "gui/voucher_actions.h"
 
 namespace varnello {
@@ -78,9 +80,20 @@ std::optional<ExerciseSet> ReadSetFile(const QString& path, QString* error) {
 SetDialog::SetDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("SetDialog"));
   setWindowTitle(QStringLiteral("练习集"));
-  auto* layout = new QVBoxLayout(this);
+  auto* outer = new QVBoxLayout(this);
+  // The choices and the questions scroll inside the dialog, so that it fits a small or magnified
+  // screen with its buttons always in view.
+  auto* scroll = new QScrollArea(this);
+  scroll->setObjectName(QStringLiteral("setScroll"));
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  auto* content = new QWidget(scroll);
+  auto* layout = new QVBoxLayout(content);
+  layout->setContentsMargins(0, 0, 0, 0);
+  scroll->setWidget(content);
+  outer->addWidget(scroll, 1);
 
-  auto* choose = new QGroupBox(QStringLiteral("出题范围"), this);
+  auto* choose = new QGroupBox(QStringLiteral("出题范围"), content);
   auto* grid = new QGridLayout(choose);
   auto* subjectsLabel = new QLabel(QStringLiteral("类别(&L)（不选：全部业务）"), choose);
   subjects_ = new QListWidget(choose);
@@ -92,6 +105,8 @@ SetDialog::SetDialog(QWidget* parent) : QDialog(parent) {
     item->setCheckState(Qt::Unchecked);
   }
   subjects_->setMinimumHeight(150);
+  // Room between the rows, so that the check boxes do not touch.
+  subjects_->setSpacing(2);
   grid->addWidget(subjectsLabel, 0, 0, 1, 2);
   grid->addWidget(subjects_, 1, 0, 1, 2);
   auto* form = new QFormLayout;
@@ -117,10 +132,10 @@ SetDialog::SetDialog(QWidget* parent) : QDialog(parent) {
   grid->addLayout(form, 2, 0, 1, 2);
   layout->addWidget(choose);
 
-  setLabel_ = new QLabel(QStringLiteral("还没有练习集：按 出题 或 打开。"), this);
+  setLabel_ = new QLabel(QStringLiteral("还没有练习集：按 出题 或 打开。"), content);
   setLabel_->setObjectName(QStringLiteral("setId"));
   layout->addWidget(setLabel_);
-  questions_ = new QPlainTextEdit(this);
+  questions_ = new QPlainTextEdit(content);
   questions_->setObjectName(QStringLiteral("questions"));
   questions_->setReadOnly(true);
   questions_->setMinimumHeight(160);
@@ -160,16 +175,16 @@ SetDialog::SetDialog(QWidget* parent) : QDialog(parent) {
       true);
   button(
       bottom, QStringLiteral("答案 PDF(&F)…"), QStringLiteral("keyPdf"), [this] { exportPdf(true); }, true);
-  layout->addLayout(top);
-  layout->addLayout(bottom);
+  outer->addLayout(top);
+  outer->addLayout(bottom);
   auto* close = new QPushButton(QStringLiteral("关闭"), this);
   close->setAutoDefault(false);
   connect(close, &QPushButton::clicked, this, &QDialog::close);
   auto* end = new QHBoxLayout;
   end->addStretch(1);
   end->addWidget(close);
-  layout->addLayout(end);
-  resize(560, 640);
+  outer->addLayout(end);
+  FitToScreen(this, QSize(560, 640));
 }
 
 bool SetDialog::makeSet() {

@@ -8,11 +8,13 @@
 #include <QWheelEvent>
 
 #include "core/layout/layout.h"
+#include "gui/app_font.h"
 #include "gui/balance_marks.h"
+#include "gui/book_window.h"
 #include "gui/entry_actions.h"
+#include "gui/explanation_panel.h"
 #include "gui/field_reading.h"
 #include "gui/output_view.h"
-#include "gui/practice_sheet.h"
 #include "gui/qt_convert.h"
 #include "gui/voucher_actions.h"
 
@@ -63,9 +65,8 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent)
       });
   entryActions_->attach(surface_);
   AttachVoucherActions(this, desc, surface_, [this] { return entries(); });
+  AttachBookActions(this, desc, surface_, [this] { return fieldTexts(); });
 
-  QFont bold = font();
-  bold.setBold(true);
   std::map<int, QLabel*> captions;
   std::vector<QWidget*> widgets;
   for (const Control& c : layout.controls) {
@@ -81,7 +82,7 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent)
         } else {
           label = new QLabel(ToQString(c.caption), this);
         }
-        if (c.kind == ControlKind::Section) label->setFont(bold);
+        if (c.kind == ControlKind::Section) EmphasiseHeading(label);
         if (c.wrap) {
           label->setWordWrap(true);
           label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -143,7 +144,7 @@ TopicWindow::TopicWindow(const TopicDesc& desc, QWidget* parent)
   std::vector<QLineEdit*> filled;
   for (int n : FillOrder(desc)) filled.push_back(fields_[n]);
   WatchFieldReading(filled);
-  AttachPractice(this);
+  AttachExplanationKey(this);
 }
 
 void TopicWindow::resizeEvent(QResizeEvent* event) {

@@ -12,6 +12,7 @@
 #include "core/engine/topic.h"
 #include "gui/category_window.h"
 #include "gui/main_window.h"
+#include "gui/practice_sheet.h"
 #include "gui/qt_convert.h"
 #include "gui/topic_window.h"
 
@@ -47,6 +48,7 @@ QWidget* WindowRegistry::create(const QString& name) {
   QWidget* w = nullptr;
   if (const TopicDesc* t = entry->topic) {
     auto* topic = new TopicWindow(*t);
+    AttachPractice(topic);
     connect(topic, &TopicWindow::navigate, this, [this, topic](const QString& to, bool hideSelf) {
       if (hideSelf) {
         move(topic, to);

@@ -77,8 +77,8 @@ TEST(Entries, SharesPurchaseWindow) {
 // after open text leaves the line open, and the next press continues it.
 void PressWithOpenText(Press& p) {
   p.Open("收回债券");
-  p.Line("银行存款（借）", p.Check(p.Read(1) * 2));
-  p.Line("投资收益（贷）", p.Read(1) * 2);
+  p.Debit("银行存款", p.Check(p.Read(1) * 2));
+  p.Credit("投资收益", p.Read(1) * 2);
   p.Blank();
   p.Open("收回");
 }

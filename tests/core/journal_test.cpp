@@ -49,11 +49,11 @@ TEST(FormatAmount, Table) {
 
 void PrintEveryKind(Press& p) {
   p.Heading("股价变动");
-  p.Line("利润分配-未分配利润（贷）", -300.0);
+  p.Credit("利润分配-未分配利润", -300.0);
   p.Blank();
   p.Line("空", FigureHolder());
   p.Open("面值");
-  p.Line("（借）", 5.0);
+  p.Debit("", 5.0);
   p.Open("x");
 }
 
@@ -117,9 +117,9 @@ TEST(FigureHolder, EmptyPrintsNothingAndCountsAsZero) {
   TopicDesc desc = *FindTopic("Form6");
   desc.press = [](Press& p) {
     FigureHolder holder;
-    p.Line("应收利息（借）", holder);
+    p.Debit("应收利息", holder);
     holder = Figure(2.5);
-    p.Line("应收利息（借）", holder);
+    p.Debit("应收利息", holder);
   };
   EXPECT_EQ(PressOnce(desc, {}).lines(), (std::vector<std::string>{"应收利息（借）", "应收利息（借） 2.5 "}));
 }

@@ -24,5 +24,17 @@ TEST(JsonWriter, PutsCommasWhereTheyGo) {
            R"("f":""})");
 }
 
+// Numbers JSON cannot write come out as null; the largest and smallest doubles as numbers.
+TEST(JsonWriter, NumbersJsonCannotWriteAreNull) {
+  constexpr double kInf = std::numeric_limits<double>::infinity();
+  constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+  std::string out;
+  JsonWriter json(out);
+  json.beginArray().amount(kInf).amount(-kInf).amount(kNaN).real(kInf).real(-kNaN);
+  json.amount(std::numeric_limits<double>::max()).real(-std::numeric_limits<double>::max());
+  json.amount(std::numeric_limits<double>::denorm_min()).endArray();
+  EXPECT_EQ(out, "[null,null,null,null,null,1.7976931348623157e+308,-1.7976931348623157e+308,5e-324]");
+}
+
 }  // namespace
 }  // namespace varnello

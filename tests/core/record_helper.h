@@ -13,10 +13,22 @@ namespace varnello::testing {
 
 // A printed line as a test writes it: "" a blank line; text ending in an amount as FormatAmount
 // gives it ("资本公积 7800 ") a journal line; text with a side marker alone a journal line whose
-// figure was empty; any other text a heading.
+// figure was empty; any other text a heading. A journal line's caption is booked as the posting
+// it reads as: the side its marker states, in the marker's form.
 inline std::vector<std::string>& LinesToPrint() {
   static std::vector<std::string> lines;
   return lines;
+}
+
+inline void PrintCaption(Press& p, std::string_view caption, LineAmount amount) {
+  CaptionSide split = FindSide(caption);
+  for (SideMark mark : {SideMark::Full, SideMark::Half, SideMark::HalfClose, SideMark::Unclosed}) {
+    if (split.side != Side::None && caption.substr(split.account) == SideMarkText(split.side, mark)) {
+      p.Post(split.side, caption.substr(0, split.account), amount, mark);
+      return;
+    }
+  }
+  p.Line(caption, amount);
 }
 
 inline void PrintGivenLines(Press& p) {
@@ -32,12 +44,12 @@ inline void PrintGivenLines(Press& p) {
       char* end = nullptr;
       double amount = std::strtod(number.c_str(), &end);
       if (!number.empty() && *end == '\0') {
-        p.Line(line.substr(0, space), Figure(amount));
+        PrintCaption(p, std::string_view(line).substr(0, space), Figure(amount));
         continue;
       }
     }
     if (FindSide(line).side != Side::None) {
-      p.Line(line, FigureHolder());
+      PrintCaption(p, line, FigureHolder());
     } else {
       p.Heading(line);
     }

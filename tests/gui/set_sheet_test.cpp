@@ -12,7 +12,7 @@
 
 #include "gui/entry_actions.h"
 #include "gui/gui_tests.h"
-#include "gui/practice_sheet.h"
+#include "gui/set_answer_sheet.h"
 #include "gui/set_dialog.h"
 #include "gui/window_registry.h"
 

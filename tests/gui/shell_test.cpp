@@ -56,8 +56,10 @@ class ShellTest : public QObject {
   void mainWindowLayout() {
     MainWindow* m = windows->mainWindow();
     QCOMPARE(m->windowTitle(), QStringLiteral("Form1"));
-    QCOMPARE(m->menuBar()->actions().size(), 13);
+    // The 13 entries of the original menu, then 账簿.
+    QCOMPARE(m->menuBar()->actions().size(), 14);
     QCOMPARE(m->menuBar()->actions()[9]->text(), QStringLiteral("本年/营业/净利润"));
+    QCOMPARE(m->menuBar()->actions()[13]->text(), QStringLiteral("账簿"));
     QCOMPARE(Button(m, "Command1")->text(), QStringLiteral("确定"));
     QCOMPARE(Button(m, "Command3")->text(), QStringLiteral("取消"));
     QCOMPARE(Button(m, "Command2")->text(), QStringLiteral("退出"));

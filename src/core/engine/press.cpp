@@ -126,8 +126,8 @@ Figure Press::Pow(Figure base, Figure exponent, std::string_view name) {
   return Check(Power(base, exponent), name);
 }
 
-void Press::Printed(std::string_view caption, Figure amount) {
-  working_->Printed(open_ ? lines_ - 1 : lines_, open_ ? openText_ : std::string_view(), caption, amount);
+void Press::Printed(const Posting& posting, Figure amount) {
+  working_->Printed(open_ ? lines_ - 1 : lines_, open_ ? openText_ : std::string_view(), posting, amount);
 }
 
 }  // namespace varnello

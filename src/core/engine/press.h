@@ -36,6 +36,21 @@ std::vector<FieldWarning> FieldWarnings(std::span<const FieldText> texts);
 
 class Working;
 
+// The amount of a printed line: a figure, or a holder, which may hold none (the caption prints
+// alone then).
+class LineAmount {
+ public:
+  LineAmount(Figure f) : figure_(f) {}          // NOLINT(google-explicit-constructor)
+  LineAmount(double v) : figure_(Figure(v)) {}  // NOLINT(google-explicit-constructor)
+  LineAmount(const FigureHolder& h) {           // NOLINT(google-explicit-constructor)
+    if (!h.empty()) figure_ = h.value();
+  }
+  const std::optional<Figure>& figure() const { return figure_; }
+
+ private:
+  std::optional<Figure> figure_;
+};
+
 class Press {
  public:
   // Reads the given texts, which must outlive the press. With `working`, every figure records how
@@ -62,18 +77,26 @@ class Press {
     out_.PrintHeading(text);
     EndLine();
   }
-  void Line(std::string_view caption, Figure amount) {
-    out_.PrintJournalLine(caption, amount.value());
-    if (working_ != nullptr) [[unlikely]]
-      Printed(caption, amount);
-    EndLine();
+  // What a window books: a posting of `amount` to `account` on the debit (credit) side, printed
+  // "account（借）" with the amount, or with the side marker in the form `mark` where the window
+  // prints it otherwise. An empty holder prints the caption alone.
+  void Debit(std::string_view account, LineAmount amount, SideMark mark = SideMark::Full) {
+    Print({account, Side::Debit, mark}, amount);
   }
-  void Line(std::string_view caption, const FigureHolder& amount) {
-    out_.PrintJournalLine(caption,
-                          amount.empty() ? std::nullopt : std::optional<double>(amount.value().value()));
-    if (working_ != nullptr && !amount.empty()) [[unlikely]]
-      Printed(caption, amount.value());
-    EndLine();
+  void Credit(std::string_view account, LineAmount amount, SideMark mark = SideMark::Full) {
+    Print({account, Side::Credit, mark}, amount);
+  }
+  // A posting whose side the figures choose.
+  void Post(Side side, std::string_view account, LineAmount amount, SideMark mark = SideMark::Full) {
+    Print({account, side, mark}, amount);
+  }
+  // A line whose caption states no side: a figure named by its caption (入账价值), or a posting
+  // whose side its entry implies (the record infers it).
+  void Line(std::string_view caption, LineAmount amount) { Print({caption}, amount); }
+  // An account's balance on `side` (none: the caption alone), printed as a posting is but no
+  // part of any entry (未分配利润总（贷）).
+  void Balance(std::string_view account, Side side, LineAmount amount) {
+    Print({account, side, SideMark::Full, true}, amount);
   }
   void Blank() {
     out_.PrintBlankLine();
@@ -92,7 +115,14 @@ class Press {
     if (open_ && working_ != nullptr) openText_.clear();
     open_ = false;
   }
-  void Printed(std::string_view caption, Figure amount);
+  void Print(const Posting& posting, const LineAmount& amount) {
+    const std::optional<Figure>& figure = amount.figure();
+    out_.PrintJournalLine(posting, figure ? std::optional<double>(figure->value()) : std::nullopt);
+    if (working_ != nullptr && figure) [[unlikely]]
+      Printed(posting, *figure);
+    EndLine();
+  }
+  void Printed(const Posting& posting, Figure amount);
   [[noreturn]] void Raise(FaultKind kind, const Step* figure);
 
   std::span<const FieldText> texts_;

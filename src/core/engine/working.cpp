@@ -201,15 +201,14 @@ Figure Working::Field(int n, double value) {
   return Figure(value, NewStep(std::move(s)));
 }
 
-void Working::Printed(size_t line, std::string_view lineStart, std::string_view caption, Figure f) {
-  printed_.push_back({line, std::string(lineStart) + std::string(caption), f});
+void Working::Printed(size_t line, std::string_view lineStart, const Posting& printed, Figure f) {
+  printed_.push_back({line, std::string(lineStart) + CaptionOf(printed), f});
   Step* s = f.step();
   if (s == nullptr || IsLeaf(*s) || !s->name.empty() || s->plain) return;
   // A figure without a name of its own is called by the first caption that prints it, and
   // rather by one that names a figure (入账价值) than by a posting to an account.
-  CaptionSide side = FindSide(caption);
-  bool posting = side.side != Side::None && side.account > 0;
-  std::string name(caption.substr(0, posting ? side.account : caption.size()));
+  bool posting = printed.side != Side::None && !printed.account.empty();
+  std::string name(printed.account);
   if (s->printedAs.empty() || !posting) {
     s->printedAs = std::move(name);
     s->plain = !posting;

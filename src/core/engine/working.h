@@ -12,6 +12,7 @@
 
 #include "core/engine/fault.h"
 #include "core/engine/figure.h"
+#include "core/journal/journal.h"
 
 namespace varnello {
 
@@ -45,7 +46,7 @@ class Working {
   // The step of a figure, recording a constant when it has none.
   Step* StepOf(Figure f);
   // An amount line printed from f; `lineStart` is open text the line began with.
-  void Printed(size_t line, std::string_view lineStart, std::string_view caption, Figure f);
+  void Printed(size_t line, std::string_view lineStart, const Posting& posting, Figure f);
   void Faulted(FaultKind kind, const Step* figure);
   void FaultedReading(int n);
 

@@ -7,10 +7,6 @@
 
 namespace varnello {
 
-bool IsBalanceLine(std::string_view account) {
-  return account == "未分配利润总";
-}
-
 bool Agrees(double debit, double credit, double magnitude, std::size_t terms) {
   // Half a 分, widened by the worst rounding of `terms` additions of amounts of that size.
   double slack = magnitude * static_cast<double>(terms) * DBL_EPSILON;
@@ -108,12 +104,18 @@ void EntryRecord::PrintHeading(std::string_view text) {
   open_ = false;
 }
 
-void EntryRecord::PrintJournalLine(std::string_view caption, std::optional<double> amount) {
+void EntryRecord::PrintJournalLine(const Posting& posting, std::optional<double> amount) {
   Line& line = Begin();
-  text_.Append(caption);
+  std::string_view marker = SideMarkText(posting.side, posting.mark);
+  text_.Append(posting.account);
+  text_.Append(marker);
   if (amount) text_.AppendAmount(*amount);
   line.kind = Kind::Journal;
-  line.text = caption.size();
+  line.text = posting.account.size() + marker.size();
+  line.account = posting.account.size();
+  line.side = posting.side;
+  line.mark = posting.mark;
+  line.balance = posting.balance;
   line.amount = amount;
   open_ = false;
 }
@@ -169,9 +171,7 @@ void EntryRecord::group() {
     }
     inEntry = true;
     if (line.kind == Kind::Heading) continue;
-    std::string_view caption = text_[i].substr(line.open, line.text);
-    CaptionSide split = FindSide(caption);
-    rows_.push_back({i, split.account, split.side, false, IsBalanceLine(caption.substr(0, split.account))});
+    rows_.push_back({i, line.account, line.side, false, line.balance});
     entries_.back().endRow = rows_.size();
   }
   std::vector<RowRef> refs;

@@ -3,6 +3,7 @@
 // amount line.
 #pragma once
 
+#include <cmath>
 #include <cstddef>
 #include <optional>
 #include <span>
@@ -24,11 +25,12 @@ struct EntryRow {
   // The side printed in the caption, or the inferred one (sideInferred).
   Side side = Side::None;
   std::optional<double> amount;
-  std::string caption;         // as printed, side marker included
+  std::string caption;         // as printed, side marker included (rendered from the posting)
   std::size_t line = kNoLine;  // index of the printed line
   // The caption prints no side; `side` is the one its entry balances with (see Entry).
   bool sideInferred = false;
-  // The row states an account's balance rather than posting to it (see IsBalanceLine).
+  // The row states an account's balance rather than posting to it (Press::Balance): it keeps
+  // its printed side and takes no part in its entry's sums.
   bool balanceLine = false;
   bool operator==(const EntryRow&) const = default;
 };
@@ -46,19 +48,17 @@ struct Entry {
   bool operator==(const Entry&) const = default;
 };
 
-// Whether a row of this account states the account's balance rather than posting to it. One
-// caption does: "未分配利润总" with its side, the balance that undistributed profit is left with
-// once the year's closing entries are made (printed above them). It is no journal entry and has
-// no counter-entry, so it keeps its printed side and takes no part in any entry's sums.
-bool IsBalanceLine(std::string_view account);
-
 // The sums of an entry's rows by side (balance lines left out), and whether they agree to half
 // a 分. Sums of very large amounts may differ by the rounding of the additions themselves; that
-// much counts as agreeing too.
+// much counts as agreeing too. Rows of finite amounts may still add up past the largest double:
+// such a sum is not finite, the sums cannot be compared and the entry counts as not balanced.
 struct EntryBalance {
   double debit = 0;
   double credit = 0;
   bool balanced = true;
+  // A sum went past the largest double (it is infinite, or not a number where the sums of
+  // both signs overflowed).
+  bool overflowed() const { return !std::isfinite(debit) || !std::isfinite(credit); }
 };
 EntryBalance BalanceOf(const Entry& entry);
 // The same test on two sums: `magnitude` is the sum of the magnitudes added into them, `terms`
@@ -75,13 +75,21 @@ class EntryRecord : private JournalSink {
   enum class Kind { Blank, Heading, Journal };
   // A printed line's parts: open text is its first `open` bytes, the heading text or caption the
   // `text` bytes after it, then a journal line's amount (none when its figure was an empty holder).
+  // A journal line keeps what the press booked: the caption's account is its first `account`
+  // bytes; the side, the form of its marker and whether it states a balance as the window stated
+  // them (posting() gives them back).
   struct Line {
     Kind kind = Kind::Blank;
     std::size_t open = 0;
     std::size_t text = 0;
+    std::size_t account = 0;
+    Side side = Side::None;
+    SideMark mark = SideMark::Full;
+    bool balance = false;
     std::optional<double> amount;
   };
-  // A journal line as a row: its account is the first `account` bytes of its caption.
+  // A journal line as a row: its account is the first `account` bytes of its caption; its side
+  // the one the press booked, or the one its entry implies (sideInferred).
   struct Row {
     std::size_t line = 0;
     std::size_t account = 0;
@@ -110,6 +118,12 @@ class EntryRecord : private JournalSink {
   }
   std::string_view account(const Row& r) const { return caption(r).substr(0, r.account); }
   const std::optional<double>& amount(const Row& r) const { return lines_[r.line].amount; }
+  // The posting a journal line printed, as the press booked it (a side inferred for its row is
+  // not part of it).
+  Posting posting(std::size_t line) const {
+    const Line& l = lines_[line];
+    return {text_[line].substr(l.open, l.account), l.side, l.mark, l.balance};
+  }
   // The amount a printed line shows; none for a line without one (or beyond the last).
   std::optional<double> amountOf(std::size_t line) const {
     return line < lines_.size() && lines_[line].kind == Kind::Journal ? lines_[line].amount : std::nullopt;
@@ -136,7 +150,7 @@ class EntryRecord : private JournalSink {
   friend void PressInto(const TopicDesc&, std::span<const FieldText>, EntryRecord&, bool);
   // What a press prints, taken down by its parts.
   void PrintHeading(std::string_view text) override;
-  void PrintJournalLine(std::string_view caption, std::optional<double> amount) override;
+  void PrintJournalLine(const Posting& posting, std::optional<double> amount) override;
   void PrintBlankLine() override;
   void PrintOpenText(std::string_view text) override;
   void ClearOutput() override { clear(); }

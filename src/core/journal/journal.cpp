@@ -191,6 +191,28 @@ CaptionSide FindSide(std::string_view caption) {
   return {rest.size(), side};
 }
 
+std::string_view SideMarkText(Side side, SideMark mark) {
+  if (side == Side::None) return {};
+  bool debit = side == Side::Debit;
+  switch (mark) {
+    case SideMark::Full:
+      break;
+    case SideMark::Half:
+      return debit ? "(借)" : "(贷)";
+    case SideMark::HalfClose:
+      return debit ? "（借)" : "（贷)";
+    case SideMark::Unclosed:
+      return debit ? "（借" : "（贷";
+  }
+  return debit ? "（借）" : "（贷）";
+}
+
+std::string CaptionOf(const Posting& posting) {
+  std::string caption(posting.account);
+  caption += SideMarkText(posting.side, posting.mark);
+  return caption;
+}
+
 std::string_view SideName(Side side) {
   switch (side) {
     case Side::Debit:

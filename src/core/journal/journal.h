@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <compare>
 #include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <iterator>
 #include <optional>
@@ -32,13 +33,42 @@ using PrintedDigits = DecimalDigits;
 // For a finite magnitude above zero.
 PrintedDigits PrintedDigitsOf(double magnitude);
 
+// The side of a journal line: the side a window books it on, or the side a person's text states.
+enum class Side { None, Debit, Credit };
+
+// How a caption prints the side it books, after the account: the regular form "（借）", and the
+// irregular forms some windows print, each kept as it prints.
+enum class SideMark : std::uint8_t {
+  Full,       // 银行存款（借）
+  Half,       // 长期债权投资-面值(借): half-width parentheses
+  HalfClose,  // 生产成本（贷): a half-width closing parenthesis
+  Unclosed,   // 固定资产（贷: no closing parenthesis
+};
+// The marker text of `side` in that form ("（借）", "(贷)" ...); empty for no side.
+std::string_view SideMarkText(Side side, SideMark mark);
+
+// What a journal line books, as the window states it: the account (the caption's text before the
+// side marker), the side and how its marker prints. A line without a side prints the account
+// alone: a figure named by its caption (入账价值), or a posting whose side its entry implies
+// (应交税费-应交增值税（进） beside a debit and a credit that differ by its amount). A balance
+// line states an account's balance rather than posting to it (未分配利润总（贷）, printed above the
+// year's closing entries): it is no journal entry and takes no part in its entry's sums.
+struct Posting {
+  std::string_view account;
+  Side side = Side::None;
+  SideMark mark = SideMark::Full;
+  bool balance = false;
+};
+// The caption the line prints: the account, then the side marker.
+std::string CaptionOf(const Posting& posting);
+
 // The journal output operations of one window.
 class JournalSink {
  public:
   virtual ~JournalSink() = default;
   virtual void PrintHeading(std::string_view text) = 0;
-  // An empty amount prints the caption alone.
-  virtual void PrintJournalLine(std::string_view caption, std::optional<double> amount) = 0;
+  // Prints the posting's caption and amount; an empty amount prints the caption alone.
+  virtual void PrintJournalLine(const Posting& posting, std::optional<double> amount) = 0;
   virtual void PrintBlankLine() = 0;
   // Prints text and leaves the line open: the next print continues on the same line.
   virtual void PrintOpenText(std::string_view text) = 0;
@@ -130,13 +160,12 @@ class TextLines {
   std::vector<size_t> starts_;
 };
 
-// The side of a journal line, as its caption prints it.
-enum class Side { None, Debit, Credit };
-// Where a caption's side marker begins: the account is its first `account` bytes. The marker is
-// read from the caption's end in the regular form "（借）" / "（贷）" and in the irregular forms the
-// windows print: half-width parentheses "(借)", mixed "（贷)", a missing closing parenthesis
-// "（贷", and with 方 as a student writes it, "(借方)". A caption without a marker ("入账价值",
-// "应交税费-应交增值税（进）") has no side and is all account.
+// Reads a side out of text a person wrote (a student's answer, a user's chart); what a window
+// prints carries its side as data (Posting). Where the text's side marker begins: the account is
+// its first `account` bytes. The marker is read from the text's end in the regular form "（借）" /
+// "（贷）", in the irregular forms of SideMark ("(借)", "（贷)", "（贷"), and with 方 as a student
+// writes it, "(借方)". A text without a marker ("入账价值", "应交税费-应交增值税（进）") has no side
+// and is all account.
 struct CaptionSide {
   std::size_t account = 0;
   Side side = Side::None;

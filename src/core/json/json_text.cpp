@@ -90,6 +90,10 @@ void AppendJsonString(std::string& out, std::string_view text) {
 
 // A whole amount as a JSON integer (9550), any other in its shortest round-trip form.
 void AppendJsonAmount(std::string& out, double amount) {
+  if (!std::isfinite(amount)) {
+    out += "null";
+    return;
+  }
   char buf[32];
   std::to_chars_result end;
   if (std::trunc(amount) == amount && std::fabs(amount) < 9007199254740992.0) {
@@ -103,10 +107,14 @@ void AppendJsonAmount(std::string& out, double amount) {
 }
 
 void AppendJsonReal(std::string& out, double value) {
+  if (!std::isfinite(value)) {
+    out += "null";
+    return;
+  }
   char buf[32];
   char* end = WriteShortest(buf, value);
   out.append(buf, end);
-  if (std::find_if(buf, end, [](char c) { return c == '.' || c == 'e' || c == 'n'; }) == end) out += ".0";
+  if (std::find_if(buf, end, [](char c) { return c == '.' || c == 'e'; }) == end) out += ".0";
 }
 
 std::string ValidUtf8(std::string_view text) {

@@ -42,13 +42,14 @@ class JsonWriter {
     out_.append(buf, std::to_chars(buf, buf + sizeof buf, n).ptr);
     return *this;
   }
-  // An amount: a whole one as an integer (9550), any other in its shortest round-trip form.
+  // An amount: a whole one as an integer (9550), any other in its shortest round-trip form;
+  // null when it is not finite.
   JsonWriter& amount(double a) {
     separate();
     AppendJsonAmount(out_, a);
     return *this;
   }
-  // A real, always with a fraction or exponent (1.0, 0.5).
+  // A real, always with a fraction or exponent (1.0, 0.5); null when it is not finite.
   JsonWriter& real(double r) {
     separate();
     AppendJsonReal(out_, r);

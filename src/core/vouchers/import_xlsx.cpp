@@ -17,31 +17,11 @@
 #include <memory>
 #include <string_view>
 
+#include "core/files/temp_folder.h"
+
 namespace varnello {
 
 namespace {
-
-// A folder of its own under the system's temporary folder, removed with everything in it.
-class TempFolder {
- public:
-  TempFolder() {
-    std::error_code ec;
-    std::filesystem::path base = std::filesystem::temp_directory_path(ec);
-    if (ec) base = "/tmp";
-    std::string pattern = (base / "varnello-xlsx-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-  }
-  ~TempFolder() {
-    std::error_code ec;
-    if (!path_.empty()) std::filesystem::remove_all(path_, ec);
-  }
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
-};
 
 // This file goes into the command line's PDF module as well, which carries no core code: the two
 // rules below are those of FenText and WithoutControls, which the import CSV follows (the

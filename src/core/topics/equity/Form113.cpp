@@ -24,41 +24,41 @@ void PressForm113(Press& p) {
       nonOperatingExpense);
 
   p.Heading("结转收入");
-  p.Line("主营业务收入（借）", mainRevenue);
-  p.Line("其他业务收入（借）", otherRevenue);
-  p.Line("公允价值变动损益（借）", fairValueGain);
-  p.Line("投资收益（借）", investmentIncome);
-  p.Line("营业外收入（借）", nonOperatingIncome);
-  p.Line("本年利润（贷）", totalIncome);
+  p.Debit("主营业务收入", mainRevenue);
+  p.Debit("其他业务收入", otherRevenue);
+  p.Debit("公允价值变动损益", fairValueGain);
+  p.Debit("投资收益", investmentIncome);
+  p.Debit("营业外收入", nonOperatingIncome);
+  p.Credit("本年利润", totalIncome);
   p.Blank();
 
   p.Heading("结转支出");
-  p.Line("本年利润（借）", totalExpense);
-  p.Line("主营业务成本（贷）", mainCost);
-  p.Line("其他业务成本（贷）", otherCost);
-  p.Line("营业税金及附加（贷）", businessTaxes);
-  p.Line("销售费用（贷）", sellingExpenses);
-  p.Line("管理费用（贷）", adminExpenses);
-  p.Line("财务费用（贷）", financeExpenses);
-  p.Line("资产减值损失（贷）", impairmentLoss);
-  p.Line("营业外支出（贷）", nonOperatingExpense);
+  p.Debit("本年利润", totalExpense);
+  p.Credit("主营业务成本", mainCost);
+  p.Credit("其他业务成本", otherCost);
+  p.Credit("营业税金及附加", businessTaxes);
+  p.Credit("销售费用", sellingExpenses);
+  p.Credit("管理费用", adminExpenses);
+  p.Credit("财务费用", financeExpenses);
+  p.Credit("资产减值损失", impairmentLoss);
+  p.Credit("营业外支出", nonOperatingExpense);
   p.Blank();
 
   p.Heading("结转所得税");
-  p.Line("本年利润（借）", incomeTax);
-  p.Line("所得税费用（贷）", incomeTax);
+  p.Debit("本年利润", incomeTax);
+  p.Credit("所得税费用", incomeTax);
   p.Blank();
 
   p.Heading("结转本年利润");
   Figure netProfit = p.Check((totalIncome - totalExpense) - incomeTax);
   if (netProfit >= 0) {  // a zero result is closed as a profit
-    p.Line("本年利润（借）", netProfit);
-    p.Line("利润分配-未分配利润（贷）", netProfit);
+    p.Debit("本年利润", netProfit);
+    p.Credit("利润分配-未分配利润", netProfit);
   } else {
     // A loss: the same two captions in reverse order, with the loss as a positive figure.
     Figure loss = p.Check(-netProfit);
-    p.Line("利润分配-未分配利润（贷）", loss);
-    p.Line("本年利润（借）", loss);
+    p.Credit("利润分配-未分配利润", loss);
+    p.Debit("本年利润", loss);
   }
   p.Blank();
 

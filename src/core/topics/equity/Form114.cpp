@@ -18,11 +18,11 @@ void PressForm114(Press& p) {
                preferredDividend) -
               commonDividend);
   if (undistributedBalance > 0) {
-    p.Line("未分配利润总（贷）", undistributedBalance);
+    p.Balance("未分配利润总", Side::Credit, undistributedBalance);
   } else if (undistributedBalance < 0) {
-    p.Line("未分配利润总（借）", undistributedBalance);  // printed negative, as computed
+    p.Balance("未分配利润总", Side::Debit, undistributedBalance);  // printed negative, as computed
   } else {
-    p.Line("未分配利润总", undistributedBalance);
+    p.Balance("未分配利润总", Side::None, undistributedBalance);
   }
   p.Blank();
 
@@ -30,33 +30,33 @@ void PressForm114(Press& p) {
   Figure netProfitCarried = p.Check((openingNetProfit + currentNetProfit) - lossBroughtForward);
   if (netProfitCarried < 0) {
     // A net loss: the entry is reversed, both amounts printed negative as computed.
-    p.Line("利润分配-未分配利润（借）", netProfitCarried);
-    p.Line("本年利润（贷）", netProfitCarried);
+    p.Debit("利润分配-未分配利润", netProfitCarried);
+    p.Credit("本年利润", netProfitCarried);
   } else {
-    p.Line("本年利润（借）", netProfitCarried);
-    p.Line("利润分配-未分配利润（贷）", netProfitCarried);
+    p.Debit("本年利润", netProfitCarried);
+    p.Credit("利润分配-未分配利润", netProfitCarried);
   }
   p.Blank();
 
   Figure reserves = p.Check(discretionaryReserve + statutoryReserve);
   Figure dividendsPayable = p.Check(commonDividend + preferredDividend);
   p.Heading("结转盈余公积和股利");
-  p.Line("利润分配-提取法定盈余公积（借）", statutoryReserve);
-  p.Line("利润分配-提取任意盈余公积（借）", discretionaryReserve);
-  p.Line("利润分配-分配优先股利（借）", preferredDividend);
-  p.Line("利润分配-分配普通股利（借）", commonDividend);
-  p.Line("盈余公积（贷）", reserves);
-  p.Line("应付股利（贷）", dividendsPayable);
+  p.Debit("利润分配-提取法定盈余公积", statutoryReserve);
+  p.Debit("利润分配-提取任意盈余公积", discretionaryReserve);
+  p.Debit("利润分配-分配优先股利", preferredDividend);
+  p.Debit("利润分配-分配普通股利", commonDividend);
+  p.Credit("盈余公积", reserves);
+  p.Credit("应付股利", dividendsPayable);
   p.Blank();
 
   p.Heading("结转利润分配");
   Figure distributed =
       p.Check(((discretionaryReserve + statutoryReserve) + preferredDividend) + commonDividend);
-  p.Line("利润分配-未分配利润（借）", distributed);
-  p.Line("利润分配-提取法定盈余公积（贷）", statutoryReserve);
-  p.Line("利润分配-提取任意盈余公积（贷）", discretionaryReserve);
-  p.Line("利润分配-分配优先股利（贷）", preferredDividend);
-  p.Line("利润分配-分配普通股利（贷）", commonDividend);
+  p.Debit("利润分配-未分配利润", distributed);
+  p.Credit("利润分配-提取法定盈余公积", statutoryReserve);
+  p.Credit("利润分配-提取任意盈余公积", discretionaryReserve);
+  p.Credit("利润分配-分配优先股利", preferredDividend);
+  p.Credit("利润分配-分配普通股利", commonDividend);
 }
 
 constexpr Item kItems[] = {Field(1, "本年利润-净利润"),  Field(2, "年初余额-净利润"),

@@ -13,9 +13,9 @@ void PressForm121(Press& p) {
       p.Check(((issuePrice - parValue) * shareCount) - ((issuePrice * shareCount) * commissionRate));
   Figure capital = p.Check(parValue * shareCount);
   p.Heading("发行股票");
-  p.Line("银行存款（借）", netProceeds);
-  p.Line("股本（贷）", capital);
-  p.Line("资本公积-股本溢价（贷）", sharePremium);
+  p.Debit("银行存款", netProceeds);
+  p.Credit("股本", capital);
+  p.Credit("资本公积-股本溢价", sharePremium);
 }
 
 constexpr Item kItems[] = {Field(1, "股票数量"), Field(2, "股票面值"), Field(3, "发行面值"),

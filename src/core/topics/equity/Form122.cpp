@@ -8,7 +8,7 @@ void PressForm122(Press& p) {
   Figure capitalReserveIncrease = p.Read(1), shareRatio = p.Read(2);
   p.Heading("增加资本公积");
   Figure share = p.Check(shareRatio * capitalReserveIncrease);
-  p.Line("长期股权投资（借）", share);
+  p.Debit("长期股权投资", share);
   p.Line("资本公积", share);
 }
 

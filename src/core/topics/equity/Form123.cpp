@@ -11,19 +11,19 @@ void PressForm123(Press& p) {
   if (netProfit > 0) {
     Figure appropriation = p.Check((openingUndistributed + netProfit) * rate);
     p.Heading("提取盈余公积");
-    p.Line("利润分配-盈余公积（借）", appropriation);
+    p.Debit("利润分配-盈余公积", appropriation);
     p.Line("盈余公积-法定盈余公积", appropriation);
     p.Blank();  // only the appropriation is followed by a blank line
   }
   if (lossMadeGood > 0) {
     p.Heading("弥补亏损");
-    p.Line("盈余公积（借）", lossMadeGood);
-    p.Line("利润分配-盈余公积补亏（贷）", lossMadeGood);
+    p.Debit("盈余公积", lossMadeGood);
+    p.Credit("利润分配-盈余公积补亏", lossMadeGood);
   }
   if (reserveToCapital > 0) {
     p.Heading("转增股本");
-    p.Line("盈余公积（借）", reserveToCapital);
-    p.Line("股本（贷）", reserveToCapital);
+    p.Debit("盈余公积", reserveToCapital);
+    p.Credit("股本", reserveToCapital);
   }
 }
 

@@ -8,13 +8,13 @@ namespace {
 void PressForm124(Press& p) {
   Figure dividendPayable = p.Read(1), fromProfit = p.Read(2), fromReserve = p.Read(3);
   p.Heading("发放现金股利");
-  p.Line("利润分配（借）", fromProfit);
-  p.Line("盈余公积（借）", fromReserve);
-  p.Line("应付股利（贷）", dividendPayable);
+  p.Debit("利润分配", fromProfit);
+  p.Debit("盈余公积", fromReserve);
+  p.Credit("应付股利", dividendPayable);
   p.Blank();
   p.Heading("支付股利");
-  p.Line("应付股利（借）", dividendPayable);
-  p.Line("银行存款（贷）", dividendPayable);
+  p.Debit("应付股利", dividendPayable);
+  p.Credit("银行存款", dividendPayable);
 }
 
 constexpr Item kItems[] = {Field(1, "应付股利"), Field(2, "可调用股利"), Field(3, "盈余公积")};

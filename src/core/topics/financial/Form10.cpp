@@ -8,29 +8,29 @@ void PressForm10(Press& p) {
   Figure cashOverage = p.Read(1), cashShortage = p.Read(2), cashierCompensation = p.Read(3);
   if (cashOverage > 0) {
     p.Heading("现金盘盈");
-    p.Line("库存现金（借）", cashOverage);
-    p.Line("待处理财产损溢-待处理流动资产损溢（贷）", cashOverage);
+    p.Debit("库存现金", cashOverage);
+    p.Credit("待处理财产损溢-待处理流动资产损溢", cashOverage);
     p.Blank();
     p.Heading("处理后");
-    p.Line("待处理财产损溢-待处理流动资产损溢（借）", cashOverage);
-    p.Line("营业外收入-现金溢余（贷）", cashOverage);
+    p.Debit("待处理财产损溢-待处理流动资产损溢", cashOverage);
+    p.Credit("营业外收入-现金溢余", cashOverage);
   }
   // The shortage group follows the overage group directly, without a blank line.
   if (cashShortage > 0) {
     p.Heading("现金盘亏");
-    p.Line("待处理财产损溢-待处理流动资产损溢（借）", cashShortage);
-    p.Line("库存现金（贷）", cashShortage);
+    p.Debit("待处理财产损溢-待处理流动资产损溢", cashShortage);
+    p.Credit("库存现金", cashShortage);
     p.Blank();
     p.Heading("经批准后");
     Figure shortageExpensed = p.Check(
         cashShortage - cashierCompensation);  // the part of the shortage the cashier does not make good
-    p.Line("管理费用-现金短缺（借）", shortageExpensed);
-    p.Line("其他应收款（借）", cashierCompensation);
-    p.Line("待处理财产损溢-待处理流动资产损溢（贷）", cashShortage);
+    p.Debit("管理费用-现金短缺", shortageExpensed);
+    p.Debit("其他应收款", cashierCompensation);
+    p.Credit("待处理财产损溢-待处理流动资产损溢", cashShortage);
     p.Blank();
     p.Heading("收到出纳赔款");
-    p.Line("库存现金（借）", cashierCompensation);
-    p.Line("其他应收款-出纳（贷）", cashierCompensation);
+    p.Debit("库存现金", cashierCompensation);
+    p.Credit("其他应收款-出纳", cashierCompensation);
   }
 }
 

@@ -11,23 +11,23 @@ void PressForm11(Press& p) {
     Figure goodsCost = p.Check(freight + goodsPrice, "货物成本");  // cost of the goods: freight included
     Figure amountPaid = p.Check(vat + goodsPrice + freight, "支付金额");  // paid from the deposit
     p.Heading("商品未验收");
-    p.Line("在途物资（借）", goodsCost);
-    p.Line("应交税费-应交增值税（借）", vat);
-    p.Line("其他货币资金-外埠存款（贷）", amountPaid);
+    p.Debit("在途物资", goodsCost);
+    p.Debit("应交税费-应交增值税", vat);
+    p.Credit("其他货币资金-外埠存款", amountPaid);
     p.Blank();
     p.Heading("验收入库");
-    p.Line("库存商品（借）", goodsCost);
-    p.Line("在途物资（贷）", goodsCost);
+    p.Debit("库存商品", goodsCost);
+    p.Credit("在途物资", goodsCost);
     p.Blank();
     p.Heading("收回款项");
-    p.Line("银行存款（借）", amountPaid);
-    p.Line("其他货币资金-外埠存款（贷）", amountPaid);
+    p.Debit("银行存款", amountPaid);
+    p.Credit("其他货币资金-外埠存款", amountPaid);
     p.Blank();
   }
   if (outOfTownDeposit > 0) {
     p.Heading("汇款");
-    p.Line("其他货币资金-外埠存款（借）", outOfTownDeposit);
-    p.Line("银行存款（贷）", outOfTownDeposit);
+    p.Debit("其他货币资金-外埠存款", outOfTownDeposit);
+    p.Credit("银行存款", outOfTownDeposit);
   }
 }
 

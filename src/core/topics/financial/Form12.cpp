@@ -13,20 +13,20 @@ namespace {
 void PrintInstrument(Press& p, std::string_view heading, std::string_view deposit, Figure amount, Figure rate,
                      Figure days) {
   p.Heading(heading);
-  p.Line(deposit, amount);
-  p.Line("银行存款（贷）", amount);
+  p.Debit(deposit, amount);
+  p.Credit("银行存款", amount);
   p.Blank();
   Figure maturityAmount =
       p.Check(((days * rate) / 360 + 1) * amount, "到期本息");  // amount with interest at maturity
   Figure interestEarned = p.Check(maturityAmount - amount);
   p.Heading("收到票据");
-  p.Line("银行存款（借）", maturityAmount);
-  p.Line("应收票据（贷）", amount);
-  p.Line("财务费用（贷）", interestEarned);
+  p.Debit("银行存款", maturityAmount);
+  p.Credit("应收票据", amount);
+  p.Credit("财务费用", interestEarned);
   p.Blank();
   p.Heading("未收到账款");
-  p.Line("应收账款（借）", maturityAmount);
-  p.Line("银行存款（贷）", maturityAmount);
+  p.Debit("应收账款", maturityAmount);
+  p.Credit("银行存款", maturityAmount);
 }
 
 void PressForm12(Press& p) {
@@ -35,16 +35,15 @@ void PressForm12(Press& p) {
   if (materialsCost > 0 && vat > 0) {
     p.Heading("外埠采购");
     Figure materialsPayment = p.Check(vat + materialsCost);
-    p.Line("材料费用（借）", materialsCost);
-    p.Line("应交税金-应交增值税（进）（借）", vat);
-    p.Line("其他货币资金（贷）", materialsPayment);
+    p.Debit("材料费用", materialsCost);
+    p.Debit("应交税金-应交增值税（进）", vat);
+    p.Credit("其他货币资金", materialsPayment);
     p.Blank();
   }
   // The cashier's order follows the bank bill directly, without a blank line.
-  if (bankBill > 0)
-    PrintInstrument(p, "银行汇票", "其他货币资金-银行汇票（借）", bankBill, billRate, billDays);
+  if (bankBill > 0) PrintInstrument(p, "银行汇票", "其他货币资金-银行汇票", bankBill, billRate, billDays);
   if (cashierOrder > 0)
-    PrintInstrument(p, "银行本票", "其他货币资金-银行本票（借）", cashierOrder, orderRate, orderDays);
+    PrintInstrument(p, "银行本票", "其他货币资金-银行本票", cashierOrder, orderRate, orderDays);
 }
 
 // The cashier's-order group has a column of its own, left of the other fields and level with

@@ -10,29 +10,29 @@ void PressForm13(Press& p) {
   if (letterOfCreditUsd > 0) {
     Figure margin = p.Check(usdRate * marginUsd, "保证金");  // margin deposit in yuan
     p.Heading("信用证回单");
-    p.Line("其他货币资金-信用证保证金（借）", margin);
-    p.Line("银行存款-外币存款（贷）", margin);
+    p.Debit("其他货币资金-信用证保证金", margin);
+    p.Credit("银行存款-外币存款", margin);
     p.Blank();
     p.Heading("手续费");
-    p.Line("财务费用-银行手续费（借）", fees);
-    p.Line("银行存款（贷）", fees);
+    p.Debit("财务费用-银行手续费", fees);
+    p.Credit("银行存款", fees);
     p.Blank();
     Figure letterOfCredit = p.Check(usdRate * letterOfCreditUsd, "信用证金额");  // the whole letter in yuan
     Figure beyondMargin = p.Check(letterOfCredit - margin, "超出保证金部分");    // paid beyond the margin
     p.Heading("进口材料");
-    p.Line("在途物资（借）", letterOfCredit);
-    p.Line("其他货币资金-信用证保证金（贷）", margin);
-    p.Line("银行存款-外币存款（贷）", beyondMargin);
+    p.Debit("在途物资", letterOfCredit);
+    p.Credit("其他货币资金-信用证保证金", margin);
+    p.Credit("银行存款-外币存款", beyondMargin);
   }
   // The card group follows directly; its spending lines depend on the deposit alone.
   if (cardDeposit > 0) {
     p.Heading("信用卡存款");
-    p.Line("其他货币资金-信用卡存款（借）", cardDeposit);
-    p.Line("银行存款（贷）", cardDeposit);
+    p.Debit("其他货币资金-信用卡存款", cardDeposit);
+    p.Credit("银行存款", cardDeposit);
     p.Blank();
     p.Heading("信用卡消费");
-    p.Line("管理费用-业务招待费（借）", cardSpending);
-    p.Line("其他货币资金-信用卡存款（贷）", cardSpending);
+    p.Debit("管理费用-业务招待费", cardSpending);
+    p.Credit("其他货币资金-信用卡存款", cardSpending);
   }
 }
 

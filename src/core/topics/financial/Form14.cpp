@@ -15,22 +15,22 @@ void PressForm14(Press& p) {
   Figure proceeds = p.Check(maturityValue - discount, "贴现所得");                             // proceeds
   Figure proceedsOverFace = p.Check(proceeds - faceValue);
   p.Heading("票据贴现");
-  p.Line("银行存款（借）", proceeds);
+  p.Debit("银行存款", proceeds);
   // A gain is credited to finance costs; a loss is debited as a positive amount.
   if (proceedsOverFace >= 0) {
-    p.Line("财务费用（贷）", proceedsOverFace);
+    p.Credit("财务费用", proceedsOverFace);
   } else {
-    p.Line("财务费用（借）", -proceedsOverFace);
+    p.Debit("财务费用", -proceedsOverFace);
   }
-  p.Line("应收票据（贷）", faceValue);
+  p.Credit("应收票据", faceValue);
   p.Blank();
   p.Heading("若银行无力支付票据");
-  p.Line("应收账款（借）", proceeds);
-  p.Line("银行存款（贷）", proceeds);
+  p.Debit("应收账款", proceeds);
+  p.Credit("银行存款", proceeds);
   p.Blank();
   p.Heading("若付款人无力支付利息");
-  p.Line("应收账款（借）", proceeds);
-  p.Line("短期借款（贷）", proceeds);
+  p.Debit("应收账款", proceeds);
+  p.Credit("短期借款", proceeds);
 }
 
 constexpr Item kItems[] = {Field(1, "票面价值"), Field(2, "贴现期限（天）"), Field(3, "票面利率（年）"),

@@ -8,25 +8,25 @@ void PressForm15(Press& p) {
   Figure faceValue = p.Read(1), termMonths = p.Read(2), goodsPrice = p.Read(3), vat = p.Read(4),
          annualRate = p.Read(5);
   p.Heading("取得票据");
-  p.Line("应收票据（借）", faceValue);
-  p.Line("主营业务收入（贷）", goodsPrice);
-  p.Line("应交税费-应交增值税（销）（贷）", vat);
+  p.Debit("应收票据", faceValue);
+  p.Credit("主营业务收入", goodsPrice);
+  p.Credit("应交税费-应交增值税（销）", vat);
   p.Blank();
   Figure monthlyInterest = p.Check((annualRate * faceValue) / 12, "每月利息");  // one month's interest
-  p.Line("应收票据（借）", monthlyInterest);
-  p.Line("财务费用（贷）", monthlyInterest);
+  p.Debit("应收票据", monthlyInterest);
+  p.Credit("财务费用", monthlyInterest);
   p.Blank();
   Figure maturityValue =
       p.Check(((annualRate * termMonths) / 12 + 1) * faceValue, "到期值");  // value at maturity
   Figure noteBalance = p.Check(maturityValue - monthlyInterest);
   p.Heading("据本付息时");
-  p.Line("银行存款（借）", maturityValue);
-  p.Line("应收票据（贷）", noteBalance);
-  p.Line("财务费用（贷）", monthlyInterest);
+  p.Debit("银行存款", maturityValue);
+  p.Credit("应收票据", noteBalance);
+  p.Credit("财务费用", monthlyInterest);
   p.Blank();
   p.Heading("若不带利息");
-  p.Line("银行存款（借）", faceValue);
-  p.Line("应收票据（贷）", faceValue);
+  p.Debit("银行存款", faceValue);
+  p.Credit("应收票据", faceValue);
 }
 
 constexpr Item kItems[] = {Field(1, "票据面值"), Field(2, "期限（月）"), Field(3, "货款"), Field(4, "增值税"),

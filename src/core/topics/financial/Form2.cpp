@@ -10,14 +10,14 @@ void PressForm2(Press& p) {
          discretionaryRate = p.Read(4);
   Figure fairValueRise = p.Check(profitDifference + incomeTaxEffect);
   p.Heading("股价变动");
-  p.Line("交易性金融资产-公允价值变动（借）", fairValueRise);
-  p.Line("利润分配-未分配利润（贷）", profitDifference);
-  p.Line("递延所得税负债（贷）", incomeTaxEffect);
+  p.Debit("交易性金融资产-公允价值变动", fairValueRise);
+  p.Credit("利润分配-未分配利润", profitDifference);
+  p.Credit("递延所得税负债", incomeTaxEffect);
   p.Blank();
   Figure surplusReserve = p.Check((discretionaryRate + statutoryRate) * profitDifference);
   p.Heading("提取盈余公积");
-  p.Line("利润分配-未分配利润（借）", surplusReserve);
-  p.Line("盈余公积（贷）", surplusReserve);
+  p.Debit("利润分配-未分配利润", surplusReserve);
+  p.Credit("盈余公积", surplusReserve);
 }
 
 constexpr Item kItems[] = {Field(1, "所得税影响"), Field(2, "税后净利润差异"), Field(3, "法定盈余公积比例"),

@@ -14,16 +14,16 @@ void PressForm4(Press& p) {
       p.Check(((annualRate * faceValue) / 12) * termMonths, "全期利息");  // interest over the whole term
   Figure maturityValue = p.Check(faceValue + termInterest);
   p.Heading("收到时");
-  p.Line("应收票据（借）", faceValue);
-  p.Line("应收账款（贷）", faceValue);
+  p.Debit("应收票据", faceValue);
+  p.Credit("应收账款", faceValue);
   p.Blank();
   p.Heading("年终时");
-  p.Line("应收票据（借）", yearEndAmount);
-  p.Line("应收账款（贷）", yearEndAmount);
+  p.Debit("应收票据", yearEndAmount);
+  p.Credit("应收账款", yearEndAmount);
   p.Blank();
   p.Heading("商业承兑汇票后");
-  p.Line("银行存款（借）", maturityValue);
-  p.Line("应收票据（贷）", maturityValue);
+  p.Debit("银行存款", maturityValue);
+  p.Credit("应收票据", maturityValue);
 }
 
 constexpr Item kItems[] = {Field(1, "票据面值"), Field(2, "年利率"), Field(3, "期限（月）"),

@@ -12,9 +12,9 @@ void PressForm6(Press& p) {
   Figure initialCost = p.Check(purchasePrice - dividendReceivable + fees);
   Figure tradingAssetCost = p.Check(amountPaid - dividendReceivable);
   p.Heading("购入股票");
-  p.Line("交易性金融资产-成本（借）", tradingAssetCost);
-  p.Line("投资收益（借）", dividendReceivable);
-  p.Line("银行存款（贷）", amountPaid);
+  p.Debit("交易性金融资产-成本", tradingAssetCost);
+  p.Debit("投资收益", dividendReceivable);
+  p.Credit("银行存款", amountPaid);
   p.Blank();
   p.Line("入账价值", initialCost);
   p.Blank();
@@ -22,16 +22,16 @@ void PressForm6(Press& p) {
   p.Blank();
   p.Heading("短期持有股票");
   p.Heading("购入");
-  p.Line("短期投资-股票投资（借）", amountPaid);
-  p.Line("银行贷款（贷）", amountPaid);
+  p.Debit("短期投资-股票投资", amountPaid);
+  p.Credit("银行贷款", amountPaid);
   p.Blank();
   p.Heading("分配股利");
-  p.Line("应收股利（借）", dividendReceivable);
-  p.Line("投资收益-股票投资（贷）", dividendReceivable);
+  p.Debit("应收股利", dividendReceivable);
+  p.Credit("投资收益-股票投资", dividendReceivable);
   p.Blank();
   p.Heading("收到股利");
-  p.Line("银行存款（借）", dividendReceivable);
-  p.Line("应收股利（贷）", dividendReceivable);
+  p.Debit("银行存款", dividendReceivable);
+  p.Credit("应收股利", dividendReceivable);
 }
 
 constexpr Item kItems[] = {Field(1, "每股价格"), Field(2, "每股股利"), Field(3, "数额"),

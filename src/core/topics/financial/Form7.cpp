@@ -10,13 +10,13 @@ void PressForm7(Press& p) {
   Figure reserveRecycled = p.Check(fairValue - bookValue);
   Figure totalGain = p.Check(reserveRecycled + gainOnSale);
   p.Heading("出售金融资产");
-  p.Line("银行存款（借）", salePrice);
-  p.Line("可供出售金融资产（贷）", fairValue);
-  p.Line("投资收益（贷）", gainOnSale);
+  p.Debit("银行存款", salePrice);
+  p.Credit("可供出售金融资产", fairValue);
+  p.Credit("投资收益", gainOnSale);
   p.Blank();
   p.Heading("投资收益");
-  p.Line("资本公积-其他资本公积（借）", reserveRecycled);
-  p.Line("投资收益（贷）", reserveRecycled);
+  p.Debit("资本公积-其他资本公积", reserveRecycled);
+  p.Credit("投资收益", reserveRecycled);
   p.Blank();
   p.Line("出售时确认的投资收益", totalGain);
 }

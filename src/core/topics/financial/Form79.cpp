@@ -14,14 +14,14 @@ void PressForm79(Press& p) {
   Figure proceeds = p.Check(faceValue - discount);
   if (faceValue > 0 && monthlyDiscountRate > 0 && discountDays > 0) {
     p.Heading("票据贴现");
-    p.Line("银行存款（借）", proceeds);
-    p.Line("财务费用（借）", discount);
-    p.Line("应收票据（贷）", faceValue);
+    p.Debit("银行存款", proceeds);
+    p.Debit("财务费用", discount);
+    p.Credit("应收票据", faceValue);
   }
   if (overdueLoan > 0) {
     p.Heading("逾期贷款");
-    p.Line("应收账款（借）", overdueLoan);
-    p.Line("短期借款（贷）", overdueLoan);
+    p.Debit("应收账款", overdueLoan);
+    p.Credit("短期借款", overdueLoan);
   }
   Figure maturityValue = p.Check(((annualRate * depositedTermDays) / 360 + 1) * depositedFaceValue,
                                  "到期值");  // value of the second note at maturity
@@ -31,9 +31,9 @@ void PressForm79(Press& p) {
   // The note's term is not tested: an empty term still discounts the face amount.
   if (depositedFaceValue > 0 && annualRate > 0 && depositDays > 0 && discountRate > 0) {
     p.Heading("票据存取贴现");
-    p.Line("银行存款（借）", depositedProceeds);
-    p.Line("应收票据（贷）", depositedFaceValue);
-    p.Line("财务费用（贷）", depositedGain);
+    p.Debit("银行存款", depositedProceeds);
+    p.Credit("应收票据", depositedFaceValue);
+    p.Credit("财务费用", depositedGain);
   }
 }
 

@@ -7,23 +7,23 @@ namespace {
 void PressForm107(Press& p) {
   Figure leasePayments = p.Read(1), leaseTerm = p.Read(2), residualValue = p.Read(3);
   p.Heading("租赁开始");
-  p.Line("固定资产（借）", leasePayments);
-  p.Line("长期应付款（贷）", leasePayments);
+  p.Debit("固定资产", leasePayments);
+  p.Credit("长期应付款", leasePayments);
   p.Blank();
   p.Heading("支付租金");
   // Not guarded: an empty or zero term ends the press here as a division by zero.
   Figure yearlyRent = p.Div(leasePayments, leaseTerm, "每年租金");
-  p.Line("长期应付款（借）", yearlyRent);
-  p.Line("银行存款（贷）", yearlyRent);
+  p.Debit("长期应付款", yearlyRent);
+  p.Credit("银行存款", yearlyRent);
   p.Blank();
   p.Heading("每月计提折旧");
   Figure monthlyDepreciation = p.Div(leasePayments - residualValue, leaseTerm * 12, "每月折旧");
-  p.Line("制造费用（借）", monthlyDepreciation);
-  p.Line("累计折旧（贷）", monthlyDepreciation);
+  p.Debit("制造费用", monthlyDepreciation);
+  p.Credit("累计折旧", monthlyDepreciation);
   p.Blank();
   p.Heading("租赁期满");
-  p.Line("固定资产（借）", leasePayments);
-  p.Line("固定资产（贷）", leasePayments);
+  p.Debit("固定资产", leasePayments);
+  p.Credit("固定资产", leasePayments);
 }
 
 constexpr Item kItems[] = {Field(1, "付款总额"), Field(2, "租期"), Field(3, "净残值")};

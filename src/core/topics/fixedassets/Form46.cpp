@@ -9,33 +9,33 @@ void PressForm46(Press& p) {
          instalments = p.Read(5);
   Figure totalPrice = p.Check(relatedTaxes + assetPrice);
   p.Heading("购置固定资产（无需安装不抵扣）");
-  p.Line("固定资产（借）", totalPrice);
-  p.Line("银行存款（贷）", totalPrice);
+  p.Debit("固定资产", totalPrice);
+  p.Credit("银行存款", totalPrice);
   p.Blank();
   p.Heading("购置固定资产（无需安装可抵扣）");
-  p.Line("固定资产（借）", assetPrice);
-  p.Line("应交税费-应交增值税（借）", relatedTaxes);
-  p.Line("银行存款（贷）", totalPrice);
+  p.Debit("固定资产", assetPrice);
+  p.Debit("应交税费-应交增值税", relatedTaxes);
+  p.Credit("银行存款", totalPrice);
   p.Blank();
   p.Heading("支付保险费");
-  p.Line("管理费用-财产保险费（借）", insurance);
-  p.Line("银行存款（贷）", insurance);
+  p.Debit("管理费用-财产保险费", insurance);
+  p.Credit("银行存款", insurance);
   p.Blank();
   p.Heading("若分期付款");
-  p.Line("固定资产（借）", totalPrice);
-  p.Line("银行存款（贷）", downPayment);
+  p.Debit("固定资产", totalPrice);
+  p.Credit("银行存款", downPayment);
   Figure unpaid = p.Check(totalPrice - downPayment, "未付款");  // left owing after the down payment
-  p.Line("长期应付款（贷）", unpaid);
+  p.Credit("长期应付款", unpaid);
   p.Blank();
   p.Heading("支付保险费");
-  p.Line("管理费用-财产保险费（借）", insurance);
-  p.Line("银行存款（贷）", insurance);
+  p.Debit("管理费用-财产保险费", insurance);
+  p.Credit("银行存款", insurance);
   p.Blank();
   if (instalments > 0) {
     p.Heading("分期付款");
     Figure instalment = p.Div(unpaid, instalments, "每期付款额");  // one instalment
-    p.Line("长期应付款（借）", instalment);
-    p.Line("银行存款（贷）", instalment);
+    p.Debit("长期应付款", instalment);
+    p.Credit("银行存款", instalment);
   }
 }
 

@@ -18,21 +18,21 @@ void PressForm47(Press& p) {
   Figure bankPaid = p.Check(amountPaid + installationFreight, "银行支付");  // paid from the bank
   Figure accountsPayable = p.Check(totalOwed - bankPaid, "应付账款");       // left owing to the supplier
   p.Heading("购买安装");
-  p.Line("在建工程（借）", constructionCost);
-  p.Line("应交税费-应交增值税（进）（借）", deductibleInputTax);
-  p.Line("银行存款（贷）", bankPaid);
-  p.Line("应付账款（贷）", accountsPayable);
+  p.Debit("在建工程", constructionCost);
+  p.Debit("应交税费-应交增值税（进）", deductibleInputTax);
+  p.Credit("银行存款", bankPaid);
+  p.Credit("应付账款", accountsPayable);
   p.Blank();
   Figure installationCost = p.Check(installationWages + materialsUsed);
   p.Heading("领用材料");
-  p.Line("在建工程（借）", installationCost);
-  p.Line("原材料（贷）", materialsUsed);
-  p.Line("应付职工薪酬（贷）", installationWages);
+  p.Debit("在建工程", installationCost);
+  p.Credit("原材料", materialsUsed);
+  p.Credit("应付职工薪酬", installationWages);
   p.Blank();
   p.Heading("安装交付使用");
   Figure assetCost = p.Check(constructionCost + installationCost);
-  p.Line("固定资产（借）", assetCost);
-  p.Line("在建工程（贷）", assetCost);
+  p.Debit("固定资产", assetCost);
+  p.Credit("在建工程", assetCost);
 }
 
 constexpr Item kItems[] = {Field(1, "固定资产价格"),     Field(2, "增值税"),       Field(3, "安装运输费"),

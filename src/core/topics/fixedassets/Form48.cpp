@@ -8,33 +8,33 @@ void PressForm48(Press& p) {
   Figure projectMaterials = p.Read(1), materialsVat = p.Read(2), productCost = p.Read(3), wages = p.Read(4),
          installationFee = p.Read(5), installationVat = p.Read(6);
   p.Heading("购入工程物资");
-  p.Line("工程物资（借）", projectMaterials);
-  p.Line("应交税费-应交增值税（进）（借）", materialsVat);
+  p.Debit("工程物资", projectMaterials);
+  p.Debit("应交税费-应交增值税（进）", materialsVat);
   Figure paid = p.Check(materialsVat + projectMaterials);
-  p.Line("银行存款（贷）", paid);
+  p.Credit("银行存款", paid);
   p.Blank();
   p.Heading("领用全部物资");
-  p.Line("在建工程（借）", projectMaterials);
-  p.Line("工程物资（贷）", projectMaterials);
+  p.Debit("在建工程", projectMaterials);
+  p.Credit("工程物资", projectMaterials);
   p.Blank();
   p.Heading("生产实际成本");
-  p.Line("在建工程（借）", productCost);
-  p.Line("库存商品（贷）", productCost);
+  p.Debit("在建工程", productCost);
+  p.Credit("库存商品", productCost);
   p.Blank();
   p.Heading("分配薪酬");
-  p.Line("在建工程（借）", wages);
-  p.Line("应付职工薪酬（贷）", wages);
+  p.Debit("在建工程", wages);
+  p.Credit("应付职工薪酬", wages);
   p.Blank();
   Figure installationPaid = p.Check(installationVat + installationFee);
   p.Heading("支付安装费");
-  p.Line("在建工程（借）", installationFee);
-  p.Line("应交税费-应交增值税（进）（借）", installationVat);
-  p.Line("银行存款（贷）", installationPaid);
+  p.Debit("在建工程", installationFee);
+  p.Debit("应交税费-应交增值税（进）", installationVat);
+  p.Credit("银行存款", installationPaid);
   p.Blank();
   p.Heading("转入固定资产成本");
   Figure assetCost = p.Check(((productCost + projectMaterials) + wages) + installationFee);
-  p.Line("固定资产（借）", assetCost);
-  p.Line("在建工程（贷）", assetCost);
+  p.Debit("固定资产", assetCost);
+  p.Credit("在建工程", assetCost);
 }
 
 constexpr Item kItems[] = {Field(1, "工程物资"), Field(2, "工程增值税"), Field(3, "生产实际成本"),

@@ -8,21 +8,21 @@ void PressForm49(Press& p) {
   Figure contractPayment = p.Read(1), contractVat = p.Read(2), supplementaryPayment = p.Read(3),
          supplementaryVat = p.Read(4);
   p.Heading("出包工程");
-  p.Line("在建工程（借）", contractPayment);
+  p.Debit("在建工程", contractPayment);
   Figure contractPaid = p.Check(contractVat + contractPayment);
-  p.Line("应交税费-应交增值税（进）（借）", contractVat);
-  p.Line("银行存款（贷）", contractPaid);
+  p.Debit("应交税费-应交增值税（进）", contractVat);
+  p.Credit("银行存款", contractPaid);
   p.Blank();
   p.Heading("补付工程款");
-  p.Line("在建工程（借）", supplementaryPayment);
+  p.Debit("在建工程", supplementaryPayment);
   Figure supplementaryPaid = p.Check(supplementaryVat + supplementaryPayment);
-  p.Line("应交税费-应交增值税（进）（借）", supplementaryVat);
+  p.Debit("应交税费-应交增值税（进）", supplementaryVat);
   p.Line("银行存款", supplementaryPaid);  // this bank line carries no side marker
   p.Blank();
   p.Heading("工程完工");
   Figure assetCost = p.Check(supplementaryPayment + contractPayment);
-  p.Line("固定资产（借）", assetCost);
-  p.Line("在建工程（贷）", assetCost);
+  p.Debit("固定资产", assetCost);
+  p.Credit("在建工程", assetCost);
 }
 
 constexpr Item kItems[] = {Field(1, "固定资产款"), Field(2, "工程增值税额"), Field(3, "补付款"),

@@ -11,9 +11,9 @@ void PressForm50(Press& p) {
   Figure bookedCost = p.Check(relatedTaxes + appraisedValue, "入账价值");  // booked cost
   Figure capitalSurplus = p.Check(
       bookedCost - paidInCapital);  // capital surplus; negative when the granted capital exceeds the cost
-  p.Line("固定资产（借）", bookedCost);
-  p.Line("实收资本（贷）", paidInCapital);
-  p.Line("资本公积（贷）", capitalSurplus);
+  p.Debit("固定资产", bookedCost);
+  p.Credit("实收资本", paidInCapital);
+  p.Credit("资本公积", capitalSurplus);
 }
 
 constexpr Item kItems[] = {Field(1, "固定资产原价"), Field(2, "评估价"), Field(3, "相关税费"),

@@ -9,12 +9,12 @@ namespace {
 void PressForm53(Press& p) {
   Figure constructionInProgress = p.Read(1), adminExpenses = p.Read(2), sellingExpenses = p.Read(3),
          manufacturingOverhead = p.Read(4), otherBusinessCost = p.Read(5), totalDepreciation = p.Read(6);
-  p.Line("在建工程（借）", constructionInProgress);
-  p.Line("管理费用（借）", adminExpenses);
-  p.Line("销售费用（借）", sellingExpenses);
-  p.Line("制造费用（借）", manufacturingOverhead);
-  p.Line("其他业务成本（借）", otherBusinessCost);
-  p.Line("累计折旧（贷）", totalDepreciation);
+  p.Debit("在建工程", constructionInProgress);
+  p.Debit("管理费用", adminExpenses);
+  p.Debit("销售费用", sellingExpenses);
+  p.Debit("制造费用", manufacturingOverhead);
+  p.Debit("其他业务成本", otherBusinessCost);
+  p.Credit("累计折旧", totalDepreciation);
 }
 
 constexpr Item kItems[] = {Field(1, "在建工程"), Field(2, "管理费用"),     Field(3, "销售费用"),

@@ -10,25 +10,25 @@ void PressForm54(Press& p) {
   if (surplusAsset > 0) {
     p.Heading("盘盈固定资产");
     p.Heading("批准前");
-    p.Line("固定资产（借）", surplusAsset);
-    p.Line("待处理财产损溢（贷）", surplusAsset);
+    p.Debit("固定资产", surplusAsset);
+    p.Credit("待处理财产损溢", surplusAsset);
     p.Blank();
     p.Heading("批准后");
-    p.Line("待处理财产损溢（借）", surplusAsset);
-    p.Line("固定资产（贷）", surplusAsset);
+    p.Debit("待处理财产损溢", surplusAsset);
+    p.Credit("固定资产", surplusAsset);
   }
   if (originalCost > 0) {
     p.Heading("盘亏固定资产");
     p.Heading("批准前");
     Figure netBookValue =
         p.Check(originalCost - accumulatedDepreciation, "账面净值");  // net book value of the missing asset
-    p.Line("待处理财产损溢（借）", netBookValue);
-    p.Line("累计折旧（借）", accumulatedDepreciation);
-    p.Line("固定资产（贷", originalCost);  // the caption lacks its closing parenthesis
+    p.Debit("待处理财产损溢", netBookValue);
+    p.Debit("累计折旧", accumulatedDepreciation);
+    p.Credit("固定资产", originalCost, SideMark::Unclosed);  // the caption lacks its closing parenthesis
     p.Blank();
     p.Heading("批准后");
-    p.Line("营业外支出（借）", netBookValue);
-    p.Line("待处理财产损溢（贷）", netBookValue);
+    p.Debit("营业外支出", netBookValue);
+    p.Credit("待处理财产损溢", netBookValue);
   }
 }
 

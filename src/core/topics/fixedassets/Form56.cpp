@@ -10,29 +10,29 @@ void PressForm56(Press& p) {
          vatRate = p.Read(4);
   p.Heading("注销固定资产价值");
   Figure netBookValue = p.Check(originalCost - accumulatedDepreciation, "账面净值");  // net book value
-  p.Line("固定资产清理（借）", netBookValue);
-  p.Line("累计折旧（借）", accumulatedDepreciation);
-  p.Line("固定资产（贷）", originalCost);
+  p.Debit("固定资产清理", netBookValue);
+  p.Debit("累计折旧", accumulatedDepreciation);
+  p.Credit("固定资产", originalCost);
   p.Blank();
   p.Heading("取得转让收入");
-  p.Line("银行存款（借）", salePrice);
-  p.Line("固定资产清理（贷）", salePrice);
+  p.Debit("银行存款", salePrice);
+  p.Credit("固定资产清理", salePrice);
   p.Blank();
   p.Heading("计算增值税");
   // The tax contained in a tax-inclusive price; a rate of -1 divides by zero.
   Figure outputVat = p.Check(p.Div(salePrice, vatRate + 1) * vatRate);
-  p.Line("固定资产清理（借）", outputVat);
-  p.Line("应交税费-应交增值税（销）（贷）", outputVat);
+  p.Debit("固定资产清理", outputVat);
+  p.Credit("应交税费-应交增值税（销）", outputVat);
   p.Blank();
   Figure netGain = p.Check((salePrice - netBookValue) - outputVat, "出售净损益");  // net result of the sale
   p.Heading("结转清理净支出");
   if (netGain < 0) {
-    p.Line("营业外支出（借）", -netGain);
-    p.Line("固定资产清理（贷）", -netGain);
+    p.Debit("营业外支出", -netGain);
+    p.Credit("固定资产清理", -netGain);
   }
   if (netGain > 0) {
-    p.Line("固定资产清理（借）", netGain);
-    p.Line("营业外支出（贷）", netGain);
+    p.Debit("固定资产清理", netGain);
+    p.Credit("营业外支出", netGain);
   }
 }
 

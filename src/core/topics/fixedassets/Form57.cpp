@@ -9,29 +9,29 @@ void PressForm57(Press& p) {
          scrapProceeds = p.Read(4), partyCompensation = p.Read(5), insuranceCompensation = p.Read(6);
   Figure netBookValue = p.Check(originalCost - accumulatedDepreciation, "账面净值");  // net book value
   p.Heading("固定资产清理");
-  p.Line("固定资产清理（借）", netBookValue);
-  p.Line("累计折旧（借）", accumulatedDepreciation);
-  p.Line("固定资产（贷）", originalCost);
+  p.Debit("固定资产清理", netBookValue);
+  p.Debit("累计折旧", accumulatedDepreciation);
+  p.Credit("固定资产", originalCost);
   p.Blank();
   p.Heading("支付清理费用");
-  p.Line("固定资产清理（借）", clearingCost);
-  p.Line("库存现金（贷）", clearingCost);
+  p.Debit("固定资产清理", clearingCost);
+  p.Credit("库存现金", clearingCost);
   p.Blank();
   p.Heading("出售残料收入");
-  p.Line("库存现金（借）", scrapProceeds);
-  p.Line("固定资产清理（贷）", scrapProceeds);
+  p.Debit("库存现金", scrapProceeds);
+  p.Credit("固定资产清理", scrapProceeds);
   p.Blank();
   p.Heading("收到赔款");
-  p.Line("银行存款（借）", partyCompensation);
-  p.Line("其他应收款（借）", insuranceCompensation);
+  p.Debit("银行存款", partyCompensation);
+  p.Debit("其他应收款", insuranceCompensation);
   Figure compensation = p.Check(insuranceCompensation + partyCompensation);
-  p.Line("固定资产清理（贷）", compensation);
+  p.Credit("固定资产清理", compensation);
   p.Blank();
   p.Heading("结转清理净损失");
   // The net loss is posted as it comes out: a gain shows as a negative loss.
   Figure netLoss = p.Check(((netBookValue + clearingCost) - scrapProceeds) - compensation);
-  p.Line("营业外支出（借）", netLoss);
-  p.Line("固定资产清理（贷）", netLoss);
+  p.Debit("营业外支出", netLoss);
+  p.Credit("固定资产清理", netLoss);
 }
 
 constexpr Item kItems[] = {Field(1, "固定资产原价"), Field(2, "已提折旧"),   Field(3, "固定资产清理费"),

@@ -8,12 +8,12 @@ void PressForm58(Press& p) {
   Figure equipmentRepairs = p.Read(1), spareParts = p.Read(2);
   p.Read(3);  // staff costs are shown on the window but enter no amount
   Figure officeRepairs = p.Read(4);
-  p.Line("管理费用-修理费（借）", officeRepairs);
-  p.Line("制造费用-修理费（借）", equipmentRepairs);
-  p.Line("原材料-修理用备件（贷）", spareParts);
+  p.Debit("管理费用-修理费", officeRepairs);
+  p.Debit("制造费用-修理费", equipmentRepairs);
+  p.Credit("原材料-修理用备件", spareParts);
   Figure bank = p.Check((officeRepairs + equipmentRepairs) -
                         spareParts);  // negative when the spare parts exceed the repairs
-  p.Line("银行存款（贷）", bank);
+  p.Credit("银行存款", bank);
 }
 
 constexpr Item kItems[] = {Field(1, "器械维修费用"), Field(2, "修理备件费用"), Field(3, "人员费用"),

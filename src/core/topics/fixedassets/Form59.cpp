@@ -12,37 +12,37 @@ void PressForm59(Press& p) {
   Figure materialsWithTax =
       p.Check(materialsVat + projectMaterials, "材料价税合计");  // materials bought, tax included
   p.Heading("购入工程物资");
-  p.Line("工程物资（借）", materialsWithTax);
-  p.Line("银行存款（贷）", materialsWithTax);
+  p.Debit("工程物资", materialsWithTax);
+  p.Credit("银行存款", materialsWithTax);
   p.Blank();
   p.Heading("改建领用");
-  p.Line("在建工程（借）", materialsWithTax);
-  p.Line("工程物资（贷）", materialsWithTax);
+  p.Debit("在建工程", materialsWithTax);
+  p.Credit("工程物资", materialsWithTax);
   p.Blank();
   p.Heading("预付承包工程款");
-  p.Line("在建工程（借）", prepayment);
-  p.Line("银行存款（贷）", prepayment);
+  p.Debit("在建工程", prepayment);
+  p.Credit("银行存款", prepayment);
   p.Blank();
   p.Heading("领用企业生产用材料");
   Figure materialsUsed = p.Check(productionMaterialsVat + productionMaterials);
-  p.Line("在建工程（借）", materialsUsed);
-  p.Line("原材料（贷）", productionMaterials);
-  p.Line("应交税费-应交增值税（进）（贷）", productionMaterialsVat);
+  p.Debit("在建工程", materialsUsed);
+  p.Credit("原材料", productionMaterials);
+  p.Credit("应交税费-应交增值税（进）", productionMaterialsVat);
   p.Blank();
   p.Heading("拆除材料变价收入");
-  p.Line("库存现金（借）", demolitionProceeds);
-  p.Line("在建工程（贷）", demolitionProceeds);
+  p.Debit("库存现金", demolitionProceeds);
+  p.Credit("在建工程", demolitionProceeds);
   p.Blank();
   p.Heading("工程补付款");
-  p.Line("在建工程（借）", supplementaryPayment);
-  p.Line("银行存款（贷）", supplementaryPayment);
+  p.Debit("在建工程", supplementaryPayment);
+  p.Credit("银行存款", supplementaryPayment);
   p.Blank();
   Figure rebuiltCost =
       p.Check((((materialsWithTax + prepayment) + materialsUsed) - demolitionProceeds) + supplementaryPayment,
               "改扩建后原价");  // cost of the rebuilt asset
   p.Heading("改建固定资产");
-  p.Line("固定资产（借）", rebuiltCost);
-  p.Line("在建工程（贷）", rebuiltCost);
+  p.Debit("固定资产", rebuiltCost);
+  p.Credit("在建工程", rebuiltCost);
 }
 
 constexpr Item kItems[] = {Field(1, "工程承包费用"), Field(2, "预付工程款"),   Field(3, "购入工程物资"),

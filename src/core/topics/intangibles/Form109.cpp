@@ -7,12 +7,12 @@ namespace {
 void PressForm109(Press& p) {
   Figure transferProceeds = p.Read(1), taxPayable = p.Read(2), patentBookBalance = p.Read(3),
          impairmentProvision = p.Read(4);
-  p.Line("银行存款（借）", transferProceeds);
-  p.Line("无形资产减值准备（借）", impairmentProvision);
-  p.Line("无形资产-专利费（贷）", patentBookBalance);
+  p.Debit("银行存款", transferProceeds);
+  p.Debit("无形资产减值准备", impairmentProvision);
+  p.Credit("无形资产-专利费", patentBookBalance);
   Figure gain = p.Check(((impairmentProvision + transferProceeds) - taxPayable) - patentBookBalance);
-  p.Line("营业外收入（贷）", gain);
-  p.Line("应交税金（贷）", taxPayable);
+  p.Credit("营业外收入", gain);
+  p.Credit("应交税金", taxPayable);
 }
 
 constexpr Item kItems[] = {Field(1, "转让专利收入"), Field(2, "应交税费"), Field(3, "专利账面余额"),

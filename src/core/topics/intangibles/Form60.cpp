@@ -10,14 +10,14 @@ void PressForm60(Press& p) {
   if (purchasedAsset > 0) {
     p.Heading("外购无形资产");
     Figure cost = p.Check(purchasedVat + purchasedAsset);
-    p.Line("无形资产（借）", cost);
-    p.Line("银行存款（贷）", cost);
+    p.Debit("无形资产", cost);
+    p.Credit("银行存款", cost);
   }
   if (contributedAsset > 0) {
     p.Heading("投入无形资产");
     Figure value = p.Check(contributedVat + contributedAsset);
-    p.Line("无形资产（借）", value);
-    p.Line("银行存款（贷）", value);
+    p.Debit("无形资产", value);
+    p.Credit("银行存款", value);
   }
 }
 

@@ -7,21 +7,21 @@ namespace {
 void PressForm61(Press& p) {
   Figure usefulYears = p.Read(1), landUseRight = p.Read(2), buildingPrice = p.Read(3);
   p.Heading("取得使用权");
-  p.Line("无形资产（借）", landUseRight);
-  p.Line("银行存款（贷）", landUseRight);
+  p.Debit("无形资产", landUseRight);
+  p.Credit("银行存款", landUseRight);
   p.Blank();
   p.Heading("固定资产交付使用");
-  p.Line("固定资产（借）", buildingPrice);
-  p.Line("银行存款（贷）", buildingPrice);
+  p.Debit("固定资产", buildingPrice);
+  p.Credit("银行存款", buildingPrice);
   p.Blank();
   if (usefulYears > 0) {
     p.Heading("摊销无形资产");
     Figure monthlyAmortisation = p.Div(landUseRight, usefulYears * 12);
-    p.Line("管理费用（借）", monthlyAmortisation);
+    p.Debit("管理费用", monthlyAmortisation);
     Figure monthlyDepreciation = p.Div(buildingPrice, usefulYears * 12);
-    p.Line("制造费用（借）", monthlyDepreciation);
-    p.Line("累计摊销（贷）", monthlyAmortisation);
-    p.Line("累计折旧（贷）", monthlyDepreciation);
+    p.Debit("制造费用", monthlyDepreciation);
+    p.Credit("累计摊销", monthlyAmortisation);
+    p.Credit("累计折旧", monthlyDepreciation);
   }
 }
 

@@ -9,17 +9,17 @@ void PressForm62(Press& p) {
          registrationFee = p.Read(5), legalFees = p.Read(6), capitalisedSpending = p.Read(7);
   // The total development cost is printed as typed; it is not reconciled with its parts.
   p.Heading("研发费用");
-  p.Line("研发支出（借）", developmentCost);
-  p.Line("原材料（贷）", materials);
-  p.Line("应付职工薪酬（贷）", wages);
-  p.Line("银行存款（贷）", otherCosts);
+  p.Debit("研发支出", developmentCost);
+  p.Credit("原材料", materials);
+  p.Credit("应付职工薪酬", wages);
+  p.Credit("银行存款", otherCosts);
   p.Blank();
   p.Heading("申请成功");
   Figure cost = p.Check((legalFees + registrationFee) + capitalisedSpending);
-  p.Line("无形资产（借）", cost);
+  p.Debit("无形资产", cost);
   Figure fees = p.Check(legalFees + registrationFee);
-  p.Line("银行存款（贷）", fees);
-  p.Line("研发支出（贷）", capitalisedSpending);
+  p.Credit("银行存款", fees);
+  p.Credit("研发支出", capitalisedSpending);
 }
 
 constexpr Item kItems[] = {Field(1, "开发费用"),  Field(2, "研发材料费"), Field(3, "人员工资"),

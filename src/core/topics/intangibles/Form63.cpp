@@ -24,12 +24,12 @@ void PressForm63(Press& p) {
   p.Line("转让收益", transferGain);
   p.Blank();
   Figure received = p.Check(transferPrice - transferCosts);
-  p.Line("银行存款（借）", received);
-  p.Line("累计摊销（借）", amortised);
-  if (transferGain < 0) p.Line("营业外收入（借）", -transferGain);
-  p.Line("无形资产（贷）", assetValue);
-  p.Line("应交税费（贷）", tax);
-  if (transferGain > 0) p.Line("营业外收入（贷）", transferGain);
+  p.Debit("银行存款", received);
+  p.Debit("累计摊销", amortised);
+  if (transferGain < 0) p.Debit("营业外收入", -transferGain);
+  p.Credit("无形资产", assetValue);
+  p.Credit("应交税费", tax);
+  if (transferGain > 0) p.Credit("营业外收入", transferGain);
 }
 
 constexpr Item kItems[] = {Field(1, "无形资产价值"), Field(2, "专利年限"), Field(3, "转让价格"),

@@ -10,39 +10,39 @@ void PressForm64(Press& p) {
          amortisationYears = p.Read(7), assetBalance = p.Read(8), accumulatedAmortisation = p.Read(9);
   if (franchiseFee > 0) {
     p.Heading("收取加盟费");
-    p.Line("银行存款（借）", franchiseFee);
-    p.Line("其他业务收入（贷）", franchiseFee);
+    p.Debit("银行存款", franchiseFee);
+    p.Credit("其他业务收入", franchiseFee);
     p.Blank();
     p.Heading("计提营业税金");
     Figure tax = p.Check(businessTaxRate * franchiseFee);
-    p.Line("其他业务成本（借）", tax);
-    p.Line("应交税金-应交营业税（贷）", tax);
+    p.Debit("其他业务成本", tax);
+    p.Credit("应交税金-应交营业税", tax);
     p.Blank();
     p.Heading("人员费用");
-    p.Line("其他业务成本（借）", staffCosts);
-    p.Line("库存现金（贷）", staffCosts);
+    p.Debit("其他业务成本", staffCosts);
+    p.Credit("库存现金", staffCosts);
     p.Blank();
   }
   if (amortisationYears > 0) {
     p.Heading("收取费用");
-    p.Line("银行存款（借）", rentReceived);
-    p.Line("其他业务收入（贷）", rentReceived);
+    p.Debit("银行存款", rentReceived);
+    p.Credit("其他业务收入", rentReceived);
     p.Blank();
     p.Heading("计提营业税金");
-    p.Line("其他业务成本（借）", businessTax);
-    p.Line("应交税金-应交营业税（贷）", businessTax);
+    p.Debit("其他业务成本", businessTax);
+    p.Credit("应交税金-应交营业税", businessTax);
     p.Blank();
     p.Heading("每月摊销");
     Figure monthlyAmortisation = p.Check(p.Div(bookValue, amortisationYears) / 12);
-    p.Line("其他业务成本（借）", monthlyAmortisation);
-    p.Line("累计摊销（贷）", monthlyAmortisation);
+    p.Debit("其他业务成本", monthlyAmortisation);
+    p.Credit("累计摊销", monthlyAmortisation);
   }
   if (assetBalance > 0) {
     p.Heading("无形资产报废");
     Figure loss = p.Check(assetBalance - accumulatedAmortisation);
-    p.Line("营业外支出-报废损失（借）", loss);
-    p.Line("累计摊销（借）", accumulatedAmortisation);
-    p.Line("无形资产（贷）", assetBalance);
+    p.Debit("营业外支出-报废损失", loss);
+    p.Debit("累计摊销", accumulatedAmortisation);
+    p.Credit("无形资产", assetBalance);
   }
 }
 

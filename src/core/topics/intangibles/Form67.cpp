@@ -9,33 +9,33 @@ void PressForm67(Press& p) {
          labourCost = p.Read(5), projectWages = p.Read(6), projectYears = p.Read(7);
   if (deferralPeriods > 0) {
     p.Heading("长期待摊费用");
-    p.Line("长期待摊费用（借）", deferredExpense);
-    p.Line("银行存款（贷）", deferredExpense);
+    p.Debit("长期待摊费用", deferredExpense);
+    p.Credit("银行存款", deferredExpense);
     p.Blank();
     Figure periodCharge = p.Div(deferredExpense, deferralPeriods);
-    p.Line("制造费用（借）", periodCharge);
-    p.Line("长期待摊费用（贷）", periodCharge);
+    p.Debit("制造费用", periodCharge);
+    p.Credit("长期待摊费用", periodCharge);
     p.Blank();
   }
   if (projectYears > 0) {
     // The project's entries begin with a journal line, without a heading.
     Figure materials = p.Check(vat + materialsUsed);
-    p.Line("长期待摊费用（借）", materials);
-    p.Line("原材料（贷）", materialsUsed);
-    p.Line("应交税费-应交增值税（贷）", vat);
+    p.Debit("长期待摊费用", materials);
+    p.Credit("原材料", materialsUsed);
+    p.Credit("应交税费-应交增值税", vat);
     p.Blank();
     p.Heading("提供劳务");
-    p.Line("长期待摊费用（借）", labourCost);
-    p.Line("生产成本（贷）", labourCost);
+    p.Debit("长期待摊费用", labourCost);
+    p.Credit("生产成本", labourCost);
     p.Blank();
     p.Heading("计提薪酬");
-    p.Line("长期待摊费用（借）", projectWages);
-    p.Line("应付职工薪酬（贷）", projectWages);
+    p.Debit("长期待摊费用", projectWages);
+    p.Credit("应付职工薪酬", projectWages);
     p.Blank();
     Figure projectTotal = p.Check(((vat + materialsUsed) + labourCost) + projectWages);
     Figure monthlyCharge = p.Div(projectTotal, projectYears * 12);
-    p.Line("管理费用（借）", monthlyCharge);
-    p.Line("长期待摊费用（贷）", monthlyCharge);
+    p.Debit("管理费用", monthlyCharge);
+    p.Credit("长期待摊费用", monthlyCharge);
   }
 }
 

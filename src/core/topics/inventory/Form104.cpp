@@ -8,17 +8,17 @@ namespace {
 void PressForm104(Press& p) {
   Figure actualCost = p.Read(1), deposit = p.Read(2), rent = p.Read(3);
   p.Heading("出借其他");
-  p.Line("其他业务成本（借）", actualCost);
-  p.Line("周转材料-包装物（贷）", actualCost);
+  p.Debit("其他业务成本", actualCost);
+  p.Credit("周转材料-包装物", actualCost);
   p.Blank();
   p.Heading("收取押金");
-  p.Line("库存现金（借）", deposit);
-  p.Line("其他应付款-押金（贷）", deposit);
+  p.Debit("库存现金", deposit);
+  p.Credit("其他应付款-押金", deposit);
   p.Blank();
   p.Heading("收取租金，退还押金");
-  p.Line("其他应付款-押金（借）", deposit);
-  p.Line("其他业务收入（贷）", rent);
-  p.Line("库存现金（贷）", p.Check(deposit - rent));
+  p.Debit("其他应付款-押金", deposit);
+  p.Credit("其他业务收入", rent);
+  p.Credit("库存现金", p.Check(deposit - rent));
 }
 
 constexpr Item kItems[] = {Field(1, "实际成本"), Field(2, "押金"), Field(3, "租金")};

@@ -9,32 +9,32 @@ void PressForm105(Press& p) {
          deposit = p.Read(5), scrapped = p.Read(6);
   p.Heading("出租商品");
   Figure rentedGoodsCost = p.Check(quantity * unitCost);
-  p.Line("出租商品（借）", rentedGoodsCost);
+  p.Debit("出租商品", rentedGoodsCost);
   Figure rentedGoodsAtSellingPrice = p.Check(quantity * unitSellingPrice);
-  p.Line("商品进销差价（借）", p.Check(rentedGoodsAtSellingPrice - rentedGoodsCost));
-  p.Line("库存商品（贷）", rentedGoodsAtSellingPrice);
+  p.Debit("商品进销差价", p.Check(rentedGoodsAtSellingPrice - rentedGoodsCost));
+  p.Credit("库存商品", rentedGoodsAtSellingPrice);
   p.Blank();
   p.Heading("收到租金");
-  p.Line("库存现金/银行存款（借）", rent);
-  p.Line("其他业务收入（贷）", rent);
+  p.Debit("库存现金/银行存款", rent);
+  p.Credit("其他业务收入", rent);
   p.Blank();
   p.Heading("月末摊销");
   // One month's share of the cost of the rented goods.
   Figure monthlyAmortisation = p.Check(rentedGoodsCost / 12);
-  p.Line("其他业务支出（借）", monthlyAmortisation);
-  p.Line("出租商品-摊销（贷）", monthlyAmortisation);
+  p.Debit("其他业务支出", monthlyAmortisation);
+  p.Credit("出租商品-摊销", monthlyAmortisation);
   p.Blank();
   p.Heading("收取押金");
-  p.Line("库存现金/银行存款（借）", deposit);
-  p.Line("其他应付款（贷）", deposit);
+  p.Debit("库存现金/银行存款", deposit);
+  p.Credit("其他应付款", deposit);
   p.Blank();
   p.Heading("退还押金");
-  p.Line("其他应付款（借）", deposit);
-  p.Line("库存现金/银行存款（贷）", deposit);
+  p.Debit("其他应付款", deposit);
+  p.Credit("库存现金/银行存款", deposit);
   p.Blank();
   p.Heading("报废");
-  p.Line("其他业务支出（借）", scrapped);
-  p.Line("出租商品（贷）", scrapped);
+  p.Debit("其他业务支出", scrapped);
+  p.Credit("出租商品", scrapped);
 }
 
 constexpr Item kItems[] = {Field(1, "出租品进价"), Field(2, "出租品售价"), Field(3, "出租品数量"),

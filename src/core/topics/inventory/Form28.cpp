@@ -11,19 +11,19 @@ template <typename CostFn>
 void PrintPurchase(Press& p, CostFn cost_of, Figure vat) {
   p.Heading("未入库");
   Figure cost = cost_of();
-  p.Line("在途物资（借）", cost);
-  p.Line("应交税金-应交增值税（进）（借）", vat);
+  p.Debit("在途物资", cost);
+  p.Debit("应交税金-应交增值税（进）", vat);
   Figure paid = p.Check(cost + vat);
-  p.Line("银行存款/应付票据（贷）", paid);
+  p.Credit("银行存款/应付票据", paid);
   p.Blank();
   p.Heading("已入库");
-  p.Line("原材料（借）", cost);
-  p.Line("在途物资（贷）", cost);
+  p.Debit("原材料", cost);
+  p.Credit("在途物资", cost);
   p.Blank();
   p.Heading("直接入库");
-  p.Line("原材料（借）", cost);
-  p.Line("应交税金-应交增值税（进）（借）", vat);
-  p.Line("银行存款/应付票据（贷）", paid);
+  p.Debit("原材料", cost);
+  p.Debit("应交税金-应交增值税（进）", vat);
+  p.Credit("银行存款/应付票据", paid);
   p.Blank();
 }
 
@@ -43,8 +43,8 @@ void PressForm28(Press& p) {
   }
   if (homemadeMaterials > 0) {
     p.Heading("自产原材料");
-    p.Line("原材料（借）", homemadeMaterials);
-    p.Line("生产成本（贷）", homemadeMaterials);
+    p.Debit("原材料", homemadeMaterials);
+    p.Credit("生产成本", homemadeMaterials);
   }
 }
 

@@ -11,60 +11,60 @@ void PressForm29(Press& p) {
   Figure rentedOutCost = p.Read(6), lentOutCost = p.Read(7), deposit = p.Read(8), rent = p.Read(9);
   if (issuedToProduction > 0) {
     p.Heading("领用包装");
-    p.Line("生产成本（借）", issuedToProduction);
-    p.Line("周转材料-包装物（贷）", issuedToProduction);
+    p.Debit("生产成本", issuedToProduction);
+    p.Credit("周转材料-包装物", issuedToProduction);
     p.Blank();
     p.Heading("结转成本");
-    p.Line("库存商品（借）", issuedToProduction);
-    p.Line("生产成本（贷）", issuedToProduction);
+    p.Debit("库存商品", issuedToProduction);
+    p.Credit("生产成本", issuedToProduction);
   }
   if (sentWithGoods > 0) {
     p.Heading("领用包装");
-    p.Line("销售费用（借）", sentWithGoods);
-    p.Line("周转材料-包装物（贷）", sentWithGoods);
+    p.Debit("销售费用", sentWithGoods);
+    p.Credit("周转材料-包装物", sentWithGoods);
     p.Blank();
     p.Heading("结转成本");
-    p.Line("库存商品（借）", sentWithGoods);
-    p.Line("销售费用（贷）", sentWithGoods);
+    p.Debit("库存商品", sentWithGoods);
+    p.Credit("销售费用", sentWithGoods);
   }
   // The number of uses guards the only division.
   if (uses > 0) {
     p.Heading("领用包装物时");
-    p.Line("周转材料-包装物（在用）（借）", packagingCost);
-    p.Line("周转材料-包装物（在库）（贷）", packagingCost);
+    p.Debit("周转材料-包装物（在用）", packagingCost);
+    p.Credit("周转材料-包装物（在库）", packagingCost);
     p.Blank();
     p.Heading("每次摊销");
     Figure amortisationPerUse = p.Div(packagingCost, uses);
-    p.Line("销售费用（借）", amortisationPerUse);
-    p.Line("周转材料-包装物（摊销）（贷）", amortisationPerUse);
+    p.Debit("销售费用", amortisationPerUse);
+    p.Credit("周转材料-包装物（摊销）", amortisationPerUse);
     p.Blank();
     p.Heading("报废时");
-    p.Line("原材料-残料（借）", scrapValue);
-    p.Line("销售费用（贷）", scrapValue);
+    p.Debit("原材料-残料", scrapValue);
+    p.Credit("销售费用", scrapValue);
     p.Blank();
     p.Heading("走后一次摊销");
-    p.Line("销售费用（借）", amortisationPerUse);
-    p.Line("周转材料-包装物（摊销）（贷）", amortisationPerUse);
+    p.Debit("销售费用", amortisationPerUse);
+    p.Credit("周转材料-包装物（摊销）", amortisationPerUse);
     p.Blank();
     p.Heading("同时转销包装物");
-    p.Line("周转材料-包装物（摊销）（借）", packagingCost);
-    p.Line("周转材料-包装物（在用）（贷）", packagingCost);
+    p.Debit("周转材料-包装物（摊销）", packagingCost);
+    p.Credit("周转材料-包装物（在用）", packagingCost);
   }
   // Deposit, issue and rent print only when a rent is entered.
   if (rent > 0) {
     p.Heading("收取押金");
-    p.Line("银行存款（借）", deposit);
-    p.Line("其他应付款-存入保证金（贷）", deposit);
+    p.Debit("银行存款", deposit);
+    p.Credit("其他应付款-存入保证金", deposit);
     p.Blank();
     // Rented packaging is a cost of the rent (其他业务成本), lent packaging a selling expense.
     p.Heading("出租出借时");
-    p.Line("其他业务成本（借）", rentedOutCost);
-    p.Line("销售费用（借）", lentOutCost);
-    p.Line("周转材料-包装物（在库）（贷）", p.Check(lentOutCost + rentedOutCost));
+    p.Debit("其他业务成本", rentedOutCost);
+    p.Debit("销售费用", lentOutCost);
+    p.Credit("周转材料-包装物（在库）", p.Check(lentOutCost + rentedOutCost));
     p.Blank();
     p.Heading("收取租金");
-    p.Line("库存现金（借）", rent);
-    p.Line("其他业务收入（贷）", rent);
+    p.Debit("库存现金", rent);
+    p.Credit("其他业务收入", rent);
   }
 }
 

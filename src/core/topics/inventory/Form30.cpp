@@ -8,8 +8,8 @@ namespace {
 // Scrap taken back into stock before approval.
 void PrintScrap(Press& p, Figure scrapValue) {
   p.Heading("批准前");
-  p.Line("库存商品（借）", scrapValue);
-  p.Line("库存商品（贷）", scrapValue);
+  p.Debit("库存商品", scrapValue);
+  p.Credit("库存商品", scrapValue);
   p.Blank();
 }
 
@@ -17,10 +17,10 @@ void PrintScrap(Press& p, Figure scrapValue) {
 // non-operating loss.
 void PrintApproval(Press& p, Figure nonOperatingLoss, Figure insurerCompensation, Figure keeperCompensation,
                    Figure suspense) {
-  p.Line("营业外支出-存货盘亏（借）", nonOperatingLoss);
-  p.Line("其他应收款-保险公司（借）", insurerCompensation);
-  p.Line("其他应收款-责任人（借）", keeperCompensation);
-  p.Line("待处理财产损溢-待处理流动资产损溢（贷）", suspense);
+  p.Debit("营业外支出-存货盘亏", nonOperatingLoss);
+  p.Debit("其他应收款-保险公司", insurerCompensation);
+  p.Debit("其他应收款-责任人", keeperCompensation);
+  p.Credit("待处理财产损溢-待处理流动资产损溢", suspense);
 }
 
 void PressForm30(Press& p) {
@@ -29,12 +29,12 @@ void PressForm30(Press& p) {
   if (surplus > 0) {
     p.Heading("存货盘盈");
     p.Heading("批准前");
-    p.Line("库存商品（借）", surplus);
-    p.Line("待处理财产损溢-待处理流动资产损溢（贷）", surplus);
+    p.Debit("库存商品", surplus);
+    p.Credit("待处理财产损溢-待处理流动资产损溢", surplus);
     p.Blank();
     p.Heading("批准后");
-    p.Line("待处理财产损溢-待处理流动资产损溢（借）", surplus);
-    p.Line("库存商品（贷）", surplus);
+    p.Debit("待处理财产损溢-待处理流动资产损溢", surplus);
+    p.Credit("库存商品", surplus);
   }
   if (totalLoss > 0) {
     p.Heading("盘亏（一般纳税人）");
@@ -43,9 +43,9 @@ void PressForm30(Press& p) {
     Figure netLoss = p.Check(totalLoss - scrapValue);
     Figure inputVatTransferredOut = p.Check(netLoss * vatRate);
     Figure suspense = p.Check(netLoss + inputVatTransferredOut);
-    p.Line("待处理财产损溢-待处理流动资产损溢（借）", suspense);
-    p.Line("库存商品（贷）", netLoss);
-    p.Line("应交税费-应交增值税（进）（贷）", inputVatTransferredOut);
+    p.Debit("待处理财产损溢-待处理流动资产损溢", suspense);
+    p.Credit("库存商品", netLoss);
+    p.Credit("应交税费-应交增值税（进）", inputVatTransferredOut);
     p.Blank();
     p.Heading("批准后");
     Figure nonOperatingLoss = p.Check((suspense - insurerCompensation) - keeperCompensation);
@@ -55,8 +55,8 @@ void PressForm30(Press& p) {
     p.Blank();
     p.Heading("盘亏（小规模纳税人）");
     PrintScrap(p, scrapValue);
-    p.Line("待处理财产损溢-待处理流动资产损溢（借）", suspense);
-    p.Line("应交税费-应交增值税（进）(贷)", suspense);
+    p.Debit("待处理财产损溢-待处理流动资产损溢", suspense);
+    p.Credit("应交税费-应交增值税（进）", suspense, SideMark::Half);
     p.Blank();
     p.Heading("批准后");
     PrintApproval(p, nonOperatingLoss, insurerCompensation, keeperCompensation, suspense);

@@ -8,12 +8,12 @@ void PressForm32(Press& p) {
   Figure surplus = p.Read(5);  // the window's only field is Text5
   p.Heading("原材料盘盈");
   p.Heading("批准前");
-  p.Line("原材料（借）", surplus);
-  p.Line("待处理财产损溢-待处理流动资产损溢（贷）", surplus);
+  p.Debit("原材料", surplus);
+  p.Credit("待处理财产损溢-待处理流动资产损溢", surplus);
   p.Blank();
   p.Heading("批准后");
-  p.Line("待处理财产损溢-待处理流动资产损溢（借）", surplus);
-  p.Line("原材料（贷）", surplus);
+  p.Debit("待处理财产损溢-待处理流动资产损溢", surplus);
+  p.Credit("原材料", surplus);
 }
 
 constexpr Item kItems[] = {Field(5, "原材料盘盈")};

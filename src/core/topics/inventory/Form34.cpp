@@ -9,9 +9,9 @@ void PressForm34(Press& p) {
          productMaterialCost = p.Read(4), wipScrap = p.Read(5), productScrap = p.Read(6);
   Figure insurerCompensation = p.Read(7), vatRate = p.Read(8);
   p.Heading("批准前");
-  p.Line("原材料-残料（借）", p.Check(productScrap + wipScrap));
-  p.Line("生产成本（贷）", wipScrap);
-  p.Line("库存商品（贷）", productScrap);
+  p.Debit("原材料-残料", p.Check(productScrap + wipScrap));
+  p.Credit("生产成本", wipScrap);
+  p.Credit("库存商品", productScrap);
   p.Blank();
   p.Heading("批准后");
   // Input VAT is transferred out on the material cost net of scrap; the net loss and that VAT
@@ -20,15 +20,15 @@ void PressForm34(Press& p) {
       p.Check(((productMaterialCost + wipMaterialCost) - (productScrap + wipScrap)) * vatRate);
   Figure netLoss = p.Check((wipLoss - wipScrap) + (productLoss - productScrap));
   Figure suspense = p.Check(netLoss + inputVatTransferredOut);
-  p.Line("待处理财产损溢-待处理流动财产损溢（借）", suspense);
-  p.Line("生产成本（贷)", p.Check(wipLoss - wipScrap));
-  p.Line("库存商品（贷）", p.Check(productLoss - productScrap));
-  p.Line("应交税费-应交增值税（进）（贷）", inputVatTransferredOut);
+  p.Debit("待处理财产损溢-待处理流动财产损溢", suspense);
+  p.Credit("生产成本", p.Check(wipLoss - wipScrap), SideMark::HalfClose);
+  p.Credit("库存商品", p.Check(productLoss - productScrap));
+  p.Credit("应交税费-应交增值税（进）", inputVatTransferredOut);
   p.Blank();
   Figure extraordinaryLoss = p.Check(suspense - insurerCompensation);
-  p.Line("营业外支出-非常损失（借）", extraordinaryLoss);
-  p.Line("其他应收款-保险公司（借）", insurerCompensation);
-  p.Line("待处理财产损溢-待处理流动财产损溢（贷）", suspense);
+  p.Debit("营业外支出-非常损失", extraordinaryLoss);
+  p.Debit("其他应收款-保险公司", insurerCompensation);
+  p.Credit("待处理财产损溢-待处理流动财产损溢", suspense);
 }
 
 constexpr Item kItems[] = {Field(1, "在产品损失"), Field(2, "产品损失"),   Field(3, "在产品材料成本"),

@@ -9,15 +9,15 @@ namespace {
 // payment are computed after the two debit lines, just before the payment line.
 template <typename DiscountFn>
 void PrintSettlement(Press& p, Figure price, Figure inputVat, DiscountFn discount_of) {
-  p.Line("应付账款（借）", price);
-  p.Line("应交税金-应交增值税（进）（借）", inputVat);
+  p.Debit("应付账款", price);
+  p.Debit("应交税金-应交增值税（进）", inputVat);
   Figure discount = discount_of();
-  p.Line("银行存款（贷）", p.Check((inputVat + price) - discount));
-  p.Line("财务费用（贷）", discount);
+  p.Credit("银行存款", p.Check((inputVat + price) - discount));
+  p.Credit("财务费用", discount);
   p.Blank();
   p.Heading("结转财务费用");
-  p.Line("财务费用（借）", discount);
-  p.Line("本年利润（贷）", discount);
+  p.Debit("财务费用", discount);
+  p.Credit("本年利润", discount);
 }
 
 void PressForm68(Press& p) {

@@ -8,18 +8,18 @@ void PressForm72(Press& p) {
   Figure quantity = p.Read(1), actualCost = p.Read(2), materialCost = p.Read(3), salvageValue = p.Read(4),
          insurerCompensation = p.Read(5), vatRate = p.Read(6);
   p.Heading("收回价格");
-  p.Line("原材料（借）", salvageValue);
-  p.Line("库存商品（贷）", salvageValue);
+  p.Debit("原材料", salvageValue);
+  p.Credit("库存商品", salvageValue);
   p.Blank();
   p.Heading("获赔保险");
   // Input VAT is transferred out on the material cost net of what is salvaged.
   Figure inputVatTransferredOut = p.Check(((materialCost * quantity) - salvageValue) * vatRate);
   Figure goodsWrittenOff = p.Check((actualCost * quantity) - salvageValue);
   Figure extraordinaryLoss = p.Check((inputVatTransferredOut + goodsWrittenOff) - insurerCompensation);
-  p.Line("营业外支出-非常损失（借）", extraordinaryLoss);
-  p.Line("其他应收款-保险公司（借）", insurerCompensation);
-  p.Line("库存商品（贷）", goodsWrittenOff);
-  p.Line("应交税金-应交增值税（进）（贷）", inputVatTransferredOut);
+  p.Debit("营业外支出-非常损失", extraordinaryLoss);
+  p.Debit("其他应收款-保险公司", insurerCompensation);
+  p.Credit("库存商品", goodsWrittenOff);
+  p.Credit("应交税金-应交增值税（进）", inputVatTransferredOut);
 }
 
 constexpr Item kItems[] = {Field(1, "产品数量"),     Field(2, "实际成本"), Field(3, "耗用材料"),

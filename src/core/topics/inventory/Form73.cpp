@@ -8,14 +8,14 @@ void PressForm73(Press& p) {
   Figure production = p.Read(1), overhead = p.Read(2), administration = p.Read(3), selling = p.Read(4),
          construction = p.Read(5), vat = p.Read(6);
   p.Heading("领用原材料");
-  p.Line("生产成本（借）", production);
-  p.Line("制造费用（借）", overhead);
-  p.Line("管理费用（借）", administration);
-  p.Line("销售费用（借）", selling);
-  p.Line("在建工程（借）", construction);
-  p.Line("增值税费用（借）", vat);
-  p.Line("原材料（贷）", p.Check((((overhead + production) + administration) + selling) + construction));
-  p.Line("应交税金（贷）", vat);
+  p.Debit("生产成本", production);
+  p.Debit("制造费用", overhead);
+  p.Debit("管理费用", administration);
+  p.Debit("销售费用", selling);
+  p.Debit("在建工程", construction);
+  p.Debit("增值税费用", vat);
+  p.Credit("原材料", p.Check((((overhead + production) + administration) + selling) + construction));
+  p.Credit("应交税金", vat);
 }
 
 constexpr Item kItems[] = {Field(1, "生产成本"), Field(2, "制造费用"), Field(3, "管理费用"),

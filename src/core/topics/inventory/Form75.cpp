@@ -7,13 +7,13 @@ namespace {
 void PressForm75(Press& p) {
   Figure goodsPrice = p.Read(1), inputVat = p.Read(2), freight = p.Read(3);
   p.Heading("购进货物");
-  p.Line("库存商品（借）", goodsPrice);
-  p.Line("应交税费-应交增值税（借）", inputVat);
-  p.Line("银行存款/库存现金（贷）", p.Check(goodsPrice + inputVat));
+  p.Debit("库存商品", goodsPrice);
+  p.Debit("应交税费-应交增值税", inputVat);
+  p.Credit("银行存款/库存现金", p.Check(goodsPrice + inputVat));
   p.Blank();
   p.Heading("付运费");
-  p.Line("应付账款（借）", freight);
-  p.Line("银行存款/库存现金（贷）", freight);
+  p.Debit("应付账款", freight);
+  p.Credit("银行存款/库存现金", freight);
 }
 
 constexpr Item kItems[] = {Field(1, "商品总价"), Field(2, "应交增值税（销）"), Field(3, "运费")};

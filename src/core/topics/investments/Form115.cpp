@@ -6,11 +6,11 @@ namespace {
 
 void PressForm115(Press& p) {
   Figure registeredCapital = p.Read(1), contributed = p.Read(2), share = p.Read(3);
-  p.Line("银行存款（借）", contributed);
+  p.Debit("银行存款", contributed);
   Figure paidInCapital = p.Check(share * registeredCapital);
-  p.Line("实收资本（贷）", paidInCapital);
+  p.Credit("实收资本", paidInCapital);
   Figure capitalReserve = p.Check(contributed - paidInCapital);
-  p.Line("资本公积（贷）", capitalReserve);
+  p.Credit("资本公积", capitalReserve);
 }
 
 constexpr Item kItems[] = {Field(1, "注册资本"), Field(2, "投入资本"), Field(3, "投入占比")};

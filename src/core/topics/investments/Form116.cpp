@@ -8,19 +8,19 @@ namespace {
 void PressForm116(Press& p) {
   Figure knowHow = p.Read(1), knowHowVat = p.Read(2), landUseRight = p.Read(3), landUseRightVat = p.Read(4),
          rawMaterials = p.Read(5), rawMaterialsVat = p.Read(6), money = p.Read(7);
-  p.Line("银行存款（借）", money);
-  p.Line("无形资产-非专利技术（借）", knowHow);
-  p.Line("无形资产-土地使用权（借）", landUseRight);
-  p.Line("原材料（借）", rawMaterials);
+  p.Debit("银行存款", money);
+  p.Debit("无形资产-非专利技术", knowHow);
+  p.Debit("无形资产-土地使用权", landUseRight);
+  p.Debit("原材料", rawMaterials);
   Figure tax = p.Check((landUseRightVat + knowHowVat) + rawMaterialsVat);
-  p.Line("应交税费-应交增值税（进）（借）", tax);
+  p.Debit("应交税费-应交增值税（进）", tax);
   Figure first = p.Check(knowHowVat + knowHow);
-  p.Line("实收资本-甲（贷）", first);
+  p.Credit("实收资本-甲", first);
   Figure second = p.Check(landUseRightVat + landUseRight);
-  p.Line("实收资本-乙（贷）", second);
+  p.Credit("实收资本-乙", second);
   Figure third = p.Check(rawMaterialsVat + rawMaterials);
-  p.Line("实收资本-丙（贷）", third);
-  p.Line("实收资本-丁（贷）", money);
+  p.Credit("实收资本-丙", third);
+  p.Credit("实收资本-丁", money);
 }
 
 constexpr Item kItems[] = {Field(1, "技术投资"),   Field(2, "技术增值税"), Field(3, "土地投资"),

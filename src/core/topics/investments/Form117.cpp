@@ -8,21 +8,21 @@ void PressForm117(Press& p) {
   Figure money = p.Read(1), surplusReserve = p.Read(2), capitalReserve = p.Read(3);
   if (money > 0) {
     p.Heading("收到投资");
-    p.Line("银行存款（借）", money);
-    p.Line("实收资本（贷）", money);
+    p.Debit("银行存款", money);
+    p.Credit("实收资本", money);
   }
   p.Blank();
   // The capital reserve entry comes before the surplus reserve entry.
   if (capitalReserve > 0) {
     p.Heading("资本公积");
-    p.Line("资本公积（借）", capitalReserve);
-    p.Line("实收资本（贷）", capitalReserve);
+    p.Debit("资本公积", capitalReserve);
+    p.Credit("实收资本", capitalReserve);
   }
   p.Blank();
   if (surplusReserve > 0) {
     p.Heading("盈余公积");
-    p.Line("盈余公积（借）", surplusReserve);
-    p.Line("实收资本（贷）", surplusReserve);
+    p.Debit("盈余公积", surplusReserve);
+    p.Credit("实收资本", surplusReserve);
   }
 }
 

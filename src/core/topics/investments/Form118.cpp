@@ -10,8 +10,8 @@ void PressForm118(Press& p) {
          price = p.Read(5);
   p.Heading("回购股份");
   Figure repurchasePrice = p.Check(price * quantity, "回购价款");
-  p.Line("库存股（借）", repurchasePrice);
-  p.Line("银行存款（贷）", repurchasePrice);
+  p.Debit("库存股", repurchasePrice);
+  p.Credit("银行存款", repurchasePrice);
   p.Blank();
   p.Heading("注销股份");
   Figure parOfShares = p.Check(quantity * parValue, "股本面值");
@@ -19,23 +19,23 @@ void PressForm118(Press& p) {
   Figure parPremiumAndReserve = p.Check(((quantity * parValue) + sharePremium) + surplusReserve);
   // Each case is tested on its own: with a negative premium or reserve two of them can hold.
   if (repurchasePrice <= parOfShares) {
-    p.Line("股本（借）", parOfShares);
-    p.Line("库存股（贷）", repurchasePrice);
+    p.Debit("股本", parOfShares);
+    p.Credit("库存股", repurchasePrice);
     Figure left = p.Check(parOfShares - repurchasePrice);
-    p.Line("资本公积-股本溢价（贷）", left);
+    p.Credit("资本公积-股本溢价", left);
   }
   if (parOfShares < repurchasePrice && repurchasePrice <= parAndPremium) {
-    p.Line("股本（借）", parOfShares);
+    p.Debit("股本", parOfShares);
     Figure premium = p.Check(repurchasePrice - parOfShares);
-    p.Line("资本公积-股本溢价（借）", premium);
-    p.Line("库存股（贷）", repurchasePrice);
+    p.Debit("资本公积-股本溢价", premium);
+    p.Credit("库存股", repurchasePrice);
   }
   if (parAndPremium < repurchasePrice && repurchasePrice <= parPremiumAndReserve) {
-    p.Line("股本（借）", parOfShares);
-    p.Line("资本公积-股本溢价（借）", sharePremium);
+    p.Debit("股本", parOfShares);
+    p.Debit("资本公积-股本溢价", sharePremium);
     Figure reserve = p.Check((repurchasePrice - parOfShares) - sharePremium);
-    p.Line("盈余公积（借）", reserve);
-    p.Line("库存股（贷）", repurchasePrice);
+    p.Debit("盈余公积", reserve);
+    p.Credit("库存股", repurchasePrice);
   }
 }
 

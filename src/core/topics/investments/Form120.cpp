@@ -7,11 +7,11 @@ namespace {
 void PressForm120(Press& p) {
   Figure existingCapital = p.Read(1), contributed = p.Read(2), share = p.Read(3);
   p.Heading("资本溢价");
-  p.Line("银行存款（借）", contributed);
+  p.Debit("银行存款", contributed);
   Figure paidInCapital = p.Check(share * existingCapital);
-  p.Line("实收资本（贷）", paidInCapital);
+  p.Credit("实收资本", paidInCapital);
   Figure capitalPremium = p.Check(contributed - paidInCapital);
-  p.Line("资本公积-资本溢价（贷）", capitalPremium);
+  p.Credit("资本公积-资本溢价", capitalPremium);
 }
 
 constexpr Item kItems[] = {Field(1, "现有投资"), Field(2, "追加投资"), Field(3, "占有股份")};

@@ -9,31 +9,31 @@ void PressForm35(Press& p) {
          interestReceived = p.Read(5);
   p.Heading("购入债券");
   Figure cost = p.Check(pricePaid - interest);
-  p.Line("交易性金融资产-长期债券投资（借）", cost);
-  p.Line("应收利息（借）", interest);
-  p.Line("投资收益（借）", fees);
-  p.Line("应交税费（借）", vatOnTrade);
+  p.Debit("交易性金融资产-长期债券投资", cost);
+  p.Debit("应收利息", interest);
+  p.Debit("投资收益", fees);
+  p.Debit("应交税费", vatOnTrade);
   // Summed from the first line's amount, left to right.
   Figure paid = p.Check(cost + interest + fees + vatOnTrade);
-  p.Line("其他货币资金（贷）", paid);
+  p.Credit("其他货币资金", paid);
   p.Blank();
   p.Heading("收到利息");
-  p.Line("其他货币资金（借）", interestReceived);
-  p.Line("应收利息（贷）", interestReceived);
+  p.Debit("其他货币资金", interestReceived);
+  p.Credit("应收利息", interestReceived);
   p.Blank();
   p.Heading("或");
   p.Blank();
   p.Heading("购买债券");
   Figure shortCost = p.Check((pricePaid - interest) + fees);
-  p.Line("短期投资-债券投资（借）", shortCost);
-  p.Line("应收利息（借）", interest);
+  p.Debit("短期投资-债券投资", shortCost);
+  p.Debit("应收利息", interest);
   Figure bank = p.Check(fees + pricePaid);
-  p.Line("银行存款（贷）", bank);
+  p.Credit("银行存款", bank);
   p.Blank();
   p.Heading("收到利息");
   // The short-term variant collects the interest included in the price.
-  p.Line("银行存款（借）", interest);
-  p.Line("应收利息（贷）", interest);
+  p.Debit("银行存款", interest);
+  p.Credit("应收利息", interest);
 }
 
 constexpr Item kItems[] = {Field(1, "支付债券价款"), Field(2, "债券利息"), Field(3, "交易费用"),

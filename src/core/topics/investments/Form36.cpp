@@ -6,8 +6,10 @@
 namespace varnello {
 namespace {
 
+// The accounts of one kind of holding: the investment, the income declared before it was bought,
+// and the gain or loss on its sale.
 struct HoldingTexts {
-  std::string_view buyHeading, investDebit, receivable, sellHeading, investCredit, gain;
+  std::string_view buyHeading, investment, receivable, sellHeading, gain;
 };
 
 // One holding bought for `price` (declared income `income` included) plus `buyFees`, then sold
@@ -18,16 +20,16 @@ void PrintHolding(Press& p, const HoldingTexts& texts, Figure price, Figure inco
   p.Heading(texts.buyHeading);
   Figure cost = p.Check((price - income) + buyFees);
   Figure paid = p.Check(buyFees + price);
-  p.Line(texts.investDebit, cost);
-  p.Line(texts.receivable, income);
-  p.Line("银行存款（贷）", paid);
+  p.Debit(texts.investment, cost);
+  p.Debit(texts.receivable, income);
+  p.Credit("银行存款", paid);
   p.Blank();
   p.Heading(texts.sellHeading);
   Figure proceeds = p.Check(sale - sellFees);
   Figure gainOrLoss = p.Check(proceeds - cost);
-  p.Line("银行存款（借）", proceeds);
-  p.Line(texts.investCredit, cost);
-  p.Line(texts.gain, gainOrLoss);  // negative for a loss
+  p.Debit("银行存款", proceeds);
+  p.Credit(texts.investment, cost);
+  p.Credit(texts.gain, gainOrLoss);  // negative for a loss
 }
 
 void PressForm36(Press& p) {
@@ -35,13 +37,9 @@ void PressForm36(Press& p) {
          bondSellFees = p.Read(5);
   Figure sharePrice = p.Read(6), shareDividend = p.Read(7), shareBuyFees = p.Read(8), shareSale = p.Read(9),
          shareSellFees = p.Read(10);
-  PrintHolding(p,
-               {"购买股票", "短期投资-股票投资（借）", "应收股利（借）", "出售股票",
-                "短期投资-股票投资（贷）", "投资收益-股票投资收益（贷）"},
+  PrintHolding(p, {"购买股票", "短期投资-股票投资", "应收股利", "出售股票", "投资收益-股票投资收益"},
                sharePrice, shareDividend, shareBuyFees, shareSale, shareSellFees);
-  PrintHolding(p,
-               {"购买债券", "短期投资-债券投资（借）", "应收利息（借）", "出售债券",
-                "短期投资-债券投资（贷）", "投资收益-债券投资收益（贷）"},
+  PrintHolding(p, {"购买债券", "短期投资-债券投资", "应收利息", "出售债券", "投资收益-债券投资收益"},
                bondPrice, bondInterest, bondBuyFees, bondSale, bondSellFees);
 }
 

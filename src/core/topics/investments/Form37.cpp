@@ -9,29 +9,29 @@ void PressForm37(Press& p) {
          couponRate = p.Read(5), paymentsPerYear = p.Read(6), currentFairValue = p.Read(7), years = p.Read(8),
          salePrice = p.Read(9), priorFairValue = p.Read(10);
   p.Heading("购入债券");
-  p.Line("交易性金融资产-债券成本（借）", faceValue);
-  p.Line("应收利息（借）", interestDue);
-  p.Line("投资收益（借）", fees);
-  p.Line("银行存款（贷）", pricePaid);
+  p.Debit("交易性金融资产-债券成本", faceValue);
+  p.Debit("应收利息", interestDue);
+  p.Debit("投资收益", fees);
+  p.Credit("银行存款", pricePaid);
   p.Blank();
 
   p.Heading("收到利息");
   if (paymentsPerYear > 0) {
     Figure couponPayment = p.Div(couponRate * faceValue, paymentsPerYear, "每期利息");
-    p.Line("银行存款（借）", couponPayment);
-    p.Line("应收利息（贷）", couponPayment);
+    p.Debit("银行存款", couponPayment);
+    p.Credit("应收利息", couponPayment);
   }
   p.Blank();
 
   p.Heading("公允价值变动");
   Figure fairValueChange = p.Check(currentFairValue - priorFairValue);
   if (fairValueChange > 0) {
-    p.Line("交易性金融资产-公允价值变动（借）", fairValueChange);
-    p.Line("公允价值变动损益（贷）", fairValueChange);
+    p.Debit("交易性金融资产-公允价值变动", fairValueChange);
+    p.Credit("公允价值变动损益", fairValueChange);
   }
   if (fairValueChange < 0) {
-    p.Line("公允价值变动损益（借）", -fairValueChange);
-    p.Line("交易性金融资产-公允价值变动（贷）", -fairValueChange);
+    p.Debit("公允价值变动损益", -fairValueChange);
+    p.Credit("交易性金融资产-公允价值变动", -fairValueChange);
   }
   p.Blank();
 
@@ -40,12 +40,12 @@ void PressForm37(Press& p) {
   Figure fairValueChangeBooked = p.Check(priorFairValue - faceValue);
   Figure gainOnSale = p.Check(salePrice - priorFairValue);
   p.Heading("出售债券");
-  p.Line("银行存款（借）", salePrice);
-  if (fairValueChangeBooked < 0) p.Line("交易性金融资产-公允价值变动（借）", -fairValueChangeBooked);
-  if (gainOnSale < 0) p.Line("投资收益（借）", -gainOnSale);
-  p.Line("交易性金融资产-债券成本（贷）", faceValue);
-  if (fairValueChangeBooked > 0) p.Line("交易性金融资产-公允价值变动（贷）", fairValueChangeBooked);
-  if (gainOnSale > 0) p.Line("投资收益（贷）", gainOnSale);
+  p.Debit("银行存款", salePrice);
+  if (fairValueChangeBooked < 0) p.Debit("交易性金融资产-公允价值变动", -fairValueChangeBooked);
+  if (gainOnSale < 0) p.Debit("投资收益", -gainOnSale);
+  p.Credit("交易性金融资产-债券成本", faceValue);
+  if (fairValueChangeBooked > 0) p.Credit("交易性金融资产-公允价值变动", fairValueChangeBooked);
+  if (gainOnSale > 0) p.Credit("投资收益", gainOnSale);
   p.Blank();
 
   p.Heading("债券总利息");

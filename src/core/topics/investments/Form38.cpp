@@ -9,19 +9,19 @@ void PressForm38(Press& p) {
   Figure investment = p.Read(1), shares = p.Read(2), price = p.Read(3), dividendPerShare = p.Read(4),
          fees = p.Read(5);
   if (investment > 0) {
-    p.Line("长期股权投资（借）", investment);
-    p.Line("银行存款（贷）", investment);
+    p.Debit("长期股权投资", investment);
+    p.Credit("银行存款", investment);
   }
   Figure cost = p.Check(((price - dividendPerShare) * shares) + fees, "成本");
   Figure dividendReceivable = p.Check(dividendPerShare * shares, "应收股利");
   Figure paid = p.Check((price * shares) + fees, "支付金额");
-  p.Line("长期股权投资（借）", cost);
-  p.Line("应收股利（借）", dividendReceivable);
-  p.Line("银行存款（贷）", paid);
+  p.Debit("长期股权投资", cost);
+  p.Debit("应收股利", dividendReceivable);
+  p.Credit("银行存款", paid);
   p.Blank();
   p.Heading("收到股利");
-  p.Line("银行存款（借）", dividendReceivable);
-  p.Line("应收股利（贷）", dividendReceivable);
+  p.Debit("银行存款", dividendReceivable);
+  p.Credit("应收股利", dividendReceivable);
 }
 
 constexpr Item kItems[] = {Section("长期股权投资"), Field(1, "长期股权投资"), Section("长期持有股权"),

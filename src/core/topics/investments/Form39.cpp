@@ -9,13 +9,13 @@ void PressForm39(Press& p) {
   Figure capitalGranted = p.Read(1), equityInvestment = p.Read(2), patent = p.Read(3),
          bankDeposit = p.Read(4), investmentBookValue = p.Read(5), patentBookValue = p.Read(6);
   p.Heading("出资");
-  p.Line("长期股权投资（借）", equityInvestment);
-  p.Line("无形资产（借）", patent);
-  p.Line("银行存款（借）", bankDeposit);
+  p.Debit("长期股权投资", equityInvestment);
+  p.Debit("无形资产", patent);
+  p.Debit("银行存款", bankDeposit);
   // Contributed beyond the capital granted.
   Figure capitalReserve = p.Check(((patent + equityInvestment) + bankDeposit) - capitalGranted);
-  p.Line("实收资本（贷）", capitalGranted);
-  p.Line("资本公积（贷）", capitalReserve);
+  p.Credit("实收资本", capitalGranted);
+  p.Credit("资本公积", capitalReserve);
   p.Blank();
 
   p.Heading("转移资产");
@@ -23,13 +23,13 @@ void PressForm39(Press& p) {
   Figure contributedAssets = p.Check(patent + equityInvestment);
   Figure bookValues = p.Check(patentBookValue + investmentBookValue);
   Figure gainOnTransfer = p.Check(contributedAssets - bookValues, "转让收益");
-  p.Line("长期股权投资（借）", transferred);
+  p.Debit("长期股权投资", transferred);
   // A loss on the transfer (book values beyond the values contributed) is a non-operating expense.
-  if (gainOnTransfer < 0) p.Line("营业外支出（借）", -gainOnTransfer);
-  p.Line("长期股权投资（贷）", investmentBookValue);
-  p.Line("无形资产（贷）", patentBookValue);
-  if (gainOnTransfer >= 0) p.Line("营业外收入（贷）", gainOnTransfer);
-  p.Line("银行存款（贷）", bankDeposit);
+  if (gainOnTransfer < 0) p.Debit("营业外支出", -gainOnTransfer);
+  p.Credit("长期股权投资", investmentBookValue);
+  p.Credit("无形资产", patentBookValue);
+  if (gainOnTransfer >= 0) p.Credit("营业外收入", gainOnTransfer);
+  p.Credit("银行存款", bankDeposit);
 }
 
 constexpr Item kItems[] = {Field(1, "取得股权总额"), Field(2, "长期股权投资"), Field(3, "专利技术"),

@@ -8,18 +8,18 @@ void PressForm40(Press& p) {
   Figure originalCost = p.Read(1), depreciation = p.Read(2), appraisedValue = p.Read(3), fees = p.Read(4);
   p.Heading("固定资产转入清理");
   Figure netBookValue = p.Check(originalCost - depreciation, "账面净值");
-  p.Line("固定资产清理（借）", netBookValue);
-  p.Line("累计折旧（借）", depreciation);
-  p.Line("固定资产（贷）", originalCost);
+  p.Debit("固定资产清理", netBookValue);
+  p.Debit("累计折旧", depreciation);
+  p.Credit("固定资产", originalCost);
   p.Blank();
   p.Heading("办理转移权");
   Figure investmentCost = p.Check(fees + appraisedValue, "投资成本");
   // Negative when the appraisal exceeds the net value.
   Figure loss = p.Check((netBookValue + fees) - investmentCost);
-  p.Line("长期股权投资（借）", investmentCost);
-  p.Line("营业外支出（借）", loss);
-  p.Line("银行存款（贷）", fees);
-  p.Line("固定资产清理（贷）", netBookValue);
+  p.Debit("长期股权投资", investmentCost);
+  p.Debit("营业外支出", loss);
+  p.Credit("银行存款", fees);
+  p.Credit("固定资产清理", netBookValue);
 }
 
 constexpr Item kItems[] = {Field(1, "固定资产账面原价"), Field(2, "已提折旧"), Field(3, "固定资产评估价值"),

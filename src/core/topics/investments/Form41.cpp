@@ -16,18 +16,18 @@ void PressForm41(Press& p) {
     Figure investmentIncome = p.Check(yearlyInterest + yearlyAmortisation);
     p.Blank();
     p.Heading("每年计提利息");
-    p.Line("应收利息（借）", yearlyInterest);
-    if (yearlyAmortisation > 0) p.Line("长期债权投资（溢折价）（借）", yearlyAmortisation);
-    p.Line("投资收益（贷）", investmentIncome);
-    if (yearlyAmortisation < 0) p.Line("长期债权投资（溢折价）（贷）", -yearlyAmortisation);
+    p.Debit("应收利息", yearlyInterest);
+    if (yearlyAmortisation > 0) p.Debit("长期债权投资（溢折价）", yearlyAmortisation);
+    p.Credit("投资收益", investmentIncome);
+    if (yearlyAmortisation < 0) p.Credit("长期债权投资（溢折价）", -yearlyAmortisation);
     p.Blank();
     p.Heading("每年收到利息");
-    p.Line("银行存款（借）", yearlyInterest);
-    p.Line("应收利息（贷）", yearlyInterest);
+    p.Debit("银行存款", yearlyInterest);
+    p.Credit("应收利息", yearlyInterest);
   }
   p.Blank();
   p.Heading("收回本金");
-  p.Line("银行存款（借）", faceValue);
+  p.Debit("银行存款", faceValue);
   p.Line("长期债权投资（面值）", faceValue);
 }
 

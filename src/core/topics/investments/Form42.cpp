@@ -19,14 +19,14 @@ void PressForm42(Press& p) {
   }
   p.Blank();
   p.Heading("计提利息");
-  p.Line("应收利息（借）", interest);
-  if (amortisation.value() > 0) p.Line("长期债券投资（溢折价）（借）", amortisation);
-  p.Line("投资收益（贷）", investmentIncome);
-  if (amortisation.value() < 0) p.Line("长期债券投资（溢折价）（贷）", -amortisation.value());
+  p.Debit("应收利息", interest);
+  if (amortisation.value() > 0) p.Debit("长期债券投资（溢折价）", amortisation);
+  p.Credit("投资收益", investmentIncome);
+  if (amortisation.value() < 0) p.Credit("长期债券投资（溢折价）", -amortisation.value());
   p.Blank();
   p.Heading("收到利息");
-  p.Line("银行存款（借）", interest);
-  p.Line("应收利息（贷）", interest);
+  p.Debit("银行存款", interest);
+  p.Credit("应收利息", interest);
 }
 
 constexpr Item kItems[] = {Field(1, "债券面值"), Field(2, "支付价款"),     Field(3, "相关税费"),

@@ -13,10 +13,10 @@ void PressForm43(Press& p) {
   Figure totalFaceValue = p.Check(faceValue * quantity, "面值");
   // Positive for a premium, negative for a discount.
   Figure premium = p.Check(cost - totalFaceValue, "溢折价");
-  p.Line("长期债权投资-面值(借)", totalFaceValue);
-  if (premium > 0) p.Line("长期债权投资-溢折价（借）", premium);
-  p.Line("银行存款（贷）", cost);
-  if (premium < 0) p.Line("长期债权投资-溢折价（贷）", -premium);
+  p.Debit("长期债权投资-面值", totalFaceValue, SideMark::Half);
+  if (premium > 0) p.Debit("长期债权投资-溢折价", premium);
+  p.Credit("银行存款", cost);
+  if (premium < 0) p.Credit("长期债权投资-溢折价", -premium);
   p.Blank();
 
   // Interest and amortisation exist only for a positive amortisation term; otherwise they stay
@@ -27,15 +27,15 @@ void PressForm43(Press& p) {
     interest = p.Check(totalFaceValue * couponRate);
     amortisation = p.Div(premium, years);
     investmentIncome = p.Check(interest.value() - amortisation.value());
-    p.Line("应收利息（借）", interest);
-    if (amortisation.value() < 0) p.Line("长期债权投资（借）", -amortisation.value());
-    if (amortisation.value() > 0) p.Line("长期债权投资（贷）", amortisation);
-    p.Line("投资收益（贷）", investmentIncome);
+    p.Debit("应收利息", interest);
+    if (amortisation.value() < 0) p.Debit("长期债权投资", -amortisation.value());
+    if (amortisation.value() > 0) p.Credit("长期债权投资", amortisation);
+    p.Credit("投资收益", investmentIncome);
   }
   p.Blank();
   p.Heading("收到利息");
-  p.Line("银行存款（借）", interest);
-  p.Line("投资收益（贷）", interest);
+  p.Debit("银行存款", interest);
+  p.Credit("投资收益", interest);
   p.Blank();
 
   // Premium or discount left at the transfer.
@@ -43,25 +43,25 @@ void PressForm43(Press& p) {
   Figure gainOnTransfer = p.Check((netProceeds - totalFaceValue) - premiumLeft, "转让收益");
   // No transfer entry when either figure is zero. The bank receives the net proceeds.
   if (premiumLeft > 0 && gainOnTransfer < 0) {
-    p.Line("银行存款（借）", netProceeds);
-    p.Line("投资收益（借）", -gainOnTransfer);
-    p.Line("长期债券投资（面值）（贷）", totalFaceValue);
-    p.Line("长期债券投资（溢折价）（贷）", premiumLeft);
+    p.Debit("银行存款", netProceeds);
+    p.Debit("投资收益", -gainOnTransfer);
+    p.Credit("长期债券投资（面值）", totalFaceValue);
+    p.Credit("长期债券投资（溢折价）", premiumLeft);
   } else if (premiumLeft > 0 && gainOnTransfer > 0) {
-    p.Line("银行存款（借）", netProceeds);
-    p.Line("投资收益（贷）", gainOnTransfer);
-    p.Line("长期债券投资（面值）（贷）", totalFaceValue);
-    p.Line("长期债券投资（溢折价）（贷）", premiumLeft);
+    p.Debit("银行存款", netProceeds);
+    p.Credit("投资收益", gainOnTransfer);
+    p.Credit("长期债券投资（面值）", totalFaceValue);
+    p.Credit("长期债券投资（溢折价）", premiumLeft);
   } else if (premiumLeft < 0 && gainOnTransfer > 0) {
-    p.Line("银行存款（借）", netProceeds);
-    p.Line("长期债券投资（溢折价）（借）", -premiumLeft);
-    p.Line("投资收益（贷）", gainOnTransfer);
-    p.Line("长期债券投资（面值）（贷）", totalFaceValue);
+    p.Debit("银行存款", netProceeds);
+    p.Debit("长期债券投资（溢折价）", -premiumLeft);
+    p.Credit("投资收益", gainOnTransfer);
+    p.Credit("长期债券投资（面值）", totalFaceValue);
   } else if (premiumLeft < 0 && gainOnTransfer < 0) {
-    p.Line("银行存款（借）", netProceeds);
-    p.Line("长期债券投资（溢折价）（借）", -premiumLeft);
-    p.Line("投资收益（借）", -gainOnTransfer);
-    p.Line("长期债券投资（面值）（贷）", totalFaceValue);
+    p.Debit("银行存款", netProceeds);
+    p.Debit("长期债券投资（溢折价）", -premiumLeft);
+    p.Debit("投资收益", -gainOnTransfer);
+    p.Credit("长期债券投资（面值）", totalFaceValue);
   }
 }
 

@@ -8,18 +8,18 @@ namespace {
 void PressForm45(Press& p) {
   Figure pricePaid = p.Read(1), share = p.Read(2), investeeProfit = p.Read(3), dividends = p.Read(4);
   p.Heading("购买股票");
-  p.Line("长期股权投资（借）", pricePaid);
-  p.Line("银行存款（贷）", pricePaid);
+  p.Debit("长期股权投资", pricePaid);
+  p.Credit("银行存款", pricePaid);
   p.Blank();
   p.Heading("收到收益");
   Figure shareOfProfit = p.Check(investeeProfit * share);
-  p.Line("长期股权投资（借）", shareOfProfit);
-  p.Line("投资收益（贷）", shareOfProfit);
+  p.Debit("长期股权投资", shareOfProfit);
+  p.Credit("投资收益", shareOfProfit);
   p.Blank();
   p.Heading("收到股利");
   Figure dividendReceivable = p.Check(dividends * share);
-  p.Line("应收股利（借）", dividendReceivable);
-  p.Line("长期股权投资（贷）", dividendReceivable);
+  p.Debit("应收股利", dividendReceivable);
+  p.Credit("长期股权投资", dividendReceivable);
   p.Blank();
   p.Heading("股票投资成本");
   Figure carryingAmount = p.Check((pricePaid + shareOfProfit) - dividendReceivable);

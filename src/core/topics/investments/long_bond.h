@@ -10,12 +10,12 @@ namespace varnello {
 // difference faceValue - (fees + price): positive for a discount, negative for a premium.
 inline Figure PrintLongBondPurchase(Press& p, Figure faceValue, Figure price, Figure fees) {
   p.Heading("购入债券");
-  p.Line("长期债权投资（面值）（借）", faceValue);
+  p.Debit("长期债权投资（面值）", faceValue);
   Figure paid = p.Check(fees + price);
   Figure discount = p.Check(faceValue - paid);
-  if (discount < 0) p.Line("长期债权投资（溢折价）(借)", -discount);
-  p.Line("银行存款（贷）", paid);
-  if (discount >= 0) p.Line("长期债权投资（溢折价）(贷)", discount);
+  if (discount < 0) p.Debit("长期债权投资（溢折价）", -discount, SideMark::Half);
+  p.Credit("银行存款", paid);
+  if (discount >= 0) p.Credit("长期债权投资（溢折价）", discount, SideMark::Half);
   return discount;
 }
 

@@ -16,70 +16,70 @@ void PressForm101(Press& p) {
   Figure constructionInProgress = p.Read(18), welfareExpense = p.Read(19);
 
   p.Heading("计提费用");
-  p.Line("管理费用（借）", adminExpenses);
-  p.Line("销售费用（借）", sellingExpenses);
-  p.Line("制造费用（借）", manufacturingOverhead);
-  p.Line("生产成本（借）", productionCost);
-  p.Line("在建工程（借）", constructionInProgress);
-  p.Line("其他费用（应付福利费）（借）", welfareExpense);
-  p.Line("应付职工薪酬-养老（公司）（贷）", pensionCompany);
-  p.Line("应付职工薪酬-医疗（公司）（贷）", medicalCompany);
-  p.Line("应付职工薪酬-失业（公司）（贷）", unemploymentCompany);
-  p.Line("应付职工薪酬-工伤（公司）（贷）", injuryCompany);
-  p.Line("应付职工薪酬-生育（公司）（贷）", maternityCompany);
-  p.Line("应付职工薪酬-职工工资（公司）（贷）", wages);
-  p.Line("应付职工薪酬-奖金（公司）（贷）", bonus);
-  p.Line("应付职工薪酬-住房公积金（公司）（贷）", housingFundCompany);
+  p.Debit("管理费用", adminExpenses);
+  p.Debit("销售费用", sellingExpenses);
+  p.Debit("制造费用", manufacturingOverhead);
+  p.Debit("生产成本", productionCost);
+  p.Debit("在建工程", constructionInProgress);
+  p.Debit("其他费用（应付福利费）", welfareExpense);
+  p.Credit("应付职工薪酬-养老（公司）", pensionCompany);
+  p.Credit("应付职工薪酬-医疗（公司）", medicalCompany);
+  p.Credit("应付职工薪酬-失业（公司）", unemploymentCompany);
+  p.Credit("应付职工薪酬-工伤（公司）", injuryCompany);
+  p.Credit("应付职工薪酬-生育（公司）", maternityCompany);
+  p.Credit("应付职工薪酬-职工工资（公司）", wages);
+  p.Credit("应付职工薪酬-奖金（公司）", bonus);
+  p.Credit("应付职工薪酬-住房公积金（公司）", housingFundCompany);
   p.Blank();
 
   p.Heading("发放工资");
-  p.Line("应付职工薪酬-职工工资（借）", wages);
+  p.Debit("应付职工薪酬-职工工资", wages);
   Figure netWages =
       p.Check(((((wages - incomeTax) - pensionPersonal) - medicalPersonal) - unemploymentPersonal) -
                   housingFundPersonal,
               "实发工资");
-  p.Line("现金/银行存款（贷）", netWages);
-  p.Line("应交税费-代扣个人所得税（贷）", incomeTax);
-  p.Line("其他应付款-养老（个人）（贷）", pensionPersonal);
-  p.Line("其他应付款-医疗（个人）（贷）", medicalPersonal);
-  p.Line("其他应付款-失业（个人）（贷）", unemploymentPersonal);
-  p.Line("应付职工薪酬-住房公积金（个人）（贷）", housingFundPersonal);
+  p.Credit("现金/银行存款", netWages);
+  p.Credit("应交税费-代扣个人所得税", incomeTax);
+  p.Credit("其他应付款-养老（个人）", pensionPersonal);
+  p.Credit("其他应付款-医疗（个人）", medicalPersonal);
+  p.Credit("其他应付款-失业（个人）", unemploymentPersonal);
+  p.Credit("应付职工薪酬-住房公积金（个人）", housingFundPersonal);
   p.Blank();
 
   p.Heading("发放奖金");
-  p.Line("应付职工薪酬-奖金（借）", bonus);
-  p.Line("银行存款（贷）", bonus);
+  p.Debit("应付职工薪酬-奖金", bonus);
+  p.Credit("银行存款", bonus);
   p.Blank();
 
   // Social insurance paid: company and withheld personal shares, without the housing fund.
   p.Heading("缴纳社保");
-  p.Line("应付职工薪酬-养老（公司）（借）", pensionCompany);
-  p.Line("应付职工薪酬-医疗（公司）（借）", medicalCompany);
-  p.Line("应付职工薪酬-失业（公司）（借）", unemploymentCompany);
-  p.Line("应付职工薪酬-工伤（公司）（借）", injuryCompany);
-  p.Line("应付职工薪酬-生育（公司）（借）", maternityCompany);
-  p.Line("其他应付款-养老（个人）（借）", pensionPersonal);
-  p.Line("其他应付款-医疗（个人）（借）", medicalPersonal);
-  p.Line("其他应付款-失业（个人）（借）", unemploymentPersonal);
+  p.Debit("应付职工薪酬-养老（公司）", pensionCompany);
+  p.Debit("应付职工薪酬-医疗（公司）", medicalCompany);
+  p.Debit("应付职工薪酬-失业（公司）", unemploymentCompany);
+  p.Debit("应付职工薪酬-工伤（公司）", injuryCompany);
+  p.Debit("应付职工薪酬-生育（公司）", maternityCompany);
+  p.Debit("其他应付款-养老（个人）", pensionPersonal);
+  p.Debit("其他应付款-医疗（个人）", medicalPersonal);
+  p.Debit("其他应付款-失业（个人）", unemploymentPersonal);
   Figure socialInsurance = p.Check(
       ((((((medicalCompany + pensionCompany) + unemploymentCompany) + injuryCompany) + maternityCompany) +
         pensionPersonal) +
        medicalPersonal) +
           unemploymentPersonal,
       "社保合计");
-  p.Line("银行存款（贷）", socialInsurance);
+  p.Credit("银行存款", socialInsurance);
   p.Blank();
 
   p.Heading("缴纳个税");
-  p.Line("应交税费-代扣代缴个人所得税（借）", incomeTax);
-  p.Line("银行存款（贷）", incomeTax);
+  p.Debit("应交税费-代扣代缴个人所得税", incomeTax);
+  p.Credit("银行存款", incomeTax);
   p.Blank();
 
   Figure housingFund = p.Check(housingFundPersonal + housingFundCompany, "住房公积金合计");
   p.Heading("缴纳住房公积金");
-  p.Line("应付职工薪酬-住房公积金（个人）（借）", housingFundPersonal);
-  p.Line("应付职工薪酬-住房公积金（公司）（借）", housingFundCompany);
-  p.Line("银行存款（贷）", housingFund);
+  p.Debit("应付职工薪酬-住房公积金（个人）", housingFundPersonal);
+  p.Debit("应付职工薪酬-住房公积金（公司）", housingFundCompany);
+  p.Credit("银行存款", housingFund);
 }
 
 // Right column: the cost-bearing accounts and the company's insurance contributions; left

@@ -12,18 +12,18 @@ void PressForm103(Press& p) {
     PrintShortTermLoan(p, shortTermLoan, shortTermRate, termQuarters, LoanTerm::Quarters);
   if (longTermLoan > 0) {
     p.Heading("取得借款");
-    p.Line("银行存款（借）", longTermLoan);
-    p.Line("长期借款（贷）", longTermLoan);
+    p.Debit("银行存款", longTermLoan);
+    p.Credit("长期借款", longTermLoan);
     p.Blank();
     p.Heading("年末计息");
     Figure yearlyInterest = p.Check(longTermRate * longTermLoan);
-    p.Line("财务费用-利息费（借）", yearlyInterest);
-    p.Line("应付利息（贷）", yearlyInterest);
+    p.Debit("财务费用-利息费", yearlyInterest);
+    p.Credit("应付利息", yearlyInterest);
     p.Blank();
     p.Heading("偿还利息");
     Figure interestPaid = p.Check((longTermRate * longTermLoan) * termYears);
-    p.Line("应付利息（借）", interestPaid);
-    p.Line("银行存款（贷）", interestPaid);
+    p.Debit("应付利息", interestPaid);
+    p.Credit("银行存款", interestPaid);
     p.Blank();
     // The final repayment carries one year's interest, and its captions have no side marker.
     p.Heading("最后一年还本付息");

@@ -11,31 +11,31 @@ enum class LoanTerm { Months, Quarters };
 
 inline void PrintShortTermLoan(Press& p, Figure loan, Figure annualRate, Figure term, LoanTerm unit) {
   p.Heading("借入时");
-  p.Line("银行存款（借）", loan);
-  p.Line("短期借款（贷）", loan);
+  p.Debit("银行存款", loan);
+  p.Credit("短期借款", loan);
   p.Blank();
   p.Heading("每月计提");
   Figure monthlyInterest = p.Check((annualRate * loan) / 12);
-  p.Line("财务费用（借）", monthlyInterest);
-  p.Line("应付利息（贷）", monthlyInterest);
+  p.Debit("财务费用", monthlyInterest);
+  p.Credit("应付利息", monthlyInterest);
   p.Blank();
   p.Heading("每季度支付利息");
   Figure quarterlyInterest = p.Check(monthlyInterest * 3);
-  p.Line("应付利息（借）", quarterlyInterest);
-  p.Line("银行存款（贷）", quarterlyInterest);
+  p.Debit("应付利息", quarterlyInterest);
+  p.Credit("银行存款", quarterlyInterest);
   p.Blank();
   p.Heading("归还本金");
-  p.Line("短期借款（借）", loan);
-  p.Line("银行存款（贷）", loan);
+  p.Debit("短期借款", loan);
+  p.Credit("银行存款", loan);
   p.Blank();
   p.Heading("还本付息");
   // Interest of the whole term: a term in quarters is turned into months first.
   Figure termInterest =
       unit == LoanTerm::Months ? p.Check(monthlyInterest * term) : p.Check((monthlyInterest * term) * 3);
   Figure total = p.Check(termInterest + loan);
-  p.Line("短期借款（借）", loan);
-  p.Line("财务费用（借）", termInterest);
-  p.Line("银行存款（贷）", total);
+  p.Debit("短期借款", loan);
+  p.Debit("财务费用", termInterest);
+  p.Credit("银行存款", total);
 }
 
 }  // namespace varnello

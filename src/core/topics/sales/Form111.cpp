@@ -10,13 +10,13 @@ void PressForm111(Press& p) {
   p.Heading("批准前");
   // Recorded value less the depreciation already charged.
   Figure bookValue = p.Check(originalCost - depreciation, "账面价值");
-  p.Line("待处理财产损溢（借）", bookValue);
-  p.Line("累计折旧（借）", depreciation);
-  p.Line("固定资产（贷）", originalCost);
+  p.Debit("待处理财产损溢", bookValue);
+  p.Debit("累计折旧", depreciation);
+  p.Credit("固定资产", originalCost);
   p.Blank();
   p.Heading("批准后");
-  p.Line("营业外支出（借）", bookValue);
-  p.Line("待处理财产损溢（贷）", bookValue);
+  p.Debit("营业外支出", bookValue);
+  p.Credit("待处理财产损溢", bookValue);
 }
 
 constexpr auto kItems =

@@ -7,9 +7,9 @@ namespace {
 void PressForm112(Press& p) {
   Figure income = p.Read(1), tax = p.Read(2);
   Figure received = p.Check(tax + income);
-  p.Line("银行存款（借）", received);
-  p.Line("应交税费（贷）", tax);
-  p.Line("营业外收入（贷）", income);
+  p.Debit("银行存款", received);
+  p.Credit("应交税费", tax);
+  p.Credit("营业外收入", income);
 }
 
 constexpr auto kItems = postings::TwoFields("营业外收入：企业转让固定资产、处置无形资产、确认的政府补助利得",

@@ -11,25 +11,25 @@ void PressForm17(Press& p) {
   // Net revenue after the trade discount.
   Figure netRevenue = p.Check((unitPrice * quantity) * (1 - tradeDiscount), "折扣后收入");
   Figure receivable = p.Check(netRevenue + outputVat, "应收账款");  // the VAT is taken as typed
-  p.Line("应收账款（借）", receivable);
-  p.Line("主营业务收入（贷）", netRevenue);
-  p.Line("应交税费-应交增值税（销）（贷）", outputVat);
+  p.Debit("应收账款", receivable);
+  p.Credit("主营业务收入", netRevenue);
+  p.Credit("应交税费-应交增值税（销）", outputVat);
   p.Blank();
   Figure cost = p.Check(unitCost * quantity);
-  p.Line("主营业务成本（借）", cost);
-  p.Line("库存商品（贷）", cost);
+  p.Debit("主营业务成本", cost);
+  p.Credit("库存商品", cost);
   p.Blank();
   p.Heading("收到货款");
   // Cash discount allowed on payment.
   Figure cashDiscount = p.Check(receivable * cashDiscountRate, "现金折扣");
   Figure received = p.Check(receivable - cashDiscount);
-  p.Line("银行存款（借）", received);
-  p.Line("财务费用（借）", cashDiscount);
-  p.Line("应收账款（贷）", receivable);
+  p.Debit("银行存款", received);
+  p.Debit("财务费用", cashDiscount);
+  p.Credit("应收账款", receivable);
   p.Blank();
   p.Heading("结转财务费用");
-  p.Line("本年利润（借）", cashDiscount);
-  p.Line("财务费用（贷）", cashDiscount);
+  p.Debit("本年利润", cashDiscount);
+  p.Credit("财务费用", cashDiscount);
 }
 
 constexpr Item kItems[] = {Field(1, "销售数量"), Field(2, "销售价格"), Field(3, "销售成本"),

@@ -11,23 +11,23 @@ void PressForm18(Press& p) {
   Figure allowanceRequired = p.Read(1), lastYearAllowance = p.Read(2), writtenOff = p.Read(3);
 
   p.Heading("年末计提");
-  p.Line("管理费用（借）", lastYearAllowance);
-  p.Line("坏账准备（贷）", lastYearAllowance);
+  p.Debit("管理费用", lastYearAllowance);
+  p.Credit("坏账准备", lastYearAllowance);
   p.Blank();
 
   if (writtenOff >= 0) {
     p.Heading("确认坏账");
-    p.Line("坏账准备-坏账准备（借）", writtenOff);
-    p.Line("应收账款（贷）", writtenOff);
+    p.Debit("坏账准备-坏账准备", writtenOff);
+    p.Credit("应收账款", writtenOff);
     p.Blank();
   }
   if (writtenOff < 0) {
     p.Heading("收回坏账");
-    p.Line("银行存款（借）", -writtenOff);
-    p.Line("应收账款（贷）", -writtenOff);
+    p.Debit("银行存款", -writtenOff);
+    p.Credit("应收账款", -writtenOff);
     p.Heading("同时");
-    p.Line("应收账款（借）", -writtenOff);
-    p.Line("坏账准备（贷）", -writtenOff);
+    p.Debit("应收账款", -writtenOff);
+    p.Credit("坏账准备", -writtenOff);
     p.Blank();
   }
 
@@ -35,33 +35,33 @@ void PressForm18(Press& p) {
   Figure allowanceTopUp = p.Check(allowanceRequired - (lastYearAllowance - writtenOff), "应补提坏账准备");
   if (allowanceTopUp >= 0) {
     p.Heading("计提坏账准备");
-    p.Line("信用减值损失（借）", allowanceTopUp);
-    p.Line("坏账准备（贷）", allowanceTopUp);
+    p.Debit("信用减值损失", allowanceTopUp);
+    p.Credit("坏账准备", allowanceTopUp);
     p.Blank();
     p.Heading("转销坏账");
-    p.Line("坏账准备（借）", allowanceTopUp);
-    p.Line("应收账款（贷）", allowanceTopUp);
+    p.Debit("坏账准备", allowanceTopUp);
+    p.Credit("应收账款", allowanceTopUp);
     p.Blank();
     p.Heading("如果收回全部坏账");
-    p.Line("应收账款（借）", allowanceTopUp);
-    p.Line("坏账准备（贷）", allowanceTopUp);
-    p.Line("银行存款（借）", allowanceTopUp);
-    p.Line("应收账款（贷）", allowanceTopUp);
+    p.Debit("应收账款", allowanceTopUp);
+    p.Credit("坏账准备", allowanceTopUp);
+    p.Debit("银行存款", allowanceTopUp);
+    p.Credit("应收账款", allowanceTopUp);
   }
   if (allowanceTopUp < 0) {
     p.Heading("计提坏账准备");
-    p.Line("坏账准备（借）", -allowanceTopUp);
-    p.Line("管理费用（贷）", -allowanceTopUp);
+    p.Debit("坏账准备", -allowanceTopUp);
+    p.Credit("管理费用", -allowanceTopUp);
     p.Blank();
     p.Heading("转销坏账");
-    p.Line("应收账款（借）", -allowanceTopUp);
-    p.Line("坏账准备（贷）", -allowanceTopUp);
+    p.Debit("应收账款", -allowanceTopUp);
+    p.Credit("坏账准备", -allowanceTopUp);
     p.Blank();
     p.Heading("如果收回全部坏账");
-    p.Line("应收账款（借）", -allowanceTopUp);
-    p.Line("坏账准备（贷）", -allowanceTopUp);
-    p.Line("银行存款（借）", -allowanceTopUp);
-    p.Line("应收账款（贷）", -allowanceTopUp);
+    p.Debit("应收账款", -allowanceTopUp);
+    p.Credit("坏账准备", -allowanceTopUp);
+    p.Debit("银行存款", -allowanceTopUp);
+    p.Credit("应收账款", -allowanceTopUp);
     p.Blank();
   }
 
@@ -70,16 +70,16 @@ void PressForm18(Press& p) {
   p.Blank();
 
   if (writtenOff <= 0) {
-    p.Line("营业外支出-坏账损失（借）", allowanceTopUp);
-    p.Line("银行存款（借）", -writtenOff);
-    p.Line("坏账准备（借）", lastYearAllowance);
-    p.Line("应收账款（贷）", allowanceRequired);
+    p.Debit("营业外支出-坏账损失", allowanceTopUp);
+    p.Debit("银行存款", -writtenOff);
+    p.Debit("坏账准备", lastYearAllowance);
+    p.Credit("应收账款", allowanceRequired);
   }
   if (writtenOff > 0) {
-    p.Line("营业外支出-坏账损失（借）", allowanceTopUp);
-    p.Line("坏账准备（借）", lastYearAllowance);
-    p.Line("银行存款（贷）", writtenOff);
-    p.Line("应收账款（贷）", allowanceRequired);
+    p.Debit("营业外支出-坏账损失", allowanceTopUp);
+    p.Debit("坏账准备", lastYearAllowance);
+    p.Credit("银行存款", writtenOff);
+    p.Credit("应收账款", allowanceRequired);
   }
 }
 

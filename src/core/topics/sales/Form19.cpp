@@ -5,8 +5,7 @@ namespace varnello {
 namespace {
 
 void PressForm19(Press& p) {
-  postings::PressExpense(
-      p, {.debit = "管理费用（借）", .closingHeading = "结转管理费用", .closingCredit = "管理费用（贷）"});
+  postings::PressExpense(p, {.account = "管理费用", .closingHeading = "结转管理费用"});
 }
 
 constexpr auto kItems = postings::TwoFields("管理费用：包括公司经费、劳动保险费、董事会会费等", "管理费用",

@@ -7,15 +7,15 @@ namespace {
 void PressForm20(Press& p) {
   Figure advanced = p.Read(1), vat = p.Read(2);
   p.Heading("垫付款项");
-  p.Line("其他应收款（借）", advanced);
-  p.Line("应交税费-应交增值税（借）", vat);
+  p.Debit("其他应收款", advanced);
+  p.Debit("应交税费-应交增值税", vat);
   Figure total = p.Check(vat + advanced);
-  p.Line("银行存款（贷）", total);
+  p.Credit("银行存款", total);
   p.Blank();
   p.Heading("收回款项");
-  p.Line("银行存款（借）", total);
-  p.Line("其他应收款（贷）", advanced);
-  p.Line("应交税费-应交增值税（贷）", vat);
+  p.Debit("银行存款", total);
+  p.Credit("其他应收款", advanced);
+  p.Credit("应交税费-应交增值税", vat);
 }
 
 constexpr auto kItems = postings::TwoFields("其他应收款：收取保险公司赔款、职工垫款备用金租金、押金等",

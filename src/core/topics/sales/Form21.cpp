@@ -5,8 +5,7 @@ namespace varnello {
 namespace {
 
 void PressForm21(Press& p) {
-  postings::PressExpense(
-      p, {.debit = "销售费用（借）", .closingHeading = "结转销售费用", .closingCredit = "销售费用（贷）"});
+  postings::PressExpense(p, {.account = "销售费用", .closingHeading = "结转销售费用"});
 }
 
 constexpr auto kItems = postings::TwoFields(

@@ -8,14 +8,14 @@ void PressForm22(Press& p) {
   Figure payable = p.Read(1), inputVat = p.Read(2);
   p.Heading("计提付款");
   Figure total = p.Check(inputVat + payable);
-  p.Line("各种费用（借）", total);
-  p.Line("其他应付款（贷）", payable);
-  p.Line("应交增值税（进）（贷）", inputVat);
+  p.Debit("各种费用", total);
+  p.Credit("其他应付款", payable);
+  p.Credit("应交增值税（进）", inputVat);
   p.Blank();
   p.Heading("支付款项");
-  p.Line("其他应付款（借）", payable);
-  p.Line("应交增值税（进）（借）", inputVat);
-  p.Line("各种费用（贷）", total);
+  p.Debit("其他应付款", payable);
+  p.Debit("应交增值税（进）", inputVat);
+  p.Credit("各种费用", total);
 }
 
 constexpr auto kItems = postings::TwoFields("其他应付款：应付租入固定资产和包装物的租金、暂付款项等",

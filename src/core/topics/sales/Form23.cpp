@@ -5,7 +5,7 @@ namespace varnello {
 namespace {
 
 void PressForm23(Press& p) {
-  postings::PressExpense(p, {.debit = "制造费用（借）"});
+  postings::PressExpense(p, {.account = "制造费用"});
 }
 
 constexpr auto kItems = postings::TwoFields("制造费用：包括间接材料费、折旧费、低值易耗品等", "制造费用",

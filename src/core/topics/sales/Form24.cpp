@@ -5,8 +5,7 @@ namespace varnello {
 namespace {
 
 void PressForm24(Press& p) {
-  postings::PressExpense(
-      p, {.debit = "财务费用（借）", .closingHeading = "结转财务费用", .closingCredit = "财务费用（贷）"});
+  postings::PressExpense(p, {.account = "财务费用", .closingHeading = "结转财务费用"});
 }
 
 constexpr auto kItems = postings::TwoFields("财务费用：包括利息支出、汇兑损失、手续费等", "财务费用",

@@ -5,7 +5,7 @@ namespace varnello {
 namespace {
 
 void PressForm25(Press& p) {
-  postings::PressExpense(p, {.debit = "其他费用（借）"});
+  postings::PressExpense(p, {.account = "其他费用"});
 }
 
 constexpr auto kItems =

@@ -5,7 +5,7 @@ namespace varnello {
 namespace {
 
 void PressForm26(Press& p) {
-  postings::PressExpense(p, {.debit = "生产成本（借）"});
+  postings::PressExpense(p, {.account = "生产成本"});
 }
 
 constexpr auto kItems = postings::TwoFields("生产成本：包括直接材料费、直接人工、制造费用等", "生产成本",

@@ -11,31 +11,31 @@ void PressForm70(Press& p) {
   Figure quantity = p.Read(1), unitPrice = p.Read(2), unitCost = p.Read(3), commissionRate = p.Read(4);
   p.Heading("发出商品");
   Figure cost = p.Check(unitCost * quantity);
-  p.Line("发出商品（借）", cost);
-  p.Line("库存商品（贷）", cost);
+  p.Debit("发出商品", cost);
+  p.Credit("库存商品", cost);
   p.Blank();
   p.Heading("收到清单");
   Figure revenue = p.Check(unitPrice * quantity);
   Figure outputVat = p.Check(revenue * kOutputVatRate);
   Figure receivable = p.Check(revenue + outputVat);
-  p.Line("应收账款（借）", receivable);
-  p.Line("主营业务收入（贷）", revenue);
-  p.Line("应交税费-应交增值税（销）（贷）", outputVat);
+  p.Debit("应收账款", receivable);
+  p.Credit("主营业务收入", revenue);
+  p.Credit("应交税费-应交增值税（销）", outputVat);
   p.Blank();
-  p.Line("主营业务成本（借）", cost);
-  p.Line("发出商品（贷）", cost);
+  p.Debit("主营业务成本", cost);
+  p.Credit("发出商品", cost);
   p.Blank();
   Figure commission = p.Check(revenue * commissionRate);
   Figure commissionVat = p.Check(commission * kCommissionVatRate);
   Figure withheld = p.Check(commission + commissionVat);  // what the agent withholds
-  p.Line("销售费用（借）", commission);
-  p.Line("应交税费-应交增值税（进）（借）", commissionVat);
-  p.Line("应收账款（贷）", withheld);
+  p.Debit("销售费用", commission);
+  p.Debit("应交税费-应交增值税（进）", commissionVat);
+  p.Credit("应收账款", withheld);
   p.Blank();
   p.Heading("收到货款");
   Figure received = p.Check(receivable - withheld);
-  p.Line("银行存款（借）", received);
-  p.Line("应收账款（贷）", received);
+  p.Debit("银行存款", received);
+  p.Credit("应收账款", received);
 }
 
 constexpr Item kItems[] = {Field(1, "销售商品数量"), Field(2, "销售单价"), Field(3, "销售成本"),

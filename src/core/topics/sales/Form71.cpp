@@ -8,13 +8,13 @@ void PressForm71(Press& p) {
   Figure salesPrice = p.Read(1), outputVat = p.Read(2), cost = p.Read(3);
   p.Heading("确认收入");
   Figure receivable = p.Check(salesPrice + outputVat);
-  p.Line("应收账款（借）", receivable);
-  p.Line("其他业务收入（贷）", salesPrice);
-  p.Line("应交税费-应交增值税（销）（贷）", outputVat);
+  p.Debit("应收账款", receivable);
+  p.Credit("其他业务收入", salesPrice);
+  p.Credit("应交税费-应交增值税（销）", outputVat);
   p.Blank();
   p.Heading("结转原材料成本");
-  p.Line("其他业务成本（借）", cost);
-  p.Line("原材料（贷）", cost);
+  p.Debit("其他业务成本", cost);
+  p.Credit("原材料", cost);
 }
 
 constexpr Item kItems[] = {Field(1, "其他业务总额"), Field(2, "应交增值税（销）"), Field(3, "成本总额")};

@@ -17,24 +17,23 @@ constexpr std::array<Item, 3> TwoFields(std::string_view description, std::strin
 }
 
 struct ExpenseTexts {
-  std::string_view debit = {};           // the expense account with "（借）"
+  std::string_view account = {};         // the expense account
   std::string_view closingHeading = {};  // empty when no closing entry follows
-  std::string_view closingCredit = {};   // the expense account with "（贷）"
 };
 
 // Pays the expense and its input VAT from the bank; then, when the window closes the expense,
 // transfers the expense to the year's profit.
 inline void PressExpense(Press& p, const ExpenseTexts& texts) {
   Figure expense = p.Read(1), inputVat = p.Read(2);
-  p.Line(texts.debit, expense);
-  p.Line("应交税费-应交增值税（借）", inputVat);
+  p.Debit(texts.account, expense);
+  p.Debit("应交税费-应交增值税", inputVat);
   Figure paid = p.Check(inputVat + expense);
-  p.Line("银行存款（贷）", paid);
+  p.Credit("银行存款", paid);
   if (texts.closingHeading.empty()) return;
   p.Blank();
   p.Heading(texts.closingHeading);
-  p.Line("本年利润（借）", expense);
-  p.Line(texts.closingCredit, expense);
+  p.Debit("本年利润", expense);
+  p.Credit(texts.account, expense);
 }
 
 }  // namespace varnello::postings

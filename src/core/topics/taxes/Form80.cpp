@@ -12,10 +12,10 @@ void PressForm80(Press& p) {
   Figure capital = p.Check(share * registeredCapital);
   Figure premium = p.Check(appraisedValue - share * registeredCapital);
   p.Heading("接受投资物");
-  p.Line("库存商品（借）", goods);
+  p.Debit("库存商品", goods);
   p.Line("应交税费-应交增值税（进）", vat);
-  p.Line("实收资本（贷）", capital);
-  p.Line("资本公积-资本溢价（贷）", premium);
+  p.Credit("实收资本", capital);
+  p.Credit("资本公积-资本溢价", premium);
 }
 
 constexpr Item kItems[] = {Field(1, "注册资本"), Field(2, "投资占比"), Field(3, "产品总估值"),

@@ -7,11 +7,11 @@ namespace {
 void PressForm82(Press& p) {
   Figure priceInYuan = p.Read(1), customsDuty = p.Read(2), importVat = p.Read(3), letterOfCredit = p.Read(4);
   Figure goods = p.Check(customsDuty + priceInYuan);
-  p.Line("库存商品（借）", goods);
-  p.Line("应交税费-应交增值税（进）（借）", importVat);
-  p.Line("其他货币资金-信用证存款（贷）", letterOfCredit);
+  p.Debit("库存商品", goods);
+  p.Debit("应交税费-应交增值税（进）", importVat);
+  p.Credit("其他货币资金-信用证存款", letterOfCredit);
   Figure bank = p.Check(((customsDuty + priceInYuan) + importVat) - letterOfCredit);
-  p.Line("银行存款（贷）", bank);
+  p.Credit("银行存款", bank);
 }
 
 constexpr Item kItems[] = {Field(1, "人民币价格"), Field(2, "海关关税"), Field(3, "海关增值税"),

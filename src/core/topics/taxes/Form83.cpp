@@ -9,10 +9,10 @@ void PressForm83(Press& p) {
   // Deductible input VAT on price and freight.
   Figure deductibleInputVat = p.Check((freight + price) * rate, "可抵扣进项税额");
   Figure material = p.Check((freight + price) - deductibleInputVat);
-  p.Line("原材料（借）", material);
-  p.Line("应交税费-应交增值税（进）（借）", deductibleInputVat);
-  p.Line("库存现金（贷）", price);
-  p.Line("银行存款（贷）", freight);
+  p.Debit("原材料", material);
+  p.Debit("应交税费-应交增值税（进）", deductibleInputVat);
+  p.Credit("库存现金", price);
+  p.Credit("银行存款", freight);
 }
 
 constexpr Item kItems[] = {Field(1, "免税产品价格"), Field(2, "运费"), Field(3, "税率")};

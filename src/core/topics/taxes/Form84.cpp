@@ -11,21 +11,21 @@ void PressForm84(Press& p) {
   if (rebuildingCost <= 0) return;
   p.Heading("改造");
   Figure project = p.Check(rebuildingCost + rebuildingVatRate * rebuildingCost);
-  p.Line("在建工程（借）", project);
-  p.Line("原材料（贷）", rebuildingCost);
+  p.Debit("在建工程", project);
+  p.Credit("原材料", rebuildingCost);
   Figure inputVatTransferredOut = p.Check(rebuildingVatRate * rebuildingCost);
-  p.Line("应交税费-应交增值税（进）（贷）", inputVatTransferredOut);
+  p.Credit("应交税费-应交增值税（进）", inputVatTransferredOut);
   p.Blank();
   p.Heading("分发福利");
   Figure welfare = p.Check(welfareVatRate * goodsValue + goodsValue);
-  p.Line("应付职工薪酬（借）", welfare);
-  p.Line("主营业务收入（贷）", goodsValue);
+  p.Debit("应付职工薪酬", welfare);
+  p.Credit("主营业务收入", goodsValue);
   Figure outputVat = p.Check(welfareVatRate * goodsValue);
-  p.Line("应交税费-应交增值税（销）（贷）", outputVat);
+  p.Credit("应交税费-应交增值税（销）", outputVat);
   p.Blank();
   p.Heading("结转成本");
-  p.Line("主营业务成本（借）", cost);
-  p.Line("库存商品（贷）", cost);
+  p.Debit("主营业务成本", cost);
+  p.Credit("库存商品", cost);
 }
 
 constexpr Item kItems[] = {Section("改造"),  Field(1, "在建工程"), Field(2, "税率"), Section("分发福利"),

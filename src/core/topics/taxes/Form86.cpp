@@ -7,16 +7,16 @@ namespace {
 void PressForm86(Press& p) {
   Figure lastMonthUnpaid = p.Read(1), thisMonthDue = p.Read(2), thisMonthUnpaid = p.Read(3);
   p.Heading("本月上缴上月未交增值税");
-  p.Line("应交税费-未交增值税（借）", lastMonthUnpaid);
-  p.Line("银行存款（贷）", lastMonthUnpaid);
+  p.Debit("应交税费-未交增值税", lastMonthUnpaid);
+  p.Credit("银行存款", lastMonthUnpaid);
   p.Blank();
   p.Heading("本月上缴上月应交增值税");
-  p.Line("应交税费-未交增值税（借）", thisMonthDue);
-  p.Line("银行存款（贷）", thisMonthDue);
+  p.Debit("应交税费-未交增值税", thisMonthDue);
+  p.Credit("银行存款", thisMonthDue);
   p.Blank();
   p.Heading("转出本月未交增值税");
-  p.Line("应交税费-应交增值税（借）", thisMonthUnpaid);
-  p.Line("应交税费-未交增值税（贷）", thisMonthUnpaid);
+  p.Debit("应交税费-应交增值税", thisMonthUnpaid);
+  p.Credit("应交税费-未交增值税", thisMonthUnpaid);
 }
 
 constexpr Item kItems[] = {Field(1, "上月未缴增值税"), Field(2, "本月应缴增值税"),

@@ -26,54 +26,54 @@ void PressForm88(Press& p) {
   p.Blank();
 
   p.Heading("购进原材料时");
-  p.Line("原材料（借）", materialPrice);
-  p.Line("应交税费-应交增值税（进）（借）", inputVat);
+  p.Debit("原材料", materialPrice);
+  p.Debit("应交税费-应交增值税（进）", inputVat);
   Figure bought = p.Check(inputVat + materialPrice);
-  p.Line("应付账款/银行存款（贷）", bought);
+  p.Credit("应付账款/银行存款", bought);
   p.Blank();
   p.Heading("销售时");
   Figure receivable = p.Check((domesticRevenue + exportRevenue) + outputVat);
-  p.Line("应收账款/银行存款（借）", receivable);
-  p.Line("主营业务收入-出口（贷）", exportRevenue);
-  p.Line("主营业务收入-内销（贷）", domesticRevenue);
-  p.Line("应交税费-应交增值税（销）（贷）", outputVat);
+  p.Debit("应收账款/银行存款", receivable);
+  p.Credit("主营业务收入-出口", exportRevenue);
+  p.Credit("主营业务收入-内销", domesticRevenue);
+  p.Credit("应交税费-应交增值税（销）", outputVat);
   p.Blank();
 
   p.Heading("不予免抵税额");
-  p.Line("主营业务成本-出口（借）", notExemptedTax);
-  p.Line("应交税费-应交增值税（进项税额转出）（贷）", notExemptedTax);
+  p.Debit("主营业务成本-出口", notExemptedTax);
+  p.Credit("应交税费-应交增值税（进项税额转出）", notExemptedTax);
   p.Blank();
 
   p.Heading("出口抵减内销产品应纳税额");
   if (taxPayable >= 0) {
-    p.Line("应交税费-应交增值税（出口抵减内销产品）（借）", exemptCreditRefund);
-    p.Line("应交税费-应交增值税（出口退税）（贷）", exemptCreditRefund);
+    p.Debit("应交税费-应交增值税（出口抵减内销产品）", exemptCreditRefund);
+    p.Credit("应交税费-应交增值税（出口退税）", exemptCreditRefund);
   }
   // An exempt credit of exactly 0 with a negative tax payable prints none of the offset or refund
   // entries.
   if (taxPayable < 0 && exemptCredit > 0) {
-    p.Line("应交税费-应交增值税（出口抵减内销产品）（借）", exemptCredit);
-    p.Line("应交税费-应交增值税（出口退税）（贷）", exemptCredit);
+    p.Debit("应交税费-应交增值税（出口抵减内销产品）", exemptCredit);
+    p.Credit("应交税费-应交增值税（出口退税）", exemptCredit);
   }
   if (taxPayable < 0 && exemptCredit < 0) {
-    p.Line("其他应收款-出口退税（借）", exemptCreditRefund);
-    p.Line("应交税费-应交增值税（出口退税）（贷）", exemptCreditRefund);
+    p.Debit("其他应收款-出口退税", exemptCreditRefund);
+    p.Credit("应交税费-应交增值税（出口退税）", exemptCreditRefund);
     p.Blank();
     p.Heading("收到退税");
-    p.Line("银行存款（借）", exemptCreditRefund);
-    p.Line("其他应收款-出口退税（贷）", exemptCreditRefund);
+    p.Debit("银行存款", exemptCreditRefund);
+    p.Credit("其他应收款-出口退税", exemptCreditRefund);
   }
   p.Blank();
 
   if (taxPayable > 0) {
     p.Heading("结转本月未交增值税");
-    p.Line("应交税费 - 应交增值税(转出未交)（借）", taxPayable);
-    p.Line("应交税费-未交增值税（贷）", taxPayable);
+    p.Debit("应交税费 - 应交增值税(转出未交)", taxPayable);
+    p.Credit("应交税费-未交增值税", taxPayable);
   }
   if (taxPayable < 0 && exemptCredit > 0) {
     p.Heading("出口退税");
-    p.Line("银行存款（借）", -taxPayable);
-    p.Line("其他应收款-出口退税（贷）", -taxPayable);
+    p.Debit("银行存款", -taxPayable);
+    p.Credit("其他应收款-出口退税", -taxPayable);
   }
 }
 

@@ -11,28 +11,28 @@ void PressForm89(Press& p) {
   if (freight > 0) {
     p.Heading("购买时");
     Figure material = p.Check(price + freight);
-    p.Line("原材料（借）", material);
-    p.Line("应付账款（贷）", freight);
-    p.Line("银行存款（贷）", price);
+    p.Debit("原材料", material);
+    p.Credit("应付账款", freight);
+    p.Credit("银行存款", price);
   }
   p.Blank();
   if (salesReceived > 0) {
     p.Heading("销售时");
     Figure netSales = p.Div(salesReceived, levyRate + 1, "不含税销售额");  // sales net of the levy
     Figure vatDue = p.Check(netSales * levyRate);
-    p.Line("银行存款（借）", salesReceived);
-    p.Line("主营业务收入（贷）", netSales);
-    p.Line("应交税费-应交增值税（贷）", vatDue);
+    p.Debit("银行存款", salesReceived);
+    p.Credit("主营业务收入", netSales);
+    p.Credit("应交税费-应交增值税", vatDue);
     p.Blank();
     p.Heading("上交增值税时");
-    p.Line("应交税费-应交增值税（借）", vatDue);
-    p.Line("银行存款（贷）", vatDue);
+    p.Debit("应交税费-应交增值税", vatDue);
+    p.Credit("银行存款", vatDue);
   }
   p.Blank();
   if (workshopRebuilding > 0) {
     p.Heading("改造车间");
-    p.Line("在建工程（借）", workshopRebuilding);
-    p.Line("原材料（贷）", workshopRebuilding);
+    p.Debit("在建工程", workshopRebuilding);
+    p.Credit("原材料", workshopRebuilding);
   }
 }
 

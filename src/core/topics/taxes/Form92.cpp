@@ -8,14 +8,14 @@ void PressForm92(Press& p) {
   Figure price = p.Read(1), outputVat = p.Read(2), consumptionTaxRate = p.Read(3);
   p.Heading("销售应税产品");
   Figure received = p.Check(outputVat + price);
-  p.Line("银行存款（借）", received);
-  p.Line("主营业务收入（贷）", price);
+  p.Debit("银行存款", received);
+  p.Credit("主营业务收入", price);
   p.Line("应交税费-应交增值税（销）", outputVat);
   p.Blank();
   p.Heading("计算消费税");
   Figure consumptionTax = p.Check(consumptionTaxRate * price);
-  p.Line("税金及附加（借）", consumptionTax);
-  p.Line("应交税费-应交消费税（贷）", consumptionTax);
+  p.Debit("税金及附加", consumptionTax);
+  p.Credit("应交税费-应交消费税", consumptionTax);
 }
 
 constexpr Item kItems[] = {Field(1, "价款"), Field(2, "增值税"), Field(3, "消费税率")};

@@ -11,9 +11,9 @@ void PressForm93(Press& p) {
   p.Heading("工程领用");
   if (constructionCost > 0) {
     Figure project = p.Check(consumptionTax + constructionCost);
-    p.Line("在建工程（借）", project);
-    p.Line("库存商品（贷）", constructionCost);
-    p.Line("应交税费-应交消费税（贷）", consumptionTax);
+    p.Debit("在建工程", project);
+    p.Credit("库存商品", constructionCost);
+    p.Credit("应交税费-应交消费税", consumptionTax);
   }
   p.Blank();
   if (welfareCost > 0) {
@@ -21,14 +21,14 @@ void PressForm93(Press& p) {
     Figure welfareConsumptionTax = p.Check(consumptionTaxRate * sellingPrice, "消费税");
     Figure welfareCharge = p.Check(sellingPrice + outputVat);
     p.Heading("员工补贴领用");
-    p.Line("应付职工薪酬-职工福利费（借）", welfareCharge);
-    p.Line("税金及附加（借）", welfareConsumptionTax);
-    p.Line("主营业务收入（贷）", sellingPrice);
-    p.Line("应交税费-应交增值税（销）（贷）", outputVat);
-    p.Line("应交税费-应交消费税（贷）", welfareConsumptionTax);
+    p.Debit("应付职工薪酬-职工福利费", welfareCharge);
+    p.Debit("税金及附加", welfareConsumptionTax);
+    p.Credit("主营业务收入", sellingPrice);
+    p.Credit("应交税费-应交增值税（销）", outputVat);
+    p.Credit("应交税费-应交消费税", welfareConsumptionTax);
     p.Blank();
-    p.Line("主营业务成本（借）", welfareCost);
-    p.Line("库存商品（贷）", welfareCost);
+    p.Debit("主营业务成本", welfareCost);
+    p.Credit("库存商品", welfareCost);
   }
 }
 

@@ -8,35 +8,35 @@ namespace {
 void PressForm94(Press& p) {
   Figure cost = p.Read(1), processingFee = p.Read(2), vatRate = p.Read(3), consumptionTax = p.Read(4);
   p.Heading("用于生产应税消费品");
-  p.Line("委托加工物资（借）", cost);
-  p.Line("原材料（贷）", cost);
+  p.Debit("委托加工物资", cost);
+  p.Credit("原材料", cost);
   p.Blank();
-  p.Line("委托加工物资（借）", processingFee);
+  p.Debit("委托加工物资", processingFee);
   Figure inputVat = p.Check(vatRate * processingFee, "进项税额");  // input VAT on the fee
-  p.Line("应交税费-应交增值税（进）（借）", inputVat);
-  p.Line("应交税费-应交消费税（借）", consumptionTax);
+  p.Debit("应交税费-应交增值税（进）", inputVat);
+  p.Debit("应交税费-应交消费税", consumptionTax);
   Figure payableToProcessor = p.Check((processingFee + inputVat) + consumptionTax, "应付加工费");
-  p.Line("应付账款（贷）", payableToProcessor);
+  p.Credit("应付账款", payableToProcessor);
   p.Blank();
   Figure returnedForProduction = p.Check(processingFee + cost);
-  p.Line("原材料（借）", returnedForProduction);
-  p.Line("委托加工物资（贷）", returnedForProduction);
+  p.Debit("原材料", returnedForProduction);
+  p.Credit("委托加工物资", returnedForProduction);
   p.Blank();
   p.Blank();
   p.Blank();
 
   p.Heading("用于销售");
-  p.Line("委托加工物资（借）", cost);
-  p.Line("原材料（贷）", cost);
+  p.Debit("委托加工物资", cost);
+  p.Credit("原材料", cost);
   p.Blank();
   Figure processingCharge = p.Check(consumptionTax + processingFee);
-  p.Line("委托加工物资（借）", processingCharge);
-  p.Line("应交税费-应交增值税（借）", inputVat);
-  p.Line("应付账款（贷）", payableToProcessor);
+  p.Debit("委托加工物资", processingCharge);
+  p.Debit("应交税费-应交增值税", inputVat);
+  p.Credit("应付账款", payableToProcessor);
   p.Blank();
   Figure returnedForSale = p.Check((consumptionTax + processingFee) + cost);
-  p.Line("原材料（借）", returnedForSale);
-  p.Line("委托加工物资（贷）", returnedForSale);
+  p.Debit("原材料", returnedForSale);
+  p.Credit("委托加工物资", returnedForSale);
 }
 
 constexpr Item kItems[] = {Field(1, "成本"), Field(2, "应付加工费"), Field(3, "增值税税率"),

@@ -9,10 +9,10 @@ void PressForm95(Press& p) {
   Figure dutiablePrice = p.Read(1), customsDuty = p.Read(2), consumptionTaxRate = p.Read(3),
          vatRate = p.Read(4), consumptionTaxPaid = p.Read(5), vatPaid = p.Read(6);
   Figure goods = p.Check((customsDuty + dutiablePrice) + consumptionTaxPaid);
-  p.Line("库存商品（借）", goods);
-  p.Line("应交税费-应交增值税（进）（借）", vatPaid);
+  p.Debit("库存商品", goods);
+  p.Debit("应交税费-应交增值税（进）", vatPaid);
   Figure paid = p.Check(((customsDuty + dutiablePrice) + consumptionTaxPaid) + vatPaid);
-  p.Line("银行存款（贷）", paid);
+  p.Credit("银行存款", paid);
   p.Blank();
   // A rate of 1 leaves no composite price: the division by 1 - consumptionTaxRate faults here.
   Figure consumptionTax =

@@ -7,17 +7,17 @@ namespace {
 void PressForm97(Press& p) {
   Figure revenue = p.Read(1), businessTaxRate = p.Read(2), lastMonthTax = p.Read(3);
   p.Heading("取得营业收入");
-  p.Line("银行存款（借）", revenue);
-  p.Line("主营业务收入（贷）", revenue);
+  p.Debit("银行存款", revenue);
+  p.Credit("主营业务收入", revenue);
   p.Blank();
   p.Heading("计提营业税");
   Figure businessTax = p.Check(businessTaxRate * revenue);
-  p.Line("营业税金及附加（借）", businessTax);
-  p.Line("应交税费（贷）", businessTax);
+  p.Debit("营业税金及附加", businessTax);
+  p.Credit("应交税费", businessTax);
   p.Blank();
   p.Heading("上缴上月税金");
-  p.Line("应交税费-应交营业税（借）", lastMonthTax);
-  p.Line("银行存款（贷）", lastMonthTax);
+  p.Debit("应交税费-应交营业税", lastMonthTax);
+  p.Credit("银行存款", lastMonthTax);
 }
 
 constexpr Item kItems[] = {Field(1, "当月收入"), Field(2, "营业税率"), Field(3, "上月应交营业税")};

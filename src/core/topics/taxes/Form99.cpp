@@ -10,20 +10,20 @@ void PressForm99(Press& p) {
          taxRate = p.Read(5);
   if (incomeTaxWithheld > 0) {
     p.Heading("计提并发放工资");
-    p.Line("应付职工薪酬（借）", wages);
-    p.Line("应交税费-应交个税（贷）", incomeTaxWithheld);
+    p.Debit("应付职工薪酬", wages);
+    p.Credit("应交税费-应交个税", incomeTaxWithheld);
     Figure net = p.Check(wages - incomeTaxWithheld);
-    p.Line("银行存款（贷）", net);
+    p.Credit("银行存款", net);
   }
   if (taxRate > 0) {
     p.Heading("计提时");
     Figure incomeTax = p.Check((profit - interestIncome) * taxRate);  // interest income is not taxed
-    p.Line("所得税费用（借）", incomeTax);
-    p.Line("应交税费-应交所得税（贷）", incomeTax);
+    p.Debit("所得税费用", incomeTax);
+    p.Credit("应交税费-应交所得税", incomeTax);
     p.Blank();
     p.Heading("上交时");
-    p.Line("应交税费-应交所得税（借）", incomeTax);
-    p.Line("银行存款（贷）", incomeTax);
+    p.Debit("应交税费-应交所得税", incomeTax);
+    p.Credit("银行存款", incomeTax);
   }
 }
 
