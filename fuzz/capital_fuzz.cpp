@@ -1,6 +1,8 @@
 // Fuzz target: capital numerals agree with rounding to the 分. Eight bytes are a double, other
 // inputs an amount as text; the numerals are read back to 分 and compared with a reference that
 // rounds the 15 significant digits printf prints half away from zero, in integer arithmetic.
+// The rule both keep: numerals are written only for an amount whose printed 15 digits stay below
+// 10^16 元 (9999999999999998 prints as 1E+16 and is refused).
 #include <charconv>
 #include <cmath>
 #include <cstdint>

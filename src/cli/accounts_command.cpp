@@ -45,7 +45,7 @@ int ListAccounts(const Args& args) {
     uncoded = uncoded || !l.code;
     if (asJson) {
       json.beginObject().key("account").string(l.printed.account);
-      // A user's chart may name its accounts in another encoding: JSON text stays UTF-8.
+      // A user's chart is read as UTF-8 (GBK converted); the JSON text stays UTF-8 whatever.
       auto part = [&](std::string_view key, const std::string AccountCode::*text) {
         json.key(key);
         l.code ? json.string(ValidUtf8(l.code.value().*text)) : json.null();
@@ -81,7 +81,8 @@ extern const Command kAccountsCommand = {
     "      the standard chart of accounts and the windows that print it, one per line: code,\n"
     "      account as printed, account in the chart (levels joined by -), windows; tab-separated.\n"
     "      --chart FILE lays the user's own chart over the standard one: CSV rows of\n"
-    "      科目编码,科目名称 (a header row allowed); detail accounts then take its codes. json gives\n"
+    "      科目编码,科目名称 (a header row allowed; UTF-8 or GBK, any line ends; a fault names its\n"
+    "      line); detail accounts then take its codes. json gives\n"
     "      {\"accounts\": [{\"account\", \"code\", \"name\", \"general\", \"general_code\", \"detail\",\n"
     "      \"windows\"}]}. Exit status: 0 every account has a code, 1 some has none.\n"};
 

@@ -3,6 +3,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <charconv>
 #include <ctime>
 #include <iostream>
@@ -20,6 +21,7 @@
 #include "core/engine/topic.h"
 #include "core/entries/entries.h"
 #include "core/entries/table.h"
+#include "core/files/csv.h"
 #include "core/files/whole_file.h"
 #include "core/search/keyword_index.h"
 #include "core/vouchers/voucher.h"
@@ -91,6 +93,21 @@ std::optional<BookOptions> ParseBookOptions(Options& options) {
   std::optional<std::string_view> preparer = value("--preparer");
   if (missing) return std::nullopt;
   if (preparer) book.voucher.preparer = std::string(*preparer);
+  // Texts every output must show whole: no control character (a NUL would cut the workbook's
+  // cell short), no more than a spreadsheet cell holds.
+  for (auto [name, text] :
+       {std::pair{"--word", book.voucher.word}, std::pair{"--preparer", book.voucher.preparer}}) {
+    if (HasControls(text)) {
+      UsageError(std::string("press: ") + name + " holds a control character");
+      return std::nullopt;
+    }
+    if (std::count_if(text.begin(), text.end(),
+                      [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }) > 32767) {
+      UsageError(std::string("press: ") + name +
+                 " is longer than a spreadsheet cell holds (32767 characters)");
+      return std::nullopt;
+    }
+  }
   if (!whole("--number", 1, 99999999, book.voucher.firstNumber) ||
       !whole("--attachments", 0, 9999, book.voucher.attachments) ||
       !whole("--per-page", 1, 3, book.layout.perPage)) {

@@ -17,6 +17,7 @@
 #include "cli/commands.h"
 #include "cli/module_loader.h"
 #include "cli/options.h"
+#include "core/files/csv.h"
 #include "core/files/whole_file.h"
 #include "core/practice/class_report.h"
 #include "core/practice/exercise_set.h"
@@ -150,15 +151,17 @@ int MarkExerciseSet(const Args& args) {
     return kIoError;
   }
   const std::string dir(*output);
-  for (const auto& [name, bytes] : {std::pair{"/report.csv", ReportCsv(marked)},
-                                    std::pair{"/report.html", ReportHtml(marked, set.set)}}) {
-    if (std::string reason = WriteWholeFile(dir + name, bytes); !reason.empty()) {
-      std::cerr << "varnello-cli: cannot write " << dir << name << ": " << reason << "\n";
-      return kIoError;
-    }
+  // The two reports are written together or not at all: never a new report.csv beside an old
+  // report.html.
+  const std::string csv = ReportCsv(marked), html = ReportHtml(marked, set.set);
+  if (std::string reason = WriteWholeFiles({{dir + "/report.csv", csv}, {dir + "/report.html", html}});
+      !reason.empty()) {
+    std::cerr << "varnello-cli: set mark: cannot write " << reason << "\n";
+    return kIoError;
   }
   for (const FileProblem& p : marked.problems)
-    std::cerr << "varnello-cli: not marked: " << p.file << ": " << p.reason << "\n";
+    std::cerr << "varnello-cli: not marked: " << WithoutControls(p.file) << ": " << WithoutControls(p.reason)
+              << "\n";
   std::string summary = "marked " + std::to_string(marked.students.size()) + " students on " +
                         std::to_string(set.set.exercises.size()) + " questions of set " + set.set.id;
   if (!marked.problems.empty()) summary += "; " + std::to_string(marked.problems.size()) + " not marked";
@@ -208,11 +211,12 @@ int PrintExerciseSet(const Args& args) {
     std::cerr << "varnello-cli: cannot make " << *output << ": " << error << "\n";
     return kIoError;
   }
-  for (const auto& [path, bytes] : files) {
-    if (std::string reason = WriteWholeFile(path, *bytes); !reason.empty()) {
-      std::cerr << "varnello-cli: cannot write " << path << ": " << reason << "\n";
-      return kIoError;
-    }
+  // The sheet and its key are written together or not at all; one path for both is refused.
+  std::vector<FileToWrite> writes;
+  for (const auto& [path, bytes] : files) writes.push_back({path, *bytes});
+  if (std::string reason = WriteWholeFiles(writes); !reason.empty()) {
+    std::cerr << "varnello-cli: set print: cannot write " << reason << "\n";
+    return kIoError;
   }
   return 0;
 }

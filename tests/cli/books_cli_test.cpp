@@ -112,13 +112,17 @@ TEST(Books, AccountsListEveryPrintedAccountWithItsCode) {
   EXPECT_NE(
       Cli("accounts --chart " + chart).out.find("110101\t交易性金融资产-成本\t交易性金融资产-成本\tForm6\n"),
       std::string::npos);
-  // A chart in another encoding (GBK, say) still gives a listing in JSON, which is UTF-8: a byte
-  // that begins no UTF-8 character reads as U+FFFD.
+  // A chart saved as GBK (银行 is D2 F8 D0 D0) is read as the names it holds.
   std::ofstream(chart) << "1002,\xD2\xF8\xD0\xD0\n";
   CliRun gbk = Cli("accounts --json --chart " + chart);
   EXPECT_EQ(gbk.status, 0);
-  EXPECT_NE(gbk.out.find(R"("code":"1002","name":"����")"), std::string::npos) << gbk.out;
+  EXPECT_NE(gbk.out.find(R"("code":"1002","name":"银行")"), std::string::npos) << gbk.out;
   EXPECT_NO_THROW(ParseJson(gbk.out));
+  // Bytes that are neither UTF-8 nor GBK are refused with their line.
+  std::ofstream(chart) << "1001,现金\n1002,\x80\n";
+  CliRun bad = RunCommand(std::string(VARNELLO_CLI) + " accounts --chart " + chart + " 2>&1");
+  EXPECT_EQ(bad.status, 2);
+  EXPECT_NE(bad.out.find("第 2 行：既不是 UTF-8 也不是 GBK 编码的文字"), std::string::npos) << bad.out;
   std::ofstream(chart) << "1101,\n";
   EXPECT_EQ(Cli("accounts --chart " + chart).status, 2);
   EXPECT_EQ(Cli("accounts --chart " + Folder() + "/none.csv").status, 4);

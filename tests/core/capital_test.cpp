@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <string>
 
 namespace varnello {
 namespace {
@@ -102,6 +104,40 @@ TEST(CapitalAmount, BeyondTheUnits) {
   EXPECT_EQ(CapitalAmount(-2e300), std::nullopt);
   EXPECT_EQ(CapitalAmount(std::numeric_limits<double>::infinity()), std::nullopt);
   EXPECT_EQ(CapitalAmount(std::nan("")), std::nullopt);
+  // Just below 10^16 but printed as 1E+16: refused with the amount as printed, never written
+  // with figures the print does not show (0009999999999999998.7077 reads as this double).
+  EXPECT_EQ(CapitalOfAmount(9999999999999998.0).refusal, CapitalRefusal::Beyond);
+  EXPECT_EQ(CapitalOfAmount(-9999999999999996.0).refusal, CapitalRefusal::Beyond);
+  EXPECT_EQ(CapitalAmount(999999999999990.0), CapitalOfDecimal("999999999999990").text);
+}
+
+// Whole 分 are written exactly, also where 分 / 100 as a double would round: each amount agrees
+// with the numerals of its own decimal digits, and the sign and the limit hold.
+TEST(CapitalAmount, OfWholeFen) {
+  const std::int64_t kFen[] = {0,
+                               1,
+                               10,
+                               99,
+                               100,
+                               101,
+                               1000000,
+                               36028797018964100,
+                               37037036703703700,
+                               36028797018964194,
+                               999999999999999999,
+                               -5,
+                               -36028797018964100};
+  for (std::int64_t fen : kFen) {
+    std::uint64_t m = fen < 0 ? 0 - static_cast<std::uint64_t>(fen) : static_cast<std::uint64_t>(fen);
+    std::string cents = std::to_string(m % 100);
+    std::string decimal =
+        (fen < 0 ? "-" : "") + std::to_string(m / 100) + "." + (cents.size() < 2 ? "0" : "") + cents;
+    EXPECT_EQ(CapitalOfFen(fen).text, CapitalOfDecimal(decimal).text) << fen;
+  }
+  EXPECT_EQ(CapitalOfFen(36028797018964100).text,
+            "叁佰陆拾万贰仟捌佰柒拾玖亿柒仟零壹拾捌万玖仟陆佰肆拾壹元整");
+  EXPECT_EQ(CapitalOfFen(1000000000000000000).refusal, CapitalRefusal::Beyond);
+  EXPECT_EQ(CapitalOfFen(std::numeric_limits<std::int64_t>::min()).refusal, CapitalRefusal::Beyond);
 }
 
 TEST(CapitalAmount, OfAPrintedAmount) {

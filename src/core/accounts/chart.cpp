@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/accounts/names.h"
+#include "core/files/csv.h"
 
 namespace varnello {
 
@@ -67,36 +68,27 @@ std::string_view OwnName(std::string_view name) {
   return name.substr(cut);
 }
 
-// Splits one CSV record from `text` at `pos` into cells; false at the end of the text.
-bool CsvRecord(std::string_view text, std::size_t& pos, std::vector<std::string>& cells) {
-  cells.clear();
-  if (pos >= text.size()) return false;
-  std::string cell;
-  bool quoted = false;
-  while (pos < text.size()) {
-    char c = text[pos++];
-    if (quoted) {
-      if (c == '"' && pos < text.size() && text[pos] == '"') {
-        cell += '"';
-        ++pos;
-      } else if (c == '"') {
-        quoted = false;
-      } else {
-        cell += c;
-      }
-    } else if (c == '"') {
-      quoted = true;
-    } else if (c == ',') {
-      cells.push_back(std::move(cell));
-      cell.clear();
-    } else if (c == '\n') {
-      break;
-    } else {
-      cell += c;
-    }
+// Longest code a user's chart may give: codes of accounting software run to a few levels of
+// two to four digits; a longer "code" is not one (and sub-account lookups stay short).
+constexpr std::size_t kLongestCode = 32;
+// Longest name: what a spreadsheet cell holds (32,767 characters), so that every output that
+// shows the name (import CSV, workbook, voucher) shows it whole.
+constexpr std::size_t kLongestName = 32767;
+
+// A user's cell as a message quotes it: without control characters, and its first 40
+// characters only.
+std::string Shown(std::string_view cell) {
+  std::size_t at = 0;
+  for (std::size_t chars = 0; at < cell.size(); ++at) {
+    if ((static_cast<unsigned char>(cell[at]) & 0xC0) != 0x80 && chars++ == 40) break;
   }
-  cells.push_back(std::move(cell));
-  return true;
+  return WithoutControls(cell.substr(0, at)) + (at < cell.size() ? "…" : "");
+}
+
+std::size_t Utf8Length(std::string_view s) {
+  std::size_t n = 0;
+  for (char c : s) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return n;
 }
 
 }  // namespace
@@ -116,27 +108,34 @@ const Chart& Chart::Standard() {
 
 std::optional<Chart> Chart::WithUserCsv(std::string_view csv, std::string* error) {
   Chart chart = Standard();
-  if (csv.starts_with("\xEF\xBB\xBF")) csv.remove_prefix(3);
-  std::size_t pos = 0;
-  std::vector<std::string> cells;
-  int line = 0;
+  auto fail = [error](std::size_t line, const std::string& reason) {
+    if (error != nullptr) *error = (line == 0 ? "" : "第 " + std::to_string(line) + " 行：") + reason;
+    return std::nullopt;
+  };
+  CsvReader reader(csv);
+  CsvRecord record;
+  bool first = true;
   std::map<std::string, std::string> user;
-  while (CsvRecord(csv, pos, cells)) {
-    ++line;
+  while (reader.Next(record)) {
+    std::vector<std::string>& cells = record.fields;
     std::string code(Trim(cells[0]));
     std::string name(cells.size() > 1 ? Trim(cells[1]) : std::string_view());
     if (code.empty() && name.empty()) continue;
     // A header row names its columns (科目编码, 科目代码 …) instead of giving a code.
-    if (line == 1 && !IsDigits(code)) continue;
-    if (!IsDigits(code) || name.empty()) {
-      if (error != nullptr) {
-        *error = "第 " + std::to_string(line) + " 行：" +
-                 (IsDigits(code) ? std::string("缺少科目名称") : "科目编码“" + code + "”不是数字");
-      }
-      return std::nullopt;
-    }
+    bool header = first && !IsDigits(code);
+    first = false;
+    if (header) continue;
+    if (!IsDigits(code)) return fail(record.line, "科目编码“" + Shown(code) + "”不是数字");
+    if (name.empty()) return fail(record.line, "缺少科目名称");
+    if (code.size() > kLongestCode)
+      return fail(record.line, "科目编码超过 " + std::to_string(kLongestCode) + " 位");
+    if (HasControls(name)) return fail(record.line, "科目名称含有控制字符（如 NUL、换行、制表符）");
+    if (Utf8Length(name) > kLongestName)
+      return fail(record.line, "科目名称超过 " + std::to_string(kLongestName) + " 个字符");
     user[code] = name;
   }
+  if (!reader.error().empty()) return fail(0, reader.error());
+  if (user.empty()) return fail(0, "科目表里没有科目行（每行应是 科目编码,科目名称）");
   // The user's name replaces the standard one; the standard name still leads to the code.
   for (const auto& [code, name] : user) chart.names_[code] = std::string(OwnName(name));
   // First-level accounts are those no other account of the chart is a prefix of: the user's

@@ -4,6 +4,9 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <string_view>
 
 #include "core/entries/entries.h"
@@ -140,6 +143,12 @@ Capital CapitalOfDecimal(std::string_view text) {
 
 Capital CapitalOfAmount(double value) {
   if (!std::isfinite(value)) return {std::nullopt, CapitalRefusal::Beyond};
+  // An amount that prints as 1E+16 (its 15 significant digits round up to 10^16 元) is beyond
+  // the units, though its exact value is a little below: the numerals never show a figure the
+  // printed amount does not.
+  char printed[40];
+  std::snprintf(printed, sizeof printed, "%.14e", std::fabs(value));
+  if (std::atoi(std::strchr(printed, 'e') + 1) >= 16) return {std::nullopt, CapitalRefusal::Beyond};
   char buf[64];
   char* end = WriteShortest(buf, value);
   Capital capital = CapitalOfDecimal(std::string_view(buf, static_cast<std::size_t>(end - buf)));
@@ -148,6 +157,12 @@ Capital CapitalOfAmount(double value) {
     if (shown.text) return shown;
   }
   return capital;
+}
+
+Capital CapitalOfFen(std::int64_t fen) {
+  std::uint64_t cents = fen < 0 ? 0 - static_cast<std::uint64_t>(fen) : static_cast<std::uint64_t>(fen);
+  if (cents >= kYi * kYi * 100) return {std::nullopt, CapitalRefusal::Beyond};
+  return {FromFen(fen < 0, cents), CapitalRefusal::None};
 }
 
 std::optional<std::string> CapitalAmount(double value) {

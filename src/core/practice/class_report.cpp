@@ -97,13 +97,10 @@ ClassMarking MarkClass(const ExerciseSet& set, const std::vector<AnswerFile>& fi
 
 namespace {
 
-// A cell as the students typed it, kept from being run as a formula when a spreadsheet program
-// opens the report: text beginning with =, +, -, @, a tab or a carriage return gets a leading
-// apostrophe, which such programs show as text and do not evaluate.
-std::string SheetText(std::string_view text) {
-  if (!text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos)
-    return "'" + std::string(text);
-  return std::string(text);
+// What a student's file gave (学号, 姓名, an answer quoted in an error) as the page shows it:
+// escaped, without control characters (a NUL or an escape sequence would reach the page raw).
+std::string CleanHtml(std::string_view text) {
+  return EscapeHtml(WithoutControls(text));
 }
 
 }  // namespace
@@ -116,8 +113,9 @@ std::string ReportCsv(const ClassMarking& marking) {
     for (const QuestionResult& q : s.questions) {
       std::string errors;
       for (const QuestionError& e : q.errors) errors += (errors.empty() ? "" : "；") + e.reason;
-      AppendCsvRow(out, {SheetText(s.studentId), SheetText(s.name), std::to_string(q.number),
-                         ScoreText(q.score), std::to_string(q.errors.size()), errors});
+      AppendCsvRow(out, {SheetText(WithoutControls(s.studentId)), SheetText(WithoutControls(s.name)),
+                         std::to_string(q.number), ScoreText(q.score), std::to_string(q.errors.size()),
+                         WithoutControls(errors)});
     }
   }
   return out;
@@ -192,7 +190,7 @@ std::string ReportHtml(const ClassMarking& marking, const ExerciseSet& set) {
     html += "<h2 class=\"problem\">未批改的文件（" + std::to_string(marking.problems.size()) +
             "）</h2>\n<table class=\"problem\">\n<tr><th>文件</th><th>原因</th></tr>\n";
     for (const FileProblem& p : marking.problems)
-      html += "<tr><td>" + EscapeHtml(p.file) + "</td><td>" + EscapeHtml(p.reason) + "</td></tr>\n";
+      html += "<tr><td>" + CleanHtml(p.file) + "</td><td>" + CleanHtml(p.reason) + "</td></tr>\n";
     html += "</table>\n";
   }
 
@@ -235,7 +233,7 @@ std::string ReportHtml(const ClassMarking& marking, const ExerciseSet& set) {
   } else {
     html += "<table>\n<tr><th>题号</th><th>错误</th><th>人数</th></tr>\n";
     for (const auto& [what, count] : ranked) {
-      html += "<tr><td class=\"n\">" + std::to_string(what.first) + "</td><td>" + EscapeHtml(what.second) +
+      html += "<tr><td class=\"n\">" + std::to_string(what.first) + "</td><td>" + CleanHtml(what.second) +
               "</td><td class=\"n\">" + std::to_string(count) + "</td></tr>\n";
     }
     html += "</table>\n";
@@ -245,8 +243,8 @@ std::string ReportHtml(const ClassMarking& marking, const ExerciseSet& set) {
   for (const SetExercise& e : set.exercises) html += "<th>" + std::to_string(e.number) + "</th>";
   html += "</tr>\n";
   for (const StudentResult& s : marking.students) {
-    html += "<tr><td>" + EscapeHtml(s.studentId) + "</td><td>" + EscapeHtml(s.name) +
-            "</td><td class=\"n\">" + ScoreText(s.total) + "</td><td class=\"n\">" +
+    html += "<tr><td>" + CleanHtml(s.studentId) + "</td><td>" + CleanHtml(s.name) + "</td><td class=\"n\">" +
+            ScoreText(s.total) + "</td><td class=\"n\">" +
             Percent(questions ? s.total / static_cast<double>(questions) : 0) + "</td>";
     for (const QuestionResult& q : s.questions) html += "<td class=\"n\">" + ScoreText(q.score) + "</td>";
     html += "</tr>\n";

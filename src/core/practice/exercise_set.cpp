@@ -304,6 +304,8 @@ std::string SetText(const ExerciseSet& set) {
 
 SetReading ReadSet(std::string_view text) {
   SetReading reading;
+  // A byte-order mark, as editors on Windows write before UTF-8 text, is no part of the JSON.
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
   if (!simdjson::validate_utf8(text.data(), text.size())) {
     reading.error = "练习集文件不是 UTF-8 文本";
     return reading;
@@ -405,46 +407,50 @@ std::string AnswersCsv(const SetAnswers& answers) {
 
 AnswersReading ReadAnswersCsv(std::string_view text, const ExerciseSet& set) {
   AnswersReading reading;
-  constexpr std::string_view kBom = "\xEF\xBB\xBF";
-  if (text.starts_with(kBom)) text.remove_prefix(kBom.size());
-  if (!simdjson::validate_utf8(text.data(), text.size())) {
-    reading.error = "答案文件不是 UTF-8 文本";
-    return reading;
-  }
-  std::vector<CsvRecord> records = ReadCsv(text, reading.error);
-  if (!reading.error.empty()) return reading;
-  // Blank lines carry nothing.
-  std::erase_if(records, [](const CsvRecord& r) { return r.fields.size() == 1 && r.fields[0].empty(); });
-  std::string header;
-  for (std::string_view h : kAnswersHeader) header += (header.empty() ? "" : ",") + std::string(h);
-  if (records.empty() || !std::equal(records[0].fields.begin(), records[0].fields.end(),
-                                     std::begin(kAnswersHeader), std::end(kAnswersHeader))) {
-    reading.error = RowError(records.empty() ? 1 : records[0].line, "表头应为 " + header);
-    return reading;
-  }
+  // Record by record: only the answers are kept, never the file's cells all at once.
+  CsvReader reader(text);
+  CsvRecord record;
+  bool headed = false;
   std::map<std::string, size_t> studentAt;  // 学号 → index in `students`
-  for (size_t r = 1; r < records.size(); ++r) {
-    const CsvRecord& record = records[r];
-    auto fail = [&](std::string_view reason) {
-      reading.error = RowError(record.line, reason);
-      reading.students.clear();
-      return reading;
-    };
+  auto fail = [&](size_t line, std::string_view reason) {
+    reading.error = RowError(line, reason);
+    reading.students.clear();
+    return reading;
+  };
+  while (reader.Next(record)) {
     const std::vector<std::string>& f = record.fields;
-    if (f.size() != 7) return fail("应有 7 列，却有 " + std::to_string(f.size()) + " 列");
-    if (f[0] != set.id) return fail("答的是练习集 " + f[0] + "，不是本练习集 " + set.id);
-    if (f[1].empty()) return fail("学号是空的");
+    // Blank lines carry nothing.
+    if (f.size() == 1 && f[0].empty()) continue;
+    if (!headed) {
+      if (!std::equal(f.begin(), f.end(), std::begin(kAnswersHeader), std::end(kAnswersHeader))) break;
+      headed = true;
+      continue;
+    }
+    if (f.size() != 7) return fail(record.line, "应有 7 列，却有 " + std::to_string(f.size()) + " 列");
+    if (f[0] != set.id) return fail(record.line, "答的是练习集 " + f[0] + "，不是本练习集 " + set.id);
+    if (f[1].empty()) return fail(record.line, "学号是空的");
     bool blank = f[4].empty() && f[5].empty() && f[6].empty();
     std::optional<std::uint64_t> number = WholeNumber(f[3]);
     if (!(blank && f[3].empty()) && (!number || *number == 0 || *number > set.exercises.size())) {
-      return fail("题号 " + f[3] + " 不在 1 到 " + std::to_string(set.exercises.size()) + " 之间");
+      return fail(record.line,
+                  "题号 " + f[3] + " 不在 1 到 " + std::to_string(set.exercises.size()) + " 之间");
     }
     auto [at, fresh] = studentAt.emplace(f[1], reading.students.size());
     if (fresh) reading.students.push_back(SetAnswers{set.id, f[1], f[2], {}});
     SetAnswers& student = reading.students[at->second];
     if (student.name != f[2])
-      return fail("学号 " + f[1] + " 前面的姓名是 " + student.name + "，这里是 " + f[2]);
+      return fail(record.line, "学号 " + f[1] + " 前面的姓名是 " + student.name + "，这里是 " + f[2]);
     if (!blank) student.lines.push_back({static_cast<int>(*number), AnswerLine{f[4], f[5], f[6]}});
+  }
+  if (!reader.error().empty()) {
+    reading.error = reader.error();
+    reading.students.clear();
+    return reading;
+  }
+  if (!headed) {
+    std::string header;
+    for (std::string_view h : kAnswersHeader) header += (header.empty() ? "" : ",") + std::string(h);
+    return fail(record.fields.empty() ? 1 : record.line, "表头应为 " + header);
   }
   if (reading.students.empty()) reading.error = "没有答题行";
   return reading;

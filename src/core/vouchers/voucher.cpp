@@ -5,23 +5,10 @@
 #include <optional>
 
 #include "core/entries/table.h"
+#include "core/files/csv.h"
 #include "core/journal/fen.h"
 
 namespace varnello {
-
-namespace {
-
-std::string CsvCell(std::string_view cell) {
-  if (cell.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(cell);
-  std::string out = "\"";
-  for (char c : cell) {
-    if (c == '"') out += '"';
-    out += c;
-  }
-  return out + "\"";
-}
-
-}  // namespace
 
 std::optional<VoucherDate> ParseVoucherDate(std::string_view text) {
   auto number = [&text](std::size_t at, std::size_t width, int& out) {
@@ -66,7 +53,7 @@ VoucherSet VouchersOf(const std::vector<Entry>& entries, const Chart& chart, con
     const Entry& entry = entries[i];
     Voucher v;
     v.entry = i;
-    v.summary = entry.heading.empty() ? std::string(summary) : entry.heading;
+    v.summary = WithoutControls(entry.heading.empty() ? summary : std::string_view(entry.heading));
     std::string failure;
     std::size_t debitRows = 0, creditRows = 0;
     for (const EntryRow& row : entry.rows) {
@@ -127,24 +114,18 @@ VoucherSet VouchersOf(const std::vector<Entry>& entries, const Chart& chart, con
 
 std::string ImportCsv(const VoucherSet& set, const VoucherOptions& options) {
   std::string out = "\xEF\xBB\xBF";
-  auto cell = [&out](std::string_view text, bool last = false) {
-    out += CsvCell(text);
-    out += last ? "\r\n" : ",";
-  };
-  for (std::size_t i = 0; i < std::size(kImportHeader); ++i)
-    cell(kImportHeader[i], i + 1 == std::size(kImportHeader));
+  AppendCsvRow(out, std::vector<std::string>(std::begin(kImportHeader), std::end(kImportHeader)));
+  // Text cells a person typed or a chart named are kept from running as formulas; the figures
+  // (a negative amount begins with "-") stay numbers. Control characters are left out, as in the
+  // workbook and on the printed voucher.
+  const std::string word = SheetText(WithoutControls(options.word));
+  const std::string preparer = SheetText(WithoutControls(options.preparer));
   for (const Voucher& v : set.vouchers) {
     for (const VoucherLine& line : v.lines) {
-      cell(options.date);
-      cell(options.word);
-      cell(std::to_string(v.number));
-      cell(std::to_string(options.attachments));
-      cell(v.summary);
-      cell(line.account.code);
-      cell(line.account.name);
-      cell(line.debit != 0 ? FenText(line.debit) : "");
-      cell(line.credit != 0 ? FenText(line.credit) : "");
-      cell(options.preparer, true);
+      AppendCsvRow(out, {options.date, word, std::to_string(v.number), std::to_string(options.attachments),
+                         SheetText(v.summary), line.account.code, SheetText(line.account.name),
+                         line.debit != 0 ? FenText(line.debit) : "",
+                         line.credit != 0 ? FenText(line.credit) : "", preparer});
     }
   }
   return out;

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "core/entries/capital.h"
+#include "core/files/csv.h"
 
 namespace varnello {
 
@@ -107,7 +108,8 @@ void DrawVoucher(Painter& p, const Voucher& v, const VoucherOptions& options,
   p.line(kLeft + 62, y + kTitle - 1.4, kLeft + kTableWidth - 62, y + kTitle - 1.4, 0.3);
   y += kTitle;
   std::optional<VoucherDate> date = ParseVoucherDate(options.date);
-  p.text(x0, y, 60, kInfo, "凭证字号：" + options.word + "-" + std::to_string(v.number), 10, Align::Left);
+  p.text(x0, y, 60, kInfo, "凭证字号：" + WithoutControls(options.word) + "-" + std::to_string(v.number), 10,
+         Align::Left);
   p.text(x0, y, kTableWidth, kInfo, "日期：" + (date ? DateOnVoucher(*date) : options.date), 10,
          Align::Center);
   p.text(x5 - 50, y, 50, kInfo, "附单据 " + std::to_string(options.attachments) + " 张", 10, Align::Right);
@@ -153,7 +155,7 @@ void DrawVoucher(Painter& p, const Voucher& v, const VoucherOptions& options,
     p.line(x0, ry, x5, ry, r == 0 ? 0.3 : 0.15);
   }
   // 合计 in figures and in capital numerals.
-  std::optional<std::string> capital = CapitalAmount(static_cast<double>(v.debit) / 100);
+  std::optional<std::string> capital = CapitalOfFen(v.debit).text;
   p.line(x0, totalTop, x5, totalTop, 0.3);
   p.text(x0, totalTop, c.summary, rowHeight, "合计", 10, Align::Center, true);
   p.text(x1 + 1.5, totalTop, c.general + c.detail - 3, rowHeight, "（大写）" + capital.value_or(""), 10,
@@ -168,7 +170,8 @@ void DrawVoucher(Painter& p, const Voucher& v, const VoucherOptions& options,
   p.line(x4, tableTop, x4, tableBottom);
   // Signatures.
   double sy = tableBottom + 1;
-  const std::string names[] = {"会计主管：", "记账：", "审核：", "出纳：", "制单：" + options.preparer};
+  const std::string names[] = {"会计主管：", "记账：", "审核：", "出纳：",
+                               "制单：" + WithoutControls(options.preparer)};
   double each = kTableWidth / std::size(names);
   for (std::size_t i = 0; i < std::size(names); ++i) {
     p.text(x0 + i * each, sy, each, kSignatures - 2, names[i], 10, Align::Left);
