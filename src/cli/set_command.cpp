@@ -236,8 +236,8 @@ constexpr Command kSetCommands[] = {
      "      take turns. Written to FILE when given (whole or not at all), else to stdout. Exit\n"
      "      status: 2 unknown subject or window, or more questions than there are.\n"},
     {"mark", MarkExerciseSet,
-     "  varnello-cli set mark SET ANSWERS... --output DIR [--format 初级|中级] [--detail required|optional]\n"
-     "                       [--unit yuan|wan]\n"
+     "  varnello-cli set mark SET ANSWERS... --output DIR [--format 初级|中级]\n"
+     "                       [--detail required|optional] [--unit yuan|wan]\n"
      "      Marks a class: every answers file (CSV: 练习集,学号,姓名,题号,会计科目,借/贷,金额; a\n"
      "      folder stands for its .csv files) against the set, every student on every question, as\n"
      "      mark marks (--format, --detail, --unit as its \"format\", \"detail\" and \"unit\": 中级\n"
