@@ -41,7 +41,7 @@ target_compile_options(varnello_simdjson PRIVATE -w)
 add_library(simdjson::simdjson ALIAS varnello_simdjson)
 
 set(VARNELLO_SITE ${CMAKE_BINARY_DIR}/site)
-set(VARNELLO_SITE_FILES index.html app.js style.css)
+set(VARNELLO_SITE_FILES index.html app.js style.css manifest.webmanifest icon.svg icon-192.png icon-512.png)
 
 # Turns the command line target into the module: ES module, run on demand (callMain) any
 # number of times, with standard input and output handed over by the page or the runner.
@@ -52,8 +52,8 @@ function(varnello_web_site target)
                         RUNTIME_OUTPUT_DIRECTORY ${VARNELLO_SITE})
   target_link_options(${target} PRIVATE
     -sMODULARIZE=1 -sEXPORT_ES6=1 -sEXPORT_NAME=createVarnello -sINVOKE_RUN=0 -sEXIT_RUNTIME=0
-    -sALLOW_MEMORY_GROWTH=1 -sENVIRONMENT=web,node -sFILESYSTEM=1
-    "-sEXPORTED_FUNCTIONS=['_main','_varnello_layout','_varnello_reset_input']"
+    -sALLOW_MEMORY_GROWTH=1 -sENVIRONMENT=web,node -sFILESYSTEM=1 -lnodefs.js
+    "-sEXPORTED_FUNCTIONS=['_main','_varnello_layout','_varnello_reset_input','_varnello_field_note','_varnello_balance_marks']"
     "-sEXPORTED_RUNTIME_METHODS=['callMain','FS','UTF8ToString','stringToUTF8','lengthBytesUTF8','ccall']")
   set(copied "")
   foreach(file IN LISTS VARNELLO_SITE_FILES)
@@ -65,5 +65,13 @@ function(varnello_web_site target)
   add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/varnello-cli.mjs
     COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/web/varnello-cli.mjs ${CMAKE_BINARY_DIR}/varnello-cli.mjs
     DEPENDS ${PROJECT_SOURCE_DIR}/web/varnello-cli.mjs)
-  add_custom_target(web_files ALL DEPENDS ${copied} ${CMAKE_BINARY_DIR}/varnello-cli.mjs)
+  # The files the worker caches, joined by commas to pass as one argument.
+  string(REPLACE ";" "," worker_files "${VARNELLO_SITE_FILES};varnello.mjs;varnello.wasm")
+  # The service worker names the build it caches by a digest of the site's files, so that a new
+  # build served is a new worker, which replaces the cached files.
+  add_custom_command(OUTPUT ${VARNELLO_SITE}/sw.js
+    COMMAND ${CMAKE_COMMAND} -DSITE=${VARNELLO_SITE} -DTEMPLATE=${PROJECT_SOURCE_DIR}/web/site/sw.js
+            -DFILES=${worker_files} -P ${PROJECT_SOURCE_DIR}/web/stamp-worker.cmake
+    DEPENDS ${PROJECT_SOURCE_DIR}/web/site/sw.js ${PROJECT_SOURCE_DIR}/web/stamp-worker.cmake ${copied} ${target})
+  add_custom_target(web_files ALL DEPENDS ${copied} ${VARNELLO_SITE}/sw.js ${CMAKE_BINARY_DIR}/varnello-cli.mjs)
 endfunction()

@@ -68,3 +68,76 @@ test('the other commands answer alike', () => {
   sameOutput(['press', 'Form14', '--explain'], '');
   sameOutput(['nonsense'], '');
 });
+
+test('batch streams: each answer arrives while the input is still open', async () => {
+  const { spawn } = await import('node:child_process');
+  const { nodeCli } = await import('./support.mjs');
+  const child = spawn(process.execPath, [nodeCli, 'batch'], { stdio: ['pipe', 'pipe', 'inherit'] });
+  let got = '';
+  const nextLine = (count) => new Promise((resolve, reject) => {
+    const timer = setTimeout(() => {
+      child.kill();
+      reject(new Error(`no answer ${count} while the input was open; got ${got}`));
+    }, 20000);
+    const check = () => {
+      if (got.split('\n').length - 1 >= count) {
+        clearTimeout(timer);
+        child.stdout.off('data', onData);
+        resolve();
+      }
+    };
+    const onData = (chunk) => { got += chunk; check(); };
+    child.stdout.on('data', onData);
+    check();
+  });
+  const requests = [
+    { window: 'Form6', fields: { Text1: '10', Text2: '0.5', Text3: '1000', Text4: '50' } },
+    { window: 'Form101', fields: { Text10: '5万元' } },
+  ];
+  for (const [i, r] of requests.entries()) {
+    child.stdin.write(JSON.stringify(r) + '\n');
+    await nextLine(i + 1);
+  }
+  child.stdin.end();
+  await new Promise((resolve) => child.on('close', resolve));
+  assert.equal(got, native(['batch'], requests.map((r) => JSON.stringify(r)).join('\n') + '\n').stdout.toString());
+});
+
+test('files: read and written as the native program does, the native writers refused and documented', async () => {
+  const fs = await import('node:fs');
+  const os = await import('node:os');
+  const path = await import('node:path');
+  const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'varnello-runner-'));
+  const chart = path.join(dir, '科目表.csv');
+  fs.writeFileSync(chart, '科目编码,科目名称\n1002,银行存款\n100201,工行\n');
+  // A chart by absolute path, and the import file written by absolute path.
+  sameOutput(['accounts', '--chart', chart], '');
+  const fromNative = path.join(dir, 'native.csv');
+  const fromWasm = path.join(dir, 'wasm.csv');
+  const press = ['press', 'Form6', 'Text1=10', 'Text2=0.5', 'Text3=1000', 'Text4=50', '--format', 'import-csv', '--output'];
+  assert.equal(native([...press, fromNative]).status, 0);
+  assert.equal(wasm([...press, fromWasm]).status, 0);
+  assert.ok(fs.readFileSync(fromWasm).length > 0);
+  assert.deepEqual(fs.readFileSync(fromWasm), fs.readFileSync(fromNative));
+  // A relative name is relative to the working folder.
+  const { runProgram, nodeCli } = await import('./support.mjs');
+  const { spawnSync } = await import('node:child_process');
+  const r = spawnSync(process.execPath, [nodeCli, ...press, 'relative.csv'], { cwd: dir });
+  assert.equal(r.status, 0, r.stderr.toString());
+  assert.deepEqual(fs.readFileSync(path.join(dir, 'relative.csv')), fs.readFileSync(fromNative));
+  // A file that cannot be read: the native program's message and status.
+  sameOutput(['accounts', '--chart', path.join(dir, 'missing.csv')], '');
+  // The writers that are native libraries: refused, nothing written, and said so in --help.
+  for (const format of ['xlsx', 'voucher-pdf']) {
+    const out = path.join(dir, `f.${format}`);
+    const refused = wasm(['press', 'Form6', 'Text1=10', 'Text3=1000', '--format', format, '--output', out]);
+    assert.equal(refused.status, 2);
+    assert.match(refused.stderr, new RegExp(`press --format ${format} is not available in the Node runner`));
+    assert.equal(fs.existsSync(out), false);
+  }
+  const help = runProgram(process.execPath, [nodeCli, '--help']);
+  assert.equal(help.status, native(['--help']).status);
+  assert.ok(help.stdout.toString().startsWith(native(['--help']).stdout.toString()));
+  assert.match(help.stdout.toString(), /press --format xlsx,\npress --format voucher-pdf and set print are refused/);
+  fs.rmSync(dir, { recursive: true });
+});

@@ -1,0 +1,15 @@
+# Writes SITE/sw.js from TEMPLATE: @BUILD@ becomes a digest of the site's FILES (so that each
+# build is a worker of its own) and @FILES@ the list of them to cache (FILES joined by commas).
+cmake_minimum_required(VERSION 3.20)
+string(REPLACE "," ";" FILES "${FILES}")
+set(digests "")
+set(names "")
+foreach(file IN LISTS FILES)
+  file(SHA256 ${SITE}/${file} digest)
+  string(APPEND digests "${digest}")
+  string(APPEND names "  './${file}',\n")
+endforeach()
+string(SHA256 build "${digests}")
+string(SUBSTRING "${build}" 0 16 BUILD)
+string(REGEX REPLACE ",\n$" "" FILES "${names}")
+configure_file(${TEMPLATE} ${SITE}/sw.js @ONLY)
