@@ -13,8 +13,8 @@ namespace varnello::cli {
 namespace {
 
 // "seed" is what exercise gives with the figures, so that its line can be marked as it is.
-constexpr std::string_view kMarkKeys[] = {"id",    "window", "fields", "answer", "seed",
-                                          "entry", "detail", "unit",   "reveal", "question"};
+constexpr std::string_view kMarkKeys[] = {"id",     "window", "fields", "answer", "seed",    "entry",
+                                          "detail", "unit",   "reveal", "format", "question"};
 constexpr std::string_view kAnswerLineKeys[] = {"account", "side", "amount", "entry"};
 
 void AppendKeyLine(std::string& out, const KeyLine& line, bool withAmount,
@@ -123,6 +123,12 @@ std::string_view MarkAnswerer::mark(std::string_view line, std::string& out) {
     return "request has no \"answer\" array";
   }
   MarkOptions options;
+  // The exam's answer rules first; "detail" and "unit" given beside them say otherwise.
+  if (simdjson::dom::element format; request["format"].get(format) == simdjson::SUCCESS) {
+    std::string_view name;
+    if (format.get(name) != simdjson::SUCCESS || !ApplyExamFormat(name, options))
+      return "\"format\" must be \"初级\" or \"中级\"";
+  }
   if (!ReadChoice(request, "detail", "required", "optional", options.detailRequired)) {
     return "\"detail\" must be \"required\" or \"optional\"";
   }

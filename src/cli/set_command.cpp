@@ -121,6 +121,8 @@ int MarkExerciseSet(const Args& args) {
   Options options(args);
   MarkOptions marking;
   std::string problem;
+  std::optional<std::string_view> format = options.value("--format", problem);
+  if (!problem.empty()) return UsageError("set mark: " + problem);
   std::optional<std::string_view> detail = options.value("--detail", problem);
   if (!problem.empty()) return UsageError("set mark: " + problem);
   std::optional<std::string_view> unit = options.value("--unit", problem);
@@ -130,8 +132,11 @@ int MarkExerciseSet(const Args& args) {
   if (detail && *detail != "required" && *detail != "optional")
     return UsageError("set mark: --detail takes required or optional");
   if (unit && *unit != "yuan" && *unit != "wan") return UsageError("set mark: --unit takes yuan or wan");
-  marking.detailRequired = detail.value_or("required") == "required";
-  marking.inWan = unit.value_or("yuan") == "wan";
+  // The exam's answer rules first; --detail and --unit given beside them say otherwise.
+  if (format && !ApplyExamFormat(*format, marking))
+    return UsageError("set mark: --format takes 初级 or 中级");
+  if (detail) marking.detailRequired = *detail == "required";
+  if (unit) marking.inWan = *unit == "wan";
   if (!options.wordsOnly("set mark")) return kUsageError;
   const Args& words = options.words();
   if (words.size() < 2)
@@ -235,11 +240,13 @@ constexpr Command kSetCommands[] = {
      "      take turns. Written to FILE when given (whole or not at all), else to stdout. Exit\n"
      "      status: 2 unknown subject or window, or more questions than there are.\n"},
     {"mark", MarkExerciseSet,
-     "  varnello-cli set mark SET ANSWERS... --output DIR [--detail required|optional] [--unit yuan|wan]\n"
+     "  varnello-cli set mark SET ANSWERS... --output DIR [--format 初级|中级]\n"
+     "                       [--detail required|optional] [--unit yuan|wan]\n"
      "      Marks a class: every answers file (CSV: 练习集,学号,姓名,题号,会计科目,借/贷,金额; a\n"
      "      folder stands for its .csv files) against the set, every student on every question, as\n"
-     "      mark marks (--detail, --unit as its \"detail\" and \"unit\"). Writes DIR/report.csv (学号,\n"
-     "      姓名,题号,得分,错误数,错误: one row per student and question, the errors with their\n"
+     "      mark marks (--format, --detail, --unit as its \"format\", \"detail\" and \"unit\": 中级\n"
+     "      takes first-level accounts and amounts in 万元 to two decimals). Writes DIR/report.csv\n"
+     "      (学号,姓名,题号,得分,错误数,错误: one row per student and question, the errors with their\n"
      "      reasons and the right amounts; with a byte-order mark for spreadsheet programs) and\n"
      "      DIR/report.html (totals, each question's share of students fully right, the most\n"
      "      frequent errors, a chart of the totals; a page without scripts). A file that cannot be\n"

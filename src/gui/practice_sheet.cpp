@@ -37,6 +37,7 @@ QColor MarkColour(Mark mark) {
       return QColor(0xff, 0xd8, 0xa8);
     case Mark::WrongAmount:
     case Mark::WrongDetail:
+    case Mark::WrongAccount:
       return QColor(0xff, 0xf0, 0x9c);
     case Mark::NotInKey:
       return QColor(0xff, 0xc4, 0xc4);

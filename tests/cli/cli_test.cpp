@@ -556,6 +556,29 @@ TEST(Cli, ExerciseEntryQuestionAndMarkOptions) {
   EXPECT_EQ(Text(marked["rows"].at(0)["mark"]), "wrong_detail");
   EXPECT_EQ(Text(marked["rows"].at(0)["reason"]), "明细科目不符：应为 交易性金融资产-成本");
   EXPECT_TRUE(Has(ParseJson(Cli("mark", request("required", "万元")).out), "error"));
+
+  // The exam's format: 中级 takes first-level accounts and 万元 to two decimals (0.955 → 0.96,
+  // 1.005 → 1.01), sides in English too; 初级 and a "unit" beside the format do not.
+  auto formatted = [](std::string_view format, std::string_view more) {
+    return R"({"window": "Form6", "fields": {"Text1": "10", "Text2": "0.5", "Text3": "1000", "Text4": "50"},)"
+           R"( "entry": 0, "format": ")" +
+           std::string(format) + "\"" + std::string(more) +
+           R"(, "answer": [{"account": "交易性金融资产", "side": "Dr", "amount": "0.96"},)"
+           R"( {"account": "投资收益", "side": "debit", "amount": 0.05},)"
+           R"( {"account": "银行存款", "side": "CR", "amount": "1.01"}]})"
+           "\n";
+  };
+  out = Cli("mark", formatted("中级", "")).out;
+  EXPECT_EQ(double(ParseJson(out)["score"]), 1.0) << out;
+  out = Cli("mark", formatted("中级", R"(, "unit": "yuan")")).out;
+  EXPECT_EQ(double(ParseJson(out)["score"]), 0.0) << out;
+  out = Cli("mark", formatted("初级", "")).out;
+  EXPECT_EQ(Text(ParseJson(out)["rows"].at(0)["mark"]), "wrong_detail") << out;
+  EXPECT_EQ(Text(ParseJson(out)["rows"].at(2)["mark"]), "wrong_amount") << out;
+  for (std::string_view bad : {"高级", "2"}) {
+    out = Cli("mark", formatted(bad, "")).out;
+    EXPECT_EQ(Text(ParseJson(out)["error"]), "\"format\" must be \"初级\" or \"中级\"") << out;
+  }
 }
 
 namespace {

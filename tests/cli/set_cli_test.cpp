@@ -3,14 +3,18 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <string_view>
 
 #include "cli/run_command.h"
 #include "core/catalogue/catalogue.h"
 #include "core/practice/exercise_set.h"
+#include "core/practice/marking.h"
 
 namespace varnello {
 namespace {
@@ -58,9 +62,39 @@ TEST(SetCli, MakeThenMarkAFolderListingTheFileNotMarked) {
   EXPECT_EQ(csv.find("乙"), std::string::npos);
   EXPECT_NE(Slurp(dir / "report" / "report.html").find("02.csv"), std::string::npos);
 
+  // A 中级 class: first-level accounts, amounts in 万元 rounded half up to two decimals, sides as
+  // Dr/Cr; full marks with --format 中级, not with the default.
+  SetAnswers middle{set.set.id, "03", "丙", {}};
+  for (const SetExercise& e : set.set.exercises) {
+    AnswerKey key = KeyOf(*FindTopic(*WindowId::Parse(e.window)), e.fields);
+    for (const KeyLine& k : key.entryLines[e.entry]) {
+      std::string normal = NormalizeAccount(k.account);
+      long long fen = std::llabs(static_cast<long long>(Cents(k.amount)));
+      long long hundreds = (fen + 5000) / 10000;
+      char wan[32];
+      std::snprintf(wan, sizeof wan, "%lld.%02lld", hundreds / 100, hundreds % 100);
+      bool debit = (k.side == Side::Debit) == (k.amount >= 0);
+      middle.lines.push_back(
+          {e.number, {normal.substr(0, normal.find_first_of("-/")), debit ? "Dr" : "Cr", wan}});
+    }
+  }
+  fs::create_directories(dir / "middle");
+  std::ofstream(dir / "middle" / "03.csv") << AnswersCsv(middle);
+  for (const char* format : {"中级", "初级"}) {
+    CliRun r = RunCommand(cli + " set mark " + setFile + " " + (dir / "middle").string() + " --output " +
+                          (dir / "report3").string() + " --format " + format);
+    EXPECT_EQ(r.status, 0) << format;
+    csv = Slurp(dir / "report3" / "report.csv");
+    for (const SetExercise& e : set.set.exercises) {
+      std::string row = "\r\n03,丙," + std::to_string(e.number) + ",1,0,\r\n";
+      EXPECT_EQ(csv.find(row) != std::string::npos, std::string_view(format) == "中级") << format << csv;
+    }
+  }
+
   for (const char* args :
        {"set make --subject 工资 --subject 税费", "set make --subject 无此", "set make --count x",
-        "set make --count 999 --windows Form6", "set frob", "set mark " /* no files */}) {
+        "set make --count 999 --windows Form6", "set frob", "set mark " /* no files */,
+        "set mark set.jsonl answers --output report --format 高级"}) {
     CliRun r = RunCommand(cli + " " + args + " 2>/dev/null");
     EXPECT_EQ(r.status, 2) << args;
     EXPECT_EQ(r.out, "") << args;

@@ -57,8 +57,9 @@ TEST(ClassReport, SyntheticClassGivesTheScoresAndErrorsPutIn) {
             score = (n - 1) / n;
             break;
           case Slip::Account:
+            // One error: the line stands for the key line of its side and amount.
             first.account = "营业外支出——罚没支出";
-            score = std::max(0.0, (n - 2) / n);
+            score = (n - 1) / n;
             break;
         }
       }
@@ -108,9 +109,10 @@ TEST(ClassReport, SyntheticClassGivesTheScoresAndErrorsPutIn) {
           EXPECT_EQ(missing, 1u);
           break;
         default:
-          EXPECT_EQ(marks, std::vector<Mark>{Mark::NotInKey});
+          EXPECT_EQ(marks, std::vector<Mark>{Mark::WrongAccount});
+          EXPECT_TRUE(q.errors[0].reason.starts_with("科目错误：应为 ")) << q.errors[0].reason;
           EXPECT_NE(q.errors[0].reason.find("营业外支出——罚没支出"), std::string::npos);
-          EXPECT_EQ(missing, 1u);
+          EXPECT_EQ(missing, 0u);
       }
     }
   }

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <sstream>
 
 #include "core/catalogue/catalogue.h"
 #include "core/journal/journal.h"
@@ -277,8 +279,9 @@ TEST(Marking, EveryEntryInEveryFormAndEveryChangeCaught) {
     AnswerKey key = KeyOf(*desc, texts);
     for (size_t e : key.questions) {
       const std::vector<KeyLine>& lines = key.entryLines[e];
-      std::vector<AnswerLine> plain, colons, wide;
-      for (const KeyLine& k : lines) {
+      std::vector<AnswerLine> plain, colons, wide, english, intermediate;
+      for (size_t i = 0; i < lines.size(); ++i) {
+        const KeyLine& k = lines[i];
         Side other = k.side == Side::Debit ? Side::Credit : Side::Debit;
         plain.push_back({k.account, std::string(SideText(k.side)), PlainAmount(k.amount)});
         // A negative amount written positive on the other side.
@@ -286,10 +289,26 @@ TEST(Marking, EveryEntryInEveryFormAndEveryChangeCaught) {
                           Written(std::fabs(k.amount))});
         wide.push_back({k.account + (k.side == Side::Debit ? "（借）" : "（贷）"), "",
                         FullWidth(PlainAmount(k.amount))});
+        // Sides in English, in turn as abbreviated, in capitals, with a full stop, and as batch writes.
+        const char* const kEnglish[][2] = {{"Dr", "Cr"}, {"DR", "CR"}, {"dr.", "cr."}, {"debit", "credit"}};
+        english.push_back({k.account, kEnglish[i % 4][k.side == Side::Debit ? 0 : 1], PlainAmount(k.amount)});
+        // 中级: the first-level account, the amount in 万元 rounded half up to two decimals.
+        std::string normal = NormalizeAccount(k.account);
+        auto hundreds = (std::llabs(static_cast<long long>(Cents(k.amount))) + 5000) / 10000;
+        char wan[32];
+        std::snprintf(wan, sizeof wan, "%lld.%02lld", hundreds / 100, hundreds % 100);
+        intermediate.push_back({normal.substr(0, normal.find_first_of("-/")),
+                                std::string(SideText(k.amount < 0 ? other : k.side)), wan});
       }
-      for (const auto* answer : {&plain, &colons, &wide}) {
-        AnswerMarking m = MarkAnswer(*desc, texts, *answer, {}, e);
-        ASSERT_EQ(m.score, 1.0) << desc->id << " entry " << e << " " << answer->front().account;
+      MarkOptions middle;
+      ASSERT_TRUE(ApplyExamFormat("中级", middle));
+      for (const auto& [answer, options] :
+           {std::pair{&plain, MarkOptions{}}, std::pair{&colons, MarkOptions{}},
+            std::pair{&wide, MarkOptions{}}, std::pair{&english, MarkOptions{}},
+            std::pair{&intermediate, middle}}) {
+        AnswerMarking m = MarkAnswer(*desc, texts, *answer, options, e);
+        ASSERT_EQ(m.score, 1.0) << desc->id << " entry " << e << " " << answer->front().account << " "
+                                << answer->front().side << " " << answer->front().amount;
       }
       auto caught = [&](const std::vector<AnswerLine>& changed, const char* what, size_t i) {
         EXPECT_LT(MarkLines(lines, changed).score, 1.0)
@@ -306,6 +325,22 @@ TEST(Marking, EveryEntryInEveryFormAndEveryChangeCaught) {
           changed = plain;
           changed.erase(changed.begin() + static_cast<long>(i));
           caught(changed, "dropped", i);
+          // An account the entry lacks is one error, named with the key's account.
+          changed = plain;
+          for (const char* account : {"库存现金", "研发支出", "固定资产清理"}) {
+            bool inEntry = false;
+            for (const KeyLine& k : lines) {
+              std::string normal = NormalizeAccount(k.account);
+              inEntry = inEntry || normal.substr(0, normal.find_first_of("-/")) == account;
+            }
+            if (!inEntry) changed[i].account = account;
+          }
+          Marking m = MarkLines(lines, changed);
+          EXPECT_EQ(m.rows[i], Mark::WrongAccount) << desc->id << " entry " << e << " line " << i;
+          EXPECT_EQ(m.reasons[i], "科目错误：应为 " + lines[i].account) << desc->id << " entry " << e;
+          EXPECT_TRUE(m.missing.empty()) << desc->id << " entry " << e << " line " << i;
+          double n = static_cast<double>(lines.size());
+          EXPECT_DOUBLE_EQ(m.score, (n - 1) / n) << desc->id << " entry " << e << " line " << i;
         }
         // The line in two parts that add up to it: right on its side; on the other side, or with
         // one part there, wrong.
@@ -373,9 +408,12 @@ TEST(Marking, AsAnExaminerMarks) {
   EXPECT_EQ(m.reasons[1], "本分录没有这一科目");
   EXPECT_EQ(m.missingReasons.back(), "少了一行：银行存款 贷 10050");
 
-  // A line of another entry never earns credit in this one.
+  // A line of another entry never earns credit in this one: at most it stands, with the wrong
+  // account, for the line of its side and amount.
   m = MarkAnswer(*form6, texts, {{"应收股利", "借", "500"}}, {}, purchase);
-  EXPECT_EQ(m.rows[0], Mark::NotInKey);
+  EXPECT_EQ(m.rows[0], Mark::WrongAccount);
+  EXPECT_EQ(m.reasons[0], "科目错误：应为 投资收益");
+  EXPECT_EQ(m.score, 0.0);
 
   // Without an entry, each entry is marked on its own and the score is their mean.
   m = MarkAnswer(*form6, texts, forms[0]);
@@ -416,6 +454,90 @@ TEST(Marking, RoundingDetailUnitAndEitherAccount) {
             {"管理费用", "贷", "0.002"}};
   EXPECT_EQ(MarkLines(key, answer, {.inWan = true}).score, 1.0);
   EXPECT_LT(MarkLines(key, answer).score, 1.0);
+}
+
+}  // namespace
+}  // namespace varnello
+
+namespace varnello {
+namespace {
+
+// The worked answers of tests/cases/marking/answers.txt: each line's mark and reason, the key lines
+// left unanswered and the score.
+TEST(Marking, WorkedAnswers) {
+  std::ifstream in(std::string(VARNELLO_CASES_DIR) + "/marking/answers.txt");
+  ASSERT_TRUE(in) << VARNELLO_CASES_DIR;
+  std::vector<KeyLine> key;
+  bool keyDone = true;
+  struct Answer {
+    int line = 0;
+    std::string what;
+    MarkOptions options;
+    std::vector<AnswerLine> lines;
+    std::vector<std::string> marks, reasons;
+    std::optional<size_t> missing;
+  } answer;
+  auto side = [](const std::string& word) { return word == "借" ? Side::Debit : Side::Credit; };
+  int n = 0, cases = 0;
+  for (std::string text; std::getline(in, text);) {
+    ++n;
+    std::istringstream words(text);
+    std::string word;
+    if (!(words >> word) || word.starts_with("#")) continue;
+    if (word != "key") keyDone = true;
+    if (word == "key") {
+      if (keyDone) key.clear();
+      keyDone = false;
+      KeyLine k;
+      std::string s;
+      words >> k.account >> s >> k.amount;
+      k.side = side(s);
+      key.push_back(k);
+    } else if (word == "case") {
+      answer = Answer();
+      answer.line = n;
+      std::getline(words >> std::ws, answer.what);
+    } else if (word == "format") {
+      words >> word;
+      EXPECT_TRUE(ApplyExamFormat(word, answer.options)) << "line " << n;
+    } else if (word == "reveal") {
+      answer.options.reveal = true;
+    } else if (word == "line") {
+      size_t arrow = text.find(" -> ");
+      ASSERT_NE(arrow, std::string::npos) << "line " << n;
+      std::istringstream given(text.substr(5, arrow - 5)), marked(text.substr(arrow + 4));
+      AnswerLine& a = answer.lines.emplace_back();
+      given >> a.account >> a.side >> a.amount;
+      marked >> answer.marks.emplace_back();
+      std::getline(marked >> std::ws, answer.reasons.emplace_back());
+    } else if (word == "missing") {
+      answer.missing.emplace();
+      words >> *answer.missing;
+    } else if (word == "score") {
+      std::string s;
+      words >> s;
+      size_t slash = s.find('/');
+      double score = slash == std::string::npos
+                         ? std::stod(s)
+                         : std::stod(s.substr(0, slash)) / std::stod(s.substr(slash + 1));
+      Marking m = MarkLines(key, answer.lines, answer.options);
+      std::string where = "case at line " + std::to_string(answer.line) + ": " + answer.what;
+      ASSERT_EQ(m.rows.size(), answer.lines.size()) << where;
+      for (size_t i = 0; i < m.rows.size(); ++i) {
+        EXPECT_EQ(MarkName(m.rows[i]), answer.marks[i]) << where << ", line " << i + 1;
+        EXPECT_EQ(m.reasons[i], answer.reasons[i]) << where << ", line " << i + 1;
+      }
+      if (answer.missing) {
+        EXPECT_EQ(m.missing.size(), *answer.missing) << where;
+      }
+      EXPECT_DOUBLE_EQ(m.score, score) << where;
+      ++cases;
+    } else {
+      ADD_FAILURE() << "line " << n << ": " << text;
+    }
+  }
+  EXPECT_GE(cases, 30);
+  EXPECT_FALSE(ApplyExamFormat("高级", answer.options));
 }
 
 }  // namespace

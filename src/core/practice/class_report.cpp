@@ -45,6 +45,7 @@ QuestionResult MarkQuestion(const SetExercise& exercise, const std::vector<Answe
     std::string reason = marking.reasons[i];
     // Which account was not in the entry is what a teacher wants to know of that error.
     if (marking.rows[i] == Mark::NotInKey) reason += "：" + lines[i].account;
+    if (marking.rows[i] == Mark::WrongAccount) reason += "（写的是 " + lines[i].account + "）";
     result.errors.push_back({marking.rows[i], false, std::move(reason)});
   }
   for (const std::string& reason : marking.missingReasons)

@@ -133,12 +133,40 @@ std::string SideWord(Side side) {
   return std::string(SideText(side)) + "方";
 }
 
+// Whether key amounts are taken in 万元 to two decimals: 0.01 万元 is 100 元, 10000 分.
+bool ToHundreds(const MarkOptions& options) {
+  return options.inWan && options.wanTwoDecimals;
+}
+
+// A key amount (in 分, not negative) as the student must write it, still in 分: rounded half up to
+// 0.01 万元 when amounts are taken so.
+double Written(double cents, const MarkOptions& options) {
+  return ToHundreds(options) ? std::floor(cents / 10000 + 0.5) * 10000 : cents;
+}
+
 // A key amount in the unit the student writes.
 std::string UnitAmount(double cents, const MarkOptions& options) {
-  return PlainAmount(options.inWan ? cents / 1000000 : cents / 100);
+  return PlainAmount(options.inWan ? Written(cents, options) / 1000000 : cents / 100);
 }
 
 }  // namespace
+
+bool ApplyExamFormat(std::string_view format, MarkOptions& options) {
+  if (format == "初级") {
+    options.detailRequired = true;
+    options.inWan = false;
+    options.wanTwoDecimals = false;
+    return true;
+  }
+  // 中级 answers give the first-level accounts and amounts in 万元 with two decimals.
+  if (format == "中级") {
+    options.detailRequired = false;
+    options.inWan = true;
+    options.wanTwoDecimals = true;
+    return true;
+  }
+  return false;
+}
 
 std::string NormalizeAccount(std::string_view account) {
   std::string text;
@@ -154,6 +182,12 @@ std::optional<Side> ReadSide(std::string_view text) {
   std::optional<Side> marker = TakeMarker(folded);
   if (folded == "借" || folded == "借方") return Side::Debit;
   if (folded == "贷" || folded == "贷方") return Side::Credit;
+  // The English names, as batch's JSON writes the sides and as bookkeeping abbreviates them.
+  std::string word;
+  for (char c : folded) word += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  StripEnd(word, ".");
+  if (word == "dr" || word == "debit") return Side::Debit;
+  if (word == "cr" || word == "credit") return Side::Credit;
   return marker;
 }
 
@@ -194,11 +228,14 @@ Marking MarkLines(const std::vector<KeyLine>& key, const std::vector<AnswerLine>
     given.push_back({FormsOf(a.account), side, cents});
   }
   // Rounding each amount to the 分 is what a student must do: within one 分 of the key when the
-  // student's entry balances, else to the 分.
-  double tolerance = !answer.empty() && debit == credit ? 1.0 : 0.0;
-  auto amountFits = [tolerance](const Given& g, const Wanted& w) {
-    return g.cents && std::fabs(*g.cents - w.cents) <= tolerance;
+  // student's entry balances, else to the 分. In 万元 to two decimals the same with 0.01 万元 in
+  // place of the 分, or to the 分 as in 元.
+  bool balanced = !answer.empty() && debit == credit;
+  auto sumFits = [&](double cents, const Wanted& w) {
+    if (std::fabs(cents - w.cents) <= (balanced ? 1.0 : 0.0)) return true;
+    return ToHundreds(options) && std::fabs(cents - Written(w.cents, options)) <= (balanced ? 10000.0 : 0.0);
   };
+  auto amountFits = [&](const Given& g, const Wanted& w) { return g.cents && sumFits(*g.cents, w); };
 
   Marking result;
   result.key = key;
@@ -240,19 +277,44 @@ Marking MarkLines(const std::vector<KeyLine>& key, const std::vector<AnswerLine>
       parts.push_back(i);
       sum += *given[i].cents;
     }
-    if (parts.size() < 2 || std::fabs(sum - wanted[k].cents) > tolerance) continue;
+    if (parts.size() < 2 || !sumFits(sum, wanted[k])) continue;
     for (size_t i : parts) take(i, k, Mark::Correct);
   }
   pass(Mark::WrongSide, false, true);
   pass(Mark::WrongAmount, true, false);
   pass(Mark::WrongSide, false, false);
-  // The right first-level account with the wrong detail.
-  for (size_t i = 0; i < given.size(); ++i) {
-    for (size_t k = 0; k < wanted.size() && !marked[i]; ++k) {
-      if (!wanted[k].taken && FitOf(given[i].forms, wanted[k].forms, true) == Fit::FirstLevel)
-        take(i, k, Mark::WrongDetail);
+  // A line the closest passes left stands for the key line left over that it most plausibly
+  // answers: of the same side and amount first, then of the same amount, then of the same side
+  // (as far as `least`). `fits` says which key lines it may stand for at all.
+  enum class Like { SideAndAmount, Amount, Side, Any };
+  auto pair = [&](Mark mark, Like least, auto fits) {
+    for (Like like : {Like::SideAndAmount, Like::Amount, Like::Side, Like::Any}) {
+      if (like > least) break;
+      for (size_t i = 0; i < given.size(); ++i) {
+        for (size_t k = 0; k < wanted.size() && !marked[i]; ++k) {
+          if (wanted[k].taken || !fits(i, k)) continue;
+          bool side = given[i].side == wanted[k].side, amount = amountFits(given[i], wanted[k]);
+          bool alike = like == Like::Any || (like == Like::SideAndAmount && side && amount) ||
+                       (like == Like::Amount && amount) || (like == Like::Side && side);
+          if (alike) take(i, k, mark);
+        }
+      }
     }
+  };
+  // The right first-level account with the wrong detail: one error, whatever else is wrong.
+  pair(Mark::WrongDetail, Like::Any,
+       [&](size_t i, size_t k) { return FitOf(given[i].forms, wanted[k].forms, true) == Fit::FirstLevel; });
+  // An account the entry does not have, written with the amount of a key line no line of its
+  // account answers: one error, not a line too many and one missing. A line whose amount is wrong
+  // too, or whose account is in the entry (written twice), stays a line too many; a key line of
+  // zero is never taken so.
+  std::vector<bool> inEntry(given.size(), false);
+  for (size_t i = 0; i < given.size(); ++i) {
+    for (size_t k = 0; k < wanted.size(); ++k)
+      inEntry[i] = inEntry[i] || FitOf(given[i].forms, wanted[k].forms, true) != Fit::None;
   }
+  pair(Mark::WrongAccount, Like::Amount,
+       [&](size_t i, size_t k) { return !inEntry[i] && Written(wanted[k].cents, options) != 0; });
 
   for (size_t i = 0; i < given.size(); ++i) {
     std::string& reason = result.reasons[i];
@@ -283,12 +345,16 @@ Marking MarkLines(const std::vector<KeyLine>& key, const std::vector<AnswerLine>
       case Mark::WrongDetail:
         reason += "：应为 " + account;
         break;
+      case Mark::WrongAccount:
+        reason += "：应为 " + account;
+        if (given[i].side != wanted[k].side) reason += "；方向错误：应记" + SideWord(wanted[k].side);
+        break;
     }
   }
 
   size_t counted = 0, answered = 0;
   for (size_t k = 0; k < wanted.size(); ++k) {
-    bool optional = wanted[k].cents == 0;
+    bool optional = Written(wanted[k].cents, options) == 0;
     if (!optional || wanted[k].taken) ++counted;
     if (wanted[k].answered) ++answered;
     if (optional || wanted[k].taken) continue;
@@ -493,6 +559,8 @@ std::string_view MarkName(Mark mark) {
       return "wrong_detail";
     case Mark::NotInKey:
       return "not_in_key";
+    case Mark::WrongAccount:
+      return "wrong_account";
   }
   return "";
 }
@@ -509,6 +577,8 @@ std::string_view MarkReason(Mark mark) {
       return "明细科目不符";
     case Mark::NotInKey:
       return "本分录没有这一科目";
+    case Mark::WrongAccount:
+      return "科目错误";
   }
   return "";
 }

@@ -41,9 +41,19 @@ struct MarkOptions {
   bool inWan = false;
   // The right answer has been shown: reasons may give the right amounts.
   bool reveal = false;
+  // With `inWan`: an amount is right when it is the key's in 万元 rounded to two decimals (within
+  // 0.01 万元 when the student's entry balances), as well as when it is the key's to the 分.
+  bool wanTwoDecimals = false;
 };
 
-enum class Mark { Correct, WrongSide, WrongAmount, WrongDetail, NotInKey };
+// The answer rules of an exam into `options`: "初级" as the defaults (detail accounts written,
+// amounts in 元 to the 分); "中级" the first-level account enough (a detail written is not wrong
+// when it is right), amounts in 万元 to two decimals. False, `options` untouched, for any other name.
+bool ApplyExamFormat(std::string_view format, MarkOptions& options);
+
+// WrongAccount: a line that stands for a key line (same side or same amount, and no other line
+// answers that key line) with an account the entry does not have.
+enum class Mark { Correct, WrongSide, WrongAmount, WrongDetail, NotInKey, WrongAccount };
 
 // The marking of one entry of the key, or of a whole answer.
 struct Marking {
@@ -55,7 +65,8 @@ struct Marking {
   std::vector<std::string> missingReasons;
   std::vector<KeyLine> key;
   // Key lines answered, less lines not in the key, over the key lines that count (every line with
-  // a non-zero amount, and a zero line the student did write); never below 0.
+  // an amount that is not zero in the unit and places the student writes, and a zero line the
+  // student did write); never below 0. A line with a wrong account is one error, not two.
   double score = 0;
   // The fault that ended the press of the window, if any (the key then holds the lines before it).
   std::optional<FaultKind> fault;
@@ -84,8 +95,8 @@ struct AnswerMarking : Marking {
 // by its written form, 进 → 进项税额), a side marker at the end taken off. An account of a caption
 // "A/B" is either A or B: the forms are joined by "/".
 std::string NormalizeAccount(std::string_view account);
-// The side named by a text ("借", "借方", "贷", "贷方"; blanks ignored), or by the side marker at
-// the end of an account.
+// The side named by a text ("借", "借方", "贷", "贷方", and as written in English: Dr/Cr, DR, dr.,
+// debit/credit in any case; blanks ignored), or by the side marker at the end of an account.
 std::optional<Side> ReadSide(std::string_view text);
 
 // Marks answer lines against the key lines of one entry.
