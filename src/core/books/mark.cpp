@@ -5,6 +5,7 @@
 
 #include "core/books/reports.h"
 #include "core/files/csv.h"
+#include "core/journal/number_text.h"
 
 namespace varnello {
 
@@ -24,7 +25,7 @@ std::optional<Fen> AmountOf(std::string_view text) {
   }
   if (plain.empty()) return 0;
   double value = 0;
-  auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+  auto [end, ec] = ReadDouble(plain.data(), plain.data() + plain.size(), value);
   if (ec != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value) ||
       std::fabs(value) > 1e13) {
     return std::nullopt;
