@@ -10,7 +10,6 @@
 #include <iterator>
 
 #include "core/files/temp_folder.h"
-#include "core/journal/number_text.h"
 
 namespace varnello {
 
@@ -24,7 +23,7 @@ std::optional<double> NumberOf(const std::string& cell) {
   }
   if (plain.empty()) return std::nullopt;
   double value = 0;
-  auto [end, ec] = ReadDouble(plain.data(), plain.data() + plain.size(), value);
+  auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
   if (ec != std::errc() || end != plain.data() + plain.size()) return std::nullopt;
   return value;
 }
