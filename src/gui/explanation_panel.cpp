@@ -10,8 +10,6 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
-#include "gui/output_view.h"
-
 namespace varnello {
 
 namespace {
@@ -85,27 +83,6 @@ QString WrappedToolTip(const QString& text) {
   if (text.isEmpty()) return text;
   // Line breaks and blanks kept as they are, long lines wrapped at the tooltip's width.
   return QStringLiteral("<p style=\"white-space:pre-wrap\">") + text.toHtmlEscaped() + QStringLiteral("</p>");
-}
-
-void AttachExplanationKey(QWidget* window) {
-  auto* key = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_I), window);
-  key->setObjectName(QStringLiteral("explanationKey"));
-  key->setContext(Qt::WindowShortcut);
-  QObject::connect(key, &QShortcut::activated, window, [window] {
-    QWidget* focus = QApplication::focusWidget();
-    if (focus == nullptr || focus->window() != window) return;
-    QString text;
-    QPoint at;
-    if (auto* view = qobject_cast<OutputView*>(focus)) {
-      text = view->toolTipOf(view->lineAtPosition(view->textCursor().position()));
-      at = view->viewport()->mapToGlobal(view->cursorRect().bottomLeft());
-    } else {
-      text = focus->toolTip();
-      at = focus->mapToGlobal(QPoint(0, focus->height()));
-    }
-    if (text.isEmpty()) text = QStringLiteral("这里没有说明。");
-    ShowExplanation(focus, text, at);
-  });
 }
 
 }  // namespace varnello

@@ -17,7 +17,5 @@ QWidget* ShowExplanation(QWidget* owner, const QString& text, const QPoint& at);
 QWidget* ExplanationPanel(const QWidget* owner);
 // Tooltip text as rich text that wraps (a plain tooltip stands on one line however long).
 QString WrappedToolTip(const QString& text);
-// Ctrl+I in `window`: the explanation of the focused output line or field (its tooltip).
-void AttachExplanationKey(QWidget* window);
 
 }  // namespace varnello

@@ -1,12 +1,14 @@
 #include "gui/output_view.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QPlainTextDocumentLayout>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStyle>
 #include <QTextBlock>
 #include <QTimer>
@@ -373,6 +375,27 @@ void OutputView::contextMenuEvent(QContextMenuEvent* event) {
   QMenu* menu = createContextMenu(event->pos());
   menu->setAttribute(Qt::WA_DeleteOnClose);
   menu->popup(event->globalPos());
+}
+
+void AttachExplanationKey(QWidget* window) {
+  auto* key = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_I), window);
+  key->setObjectName(QStringLiteral("explanationKey"));
+  key->setContext(Qt::WindowShortcut);
+  QObject::connect(key, &QShortcut::activated, window, [window] {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus == nullptr || focus->window() != window) return;
+    QString text;
+    QPoint at;
+    if (auto* view = qobject_cast<OutputView*>(focus)) {
+      text = view->toolTipOf(view->lineAtPosition(view->textCursor().position()));
+      at = view->viewport()->mapToGlobal(view->cursorRect().bottomLeft());
+    } else {
+      text = focus->toolTip();
+      at = focus->mapToGlobal(QPoint(0, focus->height()));
+    }
+    if (text.isEmpty()) text = QStringLiteral("这里没有说明。");
+    ShowExplanation(focus, text, at);
+  });
 }
 
 }  // namespace varnello

@@ -95,4 +95,8 @@ class OutputView : public QPlainTextEdit {
   size_t shown_ = 0;  // lines of the record that the text shows
 };
 
+// Ctrl+I in `window`: the explanation of the focused output line or field (its tooltip), shown
+// in the explanation panel.
+void AttachExplanationKey(QWidget* window);
+
 }  // namespace varnello
